@@ -1,0 +1,56 @@
+// What an analysis program needs of its window: caption, the progress text box, message boxes and the
+// busy cursor. The window front end and the terminal front end implement it; tests record it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace pave {
+
+// Exit status of an analysis run.
+enum class RunEnd : int {
+  Normal = 0,      // normal end, after "Please click the OK button to exit."
+  InputStop = 1,   // an input check or limit stopped the run
+  DataError = 2,   // "File not found or data error" (or the slab program's longer text)
+};
+
+class AnalysisHost {
+ public:
+  virtual ~AnalysisHost() = default;
+  virtual void SetCaption(const std::string& caption) = 0;
+  // Puts the whole progress text into the text box and lets the window repaint.
+  virtual void ShowProgress(const std::string& text) = 0;
+  // An OK-only message box with the program's name as title; returns when acknowledged.
+  virtual void Message(const std::string& text) = 0;
+  virtual void SetBusy(bool busy) = 0;
+};
+
+// Records every call; for tests.
+class RecordingHost : public AnalysisHost {
+ public:
+  void SetCaption(const std::string& caption) override { captions.push_back(caption); }
+  void ShowProgress(const std::string& text) override { shown.push_back(text); }
+  void Message(const std::string& text) override { messages.push_back(text); }
+  void SetBusy(bool busy) override { busy_calls.push_back(busy); }
+
+  std::vector<std::string> captions, shown, messages;
+  std::vector<bool> busy_calls;
+};
+
+// The progress log of the analysis programs: accumulated text; Display shows it, lets the window
+// repaint and, once its line counter exceeds the limit (28 layered, 22 slab), starts a new text.
+class ProgressLog {
+ public:
+  ProgressLog(AnalysisHost& host, int line_limit) : host_(host), limit_(line_limit) {}
+
+  std::string text;   // the progress text; every step appends to it
+  int lines = 0;      // lines counted since the text was last emptied
+
+  void Display();
+
+ private:
+  AnalysisHost& host_;
+  int limit_;
+};
+
+}  // namespace pave

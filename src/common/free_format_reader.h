@@ -1,0 +1,51 @@
+// Free-format reading of the data files, the graph files and "DataPath": leading blanks are skipped;
+// a number ends at a blank, a comma or the end of a line; a text item (a title, an identifier) runs
+// from its first non-blank character to the next comma or the end of the line; line ends otherwise
+// separate items like blanks. CR LF and LF line ends are both accepted.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+#include "common/value.h"
+
+namespace pave {
+
+// A read that cannot be done: the file cannot be opened, the end of the data is reached, an item is
+// not a number, or a number does not fit its type. Programs turn it into their data-error message.
+class DataError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class FreeFormatReader {
+ public:
+  explicit FreeFormatReader(std::string content);
+  // Reads the whole file; throws DataError when it cannot be opened.
+  static FreeFormatReader FromFile(const std::filesystem::path& path);
+
+  // Next item as a number; throws DataError at the end of the data or when the item is not a number.
+  double ReadNumber();
+  float ReadSingle();            // ReadNumber rounded to single precision
+  std::int16_t ReadInt16();      // ReadNumber rounded to a whole number; DataError outside -32768..32767
+  // Next text item: from its first non-blank character to the next comma or the end of the line
+  // (the comma is consumed, trailing blanks removed). Throws DataError at the end of the data.
+  std::string ReadText();
+  // Reads one record identifier (a text item) and drops it.
+  void SkipIdentifier() { (void)ReadText(); }
+  // Next item as a Value: a number when the item reads as one, else the item's text.
+  Value ReadValue();
+
+  // True when only blanks and line ends remain.
+  bool AtEnd() const;
+  // 1-based line number of the reading position, for messages.
+  int Line() const;
+
+ private:
+  std::string data_;
+  std::size_t pos_ = 0;
+};
+
+}  // namespace pave

@@ -1,0 +1,37 @@
+// Value: an entry that may be empty, a number or a text, and remembers which.
+#pragma once
+
+#include <string>
+#include <variant>
+
+namespace pave {
+
+class Value {
+ public:
+  enum class Kind { Empty, Number, Text };
+
+  Value() = default;
+  Value(double number);            // NOLINT: a number converts implicitly
+  Value(std::string text);         // NOLINT: a text converts implicitly
+  Value(const char* text);         // NOLINT
+
+  Kind kind() const;
+  bool IsEmpty() const { return kind() == Kind::Empty; }
+  bool IsNumber() const { return kind() == Kind::Number; }
+  bool IsText() const { return kind() == Kind::Text; }
+
+  // The number held, or the number a text spells (NumericValue); 0 when empty.
+  double Number() const;
+  // A text as held; a number in the general number format without blanks around it; "" when empty.
+  std::string Text() const;
+  // How the data files print the value: a number in the general number format (with its blanks),
+  // a text as its characters, nothing when empty.
+  std::string Printed() const;
+
+  bool operator==(const Value&) const = default;
+
+ private:
+  std::variant<std::monostate, double, std::string> v_;
+};
+
+}  // namespace pave
