@@ -151,6 +151,15 @@ Value FreeFormatReader::ReadValue() {
   return Value(PlainText());
 }
 
+std::string FreeFormatReader::ReadLine() {
+  if (pos_ >= data_.size()) throw DataError("end of data reached where a line was expected");
+  const std::size_t start = pos_;
+  while (pos_ < data_.size() && !IsLineEnd(data_[pos_])) ++pos_;
+  std::string line = data_.substr(start, pos_ - start);
+  SkipLineEnd();
+  return line;
+}
+
 bool FreeFormatReader::AtEnd() const {
   for (std::size_t i = pos_; i < data_.size(); ++i) {
     if (!IsBlank(data_[i]) && !IsLineEnd(data_[i])) return false;

@@ -54,6 +54,7 @@ std::string Str(T v) { return Str(static_cast<long>(v)); }
 //   one with "#" places ("#.###E+##": 3.E+4).
 // - A negative value gets a leading "-", unless it rounds to zero in the mask.
 // - Not-a-number and infinite values are written as "NaN", "Inf" and "-Inf".
+// - An empty mask gives the general number format without blanks around it.
 std::string FormatMask(double v, std::string_view mask);
 std::string FormatMask(float v, std::string_view mask);
 template <std::integral T>

@@ -137,6 +137,7 @@ TEST(FormatMask, MasksOfTheReportsAndGraphs) {
       {0.35, "0.00000", "0.35000"},
       {45, "00", "45"},
       {5, "00", "05"},
+      {-0.5, "", "-.5"},
   };
   for (const auto& c : cases) EXPECT_EQ(FormatMask(c.v, c.mask), c.out) << c.v << " " << c.mask;
 }
