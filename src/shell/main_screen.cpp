@@ -89,6 +89,7 @@ void MainScreen::ChangeStep() {
   try {
     file_box_.SetText("");
     gDataPath = path_box_.Text();
+    platform().printer().SetDataDirectory(gDataPath);
     FillFileList(gDataPath, "*.dat", file_box_);
   } catch (const std::exception&) {
     platform().messages().Tell(kDriveMessage, "ROVANTE");
