@@ -55,6 +55,8 @@ class ListWriter {
   void Add(double v);
   void Add(std::int16_t v);
   void Add(int v);
+  template <std::integral T>
+  void Add(T v) { Add(static_cast<int>(v)); }
   // Adds increment to the count and writes a line end when it exceeds the limit, without writing
   // a value (for entries of several numbers; the caller writes them).
   void Advance(int increment);
