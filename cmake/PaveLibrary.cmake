@@ -27,11 +27,14 @@ function(pave_library name)
 endfunction()
 
 # pave_tests(NAME LIBS...) builds tests/<folder>/*_test.cpp into one executable NAME and registers
-# its cases with CTest. Widgets run offscreen.
+# its cases with CTest. Widgets run offscreen; leak checking is off (tests/support/asan_options.cpp).
 function(pave_tests name)
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   if(NOT srcs)
     return()
+  endif()
+  if(PAVE_SANITIZE)
+    list(APPEND srcs ${PROJECT_SOURCE_DIR}/tests/support/asan_options.cpp)
   endif()
   add_executable(${name} ${srcs})
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock GTest::gtest_main)
@@ -41,5 +44,5 @@ function(pave_tests name)
     PAVE_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()

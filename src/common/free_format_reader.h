@@ -1,7 +1,13 @@
 // Free-format reading of the data files, the graph files and "DataPath": leading blanks are skipped;
 // a number ends at a blank, a comma or the end of a line; a text item (a title, an identifier) runs
 // from its first non-blank character to the next comma or the end of the line; line ends otherwise
-// separate items like blanks. CR LF and LF line ends are both accepted.
+// separate items like blanks. CR LF, LF and CR line ends are accepted.
+//
+// Each item consumes its separator: the blanks after it and then one comma, or else the line end
+// that follows. So a number that ends a line leaves the reader at the start of the next line, and a
+// text read there takes that line (an empty line reads as an empty text, never as the next line).
+// A text item that begins with a double quote runs to the closing quote. A Ctrl-Z ends the data; a
+// leading UTF-8 byte-order mark is skipped.
 #pragma once
 
 #include <cstdint>
@@ -28,22 +34,41 @@ class FreeFormatReader {
 
   // Next item as a number; throws DataError at the end of the data or when the item is not a number.
   double ReadNumber();
-  float ReadSingle();            // ReadNumber rounded to single precision
-  std::int16_t ReadInt16();      // ReadNumber rounded to a whole number; DataError outside -32768..32767
+  float ReadSingle();            // ReadNumber rounded to single precision; DataError beyond its range
+  // ReadNumber rounded to a whole number (halves to the even number, 2.5 -> 2); DataError outside
+  // -32768..32767.
+  std::int16_t ReadInt16();
   // Next text item: from its first non-blank character to the next comma or the end of the line
   // (the comma is consumed, trailing blanks removed). Throws DataError at the end of the data.
   std::string ReadText();
   // Reads one record identifier (a text item) and drops it.
   void SkipIdentifier() { (void)ReadText(); }
-  // Next item as a Value: a number when the item reads as one, else the item's text.
+  // Next item as a Value: a number when the item up to a blank, comma or line end reads as one,
+  // else a text item (to the next comma or line end); an empty item before a comma is empty.
   Value ReadValue();
+
+  // The rest of the current line as it stands (blanks kept, no line end), then the reader stands at
+  // the start of the next line. Throws DataError when nothing at all remains (Eof).
+  std::string ReadLine();
 
   // True when only blanks and line ends remain.
   bool AtEnd() const;
+  // True when nothing at all remains, not even a line end.
+  bool Eof() const { return pos_ >= data_.size(); }
   // 1-based line number of the reading position, for messages.
   int Line() const;
 
  private:
+  void SkipBlanks();
+  void SkipBlanksAndLineEnds();
+  void SkipLineEnd();
+  void EndItem();  // blanks, then one comma or one line end
+  std::string NumberToken();
+  std::string QuotedText();
+  std::string PlainText();
+  int LineAt(std::size_t at) const;
+  std::string Where(std::size_t at) const;
+
   std::string data_;
   std::size_t pos_ = 0;
 };

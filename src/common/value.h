@@ -1,6 +1,7 @@
 // Value: an entry that may be empty, a number or a text, and remembers which.
 #pragma once
 
+#include <concepts>
 #include <string>
 #include <variant>
 
@@ -11,7 +12,11 @@ class Value {
   enum class Kind { Empty, Number, Text };
 
   Value() = default;
+  // A number. A single-precision number is held as the double it converts to (0.35f is held as
+  // 0.349999994039536); store NumericValue(Str(f)) where the 7-digit decimal value is meant.
   Value(double number);            // NOLINT: a number converts implicitly
+  template <std::integral T>
+  Value(T number) : Value(static_cast<double>(number)) {}  // NOLINT: whole numbers (also 0) too
   Value(std::string text);         // NOLINT: a text converts implicitly
   Value(const char* text);         // NOLINT
 

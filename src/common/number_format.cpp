@@ -1,0 +1,238 @@
+#include "common/number_format.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "common/decimal_digits.h"
+
+namespace pave {
+
+namespace {
+
+constexpr int kSingleDigits = 7;
+constexpr int kDoubleDigits = 15;
+
+std::string NonFinite(double v) {
+  if (std::isnan(v)) return "NaN";
+  return v < 0 ? "-Inf" : "Inf";
+}
+
+// The digits of a general-format number without sign and blanks.
+std::string GeneralDigits(const DecimalDigits& d, int precision) {
+  if (d.digits.empty()) return "0";
+  const int n = static_cast<int>(d.digits.size());
+  const int e = d.exp;
+  bool plain;
+  if (e >= 0) {
+    plain = e + 1 <= precision;
+  } else {
+    // At most six zeros between the point and the first digit, and no more digits than the
+    // precision has, zeros included.
+    plain = -e - 1 <= 6 && (-e - 1) + n <= precision;
+  }
+  std::string out;
+  if (plain) {
+    if (e >= 0) {
+      if (n <= e + 1) {
+        out = d.digits + std::string(e + 1 - n, '0');
+      } else {
+        out = d.digits.substr(0, e + 1) + "." + d.digits.substr(e + 1);
+      }
+    } else {
+      out = "." + std::string(-e - 1, '0') + d.digits;
+    }
+    return out;
+  }
+  out = d.digits.substr(0, 1);
+  if (n > 1) out += "." + d.digits.substr(1);
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "E%c%02d", e < 0 ? '-' : '+', std::abs(e));
+  return out + buf;
+}
+
+std::string GeneralReal(double v, int precision) {
+  if (!std::isfinite(v)) return NonFinite(v) + " ";
+  const DecimalDigits d = ToDecimalDigits(std::fabs(v), precision);
+  const bool negative = v < 0 && !d.digits.empty();
+  return (negative ? "-" : " ") + GeneralDigits(d, precision) + " ";
+}
+
+std::string GeneralWhole(long v) {
+  if (v < 0) {
+    // Written via unsigned so that the most negative value needs no negation.
+    return "-" + std::to_string(0UL - static_cast<unsigned long>(v)) + " ";
+  }
+  return " " + std::to_string(v) + " ";
+}
+
+std::string DropTrailingBlank(std::string s) {
+  if (!s.empty() && s.back() == ' ') s.pop_back();
+  return s;
+}
+
+// The parts of a format mask.
+struct Mask {
+  int int_places = 0;     // "0" and "#" before the point
+  int int_zeros = 0;      // "0" among them: the minimum number of integer digits
+  bool point = false;
+  int dec_places = 0;     // "0" and "#" after the point
+  int dec_min = 0;        // decimals always written: up to the last "0" after the point
+  bool exponent = false;
+  bool exp_plus = false;  // "E+": the sign is always written
+  char exp_letter = 'E';
+  int exp_min = 1;        // minimum exponent digits
+  std::string prefix, suffix;  // literal characters around the digits
+};
+
+Mask ParseMask(std::string_view m) {
+  Mask k;
+  std::size_t i = 0;
+  auto is_place = [](char c) { return c == '0' || c == '#'; };
+  // Literal characters before the first place or point.
+  while (i < m.size() && !is_place(m[i]) && m[i] != '.') k.prefix += m[i++];
+  while (i < m.size() && is_place(m[i])) {
+    ++k.int_places;
+    if (m[i] == '0') ++k.int_zeros;
+    ++i;
+  }
+  if (i < m.size() && m[i] == '.') {
+    k.point = true;
+    ++i;
+    while (i < m.size() && is_place(m[i])) {
+      ++k.dec_places;
+      if (m[i] == '0') k.dec_min = k.dec_places;
+      ++i;
+    }
+  }
+  if (i + 1 < m.size() && (m[i] == 'E' || m[i] == 'e') && (m[i + 1] == '+' || m[i + 1] == '-')) {
+    std::size_t j = i + 2;
+    int places = 0, zeros = 0;
+    while (j < m.size() && is_place(m[j])) {
+      ++places;
+      if (m[j] == '0') ++zeros;
+      ++j;
+    }
+    if (places > 0) {
+      k.exponent = true;
+      k.exp_letter = m[i];
+      k.exp_plus = m[i + 1] == '+';
+      k.exp_min = zeros > 0 ? zeros : 1;
+      i = j;
+    }
+  }
+  k.suffix = std::string(m.substr(i));
+  return k;
+}
+
+// Integer and decimal digits of a value already rounded to `decimals` places; the integer part is
+// empty when it is 0.
+void SplitFixed(const DecimalDigits& d, int decimals, std::string& int_part, std::string& dec_part) {
+  int_part.clear();
+  dec_part.assign(decimals, '0');
+  const int n = static_cast<int>(d.digits.size());
+  if (n == 0) return;
+  if (d.exp >= 0) {
+    for (int i = 0; i <= d.exp; ++i) int_part += i < n ? d.digits[i] : '0';
+  }
+  for (int j = 1; j <= decimals; ++j) {
+    const int i = d.exp + j;
+    if (i >= 0 && i < n) dec_part[j - 1] = d.digits[i];
+  }
+}
+
+std::string DecimalsShown(std::string dec_part, int min_decimals) {
+  while (static_cast<int>(dec_part.size()) > min_decimals && dec_part.back() == '0') dec_part.pop_back();
+  return dec_part;
+}
+
+std::string FormatDigits(bool negative, const DecimalDigits& value, const Mask& k) {
+  std::string body;
+  bool zero;
+  if (!k.exponent) {
+    DecimalDigits d = value;
+    RoundToDecimals(d, k.dec_places);
+    zero = d.digits.empty();
+    std::string int_part, dec_part;
+    SplitFixed(d, k.dec_places, int_part, dec_part);
+    if (static_cast<int>(int_part.size()) < k.int_zeros) {
+      int_part.insert(0, k.int_zeros - int_part.size(), '0');
+    }
+    body = int_part;
+    if (k.point) body += "." + DecimalsShown(dec_part, k.dec_min);
+  } else {
+    // Mantissa with int_places integer digits (scaled below 1 when the mask has none).
+    const int significant = k.int_places + k.dec_places;
+    DecimalDigits d = value;
+    int exponent = 0;
+    if (!d.digits.empty()) {
+      if (significant > 0) {
+        RoundToSignificant(d, significant);
+      } else {
+        RoundToSignificant(d, 1);
+      }
+      exponent = d.exp + 1 - k.int_places;
+      d.exp -= exponent;  // now the mantissa
+    }
+    zero = d.digits.empty();
+    std::string int_part, dec_part;
+    SplitFixed(d, k.dec_places, int_part, dec_part);
+    if (static_cast<int>(int_part.size()) < k.int_zeros) {
+      int_part.insert(0, k.int_zeros - int_part.size(), '0');
+    }
+    body = int_part;
+    if (k.point) body += "." + DecimalsShown(dec_part, k.dec_min);
+    std::string exp_digits = std::to_string(std::abs(exponent));
+    if (static_cast<int>(exp_digits.size()) < k.exp_min) {
+      exp_digits.insert(0, k.exp_min - exp_digits.size(), '0');
+    }
+    body += k.exp_letter;
+    if (exponent < 0) {
+      body += '-';
+    } else if (k.exp_plus) {
+      body += '+';
+    }
+    body += exp_digits;
+  }
+  return (negative && !zero ? "-" : "") + k.prefix + body + k.suffix;
+}
+
+std::string Trim(const std::string& s) {
+  const std::size_t b = s.find_first_not_of(' ');
+  if (b == std::string::npos) return {};
+  const std::size_t e = s.find_last_not_of(' ');
+  return s.substr(b, e - b + 1);
+}
+
+std::string PadLeft(std::string s, int width) {
+  if (static_cast<int>(s.size()) < width) s.insert(0, width - s.size(), ' ');
+  return s;
+}
+
+std::string FormatReal(double v, int precision, std::string_view mask) {
+  if (!std::isfinite(v)) return NonFinite(v);
+  if (mask.empty()) return Trim(GeneralReal(v, precision));
+  return FormatDigits(v < 0, ToDecimalDigits(std::fabs(v), precision), ParseMask(mask));
+}
+
+}  // namespace
+
+std::string GenNum(float v) { return GeneralReal(v, kSingleDigits); }
+std::string GenNum(double v) { return GeneralReal(v, kDoubleDigits); }
+std::string GenNum(std::int16_t v) { return GeneralWhole(v); }
+std::string GenNum(int v) { return GeneralWhole(v); }
+std::string GenNum(long v) { return GeneralWhole(v); }
+
+std::string Str(float v) { return DropTrailingBlank(GenNum(v)); }
+std::string Str(double v) { return DropTrailingBlank(GenNum(v)); }
+std::string Str(std::int16_t v) { return DropTrailingBlank(GenNum(v)); }
+std::string Str(int v) { return DropTrailingBlank(GenNum(v)); }
+std::string Str(long v) { return DropTrailingBlank(GenNum(v)); }
+
+std::string FormatMask(double v, std::string_view mask) { return FormatReal(v, kDoubleDigits, mask); }
+std::string FormatMask(float v, std::string_view mask) { return FormatReal(v, kSingleDigits, mask); }
+
+std::string LnUp(double var, int fL, std::string_view FM) { return PadLeft(Trim(FormatMask(var, FM)), fL); }
+std::string LnUp(float var, int fL, std::string_view FM) { return PadLeft(Trim(FormatMask(var, FM)), fL); }
+
+}  // namespace pave

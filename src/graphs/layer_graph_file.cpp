@@ -1,0 +1,177 @@
+#include "graphs/layer_graph_file.h"
+
+#include <cmath>
+#include <string>
+
+namespace pave::graphs {
+
+namespace {
+
+// A count or index checked against its table: `what` names it in the error.
+int Checked(long v, int low, int high, const char* what) {
+  if (v < low || v > high) {
+    throw DataError(std::string("layer graph file: ") + what + " = " + std::to_string(v) + " outside " +
+                    std::to_string(low) + ".." + std::to_string(high));
+  }
+  return static_cast<int>(v);
+}
+
+std::int32_t Whole32(double v) {
+  const double r = std::nearbyint(v);
+  if (!(r >= -2147483648.0 && r <= 2147483647.0)) throw DataError("layer graph file: modulus out of range");
+  return static_cast<std::int32_t>(r);
+}
+
+}  // namespace
+
+LayerGraphReader::LayerGraphReader(FreeFormatReader reader) : in_(std::move(reader)) {
+  nprob_ = in_.ReadInt16();
+}
+
+LayerGraphReader LayerGraphReader::FromFile(const std::string& path) {
+  return LayerGraphReader(FreeFormatReader::FromFile(path));
+}
+
+void LayerGraphReader::ReadProblem(LayerGraphProblem& p) {
+  FreeFormatReader& in = in_;
+  p.title = in.ReadText();
+  p.matl = in.ReadInt16();
+  p.ndama = in.ReadInt16();
+  p.npy = in.ReadInt16();
+  p.nlg = in.ReadInt16();
+  p.nl = in.ReadInt16();
+  p.nz = in.ReadInt16();
+  p.nunit = in.ReadInt16();
+  const int nl = Checked(p.nl, 0, kGraphLayers, "NL");
+  const int npy = Checked(p.npy, 0, kGraphPeriods, "NPY");
+  const int nlg = Checked(p.nlg, 0, kGraphPeriods, "NLG");
+
+  for (int i = 1; i <= nl - 1; ++i) p.th[i] = in.ReadSingle();
+  for (int i = 1; i <= nl; ++i) p.pr[i] = in.ReadSingle();
+  if (p.ndama == 0) {
+    const int nz = Checked(p.nz, 0, kGraphLayers, "NZ");
+    for (int i = 1; i <= nz; ++i) p.zc[i] = in.ReadSingle();
+  }
+  for (int j = 1; j <= npy; ++j) {
+    for (int i = 1; i <= nl; ++i) p.e[i][j] = Whole32(in.ReadSingle());
+  }
+  for (int k = 1; k <= nlg; ++k) {
+    p.load[k] = in.ReadInt16();
+    p.cr[k] = in.ReadSingle();
+    p.cp[k] = in.ReadSingle();
+    if (p.load[k] == 0) {
+      p.nr[k] = in.ReadInt16();
+      const int nr = Checked(p.nr[k], 0, kGraphRadial, "NR");
+      for (int i = 1; i <= nr; ++i) p.rc[i][k] = in.ReadSingle();
+    } else {
+      p.npt[k] = in.ReadInt16();
+      const int npt = Checked(p.npt[k], 0, kGraphPoints, "NPT");
+      p.xw[k] = in.ReadSingle();
+      p.yw[k] = in.ReadSingle();
+      for (int i = 1; i <= npt; ++i) {
+        p.xpt[i][k] = in.ReadSingle();
+        p.ypt[i][k] = in.ReadSingle();
+      }
+    }
+  }
+
+  if (p.matl == 2 || p.matl == 4) {
+    p.nolay = in.ReadInt16();
+    const int nolay = Checked(p.nolay, 0, kGraphNonlinear, "NOLAY");
+    for (int i = 1; i <= nolay; ++i) {
+      p.layno[i] = in.ReadInt16();
+      const int l = Checked(p.layno[i], 1, kGraphNonlinear, "LAYNO");
+      p.nclay[l] = in.ReadInt16();
+    }
+    for (int i = 1; i <= nolay; ++i) p.zcnol[i] = in.ReadSingle();
+    p.rcnol = in.ReadSingle();
+    p.xptnol = in.ReadSingle();
+    p.yptnol = in.ReadSingle();
+    p.sld = in.ReadSingle();
+    for (int i = 1; i <= nl; ++i) p.gam[i] = in.ReadSingle();
+    for (int i = 1; i <= nolay; ++i) {
+      const int l = p.layno[i];
+      p.k2[l] = in.ReadSingle();
+      if (p.nclay[l] == 1) {
+        p.k3[l] = in.ReadSingle();
+        p.k4[l] = in.ReadSingle();
+      }
+      p.k0[l] = in.ReadSingle();
+    }
+    for (int j = 1; j <= npy; ++j) {
+      for (int i = 1; i <= nolay; ++i) {
+        const int l = p.layno[i];
+        if (p.nclay[l] == 1) {
+          p.emin[l][j] = in.ReadSingle();
+          p.emax[l][j] = in.ReadSingle();
+        } else {
+          p.phi[l][j] = in.ReadSingle();
+        }
+        p.k1[l][j] = in.ReadSingle();
+      }
+    }
+  }
+
+  if (p.matl == 3 || p.matl == 4) {
+    p.dur = in.ReadSingle();
+    p.nvl = in.ReadInt16();
+    const int nvl = Checked(p.nvl, 0, kGraphNonlinear, "NVL");
+    for (int i = 1; i <= nvl; ++i) {
+      p.lnv[i] = in.ReadInt16();
+      Checked(p.lnv[i], 1, kGraphNonlinear, "LNV");
+    }
+    p.ntyme = in.ReadInt16();
+    const int ntyme = Checked(p.ntyme, 0, kGraphTimes, "NTYME");
+    for (int t = 1; t <= ntyme; ++t) p.tyme[t] = in.ReadSingle();
+    for (int i = 1; i <= nvl; ++i) {
+      const int l = p.lnv[i];
+      p.beta[l] = in.ReadSingle();
+      p.tempref[l] = in.ReadSingle();
+      for (int t = 1; t <= ntyme; ++t) p.creep[l][t] = in.ReadValue();
+    }
+    for (int j = 1; j <= npy; ++j) {
+      for (int i = 1; i <= nvl; ++i) p.temp[p.lnv[i]][j] = in.ReadSingle();
+    }
+  }
+
+  if (p.ndama != 0) {
+    p.nlbt = in.ReadInt16();
+    p.nltc = in.ReadInt16();
+    const int nlbt = Checked(p.nlbt, 0, kGraphLayers, "NLBT");
+    const int nltc = Checked(p.nltc, 0, kGraphLayers, "NLTC");
+    for (int j = 1; j <= npy; ++j) {
+      for (int k = 1; k <= nlg; ++k) p.tnlr[j][k] = in.ReadSingle();
+    }
+    p.nz = in.ReadInt16();
+    const int nz = Checked(p.nz, 0, kGraphLayers, "NZ");
+    for (int i = 1; i <= nz; ++i) p.zc[i] = in.ReadSingle();
+    for (int j = 1; j <= npy; ++j) {
+      for (int k = 1; k <= nlg; ++k) {
+        const int passes = p.load[k] >= 2 ? 2 : 1;
+        for (int pass = 1; pass <= passes; ++pass) {
+          float fatigue = 0, deform = 0;
+          for (int i = 1; i <= nlbt; ++i) {
+            const float v = in.ReadSingle();
+            if (i == 1) fatigue = v;
+          }
+          for (int i = 1; i <= nltc; ++i) {
+            const float v = in.ReadSingle();
+            if (i == 1) deform = v;
+          }
+          if (pass == 1) {
+            p.drf[j][k] = fatigue;
+            p.drp[j][k] = deform;
+          } else {
+            p.drf[j][k] = fatigue + p.drf[j][k];
+            p.drp[j][k] = deform + p.drp[j][k];
+          }
+        }
+      }
+    }
+    p.sdrf = nlbt != 0 ? in.ReadSingle() : 0.0f;
+    p.sdrp = nltc != 0 ? in.ReadSingle() : 0.0f;
+    p.dlife = in.ReadSingle();
+  }
+}
+
+}  // namespace pave::graphs

@@ -1,0 +1,38 @@
+#include "platform/gui/analysis_program.h"
+
+#include <QApplication>
+
+#include <exception>
+#include <iostream>
+
+namespace pave {
+
+int RunInWindow(const std::string& argument, const AnalysisProgram& program, const AnalysisRun& run) {
+  AnalysisWindow window(program);
+  window.set_running(true);
+  window.SetBusy(true);
+  window.show();
+  QCoreApplication::processEvents();
+  int status;
+  try {
+    status = static_cast<int>(run(argument, window));
+  } catch (const std::exception&) {
+    window.Message(program.error_text);
+    status = static_cast<int>(RunEnd::DataError);
+  }
+  window.SetBusy(false);
+  window.set_running(false);
+  window.close();
+  return status;
+}
+
+int RunAnalysisProgram(int argc, char** argv, const AnalysisProgram& program, const AnalysisRun& run) {
+  std::string argument = ProgramArgument(argc, argv);
+  if (!DisplayAvailable()) {
+    return RunInTerminal(argument, run, std::cout, std::cerr, program.error_text);
+  }
+  QApplication app(argc, argv);
+  return RunInWindow(argument, program, run);
+}
+
+}  // namespace pave

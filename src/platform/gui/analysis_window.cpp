@@ -1,0 +1,71 @@
+#include "platform/gui/analysis_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "platform/gui/form.h"
+
+namespace pave {
+
+AnalysisWindow::AnalysisWindow(const AnalysisProgram& program, QWidget* parent)
+    : QWidget(parent, Qt::Window), program_(program), text_box_(new QPlainTextEdit(this)) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(text_box_);
+  text_box_->setReadOnly(true);
+  text_box_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setWindowTitle(QString::fromStdString(program.title));
+  resize(std::max(1, TwipsToPixels(program.width_twips - kFrameWidthTwips)),
+         std::max(1, TwipsToPixels(program.height_twips - kFrameHeightTwips)));
+  TwipsPoint at = CentredWindowPosition(ScreenWidthTwips(), ScreenHeightTwips(),
+                                        program.width_twips, program.height_twips);
+  move(TwipsToPixels(at.left), TwipsToPixels(at.top));
+}
+
+AnalysisWindow::~AnalysisWindow() { SetBusy(false); }
+
+void AnalysisWindow::SetCaption(const std::string& caption) {
+  setWindowTitle(QString::fromStdString(caption));
+}
+
+void AnalysisWindow::ShowProgress(const std::string& text) {
+  QString shown = QString::fromStdString(text);
+  shown.remove('\r');
+  text_box_->setPlainText(shown);
+  QCoreApplication::processEvents();
+}
+
+void AnalysisWindow::Message(const std::string& text) {
+  bool was_busy = busy_;
+  SetBusy(false);
+  QString shown = QString::fromStdString(text);
+  shown.remove('\r');
+  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(program_.title), shown,
+                  QMessageBox::Ok, isVisible() ? this : nullptr);
+  box.exec();
+  SetBusy(was_busy);
+}
+
+void AnalysisWindow::SetBusy(bool busy) {
+  if (busy == busy_) return;
+  busy_ = busy;
+  if (busy) {
+    QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
+}
+
+void AnalysisWindow::closeEvent(QCloseEvent* event) {
+  if (running_) {
+    event->ignore();
+  } else {
+    event->accept();
+  }
+}
+
+}  // namespace pave

@@ -1,0 +1,50 @@
+// The one window of an analysis program: a multi-line progress text box filling the window, the
+// caption, message boxes titled with the program's name and the busy pointer.
+#pragma once
+
+#include <QWidget>
+#include <string>
+
+#include "common/analysis_host.h"
+
+class QPlainTextEdit;
+
+namespace pave {
+
+struct AnalysisProgram {
+  std::string title;          // program name: title of its message boxes ("MORVELIN")
+  int height_twips = 6450;    // outer window size
+  int width_twips = 9615;
+  std::string error_text = "File not found or data error";   // reported for an unexpected error
+};
+
+class AnalysisWindow : public QWidget, public AnalysisHost {
+  Q_OBJECT
+
+ public:
+  explicit AnalysisWindow(const AnalysisProgram& program, QWidget* parent = nullptr);
+  ~AnalysisWindow() override;
+
+  void SetCaption(const std::string& caption) override;
+  // Shows the text (CR LF line ends become line ends of the box) and lets the window repaint.
+  void ShowProgress(const std::string& text) override;
+  // An OK-only message box titled with the program's name. The normal pointer shows while it waits.
+  void Message(const std::string& text) override;
+  void SetBusy(bool busy) override;
+
+  QPlainTextEdit& text_box() { return *text_box_; }
+  bool busy() const { return busy_; }
+  // While true the window ignores attempts to close it (the run cannot be left halfway).
+  void set_running(bool running) { running_ = running; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  AnalysisProgram program_;
+  QPlainTextEdit* text_box_;
+  bool busy_ = false;
+  bool running_ = false;
+};
+
+}  // namespace pave

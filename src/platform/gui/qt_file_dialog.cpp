@@ -1,0 +1,68 @@
+#include <QFileDialog>
+#include <QApplication>
+#include <QFileInfo>
+#include <QStringList>
+
+#include "platform/gui/qt_services.h"
+
+namespace pave {
+namespace {
+
+// "Data Files (*.DAT)" with patterns {"*.DAT"} becomes "Data Files (*.DAT)"; "*.*" becomes "*",
+// since names without a dot are files too here. The dialog matches patterns regardless of case.
+QString QtFilter(const FileFilter& entry) {
+  QString description = QString::fromStdString(entry.description).trimmed();
+  int open = description.lastIndexOf('(');
+  if (open > 0 && description.endsWith(')')) description = description.left(open).trimmed();
+  QStringList patterns;
+  for (const std::string& pattern : entry.patterns) {
+    patterns << (pattern == "*.*" ? QString("*") : QString::fromStdString(pattern));
+  }
+  if (patterns.isEmpty()) patterns << "*";
+  return description + " (" + patterns.join(' ') + ")";
+}
+
+}  // namespace
+
+std::optional<FileChoice> QtFileDialog::Show(const FileDialogRequest& request) {
+  QFileDialog dialog(QApplication::activeWindow());
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  if (!request.title.empty()) dialog.setWindowTitle(QString::fromStdString(request.title));
+  if (request.mode == FileDialogMode::SaveAs) {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  } else {
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+  }
+  dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
+
+  QStringList filters;
+  for (const FileFilter& entry : ParseFileFilter(request.filter)) filters << QtFilter(entry);
+  if (!filters.isEmpty()) {
+    dialog.setNameFilters(filters);
+    int index = request.filter_index >= 1 && request.filter_index <= filters.size()
+                    ? request.filter_index
+                    : 1;
+    dialog.selectNameFilter(filters[index - 1]);
+  }
+
+  QFileInfo preset(QString::fromStdString(request.file_name));
+  dialog.setDirectory(request.file_name.find('/') != std::string::npos ? preset.absolutePath()
+                                                                       : QDir::currentPath());
+  if (!request.file_name.empty()) dialog.selectFile(preset.fileName());
+
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  QStringList chosen = dialog.selectedFiles();
+  if (chosen.isEmpty()) return std::nullopt;
+
+  FileChoice choice;
+  choice.file_name = QFileInfo(chosen.first()).absoluteFilePath().toStdString();
+  int selected = filters.indexOf(dialog.selectedNameFilter());
+  choice.filter_index = selected >= 0 ? selected + 1 : request.filter_index;
+  AdoptDirectoryOf(choice.file_name);
+  return choice;
+}
+
+}  // namespace pave

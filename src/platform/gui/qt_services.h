@@ -1,0 +1,92 @@
+// The platform services over Qt, for the running programs. A QApplication must exist while they
+// are used.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/clipboard.h"
+#include "platform/desktop.h"
+#include "platform/file_dialog.h"
+#include "platform/messages.h"
+#include "platform/printer.h"
+#include "platform/processes.h"
+
+class QPainter;
+class QPrinter;
+
+namespace pave {
+
+class QtMessages : public Messages {
+ public:
+  MessageAnswer Show(const std::string& text, MessageButtons buttons,
+                     const std::string& title) override;
+  std::optional<std::string> Input(const std::string& prompt, const std::string& title,
+                                   const std::string& default_text) override;
+  void Beep() override;
+};
+
+class QtDesktop : public Desktop {
+ public:
+  ~QtDesktop() override;
+  void SetBusy(bool busy) override;
+  void ProcessEvents() override;
+
+ private:
+  bool busy_ = false;
+};
+
+class QtFileDialog : public FileDialog {
+ public:
+  std::optional<FileChoice> Show(const FileDialogRequest& request) override;
+};
+
+// Prints through Qt on the default printer; where no printer is installed (or when built with
+// force_pdf) each document becomes a PDF file in the data directory (the working directory while
+// none was set), named "<program>-print-<date>-<time>[-n].pdf".
+class QtPrinter : public Printer {
+ public:
+  explicit QtPrinter(bool force_pdf = false);
+  ~QtPrinter() override;
+
+  bool SetFontName(const std::string& name) override;
+  bool SetFontSize(double points) override;
+  bool SetFontBold(bool bold) override;
+  bool PrintLine(const std::string& text, int column = 1) override;
+  bool EndDocument() override;
+  bool PrintImage(const Image& image) override;
+  void SetDataDirectory(const std::string& directory) override { data_directory_ = directory; }
+
+  bool writes_pdf() const { return pdf_; }
+  // The PDF file written last (empty while none was).
+  const std::string& last_pdf() const { return last_pdf_; }
+
+ private:
+  std::unique_ptr<QPrinter> NewPrinter();
+  bool BeginDocument();
+
+  bool pdf_;
+  std::string data_directory_;
+  std::string last_pdf_;
+  std::string family_ = "Arial";
+  double points_ = 10;
+  bool bold_ = false;
+  std::unique_ptr<QPrinter> printer_;
+  std::unique_ptr<QPainter> painter_;
+  double y_ = 0;   // top of the next line, device pixels from the top of the printable area
+};
+
+class QtProcesses : public Processes {
+ public:
+  bool Start(const std::string& program, const std::string& argument) override;
+  bool OpenTerminal(const std::string& directory) override;
+};
+
+class QtClipboard : public Clipboard {
+ public:
+  void Clear() override;
+  void SetText(const std::string& text) override;
+  std::string GetText() override;
+};
+
+}  // namespace pave

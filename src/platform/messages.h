@@ -1,0 +1,30 @@
+// Message boxes, the input box and the beep: how every window talks to the user.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace pave {
+
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
+
+class Messages {
+ public:
+  virtual ~Messages() = default;
+  // A modal message box with the given buttons and title; returns the button pressed. Closing a
+  // Yes/No/Cancel box with its close button answers Cancel, a Yes/No box No.
+  virtual MessageAnswer Show(const std::string& text, MessageButtons buttons,
+                             const std::string& title) = 0;
+  // The input box: prompt, title and preset answer; the text entered, or nothing on Cancel.
+  virtual std::optional<std::string> Input(const std::string& prompt, const std::string& title,
+                                           const std::string& default_text) = 0;
+  virtual void Beep() = 0;
+
+  // An OK-only box, the common case.
+  void Tell(const std::string& text, const std::string& title) {
+    Show(text, MessageButtons::Ok, title);
+  }
+};
+
+}  // namespace pave

@@ -1,0 +1,63 @@
+#include "platform/scripted_services.h"
+
+namespace pave {
+
+bool ScriptedPrinter::Record(Call call) {
+  std::size_t number = calls.size();
+  calls.push_back(std::move(call));
+  return failing_calls.count(number) == 0;
+}
+
+bool ScriptedPrinter::SetFontName(const std::string& name) {
+  Call call(Op::FontName);
+  call.text = name;
+  return Record(call) && !refuse_fonts;
+}
+
+bool ScriptedPrinter::SetFontSize(double points) {
+  Call call(Op::FontSize);
+  call.size = points;
+  return Record(call) && !refuse_fonts;
+}
+
+bool ScriptedPrinter::SetFontBold(bool bold) {
+  Call call(Op::FontBold);
+  call.bold = bold;
+  return Record(call) && !refuse_fonts;
+}
+
+bool ScriptedPrinter::PrintLine(const std::string& text, int column) {
+  Call call(Op::Line);
+  call.text = text;
+  call.column = column;
+  if (!Record(call)) return false;
+  std::string line = column > 1 ? std::string(static_cast<std::size_t>(column - 1), ' ') : "";
+  open_document.push_back(line + text);
+  return true;
+}
+
+bool ScriptedPrinter::EndDocument() {
+  if (!Record(Call(Op::EndDocument))) return false;
+  if (!open_document.empty()) documents.push_back(std::move(open_document));
+  open_document.clear();
+  return true;
+}
+
+bool ScriptedPrinter::PrintImage(const Image& image) {
+  Call call(Op::Image);
+  call.width = image.width;
+  call.height = image.height;
+  if (!Record(call)) return false;
+  images.push_back(image);
+  documents.push_back(
+      {"[image " + std::to_string(image.width) + "x" + std::to_string(image.height) + "]"});
+  return true;
+}
+
+void ScriptedPrinter::SetDataDirectory(const std::string& directory) {
+  Call call(Op::DataDirectory);
+  call.text = directory;
+  Record(call);
+}
+
+}  // namespace pave

@@ -1,0 +1,58 @@
+#include "slab_analysis/slab_run.h"
+
+#include <cmath>
+
+namespace pave::slab {
+
+SlabRun::SlabRun(const SlabVariant& v, AnalysisHost& h, SlabExtensions e)
+    : variant(v),
+      host(h),
+      ext(std::move(e)),
+      state(std::make_unique<SlabState>(v.nstore)),
+      s(*state),
+      log(h, 22) {}
+
+void SlabRun::CreateOutputs() {
+  reportFile.open(reportName, std::ios::binary | std::ios::trunc);
+  graphFile.open(graphName, std::ios::binary | std::ios::trunc);
+  if (!reportFile || !graphFile) throw DataError("cannot create " + reportName + " or " + graphName);
+  rep = std::make_unique<LineWriter>(reportFile);
+  gra = std::make_unique<LineWriter>(graphFile);
+}
+
+void SlabRun::CloseOutputs() {
+  if (reportFile.is_open()) reportFile.close();
+  if (graphFile.is_open()) graphFile.close();
+}
+
+FreeFormatReader& SlabRun::In() {
+  if (!in) throw DataError("data file not open");
+  return *in;
+}
+
+void SlabRun::LimitStop(const std::string& message) {
+  host.Message(message);
+  throw EndPath{};
+}
+
+void SlabRun::StopNow(const std::string& message) {
+  host.Message(message);
+  throw EndNow{};
+}
+
+double Div(double a, double b) {
+  if (b == 0.0) throw ArithmeticError("division by zero");
+  return Finite(a / b);
+}
+
+double Finite(double v) {
+  if (!std::isfinite(v)) throw ArithmeticError("overflow");
+  return v;
+}
+
+int Count(double v) {
+  if (!std::isfinite(v) || v < -32768.5 || v > 32767.5) throw DataError("count out of range");
+  return static_cast<int>(std::lround(v));
+}
+
+}  // namespace pave::slab

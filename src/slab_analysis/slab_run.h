@@ -1,0 +1,112 @@
+// One run of the slab analysis: the state record, the three files, the progress log and the window
+// services, plus the few texts in which the two builds differ.
+#pragma once
+
+#include <cstdint>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "common/analysis_host.h"
+#include "common/free_format_reader.h"
+#include "common/line_writer.h"
+#include "slab_analysis/slab_state.h"
+
+namespace pave::slab {
+
+// The build: work-array size and the texts that differ.
+struct SlabVariant {
+  std::int32_t nstore;
+  bool large;
+};
+inline constexpr SlabVariant kBruntola{100000, false};
+inline constexpr SlabVariant kLarge{1600000, true};
+
+// A limit stop: its message has been shown; the driver takes the end path (exit status 1).
+struct EndPath {};
+// A stop that ends the program at once, without the closing text (exit status 1).
+struct EndNow {};
+// A division by zero, an overflow or a value that is not finite: ends the run through the error path.
+class ArithmeticError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class SlabRun;
+
+// The routines of the solid and layered foundations and of the joint springs, plugged into the
+// driver. An empty entry means the build has no such routine; a problem that needs it is refused
+// with a message.
+struct SlabExtensions {
+  using Step = std::function<void(SlabRun&)>;
+  // Solid (NFOUND = 1) and layered (NFOUND = 2) foundations.
+  Step SolCor, SolFle, BurDef, LaySla;  // coordinates and flexibility, once per problem
+  Step SolSti;                          // foundation stiffness, each contact cycle
+  Step SolMod;                          // right-hand side of a solution pass
+  Step SolCon;                          // contact step after the solution
+  // Joints between slabs.
+  Step DowGeo;  // dowel springs, once per problem
+  Step DowSti;  // joint stiffness into the band, each contact cycle
+  Step DowOut;  // joint forces after a load group
+
+  bool HasSolidLayered() const { return SolCor && SolFle && BurDef && LaySla && SolSti && SolMod && SolCon; }
+  bool HasJoints() const { return DowGeo && DowSti && DowOut; }
+};
+
+// The extensions this build is linked with (slab_extensions.cpp).
+SlabExtensions DefaultSlabExtensions();
+
+class SlabRun {
+ public:
+  SlabRun(const SlabVariant& variant, AnalysisHost& host, SlabExtensions ext = {});
+
+  const SlabVariant variant;
+  AnalysisHost& host;
+  SlabExtensions ext;
+  std::unique_ptr<SlabState> state;
+  SlabState& s;
+  ProgressLog log;
+
+  std::string dataName, reportName, graphName;
+  std::optional<FreeFormatReader> in;
+  std::ofstream reportFile, graphFile;
+  std::unique_ptr<LineWriter> rep, gra;
+
+  // Opens the report and the graph file (first problem).
+  void CreateOutputs();
+  void CloseOutputs();
+
+  // Reading the data file.
+  FreeFormatReader& In();
+  double ReadNumber() { return In().ReadNumber(); }
+  float ReadSingle() { return In().ReadSingle(); }
+  std::int16_t ReadInt16() { return In().ReadInt16(); }
+  void SkipIdentifier() { In().SkipIdentifier(); }
+
+  LineWriter& Rep() { return *rep; }
+  LineWriter& Gra() { return *gra; }
+
+  // Progress text.
+  void Append(const std::string& t) { log.text += t; }
+  void Display() { log.Display(); }
+
+  // Shows a limit message and takes the end path.
+  [[noreturn]] void LimitStop(const std::string& message);
+  // Shows a message and ends the program at once.
+  [[noreturn]] void StopNow(const std::string& message);
+};
+
+inline constexpr const char* kCrLf = "\r\n";
+
+// Division that refuses a zero divisor or a non-finite result (the error path instead).
+double Div(double a, double b);
+// Tests a value for being finite (the error path instead).
+double Finite(double v);
+
+// Whole-number conversion of a count read as a number; outside the 16-bit range is a data error.
+int Count(double v);
+
+}  // namespace pave::slab

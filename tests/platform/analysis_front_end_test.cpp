@@ -1,0 +1,66 @@
+// The analysis programs' front end, run as a program: terminal mode without a display.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct Outcome {
+  int status = -1;
+  std::string out, err;
+};
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Runs the stand-in program with one argument (quoted for the shell) and no display.
+Outcome RunFake(const std::string& argument) {
+  namespace fs = std::filesystem;
+  fs::path dir = fs::path(PAVE_OUTPUT_DIR) / "front_end";
+  fs::create_directories(dir);
+  fs::path out = dir / "out.txt", err = dir / "err.txt";
+  std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY '" + std::string(FAKE_ANALYSIS) + "' '" +
+                        argument + "' >'" + out.string() + "' 2>'" + err.string() + "'";
+  int raw = std::system(command.c_str());
+  Outcome outcome;
+  outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  outcome.out = ReadFile(out);
+  outcome.err = ReadFile(err);
+  return outcome;
+}
+
+TEST(AnalysisFrontEndTest, TerminalModeWritesNewProgressOnceAndMessagesToErrors) {
+  Outcome o = RunFake("normal /data dir/LAY1");
+  EXPECT_EQ(o.status, 0);
+  EXPECT_EQ(o.out, "FILENAME: normal /data dir/LAY1\nstep 1\nstep 2\nstep 3\n");
+  EXPECT_EQ(o.err,
+            "Your text output is stored in a file called x.TXT\nPlease click the OK button to exit.\n");
+}
+
+TEST(AnalysisFrontEndTest, TerminalModeExitStatusFollowsTheRunsEnd) {
+  struct Case {
+    const char* argument;
+    int status;
+    const char* err;
+  };
+  for (Case c : {Case{"stop", 1, "LIMIT EXCEEDED, SO COMPUTATION STOPS.\n"},
+                 Case{"error", 2, "File not found or data error\n"},
+                 Case{"throw", 2, "File not found or data error\n"}}) {
+    Outcome o = RunFake(c.argument);
+    EXPECT_EQ(o.status, c.status) << c.argument;
+    EXPECT_EQ(o.err, c.err) << c.argument;
+    EXPECT_EQ(o.out.rfind("FILENAME: ", 0), 0u) << c.argument;
+  }
+}
+
+}  // namespace
