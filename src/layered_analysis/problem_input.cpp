@@ -152,13 +152,13 @@ void ELAINP(RunContext& c) {
   s.NBOND = in.ReadInt16();
   in.SkipIdentifier();
   if (s.NBOND == 0) {
-    std::vector<float> ints;
+    std::vector<i16> ints;
     for (int i = 1; i <= s.NL - 1; ++i) {
       s.INT(i) = in.ReadInt16();
       ints.push_back(s.INT(i));
     }
     if (s.NL - 1 >= 1) in.SkipIdentifier();
-    WriteList(r, "CONDITIONS OF INTERFACES (INT) ARE : ", ints, 37);
+    WriteIntegerList(r, "CONDITIONS OF INTERFACES (INT) ARE : ", ints, 37);
   } else if (s.NBOND == 1) {
     r.Text("ALL INTERFACES ARE FULLY BONDED").End();
   } else {
