@@ -6,6 +6,7 @@
 #include <limits>
 #include <sstream>
 
+#include "common/number_format.h"
 #include "common/numeric_value.h"
 
 namespace pave {
@@ -121,7 +122,7 @@ std::int16_t FreeFormatReader::ReadInt16() {
   const double v = ReadNumber();
   const double whole = std::nearbyint(v);  // halves to even
   if (!(whole >= -32768.0 && whole <= 32767.0)) {
-    throw DataError(Where(start) + ": " + std::to_string(v) + " is outside -32768..32767");
+    throw DataError(Where(start) + ":" + Str(v) + " is outside -32768..32767");
   }
   return static_cast<std::int16_t>(whole);
 }
