@@ -16,6 +16,11 @@ void NOLINP(RunContext& c);
 void VISINP(RunContext& c);
 void DAMINP(RunContext& c);
 
+// LAYERS with its progress line, and the linear elastic analysis of the current load group (also
+// the last step of the nonlinear analysis). A damage analysis computes the strains whatever NSTD is.
+void Layers(RunContext& c, int IptL, int NstdL);
+void AnalyseLinear(RunContext& c);
+
 // The analysis of the current period, load group and pass for MATL 2, 3 and 4.
 void AnalyseNonlinear(RunContext& c);
 void AnalyseViscoelastic(RunContext& c);

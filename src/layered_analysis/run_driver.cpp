@@ -8,6 +8,7 @@
 #include "common/number_format.h"
 #include "layered_analysis/equation_solver.h"
 #include "layered_analysis/extended_analyses.h"
+#include "layered_analysis/modulus_iteration.h"
 #include "layered_analysis/problem_input.h"
 #include "layered_analysis/response_tables.h"
 #include "layered_analysis/superposition.h"
@@ -19,32 +20,6 @@ namespace {
 std::string Lower(std::string s) {
   std::transform(s.begin(), s.end(), s.begin(), [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
   return s;
-}
-
-// LAYERS with its progress line.
-void Layers(RunContext& c, int IptL, int NstdL) {
-  const int IC = c.integrator.LAYERS(c.s, IptL, NstdL);
-  if (c.s.MATL != 2 && c.s.MATL != 4) {
-    c.log.text += "COMPLETE LAYERS SUBROUTINE WITH INTEGRATION CYCLES IC=" + Str(IC) + kCrLf;
-    c.log.lines += 1;
-    c.log.Display();
-  }
-}
-
-void AnalyseLinear(RunContext& c) {
-  ProblemState& s = c.s;
-  if (s.LOAD(s.LG) == 0) {
-    s.IPT = 1;
-    Layers(c, 1, s.NSTD);
-    SINOUT(c);
-    return;
-  }
-  for (int ipt = 1; ipt <= s.NPT(s.LG); ++ipt) {
-    s.IPT = static_cast<i16>(ipt);
-    Layers(c, ipt, 5);
-    SUPPRI(s);
-    MULOUT(c);
-  }
 }
 
 void SaveWheelLayout(ProblemState& s) {
@@ -164,6 +139,32 @@ bool AnalyseProblem(RunContext& c) {
 
 }  // namespace
 
+// LAYERS with its progress line.
+void Layers(RunContext& c, int IptL, int NstdL) {
+  const int IC = c.integrator.LAYERS(c.s, IptL, NstdL);
+  if (c.s.MATL != 2 && c.s.MATL != 4) {
+    c.log.text += "COMPLETE LAYERS SUBROUTINE WITH INTEGRATION CYCLES IC=" + Str(IC) + kCrLf;
+    c.log.lines += 1;
+    c.log.Display();
+  }
+}
+
+void AnalyseLinear(RunContext& c) {
+  ProblemState& s = c.s;
+  if (s.LOAD(s.LG) == 0) {
+    s.IPT = 1;
+    Layers(c, 1, s.NDAMA != 0 ? 9 : s.NSTD);  // a damage analysis needs the strains
+    SINOUT(c);
+    return;
+  }
+  for (int ipt = 1; ipt <= s.NPT(s.LG); ++ipt) {
+    s.IPT = static_cast<i16>(ipt);
+    Layers(c, ipt, 5);
+    SUPPRI(s);
+    MULOUT(c);
+  }
+}
+
 std::string BaseName(const std::string& argument) {
   if (argument.size() >= 4 && Lower(argument.substr(argument.size() - 4)) == ".dat")
     return argument.substr(0, argument.size() - 4);
@@ -260,6 +261,11 @@ RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host) {
         report.Text(kGelgMessage).End();
         report.Text("SO THE COMPUTATION OF PROBLEM NO.").Num(s.IPROB).Text("STOPS.").End();
         host.Message(kGelgMessage);
+        anyProblemStopped = true;
+      } catch (const ModulusFaultError& e) {
+        report.End();
+        report.Text(e.what()).End();
+        host.Message(e.what());
         anyProblemStopped = true;
       }
     }

@@ -52,11 +52,12 @@ PrincipalValues Principal(float sx, float sy, float sz, float txy, float tyz, fl
 void SUPPRI(ProblemState& s) {
   const int LG = s.LG, IPT = s.IPT;
   const int nr = s.NR(LG);
+  const int nstd = s.NDAMA != 0 ? 9 : s.NSTD;  // a damage analysis needs the strains
   for (int I = 1; I <= s.NZ; ++I) {
     float w = 0, sz = 0, sx = 0, sy = 0, txy = 0, tyz = 0, txz = 0;
     for (int J = 1; J <= nr; ++J) {
       w += s.RESP(J, I, 1);
-      if (s.NSTD == 1) continue;
+      if (nstd == 1) continue;
       const float szJ = s.RESP(J, I, 2), srJ = s.RESP(J, I, 3), stJ = s.RESP(J, I, 4), tJ = s.RESP(J, I, 5);
       if (s.RC(J, IPT, LG) < 0.0001f) {
         sz += szJ;
@@ -74,13 +75,13 @@ void SUPPRI(ProblemState& s) {
       }
     }
     s.RESP(1, I, 1) = w;
-    if (s.NSTD == 1) continue;
+    if (nstd == 1) continue;
     const PrincipalValues pv = Principal(sx, sy, sz, txy, tyz, txz);
     s.RESP(1, I, 2) = sz;
     s.RESP(1, I, 3) = pv.largest;
     s.RESP(1, I, 4) = pv.smallest;
     s.RESP(1, I, 5) = pv.intermediate;
-    if (s.NSTD == 5) continue;
+    if (nstd == 5) continue;
     const int L = s.work.LAY(I);
     const float E = s.E(L), nu = s.PR(L);
     s.RESP(1, I, 6) = (sz - nu * (sy + sx)) / E;
