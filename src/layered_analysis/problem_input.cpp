@@ -54,7 +54,12 @@ bool ReadGeneralRecords(RunContext& c) {
   s.NZRead = s.NZ;
   s.ICL = c.in.ReadInt16();
   s.NSTD = c.in.ReadInt16();
-  s.NUNIT = c.in.ReadInt16();
+  // An old file has no NUNIT: its identifier stands where NUNIT is expected.
+  const Value nunit = c.in.ReadValue();
+  if (!nunit.IsNumber()) return false;
+  const double whole = std::nearbyint(nunit.Number());
+  if (!(whole >= -32768.0 && whole <= 32767.0)) throw DataError("NUNIT outside the 16-bit range");
+  s.NUNIT = static_cast<i16>(whole);
   const std::string id = c.in.ReadText();
   return Ends(id, 5) == "NUNIT";
 }

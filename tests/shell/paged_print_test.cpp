@@ -131,3 +131,21 @@ TEST(PagedPrint, EditorStyleHasItsOwnHeadingAndFontOrder) {
 
 }  // namespace
 }  // namespace pave
+
+#include "platform/scripted_platform.h"
+
+namespace pave {
+namespace {
+
+TEST(PagedPrint, SharedProcedureTellsAPrinterFailure) {
+  ScriptedPlatform p;
+  PrintPagedText("a\r\nb\r\n");
+  EXPECT_EQ(p.printer.documents.size(), 1u);
+  EXPECT_TRUE(p.messages.shown.empty());
+  p.printer.failing_calls = {p.printer.calls.size() + 3};   // the first empty line of the next text
+  PrintPagedText("a\r\n");
+  EXPECT_EQ(p.messages.Texts(), std::vector<std::string>{kPrinterFailedMessage});
+}
+
+}  // namespace
+}  // namespace pave
