@@ -2,13 +2,12 @@
 #include <string>
 
 #include "platform/gui/analysis_program.h"
+#include "slab_analysis/slab_driver.h"
 
 namespace {
 
-// Stands in for the analysis until its engine is linked here.
-pave::RunEnd Run(const std::string&, pave::AnalysisHost& host) {
-  host.Message("The slab analysis of this program is not built yet.");
-  return pave::RunEnd::InputStop;
+pave::RunEnd Run(const std::string& argument, pave::AnalysisHost& host) {
+  return pave::slab::RunSlabProgram(argument, pave::slab::kBruntola, host);
 }
 
 }  // namespace

@@ -1,14 +1,13 @@
-// BRUNTOLA: the slab analysis program.
+// `large`: the slab analysis program with the large work array.
 #include <string>
 
 #include "platform/gui/analysis_program.h"
+#include "slab_analysis/slab_driver.h"
 
 namespace {
 
-// Stands in for the analysis until its engine is linked here.
-pave::RunEnd Run(const std::string&, pave::AnalysisHost& host) {
-  host.Message("The slab analysis of this program is not built yet.");
-  return pave::RunEnd::InputStop;
+pave::RunEnd Run(const std::string& argument, pave::AnalysisHost& host) {
+  return pave::slab::RunSlabProgram(argument, pave::slab::kLarge, host);
 }
 
 }  // namespace

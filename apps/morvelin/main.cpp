@@ -1,22 +1,11 @@
 // MORVELIN: the layered-system analysis program.
-#include <string>
-
+#include "layered_analysis/run_driver.h"
 #include "platform/gui/analysis_program.h"
-
-namespace {
-
-// Stands in for the analysis until its engine is linked here.
-pave::RunEnd Run(const std::string&, pave::AnalysisHost& host) {
-  host.Message("The layered-system analysis of this program is not built yet.");
-  return pave::RunEnd::InputStop;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   pave::AnalysisProgram program;
   program.title = "MORVELIN";
   program.height_twips = 6450;
   program.width_twips = 9615;
-  return pave::RunAnalysisProgram(argc, argv, program, Run);
+  return pave::RunAnalysisProgram(argc, argv, program, pave::layered::RunMorvelin);
 }

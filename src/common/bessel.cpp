@@ -1,6 +1,7 @@
 #include "common/bessel.h"
 
 #include <cmath>
+#include <limits>
 
 namespace pave {
 
@@ -76,10 +77,20 @@ float Theta1(double x, double t) {
   return static_cast<float>(th);
 }
 
+// XI rounded to single precision; beyond its range (or not a number) the conversion is made
+// explicit instead of being left undefined.
+float ToSingle(double XI) {
+  constexpr double kMax = std::numeric_limits<float>::max();
+  if (std::isnan(XI)) return std::numeric_limits<float>::quiet_NaN();
+  if (XI > kMax) return std::numeric_limits<float>::infinity();
+  if (XI < -kMax) return -std::numeric_limits<float>::infinity();
+  return static_cast<float>(XI);
+}
+
 }  // namespace
 
 void BESSEL(int Ni, double XI, double& Y) {
-  const float xs = static_cast<float>(XI);
+  const float xs = ToSingle(XI);
   const double x = xs;
   const bool order1 = Ni > 0;
   if (x < 3.0) {

@@ -6,6 +6,7 @@
 #include <limits>
 #include <sstream>
 
+#include "common/number_format.h"
 #include "common/numeric_value.h"
 
 namespace pave {
@@ -121,7 +122,7 @@ std::int16_t FreeFormatReader::ReadInt16() {
   const double v = ReadNumber();
   const double whole = std::nearbyint(v);  // halves to even
   if (!(whole >= -32768.0 && whole <= 32767.0)) {
-    throw DataError(Where(start) + ": " + std::to_string(v) + " is outside -32768..32767");
+    throw DataError(Where(start) + ":" + Str(v) + " is outside -32768..32767");
   }
   return static_cast<std::int16_t>(whole);
 }
@@ -149,6 +150,15 @@ Value FreeFormatReader::ReadValue() {
   }
   pos_ = start;
   return Value(PlainText());
+}
+
+std::string FreeFormatReader::ReadLine() {
+  if (pos_ >= data_.size()) throw DataError("end of data reached where a line was expected");
+  const std::size_t start = pos_;
+  while (pos_ < data_.size() && !IsLineEnd(data_[pos_])) ++pos_;
+  std::string line = data_.substr(start, pos_ - start);
+  SkipLineEnd();
+  return line;
 }
 
 bool FreeFormatReader::AtEnd() const {

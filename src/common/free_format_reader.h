@@ -47,8 +47,14 @@ class FreeFormatReader {
   // else a text item (to the next comma or line end); an empty item before a comma is empty.
   Value ReadValue();
 
+  // The rest of the current line as it stands (blanks kept, no line end), then the reader stands at
+  // the start of the next line. Throws DataError when nothing at all remains (Eof).
+  std::string ReadLine();
+
   // True when only blanks and line ends remain.
   bool AtEnd() const;
+  // True when nothing at all remains, not even a line end.
+  bool Eof() const { return pos_ >= data_.size(); }
   // 1-based line number of the reading position, for messages.
   int Line() const;
 

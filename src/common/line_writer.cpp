@@ -83,7 +83,7 @@ void ListWriter::Add(int v) {
 namespace {
 
 template <typename T>
-void WriteListOf(LineWriter& w, std::string_view heading, const std::vector<T>& values, int startCount) {
+void WriteListOf(LineWriter& w, std::string_view heading, std::span<const T> values, int startCount) {
   w.Text(heading);
   ListWriter list(w, startCount);
   for (const T& v : values) list.Add(v);
@@ -93,12 +93,16 @@ void WriteListOf(LineWriter& w, std::string_view heading, const std::vector<T>& 
 }  // namespace
 
 void WriteList(LineWriter& w, std::string_view heading, const std::vector<float>& values, int startCount) {
-  WriteListOf(w, heading, values, startCount);
+  WriteListOf<float>(w, heading, values, startCount);
 }
 
-void WriteIntegerList(LineWriter& w, std::string_view heading, const std::vector<std::int16_t>& values,
+void WriteList(LineWriter& w, std::string_view heading, std::span<const float> values, int startCount) {
+  WriteListOf<float>(w, heading, values, startCount);
+}
+
+void WriteIntegerList(LineWriter& w, std::string_view heading, std::span<const std::int16_t> values,
                       int startCount) {
-  WriteListOf(w, heading, values, startCount);
+  WriteListOf<std::int16_t>(w, heading, values, startCount);
 }
 
 }  // namespace pave

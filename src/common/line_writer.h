@@ -5,6 +5,7 @@
 #include <concepts>
 #include <cstdint>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +56,8 @@ class ListWriter {
   void Add(double v);
   void Add(std::int16_t v);
   void Add(int v);
+  template <std::integral T>
+  void Add(T v) { Add(static_cast<int>(v)); }
   // Adds increment to the count and writes a line end when it exceeds the limit, without writing
   // a value (for entries of several numbers; the caller writes them).
   void Advance(int increment);
@@ -73,8 +76,9 @@ class ListWriter {
 // format, broken by a ListWriter (limit 78, a value with a decimal point counting one more than its
 // Str form is wide); a line end follows the last value (also when there is none).
 void WriteList(LineWriter& w, std::string_view heading, const std::vector<float>& values, int startCount);
+void WriteList(LineWriter& w, std::string_view heading, std::span<const float> values, int startCount);
 // The same for 16-bit integers (interface conditions).
-void WriteIntegerList(LineWriter& w, std::string_view heading, const std::vector<std::int16_t>& values,
+void WriteIntegerList(LineWriter& w, std::string_view heading, std::span<const std::int16_t> values,
                       int startCount);
 
 }  // namespace pave

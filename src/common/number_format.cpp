@@ -211,6 +211,7 @@ std::string PadLeft(std::string s, int width) {
 
 std::string FormatReal(double v, int precision, std::string_view mask) {
   if (!std::isfinite(v)) return NonFinite(v);
+  if (mask.empty()) return Trim(GeneralReal(v, precision));
   return FormatDigits(v < 0, ToDecimalDigits(std::fabs(v), precision), ParseMask(mask));
 }
 

@@ -19,6 +19,8 @@ namespace pave {
 // (single precision); in double precision 1E+15 and 1.365E-09 are not. The exponent
 // form is the mantissa, "E", the exponent's sign and at least two exponent digits ("1E+07").
 // Integers are always plain. Not-a-number and infinite values are written as "NaN", "Inf", "-Inf".
+// Pass single-precision values as float: the float overloads show 7 digits (0.35f gives .35), while
+// the same value widened to double shows its binary error (.349999994039536).
 std::string GenNum(float v);
 std::string GenNum(double v);
 std::string GenNum(std::int16_t v);
@@ -54,6 +56,7 @@ std::string Str(T v) { return Str(static_cast<long>(v)); }
 //   one with "#" places ("#.###E+##": 3.E+4).
 // - A negative value gets a leading "-", unless it rounds to zero in the mask.
 // - Not-a-number and infinite values are written as "NaN", "Inf" and "-Inf".
+// - An empty mask gives the general number format without blanks around it.
 std::string FormatMask(double v, std::string_view mask);
 std::string FormatMask(float v, std::string_view mask);
 template <std::integral T>

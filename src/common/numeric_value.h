@@ -7,7 +7,9 @@
 namespace pave {
 
 // The number at the start of the text, with the period as decimal point and an optional exponent;
-// blanks are ignored; 0 when the text does not begin with a number ("12abc" -> 12, "abc" -> 0).
+// blanks are ignored; 0 when the text does not begin with a number ("12abc" -> 12, "abc" -> 0) or
+// when the number lies beyond the range of a double ("1E999"; use ParseNumber to tell). "D" is
+// taken as an exponent letter like "E".
 double NumericValue(std::string_view text);
 
 // The value of a text that is wholly a number (blanks around it allowed), else nothing.

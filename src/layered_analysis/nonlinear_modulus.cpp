@@ -14,7 +14,7 @@ MohrCoulomb MohrCoulombCoefficients(float phi) {
 }
 
 float UnitWeightPerDepth(float gam, int nunit) {
-  return nunit == 1 ? gam / 100.0f : gam / 1728.0f;
+  return nunit != 0 ? gam / 100.0f : gam / 1728.0f;
 }
 
 float GeostaticStress(std::span<const float> th, std::span<const float> gam, int layer, float zcnol) {

@@ -16,7 +16,8 @@ struct MohrCoulomb {
 };
 MohrCoulomb MohrCoulombCoefficients(float phi);
 
-// Unit weight as read (kN/m^3 or pcf) turned into stress per unit depth (kPa per cm or psi per in.).
+// Unit weight as read (kN/m^3 when nunit is not 0, else pcf) turned into stress per unit depth
+// (kPa per cm or psi per in.).
 float UnitWeightPerDepth(float gam, int nunit);
 
 // Geostatic vertical stress at depth zcnol taken in layer `layer` (1-based), with th[0..nl-2] the

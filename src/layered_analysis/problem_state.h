@@ -33,6 +33,16 @@ inline constexpr int kRespTElements = 25650;   // responses collected at the cre
 inline constexpr int kDcoefElements = 5103;    // Dirichlet-series coefficients
 inline constexpr int kResponses = 9;           // responses per point
 
+// Working state of one integration, shared by the response integration, the layer constants and the
+// stresses at the modulus points; overwritten at every call.
+struct IntegrationWork {
+  Table1<float, kMaxLayers - 1> THN;   // TH(i) / H
+  Table1<float, kMaxLayers - 1> DN;    // depth of interface i / H
+  Table1<i16, kMaxDepths> LAY;         // layer of each depth point
+  float RM = 0;                        // m * H at the current Gauss point
+  double CC[5] = {0, 0, 0, 0, 0};      // constants A, B, C, D of a layer (from 1)
+};
+
 struct ProblemState {
   // --- Run level ---
   i16 NPROB = 0;
@@ -74,12 +84,6 @@ struct ProblemState {
   Table1<float, kMaxPoints> YPT;
   Table1<float, kMaxWheels> WX;            // wheel centres of the load group being read
   Table1<float, kMaxWheels> WY;
-  // Wheel centres and response points of every load group (the surface check of the multiple-wheel
-  // table uses the group's own layout).
-  Table2<float, kMaxWheels, kMaxLoadGroups> WXG;
-  Table2<float, kMaxWheels, kMaxLoadGroups> WYG;
-  Table2<float, kMaxPoints, kMaxLoadGroups> XPTG;
-  Table2<float, kMaxPoints, kMaxLoadGroups> YPTG;
 
   // --- Nonlinear layers, records (25) to (33) ---
   i16 NOLAY = 0;
@@ -130,6 +134,9 @@ struct ProblemState {
   Table3<float, kMaxPoints, kMaxDepths, kResponses> RESP;   // RESP(J, I, K)
   Table1<float, kRespTElements> RESPT;
 
+  // --- Working state of the last integration (layer of each depth point and the normalised depths) ---
+  IntegrationWork work;
+
   // --- Equation solver's coefficient matrix, shared by its callers ---
   Table1<float, kSolverElements> A;
 
@@ -142,16 +149,6 @@ struct ProblemState {
   Table1<i16, kMaxLoadGroups> savedNR;
   Table3<float, kMaxPoints, kMaxPoints, kMaxLoadGroups> savedRC;
   Table4<float, kMaxWheels, 2, kMaxPoints, kMaxLoadGroups> savedDCPT;
-};
-
-// Working state of one integration, shared by the response integration, the layer constants and the
-// stresses at the modulus points; overwritten at every call.
-struct IntegrationWork {
-  Table1<float, kMaxLayers - 1> THN;   // TH(i) / H
-  Table1<float, kMaxLayers - 1> DN;    // depth of interface i / H
-  Table1<i16, kMaxDepths> LAY;         // layer of each depth point
-  float RM = 0;                        // m * H at the current Gauss point
-  double CC[5] = {0, 0, 0, 0, 0};      // constants A, B, C, D of a layer (from 1)
 };
 
 }  // namespace pave::layered

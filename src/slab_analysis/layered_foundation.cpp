@@ -70,7 +70,6 @@ void SOL(InterfaceProducts& CA, const LayeredLayers& L_, const float* H, float T
   }
   V[1] = 0;
   V[3] = 0;
-  double W = std::exp(-m);
   Mat4 T{};
   Mat4 M{};
   for (int I = 1; I <= NL1; ++I) {
@@ -145,16 +144,17 @@ void SOL(InterfaceProducts& CA, const LayeredLayers& L_, const float* H, float T
   double d2 = static_cast<double>(P[1][2]) * P[2][4] - static_cast<double>(P[1][4]) * P[2][2];
   double d4 = static_cast<double>(P[1][4]) * P[2][2] - static_cast<double>(P[2][4]) * P[1][2];
   if (d2 == 0 || d4 == 0) throw std::domain_error("layered foundation: singular surface conditions");
-  V[2] = static_cast<double>(Single(P[2][4] / d2)) * W;
-  V[4] = static_cast<double>(Single(P[2][2] / d4)) * W;
+  // The bottom-layer constants carry no factor e^-m: it would cancel in the top-layer constants, and
+  // where it underflows (m above about 745) it would cut the integrand to zero.
+  V[2] = Single(P[2][4] / d2);
+  V[4] = Single(P[2][2] / d4);
 }
 
-void COEF(const InterfaceProducts& CA, float Tm, const std::array<double, 5>& V, std::array<double, 5>& VV) {
-  double X = std::exp(-static_cast<double>(Tm));
+void COEF(const InterfaceProducts& CA, float, const std::array<double, 5>& V, std::array<double, 5>& VV) {
   for (int i = 1; i <= 4; ++i) {
     double s = 0;
     for (int j = 1; j <= 4; ++j) s += CA[i][j][1] * V[j];
-    VV[i] = X != 0 ? Checked(s / X) : 0.0;
+    VV[i] = Checked(s);
   }
 }
 

@@ -33,7 +33,7 @@ std::array<float, 22> LayeredDistances(float DMIN, float DMAX, float RMAX);
 
 // Layer constants for one value m of the transform parameter (normalised by the total thickness of
 // the finite layers): fills CA(i, j, L), the product of the interface matrices from interface L down,
-// and V(1..4), the constants of the bottom layer (scaled by e^-m). Needs NL >= 2.
+// and V(1..4), the constants of the bottom layer. Needs NL >= 2.
 using InterfaceProducts = std::array<std::array<std::array<double, 7>, 5>, 5>;  // [i][j][L]
 void SOL(InterfaceProducts& CA, const LayeredLayers& layers, const float* H, float Tm,
          std::array<double, 5>& V, const float* Z);

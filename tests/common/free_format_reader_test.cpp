@@ -175,6 +175,17 @@ TEST(FreeFormatReader, ErrorsAreDataErrors) {
   EXPECT_THROW(FreeFormatReader::FromFile("/nonexistent/dir/NOFILE.DAT"), DataError);
 }
 
+TEST(FreeFormatReader, WholeLines) {
+  FreeFormatReader r("/home/a b/data/\r\n  /tmp/x  \n\nlast");
+  EXPECT_EQ(r.ReadLine(), "/home/a b/data/");
+  EXPECT_EQ(r.ReadLine(), "  /tmp/x  ");
+  EXPECT_EQ(r.ReadLine(), "");
+  EXPECT_FALSE(r.Eof());
+  EXPECT_EQ(r.ReadLine(), "last");
+  EXPECT_TRUE(r.Eof());
+  EXPECT_THROW(r.ReadLine(), DataError);
+}
+
 TEST(FreeFormatReader, OldSystemFileEndsAtCtrlZ) {
   FreeFormatReader r(" 1  (1) NPROB\r\n\x1a garbage");
   r.ReadNumber();

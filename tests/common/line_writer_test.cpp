@@ -60,6 +60,13 @@ TEST(WriteList, ValueWithAPointCountsOneMore) {
   WriteList(w, "", {0.5f, 0.5f, 3.0f}, 70);
   EXPECT_EQ(out.str(), " .5 \r\n .5  3 \r\n");
 
+  // A 1-based single-precision array, as the analysis programs hold their lists.
+  float th[4] = {0, 4, 6, 0};
+  std::ostringstream arr;
+  LineWriter w3(arr);
+  WriteList(w3, "THICKNESSES OF LAYERS (TH) ARE :", std::span<const float>(th + 1, 2), 32);
+  EXPECT_EQ(arr.str(), "THICKNESSES OF LAYERS (TH) ARE : 4  6 \r\n");
+
   std::ostringstream none;
   LineWriter w2(none);
   WriteList(w2, "THICKNESSES OF LAYERS (TH) ARE :", std::vector<float>{}, 32);

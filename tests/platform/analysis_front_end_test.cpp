@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -26,7 +27,7 @@ std::string ReadFile(const std::filesystem::path& path) {
 // Runs the stand-in program with one argument (quoted for the shell) and no display.
 Outcome RunFake(const std::string& argument) {
   namespace fs = std::filesystem;
-  fs::path dir = fs::path(PAVE_OUTPUT_DIR) / "front_end";
+  fs::path dir = fs::path(PAVE_OUTPUT_DIR) / ("front_end_" + std::to_string(::getpid()));  // one per test process
   fs::create_directories(dir);
   fs::path out = dir / "out.txt", err = dir / "err.txt";
   std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY '" + std::string(FAKE_ANALYSIS) + "' '" +

@@ -1,0 +1,189 @@
+#include "layered_analysis/damage_analysis.h"
+
+#include <vector>
+
+#include "common/number_format.h"
+#include "layered_analysis/damage_arithmetic.h"
+#include "layered_analysis/limit_stop.h"
+
+namespace pave::layered {
+
+std::string DAMINP(ProblemState& s, FreeFormatReader& in, LineWriter& rep, LineWriter& lay) {
+  s.NLBT = in.ReadInt16();
+  s.NLTC = in.ReadInt16();
+  in.SkipIdentifier();
+  rep.End();
+  rep.Text("NUMBER OF LAYERS FOR BOTTOM TENSION (NLBT)---- = ").Num(s.NLBT).End();
+  rep.Text("NUMBER OF LAYERS FOR TOP COMPRESSION (NLTC)--- = ").Num(s.NLTC).End();
+  lay.Num(s.NLBT).Num(s.NLTC).End();
+  if (s.NLBT < 0) ThrowIndex(s.NLBT, kMaxDamageAllowable);
+  if (s.NLTC < 0) ThrowIndex(s.NLTC, kMaxDamageAllowable);
+  if (s.NLBT + s.NLTC > kMaxDamageAllowable) {
+    return LimitStop(s, rep, "THE NUMBER OF DAMAGE LAYERS (NLBT + NLTC) IS", s.NLBT + s.NLTC,
+                     kMaxDamageAllowable);
+  }
+  const int nlbt = s.NLBT, nltc = s.NLTC;
+
+  if (nlbt != 0) {
+    rep.Text("LAYER NO. FOR BOTTOM TENSION (LNBT) ARE:");
+    for (int k = 1; k <= nlbt; ++k) {
+      s.LNBT(k) = in.ReadInt16();
+      rep.Num(s.LNBT(k));
+    }
+    in.SkipIdentifier();
+    rep.End();
+  }
+  if (nltc != 0) {
+    rep.Text("LAYER NO. FOR TOP COMPRESSION (LNTC) ARE:");
+    for (int i = 1; i <= nltc; ++i) {
+      s.LNTC(i) = in.ReadInt16();
+      rep.Num(s.LNTC(i));
+    }
+    in.SkipIdentifier();
+    rep.End();
+  }
+  rep.End();
+  for (int p = 1; p <= s.NPY; ++p) {
+    rep.Text("LOAD REPETITIONS (TNLR) IN PERIOD").Num(p).Text(" FOR EACH LOAD GROUP ARE :");
+    for (int g = 1; g <= s.NLG; ++g) {
+      s.TNLR(p, g) = in.ReadSingle();
+      rep.Num(s.TNLR(p, g));
+      if (g == 2 && s.NLG != 2) rep.End();
+    }
+    if (s.NLG > 0) in.SkipIdentifier();
+    rep.End();
+    for (int g = 1; g <= s.NLG; ++g) lay.Num(s.TNLR(p, g));
+    lay.End();
+  }
+  if (nlbt != 0) {
+    rep.End();
+    for (int k = 1; k <= nlbt; ++k) {
+      for (int m = 1; m <= 3; ++m) s.FT(m, k) = in.ReadSingle();
+      in.SkipIdentifier();
+      rep.Text("DAMAGE COEF.'S (FT) FOR BOTTOM TENSION OF LAYER").Num(s.LNBT(k)).Text(" ARE:");
+      rep.Num(s.FT(1, k)).Num(s.FT(2, k)).Num(s.FT(3, k)).End();
+    }
+  }
+  if (nltc != 0) {
+    rep.End();
+    for (int i = 1; i <= nltc; ++i) {
+      s.FT(4, i) = in.ReadSingle();
+      s.FT(5, i) = in.ReadSingle();
+      in.SkipIdentifier();
+      rep.Text("DAMAGE COEFICIENTS (FT) FOR TOP COMPRESSION OF LAYER").Num(s.LNTC(i)).Text(" ARE:");
+      rep.Text(LnUp(s.FT(4, i), 11, "0.000E+00")).Num(s.FT(5, i)).End();
+    }
+  }
+
+  // Damage depths: the bottom of each bottom-tension layer, just below the top of each
+  // top-compression layer.
+  for (int k = 1; k <= nlbt; ++k) {
+    const int l = s.LNBT(k);
+    if (l < 1 || l > s.NL - 1) {
+      return LimitStop(s, rep, "THE LAYER NUMBER FOR BOTTOM TENSION (LNBT) IS", l, s.NL - 1);
+    }
+  }
+  for (int i = 1; i <= nltc; ++i) {
+    const int l = s.LNTC(i);
+    if (l < 1 || l > s.NL) {
+      return LimitStop(s, rep, "THE LAYER NUMBER FOR TOP COMPRESSION (LNTC) IS", l, s.NL);
+    }
+  }
+  s.NZ = static_cast<i16>(nlbt + nltc);
+  for (int k = 1; k <= nlbt; ++k) {
+    float z = 0;
+    for (int l = 1; l <= s.LNBT(k); ++l) z = z + s.TH(l);
+    s.ZC(k) = z;
+  }
+  for (int i = 1; i <= nltc; ++i) {
+    float z = 0.0001f;
+    for (int l = 1; l <= s.LNTC(i) - 1; ++l) z = z + s.TH(l);
+    s.ZC(nlbt + i) = z;
+  }
+  lay.Num(s.NZ).End();
+  for (int k = 1; k <= s.NZ; ++k) lay.Num(s.ZC(k));
+  lay.End();
+  return {};
+}
+
+void DamageStep(ProblemState& s, LineWriter& rep, LineWriter& lay) {
+  const int LG = s.LG;
+  const bool halfway = s.IPASS == 2;
+  const bool differential = s.LOAD(LG) > 1 && halfway;
+  const int nlbt = s.NLBT;
+  for (int k = 1; k <= nlbt; ++k) {
+    const int L = s.LNBT(k);
+    if (s.MATL > 2) {
+      for (int j = 1; j <= s.NVL; ++j)
+        if (s.LNV(j) == L) s.E(L) = s.EMOD(k);
+    }
+    if (halfway) s.DMSTR(k) = s.DMSTR1(k) - s.DMSTR(k);
+    const float strain = s.DMSTR(k);
+    s.ALR(k) = AllowableTension(s.FT(1, k), s.FT(2, k), s.FT(3, k), strain, s.E(L));
+    s.DR(k) = DamageRatio(s.TNLRC, s.ALR(k), strain);
+    if (s.LOAD(LG) == 3 && halfway) s.DR(k) = s.DR(k) + s.DR(k);
+    s.SUMDR(k) = s.SUMDR(k) + s.DR(k);
+    lay.Num(s.DR(k)).End();
+    if (s.LOAD(LG) == 0) rep.End();
+    rep.Text("AT BOTTOM OF LAYER ").Num(s.LNBT(k));
+    rep.Text(differential ? "  DIFFERENTIAL TENSILE STRAIN = " : "  TENSILE STRAIN = ");
+    rep.Text(LnUp(strain, 11, "0.000E+00")).End();
+    rep.Text("ALLOWABLE LOAD REPETITIONS = ").Text(LnUp(s.ALR(k), 11, "0.000E+00"));
+    rep.Text("  DAMAGE RATIO = ").Text(LnUp(s.DR(k), 11, "0.000E+00")).End();
+  }
+  for (int i = 1; i <= s.NLTC; ++i) {
+    const int k = nlbt + i;
+    if (halfway) s.DMSTR(k) = s.DMSTR1(k) - s.DMSTR(k);
+    const float strain = s.DMSTR(k);
+    s.ALR(k) = AllowableCompression(s.FT(4, i), s.FT(5, i), strain);
+    s.DR(k) = DamageRatio(s.TNLRC, s.ALR(k), strain);
+    if (s.LOAD(LG) == 3 && halfway) s.DR(k) = s.DR(k) + s.DR(k);
+    s.SUMDR(k) = s.SUMDR(k) + s.DR(k);
+    lay.Num(s.DR(k)).End();
+    rep.End();
+    rep.Text("AT TOP OF LAYER ").Num(s.LNTC(i));
+    rep.Text(differential ? "  DIFFERENTIAL COMPRESSIVE STRAIN = " : "  COMPRESSIVE STRAIN = ");
+    rep.Text(LnUp(strain, 11, "0.000E+00")).End();
+    rep.Text("ALLOWABLE LOAD REPETITIONS = ").Text(LnUp(s.ALR(k), 11, "0.000E+00"));
+    rep.Text("  DAMAGE RATIO = ").Text(LnUp(s.DR(k), 11, "0.000E+00")).End();
+  }
+}
+
+void DamageSummary(ProblemState& s, LineWriter& rep, LineWriter& lay, ProgressLog& log) {
+  const int nlbt = s.NLBT, nltc = s.NLTC;
+  rep.End();
+  rep.Text("******************************").End();
+  rep.Text("* SUMMARY OF DAMAGE ANALYSIS *").End();
+  rep.Text("******************************").End();
+  for (int k = 1; k <= nlbt; ++k) {
+    const std::string sum = FormatMask(s.SUMDR(k), "0.000E+00");
+    rep.Text("AT BOTTOM OF LAYER ").Num(s.LNBT(k)).Text("    SUM OF DAMAGE RATIO = ").Text(sum).End();
+    log.text += "\r\nAT BOTTOM OF LAYER " + Str(s.LNBT(k)) + "    SUM OF DAMAGE RATIO = " + sum + "\r\n";
+    log.lines += 1;
+    log.Display();
+  }
+  for (int i = 1; i <= nltc; ++i) {
+    const std::string sum = FormatMask(s.SUMDR(nlbt + i), "0.000E+00");
+    rep.Text("AT TOP OF LAYER ").Num(s.LNTC(i)).Text("       SUM OF DAMAGE RATIO = ").Text(sum).End();
+    log.text += "\r\nAT TOP OF LAYER " + Str(s.LNTC(i)) + "       SUM OF DAMAGE RATIO = " + sum + "\r\n";
+    log.lines += 1;
+    log.Display();
+    if (i > 1 && s.SUMDR(nlbt + 1) < s.SUMDR(nlbt + i)) s.SUMDR(nlbt + 1) = s.SUMDR(nlbt + i);
+  }
+  std::vector<float> sums;
+  for (int k = 1; k <= s.NZ; ++k) sums.push_back(s.SUMDR(k));
+  const DesignLife life = DesignLifeOf(sums);
+  log.text += "\r\n\r\n";
+  std::string line = "MAXIMUM DAMAGE RATO = " + LnUp(life.largest, 11, "0.000E+00") + "   DESIGN LIFE IN YEARS = ";
+  line += life.unlimited ? std::string("UNLIMITED (NO DAMAGE)") : FormatMask(life.years, "####.##");
+  rep.End();
+  rep.Text(line).End();
+  log.text += line + "\r\n";
+  log.lines += 1;
+  log.Display();
+  if (nlbt != 0) lay.Num(s.SUMDR(1)).End();
+  if (nltc != 0) lay.Num(s.SUMDR(nlbt + 1)).End();
+  lay.Num(life.unlimited ? kUnlimitedLife : life.years).End();
+}
+
+}  // namespace pave::layered

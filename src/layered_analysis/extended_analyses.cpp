@@ -1,0 +1,197 @@
+#include "layered_analysis/extended_analyses.h"
+
+#include "common/number_format.h"
+#include "layered_analysis/collocation.h"
+#include "layered_analysis/damage_analysis.h"
+#include "layered_analysis/modulus_iteration.h"
+#include "layered_analysis/modulus_points.h"
+#include "layered_analysis/nonlinear_input.h"
+#include "layered_analysis/response_tables.h"
+#include "layered_analysis/superposition.h"
+#include "layered_analysis/viscoelastic_input.h"
+
+namespace pave::layered {
+
+bool CheckAnalysesAvailable(RunContext& c) {
+  ProblemState& s = c.s;
+  if (s.MATL < 1 || s.MATL > 4) {
+    const std::string tail = "WHICH SHOULD BE 1, 2, 3 OR 4, SO COMPUTATION STOPS.";
+    Stop(c, {{{"THE MATERIAL CODE (MATL) IS", GenNum(s.MATL)}}, {{tail}}},
+         "THE MATERIAL CODE (MATL) IS " + Str(s.MATL) + " " + tail);
+    return false;
+  }
+  if (s.NDAMA < 0 || s.NDAMA > 2) {
+    const std::string tail = "WHICH SHOULD BE 0, 1 OR 2, SO COMPUTATION STOPS.";
+    Stop(c, {{{"THE DAMAGE CODE (NDAMA) IS", GenNum(s.NDAMA)}}, {{tail}}},
+         "THE DAMAGE CODE (NDAMA) IS " + Str(s.NDAMA) + " " + tail);
+    return false;
+  }
+  return true;
+}
+
+void NOLINP(RunContext& c) { NOLINP(c.s, c.in, c.report, c.graph); }
+
+void VISINP(RunContext& c) {
+  const std::string stop = VISINP(c.s, c.in, c.report, c.graph);
+  if (!stop.empty()) {
+    c.host.Message(stop);
+    return;
+  }
+  if (c.s.NDAMA != 0) return;  // checked once the damage depths are known
+  const std::string limit = CollocationLimitStop(c.s, c.report);
+  if (!limit.empty()) c.host.Message(limit);
+}
+
+void DAMINP(RunContext& c) {
+  const std::string stop = DAMINP(c.s, c.in, c.report, c.graph);
+  if (!stop.empty()) {
+    c.host.Message(stop);
+    return;
+  }
+  const std::string limit = CollocationLimitStop(c.s, c.report);
+  if (!limit.empty()) c.host.Message(limit);
+}
+
+void DamageStep(RunContext& c) { DamageStep(c.s, c.report, c.graph); }
+void DamageSummary(RunContext& c) { DamageSummary(c.s, c.report, c.graph, c.log); }
+
+namespace {
+
+// Responses computed per point: all nine whenever a damage analysis needs the strains.
+int ComputedResponses(const ProblemState& s) { return s.NDAMA != 0 ? 9 : s.NSTD; }
+
+// The starting moduli of the nonlinear layers, at iteration 1.
+void ShowStartingModuli(RunContext& c, bool combined) {
+  ProblemState& s = c.s;
+  c.report.End();
+  c.report.Text("AT ITERATION").Num(s.IT).Text("LAYER NO. AND MODULUS ARE :   ");
+  WriteModulusPairs(s, c.report);
+  c.log.text += "\r\nAT ITERATION " + Str(s.IT) +
+                (combined ? "  LAYER NO. AND MODULUS ARE:" : "  LAYER NO. AND MODULUS ARE :") + "\r\n";
+  c.log.lines += 1;
+  c.log.Display();
+  for (int i = 1; i <= s.NOLAY; ++i) {
+    const int L = s.LAYNO(i);
+    c.log.text += LnUp(L, 4, "##") + LnUp(s.E(L), 11, "0.000E+00");
+    if (i % 5 == 0 && i != s.NOLAY) {
+      c.log.text += "\r\n";
+      c.log.Display();
+    }
+  }
+  c.log.text += "\r\n";
+  if (combined) {
+    c.log.lines += 1;
+  } else {
+    c.log.Display();
+  }
+}
+
+// Stresses of the load at the modulus points with the current moduli.
+void StressesAtModulusPoints(RunContext& c) {
+  ProblemState& s = c.s;
+  if (s.YW(s.LG) >= 0.0001f && s.LOAD(s.LG) != 0) {
+    NONLAY(s, 2, &c.log);
+    SUPERP(s);
+  } else {
+    NONLAY(s, 1, &c.log);
+  }
+}
+
+// ENOLIN with its fault turned into the stop of this problem.
+void UpdateModuli(RunContext& c) { ENOLIN(c.s, c.report, c.log); }
+
+// Viscoelastic layers at creep time T of the current period.
+void CreepModuli(ProblemState& s, int T) {
+  for (int j = 1; j <= s.NVL; ++j) {
+    const float d = s.CREEP(j, T, s.IP);
+    if (!(d > 0.0f)) throw NumericFault("creep compliance not greater than 0");
+    s.E(s.LNV(j)) = 1.0f / d;
+  }
+}
+
+// Responses of the viscoelastic analysis at every creep time, under a stationary load (a table per
+// time) or a moving load (collocated, one table).
+void ViscoelasticResponses(RunContext& c) {
+  ProblemState& s = c.s;
+  const int LG = s.LG;
+  const bool single = s.LOAD(LG) == 0;
+  const int npos = single ? 1 : s.NPT(LG);
+  const int nr1 = single ? s.NR(LG) : 1;
+  const int nstd = ComputedResponses(s);
+  const int nz = s.NZ;
+  const int nt = s.NTYME;
+  const bool moving = s.DUR != 0.0f;
+  for (int ipt = 1; ipt <= npos; ++ipt) {
+    s.IPT = static_cast<i16>(ipt);
+    for (int T = 1; T <= nt; ++T) {
+      CreepModuli(s, T);
+      Layers(c, ipt, nstd);
+      if (!single) SUPPRI(s);
+      if (!moving) {
+        c.report.End();
+        c.report.Text("TIME = ").Num(s.TYME(T)).End();
+        if (single) SINOUT(c); else MULOUT(c);
+      } else {
+        for (int L1 = 1; L1 <= nr1; ++L1)
+          for (int L2 = 1; L2 <= nz; ++L2)
+            for (int K = 1; K <= nstd; ++K)
+              s.RESPT((L1 - 1) * nz * nstd * nt + (L2 - 1) * nstd * nt + (K - 1) * nt + T) = s.RESP(L1, L2, K);
+      }
+    }
+    if (moving) {
+      COLLOC(s, nr1, nstd, nz, c.log);
+      AFTCOL(s, nr1, nstd, nz);
+      if (single) SINOUT(c); else MULOUT(c);
+    }
+  }
+}
+
+}  // namespace
+
+void AnalyseNonlinear(RunContext& c) {
+  ProblemState& s = c.s;
+  for (int it = 1; it <= 20; ++it) {
+    s.IT = static_cast<i16>(it);
+    if (it == 1) {
+      ShowStartingModuli(c, false);
+    } else {
+      UpdateModuli(c);
+      if (s.NOCONV == 0) break;
+    }
+    StressesAtModulusPoints(c);
+  }
+  AnalyseLinear(c);
+}
+
+void AnalyseViscoelastic(RunContext& c) { ViscoelasticResponses(c); }
+
+void AnalyseViscoelasticNonlinear(RunContext& c) {
+  ProblemState& s = c.s;
+  const int nt = s.NTYME;
+  const int nolay = s.NOLAY;
+  const bool moving = s.DUR != 0.0f;
+  for (int it = 1; it <= 20; ++it) {
+    s.IT = static_cast<i16>(it);
+    if (it == 1) {
+      ShowStartingModuli(c, true);
+    } else {
+      UpdateModuli(c);
+      if (s.NOCONV == 0) break;
+    }
+    for (int T = 1; T <= nt; ++T) {
+      CreepModuli(s, T);
+      StressesAtModulusPoints(c);
+      if (moving) {
+        for (int K = 1; K <= nolay; ++K)
+          for (int st = 1; st <= 3; ++st) s.RESPT((K - 1) * 3 * nt + (st - 1) * nt + T) = s.RESP(1, K, st);
+      }
+    }
+    if (moving) {
+      COLLOC(s, 1, 3, nolay, c.log);
+      AFTCOL(s, 1, 3, nolay);
+    }
+  }
+  ViscoelasticResponses(c);
+}
+
+}  // namespace pave::layered

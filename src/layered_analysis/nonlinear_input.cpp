@@ -1,0 +1,236 @@
+#include "layered_analysis/nonlinear_input.h"
+
+#include <cmath>
+#include <string>
+
+#include "common/number_format.h"
+#include "layered_analysis/nonlinear_modulus.h"
+
+namespace pave::layered {
+
+namespace {
+
+// Value list of the nonlinear echo: the count grows after each value by the length of its Str form
+// plus 2 (with a decimal point) or 1, and the line is ended once it passes 78.
+void WrappedAfter(LineWriter& rep, int& count, float v) {
+  rep.Num(v);
+  const std::string t = Str(v);
+  count += static_cast<int>(t.size()) + (t.find('.') != std::string::npos ? 2 : 1);
+  if (count > 78) {
+    rep.End();
+    count = 0;
+  }
+}
+
+}  // namespace
+
+NonlinearLaw LawOf(const ProblemState& s, int i, int p) {
+  NonlinearLaw law;
+  law.clay = s.NCLAY(i) == 1;
+  law.k0 = s.K0(i);
+  law.k2 = s.K2(i);
+  law.k3 = s.K3(i);
+  law.k4 = s.K4(i);
+  law.k1 = s.K1(i, p);
+  law.phi = s.PHI(i, p);
+  law.emin = s.EMIN(i, p);
+  law.emax = s.EMAX(i, p);
+  law.mc.ka = s.KA(i, p);
+  law.mc.kp = s.KP(i, p);
+  return law;
+}
+
+void NOLINP(ProblemState& s, FreeFormatReader& in, LineWriter& rep, LineWriter& lay) {
+  // (25) NOLAY ITENOL
+  s.NOLAY = in.ReadInt16();
+  s.ITENOL = in.ReadInt16();
+  in.SkipIdentifier();
+  const int nolay = s.NOLAY;
+  if (nolay > kMaxNonlinear) ThrowIndex(nolay, kMaxNonlinear);
+  // (26) LAYNO NCLAY pairs, (27) ZCNOL: no record for an empty list.
+  for (int i = 1; i <= nolay; ++i) {
+    s.LAYNO(i) = in.ReadInt16();
+    s.NCLAY(i) = in.ReadInt16();
+    CheckIndex(s.LAYNO(i), s.NL);
+    if (s.LAYNO(i) < 1) ThrowIndex(s.LAYNO(i), s.NL);
+  }
+  if (nolay > 0) in.SkipIdentifier();
+  for (int i = 1; i <= nolay; ++i) s.ZCNOL(i) = in.ReadSingle();
+  if (nolay > 0) in.SkipIdentifier();
+  // (28)
+  s.RCNOL = in.ReadSingle();
+  s.XPTNOL = in.ReadSingle();
+  s.YPTNOL = in.ReadSingle();
+  s.SLD = in.ReadSingle();
+  s.DELNOL = in.ReadSingle();
+  in.SkipIdentifier();
+  // (29) RELAX, (30) GAM
+  for (int p = 1; p <= s.NPY; ++p) s.RELAX(p) = in.ReadSingle();
+  if (s.NPY > 0) in.SkipIdentifier();
+  for (int l = 1; l <= s.NL; ++l) {
+    s.GAM(l) = in.ReadSingle();
+    s.GAMRead(l) = s.GAM(l);
+  }
+  if (s.NL > 0) in.SkipIdentifier();
+
+  // Layer graph file: lines 13 to 17.
+  lay.Num(s.NOLAY).End();
+  for (int i = 1; i <= nolay; ++i) lay.Num(s.LAYNO(i)).Num(s.NCLAY(i));
+  lay.End();
+  for (int i = 1; i <= nolay; ++i) lay.Num(s.ZCNOL(i));
+  lay.End();
+  lay.Num(s.RCNOL).Num(s.XPTNOL).Num(s.YPTNOL).Num(s.SLD).End();
+  for (int l = 1; l <= s.NL; ++l) lay.Num(s.GAMRead(l));
+  lay.End();
+
+  // Echo of (25) to (30).
+  rep.End();
+  rep.Text("NUMBER OF NONLINEAR LAYERS (NOLAY)-------------------------- = ").Num(s.NOLAY).End();
+  rep.Text("MAXIMUM NUMBER OF ITERATIONS FOR NONLINEAR ANALYSIS (ITENOL) = ").Num(s.ITENOL).End();
+  rep.End();
+  rep.Text("LAYER NUMBER (LAYNO) AND SOIL TYPE (NCLAY) ARE: ");
+  int count = 53;
+  for (int i = 1; i <= nolay; ++i) {
+    count += 3 + static_cast<int>(Str(s.LAYNO(i)).size());
+    if (count > 78) {
+      rep.End();
+      count = 0;
+    }
+    rep.Num(s.LAYNO(i)).Num(s.NCLAY(i));
+  }
+  rep.End();
+  rep.End();
+  rep.Text("Z COORDINATES (ZCNOL) FOR COMPUTING ELASTIC MODULUS ARE: ");
+  count = 57;
+  for (int i = 1; i <= nolay; ++i) WrappedAfter(rep, count, s.ZCNOL(i));
+  rep.End();
+  rep.Text("R COORDINATE (RCNOL) FOR COMPUTING ELASTIC MODULUS ---------- = ").Num(s.RCNOL).End();
+  rep.Text("X COORDINATE (XPTNOL) FOR COMPUTING ELASTIC MODULUS --------- = ").Num(s.XPTNOL).End();
+  rep.Text("Y COORDINATE (YPTNOL) FOR COMPUTING ELASTIC MODULUS --------- = ").Num(s.YPTNOL).End();
+  rep.Text("SLOPE OF LOAD DISTRIBUTION (SLD) ---------------------------- = ").Num(s.SLD).End();
+  rep.Text("TOLERANCE (DELNOL) FOR NONLINEAR ANALYSIS ------------------- = ").Num(s.DELNOL).End();
+  rep.Text("RELAXATION FACTORS (RELAX) FOR NONLINEAR ANALYSIS OF EACH PERIOD ARE:");
+  for (int p = 1; p <= s.NPY; ++p) {
+    if (p == 3) rep.End();
+    rep.Num(s.RELAX(p));
+  }
+  rep.End();
+  rep.End();
+  rep.Text("UNIT WEIGHT OF LAYERS (GAM) ARE: ");
+  count = 39;
+  for (int l = 1; l <= s.NL; ++l) {
+    WrappedAfter(rep, count, s.GAMRead(l));
+    s.GAM(l) = UnitWeightPerDepth(s.GAMRead(l), s.NUNIT);
+  }
+  rep.End();
+  rep.End();
+
+  // (31) nonseasonal constants, echoed line by line.
+  for (int i = 1; i <= nolay; ++i) {
+    const bool clay = s.NCLAY(i) == 1;
+    s.K2(i) = in.ReadSingle();
+    if (clay) {
+      s.K3(i) = in.ReadSingle();
+      s.K4(i) = in.ReadSingle();
+    }
+    s.K0(i) = in.ReadSingle();
+    in.SkipIdentifier();
+    const char* nclay = s.LAYNO(i) >= 10 ? "   NCLAY = " : "    NCLAY = ";
+    rep.Text("LAYER NO. = ").Num(s.LAYNO(i)).Text(nclay).Num(s.NCLAY(i));
+    if (clay) {
+      rep.Text(" K2 = ").Num(s.K2(i)).Text(" K3 = ").Num(s.K3(i)).Text(" K4 = ").Num(s.K4(i));
+      rep.Text(" K0 = ").Num(s.K0(i)).End();
+    } else {
+      rep.Text("    K2 = ").Num(s.K2(i)).Text("    K0 = ").Num(s.K0(i)).End();
+    }
+    lay.Num(s.K2(i));
+    if (clay) lay.Num(s.K3(i)).Num(s.K4(i));
+    lay.Num(s.K0(i)).End();
+  }
+
+  // Geostatic stresses at the modulus points.
+  float w[kMaxLayers + 1] = {};
+  s.ZTOP(1) = 0;
+  for (int l = 2; l <= s.NL; ++l) {
+    s.ZTOP(l) = s.ZTOP(l - 1) + s.TH(l - 1);
+    w[l] = w[l - 1] + s.GAM(l - 1) * s.TH(l - 1);
+  }
+  for (int i = 1; i <= nolay; ++i) {
+    const int l = s.LAYNO(i);
+    s.GEOS(i) = w[l] + (s.ZCNOL(i) - s.ZTOP(l)) * s.GAM(l);
+  }
+  rep.End();
+  rep.Text("LAYER NUMBER AND GEOSTATIC STRESS (GEOS) ARE:").End();
+  for (int i = 1; i <= nolay; ++i) {
+    rep.Text(LnUp(s.LAYNO(i), 4, "##")).Text(LnUp(s.GEOS(i), 11, "###0.00000"));
+    if (i % 5 == 0 && i != nolay) rep.End();
+  }
+  rep.End();
+  rep.End();
+
+  // (33) seasonal constants, per period and nonlinear layer.
+  for (int p = 1; p <= s.NPY; ++p) {
+    for (int i = 1; i <= nolay; ++i) {
+      const bool clay = s.NCLAY(i) == 1;
+      if (clay) {
+        s.EMIN(i, p) = in.ReadSingle();
+        s.EMAX(i, p) = in.ReadSingle();
+      } else {
+        s.PHI(i, p) = in.ReadSingle();
+      }
+      s.K1(i, p) = in.ReadSingle();
+      in.SkipIdentifier();
+      const char* nclay = s.LAYNO(i) >= 10 ? "NCLAY = " : " NCLAY = ";
+      rep.Text("FOR PERIOD").Num(p).Text(" LAYER NO. = ").Num(s.LAYNO(i)).Text(nclay).Num(s.NCLAY(i));
+      if (clay) {
+        rep.Text(" EMIN = ").Num(s.EMIN(i, p)).Text(" EMAX = ").Num(s.EMAX(i, p)).End();
+        rep.Tab(42).Text("  K1 = ").Num(s.K1(i, p)).End();
+        lay.Num(s.EMIN(i, p)).Zone().Num(s.EMAX(i, p)).Zone().Num(s.K1(i, p)).End();
+      } else {
+        rep.Text(" PHI = ").Num(s.PHI(i, p)).Text("  K1 = ").Num(s.K1(i, p)).End();
+        lay.Num(s.PHI(i, p)).Num(s.K1(i, p)).End();
+        if (s.PHI(i, p) <= 90.0f) {
+          const MohrCoulomb mc = MohrCoulombCoefficients(s.PHI(i, p));
+          s.KA(i, p) = mc.ka;
+          s.KP(i, p) = mc.kp;
+        }
+      }
+    }
+  }
+
+  // Modulus points of every load group.
+  for (int g = 1; g <= s.NLG; ++g) {
+    rep.End();
+    const bool dual = s.YW(g) >= 0.0001f && s.LOAD(g) != 0;
+    if (dual) {
+      for (int i = 1; i <= nolay; ++i) {
+        s.XNOL(i) = s.XPTNOL + s.SLD * s.ZCNOL(i);
+        s.YNOL(i) = s.YPTNOL + s.SLD * s.ZCNOL(i);
+        for (int k = 1; k <= 2; ++k) {
+          const float wy = k == 1 ? 0.0f : s.YW(g);
+          const float dx = s.XNOL(i) - 0.0f;
+          const float dy = s.YNOL(i) - wy;
+          const float r = static_cast<float>(std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dy) * dy));
+          s.RNOL(k, i, g) = r;
+          if (r >= 0.0001f) {
+            s.DCNOL(k, 1, i, g) = dx / r;
+            s.DCNOL(k, 2, i, g) = dy / r;
+          }
+        }
+      }
+      rep.Text("FOR LOAD GROUP").Num(g).Text(" LAYER NO. AND X COORDINATE FOR COMPUTING MODULUS ARE:").End();
+      for (int i = 1; i <= nolay; ++i) rep.Num(s.LAYNO(i)).Num(s.XNOL(i));
+      rep.End();
+      rep.Text("FOR LOAD GROUP").Num(g).Text(" LAYER NO. AND Y COORDINATE FOR COMPUTING MODULUS ARE:").End();
+      for (int i = 1; i <= nolay; ++i) rep.Num(s.LAYNO(i)).Num(s.YNOL(i));
+      // This line is ended by whatever the report gets next.
+    } else {
+      for (int i = 1; i <= nolay; ++i) s.RNOL(1, i, g) = s.RCNOL + s.SLD * s.ZCNOL(i);
+      rep.Text("FOR LOAD GROUP").Num(g).Text(" LAYER NO. AND R COORDINATE FOR COMPUTING MODULUS ARE:").End();
+      for (int i = 1; i <= nolay; ++i) rep.Num(s.LAYNO(i)).Num(s.RNOL(1, i, g));
+      rep.End();
+    }
+  }
+}
+
+}  // namespace pave::layered

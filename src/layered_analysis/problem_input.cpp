@@ -1,0 +1,374 @@
+#include "layered_analysis/problem_input.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "common/number_format.h"
+
+namespace pave::layered {
+
+namespace {
+
+std::string Ends(const std::string& s, std::size_t n) { return s.size() >= n ? s.substr(s.size() - n) : s; }
+
+// Whether a stop is needed because a count is outside 1..limit (or 0..limit). The message follows the
+// style of the limit stops.
+bool CountStop(RunContext& c, const std::string& what, long value, int limit, int minimum) {
+  if (value > limit) {
+    LimitStop(c, what, value, limit);
+    return true;
+  }
+  if (value < minimum) {
+    const std::string tail = "WHICH IS LESS THAN " + std::to_string(minimum) + ", SO COMPUTATION STOPS.";
+    Stop(c, {{{what + " IS", GenNum(value)}}, {{tail}}}, what + " IS " + Str(value) + " " + tail);
+    return true;
+  }
+  return false;
+}
+
+void ModulusPairs(LineWriter& w, int i, float e, int NL) {
+  w.Text(LnUp(i, 4, "##")).Text(LnUp(e, 11, "0.000E+00"));
+  if ((i == 2 || (i - 2) % 5 == 0) && i != NL) w.End();
+}
+
+void GraphList(LineWriter& g, const std::vector<float>& v) {
+  for (float x : v) g.Num(x);
+  g.End();
+}
+
+}  // namespace
+
+bool ReadGeneralRecords(RunContext& c) {
+  ProblemState& s = c.s;
+  s.TITLE = c.in.ReadText();
+  s.MATL = c.in.ReadInt16();
+  s.NDAMA = c.in.ReadInt16();
+  s.NPY = c.in.ReadInt16();
+  s.NLG = c.in.ReadInt16();
+  c.in.SkipIdentifier();
+  s.DEL = c.in.ReadSingle();
+  c.in.SkipIdentifier();
+  s.NL = c.in.ReadInt16();
+  s.NZ = c.in.ReadInt16();
+  s.NZRead = s.NZ;
+  s.ICL = c.in.ReadInt16();
+  s.NSTD = c.in.ReadInt16();
+  // An old file has no NUNIT: its identifier stands where NUNIT is expected.
+  const Value nunit = c.in.ReadValue();
+  if (!nunit.IsNumber()) return false;
+  const double whole = std::nearbyint(nunit.Number());
+  if (!(whole >= -32768.0 && whole <= 32767.0)) throw DataError("NUNIT outside the 16-bit range");
+  s.NUNIT = static_cast<i16>(whole);
+  const std::string id = c.in.ReadText();
+  return Ends(id, 5) == "NUNIT";
+}
+
+void EchoGeneralRecords(RunContext& c) {
+  ProblemState& s = c.s;
+  LineWriter& r = c.report;
+  r.End();
+  r.Text("TITLE -").Text(s.TITLE).End();
+  r.End();
+  switch (s.MATL) {
+    case 1: r.Text("MATL = 1 FOR LINEAR ELASTIC LAYERED SYSTEM").End(); break;
+    case 2: r.Text("MATL = 2 FOR NONLINEAR ELASTIC LAYERED SYSTEM").End(); break;
+    case 3: r.Text("MATL = 3 FOR VISCOELASTIC LAYERED SYSTEM").End(); break;
+    default: r.Text("MATL = 4 FOR VISCOELASTIC AND NONLINEAR ELASTIC LAYERED SYSTEMS").End(); break;
+  }
+  if (s.NDAMA == 0)
+    r.Text("NDAMA = 0, SO DAMAGE ANALYSIS WILL NOT BE PERFORMED").End();
+  else if (s.NDAMA == 1)
+    r.Text("NDAMA=1, SO DAMAGE ANALYSIS WITH SUMMARY PRINTOUT WILL BE PERFORMED").End();
+  else
+    r.Text("NDAMA=2, SO DAMAGE ANALYSIS WITH DETAILED PRINTOUT WILL BE PERFORMED").End();
+  r.Text("NUMBER OF PERIODS PER YEAR (NPY) = ").Num(s.NPY).End();
+  r.Text("NUMBER OF LOAD GROUPS (NLG) = ").Num(s.NLG).End();
+  r.Text("TOLERANCE FOR INTEGRATION (DEL) -- = ").Num(s.DEL).End();
+  r.Text("NUMBER OF LAYERS (NL)------------- = ").Num(s.NL).End();
+  r.Text("NUMBER OF Z COORDINATES (NZ)------ = ").Num(s.NZRead).End();
+  r.Text("LIMIT OF INTEGRATION CYCLES (ICL)- = ").Num(s.ICL).End();
+  r.Text("COMPUTING CODE (NSTD)------------- = ").Num(s.NSTD).End();
+  r.Text("SYSTEM OF UNITS (NUNIT)------------= ").Num(s.NUNIT).End();
+  r.End();
+  if (s.NUNIT == 0) {
+    r.Text("Length and displacement in in., stress and modulus in psi").End();
+    r.Text("unit weight in pcf, and temperature in F").End();
+  } else {
+    r.Text("Length and displacement in cm, stress and modulus in kPa").End();
+    r.Text("unit weight in kN/m^3, and temperature in C").End();
+  }
+  r.End();
+
+  LineWriter& g = c.graph;
+  g.Text(s.TITLE).End();
+  g.Num(s.MATL).Num(s.NDAMA).Num(s.NPY).Num(s.NLG).End();
+  g.Num(s.NL).Num(s.NZRead).Num(s.NUNIT).End();
+}
+
+void WheelGeometry(ProblemState& s, int LG, int first, int last) {
+  for (int IPT = 1; IPT <= s.NPT(LG); ++IPT) {
+    for (int J = first; J <= last; ++J) {
+      const double dy = static_cast<double>(s.YPT(IPT)) - s.WY(J);
+      const double dx = static_cast<double>(s.XPT(IPT)) - s.WX(J);
+      const float d = static_cast<float>(std::sqrt(std::pow(dy, 2) + std::pow(dx, 2)));
+      s.RC(J, IPT, LG) = d;
+      if (d >= 0.0001f) {
+        s.DCPT(J, 1, IPT, LG) = static_cast<float>((s.XPT(IPT) - s.WX(J)) / d);
+        s.DCPT(J, 2, IPT, LG) = static_cast<float>((s.YPT(IPT) - s.WY(J)) / d);
+      }
+    }
+  }
+}
+
+void ELAINP(RunContext& c) {
+  ProblemState& s = c.s;
+  LineWriter& r = c.report;
+  LineWriter& g = c.graph;
+  FreeFormatReader& in = c.in;
+
+  // Counts that size the tables are checked before any list is read.
+  if (CountStop(c, "THE NUMBER OF LAYERS (NL)", s.NL, kMaxLayers, 1)) return;
+  if (s.NDAMA == 0 && CountStop(c, "THE NUMBER OF Z COORDINATES (NZ)", s.NZ, kMaxDepths, 0)) return;
+  if (CountStop(c, "THE NUMBER OF PERIODS PER YEAR (NPY)", s.NPY, kMaxPeriods, 1)) return;
+  if (CountStop(c, "THE NUMBER OF LOAD GROUPS (NLG)", s.NLG, kMaxLoadGroups, 1)) return;
+
+  // Thicknesses; a list with no entry has no record (and no identifier) in the file.
+  std::vector<float> th;
+  for (int i = 1; i <= s.NL - 1; ++i) th.push_back(s.TH(i) = in.ReadSingle());
+  if (s.NL - 1 >= 1) in.SkipIdentifier();
+  WriteList(r, "THICKNESSES OF LAYERS (TH) ARE :", th, 32);
+  GraphList(g, th);
+
+  std::vector<float> pr;
+  for (int i = 1; i <= s.NL; ++i) pr.push_back(s.PR(i) = in.ReadSingle());
+  in.SkipIdentifier();
+  WriteList(r, "POISSON'S RATIOS OF LAYERS (PR) ARE :", pr, 37);
+  GraphList(g, pr);
+
+  if (s.NDAMA == 0) {
+    std::vector<float> zc;
+    for (int i = 1; i <= s.NZ; ++i) zc.push_back(s.ZC(i) = in.ReadSingle());
+    if (s.NZ >= 1) in.SkipIdentifier();
+    WriteList(r, "VERTICAL COORDINATES OF POINTS (ZC) ARE: ", zc, 41);
+    GraphList(g, zc);
+  }
+
+  s.NBOND = in.ReadInt16();
+  in.SkipIdentifier();
+  if (s.NBOND == 0) {
+    std::vector<i16> ints;
+    for (int i = 1; i <= s.NL - 1; ++i) {
+      s.INT(i) = in.ReadInt16();
+      ints.push_back(s.INT(i));
+    }
+    if (s.NL - 1 >= 1) in.SkipIdentifier();
+    WriteIntegerList(r, "CONDITIONS OF INTERFACES (INT) ARE : ", ints, 37);
+  } else if (s.NBOND == 1) {
+    r.Text("ALL INTERFACES ARE FULLY BONDED").End();
+  } else {
+    const std::string text = "INTERFACE CODE (NBOND) IS " + Str(s.NBOND) +
+                             " WHICH SHOULD BE 0 OR 1, SO COMPUTATION STOPS.";
+    Stop(c, {{{"INTERFACE CODE (NBOND) IS", GenNum(s.NBOND)}}, {{"WHICH SHOULD BE 0 OR 1, SO COMPUTATION STOPS."}}},
+         text);
+    return;
+  }
+
+  for (int p = 1; p <= s.NPY; ++p) {
+    r.End();
+    r.Text("FOR PERIOD NO.").Num(static_cast<i16>(p)).Text("LAYER NO. AND MODULUS ARE : ");
+    std::vector<float> e;
+    for (int i = 1; i <= s.NL; ++i) {
+      s.EPY(i, p) = in.ReadSingle();
+      e.push_back(s.EPY(i, p));
+      ModulusPairs(r, i, s.EPY(i, p), s.NL);
+    }
+    r.End();
+    in.SkipIdentifier();
+    GraphList(g, e);
+  }
+  r.End();
+
+  for (int LG = 1; LG <= s.NLG; ++LG) {
+    s.LOAD(LG) = in.ReadInt16();
+    in.SkipIdentifier();
+    s.CR(LG) = in.ReadSingle();
+    s.CP(LG) = in.ReadSingle();
+    in.SkipIdentifier();
+    g.Num(s.LOAD(LG)).End();
+    g.Num(s.CR(LG)).Num(s.CP(LG)).End();
+    const i16 lg = static_cast<i16>(LG);
+
+    if (s.LOAD(LG) == 0) {
+      r.Text("LOAD GROUP NO.").Num(lg).Text("HAS").Num(static_cast<i16>(1)).Text("CONTACT AREA").End();
+      r.Text("CONTACT RADIUS (CR)--------------- = ").Num(s.CR(LG)).End();
+      r.Text("CONTACT PRESSURE (CP)------------- = ").Num(s.CP(LG)).End();
+      s.NR(LG) = in.ReadInt16();
+      in.SkipIdentifier();
+      r.Text("RADIAL COORDINATES OF ").Num(s.NR(LG)).Text(" POINT(S) (RC) ARE : ");
+      g.Num(s.NR(LG)).End();
+      if (s.NR(LG) > kMaxPoints) {
+        const std::string tail = "WHICH IS GREATER THAN THE LIMIT OF 25, SO COMPUTATION STOPS.";
+        Stop(c, {{{"THE NUMBER OF RADIAL COORDINATE (RC) IS", GenNum(s.NR(LG)), "FOR LOAD GROUP ", GenNum(lg)}}, {{tail}}},
+             "THE NUMBER OF RADIAL COORDINATE (RC) IS " + Str(s.NR(LG)) + " FOR LOAD GROUP " + Str(lg) + " " + tail);
+        return;
+      }
+      if (s.NR(LG) < 0) s.NR(LG) = 0;
+      std::vector<float> rc;
+      for (int J = 1; J <= s.NR(LG); ++J) rc.push_back(s.RC(J, 1, LG) = in.ReadSingle());
+      if (s.NR(LG) >= 1) in.SkipIdentifier();
+      WriteList(r, "", rc, 44);
+      GraphList(g, rc);
+      continue;
+    }
+
+    s.NPT(LG) = in.ReadInt16();
+    in.SkipIdentifier();
+    g.Num(s.NPT(LG)).End();
+    if (s.NPT(LG) > kMaxPoints) {
+      const std::string tail = "WHICH IS GREATER THAN THE LIMIT OF 25, SO COMPUTATION STOPS.";
+      Stop(c, {{{"THE NUMBER OF X AND Y COORDINATES (NPT) IS", GenNum(s.NPT(LG)), "FOR LOAD GROUP", GenNum(lg)}}, {{tail}}},
+           "THE NUMBER OF X AND Y COORDINATES (NPT) IS " + Str(s.NPT(LG)) + " FOR LOAD GROUP" + Str(lg) + " " + tail);
+      return;
+    }
+    if (s.NPT(LG) < 1) {
+      // A multiple-wheel group needs at least one response point; without one its record (20) has no
+      // defined end.
+      const std::string tail = "WHICH IS LESS THAN 1, SO COMPUTATION STOPS.";
+      Stop(c, {{{"THE NUMBER OF X AND Y COORDINATES (NPT) IS", GenNum(s.NPT(LG)), "FOR LOAD GROUP", GenNum(lg)}}, {{tail}}},
+           "THE NUMBER OF X AND Y COORDINATES (NPT) IS " + Str(s.NPT(LG)) + " FOR LOAD GROUP" + Str(lg) + " " + tail);
+      return;
+    }
+    s.XW(LG) = in.ReadSingle();
+    s.YW(LG) = in.ReadSingle();
+    for (int IPT = 1; IPT <= s.NPT(LG); ++IPT) {
+      s.XPT(IPT) = in.ReadSingle();
+      s.YPT(IPT) = in.ReadSingle();
+    }
+    in.SkipIdentifier();
+    g.Num(s.XW(LG)).Num(s.YW(LG));
+    for (int IPT = 1; IPT <= s.NPT(LG); ++IPT) g.Num(s.XPT(IPT)).Num(s.YPT(IPT));
+    g.End();
+
+    const i16 load = s.LOAD(LG);
+    if (load == 1 && s.YW(LG) == 0) {
+      Stop(c, {{{"FOR LOAD GROUP", GenNum(lg), "WITH LOAD = 1, YW SHOULD SHOULD NOT BE 0"}}},
+           "FOR LOAD GROUP " + Str(lg) + " WITH LOAD = 1, YW SHOULD SHOULD NOT BE 0");
+      return;
+    }
+    if (load != 1 && s.XW(LG) < 0.0001f) {
+      Stop(c, {{{"FOR LOAD GROUP", GenNum(lg), "WITH LOAD =", GenNum(load), "XW SHOULD NOT BE 0."}}},
+           "FOR LOAD GROUP " + Str(lg) + " WITH LOAD = " + Str(load) + " XW SHOULD NOT BE 0");
+      return;
+    }
+
+    // Wheel layout: the axle group, then (damage analysis of multiple axles) the halfway wheels.
+    const float xw = s.XW(LG), yw = s.YW(LG);
+    const float hm = s.XPT(1) - xw / 2.0f, hp = s.XPT(1) + xw / 2.0f;
+    int nr = 0;
+    auto wheel = [&](float x, float y) {
+      ++nr;
+      s.WX(nr) = x;
+      s.WY(nr) = y;
+    };
+    wheel(0, 0);
+    int halfwayCount = 0;
+    if (load == 1) {
+      wheel(0, yw);
+    } else if (yw == 0) {
+      wheel(xw, 0);
+      if (load == 3) wheel(2 * xw, 0);
+      halfwayCount = 2;
+    } else {
+      wheel(0, yw);
+      wheel(xw, 0);
+      wheel(xw, yw);
+      if (load == 3) {
+        wheel(2 * xw, 0);
+        wheel(2 * xw, yw);
+      }
+      halfwayCount = 4;
+    }
+    s.NR(LG) = static_cast<i16>(nr);
+    if (load != 1 && s.NDAMA != 0) {
+      if (yw == 0) {
+        s.WX(nr + 1) = hm, s.WY(nr + 1) = 0;
+        s.WX(nr + 2) = hp, s.WY(nr + 2) = 0;
+      } else {
+        s.WX(nr + 1) = hm, s.WY(nr + 1) = 0;
+        s.WX(nr + 2) = hm, s.WY(nr + 2) = yw;
+        s.WX(nr + 3) = hp, s.WY(nr + 3) = 0;
+        s.WX(nr + 4) = hp, s.WY(nr + 4) = yw;
+      }
+    }
+    WheelGeometry(s, LG, 1, nr);
+
+    if (LG != 1) r.End();
+    r.Text("LOAD GROUP NO.").Num(lg).Text(" HAS").Num(s.NR(LG)).Text(" CONTACT AREAS").End();
+    r.Text("CONTACT RADIUS (CR)--------------- = ").Num(s.CR(LG)).End();
+    r.Text("CONTACT PRESSURE (CP)------------- = ").Num(s.CP(LG)).End();
+    r.Text("NO. OF POINTS AT WHICH RESULTS ARE DESIRED (NPT)-- = ").Num(s.NPT(LG)).End();
+    r.Text("WHEEL SPACING ALONG X-AXIS (XW)------------------- = ").Num(s.XW(LG)).End();
+    r.Text("WHEEL SPACING ALONG Y-AXIS (YW)------------------- = ").Num(s.YW(LG)).End();
+    r.End();
+    r.Text("RESPONSE PT. NO. AND (XPT, YPT) ARE:");
+    for (int IPT = 1; IPT <= s.NPT(LG); ++IPT) {
+      r.Text(LnUp(IPT, 3, "##")).Text(LnUp(s.XPT(IPT), 8, "##0.000")).Text(LnUp(s.YPT(IPT), 8, "##0.000"));
+      if ((IPT - 2) % 4 == 0 && IPT != s.NPT(LG)) r.End();
+    }
+    r.End();
+
+    if (load != 1 && s.NDAMA != 0) WheelGeometry(s, LG, nr + 1, nr + halfwayCount);
+  }
+}
+
+void CheckBeforeAnalysis(RunContext& c) {
+  ProblemState& s = c.s;
+  if (s.NSTD != 1 && s.NSTD != 5 && s.NSTD != 9) {
+    const std::string tail = "WHICH SHOULD BE 1, 5 OR 9, SO COMPUTATION STOPS.";
+    Stop(c, {{{"THE COMPUTING CODE (NSTD) IS", GenNum(s.NSTD)}}, {{tail}}},
+         "THE COMPUTING CODE (NSTD) IS " + Str(s.NSTD) + " " + tail);
+    return;
+  }
+  for (int i = 1; i <= s.NL - 1; ++i) {
+    if (!(s.TH(i) > 0)) {
+      const std::string tail = "WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS.";
+      Stop(c, {{{"THE THICKNESS (TH) OF LAYER", GenNum(static_cast<i16>(i)), "IS", GenNum(s.TH(i))}}, {{tail}}},
+           "THE THICKNESS (TH) OF LAYER " + Str(static_cast<i16>(i)) + " IS " + Str(s.TH(i)) + " " + tail);
+      return;
+    }
+  }
+  for (int LG = 1; LG <= s.NLG; ++LG) {
+    if (!(s.CR(LG) > 0)) {
+      const std::string tail = "WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS.";
+      Stop(c, {{{"THE CONTACT RADIUS (CR) OF LOAD GROUP", GenNum(static_cast<i16>(LG)), "IS", GenNum(s.CR(LG))}}, {{tail}}},
+           "THE CONTACT RADIUS (CR) OF LOAD GROUP " + Str(static_cast<i16>(LG)) + " IS " + Str(s.CR(LG)) + " " + tail);
+      return;
+    }
+  }
+  if (s.MATL == 1) {
+    for (int p = 1; p <= s.NPY; ++p)
+      for (int i = 1; i <= s.NL; ++i) {
+        if (!(s.EPY(i, p) > 0)) {
+          const std::string tail = "WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS.";
+          Stop(c,
+               {{{"THE MODULUS (E) OF LAYER", GenNum(static_cast<i16>(i)), "IN PERIOD", GenNum(static_cast<i16>(p)), "IS",
+                  GenNum(s.EPY(i, p))}},
+                {{tail}}},
+               "THE MODULUS (E) OF LAYER " + Str(static_cast<i16>(i)) + " IN PERIOD " + Str(static_cast<i16>(p)) + " IS " +
+                   Str(s.EPY(i, p)) + " " + tail);
+          return;
+        }
+      }
+  }
+  for (int i = 1; i <= s.NL; ++i) {
+    if (!(s.PR(i) < 1.0f && s.PR(i) > -1.0f)) {
+      const std::string tail = "WHICH SHOULD BE BETWEEN -1 AND 1, SO COMPUTATION STOPS.";
+      Stop(c, {{{"THE POISSON'S RATIO (PR) OF LAYER", GenNum(static_cast<i16>(i)), "IS", GenNum(s.PR(i))}}, {{tail}}},
+           "THE POISSON'S RATIO (PR) OF LAYER " + Str(static_cast<i16>(i)) + " IS " + Str(s.PR(i)) + " " + tail);
+      return;
+    }
+  }
+}
+
+}  // namespace pave::layered

@@ -1,0 +1,23 @@
+// Input of one problem of the layered data file: records (2) to (5) with the format check and their
+// echo, records (6) to (20) (ELAINP) with their checks, stops and the wheel layout of every load
+// group, and the checks made before the analysis starts.
+#pragma once
+
+#include "layered_analysis/run_context.h"
+
+namespace pave::layered {
+
+// Records (2) to (5). Returns false when the identifier of record (5) does not end in "NUNIT".
+bool ReadGeneralRecords(RunContext& c);
+// Echo of records (2) to (5) to the report and the layer graph file.
+void EchoGeneralRecords(RunContext& c);
+// Records (6) to (20); sets NSTOP when the computation must stop.
+void ELAINP(RunContext& c);
+// Checks of the values the analysis divides by (layer thickness, contact radius, moduli) and of the
+// codes it dispatches on; sets NSTOP with a message when one fails.
+void CheckBeforeAnalysis(RunContext& c);
+
+// Geometry of wheels first..last of load group LG to each of its response points.
+void WheelGeometry(ProblemState& s, int LG, int first, int last);
+
+}  // namespace pave::layered

@@ -1,0 +1,44 @@
+// What every step of a layered analysis run works with: the problem state, the open data file, the
+// report and layer graph file writers, the progress log and the window (or terminal) host.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "common/analysis_host.h"
+#include "common/free_format_reader.h"
+#include "common/line_writer.h"
+#include "layered_analysis/layered_responses.h"
+#include "layered_analysis/problem_state.h"
+
+namespace pave::layered {
+
+inline constexpr const char* kCrLf = "\r\n";
+inline constexpr int kProgressLineLimit = 28;
+
+struct RunContext {
+  ProblemState& s;
+  FreeFormatReader& in;
+  LineWriter& report;
+  LineWriter& graph;
+  ProgressLog& log;
+  AnalysisHost& host;
+  ResponseIntegrator& integrator;
+};
+
+// Progress log: appends text and shows the log.
+void Progress(RunContext& c, const std::string& text);
+
+// An input stop: an empty line and the given lines in the report, NSTOP = 1 and the message box.
+// Each report line is written by the caller-supplied function (items with their blanks).
+struct ReportLine {
+  std::vector<std::string> texts;  // already formatted items, written one after another
+};
+void Stop(RunContext& c, const std::vector<ReportLine>& lines, const std::string& message);
+
+// The limit stop of the counts and tables:
+//   report "<what> IS n" / "WHICH IS GREATER THAN THE LIMIT OF m, SO COMPUTATION STOPS."
+//   message "<what> IS n WHICH IS GREATER THAN THE LIMIT OF m, SO COMPUTATION STOPS."
+void LimitStop(RunContext& c, const std::string& what, long value, int limit);
+
+}  // namespace pave::layered

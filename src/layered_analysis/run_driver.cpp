@@ -1,0 +1,292 @@
+#include "layered_analysis/run_driver.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <memory>
+
+#include "common/number_format.h"
+#include "layered_analysis/equation_solver.h"
+#include "layered_analysis/extended_analyses.h"
+#include "layered_analysis/modulus_iteration.h"
+#include "layered_analysis/problem_input.h"
+#include "layered_analysis/response_tables.h"
+#include "layered_analysis/superposition.h"
+
+namespace pave::layered {
+
+namespace {
+
+std::string Lower(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+  return s;
+}
+
+void SaveWheelLayout(ProblemState& s) {
+  for (int LG = 1; LG <= s.NLG; ++LG) {
+    s.savedNR(LG) = s.NR(LG);
+    if (s.LOAD(LG) == 0) continue;
+    for (int IPT = 1; IPT <= s.NPT(LG); ++IPT)
+      for (int J = 1; J <= s.NR(LG); ++J) {
+        s.savedRC(J, IPT, LG) = s.RC(J, IPT, LG);
+        s.savedDCPT(J, 1, IPT, LG) = s.DCPT(J, 1, IPT, LG);
+        s.savedDCPT(J, 2, IPT, LG) = s.DCPT(J, 2, IPT, LG);
+      }
+  }
+}
+
+void RestoreWheelLayout(ProblemState& s) {
+  for (int LG = 1; LG <= s.NLG; ++LG) {
+    s.NR(LG) = s.savedNR(LG);
+    if (s.LOAD(LG) == 0) continue;
+    for (int IPT = 1; IPT <= s.NPT(LG); ++IPT)
+      for (int J = 1; J <= s.NR(LG); ++J) {
+        s.RC(J, IPT, LG) = s.savedRC(J, IPT, LG);
+        s.DCPT(J, 1, IPT, LG) = s.savedDCPT(J, 1, IPT, LG);
+        s.DCPT(J, 2, IPT, LG) = s.savedDCPT(J, 2, IPT, LG);
+      }
+  }
+}
+
+// Pass 2 of a multiple-axle group: the halfway wheels take the place of the first wheels.
+void PrepareHalfwayPass(ProblemState& s) {
+  const int LG = s.LG;
+  for (int k = 1; k <= s.NLBT + s.NLTC; ++k) s.DMSTR1(k) = s.DMSTR(k);
+  const int nr = s.NR(LG);
+  int copied, offset, after;
+  if (nr < 4) {
+    copied = 2;
+    offset = nr <= 2 ? 2 : 3;
+    after = 2;
+  } else if (nr == 4) {
+    copied = 4, offset = 4, after = 4;
+  } else {
+    copied = 4, offset = 6, after = 4;
+  }
+  for (int IPT = 1; IPT <= s.NPT(LG); ++IPT)
+    for (int J = 1; J <= copied; ++J) {
+      s.RC(J, IPT, LG) = s.RC(J + offset, IPT, LG);
+      for (int m = 1; m <= 2; ++m) s.DCPT(J, m, IPT, LG) = s.DCPT(J + offset, m, IPT, LG);
+    }
+  s.NR(LG) = static_cast<i16>(after);
+  s.IPASS = 2;
+}
+
+// Steps of one pass of a load group: heading, moduli of the period, analysis, damage.
+void AnalysePass(RunContext& c) {
+  ProblemState& s = c.s;
+  LineWriter& r = c.report;
+  c.log.text += kCrLf;
+  c.log.lines += 1;
+  if (s.NDAMA != 0) {
+    s.TNLRC = s.TNLR(s.IP, s.LG);
+    r.End();
+    r.Text("DAMAGE ANALYSIS OF PERIOD NO. ").Num(s.IP).Text(" LOAD GROUP NO. ").Num(s.LG).End();
+    Progress(c, "DAMAGE ANALYSIS OF PERIOD NO. " + Str(s.IP) + "  LOAD GROUP NO. " + Str(s.LG) + kCrLf);
+    if (s.IPASS == 2) r.Text("MULTIPLE AXLES WITH RESPONSE POINT HALFWAY BETWEEN TWO AXLES").End();
+  } else {
+    r.End();
+    r.Text("PERIOD NO. ").Num(s.IP).Text("  LOAD GROUP NO. ").Num(s.LG).End();
+    Progress(c, "PERIOD NO. " + Str(s.IP) + "  LOAD GROUP NO. " + Str(s.LG) + kCrLf);
+  }
+  for (int i = 1; i <= s.NL; ++i) s.E(i) = s.EPY(i, s.IP);
+  switch (s.MATL) {
+    case 1: AnalyseLinear(c); break;
+    case 2: AnalyseNonlinear(c); break;
+    case 3: AnalyseViscoelastic(c); break;
+    case 4: AnalyseViscoelasticNonlinear(c); break;
+    default: break;
+  }
+  if (s.NDAMA != 0) DamageStep(c);
+}
+
+// Input and analysis of the problem after its records (2) to (5). Returns false when the run stops.
+bool AnalyseProblem(RunContext& c) {
+  ProblemState& s = c.s;
+  ELAINP(c);
+  if (s.NSTOP == 0) CheckBeforeAnalysis(c);
+  if (s.NSTOP == 0) CheckAnalysesAvailable(c);
+  if (s.NSTOP != 0) return false;
+  if (s.NPY > 1) SaveWheelLayout(s);
+  if (s.MATL == 2 || s.MATL == 4) NOLINP(c);
+  if (s.NSTOP == 0 && (s.MATL == 3 || s.MATL == 4)) VISINP(c);
+  if (s.NSTOP == 0 && s.NDAMA > 0) {
+    DAMINP(c);
+    for (int k = 1; k <= s.NZ; ++k) s.SUMDR(k) = 0;
+  }
+  if (s.NSTOP != 0) return false;
+  Progress(c, std::string("COMPLETE INPUT OF DATA") + kCrLf);
+
+  for (int ip = 1; ip <= s.NPY; ++ip) {
+    s.IP = static_cast<i16>(ip);
+    if (ip > 1 && s.NPY > 1) RestoreWheelLayout(s);
+    for (int lg = 1; lg <= s.NLG; ++lg) {
+      s.LG = static_cast<i16>(lg);
+      s.IPASS = 1;
+      for (;;) {
+        AnalysePass(c);
+        if (s.LOAD(lg) > 1 && s.NDAMA != 0 && s.IPASS == 1) {
+          PrepareHalfwayPass(s);
+          continue;
+        }
+        break;
+      }
+    }
+  }
+  if (s.NDAMA != 0) DamageSummary(c);
+  return true;
+}
+
+}  // namespace
+
+// LAYERS with its progress line.
+void Layers(RunContext& c, int IptL, int NstdL) {
+  const int IC = c.integrator.LAYERS(c.s, IptL, NstdL);
+  if (c.s.MATL != 2 && c.s.MATL != 4) {
+    c.log.text += "COMPLETE LAYERS SUBROUTINE WITH INTEGRATION CYCLES IC=" + Str(IC) + kCrLf;
+    c.log.lines += 1;
+    c.log.Display();
+  }
+}
+
+void AnalyseLinear(RunContext& c) {
+  ProblemState& s = c.s;
+  if (s.LOAD(s.LG) == 0) {
+    s.IPT = 1;
+    Layers(c, 1, s.NDAMA != 0 ? 9 : s.NSTD);  // a damage analysis needs the strains
+    SINOUT(c);
+    return;
+  }
+  for (int ipt = 1; ipt <= s.NPT(s.LG); ++ipt) {
+    s.IPT = static_cast<i16>(ipt);
+    Layers(c, ipt, 5);
+    SUPPRI(s);
+    MULOUT(c);
+  }
+}
+
+std::string BaseName(const std::string& argument) {
+  if (argument.size() >= 4 && Lower(argument.substr(argument.size() - 4)) == ".dat")
+    return argument.substr(0, argument.size() - 4);
+  return argument;
+}
+
+std::filesystem::path DataFileOf(const std::string& base) {
+  namespace fs = std::filesystem;
+  const fs::path exact = base + ".DAT";
+  std::error_code ec;
+  if (fs::is_regular_file(exact, ec)) return exact;
+  const fs::path b(base);
+  const fs::path dir = b.has_parent_path() ? b.parent_path() : fs::path(".");
+  const std::string want = Lower(b.filename().string() + ".dat");
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    if (it->is_regular_file(ec) && Lower(it->path().filename().string()) == want)
+      return b.has_parent_path() ? it->path() : it->path().filename();
+  }
+  return exact;
+}
+
+RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host) {
+  host.SetBusy(true);
+  const std::string base = BaseName(argument);
+  const std::string dataName = DataFileOf(base).string();
+  const std::string reportName = base + ".TXT";
+  const std::string graphName = base + ".LAY";
+  host.SetCaption("MORVELIN - " + base);
+
+  auto state = std::make_unique<ProblemState>();
+  ProblemState& s = *state;
+  ProgressLog log(host, kProgressLineLimit);
+  std::ofstream reportFile, graphFile;
+  LineWriter report(reportFile), graph(graphFile);
+  ResponseIntegrator integrator;
+  bool anyProblemStopped = false;
+
+  try {
+    if (argument.empty()) throw DataError("no data file named");
+    FreeFormatReader in = FreeFormatReader::FromFile(dataName);
+    RunContext c{s, in, report, graph, log, host, integrator};
+    s.NPROB = in.ReadInt16();
+    in.SkipIdentifier();
+
+    if (s.NPROB <= 0) {
+      log.text += kCrLf;
+      log.text += "The data file declares no problem (NPROB =" + Str(s.NPROB) + "), so nothing was analysed." + kCrLf;
+      log.lines += 1;
+      log.Display();
+      host.Message("The data file declares no problem (NPROB =" + Str(s.NPROB) + "), so nothing was analysed.");
+      host.Message(kExitText);
+      host.SetBusy(false);
+      return RunEnd::InputStop;
+    }
+
+    for (int iprob = 1; iprob <= s.NPROB; ++iprob) {
+      s.IPROB = static_cast<i16>(iprob);
+      if (!ReadGeneralRecords(c)) {
+        host.Message(kWrongFormatText);
+        host.SetBusy(false);
+        return RunEnd::InputStop;
+      }
+      if (iprob == 1) {
+        reportFile.open(reportName, std::ios::binary | std::ios::trunc);
+        graphFile.open(graphName, std::ios::binary | std::ios::trunc);
+        if (!reportFile || !graphFile) throw DataError("report or layer graph file cannot be created");
+        report.End();
+        report.Text("INPUT FILE NAME  -").Text(dataName).End();
+        report.End();
+        log.text = std::string("FLEXIBLE PAVEMENT ANALYSIS BY MULTILAYERED SYSTEM - PROGRAM MORVELIN") + kCrLf + kCrLf +
+                   "FILENAME: " + dataName + kCrLf;
+        log.lines = 3;
+        log.Display();
+        s.NDIR = 7;
+        report.Text("NUMBER OF PROBLEMS TO BE SOLVED = ").Num(s.NPROB).End();
+        graph.Num(s.NPROB).End();
+      } else {
+        report.End();
+        report.Text("PROBLRM NO.").Num(s.IPROB).End();
+        log.text += kCrLf + std::string("PROBLEM NO. ") + Str(s.IPROB) + kCrLf;
+        log.lines += 1;
+        log.Display();
+      }
+      log.text += kCrLf + std::string("TITLE: ") + s.TITLE + kCrLf;
+      log.lines += 1;
+      log.Display();
+      EchoGeneralRecords(c);
+
+      s.NSTOP = 0;
+      try {
+        if (!AnalyseProblem(c)) break;
+      } catch (const SingularSolve&) {
+        report.End();
+        report.Text(kGelgMessage).End();
+        report.Text("SO THE COMPUTATION OF PROBLEM NO.").Num(s.IPROB).Text("STOPS.").End();
+        host.Message(kGelgMessage);
+        anyProblemStopped = true;
+      } catch (const ModulusFaultError& e) {
+        report.End();
+        report.Text(e.what()).End();
+        host.Message(e.what());
+        anyProblemStopped = true;
+      }
+    }
+
+    log.text += kCrLf + std::string("Your text output is stored in a file called ") + reportName +
+                ".  You can click the EDITOR button to open the file for inspection." + kCrLf;
+    log.lines += 1;
+    log.Display();
+    reportFile.flush();
+    graphFile.flush();
+    host.Message(kExitText);
+    host.SetBusy(false);
+    if (s.NSTOP != 0 || anyProblemStopped) return RunEnd::InputStop;
+    return RunEnd::Normal;
+  } catch (const std::exception&) {
+    reportFile.flush();
+    graphFile.flush();
+    host.Message(kDataErrorText);
+    host.SetBusy(false);
+    return RunEnd::DataError;
+  }
+}
+
+}  // namespace pave::layered

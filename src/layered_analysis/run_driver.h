@@ -1,0 +1,26 @@
+// The run of the layered analysis program: from the data file's path on the command line, every
+// problem of the layered data file is read and analysed for each period, load group and pass; the
+// report (".TXT") and the layer graph file (".LAY") are written beside the data file as the run goes.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "common/analysis_host.h"
+
+namespace pave::layered {
+
+inline constexpr const char* kDataErrorText = "File not found or data error";
+inline constexpr const char* kWrongFormatText = "FILE IS WRONG AND DOES NOT FIT WITH MORVELIN FORMAT";
+inline constexpr const char* kExitText = "Please click the OK button to exit.";
+
+// The base name of the command-line argument: a final ".DAT" removed in any letter case.
+std::string BaseName(const std::string& argument);
+// The data file of a base name: base + ".DAT" when it exists, otherwise a file in the same directory
+// whose name is the base's file name followed by ".DAT" in any letter case; base + ".DAT" when none.
+std::filesystem::path DataFileOf(const std::string& base);
+
+// Runs the whole program on the host: progress log, message boxes, files. Returns the exit status.
+RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host);
+
+}  // namespace pave::layered

@@ -1,0 +1,178 @@
+#include "layered_analysis/viscoelastic_input.h"
+
+#include <vector>
+
+#include "common/number_format.h"
+#include "layered_analysis/dirichlet_series.h"
+#include "layered_analysis/equation_solver.h"
+#include "layered_analysis/layered_responses.h"
+#include "layered_analysis/limit_stop.h"
+
+namespace pave::layered {
+
+void WriteCreepList(LineWriter& rep, const double* values, int n) {
+  for (int i = 1; i <= n; ++i) {
+    rep.Text(LnUp(values[i - 1], 11, "0.000E+00"));
+    if (i == 7 && i != n) rep.End();
+  }
+  rep.End();
+}
+
+namespace {
+
+void CreepList(LineWriter& rep, const ProblemState& s, int j, int p) {
+  std::vector<double> v;
+  for (int i = 1; i <= s.NTYME; ++i) v.push_back(s.CREEP(j, i, p));
+  WriteCreepList(rep, v.data(), static_cast<int>(v.size()));
+}
+
+}  // namespace
+
+std::string VISINP(ProblemState& s, FreeFormatReader& in, LineWriter& rep, LineWriter& lay) {
+  // (36) DUR
+  s.DUR = in.ReadSingle();
+  in.SkipIdentifier();
+  rep.End();
+  if (s.MATL == 4) rep.End();
+  rep.Text("DURATION OF MOVING LOAD (DUR) = ").Num(s.DUR).End();
+  lay.Num(s.DUR).End();
+
+  // (37) NVL LNV: the line ends after NVL when there is no viscoelastic layer.
+  s.NVL = in.ReadInt16();
+  lay.Num(s.NVL).End();
+  if (s.NVL > kMaxVisco) {
+    return LimitStop(s, rep, "THE NUMBER OF VISCOELASTIC LAYERS (NVL) IS", s.NVL, kMaxVisco);
+  }
+  const int nvl = s.NVL;
+  for (int j = 1; j <= nvl; ++j) s.LNV(j) = in.ReadInt16();
+  if (nvl > 0) in.SkipIdentifier();
+  rep.Text("NUMBER OF VISCOELASTIC LAYER (NVL)         = ").Num(s.NVL).End();
+  rep.Text("LAYER NUMBERS WHICH ARE VISCOELASTIC (LNV) = ");
+  for (int j = 1; j <= nvl; ++j) {
+    rep.Num(s.LNV(j));
+    lay.Num(s.LNV(j));
+  }
+  rep.End();
+  lay.End();
+  for (int j = 1; j <= nvl; ++j) {
+    const int l = s.LNV(j);
+    if (l > kMaxVisco || l > s.NL) {
+      return LimitStop(s, rep, "THE VISCOELASTIC LAYER NUMBER (LNV) IS", l, l > kMaxVisco ? kMaxVisco : s.NL);
+    }
+    if (l < 1) ThrowIndex(l, kMaxVisco);
+  }
+
+  // (38) NTYME, (39) TYME
+  s.NTYME = in.ReadInt16();
+  in.SkipIdentifier();
+  lay.Num(s.NTYME).End();
+  if (s.NTYME > kMaxTimes) {
+    return LimitStop(s, rep, "THE NUMBER OF CREEP TIMES (NTYME) IS", s.NTYME, kMaxTimes);
+  }
+  const int nt = s.NTYME < 0 ? 0 : s.NTYME;
+  for (int i = 1; i <= nt; ++i) s.TYME(i) = in.ReadSingle();
+  if (nt > 0) in.SkipIdentifier();
+  rep.Text("CREEP TIMES (TYME) ARE:");
+  for (int i = 1; i <= nt; ++i) {
+    rep.Num(s.TYME(i));
+    lay.Num(s.TYME(i));
+  }
+  rep.End();
+  lay.End();
+
+  // (41) BETA TEMREF and (42) CREEP of each viscoelastic layer.
+  for (int j = 1; j <= nvl; ++j) {
+    s.BETA(j) = in.ReadSingle();
+    s.TEMREF(j) = in.ReadSingle();
+    in.SkipIdentifier();
+    for (int i = 1; i <= nt; ++i) s.CREEP(j, i, 1) = in.ReadSingle();
+    if (nt > 0) in.SkipIdentifier();
+    rep.End();
+    rep.Text("FOR LAYER").Num(s.LNV(j)).Text(" TIME TEMPERATURE SHIFT FACTOR (BETA) = ").Num(s.BETA(j)).End();
+    rep.Text("REFERENCE TEMPERATURE (TEMREF) = ").Num(s.TEMREF(j)).End();
+    rep.End();
+    rep.Text("CREEP COMPLIANCES (CREEP) AT REFERENCE TEMP. (TEMREF) OF").Num(s.TEMREF(j)).Text(" ARE:").End();
+    CreepList(rep, s, j, 1);
+    lay.Num(s.BETA(j)).Num(s.TEMREF(j)).End();
+    for (int i = 1; i <= nt; ++i) lay.Num(s.CREEP(j, i, 1));
+    lay.End();
+  }
+
+  // (44) temperatures of each period, stored by layer number.
+  for (int p = 1; p <= s.NPY; ++p) {
+    for (int j = 1; j <= nvl; ++j) s.TEMP(p, s.LNV(j)) = in.ReadSingle();
+    if (nvl > 0) in.SkipIdentifier();
+    for (int j = 1; j <= nvl; ++j) lay.Num(s.TEMP(p, s.LNV(j)));
+    lay.End();
+  }
+
+  // Retardation times.
+  bool differ = false;
+  for (int p = 1; p <= s.NPY; ++p)
+    for (int j = 1; j <= nvl; ++j)
+      if (s.TEMP(p, s.LNV(j)) != s.TEMREF(j)) differ = true;
+  std::vector<float> tyme;
+  for (int i = 1; i <= nt; ++i) tyme.push_back(s.TYME(i));
+  const std::vector<float> delta = ChooseRetardationTimes(s.DUR, differ, tyme);
+  if (delta.empty()) {
+    // Stationary load at the reference temperatures: the compliances as read serve every period.
+    for (int p = 2; p <= s.NPY; ++p)
+      for (int j = 1; j <= nvl; ++j)
+        for (int i = 1; i <= nt; ++i) s.CREEP(j, i, p) = s.CREEP(j, i, 1);
+    return {};
+  }
+  if (static_cast<int>(delta.size()) > kMaxTimes) {
+    return LimitStop(s, rep, "THE NUMBER OF CREEP TIMES (NTYME) IS", s.NTYME, kMaxTimes - 1,
+                     "FOR RETARDATION TIMES");
+  }
+  const int ndir = static_cast<int>(delta.size());
+  s.NDIR = static_cast<i16>(ndir);
+  for (int k = 1; k <= ndir; ++k) s.DELTA(k) = delta[k - 1];
+
+  // Least-squares fit of every layer's compliances at once.
+  if (nvl > 0 && nt > 0) {
+    std::vector<float> values;
+    for (int j = 1; j <= nvl; ++j)
+      for (int i = 1; i <= nt; ++i) values.push_back(s.CREEP(j, i, 1));
+    double* dcoef = s.DCOEF.data();
+    float* a = s.A.data();
+    DirichletNormalMatrix(delta, tyme, std::span<float>(a, kSolverElements + 1));
+    DirichletRightHandSides(values, nvl, tyme, delta, std::span<double>(dcoef, kDcoefElements + 1));
+    if (!GELG(dcoef, a, ndir, nvl)) {
+        throw SingularSolve(kGelgMessage);
+    }
+  }
+  auto coef = [&](int j) { return std::span<const double>(s.DCOEF.data() + (j - 1) * ndir + 1, ndir); };
+  for (int j = 1; j <= nvl; ++j) {
+    for (int i = 1; i <= nt; ++i) s.CREEP(j, i, 1) = DirichletValue(coef(j), delta, s.TYME(i));
+    rep.End();
+    rep.Text("LAYER NO.").Num(s.LNV(j)).Text(" DIRICHLET SERIES AT REFERENCE TEMPERATURE (TEMREF) OF")
+        .Num(s.TEMREF(j)).Text(" ARE:").End();
+    WriteCreepList(rep, coef(j).data(), ndir);
+    rep.Text("COMPUTED COMPLIANCES (CREEP) AT REFERENCE TEMP.(TEMREF) OF").Num(s.TEMREF(j)).Text(" ARE:").End();
+    CreepList(rep, s, j, 1);
+  }
+
+  // Compliances of each period (time-temperature superposition).
+  std::vector<float> fitted(static_cast<std::size_t>(nvl) * nt);
+  for (int j = 1; j <= nvl; ++j)
+    for (int i = 1; i <= nt; ++i) fitted[(j - 1) * nt + i - 1] = s.CREEP(j, i, 1);
+  for (int p = 1; p <= s.NPY; ++p) {
+    rep.End();
+    rep.Text("FOR PERIOD NO.").Num(p).Text(" LAYER NO. AND TEMPERATURE ARE:");
+    for (int j = 1; j <= nvl; ++j) rep.Num(s.LNV(j)).Num(s.TEMP(p, s.LNV(j)));
+    rep.End();
+    for (int j = 1; j <= nvl; ++j) {
+      const float t = s.TEMP(p, s.LNV(j));
+      const float at = ShiftFactor(t, s.TEMREF(j), s.BETA(j));
+      for (int i = 1; i <= nt; ++i) s.CREEP(j, i, p) = DirichletValue(coef(j), delta, s.TYME(i), at);
+      rep.End();
+      rep.Text("CREEP COMPLIANCES (CREEP) OF LAYER").Num(s.LNV(j)).Text(" AT TEMPERATURE (TEMP) OF").Num(t)
+          .Text(" ARE:").End();
+      CreepList(rep, s, j, p);
+    }
+  }
+  return {};
+}
+
+}  // namespace pave::layered

@@ -1,0 +1,194 @@
+#include "shell/editor_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "shell/directory_of.h"
+#include "shell/text_compare.h"
+
+namespace pave {
+
+namespace fs = std::filesystem;
+
+EditorFileType EditorFileTypeOf(int filter_index) {
+  if (filter_index == 2) return EditorFileType::Data;
+  if (filter_index == 1) return EditorFileType::All;
+  return EditorFileType::Text;
+}
+
+std::string OpenedFileName(const std::string& chosen, EditorFileType type) {
+  if (type == EditorFileType::All) return chosen;
+  const char* extension = type == EditorFileType::Text ? "txt" : "dat";
+  std::string dir = DirectoryOf(chosen);
+  std::string name = chosen.substr(dir.size());
+  std::size_t dot = name.rfind('.');
+  if (dot == std::string::npos || dot == 0) return chosen + "." + extension;
+  return dir + name.substr(0, dot + 1) + extension;
+}
+
+std::string ExistingFileIgnoringCase(const std::string& path) {
+  std::error_code error;
+  if (fs::exists(path, error)) return path;
+  std::string dir = DirectoryOf(path);
+  std::string name = path.substr(dir.size());
+  fs::path where = dir.empty() ? fs::path(".") : fs::path(dir);
+  std::string best;
+  for (fs::directory_iterator it(where, error), end; !error && it != end; it.increment(error)) {
+    std::string candidate = it->path().filename().string();
+    if (EqualsIgnoringCase(candidate, name) && (best.empty() || candidate < best)) best = candidate;
+  }
+  return best.empty() ? path : dir + best;
+}
+
+namespace {
+
+bool ValidUtf8(const std::string& s) {
+  std::size_t i = 0;
+  while (i < s.size()) {
+    unsigned char c = static_cast<unsigned char>(s[i]);
+    std::size_t extra;
+    if (c < 0x80) {
+      extra = 0;
+    } else if (c >= 0xC2 && c <= 0xDF) {
+      extra = 1;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+      extra = 2;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+      extra = 3;
+    } else {
+      return false;
+    }
+    if (i + extra >= s.size() && extra > 0) return false;
+    for (std::size_t k = 1; k <= extra; ++k) {
+      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+    }
+    i += extra + 1;
+  }
+  return true;
+}
+
+std::string Latin1ToUtf8(const std::string& s) {
+  std::string out;
+  out.reserve(s.size());
+  for (char ch : s) {
+    unsigned char c = static_cast<unsigned char>(ch);
+    if (c < 0x80) {
+      out += ch;
+    } else {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+// Latin-1 bytes of a UTF-8 text; false when it holds a character outside Latin-1.
+bool Utf8ToLatin1(const std::string& s, std::string& out) {
+  out.clear();
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(s[i]);
+    if (c < 0x80) {
+      out += s[i];
+    } else if ((c == 0xC2 || c == 0xC3) && i + 1 < s.size()) {
+      out += static_cast<char>(((c & 0x03) << 6) | (static_cast<unsigned char>(s[i + 1]) & 0x3F));
+      ++i;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+EditorText EditorTextFromBytes(const std::string& bytes) {
+  EditorText content;
+  content.latin1 = !ValidUtf8(bytes);
+  std::string text = content.latin1 ? Latin1ToUtf8(bytes) : bytes;
+  content.text.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') {
+      content.text += '\n';
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      content.text += text[i];
+    }
+  }
+  return content;
+}
+
+ReadOutcome ReadEditorFile(const std::string& path) {
+  ReadOutcome outcome;
+  std::error_code error;
+  if (fs::is_directory(path, error)) {
+    outcome.reason = "it is a directory";
+    return outcome;
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    outcome.reason = std::strerror(errno);
+    return outcome;
+  }
+  std::uintmax_t size = fs::file_size(path, error);
+  if (!error && size > kEditorMaxFileBytes) {
+    outcome.too_long = true;
+    return outcome;
+  }
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  if (in.bad()) {
+    outcome.reason = "read error";
+    return outcome;
+  }
+  outcome.content = EditorTextFromBytes(bytes.str());
+  outcome.ok = true;
+  return outcome;
+}
+
+std::string EditorFileBytes(const EditorText& content) {
+  std::string encoded;
+  if (!content.latin1 || !Utf8ToLatin1(content.text, encoded)) encoded = content.text;
+  std::string bytes;
+  bytes.reserve(encoded.size() + encoded.size() / 40 + 2);
+  for (char c : encoded) {
+    if (c == '\n') bytes += '\r';
+    bytes += c;
+  }
+  if (!bytes.empty() && bytes.back() != '\n') bytes += "\r\n";
+  return bytes;
+}
+
+bool WriteEditorFile(const std::string& path, const EditorText& content, std::string& reason) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out) {
+    reason = std::strerror(errno);
+    return false;
+  }
+  std::string bytes = EditorFileBytes(content);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  if (!out) {
+    reason = "write error";
+    return false;
+  }
+  return true;
+}
+
+std::string TooLongMessage(const std::string& name) {
+  return "File " + name +
+         " is too long and the full text cannot be read by this editor.  Please use some other "
+         "editors or word processors to read it.";
+}
+
+std::string CannotReadMessage(const std::string& name, const std::string& reason) {
+  return "File " + name + " cannot be read (" + reason + ").";
+}
+
+std::string CannotWriteMessage(const std::string& name, const std::string& reason) {
+  return "File " + name + " cannot be written (" + reason + ").  Your text is not saved.";
+}
+
+}  // namespace pave

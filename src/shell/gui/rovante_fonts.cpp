@@ -1,0 +1,16 @@
+#include "shell/gui/rovante_fonts.h"
+
+#include <QFont>
+
+namespace pave {
+
+void InstallFontSubstitutes() {
+  QFont::insertSubstitution("Courier New", "Liberation Mono");
+  QFont::insertSubstitution("Times New Roman", "Liberation Serif");
+  QFont::insertSubstitution("MS Serif", "Liberation Serif");
+  QFont::insertSubstitution("Arial", "Liberation Sans");
+  QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+  QFont::insertSubstitution("Small Fonts", "Liberation Sans");
+}
+
+}  // namespace pave

@@ -1,0 +1,173 @@
+#include "shell/gui/stand_in_windows.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <fstream>
+
+#include "platform/gui/widget_image.h"
+#include "platform/platform.h"
+#include "shell/editor_file.h"
+#include "shell/gui/editor_window.h"
+#include "shell/paged_print.h"
+#include "shell/program_state.h"
+#include "shell/stand_in_rules.h"
+#include "shell/window_makers.h"
+
+namespace pave {
+
+namespace {
+std::string S(const QString& q) { return q.toStdString(); }
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
+
+StandInEditor::StandInEditor(QString program, QString missing_name_message)
+    : program_(std::move(program)), missing_name_message_(std::move(missing_name_message)) {}
+
+void StandInEditor::Load() {
+  gDataFile = EditorDataFileName(gDataFile);
+  gEditFileName = Value(gDataFile);
+  if (gDataFile == ".DAT") {
+    platform().messages().Tell(S(missing_name_message_), "ROVANTE");
+    EndProgram();
+    if (registry()) registry()->Unload(this);
+    return;
+  }
+  setWindowTitle("Main Menu of " + program_);
+  SetSizeTwipsCentred(9615, 6450);
+  auto* layout = new QVBoxLayout(this);
+  lblFile = new QLabel(program_ + ": " + Q(gDataFile), this);
+  layout->addWidget(lblFile);
+  layout->addStretch();
+  auto* exit = new QPushButton(" &Exit", this);
+  layout->addWidget(exit);
+  connect(exit, &QPushButton::clicked, this, [this] {
+    gFileLoaded = Value(0.0);
+    if (registry()) registry()->Unload(this);
+  });
+}
+
+StandInGraph::StandInGraph(QString title, QString extension)
+    : title_(std::move(title)), extension_(std::move(extension)) {}
+
+void StandInGraph::Load() {
+  gCrLf = kCrLf;
+  std::string graph_file = ExistingFileIgnoringCase(GraphFileName(gDataFile, S(extension_)));
+  std::ifstream in(graph_file, std::ios::binary);
+  if (!in) {
+    platform().messages().Tell("File not found or data error", "ROVANTE");
+    return;
+  }
+  setWindowTitle(title_);
+  SetSizeTwipsCentred(9615, 6450);
+  auto* layout = new QVBoxLayout(this);
+  lblGraph = new QLabel(title_ + ": " + Q(graph_file), this);
+  layout->addWidget(lblGraph);
+  Show();
+  platform().desktop().ProcessEvents();
+  if (platform().messages().Show("Want to print on the printer?", MessageButtons::YesNo, "ROVANTE") ==
+      MessageAnswer::Yes) {
+    PrintWidget(*this);
+  }
+}
+
+QString HelpTopicName(int code) {
+  switch (code) {
+    case 1: return "Use of the main screen";
+    case 2: return "Use of the editor";
+    case 3: return "Input parameters of MORVELIN";
+    case 4: return "Input parameters of BRUNTOLA";
+    case 5: return "Output parameters of MORVELIN";
+    case 6: return "Output parameters of BRUNTOLA";
+    case 7: return "Data file of MORVELIN";
+    case 8: return "Data file of BRUNTOLA";
+    case 9: return "Examples of MORVELIN";
+    case 10: return "Examples of BRUNTOLA";
+  }
+  return {};
+}
+
+void StandInHelp::Load() {
+  gCrLf = kCrLf;
+  int code = static_cast<int>(gScreenCode.Number());
+  setWindowTitle(code == 1 ? "Help: Main Screen" : "Help: Editor");
+  SetSizeTwipsCentred(9975, 6450);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* menu = new QMenuBar(this);
+  layout->setMenuBar(menu);
+  QAction* exit = menu->addAction("E&xit");
+  exit->setObjectName("mnuExit");
+  connect(exit, &QAction::triggered, this, [this] {
+    if (registry()) registry()->Unload(this);
+  });
+  txtHelp = new QPlainTextEdit(this);
+  txtHelp->setReadOnly(true);
+  layout->addWidget(txtHelp);
+  Show();
+  txtHelp->setPlainText(HelpTopicName(code));
+}
+
+void StandInExample::Load() {
+  gCrLf = kCrLf;
+  setWindowTitle(name_);
+  SetSizeTwipsCentred(9615, 6450);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* menu = new QMenuBar(this);
+  layout->setMenuBar(menu);
+  QAction* print_form = menu->addAction("Print &Form");
+  print_form->setObjectName("mnuPrintForm");
+  QAction* print_text = menu->addAction("Print &Text");
+  print_text->setObjectName("mnuPrintText");
+  QAction* exit = menu->addAction("E&xit");
+  exit->setObjectName("mnuExit");
+  txtDescription = new QPlainTextEdit(this);
+  txtDescription->setReadOnly(true);
+  layout->addWidget(txtDescription);
+  gHelpText = Value("Example screen " + S(name_) + gCrLf);
+  txtDescription->setPlainText(Q(gHelpText.Text()));
+  connect(print_form, &QAction::triggered, this, [this] {
+    if (!PrintWidget(*this)) platform().messages().Tell(kPrinterFailedMessage, "ROVANTE");
+  });
+  connect(print_text, &QAction::triggered, this, [this] {
+    std::string text = S(txtDescription->toPlainText());
+    std::string crlf;
+    for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    PrintPagedText(crlf);
+  });
+  connect(exit, &QAction::triggered, this, [this] {
+    if (registry()) registry()->Unload(this);
+  });
+  Show();
+}
+
+void InstallRovanteWindows() {
+  auto install = [](const std::string& kind, WindowMaker maker) {
+    if (!HasWindowMaker(kind)) SetWindowMaker(kind, std::move(maker));
+  };
+  install(kind::kEditor, [] { return new EditorWindow; });
+  install(kind::kLayeredEditor, [] {
+    return new StandInEditor("PELDRANE",
+                             "Filename and/or data path are missing, please rerun ROVANTE and be sure to "
+                             "enter filename and/or data path in the appropriate box.");
+  });
+  install(kind::kSlabEditor, [] {
+    return new StandInEditor("CORVISTA",
+                             "Filename and/or data path are missing, please rerun ROVANTEE and be sure to "
+                             "enter filename and/or data path in the appropriate box.");
+  });
+  install(kind::kLayerGraph, [] { return new StandInGraph("TOLMER", ".LAY"); });
+  install(kind::kSlabGraph, [] { return new StandInGraph("VANSEK", ".SLA"); });
+  install(kind::kContourGraph, [] { return new StandInGraph("CONTOUR", ".SLA"); });
+  install(kind::kHelp, [] { return new StandInHelp; });
+  for (int n = 1; n <= 6; ++n) {
+    install(LayeredExampleKind(n), [n] { return new StandInExample("LAY" + QString::number(n)); });
+    install(SlabExampleKind(n), [n] { return new StandInExample("SLA" + QString::number(n)); });
+  }
+  install(kind::kMohr, [] { return new StandInExample("Mohr-Coulomb"); });
+}
+
+}  // namespace pave

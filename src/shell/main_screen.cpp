@@ -1,0 +1,172 @@
+#include "shell/main_screen.h"
+
+#include <filesystem>
+#include <sstream>
+
+#include "platform/platform.h"
+#include "shell/file_list.h"
+#include "shell/program_state.h"
+#include "shell/window_makers.h"
+
+namespace pave {
+
+namespace fs = std::filesystem;
+
+namespace {
+MainScreen* g_main_screen = nullptr;
+
+bool EnterDirectory(const std::string& directory) {
+  if (directory.empty()) return false;
+  std::error_code error;
+  fs::current_path(directory, error);
+  return !error;
+}
+}  // namespace
+
+MainScreen* frmROVANTE() { return g_main_screen; }
+void SetMainScreen(MainScreen* screen) { g_main_screen = screen; }
+
+std::string ProgramPathOf(const std::string& program_directory) {
+  std::string path = program_directory + "/";
+  if (path.size() >= 2 && path.compare(path.size() - 2, 2, "//") == 0) path.pop_back();
+  return path;
+}
+
+MainScreen::MainScreen(ComboBox& cmbDataPath, ComboBox& cmbFileName)
+    : path_box_(cmbDataPath), file_box_(cmbFileName) {}
+
+MainScreen::~MainScreen() {
+  if (g_main_screen == this) g_main_screen = nullptr;
+}
+
+void MainScreen::Start(const std::string& program_directory) {
+  gCrLf = kCrLf;
+  gCurntPath = ProgramPathOf(program_directory);
+  debug_.open(gCurntPath + "Debug", std::ios::binary | std::ios::trunc);   // stays open, empty
+
+  std::ifstream in(gCurntPath + "DataPath", std::ios::binary);
+  if (!in) return Fallback(program_directory);
+  std::ostringstream content;
+  content << in.rdbuf();
+  if (in.bad()) return Fallback(program_directory);
+  gPathList.ReadDataPath(content.str());
+  gDataPath = gPathList(1);
+  SetDataPathText(gDataPath);
+  for (int i = 1; i <= gPathList.nPaths(); ++i) path_box_.AddItem(gPathList(i));
+  if (!EnterDirectory(gDataPath)) return Fallback(program_directory);
+  try {
+    FillFileList(gDataPath, "*.dat", file_box_);
+  } catch (const std::exception&) {
+    Fallback(program_directory);
+  }
+}
+
+void MainScreen::Fallback(const std::string& program_directory) {
+  gDataPath = program_directory + "/";
+  WriteDataPath(DataPathFileText({gDataPath}));
+  SetDataPathText(gDataPath);
+  try {
+    FillFileList(gDataPath, "*.dat", file_box_);
+  } catch (const std::exception&) {
+    // The program directory cannot be listed: the file box stays empty.
+  }
+}
+
+void MainScreen::WriteDataPath(const std::string& text) {
+  std::ofstream out(gCurntPath + "DataPath", std::ios::binary | std::ios::trunc);
+  out << text;   // a read-only program directory keeps its old list
+}
+
+void MainScreen::SetDataPathText(const std::string& text) {
+  if (text == path_box_.Text()) return;
+  path_box_.SetText(text);
+  ChangeStep();
+}
+
+void MainScreen::DataPathEdited() { ChangeStep(); }
+
+void MainScreen::ChangeStep() {
+  try {
+    file_box_.SetText("");
+    gDataPath = path_box_.Text();
+    platform().printer().SetDataDirectory(gDataPath);
+    FillFileList(gDataPath, "*.dat", file_box_);
+  } catch (const std::exception&) {
+    platform().messages().Tell(kDriveMessage, "ROVANTE");
+  }
+}
+
+void MainScreen::InsertDataPathAtTop(const std::string& directory) { path_box_.InsertItem(0, directory); }
+
+std::int16_t MainScreen::RefillFileList() { return FillFileList(gDataPath, "*.dat", file_box_); }
+
+std::int16_t MainScreen::nPaths() const { return gPathList.nPaths(); }
+
+void MainScreen::cmbDirectory() {
+  std::string box = path_box_.Text();
+  PathList::Confirmation confirmed = gPathList.Confirm(box);
+  if (confirmed.added) {
+    path_box_.InsertItem(0, box);
+    if (confirmed.removed_position > 0) path_box_.RemoveItem(confirmed.removed_position - 1);
+    if (!confirmed.dropped.empty()) {
+      std::vector<std::string> items = path_box_.Items();
+      for (int i = static_cast<int>(items.size()) - 1; i > 0; --i) {
+        if (items[static_cast<std::size_t>(i)] == confirmed.dropped) {
+          path_box_.RemoveItem(i);
+          break;
+        }
+      }
+    }
+    gDataPath = gPathList(1);
+  }
+  SetDataPathText(gDataPath);
+  gDataFile = ComboText(file_box_);
+}
+
+void MainScreen::StartAnalysis(AnalysisProgram program) {
+  AnalysisStart start = PrepareAnalysisStart(program, file_box_.Text(), gCurntPath, gDataPath);
+  file_box_.SetText(start.file_box);
+  platform().processes().Start(start.program, start.argument);
+}
+
+void MainScreen::OpenEditorWindow(const std::string& kind) {
+  cmbDirectory();
+  if (LoadWindow(kind)) platform().windows().Show(kind);
+}
+
+void MainScreen::DrawGraph(const std::string& kind) {
+  cmbDirectory();
+  gDataFile = gDataPath + file_box_.Text();
+  if (LoadWindow(kind)) {
+    platform().windows().Show(kind);
+    platform().windows().Unload(kind);
+  }
+}
+
+void MainScreen::Help() {
+  gScreenCode = Value(1.0);
+  LoadWindow(kind::kHelp);
+}
+
+void MainScreen::CommandPrompt() {
+  EnterDirectory(gDataPath);
+  platform().processes().OpenTerminal(gDataPath);
+}
+
+void MainScreen::FileNameHint() {
+  platform().messages().Tell("Enter New Filename\nor Select File from List", "Filename");
+}
+
+bool MainScreen::Exit() {
+  WindowRegistry& windows = platform().windows();
+  for (const std::string& loaded : windows.LoadedKinds()) {
+    auto* asks = dynamic_cast<AsksBeforeClosing*>(windows.Find(loaded));
+    if (asks && !asks->MayClose()) return false;
+  }
+  WriteDataPath(DataPathFileText(gPathList.ExitLines(path_box_.Text(), gDataPath)));
+  debug_.close();
+  EndProgram();
+  return true;
+}
+
+}  // namespace pave

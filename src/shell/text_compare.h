@@ -1,0 +1,15 @@
+// Text comparisons of the main window and the editors: "without regard to case" means ASCII letters
+// compare equal in either case.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace pave {
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+std::string UpperCase(std::string_view s);
+// True when the last four characters, turned to upper case, are ".DAT".
+bool EndsWithDat(std::string_view name);
+
+}  // namespace pave

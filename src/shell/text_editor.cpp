@@ -1,0 +1,197 @@
+#include "shell/text_editor.h"
+
+#include <cmath>
+#include <filesystem>
+
+#include "common/numeric_value.h"
+#include "platform/platform.h"
+#include "shell/directory_of.h"
+#include "shell/file_list.h"
+#include "shell/main_screen.h"
+#include "shell/paged_print.h"
+#include "shell/program_state.h"
+#include "shell/text_compare.h"
+#include "shell/window_makers.h"
+
+namespace pave {
+
+namespace {
+constexpr const char* kTitle = "ROVANTE";
+constexpr const char* kNotOpen = "File not open";
+}  // namespace
+
+void TextEditor::Load() {
+  FileOpened = 0;
+  EditFile = gDataFile;
+  view_.SetCaption(kEditorCaption);
+}
+
+bool TextEditor::EditorDialogBox(int action, const std::string& preset, std::string& chosen) {
+  FileDialogRequest request;
+  request.mode = action == 1 ? FileDialogMode::Open : FileDialogMode::SaveAs;
+  request.filter = kEditorFilter;
+  request.filter_index = kEditorFilterIndex;
+  request.file_name = preset;
+  FileType = EditorFileType::Text;
+  std::optional<FileChoice> choice = platform().file_dialog().Show(request);
+  if (!choice) return false;
+  chosen = choice->file_name;
+  FileType = EditorFileTypeOf(choice->filter_index);
+  return true;
+}
+
+bool TextEditor::LoadTextFile(const std::string& name) {
+  platform().desktop().SetBusy(true);
+  ReadOutcome outcome = ReadEditorFile(name);
+  if (!outcome.ok) {
+    platform().messages().Beep();
+    platform().desktop().SetBusy(false);
+    platform().messages().Tell(outcome.too_long ? TooLongMessage(name) : CannotReadMessage(name, outcome.reason),
+                               "OPEN");
+    return false;
+  }
+  view_.SetText(outcome.content.text);
+  latin1_ = outcome.content.latin1;
+  SavedText = view_.Text();
+  platform().desktop().SetBusy(false);
+  return true;
+}
+
+bool TextEditor::SaveTextFile(const std::string& name) {
+  platform().desktop().SetBusy(true);
+  std::string text = view_.Text();
+  std::string reason;
+  bool written = WriteEditorFile(name, EditorText{text, latin1_}, reason);
+  platform().desktop().SetBusy(false);
+  if (!written) {
+    platform().messages().Tell(CannotWriteMessage(name, reason), kTitle);
+    return false;
+  }
+  SavedText = text;
+  return true;
+}
+
+void TextEditor::HandFileBack() {
+  if (EndsWithDat(view_.Caption()) && frmROVANTE()) frmROVANTE()->SetFileText(view_.Caption());
+}
+
+void TextEditor::Open() {
+  std::error_code error;
+  std::filesystem::current_path(gDataPath, error);
+  if (error) return;
+  std::string chosen;
+  if (!EditorDialogBox(1, EditFile, chosen)) return;
+  WorkFile = ExistingFileIgnoringCase(OpenedFileName(chosen, FileType));
+  EditDir = DirectoryOf(WorkFile);
+  if (frmROVANTE()) frmROVANTE()->SetDataPathText(EditDir);
+  if (LoadTextFile(WorkFile)) {
+    EditFile = WorkFile;
+    FileOpened = 1;
+    view_.SetCaption(EditFile.substr(EditDir.size()));
+  }
+  HandFileBack();
+}
+
+void TextEditor::Save() {
+  if (FileOpened != 1) {
+    platform().messages().Tell(kNotOpen, kTitle);
+  } else {
+    SaveTextFile(EditFile);
+  }
+  HandFileBack();
+}
+
+void TextEditor::SaveAs() {
+  if (FileOpened != 1) {
+    platform().messages().Tell(kNotOpen, kTitle);
+    return;
+  }
+  std::string preset = EditFile.empty() ? std::string() : BareName(EditFile);
+  std::string chosen;
+  if (EditorDialogBox(2, preset, chosen)) {
+    WorkFile = chosen;
+    if (SaveTextFile(WorkFile)) {
+      EditFile = WorkFile;
+      EditDir = DirectoryOf(EditFile);
+      if (MainScreen* main = frmROVANTE()) {
+        main->SetDataPathText(EditDir);
+        if (!EqualsIgnoringCase(main->DataPathText(), gPathList(1))) main->InsertDataPathAtTop(EditDir);
+      }
+      view_.SetCaption(EditFile.substr(EditDir.size()));
+    }
+  }
+  if (MainScreen* main = frmROVANTE()) {
+    try {
+      main->RefillFileList();
+    } catch (const std::exception&) {
+      return;
+    }
+  }
+  HandFileBack();
+}
+
+void TextEditor::Print() {
+  if (FileOpened != 1) {
+    platform().messages().Tell(kNotOpen, kTitle);
+    return;
+  }
+  std::optional<std::string> answer =
+      platform().messages().Input("Number of lines per page", "PRINT", " 57");
+  if (!answer || answer->empty()) return;
+  std::optional<double> lines = ParseNumber(*answer);
+  if (!lines) {
+    platform().messages().Tell("The number of lines per page must be a number.", "PRINT");
+    return;
+  }
+  // A count that is not a whole positive number is never reached: one document without pages.
+  int per_page = 0;
+  if (*lines >= 1 && *lines <= 1e6 && std::floor(*lines) == *lines) per_page = static_cast<int>(*lines);
+  if (!PrintPaged(view_.Text(), EditorPagedStyle(per_page), platform().printer())) {
+    platform().messages().Tell(kPrinterFailedMessage, kTitle);
+  }
+}
+
+bool TextEditor::AskToSave() {
+  MessageAnswer answer =
+      platform().messages().Show("Do you like to save the file?", MessageButtons::YesNoCancel, kTitle);
+  if (answer == MessageAnswer::Cancel) return false;
+  if (answer == MessageAnswer::Yes) {
+    if (!SaveTextFile(EditFile)) return false;
+    HandFileBack();
+  }
+  return true;
+}
+
+void TextEditor::Exit() {
+  if (FileOpened != 1) {
+    platform().messages().Tell("File not open.  Click the X at the right upper corner to exit.", kTitle);
+    return;
+  }
+  if (view_.Text() == SavedText || AskToSave()) view_.CloseWindow();
+}
+
+bool TextEditor::MayClose() {
+  if (FileOpened != 1 || view_.Text() == SavedText) return true;
+  return AskToSave();
+}
+
+void TextEditor::Cut() {
+  Copy();
+  view_.ReplaceSelection("");
+}
+
+void TextEditor::Copy() {
+  platform().clipboard().Clear();
+  platform().clipboard().SetText(view_.SelectedText());
+}
+
+void TextEditor::Paste() { view_.ReplaceSelection(platform().clipboard().GetText()); }
+
+void TextEditor::HelpTopic(int code) {
+  gScreenCode = Value(static_cast<double>(code));
+  LoadWindow(kind::kHelp);
+}
+
+void TextEditor::ExampleScreen(const std::string& kind) { LoadWindow(kind); }
+
+}  // namespace pave

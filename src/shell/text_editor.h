@@ -1,0 +1,69 @@
+// The text editor's work, without its widgets: open, save, save as and print a text file, cut,
+// copy and paste, the help and example menus, and leaving with or without saving. The window
+// holds the text box and calls this.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "shell/editor_file.h"
+
+namespace pave {
+
+// What the editor needs of its window.
+class EditorView {
+ public:
+  virtual ~EditorView() = default;
+  // The text box's text, lines separated by "\n".
+  virtual std::string Text() const = 0;
+  virtual void SetText(const std::string& text) = 0;
+  virtual std::string SelectedText() const = 0;
+  virtual void ReplaceSelection(const std::string& text) = 0;
+  virtual std::string Caption() const = 0;
+  virtual void SetCaption(const std::string& caption) = 0;
+  // Closes the window at once (no question).
+  virtual void CloseWindow() = 0;
+};
+
+inline constexpr const char* kEditorCaption = "Editor Screen";
+
+class TextEditor {
+ public:
+  explicit TextEditor(EditorView& view) : view_(view) {}
+
+  void Load();       // FileOpened = 0, EditFile = gDataFile, caption "Editor Screen"
+  void Open();       // mnuOpen
+  void Save();       // mnuSave
+  void SaveAs();     // mnuSaveAs
+  void Print();      // mnuPrint
+  void Exit();       // mnuExit
+  void Cut();        // mnuCut
+  void Copy();       // mnuCopy
+  void Paste();      // mnuPast
+  // The window button: true when the window may close (nothing unsaved, saved, or declined).
+  bool MayClose();
+  // The help items (codes 2 to 10) and the example screens.
+  void HelpTopic(int code);
+  void ExampleScreen(const std::string& kind);
+
+  // Form-level state.
+  std::int16_t FileOpened = 0;
+  std::string EditFile;
+  std::string WorkFile;
+  std::string EditDir;
+  std::string SavedText;
+  EditorFileType FileType = EditorFileType::Text;
+
+ private:
+  bool EditorDialogBox(int action, const std::string& preset, std::string& chosen);
+  bool LoadTextFile(const std::string& name);
+  bool SaveTextFile(const std::string& name);
+  void HandFileBack();     // the caption into the main window's file box when it names a data file
+  // Asks "Do you like to save the file?"; true when the window may close.
+  bool AskToSave();
+
+  EditorView& view_;
+  bool latin1_ = false;
+};
+
+}  // namespace pave

@@ -1,0 +1,42 @@
+#include "shell/window_makers.h"
+
+#include <map>
+
+#include "platform/platform.h"
+
+namespace pave {
+
+namespace {
+std::map<std::string, WindowMaker>& Makers() {
+  static std::map<std::string, WindowMaker> makers;
+  return makers;
+}
+std::function<void()>& ProgramEnd() {
+  static std::function<void()> end;
+  return end;
+}
+}  // namespace
+
+std::string LayeredExampleKind(int n) { return "frmLay" + std::to_string(n); }
+std::string SlabExampleKind(int n) { return "frmSla" + std::to_string(n); }
+
+void SetWindowMaker(const std::string& kind, WindowMaker maker) { Makers()[kind] = std::move(maker); }
+
+bool HasWindowMaker(const std::string& kind) { return Makers().count(kind) != 0; }
+
+void ClearWindowMakers() { Makers().clear(); }
+
+Window* LoadWindow(const std::string& kind) {
+  auto it = Makers().find(kind);
+  if (it == Makers().end()) return platform().windows().Find(kind);
+  WindowMaker maker = it->second;   // a load step may install makers
+  return platform().windows().Load(kind, maker);
+}
+
+void SetProgramEnd(std::function<void()> end) { ProgramEnd() = std::move(end); }
+
+void EndProgram() {
+  if (ProgramEnd()) ProgramEnd()();
+}
+
+}  // namespace pave

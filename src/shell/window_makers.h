@@ -1,0 +1,45 @@
+// Which class makes each window kind of ROVANTE. The program installs the makers at start; a window
+// built later replaces its stand-in by installing its own maker under the same kind.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/window_registry.h"
+
+namespace pave {
+
+// Window kinds opened from the main window and the text editor.
+namespace kind {
+inline constexpr const char* kMain = "frmROVANTE";
+inline constexpr const char* kEditor = "frmEditor";
+inline constexpr const char* kLayeredEditor = "frmPELDRANE";
+inline constexpr const char* kSlabEditor = "frmCORVISTA";
+inline constexpr const char* kLayerGraph = "frmTOLMER";
+inline constexpr const char* kSlabGraph = "frmVANSEK";
+inline constexpr const char* kContourGraph = "frmCONTOUR";
+inline constexpr const char* kHelp = "frmHelp1";
+inline constexpr const char* kMohr = "frmMohr";
+}  // namespace kind
+
+// "frmLay1" .. "frmLay6", "frmSla1" .. "frmSla6".
+std::string LayeredExampleKind(int n);
+std::string SlabExampleKind(int n);
+
+using WindowMaker = std::function<Window*()>;
+
+void SetWindowMaker(const std::string& kind, WindowMaker maker);
+bool HasWindowMaker(const std::string& kind);
+void ClearWindowMakers();
+
+// Loads the window of `kind` through the platform's registry with its maker: returns the loaded
+// window (already loaded: the same one, its load step not run again), or null when it has no maker
+// or its load step unloaded it.
+Window* LoadWindow(const std::string& kind);
+
+// Ends the program (the main window's Exit, an editor without a file name). The program installs
+// what ending means; tests record it.
+void SetProgramEnd(std::function<void()> end);
+void EndProgram();
+
+}  // namespace pave

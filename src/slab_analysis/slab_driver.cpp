@@ -1,0 +1,426 @@
+// The run driver: files, the problem loop, the period, contact-cycle and load-group loops, the end and
+// error paths.
+#include "slab_analysis/slab_driver.h"
+
+#include <cmath>
+#include <filesystem>
+
+#include "common/number_format.h"
+#include "common/numeric_value.h"
+#include "slab_analysis/band_solver.h"
+#include "slab_analysis/fatigue.h"
+#include "slab_analysis/liquid_contact.h"
+#include "slab_analysis/numbering.h"
+#include "slab_analysis/plate_element.h"
+#include "slab_analysis/slab_input.h"
+#include "slab_analysis/storage_plan.h"
+#include "slab_analysis/stress_output.h"
+
+namespace pave::slab {
+
+namespace fs = std::filesystem;
+
+std::string BaseName(const std::string& argument) {
+  const std::size_t n = argument.size();
+  if (n >= 4) {
+    const std::string tail = argument.substr(n - 4);
+    if (tail == ".DAT" || tail == ".dat") return argument.substr(0, n - 4);
+  }
+  return argument;
+}
+
+std::string FindDataFile(const std::string& base) {
+  const std::string exact = base + ".DAT";
+  std::error_code ec;
+  if (fs::exists(exact, ec)) return exact;
+  const fs::path p(exact);
+  const fs::path dir = p.has_parent_path() ? p.parent_path() : fs::path(".");
+  const std::string stem = fs::path(base).filename().string();
+  for (const auto& entry : fs::directory_iterator(dir, ec)) {
+    const std::string name = entry.path().filename().string();
+    if (name.size() != stem.size() + 4 || name.compare(0, stem.size(), stem) != 0) continue;
+    std::string ext = name.substr(stem.size());
+    for (char& c : ext) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (ext == ".DAT") return (p.has_parent_path() ? (dir / name).string() : name);
+  }
+  return exact;
+}
+
+namespace {
+
+void Line(SlabRun& r, const std::string& text) {
+  r.Append(kCrLf);
+  r.log.lines++;
+  r.Append(text + kCrLf);
+}
+
+[[noreturn]] void Missing(SlabRun& r, const std::string& what) {
+  r.LimitStop(what + " ARE NOT AVAILABLE IN THIS VERSION OF THE PROGRAM, SO COMPUTATION STOPS.");
+}
+
+void LoadVector(SlabRun& r) {
+  SlabState& s = r.s;
+  const int nnode = Count(s.NNODE);
+  const long neq = static_cast<long>(s.NEQ);
+  for (long i = 1; i <= neq; ++i) {
+    s.F(i) = 0;
+    s.RLOAD(i) = 0;
+  }
+  for (int n = 1; n <= nnode; ++n) s.RLOAD(3 * (n - 1) + 1) = s.FL((s.LG - 1) * nnode + n);
+  for (int i = 1; i <= Count(s.NCNF); ++i) s.RLOAD(3 * (s.NN(i, 1) - 1) + 1) += s.FF(i, 1);
+  for (int i = 1; i <= Count(s.NCMX); ++i) s.RLOAD(3 * s.NN(i, 2)) += s.FF(i, 2);
+  for (int i = 1; i <= Count(s.NCMY); ++i) s.RLOAD(3 * (s.NN(i, 3) - 1) + 2) += s.FF(i, 3);
+}
+
+// Solution passes of one load group until the contact step is satisfied. Returns true when the
+// contact state changed and another contact cycle is due.
+bool SolveLoadGroup(SlabRun& r) {
+  SlabState& s = r.s;
+  const bool liquid = s.NFOUND == 0;
+  // A run without a cycle limit, or an iteration that does not settle, is capped.
+  constexpr int kMaxPasses = 1000;
+  if (s.ISOLVE == 0) {
+    s.IC = 0;
+    s.FOLD = 0;
+    s.DIFF0 = 1000000;
+  }
+  for (int pass = 1;; ++pass) {
+    if (pass > kMaxPasses)
+      r.LimitStop("THE DEFLECTION ITERATION DID NOT SETTLE IN" + Str(kMaxPasses) +
+                  " SOLUTION PASSES, SO COMPUTATION IS STOPPED.");
+    if (s.ISOLVE == 0) s.IC += 1;
+    if (liquid)
+      LiqMod(r);
+    else
+      r.ext.SolMod(r);
+    if (s.ISOLVE == 1) {
+      GESB(r);
+    } else {
+      LoadMa(r);
+      if (s.ISOLVE == 0) {
+        const float w = s.F(3L * (s.NEWNO(Count(s.NNCK)) - 1) + 1);
+        if (std::fabs(w) > s.FMAX)
+          r.LimitStop("VERTICAL DISPLACEMENT AT NODE NNCK IS " + FormatMask(w, "#0.000") +
+                      " SO COMPUTATION IS TERMINATED. THE DIVERGENCE MAY BE CORRECTED BY REDUCING THE TOTAL NUMBER OF "
+                      "NODES.");
+        DisChe(r);
+        if (s.ISTOP == 1) throw EndPath{};
+        if (s.IC % 2 == 0) continue;
+        r.Append("ITERATION NO. " + Str(s.IC) + " DIFFERENCE IN DEFLECTION " + FormatMask(s.DIFF, "##0.00000000") + kCrLf);
+        r.Display();
+        if (s.ITFLAG != 0) continue;
+      }
+    }
+    if (liquid)
+      LiqCon(r);
+    else
+      r.ext.SolCon(r);
+    if (s.ITFLAG == 1) continue;
+    return s.CHG == 1;
+  }
+}
+
+void Periods(SlabRun& r) {
+  SlabState& s = r.s;
+  const int npy = Count(s.NPY), nlg = Count(s.NLG);
+  const int nnode = Count(s.NNODE);
+  const bool joints = s.NSLAB != 1 && s.NJOINT != 0;
+  // NCYCLE = 0 sets no limit on the contact cycles; the cap stops a contact state that keeps flipping.
+  constexpr int kMaxCycles = 200;
+  for (s.IPER = 1; s.IPER <= npy; ++s.IPER) {
+    s.NSTAGE = 0;
+    s.NCY = 0;
+    bool nextCycle = true;
+    while (nextCycle) {
+      nextCycle = false;
+      s.NCY += 1;
+      if (s.NCY > kMaxCycles)
+        r.LimitStop("THE CONTACT STATE STILL CHANGES AFTER" + Str(kMaxCycles) + " CONTACT CYCLES, SO COMPUTATION STOPS.");
+      s.DIFF = 0;
+      s.ITFLAG = 0;
+      if (s.NFOUND != 0) {
+        r.ext.SolSti(r);
+        Line(r, "COMPLETE STIFFNESS MATRIX OF FOUNDATION");
+      }
+      Stiffn(r);
+      Line(r, "COMPLETE STIFFNESS MATRIX OF SLAB AND FOUNDATION");
+      r.Display();
+      // Foundation terms.
+      const long nb = static_cast<long>(s.NB);
+      if (s.NFOUND == 0) {
+        for (int n = 1; n <= nnode; ++n)
+          if (s.NCON(n) == 0) {
+            float& d = s.sk(3L * (s.NEWNO(n) - 1) * nb + 1);
+            d = static_cast<float>(d + static_cast<double>(s.SUBMOD(n)) * s.AREA(n) * s.FSAF(s.IPER));
+          }
+      } else {
+        const long avail = static_cast<long>(s.AVAIL);
+        for (int n = 1; n <= nnode; ++n) {
+          if (s.NCON(n) != 0) continue;
+          for (long J = 1; J <= nb; J += 3) {
+            const long m = n + (J - 1) / 3;
+            if (m <= nnode && s.NCON(m) == 0) {
+              float& d = s.sk(3L * (n - 1) * nb + J);
+              d += s.sk(avail + m * (m - 1) / 2 + n);
+            }
+          }
+        }
+      }
+      if (joints) r.ext.DowSti(r);
+      Line(r, "COMPLETE STIFFNESS MATRIX OF THE PAVEMENT SYSTEM");
+      if (nb > 500) {
+        Line(r, "THE MATRIX IS QUITE LARGE AND IT MAY TAKE SOME TIME TO SOLVE THE SIMULTANEOUS EQUATIONS.");
+        Line(r, "PLEASE BE PATIENT AND WAIT!");
+        r.Display();
+      }
+      if (s.ISOLVE != 1) {
+        Triang(r);
+        Line(r, "COMPLETE UPPER TRIANGULAR MATRIX");
+        r.Display();
+      }
+      for (s.LG = 1; s.LG <= nlg; ++s.LG) {
+        r.Append(kCrLf);
+        r.Append("PERIOD " + Str(s.IPER) + "  LOAD GROUP " + Str(s.LG) + "  AND CYCLE NO. " + Str(s.NCY) + kCrLf);
+        r.log.lines++;
+        r.Display();
+        r.Rep().End();
+        r.Rep().Text("PERIOD").Num(s.IPER).Text("LOAD GROUP").Num(s.LG).Text("AND CYCLE NO.").Num(s.NCY).End();
+        s.ISTOP = 0;
+        LoadVector(r);
+        const bool changed = SolveLoadGroup(r);
+        if (changed && s.NCY != s.NCYCLE) {
+          nextCycle = true;
+          break;
+        }
+        if (joints) r.ext.DowOut(r);
+        if (s.NFOUND == 0) {
+          const long neq = static_cast<long>(s.NEQ);
+          for (long i = 1; i <= neq; ++i) s.RLOAD(i) = s.F(i);
+          for (int n = 1; n <= nnode; ++n)
+            for (int d = 1; d <= 3; ++d) s.F(3 * (n - 1) + d) = s.RLOAD(3L * (s.NEWNO(n) - 1) + d);
+        }
+        StrOut(r);
+        if (s.NDAMA != 0) FatigueStep(r);
+      }
+    }
+  }
+}
+
+void Problem(SlabRun& r, int iprob) {
+  SlabState& s = r.s;
+  // 1. Title and foundation type.
+  s.TITLE = r.In().ReadText();
+  const Value nfound = r.In().ReadValue();
+  if (!nfound.IsNumber() || nfound.Number() > 2)
+    r.StopNow("No comma should be used for TITLE and use semicolon instead.");
+  s.NFOUND = nfound.Number();
+  if (s.NFOUND < 0 || s.NFOUND != std::floor(s.NFOUND)) throw DataError("NFOUND");
+  // 2. Records (3) and (4).
+  s.NDAMA = r.ReadNumber();
+  s.NPY = r.ReadNumber();
+  s.NLG = r.ReadNumber();
+  r.SkipIdentifier();
+  s.NSLAB = r.ReadNumber();
+  s.NJOINT = r.ReadNumber();
+  const std::string ident = r.In().ReadText();
+  if (ident.size() < 6 || ident.substr(ident.size() - 6) != "NJOINT")
+    r.StopNow("FILE IS WRONG AND DOES NOT FIT WITH BRUNTOLA FORMAT");
+  // 3, 4. Headings.
+  if (iprob == 1) {
+    r.CreateOutputs();
+    r.log.text.clear();
+    r.Append(std::string("BRUNTOLA: ANALYSIS OF RIGID PAVEMENTS BY THE FINITE ELEMENT METHOD") + kCrLf + kCrLf);
+    r.Append("FILENAME: " + r.dataName + kCrLf + kCrLf);
+    r.log.lines = 3;
+    r.Display();
+    r.Append("TITLE: " + s.TITLE + kCrLf + kCrLf);
+    r.Display();
+    r.Rep().End();
+    r.Rep().Text("INPUT FILE NAME  -" + r.dataName).End();
+    r.Rep().End();
+    r.Rep().Text("NUMBER OF PROBLEMS TO BE SOLVED = ").Num(s.NPROB).End();
+    r.Gra().Num(s.NPROB).End();
+  } else {
+    r.Append(kCrLf);
+    r.Append("PROBLEM NO. " + Str(iprob) + kCrLf);
+    r.log.lines++;
+    r.Display();
+    r.Append(kCrLf);
+    r.Append("TITLE: " + s.TITLE + kCrLf + kCrLf);
+    r.log.lines++;
+    r.Display();
+    r.Rep().End();
+    r.Rep().Text("PROBLEM NO.").Num(iprob).End();
+  }
+  // 5. Title and codes.
+  const std::optional<double> numericTitle = r.variant.large ? ParseNumber(s.TITLE) : std::nullopt;
+  auto title = [&](LineWriter& w) {
+    if (numericTitle)
+      w.Num(*numericTitle);
+    else
+      w.Text(s.TITLE);
+  };
+  r.Rep().End();
+  title(r.Rep().Text("TITLE -"));
+  r.Rep().End();
+  r.Rep().End();
+  title(r.Gra());
+  r.Gra().End();
+  r.Gra().Num(s.NFOUND).Num(s.NDAMA).Num(s.NPY).Num(s.NLG).End();
+  r.Rep().Text("TYPE OF FOUNDATION (NFOUND)             = ").Zone().Num(s.NFOUND).End();
+  r.Rep().Text("TYPE OF DAMAGE ANALYSIS (NDAMA)         = ").Zone().Num(s.NDAMA).End();
+  r.Rep().Text("NUMBER OF PERIODS PER YEAR (NPY)        = ").Zone().Num(s.NPY).End();
+  r.Rep().Text("NUMBER OF LOAD GROUPS (NLG)             = ").Zone().Num(s.NLG).End();
+  // Periods and load groups must fit their tables.
+  if (s.NPY < 1 || s.NPY != std::floor(s.NPY) || s.NLG < 0 || s.NLG != std::floor(s.NLG)) throw DataError("NPY NLG");
+  if (s.NPY > kMaxPeriods)
+    r.LimitStop("THE NUMBER OF PERIODS PER YEAR (NPY) IS" + Str(s.NPY) + " WHICH IS GREATER THAN THE LIMIT OF 12, SO COMPUTATION STOPS.");
+  if (s.NLG > kMaxLoadGroups)
+    r.LimitStop("THE NUMBER OF LOAD GROUPS (NLG) IS" + Str(s.NLG) + " WHICH IS GREATER THAN THE LIMIT OF 12, SO COMPUTATION STOPS.");
+  // 6. Slab input.
+  SlaInp(r);
+  if (s.ISTOP == 1) throw EndPath{};
+  // 7, 8.
+  if (s.NFOUND > 0) ReserveFoundation(r);
+  if (s.NNODE > kMaxNodes)
+    r.LimitStop("THE TOTAL NUMBER OF NODES IS " + Str(s.NNODE) +
+                " WHICH IS GREATER THAN THE LIMIT OF 420 FOR SOLID OR LAYER FOUNDATION, SO COMPUTATION STOPS.");
+  // 9.
+  if (s.NCYCLE != 1 && (s.NPY != 1 || s.NLG != 1)) r.LimitStop("WHEN NCYCLE>1, NPY or NLG MUST BE LIMITED TO 1");
+  // 10. Record (22).
+  const int npy = Count(s.NPY);
+  for (int p = 1; p <= npy; ++p) {
+    s.FSAF(p) = r.ReadSingle();
+    r.Gra().Num(s.FSAF(p));
+  }
+  r.SkipIdentifier();
+  r.Rep().End();
+  r.Gra().End();
+  r.Rep().Text("FOUNDATION ADJUSTMENT FACTOR (FSAF) FOR EACH PERIOD ARE:");
+  for (int p = 1; p <= npy; ++p) {
+    r.Rep().Num(s.FSAF(p));
+    if (p == 4 && npy != 4) r.Rep().End();
+  }
+  r.Rep().End();
+  // 11. Foundation input.
+  const int nnode = Count(s.NNODE);
+  if (s.NFOUND == 0) {
+    LiqInp(r);
+  } else {
+    for (int n = 1; n <= nnode; ++n) s.PCOMP(n) = s.INPUT == 1 ? s.SUMP(n) : 0.0f;
+    if (s.NFOUND == 1)
+      BouInp(r);
+    else
+      BurInp(r);
+  }
+  // 12. Numbering, curling, loads, rigidities.
+  Identi(r);
+  if (s.ISTOP == 1) throw EndPath{};
+  // 13. Joint input.
+  if (s.NSLAB != 1) DowInp(r);
+  // 14. Load repetitions.
+  const int nlg = Count(s.NLG);
+  if (s.NDAMA != 0) {
+    if (s.NPY * s.NLG > 72)
+      r.LimitStop("THE TOTAL NUMBER OF LOAD GROUPS OVER ALL PERIODS IS" + Str(s.NPY * s.NLG) +
+                  " WHICH IS GREATER THAN THE LIMIT OF 72, SO COMPUTATION STOPS.");
+    for (int p = 1; p <= npy; ++p) {
+      for (int gr = 1; gr <= nlg; ++gr) {
+        s.TNLR((p - 1) * nlg + gr) = r.ReadSingle();
+        r.Gra().Num(s.TNLR((p - 1) * nlg + gr));
+      }
+      r.SkipIdentifier();
+      r.Gra().End();
+    }
+    for (int p = 1; p <= npy; ++p) {
+      r.Rep().End();
+      r.Rep().Text("FOR PERIOD").Num(p).Text("TOTAL NO. OF LOAD REPETITIONS (TNLR) FOR EACH LOAD GROUP ARE:");
+      for (int gr = 1; gr <= nlg; ++gr) r.Rep().Num(s.TNLR((p - 1) * nlg + gr));
+      r.Rep().End();
+    }
+  }
+  // 15. Dowel springs.
+  const bool joints = s.NSLAB != 1 && s.NJOINT != 0;
+  if (joints) {
+    if (!r.ext.HasJoints()) Missing(r, "JOINTS BETWEEN SLABS (NJOINT > 0)");
+    r.ext.DowGeo(r);
+  }
+  // 16.
+  r.Append(std::string("COMPLETE ALL THE DATA INPUT") + kCrLf);
+  r.Display();
+  // 17. Element limit (also tested right after the numbering).
+  if (s.LASTEN(Count(s.NSLAB)) > kMaxElements)
+    r.LimitStop("THE TOTAL NUMBER OF ELEMENTS IS " + Str(s.LASTEN(Count(s.NSLAB))) +
+                " WHICH IS GREATER THAN THE LIMIT OF 360, SO COMPUTATION STOPS.");
+  // 18. Foundation flexibility.
+  if (s.NFOUND == 1 || s.NFOUND == 2) {
+    if (!r.ext.HasSolidLayered()) Missing(r, "SOLID AND LAYERED FOUNDATIONS (NFOUND = 1 OR 2)");
+    r.ext.SolCor(r);
+    if (s.NFOUND == 1) {
+      r.ext.SolFle(r);
+    } else {
+      r.ext.BurDef(r);
+      r.ext.LaySla(r);
+      s.YMS = 1;
+      r.ext.SolFle(r);
+    }
+    Line(r, "COMPLETE FLEXIBILITY MATRIX OF FOUNDATION");
+    r.Display();
+  }
+  // 19. Storage plan.
+  PlanStorage(r);
+  // 20, 21, 22.
+  for (int L = 1; L <= Count(s.NLAYER); ++L) s.SUMCI(L) = 0;
+  Periods(r);
+  if (s.NDAMA != 0) DesignLife(r);
+}
+
+void EndText(SlabRun& r) {
+  r.Append(kCrLf);
+  r.Append("YOUR TEXT OUTPUT IS STORED IN A FILE CALLED " + r.reportName +
+           (r.variant.large ? ".  YOY CAN CLICK THE EDITOR BUTTON TO OPEN THE FILE FOR INSPECTION."
+                            : ".  YOU CAN CLICK THE EDITOR BUTTON TO OPEN THE FILE FOR INSPECTION.") +
+           kCrLf);
+  r.log.lines++;
+  r.Display();
+  r.host.Message("Please click the OK button to exit.");
+}
+
+}  // namespace
+
+RunEnd RunSlabProgram(const std::string& argument, const SlabVariant& variant, AnalysisHost& host,
+                      SlabExtensions extensions) {
+  host.SetBusy(true);
+  const std::string base = BaseName(argument);
+  host.SetCaption("BRUNTOL - " + base);
+  SlabRun r(variant, host, std::move(extensions));
+  r.reportName = base + ".TXT";
+  r.graphName = base + ".SLA";
+  RunEnd end = RunEnd::Normal;
+  try {
+    r.dataName = FindDataFile(base);
+    r.in.emplace(FreeFormatReader::FromFile(r.dataName));
+    r.s.NPROB = r.ReadNumber();
+    r.SkipIdentifier();
+    const int nprob = Count(r.s.NPROB);
+    for (int iprob = 1; iprob <= nprob; ++iprob) Problem(r, iprob);
+    r.CloseOutputs();
+    EndText(r);
+  } catch (const EndPath&) {
+    r.CloseOutputs();
+    EndText(r);
+    end = RunEnd::InputStop;
+  } catch (const EndNow&) {
+    end = RunEnd::InputStop;
+  } catch (const std::exception&) {
+    // DataError, CapacityError, ArithmeticError and anything else a run-time error raises.
+    host.Message(variant.large ? "File not found or data error"
+                               : "File not found, data error or insufficient memory.  You may want to use BRUNTOLA LARGE RAM.");
+    end = RunEnd::DataError;
+  }
+  r.CloseOutputs();
+  host.SetBusy(false);
+  return end;
+}
+
+}  // namespace pave::slab

@@ -1,0 +1,243 @@
+#include "shell/main_screen.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "shell/path_list.h"
+#include "shell_fixture.h"
+
+namespace pave::testing {
+namespace {
+
+// A window that counts its load steps and showings.
+struct CountingWindow : Window {
+  explicit CountingWindow(std::map<std::string, int>* counts) : counts_(counts) {}
+  void Load() override { ++(*counts_)["load " + kind()]; }
+  void Show() override { ++(*counts_)["show " + kind()]; }
+  std::map<std::string, int>* counts_;
+};
+
+struct Refusing : CountingWindow, AsksBeforeClosing {
+  using CountingWindow::CountingWindow;
+  bool MayClose() override { return may_close; }
+  bool may_close = false;
+};
+
+class MainScreenTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    ShellTest::SetUp();
+    program_dir = Path("bin");
+    std::filesystem::create_directories(program_dir);
+    WriteFile(program_dir + "/PROG.DAT", "x");
+    data_dir = Path("data files/");
+    WriteFile(data_dir + "LAY1.DAT", "x");
+    WriteFile(data_dir + "sla1.dat", "x");
+  }
+  void Start() {
+    screen = std::make_unique<MainScreen>(path_box, file_box);
+    SetMainScreen(screen.get());
+    screen->Start(program_dir);
+  }
+  void WriteDataPath(const std::string& text) { WriteFile(program_dir + "/DataPath", text); }
+  std::string DataPathFile() { return ReadFile(program_dir + "/DataPath"); }
+  void ExpectFallback() {
+    EXPECT_EQ(gDataPath, program_dir + "/");
+    EXPECT_EQ(path_box.Text(), program_dir + "/");
+    EXPECT_EQ(DataPathFile(), program_dir + "/\r\n");
+    EXPECT_EQ(file_box.Items(), std::vector<std::string>{"PROG.DAT"});
+    EXPECT_EQ(file_box.Text(), "PROG.DAT");
+    EXPECT_TRUE(platform_.messages.shown.empty());
+  }
+
+  std::string program_dir, data_dir;
+  PlainComboBox path_box, file_box;
+  std::unique_ptr<MainScreen> screen;
+};
+
+TEST_F(MainScreenTest, StartupFallsBackToTheProgramDirectory) {
+  struct Case {
+    const char* name;
+    std::function<void()> prepare;
+  } cases[] = {
+      {"missing DataPath", [] {}},
+      {"empty DataPath", [&] { WriteDataPath(""); }},
+      {"unreadable DataPath", [&] { std::filesystem::create_directories(program_dir + "/DataPath"); }},
+      {"first directory gone", [&] { WriteDataPath(Path("gone/") + "\r\n" + data_dir + "\r\n"); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove_all(program_dir + "/DataPath");
+    ResetProgramState();
+    path_box.Clear();
+    file_box.Clear();
+    c.prepare();
+    std::filesystem::path cwd = std::filesystem::current_path();
+    Start();
+    EXPECT_EQ(gCurntPath, program_dir + "/");
+    EXPECT_TRUE(std::filesystem::exists(program_dir + "/Debug"));
+    EXPECT_EQ(std::filesystem::current_path(), cwd);
+    if (std::string(c.name) == "unreadable DataPath") {
+      EXPECT_EQ(gDataPath, program_dir + "/");
+      EXPECT_EQ(file_box.Text(), "PROG.DAT");
+    } else {
+      ExpectFallback();
+    }
+  }
+}
+
+TEST_F(MainScreenTest, StartupReadsTwelveLinesKeepsEightAndEntersTheFirst) {
+  std::string text = data_dir + "\r\n" + data_dir + "\r\n";   // a repeat of line 1 is dropped
+  for (int i = 1; i <= 10; ++i) text += Path("d" + std::to_string(i) + "/") + "\r\n";
+  WriteDataPath(text);
+  Start();
+  EXPECT_EQ(gPathList.nPaths(), 8);
+  EXPECT_EQ(gPathList(8), Path("d7/"));
+  EXPECT_EQ(gDataPath, data_dir);
+  EXPECT_EQ(path_box.Text(), data_dir);
+  ASSERT_EQ(path_box.Items().size(), 8u);
+  EXPECT_EQ(path_box.Items()[0], data_dir);
+  EXPECT_EQ(std::filesystem::current_path().string() + "/", data_dir);
+  EXPECT_EQ(file_box.Items(), (std::vector<std::string>{"LAY1.DAT", "sla1.dat"}));
+  EXPECT_EQ(file_box.Text(), "LAY1.DAT");
+  EXPECT_EQ(platform_.printer.calls.back().text, data_dir);   // PDFs go to the data directory
+}
+
+TEST_F(MainScreenTest, ChangeStepFollowsTheDataDirectoryBox) {
+  WriteDataPath(data_dir + "\r\n");
+  Start();
+  screen->SetDataPathText(program_dir);   // no final "/": the list stays, the file box empties
+  EXPECT_EQ(gDataPath, program_dir);
+  EXPECT_EQ(file_box.Text(), "");
+  EXPECT_EQ(file_box.Items().size(), 2u);
+  screen->SetDataPathText(program_dir + "/");
+  EXPECT_EQ(gDataPath, program_dir + "/");
+  EXPECT_EQ(file_box.Items(), std::vector<std::string>{"PROG.DAT"});
+  EXPECT_EQ(file_box.Text(), "PROG.DAT");
+
+  // Setting the text the box already shows is no change.
+  file_box.SetText("typed");
+  screen->SetDataPathText(program_dir + "/");
+  EXPECT_EQ(file_box.Text(), "typed");
+
+  // The user types: the box already shows the text.
+  path_box.SetText(data_dir);
+  screen->DataPathEdited();
+  EXPECT_EQ(file_box.Text(), "LAY1.DAT");
+  EXPECT_TRUE(platform_.messages.shown.empty());
+}
+
+TEST_F(MainScreenTest, ConfirmingMovesANewDirectoryToTheTop) {
+  WriteDataPath(data_dir + "\r\n" + Path("new/") + "\r\n" + Path("b/") + "\r\n");
+  Start();
+  file_box.SetText("LAY1");
+  screen->cmbDirectory();   // nothing new
+  EXPECT_EQ(gDataFile, "LAY1");
+  EXPECT_EQ(path_box.Items(), (std::vector<std::string>{data_dir, Path("new/"), Path("b/")}));
+
+  screen->SetDataPathText(Path("new/"));
+  screen->cmbDirectory();
+  std::vector<std::string> expected{Path("new/"), data_dir, Path("b/")};
+  EXPECT_EQ(path_box.Items(), expected);
+  EXPECT_EQ(gPathList(1), Path("new/"));
+  EXPECT_EQ(gPathList.nPaths(), 3);
+  EXPECT_EQ(gDataPath, Path("new/"));
+  EXPECT_EQ(gDataFile, "");   // the file box emptied with the change of directory
+
+  // The list never passes its places: the oldest entry leaves the list and the box.
+  for (int i = 1; i <= 20; ++i) {
+    screen->SetDataPathText(Path("x" + std::to_string(i) + "/"));
+    screen->cmbDirectory();
+  }
+  EXPECT_EQ(gPathList.nPaths(), PathList::kMaxInUse);
+  EXPECT_EQ(path_box.Items().size(), static_cast<std::size_t>(PathList::kMaxInUse));
+  EXPECT_EQ(path_box.Items().front(), Path("x20/"));
+}
+
+TEST_F(MainScreenTest, AnalysisButtonsStartTheProgramsOnTheDataFile) {
+  WriteDataPath(data_dir + "\r\n");
+  Start();
+  file_box.SetText("LAY1");
+  screen->StartAnalysis(AnalysisProgram::Morvelin);
+  file_box.SetText("sla1.dat");
+  screen->StartAnalysis(AnalysisProgram::Bruntola);
+  screen->StartAnalysis(AnalysisProgram::Large);
+  ASSERT_EQ(platform_.processes.started.size(), 3u);
+  EXPECT_EQ(platform_.processes.started[0].program, program_dir + "/morvelin");
+  EXPECT_EQ(platform_.processes.started[0].argument, data_dir + "LAY1");   // blanks inside, one argument
+  EXPECT_EQ(platform_.processes.started[1].program, program_dir + "/bruntola");
+  EXPECT_EQ(platform_.processes.started[1].argument, data_dir + "sla1");
+  EXPECT_EQ(platform_.processes.started[2].program, program_dir + "/large");
+  EXPECT_EQ(file_box.Text(), "sla1.dat");
+  // The first start changed the file box.
+  file_box.SetText("LAY1");
+  screen->StartAnalysis(AnalysisProgram::Morvelin);
+  EXPECT_EQ(file_box.Text(), "LAY1.DAT");
+  // The directory box is not confirmed by these buttons.
+  EXPECT_EQ(gDataFile, "");
+}
+
+TEST_F(MainScreenTest, WindowButtonsHandOverTheDataFile) {
+  WriteDataPath(data_dir + "\r\n");
+  Start();
+  std::map<std::string, int> counts;
+  std::string graph_saw;
+  for (const char* k : {kind::kEditor, kind::kHelp}) {
+    SetWindowMaker(k, [&counts] { return new CountingWindow(&counts); });
+  }
+  struct Graph : CountingWindow {
+    Graph(std::map<std::string, int>* c, std::string* saw) : CountingWindow(c), saw_(saw) {}
+    void Load() override { *saw_ = gDataFile; CountingWindow::Load(); }
+    std::string* saw_;
+  };
+  SetWindowMaker(kind::kLayerGraph, [&] { return new Graph(&counts, &graph_saw); });
+
+  file_box.SetText("LAY1.DAT");
+  screen->OpenEditorWindow(kind::kEditor);
+  EXPECT_EQ(gDataFile, "LAY1.DAT");
+  file_box.SetText("other.DAT");
+  screen->OpenEditorWindow(kind::kEditor);   // already open: only brought to the front
+  EXPECT_EQ(counts["load frmEditor"], 1);
+  EXPECT_EQ(counts["show frmEditor"], 2);
+
+  screen->DrawGraph(kind::kLayerGraph);
+  EXPECT_EQ(graph_saw, data_dir + "other.DAT");
+  EXPECT_EQ(counts["show frmTOLMER"], 1);
+  EXPECT_FALSE(platform_.windows.IsLoaded(kind::kLayerGraph));
+
+  screen->Help();
+  EXPECT_EQ(gScreenCode, Value(1.0));
+  EXPECT_EQ(counts["load frmHelp1"], 1);
+  EXPECT_EQ(counts["show frmHelp1"], 0);   // the help window shows itself
+
+  screen->CommandPrompt();
+  EXPECT_EQ(platform_.processes.terminals, std::vector<std::string>{data_dir});
+
+  screen->FileNameHint();
+  ASSERT_EQ(platform_.messages.shown.size(), 1u);
+  EXPECT_EQ(platform_.messages.shown[0].text, "Enter New Filename\nor Select File from List");
+  EXPECT_EQ(platform_.messages.shown[0].title, "Filename");
+}
+
+TEST_F(MainScreenTest, ExitWritesTheListUnlessAWindowKeepsItsWork) {
+  WriteDataPath(data_dir + "\r\n" + Path("b/") + "\r\n");
+  Start();
+  std::map<std::string, int> counts;
+  Refusing* editor = nullptr;
+  SetWindowMaker(kind::kEditor, [&] { return editor = new Refusing(&counts); });
+  LoadWindow(kind::kEditor);
+
+  screen->SetDataPathText(program_dir + "/");   // changed, not confirmed
+  EXPECT_FALSE(screen->Exit());
+  EXPECT_EQ(program_ends, 0);
+  EXPECT_EQ(DataPathFile(), data_dir + "\r\n" + Path("b/") + "\r\n");
+
+  editor->may_close = true;
+  EXPECT_TRUE(screen->Exit());
+  EXPECT_EQ(program_ends, 1);
+  EXPECT_EQ(DataPathFile(), program_dir + "/\r\n" + data_dir + "\r\n" + Path("b/") + "\r\n");
+}
+
+}  // namespace
+}  // namespace pave::testing

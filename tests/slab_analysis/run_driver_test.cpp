@@ -1,0 +1,164 @@
+// The run driver and the input checks: file names, line ends, stops with their messages and exit
+// statuses, the texts of the two builds.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <sstream>
+#include <fstream>
+
+#include "slab_analysis/fatigue.h"
+#include "slab_analysis/liquid_contact.h"
+#include "slab_analysis/slab_driver.h"
+#include "slab_run_support.h"
+
+namespace pave::slab::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+SlabFile Small() {
+  SlabFile f;
+  f.xs = {0, 20, 40, 60};
+  f.ys = {0, 20, 40};
+  f.areas.push_back({1, 10, 30, 10, 30, 50});
+  return f;
+}
+
+std::string Replace(std::string text, const std::string& from, const std::string& to) {
+  const std::size_t at = text.find(from);
+  if (at != std::string::npos) text.replace(at, from.size(), to);
+  return text;
+}
+
+TEST(RunDriverTest, FileNamesCaptionAndCaseOfTheExtension) {
+  const fs::path dir = TestDir("names");
+  {
+    std::ofstream out(dir / "slab1.dat", std::ios::binary);
+    out << Small().Text();
+  }
+  RecordingHost host;
+  const std::string base = (dir / "slab1").string();
+  EXPECT_EQ(RunSlabProgram(base + ".dat", kBruntola, host), RunEnd::Normal);
+  EXPECT_EQ(host.captions.back(), "BRUNTOL - " + base);
+  EXPECT_TRUE(fs::exists(base + ".TXT"));
+  EXPECT_TRUE(fs::exists(base + ".SLA"));
+  EXPECT_EQ(host.messages.back(), "Please click the OK button to exit.");
+  EXPECT_EQ(BaseName("A.Dat"), "A.Dat");
+  EXPECT_EQ(BaseName("A.DAT"), "A");
+}
+
+TEST(RunDriverTest, LfAndCrLfFilesGiveTheSameReport) {
+  const std::string crlf = Small().Text();
+  std::string lf;
+  for (char c : crlf)
+    if (c != '\r') lf += c;
+  RunResult a = RunText(crlf, "crlf"), b = RunText(lf, "lf");
+  ASSERT_EQ(a.end, RunEnd::Normal);
+  ASSERT_EQ(b.end, RunEnd::Normal);
+  EXPECT_EQ(Replace(a.report, "crlf", "lf"), b.report);
+  EXPECT_EQ(a.graph, b.graph);
+}
+
+TEST(RunDriverTest, StopsShowTheirMessageAndEndWithTheRightStatus) {
+  struct Case {
+    const char* name;
+    std::string text;
+    RunEnd end;
+    const char* message;  // start of the first message
+  };
+  const std::string good = Small().Text();
+  SlabFile badNode = Small();
+  badNode.notcon = {3, 13};
+  SlabFile badCheck = Small();
+  badCheck.nnck = 0;
+  SlabFile outside = Small();
+  outside.areas = {{1, 50, 70, 0, 10, 5}};
+  SlabFile otherSlab = Small();
+  otherSlab.areas = {{2, 0, 10, 0, 10, 5}};
+  SlabFile tooMany = Small();
+  for (int i = 0; i < 121; ++i) tooMany.forces.push_back({1, 1});
+  for (const Case& c : {
+           Case{"comma", Replace(good, "TEST SLAB", "SLAB A, TEST"), RunEnd::InputStop,
+                "No comma should be used for TITLE"},
+           Case{"record4", Replace(good, "(4) NSLAB NJOINT", "(4) NSLAB"), RunEnd::InputStop,
+                "FILE IS WRONG AND DOES NOT FIT WITH BRUNTOLA FORMAT"},
+           Case{"node17", badNode.Text(), RunEnd::InputStop, "NODE 13 OF RECORD (17) NODNC IS OUTSIDE"},
+           Case{"nnck", badCheck.Text(), RunEnd::InputStop, "NODE 0 OF RECORD (6) NNCK IS OUTSIDE"},
+           Case{"outside", outside.Text(), RunEnd::InputStop, "LOADED AREA 1 OF LOAD GROUP 1 IN RECORD (15)"},
+           Case{"slab2", otherSlab.Text(), RunEnd::InputStop, "SLAB NO. 2 OF LOADED AREA 1"},
+           Case{"forces", tooMany.Text(), RunEnd::InputStop, "THE NUMBER OF NODAL FORCES OR MOMENTS"},
+           Case{"truncated", good.substr(0, good.size() / 2), RunEnd::DataError,
+                "File not found, data error or insufficient memory.  You may want to use BRUNTOLA LARGE RAM."},
+       }) {
+    RunResult r = RunText(c.text, c.name);
+    EXPECT_EQ(r.end, c.end) << c.name;
+    ASSERT_FALSE(r.host.messages.empty()) << c.name;
+    EXPECT_EQ(r.host.messages.front().rfind(c.message, 0), 0u) << c.name << ": " << r.host.messages.front();
+  }
+}
+
+TEST(RunDriverTest, TheLargeBuildsOwnTexts) {
+  RecordingHost host;
+  EXPECT_EQ(RunSlabProgram((TestDir("nofile") / "NONE").string(), kLarge, host), RunEnd::DataError);
+  EXPECT_EQ(host.messages.back(), "File not found or data error");
+  RunResult ok = RunText(Small().Text(), "large_ok", kLarge);
+  ASSERT_EQ(ok.end, RunEnd::Normal);
+  EXPECT_NE(ok.host.shown.back().find(".  YOY CAN CLICK THE EDITOR BUTTON TO OPEN THE FILE FOR INSPECTION."),
+            std::string::npos);
+  // Same results as the small build.
+  RunResult small = RunText(Small().Text(), "large_ok");
+  EXPECT_EQ(StressTable(small.report), StressTable(ok.report));
+}
+
+TEST(RunDriverTest, ContactCyclesWithoutALimitEndWhenTheContactSettles) {
+  // Curling with partial contact and no cycle limit (NCYCLE = 0).
+  SlabFile f;
+  f.xs = f.ys = {0, 12, 24, 36, 48, 60, 72};
+  f.ntemp = 1;
+  f.temp = 20;
+  f.ct = 5e-6f;
+  f.nwt = 1;
+  f.gama = 150;
+  f.ncycle = 0;
+  f.k = 200;
+  f.nnck = 49;
+  f.areas.clear();
+  RunResult r = RunText(f.Text(), "ncycle0");
+  EXPECT_EQ(r.end, RunEnd::Normal);
+  EXPECT_NEAR(NumberAfter(r.report, "SUM OF REACTIONS (SUBSUM) = "), 150.0 / 1728 * 8 * 72 * 72, 2.0);
+}
+
+TEST(FatigueTest, PcaCriteriaAndUserCoefficients) {
+  EXPECT_FALSE(AllowedRepetitions(1, 0.4499f, 0, 0));
+  ASSERT_TRUE(AllowedRepetitions(1, 0.45f, 0, 0));
+  EXPECT_NEAR(*AllowedRepetitions(1, 0.45f, 0, 0), std::pow(4.2577 / (0.45f - 0.4325), 3.268), 1e-6 * 1e9);
+  EXPECT_NEAR(*AllowedRepetitions(3, 0.55f, 0, 0), std::pow(10.0, 11.737 - 12.077 * 0.55f), 1e-3);
+  EXPECT_NEAR(*AllowedRepetitions(2, 0.0f, 12, 10), 1e12, 1);
+}
+
+TEST(ContactTest, AZeroCheckNodeDeflectionUsesTheAbsoluteChange) {
+  RecordingHost host;
+  SlabRun r(kBruntola, host);
+  std::ostringstream report;
+  r.rep = std::make_unique<LineWriter>(report);
+  SlabState& s = r.s;
+  s.ISOLVE = 0;
+  s.IC = 1;
+  s.NNCK = 1;
+  s.NEWNO(1) = 1;
+  s.F(1) = 0;
+  s.FOLD = 0.5f;
+  s.DEL = 0.001;
+  s.NDAMA = 1;
+  DisChe(r);
+  EXPECT_EQ(s.ITFLAG, 1);
+  s.IC = 3;
+  s.FOLD = 0;
+  s.F(1) = 0;
+  DisChe(r);
+  EXPECT_EQ(s.ITFLAG, 0);
+}
+
+}  // namespace
+}  // namespace pave::slab::testing
