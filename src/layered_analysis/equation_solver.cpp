@@ -1,14 +1,18 @@
 #include "layered_analysis/equation_solver.h"
 
 #include <cmath>
+#include <stdexcept>
 
 namespace pave::layered {
 
 namespace {
 
+constexpr long kMaxColumns = 128;
+
 template <typename T>
 bool Gelg(T* R, float* A, int M, int N) {
   if (M <= 0) return false;
+  if (M > kMaxColumns) throw std::length_error("too many equations for the equation solver");
   const long MM = static_cast<long>(M) * M;
   const long NM = static_cast<long>(N) * M;
   float PIV = 0;
@@ -53,18 +57,47 @@ bool Gelg(T* R, float* A, int M, int N) {
     PIV = 0;
     LST = LST + 1;
     J = 0;
-    for (long II = LST; II <= LEND; ++II) {
-      PIVI = -A[II];
-      const long IST = II + M;
-      J = J + 1;
-      for (long L = IST; L <= MM; L += M) {
-        A[L] = static_cast<float>(static_cast<double>(A[L]) + static_cast<double>(PIVI) * static_cast<double>(A[L - J]));
-        const float tb = std::fabs(A[L]);
-        if (tb > PIV) {
-          PIV = tb;
-          I = L;
+    // Rows LST..LEND below the pivot row, columns to the right of the pivot column. Each element is
+    // reduced by itself, so the columns are swept in storage order. The next pivot is the first
+    // element of largest magnitude in rows-then-columns order (as a search row by row finds it):
+    // the largest magnitude of each column first, then the smallest row holding the overall largest.
+    const long rows = LEND - LST + 1;
+    double mult[kMaxColumns];  // the pivot column's rows below the diagonal
+    for (long k = 0; k < rows; ++k) mult[k] = A[LST + k];
+    float colMax[kMaxColumns];
+    long nc = 0;
+    for (long col = LST - 1 + M; col <= MM; col += M, ++nc) {
+      // col: element number of the pivot row in this column; its rows below follow it.
+      const double pivotRowValue = A[col];
+      float* column = A + col + 1;
+      float m = 0;
+      for (long k = 0; k < rows; ++k) {
+        const float v = static_cast<float>(static_cast<double>(column[k]) - mult[k] * pivotRowValue);
+        column[k] = v;
+        const float tb = std::fabs(v);
+        m = tb > m ? tb : m;
+      }
+      colMax[nc] = m;
+    }
+    PIV = 0;
+    for (long c = 0; c < nc; ++c) PIV = colMax[c] > PIV ? colMax[c] : PIV;
+    if (PIV > 0) {
+      long bestRow = rows;
+      for (long c = 0; c < nc; ++c) {
+        if (colMax[c] != PIV) continue;
+        const float* column = A + (LST - 1 + M + c * M) + 1;
+        for (long k = 0; k < bestRow; ++k) {
+          if (std::fabs(column[k]) == PIV) {
+            bestRow = k;
+            I = (LST - 1 + M + c * M) + 1 + k;
+            break;
+          }
         }
       }
+    }
+    for (long II = LST; II <= LEND; ++II) {
+      PIVI = -A[II];
+      J = J + 1;
       for (long L = K; L <= NM; L += M)
         R[L + J] = static_cast<T>(static_cast<double>(R[L + J]) + static_cast<double>(PIVI) * static_cast<double>(R[L]));
     }

@@ -61,8 +61,9 @@ void LiqMod(SlabRun& r) {
         const float sign = side == 1 ? 1.0f : -1.0f;
         const int node = side == 1 ? p : q;
         float add;
+        // The dowel bears on what exceeds the gap, in the direction of the relative deflection.
         if (std::fabs(d) >= s.GDC(J))
-          add = sign * s.GDC(J) * s.JNT(1, m) * s.SPCON(1, J);
+          add = sign * (d >= 0 ? s.GDC(J) : -s.GDC(J)) * s.JNT(1, m) * s.SPCON(1, J);
         else
           add = sign * d * s.SPCON(1, J) * s.JNT(1, m);
         s.F(Eq(s, node, 1)) += add;
