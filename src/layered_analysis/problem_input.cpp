@@ -338,6 +338,31 @@ void CheckBeforeAnalysis(RunContext& c) {
       return;
     }
   }
+  if (s.NDAMA == 0) {
+    for (int i = 1; i <= s.NZ; ++i) {
+      if (!(s.ZC(i) >= 0)) {
+        const std::string tail = "WHICH SHOULD NOT BE NEGATIVE, SO COMPUTATION STOPS.";
+        Stop(c, {{{"THE VERTICAL COORDINATE (ZC) OF POINT", GenNum(static_cast<i16>(i)), "IS", GenNum(s.ZC(i))}}, {{tail}}},
+             "THE VERTICAL COORDINATE (ZC) OF POINT " + Str(static_cast<i16>(i)) + " IS " + Str(s.ZC(i)) + " " + tail);
+        return;
+      }
+    }
+  }
+  for (int LG = 1; LG <= s.NLG; ++LG) {
+    if (s.LOAD(LG) != 0) continue;
+    for (int J = 1; J <= s.NR(LG); ++J) {
+      if (!(s.RC(J, 1, LG) >= 0)) {
+        const std::string tail = "WHICH SHOULD NOT BE NEGATIVE, SO COMPUTATION STOPS.";
+        Stop(c,
+             {{{"THE RADIAL COORDINATE (RC) NO.", GenNum(static_cast<i16>(J)), "OF LOAD GROUP", GenNum(static_cast<i16>(LG)),
+                "IS", GenNum(s.RC(J, 1, LG))}},
+              {{tail}}},
+             "THE RADIAL COORDINATE (RC) NO. " + Str(static_cast<i16>(J)) + " OF LOAD GROUP " + Str(static_cast<i16>(LG)) +
+                 " IS " + Str(s.RC(J, 1, LG)) + " " + tail);
+        return;
+      }
+    }
+  }
   for (int LG = 1; LG <= s.NLG; ++LG) {
     if (!(s.CR(LG) > 0)) {
       const std::string tail = "WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS.";

@@ -340,8 +340,10 @@ void SolFle(SlabRun& r) {
 
   if (nslab != 1) {
     auto d = [&](long n) -> float& { return K[n * (n + 1) / 2]; };
+    // Where slabs meet, the point carries the mean of its nodes' diagonals, as at a two- or four-slab
+    // point: each node's term is the deflection under a force spread over its own share of the area.
     for (int P = 1; P <= s.NTSM3; ++P) {
-      d(s.NPSM3(1, P)) = d(s.NPSM3(2, P)) + d(s.NPSM3(1, P)) + d(s.NPSM3(3, P));
+      d(s.NPSM3(1, P)) = (d(s.NPSM3(2, P)) + d(s.NPSM3(1, P)) + d(s.NPSM3(3, P))) / 3;
     }
     for (int P = 1; P <= static_cast<int>(s.NTSM); ++P) {
       auto n = [&](int R) { return static_cast<long>(s.NPSM(R, P)); };

@@ -158,8 +158,8 @@ TEST(ExtendedRun, FifteenCreepTimesAsRetardationTimesStop) {
   EXPECT_EQ(r.end, RunEnd::InputStop);
   ASSERT_EQ(r.messages.size(), 2u);
   EXPECT_EQ(r.messages[0],
-            "THE NUMBER OF CREEP TIMES (NTYME) IS  15 FOR RETARDATION TIMES WHICH IS GREATER THAN THE LIMIT OF 14, "
-            "SO COMPUTATION STOPS.");
+            "THE NUMBER OF CREEP TIMES (NTYME) USED AS RETARDATION TIMES IS  15 WHICH IS GREATER THAN THE LIMIT OF "
+            "14, SO COMPUTATION STOPS.");
   EXPECT_NE(r.report.find("WHICH IS GREATER THAN THE LIMIT OF 14, SO COMPUTATION STOPS."), std::string::npos);
 }
 

@@ -7,6 +7,7 @@
 
 #include "common/analysis_host.h"
 #include "slab_analysis/foundation_steps.h"
+#include "slab_analysis/numbering.h"
 
 namespace pave::slab {
 namespace {
@@ -158,6 +159,100 @@ TEST(SolidFoundation, WorkArrayTooSmallForTheMatricesGivesTheStorageMessage) {
   EXPECT_THROW(SolFle(slab.run), EndPath);
   ASSERT_EQ(slab.host.messages.size(), 1u);
   EXPECT_EQ(slab.host.messages[0], "STORAGE IS EXCEEDED, PLEASE REDUCE TOTAL NUMBER OF NODES");
+}
+
+
+// Three slabs meeting at one point (slab 1 lower left, slab 2 to its right, slab 3 above it): the
+// point is one node of the foundation, with the flexibility of a point inside a slab.
+TEST(SolidFoundation, ThreeSlabsMeetingAtAPointShareOneNode) {
+  RecordingHost host;
+  std::ostringstream report;
+  SlabRun run{kLarge, host};
+  SlabState& s = run.s;
+  run.rep = std::make_unique<LineWriter>(report);
+  s.NSLAB = 3;
+  s.NJOINT = 2;
+  s.NFOUND = 1;
+  s.NPRINT = 1;
+  s.NLAYER = 1;
+  s.YMS = 5000;
+  s.PRS = 0.4f;
+  for (int sl = 1; sl <= 3; ++sl) {
+    s.NX(sl) = 3;
+    s.NY(sl) = 3;
+    s.NXX(sl) = static_cast<std::int16_t>(3 * (sl - 1));
+    s.NYY(sl) = static_cast<std::int16_t>(3 * (sl - 1));
+    for (int k = 1; k <= 3; ++k) {
+      s.X(3 * (sl - 1) + k) = 30.0f * (k - 1);
+      s.Y(3 * (sl - 1) + k) = 30.0f * (k - 1);
+    }
+  }
+  s.JONO(2, 1) = 1;  // joint 1: right of slab 1, left of slab 2
+  s.JONO(1, 2) = 1;
+  s.JONO(4, 1) = 2;  // joint 2: top of slab 1, bottom of slab 3
+  s.JONO(3, 3) = 2;
+  s.NNODE = 27;
+  s.NEQ = 81;
+  Identi(run);
+  ASSERT_EQ(s.ISTOP, 0);
+  s.NTRI = 27 * 28 / 2;
+  s.AVAIL = s.NSTORE() - 2 * s.NTRI;
+  s.NSK3 = s.AVAIL + s.NTRI;
+  SolCor(run);
+  SolFle(run);
+  EXPECT_EQ(s.XO(19), 0);   // slab 3 stands on slab 1
+  EXPECT_EQ(s.YO(19), 60);
+  EXPECT_EQ(s.XO(10), 60);  // slab 2 beside it
+  ASSERT_EQ(s.NTSM3, 1);
+  EXPECT_EQ(s.NTSM, 0);
+  EXPECT_EQ(s.NPSM3(1, 1), 9);
+  EXPECT_EQ(s.NPSM3(2, 1), 25);
+  EXPECT_EQ(s.NPSM3(3, 1), 12);
+  EXPECT_EQ(s.NDTY(9), 3);
+  EXPECT_EQ(s.NDTY(12), 0);
+  EXPECT_EQ(s.NDTY(25), 0);
+  EXPECT_EQ(s.NPOP(25), 9);
+  auto diag = [&](int n) { return s.SK[static_cast<std::size_t>(static_cast<long>(s.NSK3) + n * (n + 1) / 2)]; };
+  // All elements are alike: the point's diagonal is that of the node inside slab 1 (node 5).
+  EXPECT_NEAR(diag(9) / diag(5), 1.0, 1e-5);
+  EXPECT_EQ(diag(12), 1e20f);
+  EXPECT_EQ(diag(25), 1e20f);
+  // A two-slab pair along joint 1 (nodes 8 and 11) takes the mean of its two edge diagonals.
+  EXPECT_NEAR(diag(8) / diag(5), 1.0, 1e-5);
+}
+
+// Identical layers are the half-space, except that the integral of J0 stops at its 30th zero: every
+// node-to-node term is .9175 times the half-space term.
+TEST(SolidFoundation, LayeredFoundationOfIdenticalLayersAgainstTheHalfSpace) {
+  OneSlab half(Grid(0, 120, 6), Grid(0, 80, 4), 5000, 0.35f);
+  OneSlab layered(Grid(0, 120, 6), Grid(0, 80, 4), 1, 0.0f);
+  layered.s.NFOUND = 2;
+  layered.s.NL = 3;
+  layered.s.NL1 = 2;
+  layered.s.MAXIC = 30;
+  layered.s.TH(1) = 4;
+  layered.s.TH(2) = 6;
+  for (int i = 1; i <= 3; ++i) {
+    layered.s.E(i) = 5000;
+    layered.s.PRBF(i) = 0.35f;
+  }
+  SolCor(half.run);
+  SolFle(half.run);
+  SolCor(layered.run);
+  BurDef(layered.run);
+  LaySla(layered.run);
+  SolFle(layered.run);
+  for (int j : {2, 9, 20, 35})
+    EXPECT_NEAR(layered.Flex(1, j) / half.Flex(1, j), 0.9175, 0.9175 * 0.01) << j;
+  EXPECT_NEAR(layered.Flex(18, 18) / half.Flex(18, 18), 0.9175, 0.9175 * 0.05);
+}
+
+// A solid foundation whose modulus is 1 still gets the half-space terms.
+TEST(SolidFoundation, ModulusOfOneIsStillAHalfSpace) {
+  OneSlab slab(Grid(0, 40, 2), Grid(0, 40, 2), 1, 0.3f);
+  SolCor(slab.run);
+  SolFle(slab.run);
+  EXPECT_FLOAT_EQ(slab.Flex(1, 9), static_cast<float>((1 - 0.3 * 0.3) / (std::hypot(40.0f, 40.0f) * 3.141593)));
 }
 
 }  // namespace
