@@ -20,11 +20,13 @@ echo "No display is available, so ROVANTE's window cannot open."
 echo "Running the analysis programs on the bundled examples from the terminal instead."
 for pair in "morvelin LAY1" "bruntola SLA1"; do
   set -- $pair
-  if [ -f "$data/$2.DAT" ]; then
+  if [ ! -f "$data/$2.DAT" ]; then
+    echo "== $1: the example $2.DAT is not bundled in this build."
+  else
     echo "== $1 $data/$2"
     "$bin/$1" "$data/$2" || echo "($1 ended with status $?)"
     for ext in TXT LAY SLA; do
-      [ -f "$data/$2.$ext" ] && echo "Report written: $data/$2.$ext"
+      if [ -f "$data/$2.$ext" ]; then echo "Written: $data/$2.$ext"; fi
     done
   fi
 done

@@ -6,7 +6,6 @@
 #include "layered_analysis/dirichlet_series.h"
 #include "layered_analysis/equation_solver.h"
 #include "layered_analysis/layered_responses.h"
-#include "layered_analysis/limit_stop.h"
 
 namespace pave::layered {
 
@@ -61,20 +60,21 @@ void AFTCOL(ProblemState& s, int Nnr1, int Nnstd, int Nnz) {
       }
 }
 
-std::string CollocationLimitStop(ProblemState& s, LineWriter& rep) {
-  if (!(s.MATL == 3 && s.DUR > 0.0001f)) return {};
+void CollocationLimitStop(RunContext& c) {
+  ProblemState& s = c.s;
+  if (!(s.MATL == 3 && s.DUR > 0.0f)) return;
   const long limit_t = s.NTYME > 0 ? kRespTElements / s.NTYME : kRespTElements;
   const long limit_d = s.NDIR > 0 ? kDcoefElements / s.NDIR : kDcoefElements;
-  const long limit = limit_t < limit_d ? limit_t : limit_d;
+  const int limit = static_cast<int>(limit_t < limit_d ? limit_t : limit_d);
   for (int g = 1; g <= s.NLG; ++g) {
     const int nr1 = s.LOAD(g) == 0 ? s.NR(g) : 1;
     const long n = Responses(nr1, s.NDAMA != 0 ? 9 : s.NSTD, s.NZ);
     if (n > limit) {
-      return LimitStop(s, rep, "THE NUMBER OF RESPONSES TO BE COLLOCATED (NR X NZ X NSTD) IS", n, limit,
-                       "FOR LOAD GROUP " + std::to_string(g));
+      LimitStop(c, "THE NUMBER OF RESPONSES (NR X NZ X NSTD) TO BE COLLOCATED FOR LOAD GROUP " + std::to_string(g), n,
+                limit);
+      return;
     }
   }
-  return {};
 }
 
 }  // namespace pave::layered

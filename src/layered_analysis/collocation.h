@@ -2,11 +2,8 @@
 // retardation times, and the responses under the moving load of duration DUR evaluated from them.
 #pragma once
 
-#include <string>
-
 #include "common/analysis_host.h"
-#include "common/line_writer.h"
-#include "layered_analysis/problem_state.h"
+#include "layered_analysis/run_context.h"
 
 namespace pave::layered {
 
@@ -18,8 +15,7 @@ void COLLOC(ProblemState& s, int Nnr1, int Nnstd, int Nnz, ProgressLog& log);
 void AFTCOL(ProblemState& s, int Nnr1, int Nnstd, int Nnz);
 
 // Responses that a load group of the problem collects for collocation, checked against the arrays
-// that hold them; returns the message box text of a limit stop (NSTOP is then set and the reason is
-// in the report), otherwise an empty text. Call after the input, before the analysis.
-std::string CollocationLimitStop(ProblemState& s, LineWriter& rep);
+// that hold them; a stop (NSTOP) when they do not fit. Call after the input, before the analysis.
+void CollocationLimitStop(RunContext& c);
 
 }  // namespace pave::layered

@@ -3,12 +3,17 @@
 #include <vector>
 
 #include "common/number_format.h"
+#include "layered_analysis/collocation.h"
 #include "layered_analysis/damage_arithmetic.h"
-#include "layered_analysis/limit_stop.h"
+#include "layered_analysis/extended_analyses.h"
 
 namespace pave::layered {
 
-std::string DAMINP(ProblemState& s, FreeFormatReader& in, LineWriter& rep, LineWriter& lay) {
+void DAMINP(RunContext& c) {
+  ProblemState& s = c.s;
+  FreeFormatReader& in = c.in;
+  LineWriter& rep = c.report;
+  LineWriter& lay = c.graph;
   s.NLBT = in.ReadInt16();
   s.NLTC = in.ReadInt16();
   in.SkipIdentifier();
@@ -19,8 +24,7 @@ std::string DAMINP(ProblemState& s, FreeFormatReader& in, LineWriter& rep, LineW
   if (s.NLBT < 0) ThrowIndex(s.NLBT, kMaxDamageAllowable);
   if (s.NLTC < 0) ThrowIndex(s.NLTC, kMaxDamageAllowable);
   if (s.NLBT + s.NLTC > kMaxDamageAllowable) {
-    return LimitStop(s, rep, "THE NUMBER OF DAMAGE LAYERS (NLBT + NLTC) IS", s.NLBT + s.NLTC,
-                     kMaxDamageAllowable);
+    return LimitStop(c, "THE NUMBER OF DAMAGE LAYERS (NLBT + NLTC)", s.NLBT + s.NLTC, kMaxDamageAllowable);
   }
   const int nlbt = s.NLBT, nltc = s.NLTC;
 
@@ -80,13 +84,13 @@ std::string DAMINP(ProblemState& s, FreeFormatReader& in, LineWriter& rep, LineW
   for (int k = 1; k <= nlbt; ++k) {
     const int l = s.LNBT(k);
     if (l < 1 || l > s.NL - 1) {
-      return LimitStop(s, rep, "THE LAYER NUMBER FOR BOTTOM TENSION (LNBT) IS", l, s.NL - 1);
+      return LimitStop(c, "THE LAYER NUMBER FOR BOTTOM TENSION (LNBT)", l, s.NL - 1);
     }
   }
   for (int i = 1; i <= nltc; ++i) {
     const int l = s.LNTC(i);
     if (l < 1 || l > s.NL) {
-      return LimitStop(s, rep, "THE LAYER NUMBER FOR TOP COMPRESSION (LNTC) IS", l, s.NL);
+      return LimitStop(c, "THE LAYER NUMBER FOR TOP COMPRESSION (LNTC)", l, s.NL);
     }
   }
   s.NZ = static_cast<i16>(nlbt + nltc);
@@ -103,10 +107,13 @@ std::string DAMINP(ProblemState& s, FreeFormatReader& in, LineWriter& rep, LineW
   lay.Num(s.NZ).End();
   for (int k = 1; k <= s.NZ; ++k) lay.Num(s.ZC(k));
   lay.End();
-  return {};
+  CollocationLimitStop(c);
 }
 
-void DamageStep(ProblemState& s, LineWriter& rep, LineWriter& lay) {
+void DamageStep(RunContext& c) {
+  ProblemState& s = c.s;
+  LineWriter& rep = c.report;
+  LineWriter& lay = c.graph;
   const int LG = s.LG;
   const bool halfway = s.IPASS == 2;
   const bool differential = s.LOAD(LG) > 1 && halfway;
@@ -149,7 +156,11 @@ void DamageStep(ProblemState& s, LineWriter& rep, LineWriter& lay) {
   }
 }
 
-void DamageSummary(ProblemState& s, LineWriter& rep, LineWriter& lay, ProgressLog& log) {
+void DamageSummary(RunContext& c) {
+  ProblemState& s = c.s;
+  LineWriter& rep = c.report;
+  LineWriter& lay = c.graph;
+  ProgressLog& log = c.log;
   const int nlbt = s.NLBT, nltc = s.NLTC;
   rep.End();
   rep.Text("******************************").End();

@@ -3,27 +3,14 @@
 // their sums), and the yearly summary that ends in the design life.
 #pragma once
 
-#include <string>
-
-#include "common/analysis_host.h"
-#include "common/free_format_reader.h"
-#include "common/line_writer.h"
-#include "layered_analysis/problem_state.h"
 
 namespace pave::layered {
 
-// Reads records (46) to (51), echoes them, sets NZ and the damage depths ZC and writes the damage
-// block of the layer graph file. Returns the message box text of a limit stop (NSTOP is then set and
-// the reason is in the report), otherwise an empty text.
-std::string DAMINP(ProblemState& s, FreeFormatReader& in, LineWriter& rep, LineWriter& lay);
-
-// Damage step of the current period, load group and pass (s.IP, s.LG, s.IPASS), from the critical
-// strains DMSTR (and EMOD) of the response tables and the pass-1 strains DMSTR1 in pass 2.
-void DamageStep(ProblemState& s, LineWriter& rep, LineWriter& lay);
-
-// Summary after the last period: the sums, the largest, the design life (or, when every sum is 0, no
-// damage and an unlimited design life); report, progress log and layer graph file.
-void DamageSummary(ProblemState& s, LineWriter& rep, LineWriter& lay, ProgressLog& log);
+// DAMINP, DamageStep and DamageSummary (RunContext&) are declared with the other steps of the run:
+// DAMINP reads records (46) to (51), echoes them, sets NZ and the damage depths ZC and writes the damage
+// block of the layer graph file (a count or layer number beyond its table stops the run); DamageStep
+// follows every load group and pass; DamageSummary ends the problem with the design life, or, when
+// every sum is 0, with no damage and an unlimited design life.
 
 // Design life written to the layer graph file when nothing is damaged.
 inline constexpr float kUnlimitedLife = 1e30f;

@@ -29,32 +29,6 @@ bool CheckAnalysesAvailable(RunContext& c) {
   return true;
 }
 
-void NOLINP(RunContext& c) { NOLINP(c.s, c.in, c.report, c.graph); }
-
-void VISINP(RunContext& c) {
-  const std::string stop = VISINP(c.s, c.in, c.report, c.graph);
-  if (!stop.empty()) {
-    c.host.Message(stop);
-    return;
-  }
-  if (c.s.NDAMA != 0) return;  // checked once the damage depths are known
-  const std::string limit = CollocationLimitStop(c.s, c.report);
-  if (!limit.empty()) c.host.Message(limit);
-}
-
-void DAMINP(RunContext& c) {
-  const std::string stop = DAMINP(c.s, c.in, c.report, c.graph);
-  if (!stop.empty()) {
-    c.host.Message(stop);
-    return;
-  }
-  const std::string limit = CollocationLimitStop(c.s, c.report);
-  if (!limit.empty()) c.host.Message(limit);
-}
-
-void DamageStep(RunContext& c) { DamageStep(c.s, c.report, c.graph); }
-void DamageSummary(RunContext& c) { DamageSummary(c.s, c.report, c.graph, c.log); }
-
 namespace {
 
 // Responses computed per point: all nine whenever a damage analysis needs the strains.
@@ -120,7 +94,7 @@ void ViscoelasticResponses(RunContext& c) {
   const int nstd = ComputedResponses(s);
   const int nz = s.NZ;
   const int nt = s.NTYME;
-  const bool moving = s.DUR != 0.0f;
+  const bool moving = s.DUR > 0.0f;  // a negative duration counts as a stationary load
   for (int ipt = 1; ipt <= npos; ++ipt) {
     s.IPT = static_cast<i16>(ipt);
     for (int T = 1; T <= nt; ++T) {
@@ -169,7 +143,7 @@ void AnalyseViscoelasticNonlinear(RunContext& c) {
   ProblemState& s = c.s;
   const int nt = s.NTYME;
   const int nolay = s.NOLAY;
-  const bool moving = s.DUR != 0.0f;
+  const bool moving = s.DUR > 0.0f;  // a negative duration counts as a stationary load
   for (int it = 1; it <= 20; ++it) {
     s.IT = static_cast<i16>(it);
     if (it == 1) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/number_format.h"
+#include "layered_analysis/extended_analyses.h"
 #include "layered_analysis/nonlinear_modulus.h"
 
 namespace pave::layered {
@@ -40,7 +41,11 @@ NonlinearLaw LawOf(const ProblemState& s, int i, int p) {
   return law;
 }
 
-void NOLINP(ProblemState& s, FreeFormatReader& in, LineWriter& rep, LineWriter& lay) {
+void NOLINP(RunContext& c) {
+  ProblemState& s = c.s;
+  FreeFormatReader& in = c.in;
+  LineWriter& rep = c.report;
+  LineWriter& lay = c.graph;
   // (25) NOLAY ITENOL
   s.NOLAY = in.ReadInt16();
   s.ITENOL = in.ReadInt16();

@@ -4,16 +4,14 @@
 // the modulus points of every load group.
 #pragma once
 
-#include "common/free_format_reader.h"
-#include "common/line_writer.h"
 #include "layered_analysis/nonlinear_modulus.h"
 #include "layered_analysis/problem_state.h"
 
 namespace pave::layered {
 
-// Reads where the layer and load records ended. Counts and layer numbers beyond their tables throw
-// (TableIndexError), as does a value that cannot be read (DataError).
-void NOLINP(ProblemState& s, FreeFormatReader& in, LineWriter& rep, LineWriter& lay);
+// NOLINP(RunContext&), declared with the other steps of the run, reads where the layer and load records
+// ended. Counts and layer numbers beyond their tables throw (TableIndexError), as does a value that
+// cannot be read (DataError).
 
 // Law of nonlinear layer i in period p, for the modulus update.
 NonlinearLaw LawOf(const ProblemState& s, int i, int p);

@@ -3,10 +3,11 @@
 #include <vector>
 
 #include "common/number_format.h"
+#include "layered_analysis/collocation.h"
 #include "layered_analysis/dirichlet_series.h"
 #include "layered_analysis/equation_solver.h"
+#include "layered_analysis/extended_analyses.h"
 #include "layered_analysis/layered_responses.h"
-#include "layered_analysis/limit_stop.h"
 
 namespace pave::layered {
 
@@ -28,7 +29,11 @@ void CreepList(LineWriter& rep, const ProblemState& s, int j, int p) {
 
 }  // namespace
 
-std::string VISINP(ProblemState& s, FreeFormatReader& in, LineWriter& rep, LineWriter& lay) {
+void VISINP(RunContext& c) {
+  ProblemState& s = c.s;
+  FreeFormatReader& in = c.in;
+  LineWriter& rep = c.report;
+  LineWriter& lay = c.graph;
   // (36) DUR
   s.DUR = in.ReadSingle();
   in.SkipIdentifier();
@@ -41,7 +46,7 @@ std::string VISINP(ProblemState& s, FreeFormatReader& in, LineWriter& rep, LineW
   s.NVL = in.ReadInt16();
   lay.Num(s.NVL).End();
   if (s.NVL > kMaxVisco) {
-    return LimitStop(s, rep, "THE NUMBER OF VISCOELASTIC LAYERS (NVL) IS", s.NVL, kMaxVisco);
+    return LimitStop(c, "THE NUMBER OF VISCOELASTIC LAYERS (NVL)", s.NVL, kMaxVisco);
   }
   const int nvl = s.NVL;
   for (int j = 1; j <= nvl; ++j) s.LNV(j) = in.ReadInt16();
@@ -57,7 +62,7 @@ std::string VISINP(ProblemState& s, FreeFormatReader& in, LineWriter& rep, LineW
   for (int j = 1; j <= nvl; ++j) {
     const int l = s.LNV(j);
     if (l > kMaxVisco || l > s.NL) {
-      return LimitStop(s, rep, "THE VISCOELASTIC LAYER NUMBER (LNV) IS", l, l > kMaxVisco ? kMaxVisco : s.NL);
+      return LimitStop(c, "THE VISCOELASTIC LAYER NUMBER (LNV)", l, l > kMaxVisco ? kMaxVisco : s.NL);
     }
     if (l < 1) ThrowIndex(l, kMaxVisco);
   }
@@ -67,7 +72,7 @@ std::string VISINP(ProblemState& s, FreeFormatReader& in, LineWriter& rep, LineW
   in.SkipIdentifier();
   lay.Num(s.NTYME).End();
   if (s.NTYME > kMaxTimes) {
-    return LimitStop(s, rep, "THE NUMBER OF CREEP TIMES (NTYME) IS", s.NTYME, kMaxTimes);
+    return LimitStop(c, "THE NUMBER OF CREEP TIMES (NTYME)", s.NTYME, kMaxTimes);
   }
   const int nt = s.NTYME < 0 ? 0 : s.NTYME;
   for (int i = 1; i <= nt; ++i) s.TYME(i) = in.ReadSingle();
@@ -119,11 +124,10 @@ std::string VISINP(ProblemState& s, FreeFormatReader& in, LineWriter& rep, LineW
     for (int p = 2; p <= s.NPY; ++p)
       for (int j = 1; j <= nvl; ++j)
         for (int i = 1; i <= nt; ++i) s.CREEP(j, i, p) = s.CREEP(j, i, 1);
-    return {};
+    return;
   }
   if (static_cast<int>(delta.size()) > kMaxTimes) {
-    return LimitStop(s, rep, "THE NUMBER OF CREEP TIMES (NTYME) IS", s.NTYME, kMaxTimes - 1,
-                     "FOR RETARDATION TIMES");
+    return LimitStop(c, "THE NUMBER OF CREEP TIMES (NTYME) USED AS RETARDATION TIMES", s.NTYME, kMaxTimes - 1);
   }
   const int ndir = static_cast<int>(delta.size());
   s.NDIR = static_cast<i16>(ndir);
@@ -172,7 +176,7 @@ std::string VISINP(ProblemState& s, FreeFormatReader& in, LineWriter& rep, LineW
       CreepList(rep, s, j, p);
     }
   }
-  return {};
+  if (s.NDAMA == 0) CollocationLimitStop(c);  // with a damage analysis, once the depths are known
 }
 
 }  // namespace pave::layered

@@ -4,17 +4,12 @@
 // time-temperature superposition.
 #pragma once
 
-#include <string>
-
-#include "common/free_format_reader.h"
 #include "common/line_writer.h"
-#include "layered_analysis/problem_state.h"
 
 namespace pave::layered {
 
-// Reads where the previous input ended. Returns the message box text of a limit stop (NSTOP is then
-// set and the reason is in the report), otherwise an empty text. A singular fit throws SingularSolve.
-std::string VISINP(ProblemState& s, FreeFormatReader& in, LineWriter& rep, LineWriter& lay);
+// VISINP(RunContext&), declared with the other steps of the run, reads where the previous input
+// ended; a count beyond its table stops the run (NSTOP), a singular fit throws SingularSolve.
 
 // Writes a list of compliances or coefficients: fields of 11 columns ("0.000E+00"), the first seven on
 // one line, the rest on a second; a line end after the list.

@@ -158,9 +158,26 @@ TEST(ExtendedRun, FifteenCreepTimesAsRetardationTimesStop) {
   EXPECT_EQ(r.end, RunEnd::InputStop);
   ASSERT_EQ(r.messages.size(), 2u);
   EXPECT_EQ(r.messages[0],
-            "THE NUMBER OF CREEP TIMES (NTYME) IS  15 FOR RETARDATION TIMES WHICH IS GREATER THAN THE LIMIT OF 14, "
-            "SO COMPUTATION STOPS.");
+            "THE NUMBER OF CREEP TIMES (NTYME) USED AS RETARDATION TIMES IS  15 WHICH IS GREATER THAN THE LIMIT OF "
+            "14, SO COMPUTATION STOPS.");
   EXPECT_NE(r.report.find("WHICH IS GREATER THAN THE LIMIT OF 14, SO COMPUTATION STOPS."), std::string::npos);
+}
+
+TEST(ExtendedRun, TooManyResponsesToCollocateStop) {
+  // 25 radial coordinates, 19 depths and 9 responses under a moving load: 4275 series, more than
+  // the 729 that the coefficient table holds with seven terms.
+  std::string d = TwoLayers(3, 0, " 0", " 15000", Visco(".1", Constant(".00001")), " 19 ", "");
+  std::string zc, rc;
+  for (int i = 0; i < 19; ++i) zc += " " + std::to_string(i) + "  ";
+  for (int i = 0; i < 25; ++i) rc += " " + std::to_string(i) + "  ";
+  d.replace(d.find(" 1  (9) NBOND"), 0, zc + " (8) ZC\r\n");
+  d.replace(d.find(" 2   (16) NR\r\n 0   8   (17) RC"), 30, " 25   (16) NR\r\n" + rc + " (17) RC");
+  const RunResult r = RunData("collocate", d);
+  EXPECT_EQ(r.end, RunEnd::InputStop);
+  ASSERT_EQ(r.messages.size(), 2u);
+  EXPECT_EQ(r.messages[0],
+            "THE NUMBER OF RESPONSES (NR X NZ X NSTD) TO BE COLLOCATED FOR LOAD GROUP 1 IS  4275 WHICH IS GREATER "
+            "THAN THE LIMIT OF 729, SO COMPUTATION STOPS.");
 }
 
 TEST(ExtendedRun, NegativeBulkStressStopsOnlyItsProblem) {

@@ -2,8 +2,11 @@
 #pragma once
 
 #include <QApplication>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
+
+#include <functional>
 
 namespace pave::testing {
 
@@ -30,6 +33,28 @@ class ModalAcceptor {
   int accepted = 0;
 
  private:
+  QTimer timer_;
+};
+
+// Hands every modal dialog that opens while the object lives to `act` (once per dialog).
+class ModalDriver {
+ public:
+  explicit ModalDriver(std::function<void(QWidget&)> act) : act_(std::move(act)) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal && modal != last_.data()) {
+        last_ = modal;
+        ++handled;
+        act_(*modal);
+      }
+    });
+    timer_.start(20);
+  }
+  int handled = 0;
+
+ private:
+  std::function<void(QWidget&)> act_;
+  QPointer<QWidget> last_;   // null again once the dialog is gone
   QTimer timer_;
 };
 
