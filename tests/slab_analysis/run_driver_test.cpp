@@ -138,6 +138,20 @@ TEST(RunDriverTest, ContactCyclesWithoutALimitEndWhenTheContactSettles) {
   EXPECT_NEAR(NumberAfter(r.report, "SUM OF REACTIONS (SUBSUM) = "), 150.0 / 1728 * 8 * 72 * 72, 2.0);
 }
 
+TEST(FatigueTest, CrackingIndexAndDesignLifeFollowTheMaximumStress) {
+  SlabFile f = Small();
+  f.ndama = 1;
+  f.areas = {{1, 10, 30, 10, 30, 95}};
+  RunResult r = RunText(f.Text(), "fatigue");
+  ASSERT_EQ(r.end, RunEnd::Normal);
+  const double smax = NumberAfter(r.report, "MAXIMUM STRESS (SMAX) IN LAYER 1  IS");
+  const float sr = static_cast<float>(std::fabs(smax) / 600);
+  ASSERT_GE(sr, 0.45f);
+  const double ci = 1000 / *AllowedRepetitions(1, sr, 0, 0);
+  EXPECT_NEAR(NumberAfter(r.report, "CRACKING INDEX (CI) FOR LAYER 1 IS"), ci, 1e-3 * ci);
+  EXPECT_NEAR(NumberAfter(r.report, "DESIGN LIFE (DL) IN YEARS ="), 1 / ci, 0.01 + 1e-3 / ci);
+}
+
 TEST(FatigueTest, PcaCriteriaAndUserCoefficients) {
   EXPECT_FALSE(AllowedRepetitions(1, 0.4499f, 0, 0));
   ASSERT_TRUE(AllowedRepetitions(1, 0.45f, 0, 0));
