@@ -33,13 +33,24 @@ void AnalysisWindow::SetCaption(const std::string& caption) {
 }
 
 void AnalysisWindow::ShowProgress(const std::string& text) {
-  QString shown = QString::fromStdString(text);
+  pending_ = text;
+  has_pending_ = true;
+  if (shown_at_.isValid() && shown_at_.elapsed() < kRepaintIntervalMs) return;
+  FlushProgress();
+}
+
+void AnalysisWindow::FlushProgress() {
+  if (!has_pending_) return;
+  has_pending_ = false;
+  QString shown = QString::fromStdString(pending_);
   shown.remove('\r');
   text_box_->setPlainText(shown);
   QCoreApplication::processEvents();
+  shown_at_.restart();
 }
 
 void AnalysisWindow::Message(const std::string& text) {
+  FlushProgress();
   bool was_busy = busy_;
   SetBusy(false);
   QString shown = QString::fromStdString(text);

@@ -2,6 +2,7 @@
 // caption, message boxes titled with the program's name and the busy pointer.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <string>
 
@@ -26,8 +27,10 @@ class AnalysisWindow : public QWidget, public AnalysisHost {
   ~AnalysisWindow() override;
 
   void SetCaption(const std::string& caption) override;
-  // Shows the text (CR LF line ends become line ends of the box) and lets the window repaint.
+  // Shows the text (CR LF line ends become line ends of the box) and lets the window repaint; at
+  // most every kRepaintIntervalMs, a text coming sooner waits for the next update or message box.
   void ShowProgress(const std::string& text) override;
+  static constexpr qint64 kRepaintIntervalMs = 40;
   // An OK-only message box titled with the program's name. The normal pointer shows while it waits.
   void Message(const std::string& text) override;
   void SetBusy(bool busy) override;
@@ -45,6 +48,10 @@ class AnalysisWindow : public QWidget, public AnalysisHost {
   QPlainTextEdit* text_box_;
   bool busy_ = false;
   bool running_ = false;
+  std::string pending_;          // progress text not yet shown
+  bool has_pending_ = false;
+  QElapsedTimer shown_at_;
+  void FlushProgress();
 };
 
 }  // namespace pave
