@@ -253,10 +253,13 @@ void Problem(SlabRun& r, int iprob) {
     r.Rep().Text("PROBLEM NO.").Num(iprob).End();
   }
   // 5. Title and codes.
-  const std::optional<double> numericTitle = r.variant.large ? ParseNumber(s.TITLE) : std::nullopt;
+  // The large build holds the title as a general value: a title that reads as a number prints as one.
+  const std::optional<double> parsed = ParseNumber(s.TITLE);
+  const bool numericTitle = r.variant.large && parsed.has_value();
+  const double titleValue = parsed.value_or(0.0);
   auto title = [&](LineWriter& w) {
     if (numericTitle)
-      w.Num(*numericTitle);
+      w.Num(titleValue);
     else
       w.Text(s.TITLE);
   };

@@ -163,6 +163,33 @@ TEST(ExtendedRun, FifteenCreepTimesAsRetardationTimesStop) {
   EXPECT_NE(r.report.find("WHICH IS GREATER THAN THE LIMIT OF 14, SO COMPUTATION STOPS."), std::string::npos);
 }
 
+TEST(ExtendedRun, TooManyResponsesToCollocateStop) {
+  // 25 radial coordinates, 19 depths and 9 responses under a moving load: 4275 series, more than
+  // the 729 that the coefficient table holds with seven terms.
+  std::string d = TwoLayers(3, 0, " 0", " 15000", Visco(".1", Constant(".00001")), " 19 ", "");
+  std::string zc, rc;
+  for (int i = 0; i < 19; ++i) zc += " " + std::to_string(i) + "  ";
+  for (int i = 0; i < 25; ++i) rc += " " + std::to_string(i) + "  ";
+  d.replace(d.find(" 1  (9) NBOND"), 0, zc + " (8) ZC\r\n");
+  d.replace(d.find(" 2   (16) NR\r\n 0   8   (17) RC"), 30, " 25   (16) NR\r\n" + rc + " (17) RC");
+  const RunResult r = RunData("collocate", d);
+  EXPECT_EQ(r.end, RunEnd::InputStop);
+  ASSERT_EQ(r.messages.size(), 2u);
+  EXPECT_EQ(r.messages[0],
+            "THE NUMBER OF RESPONSES (NR X NZ X NSTD) TO BE COLLOCATED FOR LOAD GROUP 1 IS  4275 WHICH IS GREATER "
+            "THAN THE LIMIT OF 729, SO COMPUTATION STOPS.");
+}
+
+TEST(ExtendedRun, ANonlinearLayerBeyondTheLayersStops) {
+  std::string d = TwoLayers(2, 0, " 400000", " 5000", kGranularK2Zero);
+  d.replace(d.find(" 2   0   (26)"), 5, " 3   ");
+  const RunResult r = RunData("layno", d);
+  EXPECT_EQ(r.end, RunEnd::InputStop);
+  ASSERT_EQ(r.messages.size(), 2u);
+  EXPECT_EQ(r.messages[0],
+            "THE NONLINEAR LAYER NUMBER (LAYNO) IS  3 WHICH IS GREATER THAN THE LIMIT OF 2, SO COMPUTATION STOPS.");
+}
+
 TEST(ExtendedRun, NegativeBulkStressStopsOnlyItsProblem) {
   // A negative unit weight makes the geostatic stress, and so the bulk stress, negative.
   std::string bad = TwoLayers(2, 0, " 400000", " 5000", kGranularK2Zero);

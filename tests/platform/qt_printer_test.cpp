@@ -5,7 +5,9 @@
 #include <QWidget>
 
 #include <filesystem>
+#include <cstdlib>
 #include <fstream>
+#include <iterator>
 
 #include "platform/gui/qt_services.h"
 #include "qt_app.h"
@@ -20,6 +22,16 @@ std::string Head(const std::string& path) {
   std::string head(5, '\0');
   in.read(head.data(), 5);
   return head;
+}
+
+// The page count of a PDF written by Qt (its page tree's /Count).
+int Sheets(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  auto at = text.find("/Type /Pages");
+  if (at == std::string::npos) return -1;
+  at = text.find("/Count ", at);
+  return at == std::string::npos ? -1 : std::atoi(text.c_str() + at + 7);
 }
 
 fs::path FreshDir(const std::string& name) {
@@ -40,12 +52,14 @@ TEST(QtPrinterTest, WithoutPrinterEachDocumentIsAPdf) {
   EXPECT_TRUE(printer.EndDocument());   // nothing printed: no file
   EXPECT_TRUE(printer.last_pdf().empty());
 
-  for (int page = 1; page <= 2; ++page) {
+  // A long document runs on over a second sheet; a short one is a job of its own.
+  for (int lines : {150, 3}) {
     EXPECT_TRUE(printer.SetFontName("Courier New"));
     EXPECT_TRUE(printer.SetFontBold(true));
     EXPECT_TRUE(printer.SetFontSize(10));
-    for (int i = 0; i < 70; ++i) EXPECT_TRUE(printer.PrintLine("line " + std::to_string(i), 12));
+    for (int i = 0; i < lines; ++i) EXPECT_TRUE(printer.PrintLine("line " + std::to_string(i), 12));
     EXPECT_TRUE(printer.EndDocument());
+    EXPECT_EQ(Sheets(printer.last_pdf()), lines == 150 ? 3 : 1);
   }
   EXPECT_FALSE(printer.SetFontSize(0));
 
@@ -68,6 +82,7 @@ TEST(QtPrinterTest, WindowImageIsAOneSheetPdf) {
   Image image{641, 430, std::vector<std::uint32_t>(641 * 430, 0xff0000ffu)};
   ASSERT_TRUE(printer.PrintImage(image));
   EXPECT_EQ(Head(printer.last_pdf()), "%PDF-");
+  EXPECT_EQ(Sheets(printer.last_pdf()), 1);
   EXPECT_FALSE(printer.PrintImage(Image{}));
 }
 

@@ -111,6 +111,15 @@ TEST(RunDriverTest, TheLargeBuildsOwnTexts) {
   EXPECT_EQ(StressTable(small.report), StressTable(ok.report));
 }
 
+TEST(RunDriverTest, TheLargeBuildHoldsTheTitleAsAGeneralValue) {
+  SlabFile f = Small();
+  f.title = "123";
+  RunResult big = RunText(f.Text(), "title_large", kLarge), small = RunText(f.Text(), "title_small");
+  EXPECT_NE(big.report.find("TITLE - 123 \r\n"), std::string::npos);
+  EXPECT_NE(big.graph.find("\r\n 123 \r\n"), std::string::npos);
+  EXPECT_NE(small.report.find("TITLE -123\r\n"), std::string::npos);
+}
+
 TEST(RunDriverTest, ContactCyclesWithoutALimitEndWhenTheContactSettles) {
   // Curling with partial contact and no cycle limit (NCYCLE = 0).
   SlabFile f;

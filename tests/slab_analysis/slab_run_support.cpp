@@ -4,6 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <unistd.h>
+
 #include "common/bessel.h"
 #include "common/number_format.h"
 #include "slab_analysis/slab_driver.h"
@@ -67,7 +69,8 @@ std::string SlabFile::Text() const {
 }
 
 fs::path TestDir(const std::string& name) {
-  fs::path dir = fs::temp_directory_path() / "pave_slab_tests" / name;
+  // One tree per test process, so parallel runs (and other worktrees) never share a directory.
+  fs::path dir = fs::temp_directory_path() / ("pave_slab_tests_" + std::to_string(::getpid())) / name;
   fs::remove_all(dir);
   fs::create_directories(dir);
   return dir;
