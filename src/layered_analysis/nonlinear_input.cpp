@@ -50,13 +50,15 @@ void NOLINP(RunContext& c) {
   s.NOLAY = in.ReadInt16();
   s.ITENOL = in.ReadInt16();
   in.SkipIdentifier();
-  const int nolay = s.NOLAY;
-  if (nolay > kMaxNonlinear) ThrowIndex(nolay, kMaxNonlinear);
+  const int nolay = s.NOLAY < 0 ? 0 : s.NOLAY;
+  if (nolay > kMaxNonlinear) return LimitStop(c, "THE NUMBER OF NONLINEAR LAYERS (NOLAY)", nolay, kMaxNonlinear);
   // (26) LAYNO NCLAY pairs, (27) ZCNOL: no record for an empty list.
   for (int i = 1; i <= nolay; ++i) {
     s.LAYNO(i) = in.ReadInt16();
     s.NCLAY(i) = in.ReadInt16();
-    CheckIndex(s.LAYNO(i), s.NL);
+  }
+  for (int i = 1; i <= nolay; ++i) {
+    if (s.LAYNO(i) > s.NL) return LimitStop(c, "THE NONLINEAR LAYER NUMBER (LAYNO)", s.LAYNO(i), s.NL);
     if (s.LAYNO(i) < 1) ThrowIndex(s.LAYNO(i), s.NL);
   }
   if (nolay > 0) in.SkipIdentifier();

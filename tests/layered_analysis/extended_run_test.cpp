@@ -180,6 +180,16 @@ TEST(ExtendedRun, TooManyResponsesToCollocateStop) {
             "THAN THE LIMIT OF 729, SO COMPUTATION STOPS.");
 }
 
+TEST(ExtendedRun, ANonlinearLayerBeyondTheLayersStops) {
+  std::string d = TwoLayers(2, 0, " 400000", " 5000", kGranularK2Zero);
+  d.replace(d.find(" 2   0   (26)"), 5, " 3   ");
+  const RunResult r = RunData("layno", d);
+  EXPECT_EQ(r.end, RunEnd::InputStop);
+  ASSERT_EQ(r.messages.size(), 2u);
+  EXPECT_EQ(r.messages[0],
+            "THE NONLINEAR LAYER NUMBER (LAYNO) IS  3 WHICH IS GREATER THAN THE LIMIT OF 2, SO COMPUTATION STOPS.");
+}
+
 TEST(ExtendedRun, NegativeBulkStressStopsOnlyItsProblem) {
   // A negative unit weight makes the geostatic stress, and so the bulk stress, negative.
   std::string bad = TwoLayers(2, 0, " 400000", " 5000", kGranularK2Zero);

@@ -5,6 +5,7 @@
 #include <random>
 #include <vector>
 
+#include "common/analysis_host.h"
 #include "slab_analysis/band_solver.h"
 
 namespace pave::slab {
@@ -93,6 +94,40 @@ TEST(BandSolverTest, AZeroPivotIsAnArithmeticError) {
   EXPECT_THROW(TriangKernel(sk.data(), 3, 3, 9), ArithmeticError);
   std::vector<float> f(4, 1.0f), buf(8);
   EXPECT_THROW(GESBKernel(sk.data(), f.data(), buf.data(), 3, 3), ArithmeticError);
+}
+
+}  // namespace
+}  // namespace pave::slab
+
+namespace pave::slab {
+namespace {
+
+std::vector<std::string> ProgressLines(const RecordingHost& host) {
+  // The last line of the text at every Display.
+  std::vector<std::string> lines;
+  for (const std::string& t : host.shown) {
+    const std::size_t end = t.rfind("\r\n", t.size() - 3);
+    const std::size_t start = end == std::string::npos ? 0 : end + 2;
+    lines.push_back(t.substr(start, t.size() - start - 2));
+  }
+  return lines;
+}
+
+TEST(BandSolverTest, TriangReportsItsProgressForAFullBand) {
+  RecordingHost host;
+  SlabRun r(kLarge, host);
+  const long neq = 300;
+  r.s.NEQ = neq;
+  r.s.NB = neq;
+  r.s.NSK2 = neq * neq;
+  for (long i = 1; i <= neq; ++i) r.s.SK[static_cast<std::size_t>((i - 1) * neq + 1)] = 2.0f;
+  Triang(r);
+  const std::vector<std::string> lines = ProgressLines(host);
+  std::vector<std::string> want = {"START THE FORMATION OF UPPER TRIANGULAR MATRIX",
+                                   "COMPLETE 10% OF FORMING OF UPPER TRIANGULAR MATRIX"};
+  for (int k = 2; k <= 9; ++k) want.push_back("COMPLETE " + std::to_string(10 * k) + "% OF FORMING UPPER TRIANGULAR MATRIX");
+  want.push_back("COMPLETE 100% OF FORMING UPPER TRIANGULAR MATRIX");
+  EXPECT_EQ(lines, want);
 }
 
 }  // namespace

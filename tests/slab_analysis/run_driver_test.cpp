@@ -111,6 +111,15 @@ TEST(RunDriverTest, TheLargeBuildsOwnTexts) {
   EXPECT_EQ(StressTable(small.report), StressTable(ok.report));
 }
 
+TEST(RunDriverTest, TheLargeBuildHoldsTheTitleAsAGeneralValue) {
+  SlabFile f = Small();
+  f.title = "123";
+  RunResult big = RunText(f.Text(), "title_large", kLarge), small = RunText(f.Text(), "title_small");
+  EXPECT_NE(big.report.find("TITLE - 123 \r\n"), std::string::npos);
+  EXPECT_NE(big.graph.find("\r\n 123 \r\n"), std::string::npos);
+  EXPECT_NE(small.report.find("TITLE -123\r\n"), std::string::npos);
+}
+
 TEST(RunDriverTest, ContactCyclesWithoutALimitEndWhenTheContactSettles) {
   // Curling with partial contact and no cycle limit (NCYCLE = 0).
   SlabFile f;
@@ -127,6 +136,20 @@ TEST(RunDriverTest, ContactCyclesWithoutALimitEndWhenTheContactSettles) {
   RunResult r = RunText(f.Text(), "ncycle0");
   EXPECT_EQ(r.end, RunEnd::Normal);
   EXPECT_NEAR(NumberAfter(r.report, "SUM OF REACTIONS (SUBSUM) = "), 150.0 / 1728 * 8 * 72 * 72, 2.0);
+}
+
+TEST(FatigueTest, CrackingIndexAndDesignLifeFollowTheMaximumStress) {
+  SlabFile f = Small();
+  f.ndama = 1;
+  f.areas = {{1, 10, 30, 10, 30, 95}};
+  RunResult r = RunText(f.Text(), "fatigue");
+  ASSERT_EQ(r.end, RunEnd::Normal);
+  const double smax = NumberAfter(r.report, "MAXIMUM STRESS (SMAX) IN LAYER 1  IS");
+  const float sr = static_cast<float>(std::fabs(smax) / 600);
+  ASSERT_GE(sr, 0.45f);
+  const double ci = 1000 / *AllowedRepetitions(1, sr, 0, 0);
+  EXPECT_NEAR(NumberAfter(r.report, "CRACKING INDEX (CI) FOR LAYER 1 IS"), ci, 1e-3 * ci);
+  EXPECT_NEAR(NumberAfter(r.report, "DESIGN LIFE (DL) IN YEARS ="), 1 / ci, 0.01 + 1e-3 / ci);
 }
 
 TEST(FatigueTest, PcaCriteriaAndUserCoefficients) {
