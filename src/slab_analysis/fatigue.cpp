@@ -58,7 +58,7 @@ void DesignLife(SlabRun& r) {
   for (int L = 1; L <= nlayer; ++L) {
     s.DL(L) = s.SUMCI(L) == 0 ? 1000.0f : static_cast<float>(Div(1.0, s.SUMCI(L)));
     r.Append(kCrLf);
-    r.Append("FOR LAYER " + std::to_string(L) + " SUM OF CRACKING INDEX (SUMCI) = " + LnUp(s.SUMCI(L), 13, ".00000E+00") +
+    r.Append("FOR LAYER " + Str(L) + " SUM OF CRACKING INDEX (SUMCI) = " + LnUp(s.SUMCI(L), 13, ".00000E+00") +
              kCrLf);
     r.Append("DESIGN LIFE (DL) IN YEARS = " + LnUp(s.DL(L), 12, "##0.00") + kCrLf);
     r.log.lines += 2;

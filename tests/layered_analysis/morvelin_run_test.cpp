@@ -81,6 +81,8 @@ std::vector<std::string> Problem(const std::string& general, const std::string& 
   return l;
 }
 
+const std::string kLinear = " 1  0  1  1  (3) MATL NDAMA NPY NLG";
+
 const char* kThreeLayers =
     " 3  2  80  9  0  (5) NL NZ ICL NSTD NUNIT\n"
     " 6   8   (6) TH\n"
@@ -167,6 +169,15 @@ TEST_F(MorvelinRunTest, AMissingFileIsADataError) {
   EXPECT_EQ(Run(""), RunEnd::DataError);
 }
 
+TEST_F(MorvelinRunTest, ATruncatedFileIsADataErrorAndTheReportKeepsWhatWasWritten) {
+  auto lines = Problem(kLinear, kThreeLayers, {" 0   (13) LOAD", " 6   80   (14) CR CP", " 2   (16) NR"});
+  lines.push_back(" 0 ");  // one of two radial coordinates, then the end of the file
+  Write("CUT.DAT", lines);
+  EXPECT_EQ(Run((dir_ / "CUT").string()), RunEnd::DataError);
+  EXPECT_THAT(host_.messages, ElementsAre(kDataErrorText));
+  EXPECT_THAT(Report("CUT"), HasSubstr("RADIAL COORDINATES OF  2  POINT(S) (RC) ARE : "));
+}
+
 TEST_F(MorvelinRunTest, AFileWithNoProblemSaysSoAndWritesNothing) {
   Write("EMPTY.DAT", {" 0  (1) NPROB"});
   EXPECT_EQ(Run((dir_ / "EMPTY").string()), RunEnd::InputStop);
@@ -206,7 +217,6 @@ TEST_P(MorvelinStopTest, StopsWithItsMessageAndReportLines) {
   EXPECT_EQ(tail, c.reportTail);
 }
 
-const std::string kLinear = " 1  0  1  1  (3) MATL NDAMA NPY NLG";
 std::vector<std::string> TwentySixRadii() {
   std::string rc;
   for (int k = 0; k < 26; ++k) rc += " " + std::to_string(k) + "  ";
@@ -317,6 +327,33 @@ TEST_F(MorvelinRunTest, TheStopOfASecondProblemLeavesTheFirstComplete) {
   EXPECT_THAT(report, HasSubstr("  (STRAIN)"));  // the first problem's table
   EXPECT_THAT(report, HasSubstr("WHICH IS GREATER THAN THE LIMIT OF 25, SO COMPUTATION STOPS.\r\n"));
   EXPECT_THAT(Lines(Graph("TWO"))[0], " 2 ");
+}
+
+TEST_F(MorvelinRunTest, ANoResultSolveStopsItsProblemAndTheNextIsAnalysed) {
+  // A frictionless film far thinner than the load: the interface system has no result at the first
+  // integration points. The second problem is an ordinary one.
+  auto problem = [](const std::string& th, const std::string& cr) {
+    return std::vector<std::string>{"Frictionless film", kLinear, " .001  (4) DEL", " 2  1  80  1  0  (5) NL NZ ICL NSTD NUNIT",
+                                    th + "   (6) TH", " 0   .25   (7) PR", " 0   (8) ZC", " 0  (9) NBOND", " 0   (10) INT",
+                                    " 1   10000   (11) E", " 0   (13) LOAD", cr + "   100   (14) CR CP", " 1   (16) NR",
+                                    " 0   (17) RC"};
+  };
+  std::vector<std::string> lines = {" 2  (1) NPROB"};
+  for (const auto& l : problem(" .00001", " 100")) lines.push_back(l);
+  for (const auto& l : problem(" 2", " 6")) lines.push_back(l);
+  Write("FILM.DAT", lines);
+  EXPECT_EQ(Run((dir_ / "FILM").string()), RunEnd::InputStop);
+  EXPECT_THAT(host_.messages, ElementsAre(HasSubstr("ERROR IN EQUATION SOLVING, IER=-1"), kExitText));
+  const std::string report = Report("FILM");
+  const auto stop = report.find("SO THE COMPUTATION OF PROBLEM NO. 1 STOPS.\r\n");
+  ASSERT_NE(stop, std::string::npos);
+  const auto second = report.find("PROBLRM NO. 2 ");
+  ASSERT_NE(second, std::string::npos);
+  EXPECT_LT(stop, second);
+  // Only the second problem has a table.
+  const auto table = report.find("  COORDINATE       COORDINATE      DISPLACEMENT");
+  EXPECT_GT(table, second);
+  EXPECT_EQ(report.find("  COORDINATE       COORDINATE      DISPLACEMENT", table + 1), std::string::npos);
 }
 
 TEST_F(MorvelinRunTest, SingleWheelTableWithStrains) {
