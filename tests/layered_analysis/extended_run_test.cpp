@@ -163,6 +163,27 @@ TEST(ExtendedRun, FifteenCreepTimesAsRetardationTimesStop) {
   EXPECT_NE(r.report.find("WHICH IS GREATER THAN THE LIMIT OF 14, SO COMPUTATION STOPS."), std::string::npos);
 }
 
+TEST(ExtendedRun, FifteenCompliancesTakeTwoLinesOfTheReport) {
+  std::string times, creep;
+  for (int i = 1; i <= 15; ++i) {
+    times += " " + std::to_string(0.001 * (1 << (i - 1))) + "  ";  // .001 to 16.4 seconds
+    creep += " .00001  ";
+  }
+  const std::string visco = " .1  (36) DUR\r\n 1  1   (37) NVL LNV\r\n 15  (38) NTYME\r\n" + times +
+                            " (39) TYME\r\n .113   70   (41) BETA TEMPREF\r\n" + creep +
+                            " (42) CREEP\r\n 70   (44) TEMP\r\n";
+  const RunResult r = RunData("fifteen_lines", TwoLayers(3, 0, " 0", " 15000", visco));
+  EXPECT_EQ(r.end, RunEnd::Normal);
+  const auto lists = NumberLines(r.report, "CREEP COMPLIANCES (CREEP) AT REFERENCE TEMP. (TEMREF) OF");
+  ASSERT_EQ(lists.size(), 2u);
+  EXPECT_EQ(lists[0].size(), 7u);
+  EXPECT_EQ(lists[1].size(), 8u);
+  // The series of a moving load has the seven fixed retardation times, on one line.
+  const auto series = NumberLines(r.report, "DIRICHLET SERIES AT REFERENCE TEMPERATURE");
+  ASSERT_EQ(series.size(), 1u);
+  EXPECT_EQ(series[0].size(), 7u);
+}
+
 TEST(ExtendedRun, TooManyResponsesToCollocateStop) {
   // 25 radial coordinates, 19 depths and 9 responses under a moving load: 4275 series, more than
   // the 729 that the coefficient table holds with seven terms.

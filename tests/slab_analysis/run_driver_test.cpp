@@ -185,3 +185,52 @@ TEST(ContactTest, AZeroCheckNodeDeflectionUsesTheAbsoluteChange) {
 
 }  // namespace
 }  // namespace pave::slab::testing
+
+namespace pave::slab::testing {
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> out;
+  std::istringstream in(text);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    out.push_back(line);
+  }
+  return out;
+}
+
+TEST(GraphFileTest, RecordsOfOneSlabWithStressResults) {
+  RunResult r = RunText(Small().Text(), "graph");
+  ASSERT_EQ(r.end, RunEnd::Normal);
+  const std::vector<std::string> g = Lines(r.graph);
+  const std::vector<std::string> head = {" 1 ", "TEST SLAB", " 0  0  1  1 ", " 1  0 ", " 4  3  0  0  0  0 ",
+                                         " 1  0  0  0 ", " 0  20  40  60 ", " 0  20  40 ", " 8  .15  4000000 ", " 1 ",
+                                         " 0  0  0  0 ", " 1  10  30  10  30  50 ", " 1 ", " 100 ", " 12  1 "};
+  ASSERT_GE(g.size(), head.size() + 5);
+  for (std::size_t i = 0; i < head.size(); ++i) EXPECT_EQ(g[i], head[i]) << i;
+  // Twelve print nodes, four pairs of stresses per line; then SMAX with its node and NODEOFF, and the
+  // four extremes.
+  for (std::size_t i = head.size(); i < head.size() + 3; ++i) {
+    std::istringstream in(g[i]);
+    double v;
+    int n = 0;
+    while (in >> v) ++n;
+    EXPECT_EQ(n, 8) << g[i];
+  }
+  std::istringstream rec18(g[head.size() + 3]);
+  int node, off;
+  double smax;
+  ASSERT_TRUE(rec18 >> node >> smax >> off);
+  EXPECT_EQ(off, 0);
+  EXPECT_NEAR(smax, NumberAfter(r.report, "MAXIMUM STRESS (SMAX) IN LAYER 1  IS"), 0.001 * std::fabs(smax));
+  std::istringstream rec19(g[head.size() + 4]);
+  int n = 0;
+  double v;
+  while (rec19 >> v) ++n;
+  EXPECT_EQ(n, 8);
+  EXPECT_EQ(g.size(), head.size() + 5);
+}
+
+}  // namespace
+}  // namespace pave::slab::testing
