@@ -109,7 +109,9 @@ void DowOut(SlabRun& r) {
       const int m1 = s.ISNN(1, J) + (K - 1) * line.step1;
       const int m2 = s.ISNN(2, J) + (K - 1) * line.step2;
       NODE1[static_cast<std::size_t>(K)] = m1;
-      const float dw = static_cast<float>(static_cast<double>(s.F(3 * (m1 - 1) + 1)) - s.F(3 * (m2 - 1) + 1));
+      // The solution is still in equation order here.
+      const long e1 = 3L * (s.NEWNO(m1) - 1), e2 = 3L * (s.NEWNO(m2) - 1);
+      const float dw = static_cast<float>(static_cast<double>(s.F(e1 + 1)) - s.F(e2 + 1));
       const float gdc = s.GDC(J);
       if (static_cast<float>(std::fabs(dw) - gdc) <= 0) {
         s.FAJ(1, row) = 0;
@@ -118,7 +120,7 @@ void DowOut(SlabRun& r) {
         const double bearing = dw >= 0 ? static_cast<double>(dw) - gdc : static_cast<double>(dw) + gdc;
         s.FAJ(1, row) = static_cast<float>(-static_cast<double>(s.JNT(1, row)) * s.SPCON(1, J) * bearing);
       }
-      const double rot = static_cast<double>(s.F(3 * (m1 - 1) + MDOF)) - s.F(3 * (m2 - 1) + MDOF);
+      const double rot = static_cast<double>(s.F(e1 + MDOF)) - s.F(e2 + MDOF);
       s.FAJ(MDOF, row) = static_cast<float>(-static_cast<double>(s.JNT(MDOF, row)) * s.SPCON(MDOF, J) * rot);
     }
     w.End();

@@ -2,6 +2,7 @@
 // slab, a joint that transfers nothing leaves an unloaded slab at rest; and a quarter model with two
 // axes of symmetry equals the full model on a solid foundation.
 #include <cmath>
+#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -104,6 +105,98 @@ TEST(JointBehaviour, BarsListedForFewerNodesThanTheJointHasAreRefused) {
   EXPECT_EQ(r.end, RunEnd::InputStop);
   ASSERT_FALSE(r.messages.empty());
   EXPECT_NE(r.messages.front().find("JOINT NO. 1 HAS 5 NODES BUT NNAJ = 3"), std::string::npos) << r.messages.front();
+}
+
+// Two slabs one above the other (a joint along x, whose nodes the liquid foundation renumbers), and
+// the same plan as one slab.
+std::string Stacked(const std::string& joint,
+                    const std::string& load = " 1  25  35  45  55  100  (15) LS XL1 XL2 YL1 YL2 QQ\r\n") {
+  std::string grid = " 0  15  30  45  60  0  20  40  60  (9) X Y\r\n";
+  return Head(0, 2, 1) + " 5  4  0  0  0  1  (5) NX NY JONO1 JONO2 JONO3 JONO4\r\n" +
+         " 5  4  0  0  1  0  (5) NX NY JONO1 JONO2 JONO3 JONO4\r\n" +
+         Common(10, grid + grid, load) + " 1  (22) FSAF\r\n" + kLiquid +
+         " 29000000  .3  (34) YMSB PRSB\r\n" + joint;
+}
+
+TEST(JointBehaviour, StackedSlabsWithAStiffJointActAsOneSlab) {
+  auto joined = RunSlabText("STACKED", Stacked(" 1E+07  1E+09  0  0  0  0  0  0  (35) SPCON1 SPCON2 SCKV BD BS WJ GDC NNAJ\r\n"), kBruntola);
+  auto whole = RunSlabText("TALL",
+                           Head(0, 1, 0) + " 5  7  0  0  0  0  (5) NX NY JONO1 JONO2 JONO3 JONO4\r\n" +
+                               Common(10, " 0  15  30  45  60  0  20  40  60  80  100  120  (9) X Y\r\n",
+                                      " 1  25  35  45  55  100  (15) LS XL1 XL2 YL1 YL2 QQ\r\n") +
+                               " 1  (22) FSAF\r\n" + kLiquid,
+                           kBruntola);
+  ASSERT_EQ(joined.end, RunEnd::Normal);
+  ASSERT_EQ(whole.end, RunEnd::Normal);
+  auto wj = NodeTable(joined.report, Deflections(kLiquid));
+  auto ww = NodeTable(whole.report, Deflections(kLiquid));
+  ASSERT_EQ(wj.size(), 40u);
+  for (int c = 1; c <= 5; ++c)
+    for (int r = 1; r <= 4; ++r) {
+      const int lower = (c - 1) * 4 + r, upper = 20 + lower, tall = (c - 1) * 7 + r;
+      EXPECT_NEAR(wj[lower], ww[tall], 2e-5 + 0.005 * std::fabs(ww[tall])) << lower;
+      EXPECT_NEAR(wj[upper], ww[tall + 3], 2e-5 + 0.005 * std::fabs(ww[tall + 3])) << upper;
+    }
+}
+
+// The joint shear at each node pair is the spring times the node's length of joint times the
+// difference of the deflections across the joint.
+TEST(JointBehaviour, JointShearFollowsTheRelativeDeflection) {
+  auto r = RunSlabText("SPRING", Stacked(" 1000  0  0  0  0  0  0  0  (35) SPCON1 SPCON2 SCKV BD BS WJ GDC NNAJ\r\n"), kLarge);
+  ASSERT_EQ(r.end, RunEnd::Normal);
+  auto w = NodeTable(r.report, Deflections(kLiquid));
+  const std::string head = "FOR JOINT NO. 1 SHEAR (FAJ1) AND MOMENT (FAJ2) AT THE NODES ARE:";
+  std::size_t p = r.report.find(head);
+  ASSERT_NE(p, std::string::npos);
+  std::istringstream in(r.report.substr(r.report.find('\n', p) + 1));
+  const double len[] = {7.5, 15, 15, 15, 7.5};
+  int node, k = 0;
+  double faj1, faj2;
+  while (k < 5 && in >> node >> faj1 >> faj2) {
+    const int top = 4 * (k + 1), bottom = 21 + 4 * k;  // top of slab 1, bottom of slab 2
+    EXPECT_EQ(node, top);
+    const double expected = -len[k] * 1000 * (w[top] - w[bottom]);
+    EXPECT_NEAR(faj1, expected, 0.03 * std::fabs(expected) + 0.2) << node;
+    EXPECT_EQ(faj2, 0);
+    ++k;
+  }
+  EXPECT_EQ(k, 5);
+  EXPECT_GT(w[20] - w[37], 1e-4);  // the loaded side deflects more
+}
+
+// With a gap between dowel and concrete the joint carries the spring on what exceeds the gap, in the
+// direction of the relative deflection: here the upper slab is loaded, so it deflects more, and the
+// unloaded lower slab rests on reactions equal to the shear the joint reports.
+TEST(JointBehaviour, DowelGapActsWithTheSignOfTheRelativeDeflection) {
+  auto r = RunSlabText("GAP",
+                       Stacked(" 1000  0  0  0  0  0  .0005  0  (35) SPCON1 SPCON2 SCKV BD BS WJ GDC NNAJ\r\n",
+                               " 2  25  35  5  15  100  (15) LS XL1 XL2 YL1 YL2 QQ\r\n"),
+                       kLarge);
+  ASSERT_EQ(r.end, RunEnd::Normal);
+  auto w = NodeTable(r.report, Deflections(kLiquid));
+  auto p = NodeTable(r.report, "NODAL NUMBER AND REACTIVE PRESSURE (SUBR) ARE:");
+  const std::string head = "FOR JOINT NO. 1 SHEAR (FAJ1) AND MOMENT (FAJ2) AT THE NODES ARE:";
+  std::size_t at = r.report.rfind(head);
+  ASSERT_NE(at, std::string::npos);
+  std::istringstream in(r.report.substr(r.report.find('\n', at) + 1));
+  const double len[] = {7.5, 15, 15, 15, 7.5};
+  double shear = 0;
+  int node, k = 0;
+  double faj1, faj2;
+  while (k < 5 && in >> node >> faj1 >> faj2) {
+    const double dw = w[4 * (k + 1)] - w[21 + 4 * k];
+    ASSERT_LT(dw, -0.0005) << node;
+    EXPECT_NEAR(faj1, -len[k] * 1000 * (dw + 0.0005), 0.03 * std::fabs(faj1) + 0.2) << node;
+    shear += faj1;
+    ++k;
+  }
+  ASSERT_EQ(k, 5);
+  // Reactions under the lower slab: pressure times the node's area.
+  const double hx[] = {7.5, 15, 15, 15, 7.5}, hy[] = {10, 20, 20, 10};
+  double reactions = 0;
+  for (int c = 0; c < 5; ++c)
+    for (int rr = 0; rr < 4; ++rr) reactions += p[c * 4 + rr + 1] * hx[c] * hy[rr];
+  EXPECT_NEAR(reactions, shear, 0.02 * shear + 1);
 }
 
 // A slab of 120 x 120 under a central load, and its quarter with both axes of symmetry.
