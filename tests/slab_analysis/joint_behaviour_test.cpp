@@ -97,6 +97,19 @@ TEST(JointBehaviour, JointsNumberedAgainstTheRuleAreRefusedByName) {
   EXPECT_NE(r.messages.front().find("JOINT NO. 1 LIES AT THE RIGHT OR TOP SIDE"), std::string::npos) << r.messages.front();
 }
 
+TEST(JointBehaviour, SlabWithoutAJointCannotBePlacedOnASolidFoundation) {
+  std::string grid = std::string(" 0  20  40  60") + kY + "  (9) X Y\r\n";
+  std::string data = Head(1, 2, 0) + " 4  5  0  0  0  0  (5) NX NY JONO1 JONO2 JONO3 JONO4\r\n" +
+                     " 4  5  0  0  0  0  (5) NX NY JONO1 JONO2 JONO3 JONO4\r\n" +
+                     Common(18, grid + grid, " 1  45  55  25  35  100  (15) LS XL1 XL2 YL1 YL2 QQ\r\n") +
+                     " 1  (22) FSAF\r\n" + kSolid + " 29000000  .3  (34) YMSB PRSB\r\n";
+  auto r = RunSlabText("APART", data, kLarge);
+  EXPECT_EQ(r.end, RunEnd::InputStop);
+  ASSERT_FALSE(r.messages.empty());
+  EXPECT_NE(r.messages.front().find("SLAB NO. 2 HAS NO JOINT WITH A LOWER-NUMBERED SLAB"), std::string::npos)
+      << r.messages.front();
+}
+
 TEST(JointBehaviour, BarsListedForFewerNodesThanTheJointHasAreRefused) {
   auto r = RunSlabText("SHORT",
                        TwoSlabs(kLiquid, " 0  0  1500000  1  12  .25  0  3  (35) SPCON1 SPCON2 SCKV BD BS WJ GDC NNAJ\r\n",

@@ -150,6 +150,26 @@ TEST(SolidLayeredExamples, Sla6RaftOnASolidFoundation) {
   EXPECT_NEAR(ValueAfter(r.report, "SUM OF FORCES (FOSUM) ="), 2935000 + 600 * 460 * 20 * 150.0 / 1728, 1);
 }
 
+// A layered foundation of a single layer is the half-space of that layer (as far as the truncated
+// integral goes): the curling slab of SLA1 gets nearly the stresses of its solid foundation.
+TEST(SolidLayeredExamples, LayeredFoundationOfOneLayerIsAHalfSpace) {
+  std::string solid = ReadExample("SLA1");
+  solid = " 1  (1) NPROB\r\n" + solid.substr(solid.find("CURLING OF SLAB WITH FULL CONTACT ON SOLID"));
+  std::string layered = solid;
+  layered.replace(layered.find(" 1  0  1  1  (3)"), 2, " 2");
+  layered.replace(layered.find(" 15000   .4   (28) YMS PRS"), std::string(" 15000   .4   (28) YMS PRS").size(),
+                  " 1  30  (30) NL MAXIC\r\n 15000  (32) E\r\n .4  (33) PRBF");
+  auto a = RunSlabText("SOLID1", solid, kBruntola);
+  auto b = RunSlabText("LAYER1", layered, kBruntola);
+  ASSERT_EQ(a.end, RunEnd::Normal);
+  ASSERT_EQ(b.end, RunEnd::Normal) << (b.messages.empty() ? "" : b.messages[0]);
+  EXPECT_NE(b.report.find("NUMBER OF LAYERS IN BURMISTER FOUNDATION (NL) IS : 1"), std::string::npos);
+  auto sa = MaxStresses(a.report), sb = MaxStresses(b.report);
+  ASSERT_EQ(sa.size(), 1u);
+  ASSERT_EQ(sb.size(), 1u);
+  EXPECT_NEAR(sb[0].first / sa[0].first, 1.0, 0.01);
+}
+
 TEST(SolidLayeredExamples, SiTwinsGiveTheSameStressesInKilopascals) {
   for (const char* ex : {"SLA3", "SLA5", "SLA6"}) {
     auto en = MaxStresses(RunSlabText(ex, ReadExample(ex), kLarge).report);
