@@ -1,11 +1,14 @@
 #include "layered_analysis/damage_analysis.h"
 
+#include <cmath>
+#include <string>
 #include <vector>
 
 #include "common/number_format.h"
 #include "layered_analysis/collocation.h"
 #include "layered_analysis/damage_arithmetic.h"
 #include "layered_analysis/extended_analyses.h"
+#include "layered_analysis/problem_fault.h"
 
 namespace pave::layered {
 
@@ -110,6 +113,19 @@ void DAMINP(RunContext& c) {
   CollocationLimitStop(c);
 }
 
+namespace {
+
+// Allowable repetitions that the single-precision table cannot hold (0 or beyond its range) would
+// turn into an infinite or undefined damage ratio.
+void CheckAllowable(float alr, const char* where, int layer) {
+  if (!(alr > 0.0f) || !std::isfinite(alr)) {
+    throw ProblemFault(std::string("THE ALLOWABLE LOAD REPETITIONS AT THE ") + where + " OF LAYER " + Str(layer) +
+                            " ARE OUT OF RANGE, SO THIS PROBLEM STOPS.");
+  }
+}
+
+}  // namespace
+
 void DamageStep(RunContext& c) {
   ProblemState& s = c.s;
   LineWriter& rep = c.report;
@@ -126,7 +142,13 @@ void DamageStep(RunContext& c) {
     }
     if (halfway) s.DMSTR(k) = s.DMSTR1(k) - s.DMSTR(k);
     const float strain = s.DMSTR(k);
+    if (strain != 0.0f && !(s.E(L) > 0.0f)) {
+      throw ProblemFault("THE MODULUS AT THE BOTTOM OF LAYER " + Str(L) +
+                              " IS NOT GREATER THAN 0, SO ITS ALLOWABLE LOAD REPETITIONS CANNOT BE COMPUTED AND THIS "
+                              "PROBLEM STOPS.");
+    }
     s.ALR(k) = AllowableTension(s.FT(1, k), s.FT(2, k), s.FT(3, k), strain, s.E(L));
+    CheckAllowable(s.ALR(k), "BOTTOM", L);
     s.DR(k) = DamageRatio(s.TNLRC, s.ALR(k), strain);
     if (s.LOAD(LG) == 3 && halfway) s.DR(k) = s.DR(k) + s.DR(k);
     s.SUMDR(k) = s.SUMDR(k) + s.DR(k);
@@ -143,6 +165,7 @@ void DamageStep(RunContext& c) {
     if (halfway) s.DMSTR(k) = s.DMSTR1(k) - s.DMSTR(k);
     const float strain = s.DMSTR(k);
     s.ALR(k) = AllowableCompression(s.FT(4, i), s.FT(5, i), strain);
+    CheckAllowable(s.ALR(k), "TOP", s.LNTC(i));
     s.DR(k) = DamageRatio(s.TNLRC, s.ALR(k), strain);
     if (s.LOAD(LG) == 3 && halfway) s.DR(k) = s.DR(k) + s.DR(k);
     s.SUMDR(k) = s.SUMDR(k) + s.DR(k);

@@ -6,6 +6,7 @@
 #include "layered_analysis/modulus_iteration.h"
 #include "layered_analysis/modulus_points.h"
 #include "layered_analysis/nonlinear_input.h"
+#include "layered_analysis/problem_fault.h"
 #include "layered_analysis/response_tables.h"
 #include "layered_analysis/superposition.h"
 #include "layered_analysis/viscoelastic_input.h"
@@ -78,7 +79,10 @@ void UpdateModuli(RunContext& c) { ENOLIN(c.s, c.report, c.log); }
 void CreepModuli(ProblemState& s, int T) {
   for (int j = 1; j <= s.NVL; ++j) {
     const float d = s.CREEP(j, T, s.IP);
-    if (!(d > 0.0f)) throw NumericFault("creep compliance not greater than 0");
+    if (!(d > 0.0f)) {
+      throw ProblemFault("THE CREEP COMPLIANCE OF LAYER " + Str(s.LNV(j)) + " AT TIME " + Str(s.TYME(T)) + " IN PERIOD " +
+                         Str(s.IP) + " IS NOT GREATER THAN 0, SO THIS PROBLEM STOPS.");
+    }
     s.E(s.LNV(j)) = 1.0f / d;
   }
 }

@@ -43,11 +43,11 @@ void ENOLIN(ProblemState& s, LineWriter& rep, ProgressLog& log) {
     const ModulusUpdate u = UpdateModulus(LawOf(s, i, p), s.GEOS(i), s.RESP(1, i, 1), s.RESP(1, i, 2),
                                           s.RESP(1, i, 3), eold[i], s.RELAX(p));
     if (u.fault == ModulusFault::NegativeBulkStress) {
-      throw ModulusFaultError("THE BULK STRESS OF NONLINEAR LAYER " + Str(L) +
+      throw ProblemFault("THE BULK STRESS OF NONLINEAR LAYER " + Str(L) +
                               " IS NEGATIVE, SO ITS MODULUS CANNOT BE COMPUTED AND THIS PROBLEM STOPS.");
     }
     if (u.fault == ModulusFault::NonPositiveModulus) {
-      throw ModulusFaultError("THE NEW MODULUS OF NONLINEAR LAYER " + Str(L) +
+      throw ProblemFault("THE NEW MODULUS OF NONLINEAR LAYER " + Str(L) +
                               " IS NOT GREATER THAN 0, SO THIS PROBLEM STOPS.");
     }
     s.E(L) = u.e;

@@ -8,7 +8,7 @@
 #include "common/number_format.h"
 #include "layered_analysis/equation_solver.h"
 #include "layered_analysis/extended_analyses.h"
-#include "layered_analysis/modulus_iteration.h"
+#include "layered_analysis/problem_fault.h"
 #include "layered_analysis/problem_input.h"
 #include "layered_analysis/response_tables.h"
 #include "layered_analysis/superposition.h"
@@ -262,7 +262,7 @@ RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host) {
         report.Text("SO THE COMPUTATION OF PROBLEM NO.").Num(s.IPROB).Text("STOPS.").End();
         host.Message(kGelgMessage);
         anyProblemStopped = true;
-      } catch (const ModulusFaultError& e) {
+      } catch (const ProblemFault& e) {
         report.End();
         report.Text(e.what()).End();
         host.Message(e.what());

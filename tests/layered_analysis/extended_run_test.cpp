@@ -211,6 +211,16 @@ TEST(ExtendedRun, ANonlinearLayerBeyondTheLayersStops) {
             "THE NONLINEAR LAYER NUMBER (LAYNO) IS  3 WHICH IS GREATER THAN THE LIMIT OF 2, SO COMPUTATION STOPS.");
 }
 
+TEST(ExtendedRun, AZeroCreepComplianceStopsItsProblem) {
+  std::string creep = Constant(".00001");
+  creep.replace(creep.find(".00001"), 6, "0     ");
+  const RunResult r = RunData("zero_creep", TwoLayers(3, 0, " 0", " 15000", Visco(".0", creep)));
+  EXPECT_EQ(r.end, RunEnd::InputStop);
+  ASSERT_EQ(r.messages.size(), 2u);
+  EXPECT_EQ(r.messages[0], "THE CREEP COMPLIANCE OF LAYER  1 AT TIME  .001 IN PERIOD  1 IS NOT GREATER THAN 0, SO THIS "
+                           "PROBLEM STOPS.");
+}
+
 TEST(ExtendedRun, NegativeBulkStressStopsOnlyItsProblem) {
   // A negative unit weight makes the geostatic stress, and so the bulk stress, negative.
   std::string bad = TwoLayers(2, 0, " 400000", " 5000", kGranularK2Zero);
