@@ -17,7 +17,7 @@ struct AnalysisProgram {
   std::string title;          // program name: title of its message boxes ("MORVELIN")
   int height_twips = 6450;    // outer window size
   int width_twips = 9615;
-  std::string error_text = "File not found or data error";   // reported for an unexpected error
+  std::string error_text = kDataErrorText;   // reported for an unexpected error
 };
 
 class AnalysisWindow : public QWidget, public AnalysisHost {
