@@ -9,16 +9,6 @@
 
 namespace pave::slab {
 
-void CheckNode(SlabRun& r, long node, const std::string& record) {
-  const int nnode = Count(r.s.NNODE);
-  if (node < 1 || node > nnode) {
-    r.host.Message("NODE" + Str(static_cast<int>(node)) + " OF RECORD " + record + " IS OUTSIDE THE NODES 1 TO" +
-                   Str(nnode) + ", SO COMPUTATION STOPS.");
-    r.s.ISTOP = 1;
-    throw EndPath{};
-  }
-}
-
 namespace {
 
 void Stop(SlabRun& r, const std::string& message) {
@@ -26,6 +16,17 @@ void Stop(SlabRun& r, const std::string& message) {
   r.s.ISTOP = 1;
   throw EndPath{};
 }
+
+}  // namespace
+
+void CheckNode(SlabRun& r, long node, const std::string& record) {
+  const int nnode = Count(r.s.NNODE);
+  if (node < 1 || node > nnode)
+    Stop(r, "NODE" + Str(static_cast<int>(node)) + " OF RECORD " + record + " IS OUTSIDE THE NODES 1 TO" + Str(nnode) +
+                ", SO COMPUTATION STOPS.");
+}
+
+namespace {
 
 std::string LimitTail(int limit) {
   return " WHICH IS GREATER THAN THE LIMIT OF" + Str(limit) + ", SO COMPUTATION STOPS.";
