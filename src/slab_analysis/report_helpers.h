@@ -39,7 +39,4 @@ void NodeValues(LineWriter& w, int nnode, int nodeWidth, const char* nodeMask, c
 // Refuses a node number outside 1..NNODE with a message naming the record and the value.
 void CheckNode(SlabRun& r, long node, const std::string& record);
 
-// Text of a number in a message: leading blank or "-", no trailing blank.
-inline std::string MsgNum(double v) { return Str(v); }
-
 }  // namespace pave::slab
