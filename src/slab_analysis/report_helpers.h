@@ -1,4 +1,4 @@
-// Small printing helpers of the slab report: wrapped number lists, node tables and node-number checks.
+// Small printing helpers of the slab report: node tables and node-number checks.
 #pragma once
 
 #include <functional>
@@ -9,27 +9,6 @@
 #include "slab_analysis/slab_run.h"
 
 namespace pave::slab {
-
-// A wrapped list: before each number the counter grows by 1 + the length of the number without its
-// trailing blank; past the limit a line end is written and the counter restarts at 0.
-class WrappedList {
- public:
-  WrappedList(LineWriter& w, int start, int limit) : w_(w), count_(start), limit_(limit) {}
-  template <class T>
-  void Add(T v) {
-    count_ += static_cast<int>(Str(v).size()) + 1;
-    if (count_ > limit_) {
-      w_.End();
-      count_ = 0;
-    }
-    w_.Num(v);
-  }
-
- private:
-  LineWriter& w_;
-  int count_;
-  int limit_;
-};
 
 // A table of one value per node, five pairs to a line: the node number in `nodeWidth` characters by
 // `nodeMask`, the value in ten characters by `valueMask`.

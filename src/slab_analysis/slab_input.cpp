@@ -48,7 +48,7 @@ template <class A>
 void WriteWrapped(SlabRun& r, const char* heading, A& list, int n, int start) {
   r.Rep().End();
   r.Rep().Text(heading);
-  WrappedList wl(r.Rep(), start, 78);
+  ListWriter wl(r.Rep(), start, 78, ListWriter::Rule::Width);
   for (int i = 1; i <= n; ++i) wl.Add(list(i));
   r.Rep().End();
 }
@@ -277,7 +277,7 @@ void SlaInp(SlabRun& r) {
     w.Text("FOR SLAB NO.").Num(k).Text("COORDINATES OF FINITE ELEMENT GRID ARE:").End();
     w.Text("X = ");
     {
-      WrappedList wl(w, 4, 78);
+      ListWriter wl(w, 4, 78, ListWriter::Rule::Width);
       for (int i = 1; i <= s.NX(k); ++i) {
         wl.Add(s.X(s.NXX(k) + i));
         g.Num(s.X(s.NXX(k) + i));
@@ -287,7 +287,7 @@ void SlaInp(SlabRun& r) {
     g.End();
     w.Text("Y = ");
     {
-      WrappedList wl(w, 4, 78);
+      ListWriter wl(w, 4, 78, ListWriter::Rule::Width);
       for (int i = 1; i <= s.NY(k); ++i) {
         wl.Add(s.Y(s.NYY(k) + i));
         g.Num(s.Y(s.NYY(k) + i));
@@ -370,7 +370,7 @@ void SlaInp(SlabRun& r) {
   w.End();
   w.Text("No. OF LOADED AREAS (NUDL) FOR EACH LOAD GROUP ARE: ");
   {
-    WrappedList wl(w, 52, 78);
+    ListWriter wl(w, 52, 78, ListWriter::Rule::Width);
     for (int k = 1; k <= nlg; ++k) wl.Add(s.NUDL(k));
   }
   w.End();
