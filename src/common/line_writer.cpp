@@ -38,7 +38,7 @@ LineWriter& LineWriter::Tab(int column) {
 }
 
 LineWriter& LineWriter::End() {
-  out_ << "\r\n";
+  out_ << kCrLf;
   column_ = 1;
   return *this;
 }

@@ -12,6 +12,9 @@
 
 namespace pave {
 
+// The line end of the data, report and graph files and of multi-line texts.
+inline constexpr const char* kCrLf = "\r\n";
+
 class LineWriter {
  public:
   explicit LineWriter(std::ostream& out);

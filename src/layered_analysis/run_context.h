@@ -13,7 +13,6 @@
 
 namespace pave::layered {
 
-inline constexpr const char* kCrLf = "\r\n";
 inline constexpr int kProgressLineLimit = 28;
 
 struct RunContext {

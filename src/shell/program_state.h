@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/line_writer.h"
 #include "common/value.h"
 #include "shell/path_list.h"
 
@@ -56,9 +57,6 @@ inline std::array<std::array<Value, 10>, 202> gLineBuffer{};       // 1..201 by 
 
 // Work variable of the contour window (1 = X, 2 = Y).
 inline std::int16_t gContourDir = 0;
-
-// The line break of multi-line texts.
-inline constexpr const char* kCrLf = "\r\n";
 
 // Puts every program-wide variable back to its empty start (for a fresh run within one process,
 // as the tests need).

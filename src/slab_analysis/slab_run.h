@@ -99,8 +99,6 @@ class SlabRun {
   [[noreturn]] void StopNow(const std::string& message);
 };
 
-inline constexpr const char* kCrLf = "\r\n";
-
 // Division that refuses a zero divisor or a non-finite result (the error path instead).
 double Div(double a, double b);
 // Tests a value for being finite (the error path instead).
