@@ -38,6 +38,8 @@ function(pave_tests name)
   endif()
   add_executable(${name} ${srcs})
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock GTest::gtest_main)
+  # Helpers shared by several test folders: #include "support/...".
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     PAVE_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     PAVE_TEST_DIR="${CMAKE_CURRENT_SOURCE_DIR}"

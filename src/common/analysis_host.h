@@ -7,6 +7,9 @@
 
 namespace pave {
 
+// The message of a run that a missing file or bad data stopped (the small slab build says more).
+inline constexpr const char* kDataErrorText = "File not found or data error";
+
 // Exit status of an analysis run.
 enum class RunEnd : int {
   Normal = 0,      // normal end, after "Please click the OK button to exit."

@@ -1,7 +1,7 @@
 #include "common/number_format.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 #include "common/decimal_digits.h"
@@ -16,6 +16,23 @@ constexpr int kDoubleDigits = 15;
 std::string NonFinite(double v) {
   if (std::isnan(v)) return "NaN";
   return v < 0 ? "-Inf" : "Inf";
+}
+
+// s with leading zeros up to `min` digits.
+std::string ZeroPadded(std::string s, int min) {
+  if (static_cast<int>(s.size()) < min) s.insert(0, min - s.size(), '0');
+  return s;
+}
+
+// The exponent part: the letter, the sign ("-", or "+" when `plus`), at least `min` digits.
+std::string ExponentText(int e, char letter, bool plus, int min) {
+  std::string out(1, letter);
+  if (e < 0) {
+    out += '-';
+  } else if (plus) {
+    out += '+';
+  }
+  return out + ZeroPadded(std::to_string(std::abs(e)), min);
 }
 
 // The digits of a general-format number without sign and blanks.
@@ -46,9 +63,7 @@ std::string GeneralDigits(const DecimalDigits& d, int precision) {
   }
   out = d.digits.substr(0, 1);
   if (n > 1) out += "." + d.digits.substr(1);
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "E%c%02d", e < 0 ? '-' : '+', std::abs(e));
-  return out + buf;
+  return out + ExponentText(e, 'E', true, 2);
 }
 
 std::string GeneralReal(double v, int precision) {
@@ -146,54 +161,33 @@ std::string DecimalsShown(std::string dec_part, int min_decimals) {
   return dec_part;
 }
 
+// The digits of a value already rounded for the mask: the integer part (at least as many digits as
+// the mask has "0"s before the point), then the point and the decimals shown.
+std::string FixedBody(const DecimalDigits& d, const Mask& k) {
+  std::string int_part, dec_part;
+  SplitFixed(d, k.dec_places, int_part, dec_part);
+  std::string body = ZeroPadded(int_part, k.int_zeros);
+  if (k.point) body += "." + DecimalsShown(dec_part, k.dec_min);
+  return body;
+}
+
 std::string FormatDigits(bool negative, const DecimalDigits& value, const Mask& k) {
+  DecimalDigits d = value;
   std::string body;
-  bool zero;
   if (!k.exponent) {
-    DecimalDigits d = value;
     RoundToDecimals(d, k.dec_places);
-    zero = d.digits.empty();
-    std::string int_part, dec_part;
-    SplitFixed(d, k.dec_places, int_part, dec_part);
-    if (static_cast<int>(int_part.size()) < k.int_zeros) {
-      int_part.insert(0, k.int_zeros - int_part.size(), '0');
-    }
-    body = int_part;
-    if (k.point) body += "." + DecimalsShown(dec_part, k.dec_min);
+    body = FixedBody(d, k);
   } else {
     // Mantissa with int_places integer digits (scaled below 1 when the mask has none).
-    const int significant = k.int_places + k.dec_places;
-    DecimalDigits d = value;
     int exponent = 0;
     if (!d.digits.empty()) {
-      if (significant > 0) {
-        RoundToSignificant(d, significant);
-      } else {
-        RoundToSignificant(d, 1);
-      }
+      RoundToSignificant(d, std::max(k.int_places + k.dec_places, 1));
       exponent = d.exp + 1 - k.int_places;
       d.exp -= exponent;  // now the mantissa
     }
-    zero = d.digits.empty();
-    std::string int_part, dec_part;
-    SplitFixed(d, k.dec_places, int_part, dec_part);
-    if (static_cast<int>(int_part.size()) < k.int_zeros) {
-      int_part.insert(0, k.int_zeros - int_part.size(), '0');
-    }
-    body = int_part;
-    if (k.point) body += "." + DecimalsShown(dec_part, k.dec_min);
-    std::string exp_digits = std::to_string(std::abs(exponent));
-    if (static_cast<int>(exp_digits.size()) < k.exp_min) {
-      exp_digits.insert(0, k.exp_min - exp_digits.size(), '0');
-    }
-    body += k.exp_letter;
-    if (exponent < 0) {
-      body += '-';
-    } else if (k.exp_plus) {
-      body += '+';
-    }
-    body += exp_digits;
+    body = FixedBody(d, k) + ExponentText(exponent, k.exp_letter, k.exp_plus, k.exp_min);
   }
+  const bool zero = d.digits.empty();
   return (negative && !zero ? "-" : "") + k.prefix + body + k.suffix;
 }
 

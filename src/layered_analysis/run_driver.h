@@ -10,7 +10,6 @@
 
 namespace pave::layered {
 
-inline constexpr const char* kDataErrorText = "File not found or data error";
 inline constexpr const char* kWrongFormatText = "FILE IS WRONG AND DOES NOT FIT WITH MORVELIN FORMAT";
 inline constexpr const char* kExitText = "Please click the OK button to exit.";
 

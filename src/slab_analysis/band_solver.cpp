@@ -1,5 +1,6 @@
 #include "slab_analysis/band_solver.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/number_format.h"
@@ -27,7 +28,27 @@ void Progress(SlabRun& r, const std::string& line) {
   r.Display();
 }
 
+// Rows of the last triangle (past B) at which the tenths of its progress are reported.
 const double kTailF[9] = {0.03, 0.1, 0.19, 0.27, 0.35, 0.43, 0.51, 0.59, 0.67};
+
+// The tenth (1 to 9) of the last triangle that row N completes, or 0.
+int TailTenth(long N, long B, long T) {
+  for (int k = 1; k <= 9; ++k)
+    if (N - (B + 1) == static_cast<long>(T * kTailF[k - 1])) return k;
+  return 0;
+}
+
+// Back substitution with the unit upper band of a reduced system.
+void BackSubstitute(const float* sk, float* f, long neq, long nb) {
+  const long A = nb - 1;
+  for (long N = neq; N >= 1; --N) {
+    const long KK = (N - 1) * nb + 1;
+    const long last = std::min(A, neq - N);
+    float v = f[N];
+    for (long J = 1; J <= last; ++J) v = v - sk[KK + J] * f[N + J];
+    f[N] = v;
+  }
+}
 
 }  // namespace
 
@@ -79,13 +100,7 @@ void LoadMaKernel(const float* sk, float* f, long neq, long nb, long nsk2) {
     const float fn = f[N];
     for (long J = 1; J <= last; ++J) f[N + J] = f[N + J] - fn * cp[KK + J];
   }
-  for (long N = neq; N >= 1; --N) {
-    const long KK = (N - 1) * nb + 1;
-    const long last = std::min(A, neq - N);
-    float v = f[N];
-    for (long J = 1; J <= last; ++J) v = v - sk[KK + J] * f[N + J];
-    f[N] = v;
-  }
+  BackSubstitute(sk, f, neq, nb);
 }
 
 void GESBKernel(float* sk, float* f, float* buf, long neq, long nb, const std::function<void(long)>& afterRow) {
@@ -118,13 +133,7 @@ void GESBKernel(float* sk, float* f, float* buf, long neq, long nb, const std::f
     }
     if (afterRow) afterRow(N);
   }
-  for (long N = neq; N >= 1; --N) {
-    const long KK = (N - 1) * nb + 1;
-    const long last = std::min(A, neq - N);
-    float v = f[N];
-    for (long J = 1; J <= last; ++J) v = v - sk[KK + J] * f[N + J];
-    f[N] = v;
-  }
+  BackSubstitute(sk, f, neq, nb);
 }
 
 void Triang(SlabRun& r) {
@@ -145,13 +154,9 @@ void Triang(SlabRun& r) {
           }
       }
       if (N == B && R != 0) Progress(r, "COMPLETE " + FormatMask(R, "###") + "% OF FORMING UPPER TRIANGULAR MATRIX");
-    } else {
-      for (int k = 1; k <= 9; ++k)
-        if (N - (B + 1) == static_cast<long>(T * kTailF[k - 1])) {
-          Progress(r, "COMPLETE " + FormatMask((100 - R) * k / 10.0 + R, "###") +
-                          (k == 1 ? "% OF FORMING OF UPPER TRIANGULAR MATRIX" : "% OF FORMING UPPER TRIANGULAR MATRIX"));
-          break;
-        }
+    } else if (const int k = TailTenth(N, B, T)) {
+      Progress(r, "COMPLETE " + FormatMask((100 - R) * k / 10.0 + R, "###") +
+                      (k == 1 ? "% OF FORMING OF UPPER TRIANGULAR MATRIX" : "% OF FORMING UPPER TRIANGULAR MATRIX"));
     }
   });
   Progress(r, "COMPLETE 100% OF FORMING UPPER TRIANGULAR MATRIX");
@@ -179,11 +184,7 @@ void GESB(SlabRun& r) {
   GESBKernel(s.SK.data(), s.F.data(), s.BUF.data(), neq, nb, [&](long N) {
     if (N == B) start();
     if (N > B) {
-      for (int k = 1; k <= 9; ++k)
-        if (N - (B + 1) == static_cast<long>(T * kTailF[k - 1])) {
-          Progress(r, "COMPLETE " + std::to_string(k) + "0% OF FORMING UPPER TRIANGULAR MATRIX");
-          break;
-        }
+      if (const int k = TailTenth(N, B, T)) Progress(r, "COMPLETE " + std::to_string(k) + "0% OF FORMING UPPER TRIANGULAR MATRIX");
     }
   });
   start();

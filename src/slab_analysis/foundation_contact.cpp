@@ -8,6 +8,7 @@
 #include "slab_analysis/foundation_steps.h"
 #include "slab_analysis/joint_geometry.h"
 #include "slab_analysis/matrix_inversion.h"
+#include "slab_analysis/report_helpers.h"
 
 namespace pave::slab {
 
@@ -89,15 +90,6 @@ bool GapCounts(const SlabState& s, int J) {
   return s.NTEMP != 0 || s.NUDL(s.LG) == 0 || s.CURL(J) > 0;
 }
 
-void NodeValueTable(SlabRun& r, const char* mask, const std::vector<float>& v) {
-  const int nnode = static_cast<int>(r.s.NNODE);
-  LineWriter& w = r.Rep();
-  for (int n = 1; n <= nnode; ++n) {
-    w.Text(LnUp(n, 5, "###0") + LnUp(v[static_cast<std::size_t>(n)], 10, mask));
-    if (n % 5 == 0 && n != nnode) w.End();
-  }
-  w.End();
-}
 
 }  // namespace
 
@@ -272,9 +264,7 @@ void SolCon(SlabRun& r) {
       LineWriter& wr = r.Rep();
       wr.End();
       wr.Text("SUM OF REACTION FORCE AND PRECOMPRESSION (SUMP) IS:(COMPRESSION +, TENSION 0)").End();
-      std::vector<float> v(static_cast<std::size_t>(nnode) + 1);
-      for (int n = 1; n <= nnode; ++n) v[static_cast<std::size_t>(n)] = s.SUMP(n);
-      NodeValueTable(r, "######0.0", v);
+      NodeValues(wr, nnode, 5, "###0", "######0.0", [&](int n) { return s.SUMP(n); });
     }
     for (int n = 1; n <= nnode; ++n) s.NCONP(n) = s.NCON(n);
     for (int n = 1; n <= nnode; ++n) s.NCON(n) = s.SUMP(n) > 0 ? 0 : 1;
@@ -293,15 +283,13 @@ void SolCon(SlabRun& r) {
 
   if (s.NDAMA == 0) {
     LineWriter& wr = r.Rep();
-    std::vector<float> v(static_cast<std::size_t>(nnode) + 1);
     wr.End();
     wr.Text("NODAL NUMBERS AND DEFLECTIONS OF SLABS (F) ARE: (DOWNWARD POSITIVE)").End();
-    for (int n = 1; n <= nnode; ++n) v[static_cast<std::size_t>(n)] = static_cast<float>(static_cast<double>(w(n)) - s.CURL(n));
-    NodeValueTable(r, "##0.00000", v);
+    NodeValues(wr, nnode, 5, "###0", "##0.00000",
+               [&](int n) { return static_cast<float>(static_cast<double>(w(n)) - s.CURL(n)); });
     wr.End();
     wr.Text("NODAL NUMBERS AND DEFLECTIONS OF SUBGRADE (SUBD) ARE:(DOWNWARD POSITIVE)").End();
-    for (int n = 1; n <= nnode; ++n) v[static_cast<std::size_t>(n)] = s.SUBD(n);
-    NodeValueTable(r, "##0.00000", v);
+    NodeValues(wr, nnode, 5, "###0", "##0.00000", [&](int n) { return s.SUBD(n); });
   }
   if (s.NCYCLE != 1 || s.NWT != 0) {
     for (int n = 1; n <= nnode; ++n) {

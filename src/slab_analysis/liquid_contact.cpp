@@ -4,6 +4,7 @@
 
 #include "common/number_format.h"
 #include "slab_analysis/numbering.h"
+#include "slab_analysis/report_helpers.h"
 
 namespace pave::slab {
 
@@ -19,11 +20,7 @@ void NodeTable(SlabRun& r, const char* heading, const std::function<float(int)>&
   const int nnode = Count(r.s.NNODE);
   w.End();
   w.Text(heading).End();
-  for (int n = 1; n <= nnode; ++n) {
-    w.Text(LnUp(n, 5, "###")).Text(LnUp(value(n), 10, "#0.00000"));
-    if (n % 5 == 0 && n != nnode) w.End();
-  }
-  w.End();
+  NodeValues(w, nnode, 5, "###", "#0.00000", value);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "common/number_format.h"
 #include "slab_analysis/numbering.h"
+#include "slab_analysis/report_helpers.h"
 
 namespace pave::slab {
 
@@ -52,11 +53,7 @@ void Curling(SlabRun& r) {
   LineWriter& w = r.Rep();
   w.End();
   w.Text("AMOUNT OF INITIAL CURLING AND GAP (CURL) AT THE NODES IS").End();
-  for (int N = 1; N <= nnode; ++N) {
-    w.Text(LnUp(N, 4, "###")).Text(LnUp(s.CURL(N), 10, "###0.00000"));
-    if (N % 5 == 0 && N != nnode) w.End();
-  }
-  w.End();
+  NodeValues(w, nnode, 4, "###", "###0.00000", [&](int N) { return s.CURL(N); });
 }
 
 namespace {

@@ -1,6 +1,7 @@
-// Small printing helpers of the slab report: wrapped number lists and node-number checks.
+// Small printing helpers of the slab report: wrapped number lists, node tables and node-number checks.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "common/line_writer.h"
@@ -29,6 +30,11 @@ class WrappedList {
   int count_;
   int limit_;
 };
+
+// A table of one value per node, five pairs to a line: the node number in `nodeWidth` characters by
+// `nodeMask`, the value in ten characters by `valueMask`.
+void NodeValues(LineWriter& w, int nnode, int nodeWidth, const char* nodeMask, const char* valueMask,
+                const std::function<float(int)>& value);
 
 // Refuses a node number outside 1..NNODE with a message naming the record and the value.
 void CheckNode(SlabRun& r, long node, const std::string& record);

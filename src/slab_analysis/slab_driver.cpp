@@ -430,7 +430,7 @@ RunEnd RunSlabProgram(const std::string& argument, const SlabVariant& variant, A
     end = RunEnd::InputStop;
   } catch (const std::exception&) {
     // DataError, CapacityError, ArithmeticError and anything else a run-time error raises.
-    host.Message(variant.large ? "File not found or data error"
+    host.Message(variant.large ? kDataErrorText
                                : "File not found, data error or insufficient memory.  You may want to use BRUNTOLA LARGE RAM.");
     end = RunEnd::DataError;
   }

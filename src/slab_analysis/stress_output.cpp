@@ -4,6 +4,7 @@
 
 #include "common/number_format.h"
 #include "slab_analysis/numbering.h"
+#include "slab_analysis/report_helpers.h"
 
 namespace pave::slab {
 
@@ -78,11 +79,7 @@ void StrOut(SlabRun& r) {
   if (s.NDAMA == 0) {
     w.End();
     w.Text("NODAL NUMBER AND REACTIVE PRESSURE (SUBR) ARE: (COMPRESSION POSITIVE)").End();
-    for (int n = 1; n <= nnode; ++n) {
-      w.Text(LnUp(n, 5, "####")).Text(LnUp(s.SUBR(n), 10, "####0.000"));
-      if (n % 5 == 0 && n != nnode) w.End();
-    }
-    w.End();
+    NodeValues(w, nnode, 5, "####", "####0.000", [&](int n) { return s.SUBR(n); });
   }
   if (s.MDPO != 0) {
     w.End();

@@ -7,7 +7,7 @@
 
 #include "layered_analysis/layered_responses.h"
 #include "layered_analysis/superposition.h"
-#include "layered_fixture.h"
+#include "support/layered_system.h"
 
 namespace pave::layered {
 namespace {

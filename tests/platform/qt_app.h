@@ -1,4 +1,4 @@
-// One QApplication for the widget tests of this folder (they run offscreen).
+// The test application and drivers of the modal dialogs for the widget tests of this folder.
 #pragma once
 
 #include <QApplication>
@@ -8,15 +8,9 @@
 
 #include <functional>
 
-namespace pave::testing {
+#include "support/qt_test_app.h"
 
-inline QApplication& TestApp() {
-  static int argc = 1;
-  static char name[] = "platform_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
+namespace pave::testing {
 
 // Presses Enter on every modal dialog that opens while the object lives (answers OK).
 class ModalAcceptor {

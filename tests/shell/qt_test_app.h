@@ -1,23 +1,20 @@
-// One QApplication for the widget tests of this folder (they run offscreen), with the fonts the
-// windows name mapped to the Liberation fonts.
+// The test application of this folder, with the fonts the windows name mapped to the Liberation fonts.
 #pragma once
 
 #include <QApplication>
 
 #include "shell/gui/rovante_fonts.h"
+#include "support/qt_test_app.h"
 
 namespace pave::testing {
 
-inline QApplication& TestApp() {
-  static int argc = 1;
-  static char name[] = "shell_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    auto* a = new QApplication(argc, argv);
+inline QApplication& ShellTestApp() {
+  static QApplication& app = []() -> QApplication& {
+    QApplication& a = TestApp();
     InstallFontSubstitutes();
     return a;
   }();
-  return *app;
+  return app;
 }
 
 }  // namespace pave::testing

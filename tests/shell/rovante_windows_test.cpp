@@ -41,7 +41,7 @@ class RovanteWindowsTest : public ShellTest {
  protected:
   void SetUp() override {
     ShellTest::SetUp();
-    TestApp();
+    ShellTestApp();
     InstallRovanteWindows();
     program_dir = Path("bin");
     data_dir = Path("data files/");

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "slab_report_reader.h"
+#include "slab_run_support.h"
 
 namespace pave::slab {
 namespace {

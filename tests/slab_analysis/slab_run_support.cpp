@@ -1,6 +1,7 @@
 #include "slab_run_support.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -97,15 +98,37 @@ RunResult RunText(const std::string& text, const std::string& name, const SlabVa
   return r;
 }
 
-std::map<int, double> NodeTable(const std::string& report, const std::string& heading) {
-  std::map<int, double> out;
+SlabReportRun RunSlabText(const std::string& name, const std::string& data, const SlabVariant& variant) {
+  RunResult run = RunText(data, name, variant, name + ".DAT");
+  return {run.end, run.report, run.host.messages};
+}
+
+std::string ReadExample(const std::string& name) {
+  return Slurp(fs::path(PAVE_SOURCE_DIR) / "examples" / (name + ".DAT"));
+}
+
+namespace {
+
+// The lines after the last line holding `heading`, up to the first blank line (line ends dropped).
+std::vector<std::string> LinesAfter(const std::string& report, const std::string& heading) {
+  std::vector<std::string> lines;
   const std::size_t at = report.rfind(heading);
-  if (at == std::string::npos) return out;
+  if (at == std::string::npos) return lines;
   std::istringstream in(report.substr(report.find('\n', at) + 1));
   std::string line;
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.find_first_not_of(' ') == std::string::npos) break;
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+}  // namespace
+
+std::map<int, double> NodeTable(const std::string& report, const std::string& heading) {
+  std::map<int, double> out;
+  for (const std::string& line : LinesAfter(report, heading)) {
     std::istringstream ls(line);
     int n;
     double v;
@@ -116,18 +139,23 @@ std::map<int, double> NodeTable(const std::string& report, const std::string& he
 
 std::map<int, std::vector<double>> StressTable(const std::string& report) {
   std::map<int, std::vector<double>> out;
-  const std::size_t at = report.rfind("NODE LAYER STRESS X");
-  if (at == std::string::npos) return out;
-  std::istringstream in(report.substr(report.find('\n', at) + 1));
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.find_first_not_of(' ') == std::string::npos) break;
+  for (const std::string& line : LinesAfter(report, "NODE LAYER STRESS X")) {
     std::istringstream ls(line);
     int n, L;
     std::vector<double> v(6);
     if (!(ls >> n >> L >> v[0] >> v[1] >> v[2] >> v[3] >> v[4] >> v[5])) break;
     if (L == 1) out[n] = v;
+  }
+  return out;
+}
+
+std::vector<std::pair<double, int>> MaxStresses(const std::string& report) {
+  std::vector<std::pair<double, int>> out;
+  const std::string key = "MAXIMUM STRESS (SMAX) IN LAYER";
+  for (std::size_t p = report.find(key); p != std::string::npos; p = report.find(key, p + 1)) {
+    std::size_t is = report.find(" IS", p);
+    std::size_t node = report.find("NODE", is);
+    out.emplace_back(std::strtod(report.c_str() + is + 3, nullptr), std::atoi(report.c_str() + node + 4));
   }
   return out;
 }

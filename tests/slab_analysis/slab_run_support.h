@@ -45,8 +45,20 @@ std::filesystem::path TestDir(const std::string& name);
 RunResult RunText(const std::string& text, const std::string& name, const SlabVariant& v = kBruntola,
                   const std::string& fileName = "CASE.DAT");
 
+struct SlabReportRun {
+  RunEnd end = RunEnd::Normal;
+  std::string report;
+  std::vector<std::string> messages;
+};
+// Runs the program on `data` written as NAME.DAT in a fresh directory.
+SlabReportRun RunSlabText(const std::string& name, const std::string& data, const SlabVariant& variant);
+// The text of examples/NAME.DAT.
+std::string ReadExample(const std::string& name);
+
 // Node -> value pairs of a node table that follows the heading line (the last such table).
 std::map<int, double> NodeTable(const std::string& report, const std::string& heading);
+// Values of the "MAXIMUM STRESS (SMAX) IN LAYER 1  IS ... ( NODE n )" lines, in order: (value, node).
+std::vector<std::pair<double, int>> MaxStresses(const std::string& report);
 // Rows of the last stress table: node -> {sx, sy, sxy, shear, major, minor} of layer 1.
 std::map<int, std::vector<double>> StressTable(const std::string& report);
 // The number that follows the last occurrence of label.

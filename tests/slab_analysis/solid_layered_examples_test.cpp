@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "slab_report_reader.h"
+#include "slab_run_support.h"
 
 namespace pave::slab {
 namespace {
@@ -14,7 +14,7 @@ using testing::MaxStresses;
 using testing::NodeTable;
 using testing::ReadExample;
 using testing::RunSlabText;
-using testing::ValueAfter;
+using testing::NumberAfter;
 
 constexpr double kPsiToKPa = 6.894757;
 
@@ -40,7 +40,7 @@ TEST(SolidLayeredExamples, Sla3TwoDoweledSlabsOnASolidFoundation) {
     auto r = RunSlabText("SLA3", ReadExample("SLA3"), *b.variant);
     ASSERT_EQ(r.end, RunEnd::Normal);
     // Half band width: cut to 141 with iteration in the small build, whole (312) in the large one.
-    EXPECT_EQ(ValueAfter(r.report, "HALF BAND WIDTH (NB) = "), b.variant->large ? 312 : 141);
+    EXPECT_EQ(NumberAfter(r.report, "HALF BAND WIDTH (NB) = "), b.variant->large ? 312 : 141);
     auto smax = MaxStresses(r.report);
     ASSERT_EQ(smax.size(), 1u);
     EXPECT_EQ(smax[0].second, 25);
@@ -74,7 +74,7 @@ TEST(SolidLayeredExamples, Sla3TwoDoweledSlabsOnASolidFoundation) {
 TEST(SolidLayeredExamples, Sla3JointForcesFollowTheDowelSprings) {
   auto r = RunSlabText("SLA3", ReadExample("SLA3"), kLarge);
   ASSERT_EQ(r.end, RunEnd::Normal);
-  const double spcon = ValueAfter(r.report, "JOINT NO.     EQUIVALENT SPRING CONSTANT (SPCON)\r\n    1");
+  const double spcon = NumberAfter(r.report, "JOINT NO.     EQUIVALENT SPRING CONSTANT (SPCON)\r\n    1");
   // Hand calculation: EI = 1^4 x 29e6 x 0.049, beta = (1.5e6 x 1 / 4EI)^0.25,
   // CDOW = (0.25 beta + 2) / (4 beta^3 EI), S = 1.3 x 2 x 0.25 / (29e6 x 0.25 x 3.1416), spacing 12.
   const double EI = 29e6 * 0.049, beta = std::pow(1.5e6 / (4 * EI), 0.25);
@@ -106,9 +106,9 @@ TEST(SolidLayeredExamples, Sla4DamageOnASolidFoundation) {
   for (const Build& b : kBuilds) {
     auto r = RunSlabText("SLA4", ReadExample("SLA4"), *b.variant);
     ASSERT_EQ(r.end, RunEnd::Normal);
-    EXPECT_EQ(ValueAfter(r.report, "HALF BAND WIDTH (NB) = "), b.variant->large ? 243 : 192);
-    EXPECT_NEAR(ValueAfter(r.report, "SUM OF CRACKING INDEX (SUMCI) = ") / 0.057329, 1.0, 0.01) << b.name;
-    EXPECT_NEAR(ValueAfter(r.report, "DESIGN LIFE (DL) IN YEARS =") / 17.44, 1.0, 0.01) << b.name;
+    EXPECT_EQ(NumberAfter(r.report, "HALF BAND WIDTH (NB) = "), b.variant->large ? 243 : 192);
+    EXPECT_NEAR(NumberAfter(r.report, "SUM OF CRACKING INDEX (SUMCI) = ") / 0.057329, 1.0, 0.01) << b.name;
+    EXPECT_NEAR(NumberAfter(r.report, "DESIGN LIFE (DL) IN YEARS =") / 17.44, 1.0, 0.01) << b.name;
     auto smax = MaxStresses(r.report);
     ASSERT_EQ(smax.size(), 6u);
     EXPECT_NEAR(-smax[2].first / 263.264, 1.0, 0.005);  // tridem axles in period 1
@@ -145,9 +145,9 @@ TEST(SolidLayeredExamples, Sla5FourSlabsOnALayeredFoundationInTwoSteps) {
 TEST(SolidLayeredExamples, Sla6RaftOnASolidFoundation) {
   auto r = RunSlabText("SLA6", ReadExample("SLA6"), kLarge);
   ASSERT_EQ(r.end, RunEnd::Normal);
-  EXPECT_NEAR(ValueAfter(r.report, "MAXIMUM MOMENT IN X DIRECTION =") / -78808, 1.0, 0.02);
+  EXPECT_NEAR(NumberAfter(r.report, "MAXIMUM MOMENT IN X DIRECTION =") / -78808, 1.0, 0.02);
   EXPECT_NE(r.report.find("MAXIMUM MOMENT IN X DIRECTION =       -79762.7 ( NODE 56 )"), std::string::npos);
-  EXPECT_NEAR(ValueAfter(r.report, "SUM OF FORCES (FOSUM) ="), 2935000 + 600 * 460 * 20 * 150.0 / 1728, 1);
+  EXPECT_NEAR(NumberAfter(r.report, "SUM OF FORCES (FOSUM) ="), 2935000 + 600 * 460 * 20 * 150.0 / 1728, 1);
 }
 
 // A layered foundation of a single layer is the half-space of that layer (as far as the truncated

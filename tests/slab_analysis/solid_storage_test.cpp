@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "slab_report_reader.h"
+#include "slab_run_support.h"
 
 namespace pave::slab {
 namespace {
@@ -37,8 +37,8 @@ TEST(SolidFoundationStorage, SmallBuildAgreesWithTheLargeOneAt225Nodes) {
   auto large = testing::RunSlabText("S225", ThreeSlabs225(), kLarge);
   ASSERT_EQ(small.end, RunEnd::Normal);
   ASSERT_EQ(large.end, RunEnd::Normal);
-  EXPECT_EQ(testing::ValueAfter(small.report, "HALF BAND WIDTH (NB) = "), 36);  // cut: deflection iteration
-  EXPECT_EQ(testing::ValueAfter(large.report, "HALF BAND WIDTH (NB) = "), 675);
+  EXPECT_EQ(testing::NumberAfter(small.report, "HALF BAND WIDTH (NB) = "), 36);  // cut: deflection iteration
+  EXPECT_EQ(testing::NumberAfter(large.report, "HALF BAND WIDTH (NB) = "), 675);
   auto ss = testing::MaxStresses(small.report), sl = testing::MaxStresses(large.report);
   ASSERT_EQ(ss.size(), 1u);
   ASSERT_EQ(sl.size(), 1u);

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCursor>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -25,8 +24,6 @@ AnalysisWindow::AnalysisWindow(const AnalysisProgram& program, QWidget* parent)
                                         program.width_twips, program.height_twips);
   move(TwipsToPixels(at.left), TwipsToPixels(at.top));
 }
-
-AnalysisWindow::~AnalysisWindow() { SetBusy(false); }
 
 void AnalysisWindow::SetCaption(const std::string& caption) {
   setWindowTitle(QString::fromStdString(caption));
@@ -51,7 +48,7 @@ void AnalysisWindow::FlushProgress() {
 
 void AnalysisWindow::Message(const std::string& text) {
   FlushProgress();
-  bool was_busy = busy_;
+  bool was_busy = desktop_.busy();
   SetBusy(false);
   QString shown = QString::fromStdString(text);
   shown.remove('\r');
@@ -61,15 +58,7 @@ void AnalysisWindow::Message(const std::string& text) {
   SetBusy(was_busy);
 }
 
-void AnalysisWindow::SetBusy(bool busy) {
-  if (busy == busy_) return;
-  busy_ = busy;
-  if (busy) {
-    QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-  } else {
-    QApplication::restoreOverrideCursor();
-  }
-}
+void AnalysisWindow::SetBusy(bool busy) { desktop_.SetBusy(busy); }
 
 void AnalysisWindow::closeEvent(QCloseEvent* event) {
   if (running_) {

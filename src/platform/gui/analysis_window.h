@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/analysis_host.h"
+#include "platform/gui/qt_services.h"
 
 class QPlainTextEdit;
 
@@ -16,7 +17,7 @@ struct AnalysisProgram {
   std::string title;          // program name: title of its message boxes ("MORVELIN")
   int height_twips = 6450;    // outer window size
   int width_twips = 9615;
-  std::string error_text = "File not found or data error";   // reported for an unexpected error
+  std::string error_text = kDataErrorText;   // reported for an unexpected error
 };
 
 class AnalysisWindow : public QWidget, public AnalysisHost {
@@ -24,7 +25,6 @@ class AnalysisWindow : public QWidget, public AnalysisHost {
 
  public:
   explicit AnalysisWindow(const AnalysisProgram& program, QWidget* parent = nullptr);
-  ~AnalysisWindow() override;
 
   void SetCaption(const std::string& caption) override;
   // Shows the text (CR LF line ends become line ends of the box) and lets the window repaint; at
@@ -36,7 +36,7 @@ class AnalysisWindow : public QWidget, public AnalysisHost {
   void SetBusy(bool busy) override;
 
   QPlainTextEdit& text_box() { return *text_box_; }
-  bool busy() const { return busy_; }
+  bool busy() const { return desktop_.busy(); }
   // While true the window ignores attempts to close it (the run cannot be left halfway).
   void set_running(bool running) { running_ = running; }
 
@@ -46,7 +46,7 @@ class AnalysisWindow : public QWidget, public AnalysisHost {
  private:
   AnalysisProgram program_;
   QPlainTextEdit* text_box_;
-  bool busy_ = false;
+  QtDesktop desktop_;            // the busy pointer, restored when the window goes
   bool running_ = false;
   std::string pending_;          // progress text not yet shown
   bool has_pending_ = false;

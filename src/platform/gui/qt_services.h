@@ -31,6 +31,7 @@ class QtDesktop : public Desktop {
   ~QtDesktop() override;
   void SetBusy(bool busy) override;
   void ProcessEvents() override;
+  bool busy() const { return busy_; }
 
  private:
   bool busy_ = false;

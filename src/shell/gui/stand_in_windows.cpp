@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <fstream>
 
+#include "common/analysis_host.h"
 #include "platform/gui/widget_image.h"
 #include "platform/platform.h"
 #include "shell/editor_file.h"
@@ -57,7 +58,7 @@ void StandInGraph::Load() {
   std::string graph_file = ExistingFileIgnoringCase(GraphFileName(gDataFile, S(extension_)));
   std::ifstream in(graph_file, std::ios::binary);
   if (!in) {
-    platform().messages().Tell("File not found or data error", "ROVANTE");
+    platform().messages().Tell(kDataErrorText, "ROVANTE");
     return;
   }
   setWindowTitle(title_);
