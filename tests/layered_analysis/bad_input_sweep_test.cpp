@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../support/bad_input_sweep.h"
+#include "support/bad_input_sweep.h"
 #include "layered_analysis/run_driver.h"
 
 namespace pave::layered {

@@ -9,7 +9,7 @@
 #include <tuple>
 #include <vector>
 
-#include "../support/bad_input_sweep.h"
+#include "support/bad_input_sweep.h"
 #include "slab_analysis/slab_driver.h"
 
 namespace pave::slab {
