@@ -1,5 +1,7 @@
 #include "common/analysis_host.h"
 
+#include "common/line_writer.h"
+
 namespace pave {
 
 void ProgressLog::Display() {
@@ -9,6 +11,12 @@ void ProgressLog::Display() {
     text.clear();
     lines = 0;
   }
+}
+
+void ProgressLog::Line(const std::string& line) {
+  text += kCrLf;
+  ++lines;
+  text += line + kCrLf;
 }
 
 }  // namespace pave

@@ -50,6 +50,9 @@ class ProgressLog {
   int lines = 0;      // lines counted since the text was last emptied
 
   void Display();
+  // Appends a blank line and then `line` as a line of its own, and counts one line (the Display
+  // that follows counts the other).
+  void Line(const std::string& line);
 
  private:
   AnalysisHost& host_;

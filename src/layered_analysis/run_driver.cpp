@@ -210,9 +210,7 @@ RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host) {
     in.SkipIdentifier();
 
     if (s.NPROB <= 0) {
-      log.text += kCrLf;
-      log.text += "The data file declares no problem (NPROB =" + Str(s.NPROB) + "), so nothing was analysed." + kCrLf;
-      log.lines += 1;
+      log.Line("The data file declares no problem (NPROB =" + Str(s.NPROB) + "), so nothing was analysed.");
       log.Display();
       host.Message("The data file declares no problem (NPROB =" + Str(s.NPROB) + "), so nothing was analysed.");
       host.Message(kExitText);
@@ -244,12 +242,10 @@ RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host) {
       } else {
         report.End();
         report.Text("PROBLRM NO.").Num(s.IPROB).End();
-        log.text += kCrLf + std::string("PROBLEM NO. ") + Str(s.IPROB) + kCrLf;
-        log.lines += 1;
+        log.Line("PROBLEM NO. " + Str(s.IPROB));
         log.Display();
       }
-      log.text += kCrLf + std::string("TITLE: ") + s.TITLE + kCrLf;
-      log.lines += 1;
+      log.Line("TITLE: " + s.TITLE);
       log.Display();
       EchoGeneralRecords(c);
 
