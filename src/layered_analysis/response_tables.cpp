@@ -1,6 +1,9 @@
 #include "layered_analysis/response_tables.h"
 
+#include <cmath>
+
 #include "common/number_format.h"
+#include "layered_analysis/problem_fault.h"
 
 namespace pave::layered {
 
@@ -14,12 +17,27 @@ float EffectiveModulus(const ProblemState& s, int I, float sigma, float o1, floa
   return (sigma - s.PR(L) * (o1 + o2)) / eps;
 }
 
+// The responses that a table prints or a damage analysis picks: wheel J's at depth I. A load or
+// a modulus so extreme that a response leaves the range of single precision stops the problem
+// before its table is written, instead of printing an undefined number.
+bool InRange(const ProblemState& s, int J, int I) {
+  const int nstd = s.NDAMA != 0 ? 9 : s.NSTD;
+  for (int K = 1; K <= nstd; ++K)
+    if (!std::isfinite(s.RESP(J, I, K))) return false;
+  return true;
+}
+
 }  // namespace
 
 void SINOUT(RunContext& c) {
   ProblemState& s = c.s;
   LineWriter& w = c.report;
   const int LG = s.LG;
+  for (int J = 1; J <= s.NR(LG); ++J)
+    for (int I = 1; I <= s.NZ; ++I)
+      if (!InRange(s, J, I))
+        throw ProblemFault("THE RESPONSES AT RADIAL COORDINATE " + Str(s.RC(J, 1, LG)) + " AND VERTICAL COORDINATE " +
+                           Str(s.ZC(I)) + " ARE OUT OF RANGE, SO THIS PROBLEM STOPS.");
   if (s.NDAMA != 1) w.End();
   if (s.NSTD == 1) {
     w.Text("    RADIAL          VERTICAL         VERTICAL").End();
@@ -78,6 +96,10 @@ void MULOUT(RunContext& c) {
   ProblemState& s = c.s;
   LineWriter& w = c.report;
   const int LG = s.LG, IPT = s.IPT;
+  for (int I = 1; I <= s.NZ; ++I)
+    if (!InRange(s, 1, I))
+      throw ProblemFault("THE RESPONSES AT POINT NO. " + Str(IPT) + " AND VERTICAL COORDINATE " + Str(s.ZC(I)) +
+                         " ARE OUT OF RANGE, SO THIS PROBLEM STOPS.");
   if (IPT == 1) {
     w.End();
     if (s.NSTD == 1) {

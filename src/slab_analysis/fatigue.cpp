@@ -25,8 +25,8 @@ void FatigueStep(SlabRun& r) {
     if (s.NDAMA == 1) s.KSTART = 1;
     for (int K = 1; K <= s.KSTART; ++K) {
       if (K == 3) {
-        CI += NK[2];
-        NK[2] = 2 * NK[2];
+        CI = Single(static_cast<double>(CI) + NK[2]);
+        NK[2] = Single(2.0 * NK[2]);
         continue;
       }
       float str = s.STRS(L, K);
@@ -37,14 +37,14 @@ void FatigueStep(SlabRun& r) {
       const float SR = static_cast<float>(Div(std::fabs(str), s.PMR(L)));
       const auto nf = AllowedRepetitions(s.NDAMA, SR, s.F1(L), s.F2(L));
       if (nf) {
-        NK[K] = static_cast<float>(Div(s.TNLR((s.IPER - 1) * nlg + s.LG), *nf));
-        CI += NK[K];
+        NK[K] = Single(Div(s.TNLR((s.IPER - 1) * nlg + s.LG), *nf));
+        CI = Single(static_cast<double>(CI) + NK[K]);
       }
     }
     w.Text("FOR PERIOD").Num(s.IPER).Text("LOAD GROUP").Num(s.LG).Text("CRACKING INDEX (CI) FOR LAYER").Num(L).Text("IS")
         .Text(LnUp(CI, 12, ".00000E+00")).End();
     r.Gra().Num(CI).End();
-    s.SUMCI(L) += CI;
+    s.SUMCI(L) = Single(static_cast<double>(s.SUMCI(L)) + CI);
     if (s.KSTART != 1)
       w.Text("PRIMARY CRACKING INDEX IS ").Text(LnUp(NK[1], 13, ".00000E+00")).Text("  SECONDARY CI IS ")
           .Text(LnUp(NK[2], 13, ".00000E+00")).End();

@@ -46,7 +46,7 @@ void Curling(SlabRun& r) {
   int I = 1;
   for (int N = 1; N <= nnode; ++N) {
     const double dx = static_cast<double>(s.XN(N)) - XC(I), dy = static_cast<double>(s.YN(N)) - YC(I);
-    s.CURL(N) = static_cast<float>(s.CURL(N) + Div(0.5 * s.CT * s.TEMP * (dx * dx + dy * dy), h));
+    s.CURL(N) = Single(s.CURL(N) + Div(0.5 * s.CT * s.TEMP * (dx * dx + dy * dy), h));
     if (N == s.LASTNP(I)) ++I;
   }
   // 4. Report.

@@ -50,6 +50,12 @@ double Finite(double v) {
   return v;
 }
 
+float Single(double v) {
+  const float f = static_cast<float>(Finite(v));
+  if (!std::isfinite(f)) throw ArithmeticError("overflow");
+  return f;
+}
+
 int Count(double v) {
   if (!std::isfinite(v) || v < -32768.5 || v > 32767.5) throw DataError("count out of range");
   return static_cast<int>(std::lround(v));

@@ -103,6 +103,8 @@ class SlabRun {
 double Div(double a, double b);
 // Tests a value for being finite (the error path instead).
 double Finite(double v);
+// Rounds a value to single precision; one beyond its range overflows (the error path instead).
+float Single(double v);
 
 // Whole-number conversion of a count read as a number; outside the 16-bit range is a data error.
 int Count(double v);

@@ -1,0 +1,107 @@
+// Bad input never breaks the layered analysis: every example file, cut short and with its numbers
+// replaced by hostile values, runs to one of the three exit statuses with a message when it stops,
+// writes no "NaN" or "Inf", and ends. The test build runs under the address and undefined-behaviour
+// sanitizers, so an out-of-bounds access or an overflow on the way fails the test as well.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/bad_input_sweep.h"
+#include "layered_analysis/run_driver.h"
+
+namespace pave::layered {
+namespace {
+
+using pave::testing::ExpectSound;
+using pave::testing::Outcome;
+using pave::testing::SweepRunner;
+
+// Each hostile value is tried on every kStride-th item (the twelve files: a few seconds).
+constexpr int kStride = 7;
+
+SweepRunner Runner(const std::string& tag) {
+  return SweepRunner(tag, [](const std::string& base, AnalysisHost& host) { return RunMorvelin(base, host); }, ".LAY");
+}
+
+std::string Example(const std::string& name) {
+  return pave::testing::ReadWhole(std::filesystem::path(PAVE_SOURCE_DIR) / "examples" / (name + ".DAT"));
+}
+
+class LayeredBadInputSweep : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(LayeredBadInputSweep, EveryMutantEndsSoundly) {
+  SweepRunner runner = Runner(GetParam());
+  pave::testing::SweepExample(GetParam(), runner, pave::testing::SweepStride(kStride), kExitText);
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, LayeredBadInputSweep,
+                         ::testing::Values("LAY1", "LAY1SI", "LAY2", "LAY2SI", "LAY3", "LAY3SI", "LAY4", "LAY4SI",
+                                           "LAY5", "LAY5SI", "LAY6", "LAY6SI"));
+
+TEST(LayeredBadInput, HandmadeFilesEndSoundly) {
+  const std::string lay1 = Example("LAY1");
+  std::string manyProblems = lay1;
+  manyProblems.replace(0, manyProblems.find('('), " 30000  ");
+  struct Case {
+    const char* what;
+    std::string text;
+    RunEnd end;
+  };
+  const std::vector<Case> cases = {
+      {"an empty file", "", RunEnd::DataError},
+      {"a file of blanks", "   \r\n  \r\n\t \r\n", RunEnd::DataError},
+      {"30000 problems declared, one present", manyProblems, RunEnd::DataError},
+      {"LAY1 with CR line ends only", pave::testing::CrOnly(lay1), RunEnd::Normal},
+  };
+  SweepRunner runner = Runner("handmade");
+  for (const Case& c : cases) {
+    const Outcome o = runner.Run(c.what, &c.text);
+    ExpectSound(c.what, o, kExitText);
+    EXPECT_EQ(o.end, c.end) << c.what;
+  }
+  const Outcome missing = runner.Run("a missing file", nullptr);
+  ExpectSound("a missing file", missing, kExitText);
+  EXPECT_EQ(missing.end, RunEnd::DataError);
+}
+
+TEST(LayeredBadInput, CrLineEndsGiveTheReportOfCrLf) {
+  const std::string lay1 = Example("LAY1"), cr = pave::testing::CrOnly(lay1);
+  SweepRunner runner = Runner("cr");
+  const Outcome a = runner.Run("LAY1", &lay1);
+  const Outcome b = runner.Run("LAY1 with CR line ends", &cr);
+  ASSERT_EQ(a.end, RunEnd::Normal);
+  EXPECT_EQ(a.report, b.report);
+  EXPECT_EQ(a.graph, b.graph);
+}
+
+// Loads and moduli whose responses leave the range of single precision stop their problem with a
+// message before the table, instead of printing "NaN" or "Inf".
+TEST(LayeredBadInput, ResponsesOutOfRangeStopTheProblem) {
+  struct Case {
+    const char* example;
+    const char* line;      // the record as the example has it
+    const char* replaced;  // and as the case has it
+  };
+  const std::vector<Case> cases = {
+      {"LAY5", " 3.785   100   (14) CR CP", " 3.785   1E+30   (14) CR CP"},
+      {"LAY5", " 450000  ", " 1E-30  "},
+  };
+  SweepRunner runner = Runner("range");
+  for (const Case& c : cases) {
+    std::string text = Example(c.example);
+    const std::size_t at = text.find(c.line);
+    ASSERT_NE(at, std::string::npos) << c.line;
+    text.replace(at, std::string(c.line).size(), c.replaced);
+    const Outcome o = runner.Run(c.replaced, &text);
+    ExpectSound(c.replaced, o, kExitText);
+    EXPECT_EQ(o.end, RunEnd::InputStop) << c.replaced;
+    ASSERT_FALSE(o.host.messages.empty());
+    EXPECT_NE(o.host.messages.front().find("ARE OUT OF RANGE, SO THIS PROBLEM STOPS."), std::string::npos)
+        << o.host.messages.front();
+    EXPECT_NE(o.report.find(o.host.messages.front()), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace pave::layered
