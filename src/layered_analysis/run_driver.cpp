@@ -209,14 +209,7 @@ RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host) {
     s.NPROB = in.ReadInt16();
     in.SkipIdentifier();
 
-    if (s.NPROB <= 0) {
-      log.Line("The data file declares no problem (NPROB =" + Str(s.NPROB) + "), so nothing was analysed.");
-      log.Display();
-      host.Message("The data file declares no problem (NPROB =" + Str(s.NPROB) + "), so nothing was analysed.");
-      host.Message(kExitText);
-      host.SetBusy(false);
-      return RunEnd::InputStop;
-    }
+    if (s.NPROB <= 0) return EndWithoutProblems(log, host, s.NPROB);
 
     for (int iprob = 1; iprob <= s.NPROB; ++iprob) {
       s.IPROB = static_cast<i16>(iprob);

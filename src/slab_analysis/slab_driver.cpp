@@ -374,7 +374,7 @@ void EndText(SlabRun& r) {
            kCrLf);
   r.log.lines++;
   r.Display();
-  r.host.Message("Please click the OK button to exit.");
+  r.host.Message(kExitText);
 }
 
 }  // namespace
@@ -394,19 +394,8 @@ RunEnd RunSlabProgram(const std::string& argument, const SlabVariant& variant, A
     r.s.NPROB = r.ReadNumber();
     r.SkipIdentifier();
     const int nprob = Count(r.s.NPROB);
-    if (nprob <= 0) {
-      // Nothing to analyse: no report is written, so none is named.
-      const std::string none =
-          "The data file declares no problem (NPROB =" + Str(r.s.NPROB) + "), so nothing was analysed.";
-      r.Append(kCrLf);
-      r.Append(none + kCrLf);
-      r.log.lines++;
-      r.Display();
-      host.Message(none);
-      host.Message("Please click the OK button to exit.");
-      host.SetBusy(false);
-      return RunEnd::InputStop;
-    }
+    // Nothing to analyse: no report is written, so none is named.
+    if (nprob <= 0) return EndWithoutProblems(r.log, host, r.s.NPROB);
     for (int iprob = 1; iprob <= nprob; ++iprob) Problem(r, iprob);
     r.CloseOutputs();
     EndText(r);
