@@ -1,5 +1,8 @@
 #include "common/analysis_host.h"
 
+#include "common/line_writer.h"
+#include "common/number_format.h"
+
 namespace pave {
 
 void ProgressLog::Display() {
@@ -9,6 +12,22 @@ void ProgressLog::Display() {
     text.clear();
     lines = 0;
   }
+}
+
+void ProgressLog::Line(const std::string& line) {
+  text += kCrLf;
+  ++lines;
+  text += line + kCrLf;
+}
+
+RunEnd EndWithoutProblems(ProgressLog& log, AnalysisHost& host, double nprob) {
+  const std::string none = "The data file declares no problem (NPROB =" + Str(nprob) + "), so nothing was analysed.";
+  log.Line(none);
+  log.Display();
+  host.Message(none);
+  host.Message(kExitText);
+  host.SetBusy(false);
+  return RunEnd::InputStop;
 }
 
 }  // namespace pave

@@ -9,6 +9,8 @@ namespace pave {
 
 // The message of a run that a missing file or bad data stopped (the small slab build says more).
 inline constexpr const char* kDataErrorText = "File not found or data error";
+// The last message of a run that went through its problems.
+inline constexpr const char* kExitText = "Please click the OK button to exit.";
 
 // Exit status of an analysis run.
 enum class RunEnd : int {
@@ -50,10 +52,17 @@ class ProgressLog {
   int lines = 0;      // lines counted since the text was last emptied
 
   void Display();
+  // Appends a blank line and then `line` as a line of its own, and counts one line (the Display
+  // that follows counts the other).
+  void Line(const std::string& line);
 
  private:
   AnalysisHost& host_;
   int limit_;
 };
+
+// Ends a run whose data file declares no problem (NPROB not above 0): says so in the progress text
+// and in a message, then gives the exit message; the run ends as an input stop.
+RunEnd EndWithoutProblems(ProgressLog& log, AnalysisHost& host, double nprob);
 
 }  // namespace pave

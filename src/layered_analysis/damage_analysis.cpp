@@ -192,15 +192,13 @@ void DamageSummary(RunContext& c) {
   for (int k = 1; k <= nlbt; ++k) {
     const std::string sum = FormatMask(s.SUMDR(k), "0.000E+00");
     rep.Text("AT BOTTOM OF LAYER ").Num(s.LNBT(k)).Text("    SUM OF DAMAGE RATIO = ").Text(sum).End();
-    log.text += "\r\nAT BOTTOM OF LAYER " + Str(s.LNBT(k)) + "    SUM OF DAMAGE RATIO = " + sum + "\r\n";
-    log.lines += 1;
+    log.Line("AT BOTTOM OF LAYER " + Str(s.LNBT(k)) + "    SUM OF DAMAGE RATIO = " + sum);
     log.Display();
   }
   for (int i = 1; i <= nltc; ++i) {
     const std::string sum = FormatMask(s.SUMDR(nlbt + i), "0.000E+00");
     rep.Text("AT TOP OF LAYER ").Num(s.LNTC(i)).Text("       SUM OF DAMAGE RATIO = ").Text(sum).End();
-    log.text += "\r\nAT TOP OF LAYER " + Str(s.LNTC(i)) + "       SUM OF DAMAGE RATIO = " + sum + "\r\n";
-    log.lines += 1;
+    log.Line("AT TOP OF LAYER " + Str(s.LNTC(i)) + "       SUM OF DAMAGE RATIO = " + sum);
     log.Display();
     if (i > 1 && s.SUMDR(nlbt + 1) < s.SUMDR(nlbt + i)) s.SUMDR(nlbt + 1) = s.SUMDR(nlbt + i);
   }

@@ -41,9 +41,7 @@ void ShowStartingModuli(RunContext& c, bool combined) {
   c.report.End();
   c.report.Text("AT ITERATION").Num(s.IT).Text("LAYER NO. AND MODULUS ARE :   ");
   WriteModulusPairs(s, c.report);
-  c.log.text += "\r\nAT ITERATION " + Str(s.IT) +
-                (combined ? "  LAYER NO. AND MODULUS ARE:" : "  LAYER NO. AND MODULUS ARE :") + "\r\n";
-  c.log.lines += 1;
+  c.log.Line("AT ITERATION " + Str(s.IT) + (combined ? "  LAYER NO. AND MODULUS ARE:" : "  LAYER NO. AND MODULUS ARE :"));
   c.log.Display();
   for (int i = 1; i <= s.NOLAY; ++i) {
     const int L = s.LAYNO(i);

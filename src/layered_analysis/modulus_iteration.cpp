@@ -65,8 +65,7 @@ void ENOLIN(ProblemState& s, LineWriter& rep, ProgressLog& log) {
   rep.Text("AT ITERATION").Num(s.IT).Text("LAYER NO. AND MODULUS ARE :   ");
   WriteModulusPairs(s, rep);
 
-  log.text += "\r\nAT ITERATION " + Str(s.IT) + "  LAYER NO., PREVIOUS ELASTIC MODULUS AND NEW MODULUS ARE:\r\n";
-  log.lines += 1;
+  log.Line("AT ITERATION " + Str(s.IT) + "  LAYER NO., PREVIOUS ELASTIC MODULUS AND NEW MODULUS ARE:");
   log.Display();
   for (int i = 1; i <= nolay; ++i) {
     const int L = s.LAYNO(i);

@@ -136,8 +136,7 @@ int NONLAY(ProblemState& s, int Nrr, ProgressLog* log) {
       for (int K = 1; K <= 3; ++K) s.RESP(j, i, K) = resp[j][i][K];
 
   if (s.NDAMA == 0 && log != nullptr) {
-    log->text += "\r\nCOMPLETE NONLAY SUBROUTINE WITH NO. OF INTEGRATION CYCLES IC=" + Str(IC) + "\r\n";
-    log->lines += 1;
+    log->Line("COMPLETE NONLAY SUBROUTINE WITH NO. OF INTEGRATION CYCLES IC=" + Str(IC));
     log->Display();
   }
   return IC;

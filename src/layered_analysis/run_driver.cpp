@@ -209,16 +209,7 @@ RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host) {
     s.NPROB = in.ReadInt16();
     in.SkipIdentifier();
 
-    if (s.NPROB <= 0) {
-      log.text += kCrLf;
-      log.text += "The data file declares no problem (NPROB =" + Str(s.NPROB) + "), so nothing was analysed." + kCrLf;
-      log.lines += 1;
-      log.Display();
-      host.Message("The data file declares no problem (NPROB =" + Str(s.NPROB) + "), so nothing was analysed.");
-      host.Message(kExitText);
-      host.SetBusy(false);
-      return RunEnd::InputStop;
-    }
+    if (s.NPROB <= 0) return EndWithoutProblems(log, host, s.NPROB);
 
     for (int iprob = 1; iprob <= s.NPROB; ++iprob) {
       s.IPROB = static_cast<i16>(iprob);
@@ -244,12 +235,10 @@ RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host) {
       } else {
         report.End();
         report.Text("PROBLRM NO.").Num(s.IPROB).End();
-        log.text += kCrLf + std::string("PROBLEM NO. ") + Str(s.IPROB) + kCrLf;
-        log.lines += 1;
+        log.Line("PROBLEM NO. " + Str(s.IPROB));
         log.Display();
       }
-      log.text += kCrLf + std::string("TITLE: ") + s.TITLE + kCrLf;
-      log.lines += 1;
+      log.Line("TITLE: " + s.TITLE);
       log.Display();
       EchoGeneralRecords(c);
 

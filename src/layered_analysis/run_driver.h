@@ -11,7 +11,6 @@
 namespace pave::layered {
 
 inline constexpr const char* kWrongFormatText = "FILE IS WRONG AND DOES NOT FIT WITH MORVELIN FORMAT";
-inline constexpr const char* kExitText = "Please click the OK button to exit.";
 
 // The base name of the command-line argument: a final ".DAT" removed in any letter case.
 std::string BaseName(const std::string& argument);

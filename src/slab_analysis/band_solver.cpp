@@ -22,9 +22,7 @@ void CheckSizes(SlabRun& r, bool copy) {
 }
 
 void Progress(SlabRun& r, const std::string& line) {
-  r.Append(kCrLf);
-  r.log.lines++;
-  r.Append(line + kCrLf);
+  r.log.Line(line);
   r.Display();
 }
 

@@ -13,9 +13,7 @@ namespace pave {
 namespace {
 
 void Progress(ProgressLog& log, const std::string& line) {
-  log.text += "\r\n";
-  log.lines += 1;
-  log.text += line + "\r\n";
+  log.Line(line);
   log.Display();
 }
 

@@ -48,12 +48,6 @@ std::string FindDataFile(const std::string& base) {
 
 namespace {
 
-void Line(SlabRun& r, const std::string& text) {
-  r.Append(kCrLf);
-  r.log.lines++;
-  r.Append(text + kCrLf);
-}
-
 [[noreturn]] void Missing(SlabRun& r, const std::string& what) {
   r.LimitStop(what + " ARE NOT AVAILABLE IN THIS VERSION OF THE PROGRAM, SO COMPUTATION STOPS.");
 }
@@ -140,10 +134,10 @@ void Periods(SlabRun& r) {
       s.ITFLAG = 0;
       if (s.NFOUND != 0) {
         r.ext.SolSti(r);
-        Line(r, "COMPLETE STIFFNESS MATRIX OF FOUNDATION");
+        r.log.Line("COMPLETE STIFFNESS MATRIX OF FOUNDATION");
       }
       Stiffn(r);
-      Line(r, "COMPLETE STIFFNESS MATRIX OF SLAB AND FOUNDATION");
+      r.log.Line("COMPLETE STIFFNESS MATRIX OF SLAB AND FOUNDATION");
       r.Display();
       // Foundation terms.
       const long nb = static_cast<long>(s.NB);
@@ -167,21 +161,19 @@ void Periods(SlabRun& r) {
         }
       }
       if (joints) r.ext.DowSti(r);
-      Line(r, "COMPLETE STIFFNESS MATRIX OF THE PAVEMENT SYSTEM");
+      r.log.Line("COMPLETE STIFFNESS MATRIX OF THE PAVEMENT SYSTEM");
       if (nb > 500) {
-        Line(r, "THE MATRIX IS QUITE LARGE AND IT MAY TAKE SOME TIME TO SOLVE THE SIMULTANEOUS EQUATIONS.");
-        Line(r, "PLEASE BE PATIENT AND WAIT!");
+        r.log.Line("THE MATRIX IS QUITE LARGE AND IT MAY TAKE SOME TIME TO SOLVE THE SIMULTANEOUS EQUATIONS.");
+        r.log.Line("PLEASE BE PATIENT AND WAIT!");
         r.Display();
       }
       if (s.ISOLVE != 1) {
         Triang(r);
-        Line(r, "COMPLETE UPPER TRIANGULAR MATRIX");
+        r.log.Line("COMPLETE UPPER TRIANGULAR MATRIX");
         r.Display();
       }
       for (s.LG = 1; s.LG <= nlg; ++s.LG) {
-        r.Append(kCrLf);
-        r.Append("PERIOD " + Str(s.IPER) + "  LOAD GROUP " + Str(s.LG) + "  AND CYCLE NO. " + Str(s.NCY) + kCrLf);
-        r.log.lines++;
+        r.log.Line("PERIOD " + Str(s.IPER) + "  LOAD GROUP " + Str(s.LG) + "  AND CYCLE NO. " + Str(s.NCY));
         r.Display();
         r.Rep().End();
         r.Rep().Text("PERIOD").Num(s.IPER).Text("LOAD GROUP").Num(s.LG).Text("AND CYCLE NO.").Num(s.NCY).End();
@@ -241,13 +233,9 @@ void Problem(SlabRun& r, int iprob) {
     r.Rep().Text("NUMBER OF PROBLEMS TO BE SOLVED = ").Num(s.NPROB).End();
     r.Gra().Num(s.NPROB).End();
   } else {
-    r.Append(kCrLf);
-    r.Append("PROBLEM NO. " + Str(iprob) + kCrLf);
-    r.log.lines++;
+    r.log.Line("PROBLEM NO. " + Str(iprob));
     r.Display();
-    r.Append(kCrLf);
-    r.Append("TITLE: " + s.TITLE + kCrLf + kCrLf);
-    r.log.lines++;
+    r.log.Line("TITLE: " + s.TITLE + kCrLf);
     r.Display();
     r.Rep().End();
     r.Rep().Text("PROBLEM NO.").Num(iprob).End();
@@ -367,7 +355,7 @@ void Problem(SlabRun& r, int iprob) {
       s.YMS = 1;
       r.ext.SolFle(r);
     }
-    Line(r, "COMPLETE FLEXIBILITY MATRIX OF FOUNDATION");
+    r.log.Line("COMPLETE FLEXIBILITY MATRIX OF FOUNDATION");
     r.Display();
   }
   // 19. Storage plan.
@@ -386,7 +374,7 @@ void EndText(SlabRun& r) {
            kCrLf);
   r.log.lines++;
   r.Display();
-  r.host.Message("Please click the OK button to exit.");
+  r.host.Message(kExitText);
 }
 
 }  // namespace
@@ -406,19 +394,8 @@ RunEnd RunSlabProgram(const std::string& argument, const SlabVariant& variant, A
     r.s.NPROB = r.ReadNumber();
     r.SkipIdentifier();
     const int nprob = Count(r.s.NPROB);
-    if (nprob <= 0) {
-      // Nothing to analyse: no report is written, so none is named.
-      const std::string none =
-          "The data file declares no problem (NPROB =" + Str(r.s.NPROB) + "), so nothing was analysed.";
-      r.Append(kCrLf);
-      r.Append(none + kCrLf);
-      r.log.lines++;
-      r.Display();
-      host.Message(none);
-      host.Message("Please click the OK button to exit.");
-      host.SetBusy(false);
-      return RunEnd::InputStop;
-    }
+    // Nothing to analyse: no report is written, so none is named.
+    if (nprob <= 0) return EndWithoutProblems(r.log, host, r.s.NPROB);
     for (int iprob = 1; iprob <= nprob; ++iprob) Problem(r, iprob);
     r.CloseOutputs();
     EndText(r);

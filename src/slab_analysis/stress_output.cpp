@@ -286,10 +286,8 @@ void StrOut(SlabRun& r) {
   // Second pass.
   for (int L = 1; L <= nlayer; ++L) {
     if (s.NDAMA < 2) {
-      r.Append(kCrLf);
-      r.log.lines++;
-      r.Append("MAXIMUM STRESS (SMAX) IN LAYER" + Str(L) + " IS " + FormatMask(s.STRS(L, 1), "######0.000") + " (NODE" +
-               Str(NSMAX(L)) + ")" + kCrLf);
+      r.log.Line("MAXIMUM STRESS (SMAX) IN LAYER" + Str(L) + " IS " + FormatMask(s.STRS(L, 1), "######0.000") + " (NODE" +
+                 Str(NSMAX(L)) + ")");
       r.Display();
       w.End();
       w.Text("MAXIMUM STRESS (SMAX) IN LAYER").Num(L).Text(" IS").Text(LnUp(s.STRS(L, 1), 12, "######0.000"))
@@ -329,11 +327,8 @@ void StrOut(SlabRun& r) {
         w.End();
         w.Text("STRESS DIFFERENTIAL FOR MULTIPLE WHEELS IS").Text(LnUp(s.STRS(L, 2), 10, "#####0.000")).End();
       }
-      r.Append(kCrLf);
-      r.log.lines++;
-      r.Append("MAXIMUM STRESS (SMAX) AT BOTTOM OF LAYER" + Str(L) + " IS" +
-               Str(std::round(static_cast<double>(s.STRS(L, 1)) * 1000.0) / 1000.0) + " (NODE " + Str(NSMAX(L)) + ")" +
-               kCrLf);
+      r.log.Line("MAXIMUM STRESS (SMAX) AT BOTTOM OF LAYER" + Str(L) + " IS" +
+                 Str(std::round(static_cast<double>(s.STRS(L, 1)) * 1000.0) / 1000.0) + " (NODE " + Str(NSMAX(L)) + ")");
       r.Display();
       w.End();
       w.Text("MAXIMUM STRESS (SMAX) AT BOTTOM OF LAYER").Num(L).Text(" IS").Text(LnUp(s.STRS(L, 1), 12, "########0.000"))
