@@ -22,6 +22,7 @@
 
 #include "common/analysis_host.h"
 #include "common/numeric_value.h"
+#include "support/file_text.h"
 
 namespace pave::testing {
 
@@ -201,13 +202,6 @@ inline int SweepStride(int fallback) {
   return env && std::atoi(env) > 0 ? std::atoi(env) : fallback;
 }
 
-inline std::string ReadWhole(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 // What one run left behind.
 struct Outcome {
   RunEnd end = RunEnd::Normal;
@@ -243,8 +237,8 @@ class SweepRunner {
     watchdog_.Start(what);
     o.end = program_((dir_ / "CASE").string(), o.host);
     watchdog_.Stop();
-    o.report = ReadWhole(dir_ / "CASE.TXT");
-    o.graph = ReadWhole(dir_ / ("CASE" + graphExt_));
+    o.report = FileText(dir_ / "CASE.TXT");
+    o.graph = FileText(dir_ / ("CASE" + graphExt_));
     return o;
   }
 
@@ -284,7 +278,7 @@ inline bool ExpectSound(const std::string& what, const Outcome& o, const std::st
 // unsound mutant of a file, so that one fault does not bury the output.
 inline void SweepExample(const std::string& name, SweepRunner& runner, int stride, const std::string& exitText,
                          int offset = 0) {
-  const std::string good = ReadWhole(std::filesystem::path(PAVE_SOURCE_DIR) / "examples" / (name + ".DAT"));
+  const std::string good = ExampleText(name);
   ASSERT_FALSE(good.empty()) << name;
   const bool si = name.size() > 2 && name.compare(name.size() - 2, 2, "SI") == 0;
   std::vector<Mutant> mutants = Truncations(good);
