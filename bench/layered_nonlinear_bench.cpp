@@ -11,6 +11,7 @@
 
 #include "common/analysis_host.h"
 #include "layered_analysis/run_driver.h"
+#include "support/file_text.h"
 
 namespace {
 
@@ -21,13 +22,6 @@ fs::path Prepare(const std::string& name, const std::string& data) {
   fs::create_directories(dir);
   std::ofstream(dir / (name + ".DAT"), std::ios::binary) << data;
   return dir / name;
-}
-
-std::string Example(const std::string& name) {
-  std::ifstream f(fs::path(PAVE_SOURCE_DIR) / "examples" / (name + ".DAT"), std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  return ss.str();
 }
 
 // Three layers under a moving load, the asphalt viscoelastic with fifteen creep times; one single
@@ -62,9 +56,9 @@ void Run(benchmark::State& state, const std::string& name, const std::string& da
   }
 }
 
-void BM_NonlinearExample2(benchmark::State& state) { Run(state, "LAY2", Example("LAY2")); }
+void BM_NonlinearExample2(benchmark::State& state) { Run(state, "LAY2", pave::testing::ExampleText("LAY2")); }
 void BM_ViscoelasticFifteenCreepTimes(benchmark::State& state) { Run(state, "CREEP15", FifteenCreepTimes()); }
-void BM_CombinedExample6(benchmark::State& state) { Run(state, "LAY6", Example("LAY6")); }
+void BM_CombinedExample6(benchmark::State& state) { Run(state, "LAY6", pave::testing::ExampleText("LAY6")); }
 
 BENCHMARK(BM_NonlinearExample2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ViscoelasticFifteenCreepTimes)->Unit(benchmark::kMillisecond);

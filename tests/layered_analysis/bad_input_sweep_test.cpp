@@ -13,6 +13,7 @@
 namespace pave::layered {
 namespace {
 
+using pave::testing::ExampleText;
 using pave::testing::ExpectSound;
 using pave::testing::Outcome;
 using pave::testing::SweepRunner;
@@ -22,10 +23,6 @@ constexpr int kStride = 10;
 
 SweepRunner Runner(const std::string& tag) {
   return SweepRunner(tag, [](const std::string& base, AnalysisHost& host) { return RunMorvelin(base, host); }, ".LAY");
-}
-
-std::string Example(const std::string& name) {
-  return pave::testing::ReadWhole(std::filesystem::path(PAVE_SOURCE_DIR) / "examples" / (name + ".DAT"));
 }
 
 class LayeredBadInputSweep : public ::testing::TestWithParam<const char*> {};
@@ -40,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, LayeredBadInputSweep,
                                            "LAY5", "LAY5SI", "LAY6", "LAY6SI"));
 
 TEST(LayeredBadInput, HandmadeFilesEndSoundly) {
-  const std::string lay1 = Example("LAY1");
+  const std::string lay1 = ExampleText("LAY1");
   std::string manyProblems = lay1;
   manyProblems.replace(0, manyProblems.find('('), " 30000  ");
   struct Case {
@@ -66,7 +63,7 @@ TEST(LayeredBadInput, HandmadeFilesEndSoundly) {
 }
 
 TEST(LayeredBadInput, CrLineEndsGiveTheReportOfCrLf) {
-  const std::string lay1 = Example("LAY1"), cr = pave::testing::CrOnly(lay1);
+  const std::string lay1 = ExampleText("LAY1"), cr = pave::testing::CrOnly(lay1);
   SweepRunner runner = Runner("cr");
   const Outcome a = runner.Run("LAY1", &lay1);
   const Outcome b = runner.Run("LAY1 with CR line ends", &cr);
@@ -89,7 +86,7 @@ TEST(LayeredBadInput, ResponsesOutOfRangeStopTheProblem) {
   };
   SweepRunner runner = Runner("range");
   for (const Case& c : cases) {
-    std::string text = Example(c.example);
+    std::string text = ExampleText(c.example);
     const std::size_t at = text.find(c.line);
     ASSERT_NE(at, std::string::npos) << c.line;
     text.replace(at, std::string(c.line).size(), c.replaced);

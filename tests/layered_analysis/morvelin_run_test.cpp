@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "support/file_text.h"
+
 namespace pave::layered {
 namespace {
 
@@ -19,13 +21,7 @@ namespace fs = std::filesystem;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::Not;
-
-std::string Read(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
+using pave::testing::FileText;
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> out;
@@ -64,8 +60,8 @@ class MorvelinRunTest : public ::testing::Test {
     return (dir_ / name).string();
   }
   RunEnd Run(const std::string& argument) { return RunMorvelin(argument, host_); }
-  std::string Report(const std::string& base) { return Read(dir_ / (base + ".TXT")); }
-  std::string Graph(const std::string& base) { return Read(dir_ / (base + ".LAY")); }
+  std::string Report(const std::string& base) { return FileText(dir_ / (base + ".TXT")); }
+  std::string Graph(const std::string& base) { return FileText(dir_ / (base + ".LAY")); }
 
   fs::path dir_;
   RecordingHost host_;

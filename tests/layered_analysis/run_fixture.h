@@ -11,6 +11,7 @@
 
 #include "common/analysis_host.h"
 #include "layered_analysis/run_driver.h"
+#include "support/file_text.h"
 
 namespace pave::layered::testing {
 
@@ -21,13 +22,6 @@ struct RunResult {
   std::filesystem::path graphPath;
   std::vector<std::string> messages;
 };
-
-inline std::string ReadAll(const std::filesystem::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  return ss.str();
-}
 
 // Writes `data` as <dir>/<name>.DAT (or copies `source` there) and runs the program on it.
 inline RunResult RunData(const std::string& name, const std::string& data) {
@@ -42,15 +36,15 @@ inline RunResult RunData(const std::string& name, const std::string& data) {
   RecordingHost host;
   RunResult r;
   r.end = RunMorvelin((dir / name).string(), host);
-  r.report = ReadAll(dir / (name + ".TXT"));
+  r.report = pave::testing::FileText(dir / (name + ".TXT"));
   r.graphPath = dir / (name + ".LAY");
-  r.graph = ReadAll(r.graphPath);
+  r.graph = pave::testing::FileText(r.graphPath);
   r.messages = host.messages;
   return r;
 }
 
 inline RunResult RunExample(const std::string& name) {
-  return RunData(name, ReadAll(std::filesystem::path(PAVE_SOURCE_DIR) / "examples" / (name + ".DAT")));
+  return RunData(name, pave::testing::ExampleText(name));
 }
 
 // The numbers of the report lines that follow `after`, line by line, as far as they read as numbers.

@@ -10,19 +10,14 @@
 #include <sstream>
 #include <string>
 
+#include "support/file_text.h"
+
 namespace {
 
 struct Outcome {
   int status = -1;
   std::string out, err;
 };
-
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // Runs the stand-in program with one argument (quoted for the shell) and no display.
 Outcome RunFake(const std::string& argument) {
@@ -35,8 +30,8 @@ Outcome RunFake(const std::string& argument) {
   int raw = std::system(command.c_str());
   Outcome outcome;
   outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  outcome.out = ReadFile(out);
-  outcome.err = ReadFile(err);
+  outcome.out = pave::testing::FileText(out);
+  outcome.err = pave::testing::FileText(err);
   return outcome;
 }
 

@@ -11,6 +11,7 @@
 
 #include "platform/gui/qt_services.h"
 #include "qt_app.h"
+#include "support/file_text.h"
 
 namespace pave {
 namespace {
@@ -26,8 +27,7 @@ std::string Head(const std::string& path) {
 
 // The page count of a PDF written by Qt (its page tree's /Count).
 int Sheets(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string text = pave::testing::FileText(path);
   auto at = text.find("/Type /Pages");
   if (at == std::string::npos) return -1;
   at = text.find("/Count ", at);

@@ -57,11 +57,11 @@ TEST_F(EditorFileTest, ReadAndSaveKeepTheFileAsItWas) {
     EXPECT_EQ(read.content.text, c.text) << c.name;
     std::string reason;
     ASSERT_TRUE(WriteEditorFile(Path("f.txt"), read.content, reason)) << c.name;
-    EXPECT_EQ(ReadFile(Path("f.txt")), c.saved) << c.name;
+    EXPECT_EQ(FileText(Path("f.txt")), c.saved) << c.name;
     // Saving again does not let the file grow.
     ReadOutcome again = ReadEditorFile(Path("f.txt"));
     ASSERT_TRUE(WriteEditorFile(Path("f.txt"), again.content, reason));
-    EXPECT_EQ(ReadFile(Path("f.txt")), c.saved) << c.name;
+    EXPECT_EQ(FileText(Path("f.txt")), c.saved) << c.name;
   }
 }
 

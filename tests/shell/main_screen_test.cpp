@@ -41,7 +41,7 @@ class MainScreenTest : public ShellTest {
     screen->Start(program_dir);
   }
   void WriteDataPath(const std::string& text) { WriteFile(program_dir + "/DataPath", text); }
-  std::string DataPathFile() { return ReadFile(program_dir + "/DataPath"); }
+  std::string DataPathFile() { return FileText(program_dir + "/DataPath"); }
   void ExpectFallback() {
     EXPECT_EQ(gDataPath, program_dir + "/");
     EXPECT_EQ(path_box.Text(), program_dir + "/");

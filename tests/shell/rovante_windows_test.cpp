@@ -199,7 +199,7 @@ TEST_F(RovanteWindowsTest, EditorOpensEditsSavesPrintsAndHandsTheFileBack) {
   editor->txtEditor->setTextCursor(cursor);
   editor->Item("mnuPast")->trigger();
   editor->Item("mnuSave")->trigger();
-  EXPECT_EQ(ReadFile(data_dir + "LAY1.TXT"), std::string(kReport) + "                      PROBLEM NO. 1\r\n");
+  EXPECT_EQ(FileText(data_dir + "LAY1.TXT"), std::string(kReport) + "                      PROBLEM NO. 1\r\n");
 
   platform_.messages.QueueInput(" 57");
   editor->Item("mnuPrint")->trigger();
@@ -232,12 +232,12 @@ TEST_F(RovanteWindowsTest, ClosingTheEditorOrExitingAsksBeforeLosingText) {
   platform_.messages.QueueAnswer(MessageAnswer::Cancel);
   main->cmdExit->click();
   EXPECT_EQ(program_ends, 0);
-  EXPECT_EQ(ReadFile(program_dir + "/DataPath"), data_dir + "\r\n");
+  EXPECT_EQ(FileText(program_dir + "/DataPath"), data_dir + "\r\n");
 
   platform_.messages.QueueAnswer(MessageAnswer::Yes);
   main->cmdExit->click();
   EXPECT_EQ(program_ends, 1);
-  EXPECT_EQ(ReadFile(data_dir + "LAY1.DAT"), "x\r\n\r\nchanged\r\n");
+  EXPECT_EQ(FileText(data_dir + "LAY1.DAT"), "x\r\n\r\nchanged\r\n");
 
   // The menu's Exit of an unchanged text closes without a question.
   editor->Item("mnuExit")->trigger();

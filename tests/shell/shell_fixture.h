@@ -14,6 +14,7 @@
 #include "platform/scripted_platform.h"
 #include "shell/program_state.h"
 #include "shell/window_makers.h"
+#include "support/file_text.h"
 
 namespace pave::testing {
 
@@ -49,12 +50,6 @@ class ShellTest : public ::testing::Test {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
-  }
-  static std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
   }
 
   ScriptedPlatform platform_;

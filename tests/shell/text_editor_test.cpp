@@ -109,10 +109,10 @@ TEST_F(TextEditorTest, SaveWritesCrLfLinesAndDoesNotGrowTheFile) {
   OpenReport();
   editor.Save();
   editor.Save();
-  EXPECT_EQ(ReadFile(Path("LAY1.TXT")), "report line 1\r\nreport line 2\r\n");
+  EXPECT_EQ(FileText(Path("LAY1.TXT")), "report line 1\r\nreport line 2\r\n");
   view.text += "added";
   editor.Save();
-  EXPECT_EQ(ReadFile(Path("LAY1.TXT")), "report line 1\r\nreport line 2\r\nadded\r\n");
+  EXPECT_EQ(FileText(Path("LAY1.TXT")), "report line 1\r\nreport line 2\r\nadded\r\n");
   EXPECT_EQ(editor.SavedText, view.text);
 }
 
@@ -142,7 +142,7 @@ TEST_F(TextEditorTest, SaveAsWritesTheChosenFileAndHandsItBack) {
   editor.SaveAs();
   EXPECT_EQ(platform_.file_dialog.requests.back().mode, FileDialogMode::SaveAs);
   EXPECT_EQ(platform_.file_dialog.requests.back().file_name, "LAY1.TXT");
-  EXPECT_EQ(ReadFile(Path("new dir/COPY.DAT")), "report line 1\r\nreport line 2\r\n");
+  EXPECT_EQ(FileText(Path("new dir/COPY.DAT")), "report line 1\r\nreport line 2\r\n");
   EXPECT_EQ(editor.EditFile, Path("new dir/COPY.DAT"));
   EXPECT_EQ(view.caption, "COPY.DAT");
   EXPECT_EQ(gDataPath, Path("new dir/"));
@@ -234,12 +234,12 @@ TEST_F(TextEditorTest, ExitAndTheWindowButtonAskBeforeLosingText) {
   EXPECT_FALSE(editor.MayClose());
   platform_.messages.QueueAnswer(MessageAnswer::No);
   EXPECT_TRUE(editor.MayClose());
-  EXPECT_EQ(ReadFile(Path("LAY1.TXT")), "report line 1\r\nreport line 2\r\n");
+  EXPECT_EQ(FileText(Path("LAY1.TXT")), "report line 1\r\nreport line 2\r\n");
 
   platform_.messages.QueueAnswer(MessageAnswer::Yes);
   editor.Exit();
   EXPECT_EQ(view.closed, 2);
-  EXPECT_EQ(ReadFile(Path("LAY1.TXT")), "report line 1\r\nreport line 2\r\nnew line\r\n");
+  EXPECT_EQ(FileText(Path("LAY1.TXT")), "report line 1\r\nreport line 2\r\nnew line\r\n");
   EXPECT_EQ(platform_.messages.unanswered, 0);
 }
 

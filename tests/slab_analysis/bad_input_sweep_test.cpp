@@ -15,11 +15,10 @@
 namespace pave::slab {
 namespace {
 
+using pave::testing::ExampleText;
 using pave::testing::ExpectSound;
 using pave::testing::Outcome;
 using pave::testing::SweepRunner;
-
-constexpr const char* kExit = "Please click the OK button to exit.";
 
 // Each hostile value is tried on every kStride-th item, and every truncation is run, in BRUNTOLA.
 // The large build differs only in the size of its work array and a few texts, and every run pays
@@ -32,10 +31,6 @@ SweepRunner Runner(const std::string& tag, const SlabVariant& v) {
       tag, [v](const std::string& base, AnalysisHost& host) { return RunSlabProgram(base, v, host); }, ".SLA");
 }
 
-std::string Example(const std::string& name) {
-  return pave::testing::ReadWhole(std::filesystem::path(PAVE_SOURCE_DIR) / "examples" / (name + ".DAT"));
-}
-
 class SlabBadInputSweep : public ::testing::TestWithParam<std::tuple<const char*, bool>> {};
 
 TEST_P(SlabBadInputSweep, EveryMutantEndsSoundly) {
@@ -43,7 +38,7 @@ TEST_P(SlabBadInputSweep, EveryMutantEndsSoundly) {
   SweepRunner runner = Runner(std::string(name) + (large ? "_large" : ""), large ? kLarge : kBruntola);
   const pave::testing::SweepPlan plan = large ? pave::testing::SweepPlan{2 * kStride, kStride / 2, 2}
                                                : pave::testing::SweepPlan{kStride};
-  pave::testing::SweepExample(name, runner, plan, kExit);
+  pave::testing::SweepExample(name, runner, plan, kExitText);
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, SlabBadInputSweep,
@@ -55,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, SlabBadInputSweep,
                          });
 
 TEST(SlabBadInput, HandmadeFilesEndSoundly) {
-  const std::string sla1 = Example("SLA1");
+  const std::string sla1 = ExampleText("SLA1");
   std::string manyProblems = sla1, noProblem = sla1;
   manyProblems.replace(0, manyProblems.find('('), " 30000  ");
   noProblem.replace(0, noProblem.find('('), " 0  ");
@@ -75,23 +70,23 @@ TEST(SlabBadInput, HandmadeFilesEndSoundly) {
     SweepRunner runner = Runner(v.large ? "handmade_large" : "handmade", v);
     for (const Case& c : cases) {
       const Outcome o = runner.Run(c.what, &c.text);
-      ExpectSound(c.what, o, kExit);
+      ExpectSound(c.what, o, kExitText);
       EXPECT_EQ(o.end, c.end) << c.what;
     }
     const Outcome missing = runner.Run("a missing file", nullptr);
-    ExpectSound("a missing file", missing, kExit);
+    ExpectSound("a missing file", missing, kExitText);
     EXPECT_EQ(missing.end, RunEnd::DataError);
     // A file that declares no problem says so, and names no report, since none is written.
     const Outcome none = runner.Run("no problem declared", &noProblem);
     ASSERT_EQ(none.host.messages.size(), 2u);
     EXPECT_EQ(none.host.messages[0], "The data file declares no problem (NPROB = 0), so nothing was analysed.");
-    EXPECT_EQ(none.host.messages[1], kExit);
+    EXPECT_EQ(none.host.messages[1], kExitText);
     EXPECT_EQ(none.host.shown.back().find("YOUR TEXT OUTPUT"), std::string::npos);
   }
 }
 
 TEST(SlabBadInput, CrLineEndsGiveTheReportOfCrLf) {
-  const std::string sla1 = Example("SLA1"), cr = pave::testing::CrOnly(sla1);
+  const std::string sla1 = ExampleText("SLA1"), cr = pave::testing::CrOnly(sla1);
   SweepRunner runner = Runner("cr", kBruntola);
   const Outcome a = runner.Run("SLA1", &sla1);
   const Outcome b = runner.Run("SLA1 with CR line ends", &cr);
@@ -116,12 +111,12 @@ TEST(SlabBadInput, ValuesBeyondSinglePrecisionTakeTheErrorPath) {
   for (const SlabVariant& v : {kBruntola, kLarge}) {
     SweepRunner runner = Runner(v.large ? "range_large" : "range", v);
     for (const Case& c : cases) {
-      std::string text = Example(c.example);
+      std::string text = ExampleText(c.example);
       const std::size_t at = text.rfind(c.record);  // the last slab's record
       ASSERT_NE(at, std::string::npos) << c.record;
       text.replace(at, std::string(c.record).size(), c.replaced);
       const Outcome o = runner.Run(c.replaced, &text);
-      ExpectSound(c.replaced, o, kExit);
+      ExpectSound(c.replaced, o, kExitText);
       EXPECT_EQ(o.end, RunEnd::DataError) << c.example << c.replaced;
     }
   }

@@ -7,6 +7,7 @@
 
 #include "slab_analysis/slab_driver.h"
 #include "slab_run_support.h"
+#include "support/file_text.h"
 
 namespace pave::slab::testing {
 namespace {
@@ -39,10 +40,8 @@ TEST_P(ExamplesTest, ReproduceTheQuotedStressesAndSums) {
   const RunEnd end = RunSlabProgram((dir / ex.file).string(), large ? kLarge : kBruntola, host);
   // The second problem needs the solid foundation.
   EXPECT_EQ(end, ext.HasSolidLayered() ? RunEnd::Normal : RunEnd::InputStop);
-  std::ifstream in(dir / (std::string(ex.file) + ".TXT"), std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  const std::string report = FirstProblem(ss.str());
+  const std::string whole = pave::testing::FileText(dir / (std::string(ex.file) + ".TXT"));
+  const std::string report = FirstProblem(whole);
   EXPECT_NE(report.find("HALF BAND WIDTH (NB) =  27 "), std::string::npos);
   auto stress = StressTable(report);
   const double toPsi = ex.si ? 1 / 6.894757 : 1.0;
@@ -52,7 +51,7 @@ TEST_P(ExamplesTest, ReproduceTheQuotedStressesAndSums) {
   EXPECT_NEAR(NumberAfter(report, "SUM OF FORCES (FOSUM) = ") * toLb, ex.fosum, ex.sumTolerance);
   EXPECT_NEAR(NumberAfter(report, "SUM OF REACTIONS (SUBSUM) = ") * toLb, ex.subsum, ex.sumTolerance);
   if (ext.HasSolidLayered()) {
-    const std::string second = ss.str().substr(ss.str().find("PROBLEM NO. 2"));
+    const std::string second = whole.substr(whole.find("PROBLEM NO. 2"));
     EXPECT_NE(second.find("HALF BAND WIDTH (NB) =  147 "), std::string::npos);
     auto solid = StressTable(second);
     EXPECT_NEAR(solid.at(1)[0] * toPsi, ex.solid1, ex.si ? 1.0 : 0.05);

@@ -10,6 +10,7 @@
 #include "common/bessel.h"
 #include "common/number_format.h"
 #include "slab_analysis/slab_driver.h"
+#include "support/file_text.h"
 
 namespace pave::slab::testing {
 
@@ -77,13 +78,6 @@ fs::path TestDir(const std::string& name) {
   return dir;
 }
 
-static std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 RunResult RunText(const std::string& text, const std::string& name, const SlabVariant& v, const std::string& fileName) {
   const fs::path dir = TestDir(name);
   {
@@ -93,18 +87,14 @@ RunResult RunText(const std::string& text, const std::string& name, const SlabVa
   RunResult r;
   const std::string base = (dir / fileName.substr(0, fileName.size() - 4)).string();
   r.end = RunSlabProgram(base, v, r.host);
-  r.report = Slurp(base + ".TXT");
-  r.graph = Slurp(base + ".SLA");
+  r.report = pave::testing::FileText(base + ".TXT");
+  r.graph = pave::testing::FileText(base + ".SLA");
   return r;
 }
 
 SlabReportRun RunSlabText(const std::string& name, const std::string& data, const SlabVariant& variant) {
   RunResult run = RunText(data, name, variant, name + ".DAT");
   return {run.end, run.report, run.host.messages};
-}
-
-std::string ReadExample(const std::string& name) {
-  return Slurp(fs::path(PAVE_SOURCE_DIR) / "examples" / (name + ".DAT"));
 }
 
 namespace {

@@ -52,8 +52,6 @@ struct SlabReportRun {
 };
 // Runs the program on `data` written as NAME.DAT in a fresh directory.
 SlabReportRun RunSlabText(const std::string& name, const std::string& data, const SlabVariant& variant);
-// The text of examples/NAME.DAT.
-std::string ReadExample(const std::string& name);
 
 // Node -> value pairs of a node table that follows the heading line (the last such table).
 std::map<int, double> NodeTable(const std::string& report, const std::string& heading);

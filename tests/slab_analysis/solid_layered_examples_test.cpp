@@ -6,13 +6,14 @@
 #include <gtest/gtest.h>
 
 #include "slab_run_support.h"
+#include "support/file_text.h"
 
 namespace pave::slab {
 namespace {
 
 using testing::MaxStresses;
 using testing::NodeTable;
-using testing::ReadExample;
+using pave::testing::ExampleText;
 using testing::RunSlabText;
 using testing::NumberAfter;
 
@@ -27,7 +28,7 @@ const Build kBuilds[] = {{"bruntola", &kBruntola}, {"large", &kLarge}};
 TEST(SolidLayeredExamples, EveryExampleEndsNormallyInBothPrograms) {
   for (const char* ex : {"SLA3", "SLA3SI", "SLA4", "SLA4SI", "SLA5", "SLA5SI", "SLA6", "SLA6SI"}) {
     for (const Build& b : kBuilds) {
-      auto r = RunSlabText(ex, ReadExample(ex), *b.variant);
+      auto r = RunSlabText(ex, ExampleText(ex), *b.variant);
       EXPECT_EQ(r.end, RunEnd::Normal) << ex << " " << b.name;
       ASSERT_FALSE(r.messages.empty());
       EXPECT_EQ(r.messages.back(), "Please click the OK button to exit.") << ex << " " << b.name;
@@ -37,7 +38,7 @@ TEST(SolidLayeredExamples, EveryExampleEndsNormallyInBothPrograms) {
 
 TEST(SolidLayeredExamples, Sla3TwoDoweledSlabsOnASolidFoundation) {
   for (const Build& b : kBuilds) {
-    auto r = RunSlabText("SLA3", ReadExample("SLA3"), *b.variant);
+    auto r = RunSlabText("SLA3", ExampleText("SLA3"), *b.variant);
     ASSERT_EQ(r.end, RunEnd::Normal);
     // Half band width: cut to 141 with iteration in the small build, whole (312) in the large one.
     EXPECT_EQ(NumberAfter(r.report, "HALF BAND WIDTH (NB) = "), b.variant->large ? 312 : 141);
@@ -72,7 +73,7 @@ TEST(SolidLayeredExamples, Sla3TwoDoweledSlabsOnASolidFoundation) {
 // The joint shear of each node pair is the dowel spring times the node's length of joint times the
 // difference of the deflections; one bar carries that shear times its spacing over the length.
 TEST(SolidLayeredExamples, Sla3JointForcesFollowTheDowelSprings) {
-  auto r = RunSlabText("SLA3", ReadExample("SLA3"), kLarge);
+  auto r = RunSlabText("SLA3", ExampleText("SLA3"), kLarge);
   ASSERT_EQ(r.end, RunEnd::Normal);
   const double spcon = NumberAfter(r.report, "JOINT NO.     EQUIVALENT SPRING CONSTANT (SPCON)\r\n    1");
   // Hand calculation: EI = 1^4 x 29e6 x 0.049, beta = (1.5e6 x 1 / 4EI)^0.25,
@@ -104,7 +105,7 @@ TEST(SolidLayeredExamples, Sla3JointForcesFollowTheDowelSprings) {
 
 TEST(SolidLayeredExamples, Sla4DamageOnASolidFoundation) {
   for (const Build& b : kBuilds) {
-    auto r = RunSlabText("SLA4", ReadExample("SLA4"), *b.variant);
+    auto r = RunSlabText("SLA4", ExampleText("SLA4"), *b.variant);
     ASSERT_EQ(r.end, RunEnd::Normal);
     EXPECT_EQ(NumberAfter(r.report, "HALF BAND WIDTH (NB) = "), b.variant->large ? 243 : 192);
     EXPECT_NEAR(NumberAfter(r.report, "SUM OF CRACKING INDEX (SUMCI) = ") / 0.057329, 1.0, 0.01) << b.name;
@@ -117,7 +118,7 @@ TEST(SolidLayeredExamples, Sla4DamageOnASolidFoundation) {
 
 TEST(SolidLayeredExamples, Sla5FourSlabsOnALayeredFoundationInTwoSteps) {
   for (const Build& b : kBuilds) {
-    auto r = RunSlabText("SLA5", ReadExample("SLA5"), *b.variant);
+    auto r = RunSlabText("SLA5", ExampleText("SLA5"), *b.variant);
     ASSERT_EQ(r.end, RunEnd::Normal);
     auto smax = MaxStresses(r.report);
     ASSERT_EQ(smax.size(), 2u);
@@ -143,7 +144,7 @@ TEST(SolidLayeredExamples, Sla5FourSlabsOnALayeredFoundationInTwoSteps) {
 }
 
 TEST(SolidLayeredExamples, Sla6RaftOnASolidFoundation) {
-  auto r = RunSlabText("SLA6", ReadExample("SLA6"), kLarge);
+  auto r = RunSlabText("SLA6", ExampleText("SLA6"), kLarge);
   ASSERT_EQ(r.end, RunEnd::Normal);
   EXPECT_NEAR(NumberAfter(r.report, "MAXIMUM MOMENT IN X DIRECTION =") / -78808, 1.0, 0.02);
   EXPECT_NE(r.report.find("MAXIMUM MOMENT IN X DIRECTION =       -79762.7 ( NODE 56 )"), std::string::npos);
@@ -153,7 +154,7 @@ TEST(SolidLayeredExamples, Sla6RaftOnASolidFoundation) {
 // A layered foundation of a single layer is the half-space of that layer (as far as the truncated
 // integral goes): the curling slab of SLA1 gets nearly the stresses of its solid foundation.
 TEST(SolidLayeredExamples, LayeredFoundationOfOneLayerIsAHalfSpace) {
-  std::string solid = ReadExample("SLA1");
+  std::string solid = ExampleText("SLA1");
   solid = " 1  (1) NPROB\r\n" + solid.substr(solid.find("CURLING OF SLAB WITH FULL CONTACT ON SOLID"));
   std::string layered = solid;
   layered.replace(layered.find(" 1  0  1  1  (3)"), 2, " 2");
@@ -172,8 +173,8 @@ TEST(SolidLayeredExamples, LayeredFoundationOfOneLayerIsAHalfSpace) {
 
 TEST(SolidLayeredExamples, SiTwinsGiveTheSameStressesInKilopascals) {
   for (const char* ex : {"SLA3", "SLA5", "SLA6"}) {
-    auto en = MaxStresses(RunSlabText(ex, ReadExample(ex), kLarge).report);
-    auto si = MaxStresses(RunSlabText(std::string(ex) + "SI", ReadExample(std::string(ex) + "SI"), kLarge).report);
+    auto en = MaxStresses(RunSlabText(ex, ExampleText(ex), kLarge).report);
+    auto si = MaxStresses(RunSlabText(std::string(ex) + "SI", ExampleText(std::string(ex) + "SI"), kLarge).report);
     ASSERT_EQ(en.size(), si.size()) << ex;
     for (std::size_t i = 0; i < en.size(); ++i) {
       EXPECT_EQ(en[i].second, si[i].second) << ex;

@@ -22,6 +22,7 @@
 
 #include "common/analysis_host.h"
 #include "common/numeric_value.h"
+#include "support/file_text.h"
 
 namespace pave::testing {
 
@@ -212,13 +213,6 @@ inline SweepPlan FromEnvironment(SweepPlan plan) {
   return plan;
 }
 
-inline std::string ReadWhole(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 // What one run left behind.
 struct Outcome {
   RunEnd end = RunEnd::Normal;
@@ -254,8 +248,8 @@ class SweepRunner {
     watchdog_.Start(what);
     o.end = program_((dir_ / "CASE").string(), o.host);
     watchdog_.Stop();
-    o.report = ReadWhole(dir_ / "CASE.TXT");
-    o.graph = ReadWhole(dir_ / ("CASE" + graphExt_));
+    o.report = FileText(dir_ / "CASE.TXT");
+    o.graph = FileText(dir_ / ("CASE" + graphExt_));
     return o;
   }
 
@@ -294,7 +288,7 @@ inline bool ExpectSound(const std::string& what, const Outcome& o, const std::st
 // first unsound mutant of a file, so that one fault does not bury the output.
 inline void SweepExample(const std::string& name, SweepRunner& runner, SweepPlan plan, const std::string& exitText) {
   plan = FromEnvironment(plan);
-  const std::string good = ReadWhole(std::filesystem::path(PAVE_SOURCE_DIR) / "examples" / (name + ".DAT"));
+  const std::string good = ExampleText(name);
   ASSERT_FALSE(good.empty()) << name;
   const bool si = name.size() > 2 && name.compare(name.size() - 2, 2, "SI") == 0;
   std::vector<Mutant> mutants;
