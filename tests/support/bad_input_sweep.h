@@ -195,11 +195,22 @@ class Watchdog {
   std::thread thread_;
 };
 
-// The stride of the value mutants (see ValueMutants): PAVE_SWEEP_STRIDE in the environment, else
-// `fallback`. PAVE_SWEEP_STRIDE=1 tries every value on every item (a long run, for a run by hand).
-inline int SweepStride(int fallback) {
+// How much of an example's mutants a sweep runs.
+struct SweepPlan {
+  int stride;        // each hostile value on every stride-th item (see ValueMutants)
+  int offset = 0;    // turns the values over once more (for a second build of the same program)
+  int cutEvery = 1;  // every cutEvery-th truncation
+};
+
+// PAVE_SWEEP_STRIDE=n in the environment sets the stride to n and takes every truncation:
+// PAVE_SWEEP_STRIDE=1 runs every mutant (a long run, for a run by hand).
+inline SweepPlan FromEnvironment(SweepPlan plan) {
   const char* env = std::getenv("PAVE_SWEEP_STRIDE");
-  return env && std::atoi(env) > 0 ? std::atoi(env) : fallback;
+  if (env && std::atoi(env) > 0) {
+    plan.stride = std::atoi(env);
+    plan.cutEvery = 1;
+  }
+  return plan;
 }
 
 // What one run left behind.
@@ -273,16 +284,18 @@ inline bool ExpectSound(const std::string& what, const Outcome& o, const std::st
 }
 
 // Every example's mutants, cut short and with hostile values, each run checked by ExpectSound.
-// The English file and its SI twin ("...SI") try different values on the same items; `offset`
-// turns the values over once more (for a second build of the same program). Stops at the first
-// unsound mutant of a file, so that one fault does not bury the output.
-inline void SweepExample(const std::string& name, SweepRunner& runner, int stride, const std::string& exitText,
-                         int offset = 0) {
+// The English file and its SI twin ("...SI") try different values on the same items. Stops at the
+// first unsound mutant of a file, so that one fault does not bury the output.
+inline void SweepExample(const std::string& name, SweepRunner& runner, SweepPlan plan, const std::string& exitText) {
+  plan = FromEnvironment(plan);
   const std::string good = ExampleText(name);
   ASSERT_FALSE(good.empty()) << name;
   const bool si = name.size() > 2 && name.compare(name.size() - 2, 2, "SI") == 0;
-  std::vector<Mutant> mutants = Truncations(good);
-  for (Mutant& m : ValueMutants(good, stride, offset + (si ? stride / 2 : 0))) mutants.push_back(std::move(m));
+  std::vector<Mutant> mutants;
+  const std::vector<Mutant> cuts = Truncations(good);
+  for (std::size_t i = 0; i < cuts.size(); i += static_cast<std::size_t>(plan.cutEvery)) mutants.push_back(cuts[i]);
+  for (Mutant& m : ValueMutants(good, plan.stride, plan.offset + (si ? plan.stride / 2 : 0)))
+    mutants.push_back(std::move(m));
   for (const Mutant& m : mutants) {
     const std::string what = name + ": " + m.name;
     if (!ExpectSound(what, runner.Run(what, &m.text), exitText)) return;
