@@ -16,15 +16,11 @@ namespace pave::layered {
 bool CheckAnalysesAvailable(RunContext& c) {
   ProblemState& s = c.s;
   if (s.MATL < 1 || s.MATL > 4) {
-    const std::string tail = "WHICH SHOULD BE 1, 2, 3 OR 4, SO COMPUTATION STOPS.";
-    Stop(c, {{{"THE MATERIAL CODE (MATL) IS", GenNum(s.MATL)}}, {{tail}}},
-         "THE MATERIAL CODE (MATL) IS " + Str(s.MATL) + " " + tail);
+    StopLine().Text("THE MATERIAL CODE (MATL) IS").Num(s.MATL).Stop(c, "WHICH SHOULD BE 1, 2, 3 OR 4, SO COMPUTATION STOPS.");
     return false;
   }
   if (s.NDAMA < 0 || s.NDAMA > 2) {
-    const std::string tail = "WHICH SHOULD BE 0, 1 OR 2, SO COMPUTATION STOPS.";
-    Stop(c, {{{"THE DAMAGE CODE (NDAMA) IS", GenNum(s.NDAMA)}}, {{tail}}},
-         "THE DAMAGE CODE (NDAMA) IS " + Str(s.NDAMA) + " " + tail);
+    StopLine().Text("THE DAMAGE CODE (NDAMA) IS").Num(s.NDAMA).Stop(c, "WHICH SHOULD BE 0, 1 OR 2, SO COMPUTATION STOPS.");
     return false;
   }
   return true;

@@ -20,8 +20,7 @@ bool CountStop(RunContext& c, const std::string& what, long value, int limit, in
     return true;
   }
   if (value < minimum) {
-    const std::string tail = "WHICH IS LESS THAN " + std::to_string(minimum) + ", SO COMPUTATION STOPS.";
-    Stop(c, {{{what + " IS", GenNum(value)}}, {{tail}}}, what + " IS " + Str(value) + " " + tail);
+    StopLine().Text(what + " IS").Num(value).Stop(c, "WHICH IS LESS THAN " + std::to_string(minimum) + ", SO COMPUTATION STOPS.");
     return true;
   }
   return false;
@@ -167,10 +166,7 @@ void ELAINP(RunContext& c) {
   } else if (s.NBOND == 1) {
     r.Text("ALL INTERFACES ARE FULLY BONDED").End();
   } else {
-    const std::string text = "INTERFACE CODE (NBOND) IS " + Str(s.NBOND) +
-                             " WHICH SHOULD BE 0 OR 1, SO COMPUTATION STOPS.";
-    Stop(c, {{{"INTERFACE CODE (NBOND) IS", GenNum(s.NBOND)}}, {{"WHICH SHOULD BE 0 OR 1, SO COMPUTATION STOPS."}}},
-         text);
+    StopLine().Text("INTERFACE CODE (NBOND) IS").Num(s.NBOND).Stop(c, "WHICH SHOULD BE 0 OR 1, SO COMPUTATION STOPS.");
     return;
   }
 
@@ -325,25 +321,21 @@ void ELAINP(RunContext& c) {
 void CheckBeforeAnalysis(RunContext& c) {
   ProblemState& s = c.s;
   if (s.NSTD != 1 && s.NSTD != 5 && s.NSTD != 9) {
-    const std::string tail = "WHICH SHOULD BE 1, 5 OR 9, SO COMPUTATION STOPS.";
-    Stop(c, {{{"THE COMPUTING CODE (NSTD) IS", GenNum(s.NSTD)}}, {{tail}}},
-         "THE COMPUTING CODE (NSTD) IS " + Str(s.NSTD) + " " + tail);
+    StopLine().Text("THE COMPUTING CODE (NSTD) IS").Num(s.NSTD).Stop(c, "WHICH SHOULD BE 1, 5 OR 9, SO COMPUTATION STOPS.");
     return;
   }
   for (int i = 1; i <= s.NL - 1; ++i) {
     if (!(s.TH(i) > 0)) {
-      const std::string tail = "WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS.";
-      Stop(c, {{{"THE THICKNESS (TH) OF LAYER", GenNum(static_cast<i16>(i)), "IS", GenNum(s.TH(i))}}, {{tail}}},
-           "THE THICKNESS (TH) OF LAYER " + Str(static_cast<i16>(i)) + " IS " + Str(s.TH(i)) + " " + tail);
+      StopLine().Text("THE THICKNESS (TH) OF LAYER").Num(static_cast<i16>(i)).Text("IS").Num(s.TH(i))
+          .Stop(c, "WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS.");
       return;
     }
   }
   if (s.NDAMA == 0) {
     for (int i = 1; i <= s.NZ; ++i) {
       if (!(s.ZC(i) >= 0)) {
-        const std::string tail = "WHICH SHOULD NOT BE NEGATIVE, SO COMPUTATION STOPS.";
-        Stop(c, {{{"THE VERTICAL COORDINATE (ZC) OF POINT", GenNum(static_cast<i16>(i)), "IS", GenNum(s.ZC(i))}}, {{tail}}},
-             "THE VERTICAL COORDINATE (ZC) OF POINT " + Str(static_cast<i16>(i)) + " IS " + Str(s.ZC(i)) + " " + tail);
+        StopLine().Text("THE VERTICAL COORDINATE (ZC) OF POINT").Num(static_cast<i16>(i)).Text("IS").Num(s.ZC(i))
+            .Stop(c, "WHICH SHOULD NOT BE NEGATIVE, SO COMPUTATION STOPS.");
         return;
       }
     }
@@ -352,22 +344,19 @@ void CheckBeforeAnalysis(RunContext& c) {
     if (s.LOAD(LG) != 0) continue;
     for (int J = 1; J <= s.NR(LG); ++J) {
       if (!(s.RC(J, 1, LG) >= 0)) {
-        const std::string tail = "WHICH SHOULD NOT BE NEGATIVE, SO COMPUTATION STOPS.";
-        Stop(c,
-             {{{"THE RADIAL COORDINATE (RC) NO.", GenNum(static_cast<i16>(J)), "OF LOAD GROUP", GenNum(static_cast<i16>(LG)),
-                "IS", GenNum(s.RC(J, 1, LG))}},
-              {{tail}}},
-             "THE RADIAL COORDINATE (RC) NO. " + Str(static_cast<i16>(J)) + " OF LOAD GROUP " + Str(static_cast<i16>(LG)) +
-                 " IS " + Str(s.RC(J, 1, LG)) + " " + tail);
+        StopLine()
+            .Text("THE RADIAL COORDINATE (RC) NO.").Num(static_cast<i16>(J))
+            .Text("OF LOAD GROUP").Num(static_cast<i16>(LG))
+            .Text("IS").Num(s.RC(J, 1, LG))
+            .Stop(c, "WHICH SHOULD NOT BE NEGATIVE, SO COMPUTATION STOPS.");
         return;
       }
     }
   }
   for (int LG = 1; LG <= s.NLG; ++LG) {
     if (!(s.CR(LG) > 0)) {
-      const std::string tail = "WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS.";
-      Stop(c, {{{"THE CONTACT RADIUS (CR) OF LOAD GROUP", GenNum(static_cast<i16>(LG)), "IS", GenNum(s.CR(LG))}}, {{tail}}},
-           "THE CONTACT RADIUS (CR) OF LOAD GROUP " + Str(static_cast<i16>(LG)) + " IS " + Str(s.CR(LG)) + " " + tail);
+      StopLine().Text("THE CONTACT RADIUS (CR) OF LOAD GROUP").Num(static_cast<i16>(LG)).Text("IS").Num(s.CR(LG))
+          .Stop(c, "WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS.");
       return;
     }
   }
@@ -375,22 +364,19 @@ void CheckBeforeAnalysis(RunContext& c) {
     for (int p = 1; p <= s.NPY; ++p)
       for (int i = 1; i <= s.NL; ++i) {
         if (!(s.EPY(i, p) > 0)) {
-          const std::string tail = "WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS.";
-          Stop(c,
-               {{{"THE MODULUS (E) OF LAYER", GenNum(static_cast<i16>(i)), "IN PERIOD", GenNum(static_cast<i16>(p)), "IS",
-                  GenNum(s.EPY(i, p))}},
-                {{tail}}},
-               "THE MODULUS (E) OF LAYER " + Str(static_cast<i16>(i)) + " IN PERIOD " + Str(static_cast<i16>(p)) + " IS " +
-                   Str(s.EPY(i, p)) + " " + tail);
+          StopLine()
+              .Text("THE MODULUS (E) OF LAYER").Num(static_cast<i16>(i))
+              .Text("IN PERIOD").Num(static_cast<i16>(p))
+              .Text("IS").Num(s.EPY(i, p))
+              .Stop(c, "WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS.");
           return;
         }
       }
   }
   for (int i = 1; i <= s.NL; ++i) {
     if (!(s.PR(i) < 1.0f && s.PR(i) > -1.0f)) {
-      const std::string tail = "WHICH SHOULD BE BETWEEN -1 AND 1, SO COMPUTATION STOPS.";
-      Stop(c, {{{"THE POISSON'S RATIO (PR) OF LAYER", GenNum(static_cast<i16>(i)), "IS", GenNum(s.PR(i))}}, {{tail}}},
-           "THE POISSON'S RATIO (PR) OF LAYER " + Str(static_cast<i16>(i)) + " IS " + Str(s.PR(i)) + " " + tail);
+      StopLine().Text("THE POISSON'S RATIO (PR) OF LAYER").Num(static_cast<i16>(i)).Text("IS").Num(s.PR(i))
+          .Stop(c, "WHICH SHOULD BE BETWEEN -1 AND 1, SO COMPUTATION STOPS.");
       return;
     }
   }

@@ -19,9 +19,20 @@ void Stop(RunContext& c, const std::vector<ReportLine>& lines, const std::string
   c.host.Message(message);
 }
 
+StopLine& StopLine::Add(const std::string& report, const std::string& message) {
+  report_.texts.push_back(report);
+  if (!message_.empty()) message_ += ' ';
+  message_ += message;
+  return *this;
+}
+
+void StopLine::Stop(RunContext& c, const std::string& tail) const {
+  layered::Stop(c, {report_, {{tail}}}, message_ + " " + tail);
+}
+
 void LimitStop(RunContext& c, const std::string& what, long value, int limit) {
-  const std::string tail = "WHICH IS GREATER THAN THE LIMIT OF " + std::to_string(limit) + ", SO COMPUTATION STOPS.";
-  Stop(c, {{{what + " IS", GenNum(value)}}, {{tail}}}, what + " IS " + Str(value) + " " + tail);
+  StopLine().Text(what + " IS").Num(value).Stop(
+      c, "WHICH IS GREATER THAN THE LIMIT OF " + std::to_string(limit) + ", SO COMPUTATION STOPS.");
 }
 
 }  // namespace pave::layered

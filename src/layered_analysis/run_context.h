@@ -8,6 +8,7 @@
 #include "common/analysis_host.h"
 #include "common/free_format_reader.h"
 #include "common/line_writer.h"
+#include "common/number_format.h"
 #include "layered_analysis/layered_responses.h"
 #include "layered_analysis/problem_state.h"
 
@@ -34,6 +35,22 @@ struct ReportLine {
   std::vector<std::string> texts;  // already formatted items, written one after another
 };
 void Stop(RunContext& c, const std::vector<ReportLine>& lines, const std::string& message);
+
+// The common form of an input stop: a line of texts and numbers, then a tail. The report shows the
+// line with its numbers as report items (GenNum) and the tail on a line of its own; the message is
+// the line's parts in their Str form joined by single blanks, a blank and the tail.
+class StopLine {
+ public:
+  StopLine& Text(const std::string& text) { return Add(text, text); }
+  template <class T>
+  StopLine& Num(T value) { return Add(GenNum(value), Str(value)); }
+  void Stop(RunContext& c, const std::string& tail) const;
+
+ private:
+  StopLine& Add(const std::string& report, const std::string& message);
+  ReportLine report_;
+  std::string message_;
+};
 
 // The limit stop of the counts and tables:
 //   report "<what> IS n" / "WHICH IS GREATER THAN THE LIMIT OF m, SO COMPUTATION STOPS."

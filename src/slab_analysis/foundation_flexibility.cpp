@@ -8,6 +8,7 @@
 #include "slab_analysis/foundation_steps.h"
 #include "slab_analysis/halfspace_flexibility.h"
 #include "slab_analysis/layered_foundation.h"
+#include "slab_analysis/storage_plan.h"
 
 namespace pave::slab {
 
@@ -183,11 +184,6 @@ void NodeTable(SlabRun& r, bool types) {
 
 }  // namespace
 
-std::string StorageMessage(const SlabRun& r) {
-  return r.variant.large ? "STORAGE IS EXCEEDED, PLEASE REDUCE TOTAL NUMBER OF NODES"
-                         : "STORAGE IS EXCEEDED, PLEASE REDUCE TOTAL NUMBER OF NODES OR USE BRUNTOLA WITH LARGE RAM";
-}
-
 void BurDef(SlabRun& r) {
   SlabState& s = r.s;
   float DMAX = 0, DMIN = 10000.0f;
@@ -227,7 +223,7 @@ void SolFle(SlabRun& r) {
   const long avail = static_cast<long>(s.AVAIL);
   const long ntri = static_cast<long>(s.NTRI);
   const long nsk3 = static_cast<long>(s.NSK3);
-  if (avail < 0 || nsk3 + ntri > s.NSTORE()) r.LimitStop(StorageMessage(r));
+  if (avail < 0 || nsk3 + ntri > s.NSTORE()) r.LimitStop(StorageMessage(r.variant));
 
   SharedJointNodes(s);
   if (s.MDPO != 0 && nslab != 1 && s.NJOINT >= 2) {

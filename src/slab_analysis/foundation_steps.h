@@ -22,7 +22,4 @@ void DowGeo(SlabRun& r);  // joint-node shares and dowel springs, once per probl
 void DowSti(SlabRun& r);  // joint springs into the band matrix, each contact cycle
 void DowOut(SlabRun& r);  // joint forces and dowel stresses, each load group
 
-// The storage message of the build.
-std::string StorageMessage(const SlabRun& r);
-
 }  // namespace pave::slab

@@ -67,6 +67,19 @@ long NumberColumns(SlabRun& r) {
   return nb;
 }
 
+// The room split in two halves, the band in one and its copy (NSK2) in the other: NBMAX is the
+// widest band a half holds; a wider band is cut to it (a multiple of 3) and solved by deflection
+// iteration (ISOLVE = 0), else a direct solution keeps the copy (ISOLVE = 2).
+void SplitRoom(SlabState& s, long room, long neq, long& nb) {
+  s.NBMAX = static_cast<double>(room / (2 * neq));
+  s.NSK2 = static_cast<double>(room / 2);
+  if (s.ISOLVE != 0) s.ISOLVE = 2;
+  if (nb >= static_cast<long>(s.NBMAX)) {
+    nb = 3 * (static_cast<long>(s.NBMAX) / 3);
+    s.ISOLVE = 0;
+  }
+}
+
 }  // namespace
 
 void PlanStorage(SlabRun& r) {
@@ -91,13 +104,7 @@ void PlanStorage(SlabRun& r) {
       // The band stays whole; with a dowel gap its copy must fit as well, else it is cut below.
       if (s.ISOLVE == 0 && 2 * neq * nb > nstore) nb = 3 * ((nstore / (2 * neq)) / 3);
     } else {
-      s.NBMAX = static_cast<double>(nstore / (2 * neq));
-      s.NSK2 = static_cast<double>(nstore / 2);
-      if (s.ISOLVE != 0) s.ISOLVE = 2;
-      if (nb >= static_cast<long>(s.NBMAX)) {
-        nb = 3 * (static_cast<long>(s.NBMAX) / 3);
-        s.ISOLVE = 0;
-      }
+      SplitRoom(s, nstore, neq, nb);
     }
   } else {
     const long avail = static_cast<long>(s.AVAIL);
@@ -110,15 +117,7 @@ void PlanStorage(SlabRun& r) {
         done = true;
       }
     }
-    if (!done) {
-      s.NBMAX = static_cast<double>(avail / (2 * neq));
-      s.NSK2 = static_cast<double>(avail / 2);
-      if (s.ISOLVE != 0) s.ISOLVE = 2;
-      if (nb >= static_cast<long>(s.NBMAX)) {
-        nb = 3 * (static_cast<long>(s.NBMAX) / 3);
-        s.ISOLVE = 0;
-      }
-    }
+    if (!done) SplitRoom(s, avail, neq, nb);
   }
   s.NB = static_cast<double>(nb);
 
