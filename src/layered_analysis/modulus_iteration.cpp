@@ -1,5 +1,6 @@
 #include "layered_analysis/modulus_iteration.h"
 
+#include <cmath>
 #include <string>
 
 #include "common/number_format.h"
@@ -49,6 +50,13 @@ void ENOLIN(ProblemState& s, LineWriter& rep, ProgressLog& log) {
     if (u.fault == ModulusFault::NonPositiveModulus) {
       throw ProblemFault("THE NEW MODULUS OF NONLINEAR LAYER " + Str(L) +
                               " IS NOT GREATER THAN 0, SO THIS PROBLEM STOPS.");
+    }
+    // An earth-pressure coefficient or a unit weight far out of range can leave the stresses
+    // infinite while the modulus stays within its bounds.
+    for (const float v : {u.sz, u.sx, u.sy, u.sxa, u.sya}) {
+      if (!std::isfinite(v)) {
+        throw ProblemFault("THE STRESSES OF NONLINEAR LAYER " + Str(L) + " ARE OUT OF RANGE, SO THIS PROBLEM STOPS.");
+      }
     }
     s.E(L) = u.e;
     total[i][0] = u.sz;

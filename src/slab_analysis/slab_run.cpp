@@ -1,6 +1,7 @@
 #include "slab_analysis/slab_run.h"
 
 #include <cmath>
+#include <limits>
 
 namespace pave::slab {
 
@@ -51,9 +52,8 @@ double Finite(double v) {
 }
 
 float Single(double v) {
-  const float f = static_cast<float>(Finite(v));
-  if (!std::isfinite(f)) throw ArithmeticError("overflow");
-  return f;
+  if (!(std::fabs(v) <= std::numeric_limits<float>::max())) throw ArithmeticError("overflow");
+  return static_cast<float>(v);
 }
 
 int Count(double v) {

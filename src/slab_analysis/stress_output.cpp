@@ -73,8 +73,8 @@ void StrOut(SlabRun& r) {
 
   // Reaction stage.
   for (int n = 1; n <= nnode; ++n) {
-    s.SUBR(n) = static_cast<float>(Div(s.SUBR(n), s.AREA(n)));
-    if (si) s.SUBR(n) = s.SUBR(n) * 10000;
+    s.SUBR(n) = Single(Div(s.SUBR(n), s.AREA(n)));
+    if (si) s.SUBR(n) = Single(static_cast<double>(s.SUBR(n)) * 10000);
   }
   if (s.NDAMA == 0) {
     w.End();
@@ -201,12 +201,14 @@ void StrOut(SlabRun& r) {
       for (int k = 1; k <= 3; ++k) {
         double v = -FAC * BM[L][k - 1] * Div(ZZ[L], SI[L]);
         if (si) v *= 10000;
-        STR[k] = static_cast<float>(Finite(v));
+        STR[k] = Single(v);
       }
-      STR[4] = static_cast<float>(std::sqrt((static_cast<double>(STR[1]) - STR[2]) * (static_cast<double>(STR[1]) - STR[2]) * 0.25 +
-                                            static_cast<double>(STR[3]) * STR[3]));
+      STR[4] = Single(std::sqrt((static_cast<double>(STR[1]) - STR[2]) * (static_cast<double>(STR[1]) - STR[2]) * 0.25 +
+                                static_cast<double>(STR[3]) * STR[3]));
       STR[5] = (STR[2] + STR[1]) / 2 + STR[4];
       STR[6] = (STR[2] + STR[1]) / 2 - STR[4];
+      Finite(STR[5]);  // principal stresses beyond single precision take the error path
+      Finite(STR[6]);
       auto line = [&] {
         w.Text(LnUp(n, 3, "##0")).Text(LnUp(L, 5, "#0"));
         for (int k = 1; k <= 6; ++k) w.Text(LnUp(STR[k], 11, "####0.000"));
@@ -237,8 +239,8 @@ void StrOut(SlabRun& r) {
       if (outmode == 1) {
         STR[3] = STR[5];
         STR[4] = STR[6];
-        STR[5] = static_cast<float>(-FAC * BM[L][0]);
-        STR[6] = static_cast<float>(-FAC * BM[L][1]);
+        STR[5] = Single(-FAC * BM[L][0]);
+        STR[6] = Single(-FAC * BM[L][1]);
         line();
         g.Num(STR[5]).Num(STR[6]);
         if (I % 4 == 0) g.End();
@@ -273,7 +275,7 @@ void StrOut(SlabRun& r) {
     if (outmode == 1) {
       auto toMoment = [&](float& v, int node) {
         const double t = node >= 1 ? s.THK(L, node) : 0.0;
-        v = static_cast<float>(t * t * v / (si ? 60000.0 : 6.0));
+        v = Single(t * t * v / (si ? 60000.0 : 6.0));
       };
       toMoment(XMIN(L), NXMIN(L));
       toMoment(XMAX(L), NXMAX(L));

@@ -72,24 +72,26 @@ TEST(LayeredBadInput, CrLineEndsGiveTheReportOfCrLf) {
   EXPECT_EQ(a.graph, b.graph);
 }
 
-// Loads and moduli whose responses leave the range of single precision stop their problem with a
-// message before the table, instead of printing "NaN" or "Inf".
+// Loads, moduli and earth-pressure coefficients (every record of the example changed alike) whose
+// responses or stresses leave the range of single precision stop their problem with a message
+// before the table, instead of printing "NaN" or "Inf".
 TEST(LayeredBadInput, ResponsesOutOfRangeStopTheProblem) {
   struct Case {
     const char* example;
-    const char* line;      // the record as the example has it
-    const char* replaced;  // and as the case has it
+    const char* line;      // the records as the example has them
+    const char* replaced;  // and as the case has them
   };
   const std::vector<Case> cases = {
       {"LAY5", " 3.785   100   (14) CR CP", " 3.785   1E+30   (14) CR CP"},
       {"LAY5", " 450000  ", " 1E-30  "},
+      {"LAY2SI", " .5  .6  (31)", " .5  3.4E+38  (31)"},
   };
   SweepRunner runner = Runner("range");
   for (const Case& c : cases) {
     std::string text = ExampleText(c.example);
-    const std::size_t at = text.find(c.line);
-    ASSERT_NE(at, std::string::npos) << c.line;
-    text.replace(at, std::string(c.line).size(), c.replaced);
+    for (std::size_t at = text.find(c.line); at != std::string::npos; at = text.find(c.line, at))
+      text.replace(at, std::string(c.line).size(), c.replaced);
+    ASSERT_NE(text, ExampleText(c.example)) << c.line;
     const Outcome o = runner.Run(c.replaced, &text);
     ExpectSound(c.replaced, o, kExitText);
     EXPECT_EQ(o.end, RunEnd::InputStop) << c.replaced;
