@@ -23,6 +23,14 @@ void WrappedAfter(LineWriter& rep, int& count, float v) {
   }
 }
 
+// A geostatic stress or a modulus point's coordinate that single precision cannot hold (depths,
+// unit weights or the slope of load distribution far out of range) ends the run through the
+// data-error path before it is written.
+float InRange(float v) {
+  if (!std::isfinite(v)) throw NumericFault("modulus point out of range");
+  return v;
+}
+
 }  // namespace
 
 NonlinearLaw LawOf(const ProblemState& s, int i, int p) {
@@ -164,7 +172,7 @@ void NOLINP(RunContext& c) {
   }
   for (int i = 1; i <= nolay; ++i) {
     const int l = s.LAYNO(i);
-    s.GEOS(i) = w[l] + (s.ZCNOL(i) - s.ZTOP(l)) * s.GAM(l);
+    s.GEOS(i) = InRange(w[l] + (s.ZCNOL(i) - s.ZTOP(l)) * s.GAM(l));
   }
   rep.End();
   rep.Text("LAYER NUMBER AND GEOSTATIC STRESS (GEOS) ARE:").End();
@@ -211,8 +219,8 @@ void NOLINP(RunContext& c) {
     const bool dual = s.YW(g) >= 0.0001f && s.LOAD(g) != 0;
     if (dual) {
       for (int i = 1; i <= nolay; ++i) {
-        s.XNOL(i) = s.XPTNOL + s.SLD * s.ZCNOL(i);
-        s.YNOL(i) = s.YPTNOL + s.SLD * s.ZCNOL(i);
+        s.XNOL(i) = InRange(s.XPTNOL + s.SLD * s.ZCNOL(i));
+        s.YNOL(i) = InRange(s.YPTNOL + s.SLD * s.ZCNOL(i));
         for (int k = 1; k <= 2; ++k) {
           const float wy = k == 1 ? 0.0f : s.YW(g);
           const float dx = s.XNOL(i) - 0.0f;
@@ -232,7 +240,7 @@ void NOLINP(RunContext& c) {
       for (int i = 1; i <= nolay; ++i) rep.Num(s.LAYNO(i)).Num(s.YNOL(i));
       // This line is ended by whatever the report gets next.
     } else {
-      for (int i = 1; i <= nolay; ++i) s.RNOL(1, i, g) = s.RCNOL + s.SLD * s.ZCNOL(i);
+      for (int i = 1; i <= nolay; ++i) s.RNOL(1, i, g) = InRange(s.RCNOL + s.SLD * s.ZCNOL(i));
       rep.Text("FOR LOAD GROUP").Num(g).Text(" LAYER NO. AND R COORDINATE FOR COMPUTING MODULUS ARE:").End();
       for (int i = 1; i <= nolay; ++i) rep.Num(s.LAYNO(i)).Num(s.RNOL(1, i, g));
       rep.End();

@@ -1,5 +1,6 @@
 #include "layered_analysis/viscoelastic_input.h"
 
+#include <cmath>
 #include <vector>
 
 #include "common/number_format.h"
@@ -20,6 +21,14 @@ void WriteCreepList(LineWriter& rep, const double* values, int n) {
 }
 
 namespace {
+
+// A fitted compliance or Dirichlet coefficient that single precision cannot hold (creep times that
+// are not positive, compliances far out of range) ends the run through the data-error path before
+// it is written.
+float Fitted(float v) {
+  if (!std::isfinite(v)) throw NumericFault("creep compliance fit out of range");
+  return v;
+}
 
 void CreepList(LineWriter& rep, const ProblemState& s, int j, int p) {
   std::vector<double> v;
@@ -145,10 +154,12 @@ void VISINP(RunContext& c) {
     if (!GELG(dcoef, a, ndir, nvl)) {
         throw SingularSolve(kGelgMessage);
     }
+    for (int k = 1; k <= nvl * ndir; ++k)
+      if (!std::isfinite(dcoef[k])) throw NumericFault("Dirichlet coefficient out of range");
   }
   auto coef = [&](int j) { return std::span<const double>(s.DCOEF.data() + (j - 1) * ndir + 1, ndir); };
   for (int j = 1; j <= nvl; ++j) {
-    for (int i = 1; i <= nt; ++i) s.CREEP(j, i, 1) = DirichletValue(coef(j), delta, s.TYME(i));
+    for (int i = 1; i <= nt; ++i) s.CREEP(j, i, 1) = Fitted(DirichletValue(coef(j), delta, s.TYME(i)));
     rep.End();
     rep.Text("LAYER NO.").Num(s.LNV(j)).Text(" DIRICHLET SERIES AT REFERENCE TEMPERATURE (TEMREF) OF")
         .Num(s.TEMREF(j)).Text(" ARE:").End();
@@ -169,7 +180,7 @@ void VISINP(RunContext& c) {
     for (int j = 1; j <= nvl; ++j) {
       const float t = s.TEMP(p, s.LNV(j));
       const float at = ShiftFactor(t, s.TEMREF(j), s.BETA(j));
-      for (int i = 1; i <= nt; ++i) s.CREEP(j, i, p) = DirichletValue(coef(j), delta, s.TYME(i), at);
+      for (int i = 1; i <= nt; ++i) s.CREEP(j, i, p) = Fitted(DirichletValue(coef(j), delta, s.TYME(i), at));
       rep.End();
       rep.Text("CREEP COMPLIANCES (CREEP) OF LAYER").Num(s.LNV(j)).Text(" AT TEMPERATURE (TEMP) OF").Num(t)
           .Text(" ARE:").End();

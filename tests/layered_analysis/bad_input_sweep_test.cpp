@@ -100,5 +100,31 @@ TEST(LayeredBadInput, ResponsesOutOfRangeStopTheProblem) {
   }
 }
 
+// Input whose derived values leave the range of single precision (a modulus point far away, creep
+// times that are not positive, a compliance at the top of the range) ends the run through the
+// data-error path before such a value is written.
+TEST(LayeredBadInput, DerivedValuesOutOfRangeAreDataErrors) {
+  struct Case {
+    const char* example;
+    const char* record;    // as the example has it
+    const char* replaced;  // as the case has it
+  };
+  const std::vector<Case> cases = {
+      {"LAY2", " 0  0  0  0  .01  (28)", " 0  0  0  1E+38  .01  (28)"},
+      {"LAY4", " .001   .003   .01 ", " -.5   .003   .01 "},
+      {"LAY4", "   2.601E-05   (42)", "   3.4E+38   (42)"},
+  };
+  SweepRunner runner = Runner("derived");
+  for (const Case& c : cases) {
+    std::string text = ExampleText(c.example);
+    const std::size_t at = text.find(c.record);
+    ASSERT_NE(at, std::string::npos) << c.record;
+    text.replace(at, std::string(c.record).size(), c.replaced);
+    const Outcome o = runner.Run(c.replaced, &text);
+    ExpectSound(c.replaced, o, kExitText);
+    EXPECT_EQ(o.end, RunEnd::DataError) << c.example << c.replaced;
+  }
+}
+
 }  // namespace
 }  // namespace pave::layered
