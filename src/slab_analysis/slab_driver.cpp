@@ -339,10 +339,7 @@ void Problem(SlabRun& r, int iprob) {
   // 16.
   r.Append(std::string("COMPLETE ALL THE DATA INPUT") + kCrLf);
   r.Display();
-  // 17. Element limit (also tested right after the numbering).
-  if (s.LASTEN(Count(s.NSLAB)) > kMaxElements)
-    r.LimitStop("THE TOTAL NUMBER OF ELEMENTS IS " + Str(s.LASTEN(Count(s.NSLAB))) +
-                " WHICH IS GREATER THAN THE LIMIT OF 360, SO COMPUTATION STOPS.");
+  // 17. The element limit was tested right after the numbering, which stops the problem.
   // 18. Foundation flexibility.
   if (s.NFOUND == 1 || s.NFOUND == 2) {
     if (!r.ext.HasSolidLayered()) Missing(r, "SOLID AND LAYERED FOUNDATIONS (NFOUND = 1 OR 2)");
