@@ -86,11 +86,7 @@ std::string FreeFormatReader::PlainText() {
   std::size_t end = pos_;
   while (end > start && IsBlank(data_[end - 1])) --end;
   std::string text = data_.substr(start, end - start);
-  if (pos_ < data_.size() && data_[pos_] == ',') {
-    ++pos_;
-  } else {
-    SkipLineEnd();
-  }
+  EndItem();  // the reader stands at the comma or the line end
   return text;
 }
 

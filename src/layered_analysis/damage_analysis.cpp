@@ -124,12 +124,30 @@ void CheckAllowable(float alr, const char* where, int layer) {
   }
 }
 
+// The damage of response k from its allowable repetitions ALR(k): the damage ratio (doubled for the
+// halfway pass of a multiple-axle group), added to its sum and written to the graph file.
+void AddDamage(RunContext& c, int k, float strain, bool halfway) {
+  ProblemState& s = c.s;
+  s.DR(k) = DamageRatio(s.TNLRC, s.ALR(k), strain);
+  if (s.LOAD(s.LG) == 3 && halfway) s.DR(k) = s.DR(k) + s.DR(k);
+  s.SUMDR(k) = s.SUMDR(k) + s.DR(k);
+  c.graph.Num(s.DR(k)).End();
+}
+
+// The report lines of response k: where it is and its strain, then its allowable repetitions and
+// damage ratio.
+void DamageLines(RunContext& c, int k, const char* where, int layer, const char* strainLabel, float strain) {
+  LineWriter& rep = c.report;
+  rep.Text(where).Num(layer).Text(strainLabel).Text(LnUp(strain, 11, "0.000E+00")).End();
+  rep.Text("ALLOWABLE LOAD REPETITIONS = ").Text(LnUp(c.s.ALR(k), 11, "0.000E+00"));
+  rep.Text("  DAMAGE RATIO = ").Text(LnUp(c.s.DR(k), 11, "0.000E+00")).End();
+}
+
 }  // namespace
 
 void DamageStep(RunContext& c) {
   ProblemState& s = c.s;
   LineWriter& rep = c.report;
-  LineWriter& lay = c.graph;
   const int LG = s.LG;
   const bool halfway = s.IPASS == 2;
   const bool differential = s.LOAD(LG) > 1 && halfway;
@@ -149,16 +167,10 @@ void DamageStep(RunContext& c) {
     }
     s.ALR(k) = AllowableTension(s.FT(1, k), s.FT(2, k), s.FT(3, k), strain, s.E(L));
     CheckAllowable(s.ALR(k), "BOTTOM", L);
-    s.DR(k) = DamageRatio(s.TNLRC, s.ALR(k), strain);
-    if (s.LOAD(LG) == 3 && halfway) s.DR(k) = s.DR(k) + s.DR(k);
-    s.SUMDR(k) = s.SUMDR(k) + s.DR(k);
-    lay.Num(s.DR(k)).End();
+    AddDamage(c, k, strain, halfway);
     if (s.LOAD(LG) == 0) rep.End();
-    rep.Text("AT BOTTOM OF LAYER ").Num(s.LNBT(k));
-    rep.Text(differential ? "  DIFFERENTIAL TENSILE STRAIN = " : "  TENSILE STRAIN = ");
-    rep.Text(LnUp(strain, 11, "0.000E+00")).End();
-    rep.Text("ALLOWABLE LOAD REPETITIONS = ").Text(LnUp(s.ALR(k), 11, "0.000E+00"));
-    rep.Text("  DAMAGE RATIO = ").Text(LnUp(s.DR(k), 11, "0.000E+00")).End();
+    DamageLines(c, k, "AT BOTTOM OF LAYER ", s.LNBT(k),
+                differential ? "  DIFFERENTIAL TENSILE STRAIN = " : "  TENSILE STRAIN = ", strain);
   }
   for (int i = 1; i <= s.NLTC; ++i) {
     const int k = nlbt + i;
@@ -166,16 +178,10 @@ void DamageStep(RunContext& c) {
     const float strain = s.DMSTR(k);
     s.ALR(k) = AllowableCompression(s.FT(4, i), s.FT(5, i), strain);
     CheckAllowable(s.ALR(k), "TOP", s.LNTC(i));
-    s.DR(k) = DamageRatio(s.TNLRC, s.ALR(k), strain);
-    if (s.LOAD(LG) == 3 && halfway) s.DR(k) = s.DR(k) + s.DR(k);
-    s.SUMDR(k) = s.SUMDR(k) + s.DR(k);
-    lay.Num(s.DR(k)).End();
+    AddDamage(c, k, strain, halfway);
     rep.End();
-    rep.Text("AT TOP OF LAYER ").Num(s.LNTC(i));
-    rep.Text(differential ? "  DIFFERENTIAL COMPRESSIVE STRAIN = " : "  COMPRESSIVE STRAIN = ");
-    rep.Text(LnUp(strain, 11, "0.000E+00")).End();
-    rep.Text("ALLOWABLE LOAD REPETITIONS = ").Text(LnUp(s.ALR(k), 11, "0.000E+00"));
-    rep.Text("  DAMAGE RATIO = ").Text(LnUp(s.DR(k), 11, "0.000E+00")).End();
+    DamageLines(c, k, "AT TOP OF LAYER ", s.LNTC(i),
+                differential ? "  DIFFERENTIAL COMPRESSIVE STRAIN = " : "  COMPRESSIVE STRAIN = ", strain);
   }
 }
 

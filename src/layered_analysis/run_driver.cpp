@@ -1,11 +1,10 @@
 #include "layered_analysis/run_driver.h"
 
-#include <algorithm>
-#include <cctype>
 #include <fstream>
 #include <memory>
 
 #include "common/number_format.h"
+#include "common/text_compare.h"
 #include "layered_analysis/equation_solver.h"
 #include "layered_analysis/extended_analyses.h"
 #include "layered_analysis/problem_fault.h"
@@ -16,11 +15,6 @@
 namespace pave::layered {
 
 namespace {
-
-std::string Lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
-  return s;
-}
 
 void SaveWheelLayout(ProblemState& s) {
   for (int LG = 1; LG <= s.NLG; ++LG) {
@@ -166,7 +160,7 @@ void AnalyseLinear(RunContext& c) {
 }
 
 std::string BaseName(const std::string& argument) {
-  if (argument.size() >= 4 && Lower(argument.substr(argument.size() - 4)) == ".dat")
+  if (EndsWithDat(argument))
     return argument.substr(0, argument.size() - 4);
   return argument;
 }
@@ -178,9 +172,9 @@ std::filesystem::path DataFileOf(const std::string& base) {
   if (fs::is_regular_file(exact, ec)) return exact;
   const fs::path b(base);
   const fs::path dir = b.has_parent_path() ? b.parent_path() : fs::path(".");
-  const std::string want = Lower(b.filename().string() + ".dat");
+  const std::string want = b.filename().string() + ".DAT";
   for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-    if (it->is_regular_file(ec) && Lower(it->path().filename().string()) == want)
+    if (it->is_regular_file(ec) && EqualsIgnoringCase(it->path().filename().string(), want))
       return b.has_parent_path() ? it->path() : it->path().filename();
   }
   return exact;

@@ -43,15 +43,19 @@ std::string ProgramArgument(int argc, char** argv) {
   return argc > 1 && argv[1] ? std::string(argv[1]) : std::string();
 }
 
-int RunInTerminal(const std::string& argument, const AnalysisRun& run, std::ostream& out,
-                  std::ostream& err, const std::string& error_text) {
-  TerminalHost host(out, err);
+int RunGuarded(const AnalysisRun& run, const std::string& argument, AnalysisHost& host, const std::string& error_text) {
   try {
     return static_cast<int>(run(argument, host));
   } catch (const std::exception&) {
     host.Message(error_text);
     return static_cast<int>(RunEnd::DataError);
   }
+}
+
+int RunInTerminal(const std::string& argument, const AnalysisRun& run, std::ostream& out,
+                  std::ostream& err, const std::string& error_text) {
+  TerminalHost host(out, err);
+  return RunGuarded(run, argument, host, error_text);
 }
 
 }  // namespace pave

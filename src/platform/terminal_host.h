@@ -37,6 +37,10 @@ bool DisplayAvailable();
 // The program's one argument: argv[1] whole (blanks included), empty when there is none.
 std::string ProgramArgument(int argc, char** argv);
 
+// Runs `run` for the argument on `host` and returns the exit status; an exception escaping the run
+// shows `error_text` and gives status 2 (data error).
+int RunGuarded(const AnalysisRun& run, const std::string& argument, AnalysisHost& host, const std::string& error_text);
+
 // Runs `run` on a TerminalHost writing to `out` and `err`; returns the exit status (0 normal end,
 // 1 input stop, 2 data error). An exception escaping the run is reported on `err` with
 // `error_text` and gives status 2.

@@ -1,6 +1,6 @@
 #include "shell/analysis_start.h"
 
-#include "shell/text_compare.h"
+#include "common/text_compare.h"
 
 namespace pave {
 

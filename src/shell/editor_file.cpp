@@ -6,8 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "common/text_compare.h"
 #include "shell/directory_of.h"
-#include "shell/text_compare.h"
 
 namespace pave {
 

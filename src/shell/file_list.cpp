@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "shell/text_compare.h"
+#include "common/text_compare.h"
 
 namespace pave {
 

@@ -1,6 +1,6 @@
 #include "shell/stand_in_rules.h"
 
-#include "shell/text_compare.h"
+#include "common/text_compare.h"
 
 namespace pave {
 

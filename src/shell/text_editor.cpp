@@ -4,13 +4,13 @@
 #include <filesystem>
 
 #include "common/numeric_value.h"
+#include "common/text_compare.h"
 #include "platform/platform.h"
 #include "shell/directory_of.h"
 #include "shell/file_list.h"
 #include "shell/main_screen.h"
 #include "shell/paged_print.h"
 #include "shell/program_state.h"
-#include "shell/text_compare.h"
 #include "shell/window_makers.h"
 
 namespace pave {

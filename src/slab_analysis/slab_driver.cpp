@@ -7,6 +7,7 @@
 
 #include "common/number_format.h"
 #include "common/numeric_value.h"
+#include "common/text_compare.h"
 #include "slab_analysis/band_solver.h"
 #include "slab_analysis/fatigue.h"
 #include "slab_analysis/liquid_contact.h"
@@ -39,9 +40,7 @@ std::string FindDataFile(const std::string& base) {
   for (const auto& entry : fs::directory_iterator(dir, ec)) {
     const std::string name = entry.path().filename().string();
     if (name.size() != stem.size() + 4 || name.compare(0, stem.size(), stem) != 0) continue;
-    std::string ext = name.substr(stem.size());
-    for (char& c : ext) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (ext == ".DAT") return (p.has_parent_path() ? (dir / name).string() : name);
+    if (EqualsIgnoringCase(name.substr(stem.size()), ".DAT")) return (p.has_parent_path() ? (dir / name).string() : name);
   }
   return exact;
 }
@@ -339,10 +338,7 @@ void Problem(SlabRun& r, int iprob) {
   // 16.
   r.Append(std::string("COMPLETE ALL THE DATA INPUT") + kCrLf);
   r.Display();
-  // 17. Element limit (also tested right after the numbering).
-  if (s.LASTEN(Count(s.NSLAB)) > kMaxElements)
-    r.LimitStop("THE TOTAL NUMBER OF ELEMENTS IS " + Str(s.LASTEN(Count(s.NSLAB))) +
-                " WHICH IS GREATER THAN THE LIMIT OF 360, SO COMPUTATION STOPS.");
+  // 17. The element limit was tested right after the numbering, which stops the problem.
   // 18. Foundation flexibility.
   if (s.NFOUND == 1 || s.NFOUND == 2) {
     if (!r.ext.HasSolidLayered()) Missing(r, "SOLID AND LAYERED FOUNDATIONS (NFOUND = 1 OR 2)");

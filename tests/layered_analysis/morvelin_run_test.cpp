@@ -22,17 +22,7 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::Not;
 using pave::testing::FileText;
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> out;
-  std::string line;
-  std::istringstream in(text);
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    out.push_back(line);
-  }
-  return out;
-}
+using pave::testing::TextLines;
 
 std::vector<std::string> Tokens(const std::string& line) {
   std::istringstream in(line);
@@ -91,7 +81,7 @@ TEST_F(MorvelinRunTest, ExampleOneGivesTheQuotedDeflections) {
   fs::copy_file(fs::path(PAVE_SOURCE_DIR) / "examples/LAY1.DAT", dir_ / "LAY1.DAT");
   ASSERT_EQ(Run((dir_ / "LAY1").string()), RunEnd::Normal);
   EXPECT_THAT(host_.messages, ElementsAre(kExitText));
-  const auto lines = Lines(Report("LAY1"));
+  const auto lines = TextLines(Report("LAY1"));
   // Table lines: point number, depth, deflection.
   double maxSurface = 0, max6 = 0, max14 = 0;
   int at6 = 0, at14 = 0, rows = 0;
@@ -117,7 +107,7 @@ TEST_F(MorvelinRunTest, ExampleOneGivesTheQuotedDeflections) {
   EXPECT_THAT(lines, ::testing::Contains("PERIOD NO.  1   LOAD GROUP NO.  1 "));
   EXPECT_EQ(lines.at(1), "INPUT FILE NAME  -" + (dir_ / "LAY1.DAT").string());
 
-  EXPECT_THAT(Lines(Graph("LAY1")),
+  EXPECT_THAT(TextLines(Graph("LAY1")),
               ElementsAre(" 1 ", "Example 1: Elastic three-layer system under dual-tandem tires", " 1  0  1  1 ",
                           " 3  3  0 ", " 6  8 ", " .4  .35  .45 ", " 0  6  14 ", " 740000  23000  11000 ", " 2 ",
                           " 4.52  70 ", " 12 ", HasSubstr(" 48  13.5  0  0  0  3.375 ")));
@@ -133,7 +123,7 @@ TEST_F(MorvelinRunTest, ExampleOneInSiUnitsAgreesWithTheEnglishOne) {
   ASSERT_EQ(Run((dir_ / "LAY1SI.DAT").string()), RunEnd::Normal);
   auto deflections = [&](const std::string& base) {
     std::vector<double> w;
-    const auto lines = Lines(Report(base));
+    const auto lines = TextLines(Report(base));
     auto it = std::find(lines.begin(), lines.end(), "   NO.           COORDINATE      DISPLACEMENT");
     for (++it; it != lines.end() && Tokens(*it).size() == 3; ++it) w.push_back(std::stod(Tokens(*it)[2]));
     return w;
@@ -207,7 +197,7 @@ TEST_P(MorvelinStopTest, StopsWithItsMessageAndReportLines) {
   Write("STOP.DAT", Problem(c.general, c.layers, c.loads));
   EXPECT_EQ(Run((dir_ / "STOP").string()), RunEnd::InputStop);
   EXPECT_THAT(host_.messages, ElementsAre(c.message, kExitText));
-  const auto lines = Lines(Report("STOP"));
+  const auto lines = TextLines(Report("STOP"));
   ASSERT_GE(lines.size(), c.reportTail.size());
   const std::vector<std::string> tail(lines.end() - static_cast<long>(c.reportTail.size()), lines.end());
   EXPECT_EQ(tail, c.reportTail);
@@ -282,7 +272,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(MorvelinRunTest, TheGraphFileEndsAfterTheCountThatStopped) {
   Write("STOP.DAT", Problem(kLinear, kThreeLayers, TwentySixRadii()));
   EXPECT_EQ(Run((dir_ / "STOP").string()), RunEnd::InputStop);
-  const auto g = Lines(Graph("STOP"));
+  const auto g = TextLines(Graph("STOP"));
   EXPECT_EQ(g.back(), " 26 ");
 }
 
@@ -292,14 +282,14 @@ TEST_F(MorvelinRunTest, OneLayerAndNoInterfaceRecordsAreReadAsTheEditorWritesThe
                     " .35   (7) PR", " 0   (8) ZC", " 0  (9) NBOND", " 10000   (11) E", " 0   (13) LOAD",
                     " 6   100   (14) CR CP", " 1   (16) NR", " 0   (17) RC"});
   ASSERT_EQ(Run((dir_ / "ONE").string()), RunEnd::Normal);
-  const auto lines = Lines(Report("ONE"));
+  const auto lines = TextLines(Report("ONE"));
   EXPECT_THAT(lines, ::testing::Contains("THICKNESSES OF LAYERS (TH) ARE :"));
   EXPECT_THAT(lines, ::testing::Contains("CONDITIONS OF INTERFACES (INT) ARE : "));
   const auto row = Tokens(lines.back());
   ASSERT_EQ(row.size(), 7u);
   EXPECT_NEAR(std::stod(row[2]), 2 * (1 - 0.35 * 0.35) * 100 * 6 / 10000, 0.0002);
   EXPECT_EQ(row[3], "100.000");  // the surface vertical stress within the contact radius
-  EXPECT_EQ(Lines(Graph("ONE"))[4], "");  // no thicknesses
+  EXPECT_EQ(TextLines(Graph("ONE"))[4], "");  // no thicknesses
 }
 
 TEST_F(MorvelinRunTest, NoDepthPointReadsNoDepthRecord) {
@@ -322,7 +312,7 @@ TEST_F(MorvelinRunTest, TheStopOfASecondProblemLeavesTheFirstComplete) {
   EXPECT_THAT(report, HasSubstr("\r\nPROBLRM NO. 2 \r\n"));
   EXPECT_THAT(report, HasSubstr("  (STRAIN)"));  // the first problem's table
   EXPECT_THAT(report, HasSubstr("WHICH IS GREATER THAN THE LIMIT OF 25, SO COMPUTATION STOPS.\r\n"));
-  EXPECT_THAT(Lines(Graph("TWO"))[0], " 2 ");
+  EXPECT_THAT(TextLines(Graph("TWO"))[0], " 2 ");
 }
 
 TEST_F(MorvelinRunTest, ANoResultSolveStopsItsProblemAndTheNextIsAnalysed) {
@@ -359,7 +349,7 @@ TEST_F(MorvelinRunTest, SingleWheelTableWithStrains) {
                    " 0   (8) ZC", " 1  (9) NBOND", " 400000   20000   10000   (11) E", " 0   (13) LOAD",
                    " 6   80   (14) CR CP", " 2   (16) NR", " 0   10   (17) RC"});
   ASSERT_EQ(Run((dir_ / "EX").string()), RunEnd::Normal);
-  const auto lines = Lines(Report("EX"));
+  const auto lines = TextLines(Report("EX"));
   auto head = std::find(lines.begin(), lines.end(),
                         "   RADIAL     VERTICAL     VERTICAL   VERTICAL    RADIAL  TANGENTIAL   SHEAR");
   ASSERT_NE(head, lines.end());
@@ -386,7 +376,7 @@ TEST_F(MorvelinRunTest, ModuliOfEightLayersBreakAfterTheSecondAndSeventhPair) {
                       th + " (6) TH", pr + " (7) PR", " 20   (8) ZC", " 1  (9) NBOND", e + " (11) E", " 0   (13) LOAD",
                       " 6   80   (14) CR CP", " 1   (16) NR", " 0   (17) RC"});
   ASSERT_EQ(Run((dir_ / "EIGHT").string()), RunEnd::Normal);
-  const auto lines = Lines(Report("EIGHT"));
+  const auto lines = TextLines(Report("EIGHT"));
   auto it = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("FOR PERIOD NO.", 0) == 0; });
   ASSERT_NE(it, lines.end());
   EXPECT_EQ(*it, "FOR PERIOD NO. 1 LAYER NO. AND MODULUS ARE :    1  1.000E+04   2  2.000E+04");
@@ -405,7 +395,7 @@ TEST_F(MorvelinRunTest, SurfaceStressUnderSeveralWheelsUsesTheGroupsOwnWheels) {
          " 0   40   100   100   (20) XW YW XPT"});
   ASSERT_EQ(Run((dir_ / "DUAL").string()), RunEnd::Normal);
   std::vector<std::vector<std::string>> rows;
-  for (const auto& l : Lines(Report("DUAL"))) {
+  for (const auto& l : TextLines(Report("DUAL"))) {
     const auto t = Tokens(l);
     if (t.size() == 7 && t[1] == "0.00000") rows.push_back(t);
   }

@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 
 #include "platform/gui/qt_services.h"
 #include "qt_app.h"

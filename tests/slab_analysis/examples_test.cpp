@@ -3,7 +3,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "slab_analysis/slab_driver.h"
 #include "slab_run_support.h"

@@ -11,6 +11,7 @@
 #include "slab_analysis/liquid_contact.h"
 #include "slab_analysis/slab_driver.h"
 #include "slab_run_support.h"
+#include "support/file_text.h"
 
 namespace pave::slab::testing {
 namespace {
@@ -189,21 +190,10 @@ TEST(ContactTest, AZeroCheckNodeDeflectionUsesTheAbsoluteChange) {
 namespace pave::slab::testing {
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> out;
-  std::istringstream in(text);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    out.push_back(line);
-  }
-  return out;
-}
-
 TEST(GraphFileTest, RecordsOfOneSlabWithStressResults) {
   RunResult r = RunText(Small().Text(), "graph");
   ASSERT_EQ(r.end, RunEnd::Normal);
-  const std::vector<std::string> g = Lines(r.graph);
+  const std::vector<std::string> g = pave::testing::TextLines(r.graph);
   const std::vector<std::string> head = {" 1 ", "TEST SLAB", " 0  0  1  1 ", " 1  0 ", " 4  3  0  0  0  0 ",
                                          " 1  0  0  0 ", " 0  20  40  60 ", " 0  20  40 ", " 8  .15  4000000 ", " 1 ",
                                          " 0  0  0  0 ", " 1  10  30  10  30  50 ", " 1 ", " 100 ", " 12  1 "};

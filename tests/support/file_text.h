@@ -1,11 +1,12 @@
-// The bytes of a file as a string, for tests and benchmarks that read what a run wrote or an example
-// data file.
+// The bytes of a file as a string, and the lines of a text, for tests and benchmarks that read what a
+// run wrote or an example data file.
 #pragma once
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace pave::testing {
 
@@ -20,6 +21,18 @@ inline std::string FileText(const std::filesystem::path& path) {
 // The example data file examples/NAME.DAT of the source tree.
 inline std::string ExampleText(const std::string& name) {
   return FileText(std::filesystem::path(PAVE_SOURCE_DIR) / "examples" / (name + ".DAT"));
+}
+
+// The lines of a text without their line ends (CR LF or LF).
+inline std::vector<std::string> TextLines(const std::string& text) {
+  std::vector<std::string> out;
+  std::istringstream in(text);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    out.push_back(line);
+  }
+  return out;
 }
 
 }  // namespace pave::testing

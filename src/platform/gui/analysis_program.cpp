@@ -2,7 +2,6 @@
 
 #include <QApplication>
 
-#include <exception>
 #include <iostream>
 
 namespace pave {
@@ -13,13 +12,7 @@ int RunInWindow(const std::string& argument, const AnalysisProgram& program, con
   window.SetBusy(true);
   window.show();
   QCoreApplication::processEvents();
-  int status;
-  try {
-    status = static_cast<int>(run(argument, window));
-  } catch (const std::exception&) {
-    window.Message(program.error_text);
-    status = static_cast<int>(RunEnd::DataError);
-  }
+  const int status = RunGuarded(run, argument, window, program.error_text);
   window.SetBusy(false);
   window.set_running(false);
   window.close();

@@ -1,5 +1,5 @@
-// Text comparisons of the main window and the editors: "without regard to case" means ASCII letters
-// compare equal in either case.
+// Text comparisons without regard to case (file names, data directories, the editors' texts): ASCII
+// letters compare equal in either case.
 #pragma once
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "shell/text_compare.h"
+#include "common/text_compare.h"
 
 #include <cctype>
 
