@@ -107,6 +107,10 @@ void DAMINP(RunContext& c) {
     for (int l = 1; l <= s.LNTC(i) - 1; ++l) z = z + s.TH(l);
     s.ZC(nlbt + i) = z;
   }
+  // Thicknesses whose sum single precision cannot hold end the run through the data-error path
+  // before the depths are written.
+  for (int k = 1; k <= s.NZ; ++k)
+    if (!std::isfinite(s.ZC(k))) throw NumericFault("damage depth out of range");
   lay.Num(s.NZ).End();
   for (int k = 1; k <= s.NZ; ++k) lay.Num(s.ZC(k));
   lay.End();

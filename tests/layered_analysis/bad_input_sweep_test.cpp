@@ -103,8 +103,8 @@ TEST(LayeredBadInput, ResponsesOutOfRangeStopTheProblem) {
 }
 
 // Input whose derived values leave the range of single precision (a modulus point far away, creep
-// times that are not positive, a compliance at the top of the range) ends the run through the
-// data-error path before such a value is written.
+// times that are not positive, a compliance at the top of the range, the depth below two layers
+// at the top of the range) ends the run through the data-error path before such a value is written.
 TEST(LayeredBadInput, DerivedValuesOutOfRangeAreDataErrors) {
   struct Case {
     const char* example;
@@ -115,6 +115,7 @@ TEST(LayeredBadInput, DerivedValuesOutOfRangeAreDataErrors) {
       {"LAY2", " 0  0  0  0  .01  (28)", " 0  0  0  1E+38  .01  (28)"},
       {"LAY4", " .001   .003   .01 ", " -.5   .003   .01 "},
       {"LAY4", "   2.601E-05   (42)", "   3.4E+38   (42)"},
+      {"LAY4", " 6   8   (6) TH", " 3.4E+38   3.4E+38   (6) TH"},
   };
   SweepRunner runner = Runner("derived");
   for (const Case& c : cases) {
