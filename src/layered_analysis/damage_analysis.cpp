@@ -129,12 +129,17 @@ void CheckAllowable(float alr, const char* where, int layer) {
 }
 
 // The damage of response k from its allowable repetitions ALR(k): the damage ratio (doubled for the
-// halfway pass of a multiple-axle group), added to its sum and written to the graph file.
-void AddDamage(RunContext& c, int k, float strain, bool halfway) {
+// halfway pass of a multiple-axle group), added to its sum and written to the graph file. A ratio
+// or a sum that single precision cannot hold (many repetitions, few allowed) stops the problem.
+void AddDamage(RunContext& c, int k, float strain, bool halfway, const char* where, int layer) {
   ProblemState& s = c.s;
   s.DR(k) = DamageRatio(s.TNLRC, s.ALR(k), strain);
   if (s.LOAD(s.LG) == 3 && halfway) s.DR(k) = s.DR(k) + s.DR(k);
   s.SUMDR(k) = s.SUMDR(k) + s.DR(k);
+  if (!std::isfinite(s.DR(k)) || !std::isfinite(s.SUMDR(k))) {
+    throw ProblemFault(std::string("THE DAMAGE RATIO AT THE ") + where + " OF LAYER " + Str(layer) +
+                       " IS OUT OF RANGE, SO THIS PROBLEM STOPS.");
+  }
   c.graph.Num(s.DR(k)).End();
 }
 
@@ -171,7 +176,7 @@ void DamageStep(RunContext& c) {
     }
     s.ALR(k) = AllowableTension(s.FT(1, k), s.FT(2, k), s.FT(3, k), strain, s.E(L));
     CheckAllowable(s.ALR(k), "BOTTOM", L);
-    AddDamage(c, k, strain, halfway);
+    AddDamage(c, k, strain, halfway, "BOTTOM", L);
     if (s.LOAD(LG) == 0) rep.End();
     DamageLines(c, k, "AT BOTTOM OF LAYER ", s.LNBT(k),
                 differential ? "  DIFFERENTIAL TENSILE STRAIN = " : "  TENSILE STRAIN = ", strain);
@@ -182,7 +187,7 @@ void DamageStep(RunContext& c) {
     const float strain = s.DMSTR(k);
     s.ALR(k) = AllowableCompression(s.FT(4, i), s.FT(5, i), strain);
     CheckAllowable(s.ALR(k), "TOP", s.LNTC(i));
-    AddDamage(c, k, strain, halfway);
+    AddDamage(c, k, strain, halfway, "TOP", s.LNTC(i));
     rep.End();
     DamageLines(c, k, "AT TOP OF LAYER ", s.LNTC(i),
                 differential ? "  DIFFERENTIAL COMPRESSIVE STRAIN = " : "  COMPRESSIVE STRAIN = ", strain);

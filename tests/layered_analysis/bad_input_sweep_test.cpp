@@ -72,10 +72,10 @@ TEST(LayeredBadInput, CrLineEndsGiveTheReportOfCrLf) {
   EXPECT_EQ(a.graph, b.graph);
 }
 
-// Loads, moduli and earth-pressure coefficients (every record of the example changed alike) whose
-// responses or stresses leave the range of single precision stop their problem with a message
-// before the table, instead of printing "NaN" or "Inf".
-TEST(LayeredBadInput, ResponsesOutOfRangeStopTheProblem) {
+// Loads, moduli, earth-pressure coefficients and fatigue constants (every record of the example
+// changed alike) whose responses, stresses or damage ratios leave the range of single precision
+// stop their problem with a message before they are written, instead of printing "NaN" or "Inf".
+TEST(LayeredBadInput, ResultsOutOfRangeStopTheProblem) {
   struct Case {
     const char* example;
     const char* line;      // the records as the example has them
@@ -85,6 +85,7 @@ TEST(LayeredBadInput, ResponsesOutOfRangeStopTheProblem) {
       {"LAY5", " 3.785   100   (14) CR CP", " 3.785   1E+30   (14) CR CP"},
       {"LAY5", " 450000  ", " 1E-30  "},
       {"LAY2SI", " .5  .6  (31)", " .5  3.4E+38  (31)"},
+      {"LAY4SI", " .414   3.291   .854   (50)", " .414   3.291   7   (50)"},
   };
   SweepRunner runner = Runner("range");
   for (const Case& c : cases) {
@@ -96,7 +97,7 @@ TEST(LayeredBadInput, ResponsesOutOfRangeStopTheProblem) {
     ExpectSound(c.replaced, o, kExitText);
     EXPECT_EQ(o.end, RunEnd::InputStop) << c.replaced;
     ASSERT_FALSE(o.host.messages.empty());
-    EXPECT_NE(o.host.messages.front().find("ARE OUT OF RANGE, SO THIS PROBLEM STOPS."), std::string::npos)
+    EXPECT_NE(o.host.messages.front().find(" OUT OF RANGE, SO THIS PROBLEM STOPS."), std::string::npos)
         << o.host.messages.front();
     EXPECT_NE(o.report.find(o.host.messages.front()), std::string::npos);
   }
