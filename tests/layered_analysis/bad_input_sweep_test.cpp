@@ -34,7 +34,8 @@ TEST_P(LayeredBadInputSweep, EveryMutantEndsSoundly) {
 
 INSTANTIATE_TEST_SUITE_P(Examples, LayeredBadInputSweep,
                          ::testing::Values("LAY1", "LAY1SI", "LAY2", "LAY2SI", "LAY3", "LAY3SI", "LAY4", "LAY4SI",
-                                           "LAY5", "LAY5SI", "LAY6", "LAY6SI"));
+                                           "LAY5", "LAY5SI", "LAY6", "LAY6SI"),
+                         [](const ::testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
 TEST(LayeredBadInput, HandmadeFilesEndSoundly) {
   const std::string lay1 = ExampleText("LAY1");
