@@ -310,4 +310,14 @@ inline std::string CrOnly(const std::string& text) {
   return out;
 }
 
+// The example with its line ends turned into CR alone gives the same report and graph file.
+inline void ExpectCrLineEndsReadAlike(const std::string& example, SweepRunner& runner) {
+  const std::string text = ExampleText(example), cr = CrOnly(text);
+  const Outcome a = runner.Run(example, &text);
+  const Outcome b = runner.Run(example + " with CR line ends", &cr);
+  ASSERT_EQ(a.end, RunEnd::Normal);
+  EXPECT_EQ(a.report, b.report);
+  EXPECT_EQ(a.graph, b.graph);
+}
+
 }  // namespace pave::testing
