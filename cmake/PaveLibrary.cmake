@@ -37,7 +37,7 @@ function(pave_tests name)
     list(APPEND srcs ${PROJECT_SOURCE_DIR}/tests/support/asan_options.cpp)
   endif()
   add_executable(${name} ${srcs})
-  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock GTest::gtest_main Qt6::Test)
   # Helpers shared by several test folders: #include "support/...".
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE

@@ -6,7 +6,7 @@
 
 #include "platform/gui/qt_platform.h"
 #include "shell/gui/main_window.h"
-#include "shell/gui/rovante_fonts.h"
+#include "platform/gui/fonts.h"
 #include "shell/gui/stand_in_windows.h"
 #include "shell/window_makers.h"
 

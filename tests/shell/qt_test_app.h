@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "shell/gui/rovante_fonts.h"
+#include "platform/gui/fonts.h"
 #include "support/qt_test_app.h"
 
 namespace pave::testing {

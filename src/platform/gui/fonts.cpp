@@ -1,4 +1,4 @@
-#include "shell/gui/rovante_fonts.h"
+#include "platform/gui/fonts.h"
 
 #include <QFont>
 
@@ -6,6 +6,7 @@ namespace pave {
 
 void InstallFontSubstitutes() {
   QFont::insertSubstitution("Courier New", "Liberation Mono");
+  QFont::insertSubstitution("Courier", "Liberation Mono");
   QFont::insertSubstitution("Times New Roman", "Liberation Serif");
   QFont::insertSubstitution("MS Serif", "Liberation Serif");
   QFont::insertSubstitution("Arial", "Liberation Sans");
