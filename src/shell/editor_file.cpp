@@ -1,5 +1,7 @@
 #include "shell/editor_file.h"
 
+#include "common/safe_file_write.h"
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -162,19 +164,7 @@ std::string EditorFileBytes(const EditorText& content) {
 }
 
 bool WriteEditorFile(const std::string& path, const EditorText& content, std::string& reason) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) {
-    reason = std::strerror(errno);
-    return false;
-  }
-  std::string bytes = EditorFileBytes(content);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) {
-    reason = "write error";
-    return false;
-  }
-  return true;
+  return WriteFileSafely(path, EditorFileBytes(content), reason);
 }
 
 std::string TooLongMessage(const std::string& name) {

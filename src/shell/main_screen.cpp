@@ -1,5 +1,7 @@
 #include "shell/main_screen.h"
 
+#include "common/safe_file_write.h"
+
 #include <filesystem>
 #include <sstream>
 
@@ -73,8 +75,8 @@ void MainScreen::Fallback(const std::string& program_directory) {
 }
 
 void MainScreen::WriteDataPath(const std::string& text) {
-  std::ofstream out(gCurntPath + "DataPath", std::ios::binary | std::ios::trunc);
-  out << text;   // a read-only program directory keeps its old list
+  std::string reason;
+  WriteFileSafely(gCurntPath + "DataPath", text, reason);   // a read-only program directory keeps its old list
 }
 
 void MainScreen::SetDataPathText(const std::string& text) {
