@@ -20,6 +20,13 @@ inline constexpr const char* kSlabGraph = "frmVANSEK";
 inline constexpr const char* kContourGraph = "frmCONTOUR";
 inline constexpr const char* kHelp = "frmHelp1";
 inline constexpr const char* kMohr = "frmMohr";
+// Period selector and grid forms, opened by both input editors.
+inline constexpr const char* kPeriod = "frmPeriod";
+inline constexpr const char* kGridSingle = "frmspreadb";   // single-level and auxiliary tables
+inline constexpr const char* kGridMain = "frmSpread1";     // main tables 107, 111, 224
+inline constexpr const char* kGridMulti = "frmSpread2";    // multi-column tables
+inline constexpr const char* kGridSlabLayer = "frmSpread3";  // slab-layer tables 205, 208
+inline constexpr const char* kGridMainSlab = "frmSpreada";  // main tables 209, 210, 221, 223
 }  // namespace kind
 
 // "frmLay1" .. "frmLay6", "frmSla1" .. "frmSla6".
