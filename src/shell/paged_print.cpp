@@ -41,6 +41,7 @@ bool EmptyLines(int count, Printer& printer) {
 }  // namespace
 
 bool PrintPaged(std::string_view text, const PagedPrintStyle& style, Printer& printer) {
+  const PrintCommand command(printer);   // where no printer is installed: one PDF for the whole text
   auto fail = [&printer] {
     printer.EndDocument();
     return false;

@@ -27,7 +27,8 @@ struct PagedPrintStyle {
 PagedPrintStyle SharedPagedStyle();
 PagedPrintStyle EditorPagedStyle(int lines_per_page);
 
-// Prints text, whose lines end in CR LF (or LF), with `style` on `printer`: every line is printed,
+// Prints text, whose lines end in CR LF (or LF), with `style` on `printer` as one print command:
+// every line is printed,
 // also a last one without a line end; a page heading is printed only when a line follows it.
 // The font is "Courier New" 10 point bold; a refused setting skips the ones not yet made. Returns
 // false when the printer failed; printing then stops and what was printed is sent.
