@@ -6,6 +6,7 @@
 
 #include "layered_editor/gui/layered_windows.h"
 #include "platform/gui/qt_platform.h"
+#include "help/gui/help_window.h"
 #include "shell/gui/main_window.h"
 #include "platform/gui/fonts.h"
 #include "shell/gui/stand_in_windows.h"
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
   pave::QtPlatform platform;
   pave::InstallFontSubstitutes();
   pave::InstallLayeredEditorWindows();
+  pave::InstallHelpWindow();
   pave::InstallRovanteWindows();
   pave::SetProgramEnd([] { QApplication::exit(0); });
 
