@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "layered_editor/gui/layered_windows.h"
 #include "platform/gui/qt_platform.h"
 #include "help/gui/help_window.h"
 #include "shell/gui/main_window.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
   app.setApplicationName("rovante");
   pave::QtPlatform platform;
   pave::InstallFontSubstitutes();
+  pave::InstallLayeredEditorWindows();
   pave::InstallHelpWindow();
   pave::InstallRovanteWindows();
   pave::SetProgramEnd([] { QApplication::exit(0); });
