@@ -70,6 +70,8 @@ TEST(HelpPrint, TopicsPrintOnTheirPages) {
   } cases[] = {
       {1, {53, 57, 57, 25}},
       {2, {48}},
+      {3, {53, 57, 50}},
+      {4, {53, 57, 57, 36}},
   };
   for (const Case& c : cases) {
     ScriptedPrinter printer;
