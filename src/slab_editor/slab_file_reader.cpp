@@ -174,15 +174,18 @@ bool SlabFileReading::DataSet(int s, SlabLayout& layout) {
       for (int f = 1; f <= 2; ++f) gSlabNodalLoads(s, i, f, kind) = in_.ReadNumber();
     if (n >= 1) ident();
   }
-  const auto nodeList = [&](int record, auto& table, int n) {
-    Record(record);
+  const auto nodeList = [&](auto& table, int n) {
     for (int i = 1; i <= n; ++i) table(s, i) = I();
     if (n >= 1) ident();
   };
-  nodeList(17, gSlabNODNC, Count(gSlabCurling(s, curl::kNOTCON), "NOTCON", slab_cap::kNodeList));
-  nodeList(18, gSlabNP, Count(G(s, gen::kNPRINT), "NPRINT", slab_cap::kNodeList));
-  nodeList(19, gSlabNODSX, Count(G(s, gen::kNSX), "NSX", slab_cap::kSymmetryList));
-  nodeList(20, gSlabNODSY, Count(G(s, gen::kNSY), "NSY", slab_cap::kSymmetryList));
+  Record(17);
+  nodeList(gSlabNODNC, Count(gSlabCurling(s, curl::kNOTCON), "NOTCON", slab_cap::kNodeList));
+  Record(18);
+  nodeList(gSlabNP, Count(G(s, gen::kNPRINT), "NPRINT", slab_cap::kNodeList));
+  Record(19);
+  nodeList(gSlabNODSX, Count(G(s, gen::kNSX), "NSX", slab_cap::kSymmetryList));
+  Record(20);
+  nodeList(gSlabNODSY, Count(G(s, gen::kNSY), "NSY", slab_cap::kSymmetryList));
   Record(21);
   const int ngap = Count(gSlabCurling(s, curl::kNGAP), "NGAP", slab_cap::kNodeList);
   for (int i = 1; i <= ngap; ++i)
@@ -249,6 +252,7 @@ bool SlabFileReading::DataSet(int s, SlabLayout& layout) {
     }
   }
   Record(38);
+  gSlabRecordsRead(s) = 38;   // the whole data set
   return true;
 }
 
@@ -256,8 +260,10 @@ SlabReadResult Read(const std::function<FreeFormatReader()>& open) {
   SlabReadResult result;
   Place place;
   gSlabRecordsRead.Fill(0);
+  bool opened = false;
   try {
     FreeFormatReader in = open();
+    opened = true;
     gSlabNPROB = in.ReadValue();
     result.nprob_read = true;
     in.SkipIdentifier();
@@ -275,9 +281,15 @@ SlabReadResult Read(const std::function<FreeFormatReader()>& open) {
     result.outcome = SlabReadResult::Outcome::Read;
   } catch (const std::exception& e) {
     // DataError (no such file, a value that cannot be read, the end of the file) or
-    // TableIndexError (a count beyond its table).
-    result.outcome = SlabReadResult::Outcome::Failed;
+    // TableIndexError (a count beyond its table). A file that fails before the first data set's
+    // slab records is no slab data file (a layered data file fails at its record (4)).
     result.reason = e.what();
+    if (!result.nprob_read && !opened)
+      result.outcome = SlabReadResult::Outcome::NotOpened;
+    else if (place.set <= 1 && place.record <= 4)
+      result.outcome = SlabReadResult::Outcome::WrongFile;
+    else
+      result.outcome = SlabReadResult::Outcome::Failed;
     if (result.nprob_read)
       result.reason = (place.set == 0 ? std::string("record (1)")
                                       : "data set " + std::to_string(place.set) + ", record (" +

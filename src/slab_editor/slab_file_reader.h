@@ -4,7 +4,7 @@
 // without NUNIT and the flags, NLG raft counts in place of (13) and (14), unit weights per cubic
 // inch, forces alone in (16)) and the layout whose record (6) ends at NUNIT. The tables are not
 // cleared first: what the file does not hold keeps its value; a reading that fails keeps what it
-// read.
+// read. gSlabRecordsRead tells how far the reading got in each data set (38: all of it).
 #pragma once
 
 #include <array>
@@ -19,7 +19,9 @@ enum class SlabLayout { Current, NoFlags, OldDos };
 struct SlabReadResult {
   enum class Outcome {
     Read,        // every data set was read
-    WrongFile,   // the record (9) check failed: not a slab data file
+    NotOpened,   // the file could not be opened; `reason` says why; nothing was read
+    WrongFile,   // not a slab data file: the record (9) check failed, or the reading failed in the
+                 // first data set's records (1) to (4)
     Failed,      // a read error; `reason` says where and why
   };
   Outcome outcome = Outcome::Failed;
