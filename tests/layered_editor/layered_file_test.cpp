@@ -130,6 +130,8 @@ struct BadFile {
   std::string where;      // of a RecordReadError
 };
 
+void PrintTo(const BadFile& f, std::ostream* os) { *os << f.name; }
+
 class BadFileTest : public LayeredFileTest, public ::testing::WithParamInterface<BadFile> {};
 
 const std::string kHead = " 1  (1) NPROB\r\nT\r\n 1  0  1  1  (3) MATL NDAMA NPY NLG\r\n .001  (4) DEL\r\n";
@@ -176,6 +178,8 @@ struct Unwritable {
   std::function<void()> change;
   std::string message;
 };
+
+void PrintTo(const Unwritable& u, std::ostream* os) { *os << u.name; }
 
 class UnwritableTest : public LayeredFileTest, public ::testing::WithParamInterface<Unwritable> {};
 
