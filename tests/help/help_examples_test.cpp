@@ -2,11 +2,14 @@
 // files are the source of every input value the topics state.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "help/help_topics.h"
 #include "support/file_text.h"
 
 namespace pave::testing {
@@ -114,6 +117,61 @@ TEST(ExampleTopics, SlabExamplesAreWhatTopicTenSays) {
     EXPECT_EQ(slab[1], 3);
   }
   EXPECT_EQ(Field("SLA5", "(6) NLAYER", 9), 10);   // NCYCLE: contact checked by iteration
+}
+
+// The number in "(n)" at `at` of `line`, or -1 when none stands there.
+int NumberInParentheses(const std::string& line, std::size_t at) {
+  if (at >= line.size() || line[at] != '(') return -1;
+  std::size_t end = at + 1;
+  while (end < line.size() && std::isdigit(static_cast<unsigned char>(line[end]))) ++end;
+  if (end == at + 1 || end >= line.size() || line[end] != ')') return -1;
+  return std::stoi(line.substr(at + 1, end - at - 1));
+}
+
+// The steps of a data-file topic that hold a line of values (the others are loops and jumps).
+std::set<int> RecordSteps(int topic) {
+  std::set<int> out;
+  for (const std::string& line : TextLines(HelpTopicText(topic))) {
+    const std::size_t at = line.find_first_not_of(" *");
+    const int number = at == std::string::npos ? -1 : NumberInParentheses(line, at);
+    if (number > 0 && at < 5 && line.find("ine", at) != std::string::npos) out.insert(number);
+  }
+  return out;
+}
+
+// The step number of a data-file line's identifier ("(6) NLAYER ..."), or -1 for a title line.
+int IdentifierNumber(const std::string& line) {
+  for (std::size_t at = line.find('('); at != std::string::npos; at = line.find('(', at + 1)) {
+    const int number = NumberInParentheses(line, at);
+    const std::size_t after = line.find(')', at) + 1;
+    if (number > 0 && after + 1 < line.size() && line[after] == ' ' &&
+        std::isupper(static_cast<unsigned char>(line[after + 1]))) {
+      return number;
+    }
+  }
+  return -1;
+}
+
+// Every record of every example file carries the number of a step of its topic that holds values.
+TEST(ExampleTopics, EveryRecordOfTheExamplesIsAStepOfItsDataFileTopic) {
+  const std::set<int> layered = RecordSteps(7);
+  const std::set<int> slab = RecordSteps(8);
+  EXPECT_EQ(layered.size(), 52u - 14u);   // fourteen control steps
+  EXPECT_EQ(slab.size(), 38u - 5u);       // five control steps
+  for (const char* kind : {"LAY", "SLA"}) {
+    for (int n = 1; n <= 6; ++n) {
+      for (const char* units : {"", "SI"}) {
+        const std::string file = kind + std::to_string(n) + units;
+        const std::vector<std::string> lines = TextLines(ExampleText(file));
+        ASSERT_GT(lines.size(), 5u) << file;
+        for (const std::string& line : lines) {
+          const int number = IdentifierNumber(line);
+          if (number < 0) continue;   // a title
+          EXPECT_EQ((kind == std::string("LAY") ? layered : slab).count(number), 1u) << file << ": " << line;
+        }
+      }
+    }
+  }
 }
 
 }  // namespace
