@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "graphs/gui/graph_window.h"
 #include "platform/gui/qt_platform.h"
 #include "shell/gui/main_window.h"
 #include "platform/gui/fonts.h"
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
   app.setApplicationName("rovante");
   pave::QtPlatform platform;
   pave::InstallFontSubstitutes();
+  pave::InstallGraphWindows();
   pave::InstallRovanteWindows();
   pave::SetProgramEnd([] { QApplication::exit(0); });
 
