@@ -93,8 +93,8 @@ void DrawSlabGridPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPa
   // Axis titles, plan and profile.
   kit.QGTxtX(p.nunit == 0 ? "X COORDINATES IN in." : "X COORDINATES IN cm", 0, 3500, 5600);
   kit.QGtxtY("Y COORDINATES", 0, -50, 2000);
-  DrawSlabPlan(kit, p, page, group);
-  DrawSlabProfile(kit, p);
+  const float plan_right = DrawSlabPlan(kit, p, page, group);
+  DrawSlabProfile(kit, p, plan_right);
 }
 
 }  // namespace pave::graphs

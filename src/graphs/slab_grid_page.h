@@ -24,9 +24,10 @@ PageForces ForcesOfPage(const SlabGraphProblem& p, int group);
 void DrawSlabGridPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPage& page, int problem, int period,
                       int group, std::optional<float> design_life);
 
-// The plan of every slab and the profile (drawn after the header).
-void DrawSlabPlan(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPage& page, int group);
-void DrawSlabProfile(PlotKit& kit, const SlabGraphProblem& p);
+// The plan of every slab and the profile (drawn after the header). The plan returns the window x of
+// its right edge, right of which the profile writes the plan's title.
+float DrawSlabPlan(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPage& page, int group);
+void DrawSlabProfile(PlotKit& kit, const SlabGraphProblem& p, float plan_right);
 
 // The percent window of slab s among nslab slabs: columns from the left, rows from the bottom.
 struct PlanWindow {

@@ -151,8 +151,9 @@ SlabNode LocateNode(const SlabGraphProblem& p, long node) {
   return {};
 }
 
-void DrawSlabPlan(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPage& page, int group) {
+float DrawSlabPlan(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPage& page, int group) {
   DrawingSurface& surface = kit.Surface();
+  float right = 0;
   for (int s = 1; s <= p.nslab; ++s) {
     const float xmax = p.x[p.nx[s]][s], ymax = p.y[p.ny[s]][s];
     surface.SetFontSize(8);
@@ -162,6 +163,7 @@ void DrawSlabPlan(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPage& 
     kit.QPlotSetup(w.jc1, w.jc2, w.jr1, w.jr2, 0, xmax, 0, ymax);
     kit.PaintRCT(0, xmax, 0, ymax, 0);
     const WindowPos origin = kit.QRtoI(0, 0);
+    right = std::max(right, kit.QRtoIX(xmax));
 
     for (int i = 2; i <= p.nx[s] - 1; ++i) kit.QLine(p.x[i][s], p.y[1][s], p.x[i][s], ymax, 0);
     for (int j = 2; j <= p.ny[s] - 1; ++j) kit.QLine(p.x[1][s], p.y[j][s], xmax, p.y[j][s], 0);
@@ -189,9 +191,10 @@ void DrawSlabPlan(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPage& 
     surface.SetFontSize(8);
     if (NumbersY(p.nslab, s)) YNumbers(kit, p, s, origin.x);
   }
+  return right;
 }
 
-void DrawSlabProfile(PlotKit& kit, const SlabGraphProblem& p) {
+void DrawSlabProfile(PlotKit& kit, const SlabGraphProblem& p, float plan_right) {
   // Depths of the boundaries from the top of the slab.
   std::vector<float> depth{0};
   for (int l = 1; l <= p.nlayer; ++l) depth.push_back(depth.back() + p.t[l]);
@@ -237,7 +240,8 @@ void DrawSlabProfile(PlotKit& kit, const SlabGraphProblem& p) {
     previous = y;
   }
 
-  kit.QGtxtY("PLAN", 0, corner.x + 50, 2900);
+  // The plan's title right of the profile, or of the plan where a slab reaches further right.
+  kit.QGtxtY("PLAN", 0, std::max(corner.x, plan_right) + 50, 2900);
   kit.QGtxtY("PROFILE", 0, corner.x + 50, corner.y - 300);
   kit.QGtxtY("DEPTH", 0, x0 - 650, corner.y - 50);
 }

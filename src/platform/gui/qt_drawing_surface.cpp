@@ -51,7 +51,7 @@ void QtDrawingSurface::SetPen(const Pen& pen) {
   QPen qpen(Colour(pen.rgb));
   qpen.setWidthF(pen.width);
   qpen.setStyle(pen.style == LineStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
-  qpen.setCapStyle(Qt::FlatCap);
+  qpen.setCapStyle(Qt::RoundCap);   // a short thick line shows as a dot
   Painter().setPen(qpen);
 }
 
