@@ -40,11 +40,23 @@ void RunLayerGraph(const std::string& data_file, GraphRun& run) {
   });
 }
 
+namespace {
+// The slab graph file of a data file being read, with the values of its current problem and page.
+struct SlabGraphRead {
+  explicit SlabGraphRead(const std::string& data_file)
+      : reader(SlabGraphReader::FromFile(GraphFileName(data_file, ".SLA"))) {}
+  SlabGraphReader reader;
+  std::unique_ptr<SlabGraphProblem> p = std::make_unique<SlabGraphProblem>();
+  std::unique_ptr<SlabGraphPage> page = std::make_unique<SlabGraphPage>();
+};
+}  // namespace
+
 void RunSlabGridGraph(const std::string& data_file, GraphRun& run) {
   RunGraphFile([&] {
-    SlabGraphReader reader = SlabGraphReader::FromFile(GraphFileName(data_file, ".SLA"));
-    auto p = std::make_unique<SlabGraphProblem>();
-    auto page = std::make_unique<SlabGraphPage>();
+    SlabGraphRead file(data_file);
+    SlabGraphReader& reader = file.reader;
+    SlabGraphProblem* p = file.p.get();
+    SlabGraphPage* page = file.page.get();
     for (int n = 1; n <= reader.ProblemCount(); ++n) {
       run.host.ShowWindow();
       reader.ReadProblemHead(*p);
@@ -67,9 +79,10 @@ void RunSlabGridGraph(const std::string& data_file, GraphRun& run) {
 
 void RunContourGraph(const std::string& data_file, GraphRun& run, std::int16_t& direction) {
   RunGraphFile([&] {
-    SlabGraphReader reader = SlabGraphReader::FromFile(GraphFileName(data_file, ".SLA"));
-    auto p = std::make_unique<SlabGraphProblem>();
-    auto page = std::make_unique<SlabGraphPage>();
+    SlabGraphRead file(data_file);
+    SlabGraphReader& reader = file.reader;
+    SlabGraphProblem* p = file.p.get();
+    SlabGraphPage* page = file.page.get();
     for (int n = 1; n <= reader.ProblemCount(); ++n) {
       run.host.ShowWindow();
       reader.ReadProblemHead(*p);
