@@ -19,7 +19,7 @@ namespace pave {
 
 namespace {
 
-constexpr FontSpec kStatusFont{"MS Sans Serif", 8.25, true};
+constexpr FontSpec kStatusFont{"MS Sans Serif", 8.25, false};
 
 constexpr ControlSpec kViscoControls[] = {
     {"lblGeneral", ControlKind::Label, "input", 120, 60, 900, 255, kStatusFont, colour::kRed,
