@@ -64,6 +64,7 @@ const std::vector<NamedTarget>& Targets() {
       {"free_format", FreeFormat}, {"text_editor_open", TextEditorOpen},
       {"morvelin", Morvelin},      {"bruntola", Bruntola},
       {"large", Large},            {"layered_file_old", LayeredFileOld},
+      {"layer_graph", LayerGraph}, {"slab_graph", SlabGraph},
   };
   return targets;
 }
