@@ -2,7 +2,7 @@
 # Installs every Debian package the project needs to build, test and run. Safe to run again.
 set -euo pipefail
 pkgs=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-      fonts-liberation2 liblapack-dev)
+      fonts-liberation2 liblapack-dev qt6-svg-dev poppler-utils)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

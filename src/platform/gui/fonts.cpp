@@ -12,6 +12,7 @@ void InstallFontSubstitutes() {
   QFont::insertSubstitution("Arial", "Liberation Sans");
   QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
   QFont::insertSubstitution("Small Fonts", "Liberation Sans");
+  QFont::insertSubstitution("Symbol", "Liberation Serif");   // Greek letters of the example figures
 }
 
 }  // namespace pave
