@@ -68,15 +68,16 @@ constexpr std::string_view kMohrText[] = {
     "Since granular materials can never have a zero friction angle, PHI = 0",
     "cannot be mistaken for a friction angle; it simply indicates that no",
     "tension is allowed and that a negative combined horizontal stress is",
-    // Runs on: the sentence naming method 1 and the next one share this line.
-    "changed to 0, as for PHI = 90.  This procedure is called method 1.  "
+    // Runs on past the usual length; the text box wraps it.
+    "changed to 0, as for PHI = 90.  "
+    "This procedure is called method 1.  "
     "A PHI between 0 and 90 applies the Mohr-Coulomb failure criterion.",
     "In all the examples, PHI is 0 when the granular layer is divided into",
     "several layers, as in Example 2, and 40 when it is a single layer, as in",
     "Example 6.  Subdividing a granular layer into 2-in. (51 mm) layers with",
     "PHI = 0 agreed more closely with the more refined finite element method of",
     "another pavement program than a single layer with PHI = 40.",
-    // Runs on: the last three sentences are one line.
+    // Runs on past the usual length; the text box wraps it.
     "In both cases, the stress point is at the mid-height of each layer.  "
     "A PHI greater than 90 makes no adjustment of the horizontal stress.  "
     "PHI is then taken as EMIN, and the stress point should be at the upper quarter or third "

@@ -221,7 +221,7 @@ constexpr ControlSpec kSla6Labels[] = {
     FigureLabel("405", 1445, 646, 255, 150, fig::kDimension, fig::kSmall),
     FigureLabel("460", 1445, 271, 255, 150, fig::kDimension, fig::kSmall),
     FigureLabel("y axis of Symmetry", -200, 1007, 1200, 450, fig::kName, fig::kLarge, ctl::kWrap),
-    FigureLabel("x axis", 6438, 3520, 585, 225, fig::kName, fig::kLarge),
+    FigureLabel("x axis", 6438, 3485, 585, 225, fig::kName, fig::kLarge),
 };
 
 const ExampleFigure kSlab[] = {
