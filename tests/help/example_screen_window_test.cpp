@@ -263,43 +263,50 @@ TEST_F(ExampleScreenTest, Sla1AndSla2ShareTheirPictureAndGridLabels) {
   EXPECT_EQ(moved, 3);   // the colour notes
 }
 
-// Where no printer is installed each print job becomes a PDF in the data directory: the form on one
-// page, the text of SLA1 (66 lines) on two. The pages are rendered to PNG files for a look
+// Where no printer is installed each print command becomes a PDF in the data directory: the form
+// on one page, the text of SLA1 (66 lines) on two. The pages are rendered to PNG files for a look
 // (test-output/print_sla1/).
 TEST_F(ExampleScreenTest, PrintingWithoutAPrinterWritesPdfPages) {
   QtPrinter pdf_printer(/*force_pdf=*/true);
-  pdf_printer.SetDataDirectory(Dir());
   PlatformServices services = platform().services();
   services.printer = &pdf_printer;
   ScopedPlatform with_pdf(services);
-
-  ExampleScreenWindow* w = Open("frmSla1");
-  ASSERT_NE(w, nullptr);
-  MenuAction(*w, "mnuPrintForm").trigger();
-  MenuAction(*w, "mnuPrintText").trigger();
-  EXPECT_TRUE(platform_.messages.shown.empty());
-
-  std::vector<std::filesystem::path> pdfs;
-  for (const auto& entry : std::filesystem::directory_iterator(Dir())) {
-    if (entry.path().extension() == ".pdf") pdfs.push_back(entry.path());
-  }
-  std::sort(pdfs.begin(), pdfs.end());
-  ASSERT_EQ(pdfs.size(), 3u);   // the form, then each page of the text as a job of its own
-
   const std::filesystem::path out = std::filesystem::path(PAVE_OUTPUT_DIR) / "print_sla1";
   std::filesystem::remove_all(out);
   std::filesystem::create_directories(out);
-  for (std::size_t i = 0; i < pdfs.size(); ++i) {
+
+  ExampleScreenWindow* w = Open("frmSla1");
+  ASSERT_NE(w, nullptr);
+  struct Job {
+    const char* item;
+    const char* name;
+    std::vector<std::string> pages;
+  } jobs[] = {{"mnuPrintForm", "form", {"form-1.png"}}, {"mnuPrintText", "text", {"text-1.png", "text-2.png"}}};
+  for (const Job& job : jobs) {
+    SCOPED_TRACE(job.item);
+    const std::filesystem::path dir = Path(job.name);
+    std::filesystem::create_directories(dir);
+    pdf_printer.SetDataDirectory(dir.string());
+    MenuAction(*w, job.item).trigger();
+    std::vector<std::filesystem::path> pdfs;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) pdfs.push_back(entry.path());
+    ASSERT_EQ(pdfs.size(), 1u);
+    EXPECT_EQ(pdfs[0].extension(), ".pdf");
+
     QProcess render;
-    render.start("pdftoppm", {"-png", "-r", "50", QString::fromStdString(pdfs[i].string()),
-                              QString::fromStdString((out / ("job" + std::to_string(i + 1))).string())});
+    render.start("pdftoppm", {"-png", "-r", "50", QString::fromStdString(pdfs[0].string()),
+                              QString::fromStdString((out / job.name).string())});
     ASSERT_TRUE(render.waitForFinished(30000)) << "pdftoppm (poppler-utils) did not run";
-    ASSERT_EQ(render.exitCode(), 0) << pdfs[i];
+    ASSERT_EQ(render.exitCode(), 0);
+    std::vector<std::string> pages;
+    for (const auto& entry : std::filesystem::directory_iterator(out)) {
+      std::string file = entry.path().filename().string();
+      if (file.rfind(job.name, 0) == 0) pages.push_back(file);
+    }
+    std::sort(pages.begin(), pages.end());
+    EXPECT_EQ(pages, job.pages);
   }
-  std::vector<std::string> pages;
-  for (const auto& entry : std::filesystem::directory_iterator(out)) pages.push_back(entry.path().filename());
-  std::sort(pages.begin(), pages.end());
-  EXPECT_EQ(pages, (std::vector<std::string>{"job1-1.png", "job2-1.png", "job3-1.png"}));
+  EXPECT_TRUE(platform_.messages.shown.empty());
 }
 
 }  // namespace

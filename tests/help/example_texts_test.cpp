@@ -1,5 +1,6 @@
-// The description texts of the thirteen example screens: line counts, line lengths, indents, the
-// quoted lines, the CR LF line ends and the printed pages.
+// The description texts of the thirteen example screens as Print Text prints them, and the Greek
+// letters of the figures' Symbol-font captions. Their layout is checked with the help topics'
+// (help_texts_test.cpp).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,140 +10,60 @@
 #include "help/symbol_font.h"
 #include "platform/scripted_services.h"
 #include "shell/paged_print.h"
-#include "support/file_text.h"
 
 namespace pave::testing {
 namespace {
 
-struct TextCase {
-  std::string name;                       // the screen's window kind
-  int lines = 0;                          // with the title lines and the empty line
-  int max_length = kExampleLineLimit;
-  int run_on_lines = 0;                   // lines allowed past max_length
-  std::vector<int> indents;               // blanks in front of each paragraph, in order
-  std::vector<std::string> whole_lines;   // quoted lines standing as whole lines
-  std::vector<std::string> fragments;     // quoted text standing within one line
-  int pages = 1;                          // pages of Print Text
+// Pages of Print Text: the texts longer than 58 lines, the run-on lines broken, print on two pages.
+struct PagesCase {
+  std::string name;   // the screen's window kind
+  int pages = 1;
 };
 
-std::vector<int> Repeat(int indent, int count) { return std::vector<int>(static_cast<std::size_t>(count), indent); }
+const PagesCase kCases[] = {{"frmLay1", 1}, {"frmLay2", 1}, {"frmLay3", 1}, {"frmLay4", 1}, {"frmLay5", 1},
+                            {"frmLay6", 1}, {"frmSla1", 2}, {"frmSla2", 1}, {"frmSla3", 1}, {"frmSla4", 1},
+                            {"frmSla5", 2}, {"frmSla6", 2}, {"frmMohr", 2}};
 
-const TextCase kCases[] = {
-    {"frmLay1", 18, 77, 0, Repeat(5, 2), {"     The results obtained by MORVELIN shows that the maximum surface"},
-     {"     The figure above shows"}},
-    {"frmLay2", 41, 77, 0, Repeat(5, 6),
-     {"     The results obtained by MORVELIN show a verical deflection of 0.05542"},
-     {"the top of subgrade.  Some comments on file LAY2.TXT:", "or use 12.0001 as recommended."}},
-    {"frmLay3", 34, 77, 0, Repeat(5, 5), {},
-     {"compliances as tabulated above.", "0.184E-03", "2.392E-03", "Some comments on file LAY3.TXT:"}},
-    {"frmLay4", 30, 77, 0, {5, 5, 4, 4, 4, 4},
-     {"     A run of MORVELIN shows that the design life is 11.83 years and is"},
-     {"as indicated by the brown x in the figure", "Some comments on file LAY4.TXT:"}},
-    {"frmLay5", 32, 77, 0, {5, 5, 4, 4, 4, 4},
-     {"     A run by MORVELIN shows that the design life is 19.50 years and is"},
-     {"indicated by the red dots in the figure", "Some coments on file LAY5.TXT:",
-      "This sum is shown on the TOLMER but not in the text file."}},
-    {"frmLay6", 30, 77, 0, Repeat(5, 5),
-     {"     A run of MORVELIN shows that the design life is 30.48 years and"},
-     {"as shown in the figure", "Some comments on file LAY6.TXT:"}},
-    {"frmSla1", 66, 77, 0, Repeat(5, 10), {"     Some comments on file SLA1.TXT:"}, {}, 2},
-    {"frmSla2", 46, 77, 0, Repeat(5, 8), {"Some comment on file SLA2.TXT:"},
-     {"12.5 x 6 x (8/12) x 150 = 7500 lb"}},
-    {"frmSla3", 34, 77, 0, Repeat(5, 6), {}, {"     The above figure shows", "Some comments on file SLA3.TXT:"}},
-    {"frmSla4", 41, 77, 0, Repeat(5, 7), {}, {"Some comments on file SLA4.TXT:"}},
-    {"frmSla5", 61, 77, 0, Repeat(5, 9), {"SLA5.TXT:"}, {"     1. ", "     2. ", "     3. ", "Some comments on file"}, 2},
-    {"frmSla6", 60, 77, 0, Repeat(4, 5),
-     {"    For the benefit of those who are not familiar with BRUNTOLA, the",
-      "following brief review of raft is in order:"},
-     {}, 2},
-    {"frmMohr", 66, 77, 2, {4, 4, 5, 5, 5, 5},
-     {"    The figure above shows the failure envelopes for granular materials",
-      "     This case of stress adjustment in MORVELIN is much simpler than that"},
-     {"This procedure is called method 1.  A PHI between 0 and 90", "(method 2)."}, 2},
-};
+class ExampleTextPrintTest : public ::testing::TestWithParam<PagesCase> {};
 
-class ExampleTextTest : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(ExampleTextTest, HasItsLayoutAndQuotedLines) {
-  const TextCase& c = GetParam();
+TEST_P(ExampleTextPrintTest, PrintsOnItsPages) {
+  const PagesCase& c = GetParam();
   const ExampleScreen* screen = FindExampleScreen(c.name);
   ASSERT_NE(screen, nullptr);
   const std::string text = ExampleScreenText(*screen);
-
-  // Every line, the last one included, ends with CR LF; no other CR or LF.
-  ASSERT_GE(text.size(), 2u);
-  EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\n') {
-      EXPECT_TRUE(i > 0 && text[i - 1] == '\r') << "bare LF at " << i;
-    }
-    if (text[i] == '\r') {
-      EXPECT_TRUE(i + 1 < text.size() && text[i + 1] == '\n') << "bare CR at " << i;
-    }
-  }
-
-  const std::vector<std::string> lines = TextLines(text);
-  EXPECT_EQ(static_cast<int>(lines.size()), c.lines);
-
-  // The title lines, then exactly one empty line; no title and no empty line on frmMohr.
-  std::size_t first = screen->title_lines.size();
-  for (std::size_t i = 0; i < first; ++i) EXPECT_EQ(lines[i], screen->title_lines[i]);
-  if (first > 0) {
-    EXPECT_EQ(lines[first], "");
-    ++first;
-  }
-  int too_long = 0;
-  std::vector<int> indents;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::string& line = lines[i];
-    if (static_cast<int>(line.size()) > c.max_length) ++too_long;
-    if (i < first) continue;
-    EXPECT_FALSE(line.empty()) << "empty line " << i + 1;
-    EXPECT_NE(line.back(), ' ') << "trailing blank on line " << i + 1;
-    std::size_t blanks = line.find_first_not_of(' ');
-    if (blanks > 0 && blanks != std::string::npos) indents.push_back(static_cast<int>(blanks));
-  }
-  EXPECT_EQ(too_long, c.run_on_lines);
-  EXPECT_EQ(indents, c.indents);
-
-  auto has_line = [&](const std::string& s) {
-    for (const std::string& l : lines) {
-      if (l == s) return true;
-    }
-    return false;
-  };
-  auto within_a_line = [&](const std::string& s) {
-    for (const std::string& l : lines) {
-      if (l.find(s) != std::string::npos) return true;
-    }
-    return false;
-  };
-  for (const std::string& s : c.whole_lines) EXPECT_TRUE(has_line(s)) << s;
-  for (const std::string& s : c.fragments) EXPECT_TRUE(within_a_line(s)) << s;
-}
-
-TEST_P(ExampleTextTest, PrintsOnItsPages) {
-  const TextCase& c = GetParam();
-  const std::string printed = ExampleScreenPrintText(ExampleScreenText(*FindExampleScreen(c.name)));
   ScriptedPrinter printer;
-  ASSERT_TRUE(PrintPaged(printed, SharedPagedStyle(), printer));
+  ASSERT_TRUE(PrintPaged(ExampleScreenPrintText(text), SharedPagedStyle(), printer));
   ASSERT_EQ(static_cast<int>(printer.documents.size()), c.pages);
   if (c.pages > 1) {
     EXPECT_EQ(printer.documents[1][2], std::string(12, ' ') + "page  2");
   }
-  // Nothing runs past the line length of the text, the run-on lines included.
+  // Every word is printed, and no printed line runs past the text's line length.
+  std::string words;
   for (const auto& page : printer.documents) {
-    for (const std::string& line : page) EXPECT_LE(line.size(), 11u + kExampleLineLimit) << line;
+    for (const std::string& line : page) {
+      EXPECT_LE(line.size(), 11u + kExampleLineLimit) << line;
+      if (line.find("page  ") == std::string::npos) words += line + " ";
+    }
   }
+  auto squeezed = [](std::string s) {
+    std::string out;
+    for (char ch : s) {
+      if (ch == '\r' || ch == '\n') ch = ' ';
+      if (ch != ' ' || (!out.empty() && out.back() != ' ')) out += ch;
+    }
+    while (!out.empty() && out.back() == ' ') out.pop_back();
+    return out;
+  };
+  EXPECT_EQ(squeezed(words), squeezed(text));
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, ExampleTextTest, ::testing::ValuesIn(kCases),
-                         [](const ::testing::TestParamInfo<TextCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Screens, ExampleTextPrintTest, ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<PagesCase>& info) { return info.param.name; });
 
 TEST(ExampleTexts, EveryScreenHasARow) {
   for (const ExampleScreen& screen : ExampleScreens()) {
     bool found = false;
-    for (const TextCase& c : kCases) found = found || c.name == screen.kind;
+    for (const PagesCase& c : kCases) found = found || c.name == screen.kind;
     EXPECT_TRUE(found) << screen.kind;
   }
   EXPECT_EQ(ExampleScreens().size(), 13u);
