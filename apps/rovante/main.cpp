@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "graphs/gui/graph_window.h"
 #include "layered_editor/gui/layered_windows.h"
 #include "platform/gui/display.h"
 #include "platform/gui/qt_platform.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
   app.setApplicationName("rovante");
   pave::QtPlatform platform;
   pave::InstallFontSubstitutes();
+  pave::InstallGraphWindows();
   pave::InstallLayeredEditorWindows();
   pave::InstallHelpWindow();
   pave::InstallExampleScreens();

@@ -1,13 +1,11 @@
-// The description texts of the thirteen example screens as Print Text prints them, and the Greek
-// letters of the figures' Symbol-font captions. Their layout is checked with the help topics'
-// (help_texts_test.cpp).
+// The description texts of the thirteen example screens as Print Text prints them. Their layout is
+// checked with the help topics' (help_texts_test.cpp).
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "help/example_screens.h"
-#include "help/symbol_font.h"
 #include "platform/scripted_services.h"
 #include "shell/paged_print.h"
 
@@ -88,13 +86,6 @@ TEST(ExampleTexts, PrintTextBreaksOnlyTheRunOnLines) {
       {"a last line without its end gets one", "ab", "ab\r\n"},
   };
   for (const Case& c : cases) EXPECT_EQ(ExampleScreenPrintText(c.text), c.printed) << c.what;
-}
-
-TEST(ExampleTexts, SymbolFontLettersAreGreek) {
-  EXPECT_EQ(SymbolFontText("s"), "σ");
-  EXPECT_EQ(SymbolFontText("f"), "φ");
-  EXPECT_EQ(SymbolFontText("s    s           f/"), "σ    σ           φ/");
-  EXPECT_EQ(SymbolFontText("Df = 90"), "Δφ = 90");
 }
 
 }  // namespace

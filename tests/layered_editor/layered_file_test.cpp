@@ -158,6 +158,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"Empty", "", false, "the start of the file, record (1) NPROB"},
         BadFile{"NlTwenty", kHead + " 20  0  80  9  0  (5) NL NZ ICL NSTD NUNIT\r\n", false,
                 "data set 1, record (5) NL NZ ICL NSTD NUNIT"},
+        BadFile{"TextInAList", kHead + " 2  0  80  9  0  (5) NL NZ ICL NSTD NUNIT\r\n abc   (6) TH\r\n", false,
+                "data set 1, record (6) TH"},
         BadFile{"NpyThirteen", " 1  (1) NPROB\r\nT\r\n 1  0  13  1  (3) MATL NDAMA NPY NLG\r\n", false,
                 "data set 1, record (3) MATL NDAMA NPY NLG"},
         BadFile{"EndsEarly", kHead + " 2  0  80  9  0  (5) NL NZ ICL NSTD NUNIT\r\n 6   (6) TH\r\n", false,

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "help/gui/example_figures.h"
-#include "help/symbol_font.h"
+#include "platform/symbol_font.h"
 #include "platform/gui/control_table.h"
 #include "platform/gui/widget_image.h"
 #include "platform/platform.h"
@@ -124,7 +124,7 @@ void ExampleScreenWindow::Load() {
   for (QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
     label->setTextFormat(Qt::PlainText);
     if (label->objectName().isEmpty()) label->setObjectName("Label" + QString::number(++unnamed));
-    if (label->font().family() == Q(kSymbolFontFace)) {
+    if (label->font().family() == Q(kSymbolFontName)) {
       label->setText(QString::fromStdString(SymbolFontText(label->text().toStdString())));
     }
   }

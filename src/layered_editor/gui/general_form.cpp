@@ -101,8 +101,10 @@ void GeneralForm::Ok() {
       gLayeredViscoLayer(s, i, 2) = Value(si ? 0.2034 : 0.113);
       gLayeredViscoLayer(s, i, 3) = Value(si ? 21.1 : 70.0);
       for (int p = 1; p <= kLayeredPeriods; ++p) gLayeredTEMP(s, p, i) = Value(si ? 21.1 : 70.0);
-      if (si) gLayeredBottom(s, i, 2) = Value(0.414);
     }
+    // FT1 of every bottom-tension layer the data set holds, so that no layer keeps the English value.
+    if (si)
+      for (int i = 1; i <= kLayeredDamageLayers; ++i) gLayeredBottom(s, i, 2) = Value(0.414);
   }
   Close();
 }

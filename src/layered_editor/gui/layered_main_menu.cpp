@@ -25,7 +25,7 @@ namespace pave {
 namespace {
 
 constexpr const char* kTitle = "ROVANTE";
-constexpr FontSpec kStatusFont{"MS Sans Serif", 8.25, true};
+constexpr FontSpec kStatusFont{"MS Sans Serif", 8.25, false};
 
 constexpr ControlSpec kControls[] = {
     {"lblFile", ControlKind::Label, "input", 120, 60, 1700, 255, kStatusFont, colour::kRed,

@@ -17,8 +17,10 @@ void AttachStatusLabels(QWidget& form, std::span<const MenuStatus> pairs) {
     if (bar) {
       const QRect item = bar->actionGeometry(&action);
       if (item.isValid()) {
-        label.move(item.x() + 4, label.y());
-        label.resize(std::max(item.width(), label.width()), label.height());
+        // Under its own item only, so that neighbouring labels never run together.
+        label.move(item.x(), label.y());
+        label.resize(item.width(), label.height());
+        label.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
       }
     }
     QObject::connect(&label, &ClickLabel::clicked, &action, [&action] { action.trigger(); });
