@@ -20,13 +20,14 @@ GraphPlacement PlaceGraphWindow(int screen_width, int screen_height, int width, 
   return at;
 }
 
-void EndPage(GraphRun& run) {
+bool EndPage(GraphRun& run) {
   run.host.ShowWindow();
   if (platform().messages().Show(kPrintQuestion, MessageButtons::YesNo, kGraphMessageTitle) == MessageAnswer::Yes) {
     if (!platform().printer().PrintImage(run.surface.Picture()))
       platform().messages().Tell(kGraphPrinterFailed, kGraphMessageTitle);
   }
   run.surface.Clear();
+  return run.host.StillOpen();
 }
 
 void RunGraphFile(const std::function<void()>& body) {

@@ -41,6 +41,8 @@ class GraphWindowHost {
   // Shows the window with its drawing as it stands, in front, and lets it repaint.
   virtual void ShowWindow() = 0;
   virtual void SetCaption(const std::string& caption) = 0;
+  // False once the user has closed the window: the run then ends.
+  virtual bool StillOpen() const { return true; }
 };
 
 // What every graph run works with.
@@ -52,8 +54,8 @@ struct GraphRun {
 };
 
 // The end of a page: shows it, asks "Want to print on the printer?" (Yes/No), prints the picture on
-// Yes and clears the drawing.
-void EndPage(GraphRun& run);
+// Yes and clears the drawing. False when the window was closed meanwhile (no further page then).
+bool EndPage(GraphRun& run);
 
 // Runs `body` (the reading and drawing of a whole graph file); any failure in it ends the run with
 // "File not found or data error", the pages drawn so far having been offered for printing.

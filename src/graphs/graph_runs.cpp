@@ -33,7 +33,7 @@ void RunLayerGraph(const std::string& data_file, GraphRun& run) {
       for (int j = 1; j <= p->npy; ++j) {
         for (int k = 1; k <= p->nlg; ++k) {
           DrawLayerGraphPage(run.kit, *p, n, j, k);
-          EndPage(run);
+          if (!EndPage(run)) return;
         }
       }
     }
@@ -70,7 +70,7 @@ void RunSlabGridGraph(const std::string& data_file, GraphRun& run) {
           if (p->ndama != 0 && period == p->npy && group == p->nlg) design_life = reader.ReadDesignLife();
           DrawSlabGridPage(run.kit, *p, *page, n, period, group, design_life);
           run.surface.SetFontSize(10);
-          EndPage(run);
+          if (!EndPage(run)) return;
         }
       }
     }
@@ -100,9 +100,10 @@ void RunContourGraph(const std::string& data_file, GraphRun& run, std::int16_t& 
           run.host.SetCaption(ContourCaption(*p, n, dir, layer));
           if (DrawContourPage(run.kit, *p, *page, dir, layer)) {
             run.surface.SetFontSize(10);
-            EndPage(run);
+            if (!EndPage(run)) return;
           } else {
             run.surface.Clear();   // the interval question was cancelled: the page is skipped
+            if (!run.host.StillOpen()) return;
           }
         }
       }

@@ -6,6 +6,9 @@ namespace pave::graphs {
 
 namespace {
 
+// The column right of the plan and the profile: load data, legend, damage sums.
+constexpr float kRightColumn = 6100;
+
 struct Units {
   const char* stress;    // psi, kPa
   const char* length;    // in., cm
@@ -216,9 +219,9 @@ void DrawLayerGraphPage(PlotKit& kit, const LayerGraphProblem& p, int problem, i
     kit.SHOWnum(2880, 750, "P. Deform. =", "0.#####", p.drp[J][K]);
     if (J == p.npy && K == p.nlg) {
       s.SetForeColour(2);
-      kit.SHOWnum(6100, 5200, "D.R.(Fatigue C.) = ", "0.######", p.sdrf);
-      kit.SHOWnum(6100, 5400, "D.R.(P. Deform.) = ", "0.######", p.sdrp);
-      kit.SHOWnum(6100, 5600, "Design Life = ", "###.##", p.dlife);
+      kit.SHOWnum(kRightColumn, 5200, "D.R.(Fatigue C.) = ", "0.######", p.sdrf);
+      kit.SHOWnum(kRightColumn, 5400, "D.R.(P. Deform.) = ", "0.######", p.sdrp);
+      kit.SHOWnum(kRightColumn, 5600, "Design Life = ", "###.##", p.dlife);
       kit.Print("yrs", true);
       s.SetForeColour(0);
     }
@@ -307,34 +310,34 @@ void DrawLayerGraphPage(PlotKit& kit, const LayerGraphProblem& p, int problem, i
     }
   }
 
-  // 15. Load data.
+  // 15. Load data, in the column of the damage sums: right of the plan, clear of a wheel at its end.
   s.SetFontSize(10);
   s.SetForeColour(12);
-  kit.SHOWnum(5800, 600, "Contact Radius =", "##0.###", p.cr[K]);
+  kit.SHOWnum(kRightColumn, 600, "Contact Radius =", "##0.###", p.cr[K]);
   kit.Print(u.length);
-  kit.SHOWnum(5800, 900, "Contact Pressure =", "###0.###", p.cp[K]);
+  kit.SHOWnum(kRightColumn, 900, "Contact Pressure =", "###0.###", p.cp[K]);
   kit.Print(u.stress);
   if (p.load[K] > 0) {
-    kit.SHOWnum(5800, 1200, "Dual Spacing =", "###0.###", p.yw[K]);
+    kit.SHOWnum(kRightColumn, 1200, "Dual Spacing =", "###0.###", p.yw[K]);
     kit.Print(u.length);
   }
   if (p.load[K] > 1) {
-    kit.SHOWnum(5800, 1500, "Tandem Spacing =", "###0.###", p.xw[K]);
+    kit.SHOWnum(kRightColumn, 1500, "Tandem Spacing =", "###0.###", p.xw[K]);
     kit.Print(u.length);
   }
   s.SetForeColour(0);
 
   // 16. Legend.
   s.SetPenWidth(3);
-  kit.Line(5800, 1920, 5810, 1920, 13);
+  kit.Line(kRightColumn, 1920, kRightColumn + 10, 1920, 13);
   s.SetPenWidth(1);
-  kit.QGTxt("Response points", 0, 5900, 1800);
+  kit.QGTxt("Response points", 0, kRightColumn + 100, 1800);
   if (p.matl == 2 || p.matl == 4) {
     s.SetFillColour(10);
     s.SetFillStyle(FillStyle::Solid);
-    kit.Circle(5800, 2200, 20, 10);
-    kit.QGTxt("Stress points for", 0, 5900, 2100);
-    kit.QGTxt("nonlinear layers", 0, 5900, 2350);
+    kit.Circle(kRightColumn, 2200, 20, 10);
+    kit.QGTxt("Stress points for", 0, kRightColumn + 100, 2100);
+    kit.QGTxt("nonlinear layers", 0, kRightColumn + 100, 2350);
     s.SetFillStyle(FillStyle::Transparent);
   }
 }

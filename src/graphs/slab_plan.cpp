@@ -106,17 +106,22 @@ void XNumbers(PlotKit& kit, const SlabGraphProblem& p, int s, float y0) {
   }
 }
 
-void YNumbers(PlotKit& kit, const SlabGraphProblem& p, int s, float x0) {
+// The numbers of the y coordinates left of the slab, right-aligned some way off its edge. A number
+// that would stand over one drawn for another slab (the shared edge of two slabs one above the
+// other) is left out.
+void YNumbers(PlotKit& kit, const SlabGraphProblem& p, int s, float x0, std::vector<float>& drawn) {
   DrawingSurface& surface = kit.Surface();
+  const float line = static_cast<float>(surface.TextHeight());
   std::vector<float> at;
   for (int j = 1; j <= p.ny[s]; ++j) at.push_back(kit.QRtoIY(p.y[j][s]));
-  const std::vector<bool> numbered = NumberedCoordinates(at, static_cast<float>(surface.TextHeight()));
+  const std::vector<bool> numbered = NumberedCoordinates(at, line);
   for (int j = 1; j <= p.ny[s]; ++j) {
+    const float y = at[static_cast<std::size_t>(j - 1)];
     if (!numbered[static_cast<std::size_t>(j - 1)]) continue;
-    const float v = p.y[j][s];
-    const float d = v < 10 ? 730.0f : v < 100 ? 840.0f : v < 1000 ? 950.0f : 1060.0f;
-    const float h = HasDecimalPoint(v) ? 0.0f : 200.0f;
-    kit.SHOWn(x0 - d + h, at[static_cast<std::size_t>(j - 1)] - 120, "###.0", v);
+    if (std::any_of(drawn.begin(), drawn.end(), [&](float d) { return std::fabs(d - y) < line; })) continue;
+    const std::string text = FormatMask(p.y[j][s], "###.0");
+    kit.SHOWn(x0 - 260 - static_cast<float>(surface.TextWidth(text)), y - 120, "###.0", p.y[j][s]);
+    drawn.push_back(y);
   }
 }
 
@@ -154,6 +159,7 @@ SlabNode LocateNode(const SlabGraphProblem& p, long node) {
 float DrawSlabPlan(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPage& page, int group) {
   DrawingSurface& surface = kit.Surface();
   float right = 0;
+  std::vector<float> y_numbers;
   for (int s = 1; s <= p.nslab; ++s) {
     const float xmax = p.x[p.nx[s]][s], ymax = p.y[p.ny[s]][s];
     surface.SetFontSize(8);
@@ -189,7 +195,7 @@ float DrawSlabPlan(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPage&
     if (NumbersX(p.nslab, s)) XNumbers(kit, p, s, origin.y);
     surface.SetFontName("Courier New");
     surface.SetFontSize(8);
-    if (NumbersY(p.nslab, s)) YNumbers(kit, p, s, origin.x);
+    if (NumbersY(p.nslab, s)) YNumbers(kit, p, s, origin.x, y_numbers);
   }
   return right;
 }
@@ -215,9 +221,9 @@ void DrawSlabProfile(PlotKit& kit, const SlabGraphProblem& p, float plan_right) 
     const float z = depth[i];
     const float y = kit.QRtoIY(z);
     const bool room = k == 1 || y - previous > 50;
-    if (room) {
-      const float h = HasDecimalPoint(z) ? 0.0f : 180.0f;
-      kit.SHOWn(x0 - (z < 10 ? 440 : 550) + h, y - 100, "##0.0", z);
+    if (room) {   // right-aligned, clear of the vertical title
+      const float width = static_cast<float>(kit.Surface().TextWidth(FormatMask(z, "##0.0")));
+      kit.SHOWn(x0 - 60 - width, y - 100, "##0.0", z);
     }
     if (k <= p.nlayer) {
       kit.SHOWnum(x0, y, "YM =", "0.000E+00", p.ym[k]);

@@ -146,6 +146,8 @@ class RecordedRun : public GraphWindowHost {
  public:
   void ShowWindow() override { ++shown; }
   void SetCaption(const std::string& caption) override { captions.push_back(caption); }
+  bool StillOpen() const override { return open; }
+  bool open = true;
   RecordingSurface surface{kContourPageWidth + kPageOffset, kGraphPageHeight + kPageOffset};
   GraphRun run{surface, *this};
   int shown = 0;
@@ -287,6 +289,15 @@ TEST_F(GraphWindowTest, TheMainWindowsGraphButtonsOpenTheGraphWindows) {
   main->cmdVansek->click();
   main->cmdContour->click();
   EXPECT_EQ(OtherMessages(), (std::vector<std::string>{"File not found or data error", "File not found or data error"}));
+}
+
+TEST_F(GraphWindowTest, AWindowClosedWhileItsPageWaitsEndsTheRun) {
+  WriteFile("CLOSED.LAY", " 1 \r\n" + LayerProblem("Two periods", 2, 2));
+  RecordedRun r;
+  r.open = false;   // as if the user closed the window during the first print question
+  RunLayerGraph(Path("CLOSED.DAT"), r.run);
+  EXPECT_EQ(PrintQuestions(), 1);
+  EXPECT_TRUE(OtherMessages().empty());
 }
 
 }  // namespace

@@ -38,6 +38,7 @@ void GraphWindow::Load() {
 }
 
 void GraphWindow::ShowWindow() {
+  if (!StillOpen()) return;   // closed by the user: the run is ending
   Show();
   update();
   platform().desktop().ProcessEvents();

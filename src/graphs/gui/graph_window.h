@@ -31,6 +31,7 @@ class GraphWindow : public Form, public graphs::GraphWindowHost {
 
   void ShowWindow() override;
   void SetCaption(const std::string& caption) override;
+  bool StillOpen() const override { return registry() != nullptr; }
 
  protected:
   virtual void Run(graphs::GraphRun& run) = 0;
