@@ -8,6 +8,7 @@
 #include "layered_editor/gui/layered_windows.h"
 #include "platform/gui/display.h"
 #include "platform/gui/qt_platform.h"
+#include "help/gui/example_screen_window.h"
 #include "help/gui/help_window.h"
 #include "shell/gui/main_window.h"
 #include "platform/gui/fonts.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
   pave::InstallGraphWindows();
   pave::InstallLayeredEditorWindows();
   pave::InstallHelpWindow();
+  pave::InstallExampleScreens();
   pave::InstallRovanteWindows();
   pave::SetProgramEnd([] { QApplication::exit(0); });
 
