@@ -176,7 +176,7 @@ void CellEngine::InsertLine() {
     Tell(TableFullMessage(capacity));
     return;
   }
-  int cur = style_.enter_from_selection ? grid_.RowSel() : grid_.Row();
+  int cur = style_.lines_at_selection ? grid_.RowSel() : grid_.Row();
   cur = std::clamp(cur, 1, std::max(lines_, 1));
   const int cols = DataCols();
   std::vector<std::vector<std::string>> buffer;
@@ -204,7 +204,7 @@ void CellEngine::DeleteLine() {
   if (stopped_ || table_.LinesFixed()) return;
   Commit();
   if (lines_ == 0) return;
-  const int cur = style_.enter_from_selection ? grid_.RowSel() : grid_.Row();
+  const int cur = style_.lines_at_selection ? grid_.RowSel() : grid_.Row();
   if (cur < 1 || cur > lines_) return;
   const int cols = DataCols();
   std::vector<std::vector<std::string>> buffer;

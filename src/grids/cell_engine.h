@@ -51,6 +51,8 @@ struct EngineStyle {
   int grid_top = 0;
   // Enter moves on from the end of the selection (RowSel, ColSel) rather than the current cell.
   bool enter_from_selection = true;
+  // Ctrl+Ins and Ctrl+Del act on the line at the end of the selection rather than the current line.
+  bool lines_at_selection = false;
   enum class Paging { None, MainTable, MultiColumn };
   Paging paging = Paging::None;
 };
