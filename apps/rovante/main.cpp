@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/gui/qt_platform.h"
+#include "help/gui/help_window.h"
 #include "shell/gui/main_window.h"
 #include "platform/gui/fonts.h"
 #include "shell/gui/stand_in_windows.h"
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
   app.setApplicationName("rovante");
   pave::QtPlatform platform;
   pave::InstallFontSubstitutes();
+  pave::InstallHelpWindow();
   pave::InstallRovanteWindows();
   pave::SetProgramEnd([] { QApplication::exit(0); });
 

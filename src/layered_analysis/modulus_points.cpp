@@ -119,6 +119,10 @@ int NONLAY(ProblemState& s, int Nrr, ProgressLog* log) {
           resp[j][i][K] += incr;
           if (!std::isfinite(resp[j][i][K])) throw NumericFault("stress at a modulus point is not finite");
           if (incr == 0.0f) continue;
+          if (resp[j][i][K] == 0.0f) {   // the step cancelled the sum: not settled yet
+            pass = false;
+            continue;
+          }
           const float ratio = static_cast<float>(std::fabs(incr / resp[j][i][K]));
           if (!(ratio <= s.DEL)) pass = false;
         }

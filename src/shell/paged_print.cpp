@@ -31,6 +31,11 @@ void SetFont(const PagedPrintStyle& style, Printer& printer) {
   }
 }
 
+// The title's font in the order name, bold, size; true when all three were accepted.
+bool SetTitleFont(const PagedTitle& title, Printer& printer) {
+  return printer.SetFontName(title.font_name) && printer.SetFontBold(true) && printer.SetFontSize(title.points);
+}
+
 bool EmptyLines(int count, Printer& printer) {
   for (int i = 0; i < count; ++i) {
     if (!printer.PrintLine("")) return false;
@@ -40,17 +45,37 @@ bool EmptyLines(int count, Printer& printer) {
 
 }  // namespace
 
-bool PrintPaged(std::string_view text, const PagedPrintStyle& style, Printer& printer) {
+bool PrintPaged(std::string_view text, const PagedPrintStyle& style, Printer& printer,
+                const PagedTitle* title) {
   auto fail = [&printer] {
     printer.EndDocument();
     return false;
   };
-  if (!style.font_after_leading_lines) SetFont(style, printer);
-  if (!EmptyLines(5, printer)) return fail();
-  if (style.font_after_leading_lines) SetFont(style, printer);
+  // Plain layout: the title font was refused; no font is set from then on and columns are 1.
+  bool formatted = true;
+  if (title) {
+    formatted = SetTitleFont(*title, printer);
+  } else if (!style.font_after_leading_lines) {
+    SetFont(style, printer);
+  }
+  if (!EmptyLines(style.leading_empty_lines, printer)) return fail();
+  if (!title && style.font_after_leading_lines) SetFont(style, printer);
+
+  int count = 0;
+  if (title) {
+    if (!printer.PrintLine(title->text, formatted ? title->column : 1)) return fail();
+    if (formatted) {
+      printer.SetFontName("Courier New");
+      printer.SetFontSize(10);
+    }
+    if (!EmptyLines(1, printer)) return fail();
+    count = 2;
+  }
+  const int text_column = formatted ? style.text_column : 1;
+  const int heading_column = formatted ? style.heading_column : 1;
 
   int page = 1;
-  int count = 0;
+  int page_lines = style.first_page_lines > 0 ? style.first_page_lines : style.lines_per_page;
   std::size_t start = 0;
   while (start < text.size()) {
     std::size_t found = text.find('\n', start);
@@ -59,16 +84,17 @@ bool PrintPaged(std::string_view text, const PagedPrintStyle& style, Printer& pr
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     start = found == std::string_view::npos ? text.size() : found + 1;
 
-    if (style.lines_per_page > 0 && count == style.lines_per_page) {
+    if (page_lines > 0 && count == page_lines) {
       if (!printer.EndDocument()) return false;
       ++page;
-      SetFont(style, printer);
+      if (formatted) SetFont(style, printer);
       count = 0;
+      page_lines = style.lines_per_page;
       if (!EmptyLines(style.heading_empty_lines, printer)) return fail();
-      if (!printer.PrintLine("page " + Str(page), style.heading_column)) return fail();
+      if (!printer.PrintLine("page " + Str(page), heading_column)) return fail();
       if (!EmptyLines(1, printer)) return fail();
     }
-    if (!printer.PrintLine(std::string(line), style.text_column)) return fail();
+    if (!printer.PrintLine(std::string(line), text_column)) return fail();
     ++count;
   }
   return printer.EndDocument();

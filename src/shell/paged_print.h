@@ -15,6 +15,8 @@ enum class FontSetting { Name, Bold, Size };
 
 struct PagedPrintStyle {
   int lines_per_page = 58;        // text lines a page; 0: never a new page
+  int first_page_lines = 0;       // text lines on page 1; 0: lines_per_page
+  int leading_empty_lines = 5;    // empty lines at the top of page 1
   std::array<FontSetting, 3> font_order{FontSetting::Name, FontSetting::Bold, FontSetting::Size};
   bool font_after_leading_lines = false;   // set the font after the five empty lines of page 1
   int heading_empty_lines = 2;    // empty lines in front of the page heading
@@ -27,11 +29,25 @@ struct PagedPrintStyle {
 PagedPrintStyle SharedPagedStyle();
 PagedPrintStyle EditorPagedStyle(int lines_per_page);
 
+// A title printed on page 1 between the leading empty lines and the text, followed by one empty
+// line, in a font of its own (set name, bold, size, before the leading empty lines). When the
+// printer refuses one of the three settings the whole printout uses the plain layout: no further
+// font is set and every line, the title and the page headings too, starts at the left margin.
+struct PagedTitle {
+  std::string text;
+  std::string font_name = "MS Sans Serif";
+  double points = 14;
+  int column = 12;
+};
+
 // Prints text, whose lines end in CR LF (or LF), with `style` on `printer`: every line is printed,
 // also a last one without a line end; a page heading is printed only when a line follows it.
-// The font is "Courier New" 10 point bold; a refused setting skips the ones not yet made. Returns
-// false when the printer failed; printing then stops and what was printed is sent.
-bool PrintPaged(std::string_view text, const PagedPrintStyle& style, Printer& printer);
+// The font is "Courier New" 10 point bold; a refused setting skips the ones not yet made. With a
+// title, the title and its empty line count as text lines of page 1, and after the title only the
+// name and the size of the text font are set (bold stays). Returns false when the printer failed;
+// printing then stops and what was printed is sent.
+bool PrintPaged(std::string_view text, const PagedPrintStyle& style, Printer& printer,
+                const PagedTitle* title = nullptr);
 
 // The shared procedure of the example screens and the help: PrintPaged with the shared style on
 // the platform's printer; a printer failure is told in a message box.

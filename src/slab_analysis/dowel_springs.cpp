@@ -32,10 +32,12 @@ DowelSpring DowelShearSpring(float BD, float SCKV, float WJ, float BS, float YMS
   DowelSpring d;
   double bd = BD;
   float EI = Single(bd * bd * bd * bd * (static_cast<double>(YMSB) * 0.049));
+  if (EI == 0) throw std::domain_error("dowel bending stiffness is zero");
   double ratio = static_cast<double>(SCKV) * BD / (static_cast<double>(EI) * 4);
   if (ratio < 0) throw std::domain_error("negative dowel support");
   float BETA = Single(std::pow(ratio, 0.25));
   double beta = BETA;
+  if (BETA == 0) throw std::domain_error("dowel support is zero");
   d.CDOW = Single((beta * WJ + 2) / (beta * beta * beta * 4 * EI));
   float S = Single(((static_cast<double>(PRSB) + 1) * 2 * WJ) / (bd * bd * (static_cast<double>(YMSB) * 0.25 * 3.1416)));
   d.BS = barsListed ? 1.0f : BS;

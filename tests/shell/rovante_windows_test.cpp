@@ -11,6 +11,8 @@
 
 #include <filesystem>
 
+#include "help/gui/help_window.h"
+#include "platform/gui/control_table.h"
 #include "platform/gui/widget_image.h"
 #include "shell/gui/editor_window.h"
 #include "shell/gui/main_window.h"
@@ -42,6 +44,7 @@ class RovanteWindowsTest : public ShellTest {
   void SetUp() override {
     ShellTest::SetUp();
     ShellTestApp();
+    InstallHelpWindow();
     InstallRovanteWindows();
     program_dir = Path("bin");
     data_dir = Path("data files/");
@@ -150,7 +153,7 @@ TEST_F(RovanteWindowsTest, ButtonsStartProgramsAndOpenWindows) {
   EXPECT_FALSE(platform_.windows.IsLoaded(kind::kSlabEditor));
 
   main->cmdHelp->click();
-  auto* help = platform_.windows.Find<StandInHelp>(kind::kHelp);
+  auto* help = platform_.windows.Find<HelpWindow>(kind::kHelp);
   ASSERT_NE(help, nullptr);
   EXPECT_EQ(help->windowTitle(), "Help: Main Screen");
   EXPECT_TRUE(help->isVisible());
@@ -250,12 +253,12 @@ TEST_F(RovanteWindowsTest, EditorMenusOpenHelpTopicsAndExampleScreens) {
   main->cmdEdit->click();
   EditorWindow* editor = Editor();
   editor->Item("mnuBT")->trigger();
-  auto* help = platform_.windows.Find<StandInHelp>(kind::kHelp);
+  auto* help = platform_.windows.Find<HelpWindow>(kind::kHelp);
   ASSERT_NE(help, nullptr);
   EXPECT_EQ(help->windowTitle(), "Help: Editor");
-  EXPECT_EQ(help->txtHelp->toPlainText(), "Data file of BRUNTOLA");
+  EXPECT_EQ(Control<QLabel>(*help, "Label1").text(), "Data File for BRUNTOLA");
   editor->Item("mnuHelp")->trigger();   // loaded already: the topic stays
-  EXPECT_EQ(help->txtHelp->toPlainText(), "Data file of BRUNTOLA");
+  EXPECT_EQ(Control<QLabel>(*help, "Label1").text(), "Data File for BRUNTOLA");
 
   editor->Item("mnuSla4")->trigger();
   auto* example = platform_.windows.Find<StandInExample>(SlabExampleKind(4));

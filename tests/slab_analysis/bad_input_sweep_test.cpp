@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
+#include <ostream>
 #include <vector>
 
 #include "support/bad_input_sweep.h"
@@ -31,23 +31,35 @@ SweepRunner Runner(const std::string& tag, const SlabVariant& v) {
       tag, [v](const std::string& base, AnalysisHost& host) { return RunSlabProgram(base, v, host); }, ".SLA");
 }
 
-class SlabBadInputSweep : public ::testing::TestWithParam<std::tuple<const char*, bool>> {};
+// One example in one build of the slab program.
+struct SweepCase {
+  const char* name;
+  bool large;
+  std::string Tag() const { return std::string(name) + (large ? "_large" : ""); }
+};
+void PrintTo(const SweepCase& c, std::ostream* os) { *os << c.Tag(); }
 
-TEST_P(SlabBadInputSweep, EveryMutantEndsSoundly) {
-  const auto [name, large] = GetParam();
-  SweepRunner runner = Runner(std::string(name) + (large ? "_large" : ""), large ? kLarge : kBruntola);
-  const pave::testing::SweepPlan plan = large ? pave::testing::SweepPlan{2 * kStride, kStride / 2, 2}
-                                               : pave::testing::SweepPlan{kStride};
-  pave::testing::SweepExample(name, runner, plan, kExitText);
+std::vector<SweepCase> SweepCases() {
+  std::vector<SweepCase> cases;
+  for (const char* name : {"SLA1", "SLA1SI", "SLA2", "SLA2SI", "SLA3", "SLA3SI", "SLA4", "SLA4SI", "SLA5", "SLA5SI",
+                           "SLA6", "SLA6SI"}) {
+    for (bool large : {false, true}) cases.push_back({name, large});
+  }
+  return cases;
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, SlabBadInputSweep,
-                         ::testing::Combine(::testing::Values("SLA1", "SLA1SI", "SLA2", "SLA2SI", "SLA3", "SLA3SI",
-                                                              "SLA4", "SLA4SI", "SLA5", "SLA5SI", "SLA6", "SLA6SI"),
-                                            ::testing::Bool()),
-                         [](const ::testing::TestParamInfo<std::tuple<const char*, bool>>& info) {
-                           return std::string(std::get<0>(info.param)) + (std::get<1>(info.param) ? "_large" : "");
-                         });
+class SlabBadInputSweep : public ::testing::TestWithParam<SweepCase> {};
+
+TEST_P(SlabBadInputSweep, EveryMutantEndsSoundly) {
+  const SweepCase c = GetParam();
+  SweepRunner runner = Runner(c.Tag(), c.large ? kLarge : kBruntola);
+  const pave::testing::SweepPlan plan = c.large ? pave::testing::SweepPlan{2 * kStride, kStride / 2, 2}
+                                                 : pave::testing::SweepPlan{kStride};
+  pave::testing::SweepExample(c.name, runner, plan, kExitText);
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, SlabBadInputSweep, ::testing::ValuesIn(SweepCases()),
+                         [](const ::testing::TestParamInfo<SweepCase>& info) { return info.param.Tag(); });
 
 TEST(SlabBadInput, HandmadeFilesEndSoundly) {
   const std::string sla1 = ExampleText("SLA1");

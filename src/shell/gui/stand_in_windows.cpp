@@ -74,43 +74,6 @@ void StandInGraph::Load() {
   }
 }
 
-QString HelpTopicName(int code) {
-  switch (code) {
-    case 1: return "Use of the main screen";
-    case 2: return "Use of the editor";
-    case 3: return "Input parameters of MORVELIN";
-    case 4: return "Input parameters of BRUNTOLA";
-    case 5: return "Output parameters of MORVELIN";
-    case 6: return "Output parameters of BRUNTOLA";
-    case 7: return "Data file of MORVELIN";
-    case 8: return "Data file of BRUNTOLA";
-    case 9: return "Examples of MORVELIN";
-    case 10: return "Examples of BRUNTOLA";
-  }
-  return {};
-}
-
-void StandInHelp::Load() {
-  gCrLf = kCrLf;
-  int code = static_cast<int>(gScreenCode.Number());
-  setWindowTitle(code == 1 ? "Help: Main Screen" : "Help: Editor");
-  SetSizeTwipsCentred(9975, 6450);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  auto* menu = new QMenuBar(this);
-  layout->setMenuBar(menu);
-  QAction* exit = menu->addAction("E&xit");
-  exit->setObjectName("mnuExit");
-  connect(exit, &QAction::triggered, this, [this] {
-    if (registry()) registry()->Unload(this);
-  });
-  txtHelp = new QPlainTextEdit(this);
-  txtHelp->setReadOnly(true);
-  layout->addWidget(txtHelp);
-  Show();
-  txtHelp->setPlainText(HelpTopicName(code));
-}
-
 void StandInExample::Load() {
   gCrLf = kCrLf;
   setWindowTitle(name_);
@@ -163,7 +126,6 @@ void InstallRovanteWindows() {
   install(kind::kLayerGraph, [] { return new StandInGraph("TOLMER", ".LAY"); });
   install(kind::kSlabGraph, [] { return new StandInGraph("VANSEK", ".SLA"); });
   install(kind::kContourGraph, [] { return new StandInGraph("CONTOUR", ".SLA"); });
-  install(kind::kHelp, [] { return new StandInHelp; });
   for (int n = 1; n <= 6; ++n) {
     install(LayeredExampleKind(n), [n] { return new StandInExample("LAY" + QString::number(n)); });
     install(SlabExampleKind(n), [n] { return new StandInExample("SLA" + QString::number(n)); });

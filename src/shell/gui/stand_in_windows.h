@@ -1,6 +1,6 @@
-// The least windows of the input editors, the graph windows, the help window and the example
-// screens, so that every button and menu of the main window and the text editor opens something
-// until the real window replaces it (by installing its own maker for the same kind).
+// The least windows of the input editors, the graph windows and the example screens, so that
+// every button and menu of the main window and the text editor opens something until the real
+// window replaces it (by installing its own maker for the same kind).
 #pragma once
 
 #include <QString>
@@ -41,14 +41,6 @@ class StandInGraph : public Form {
   QString extension_;
 };
 
-// frmHelp1: the topic of gScreenCode (1 to 10) in a text box, with an Exit menu.
-class StandInHelp : public Form {
-  Q_OBJECT
- public:
-  void Load() override;
-  QPlainTextEdit* txtHelp = nullptr;
-};
-
 // frmLay1..6, frmSla1..6, frmMohr: the screen's name and description, with Print Form, Print Text
 // and Exit menus.
 class StandInExample : public Form {
@@ -64,8 +56,5 @@ class StandInExample : public Form {
 
 // Installs the text editor and, for every window kind without a maker yet, its stand-in.
 void InstallRovanteWindows();
-
-// The topics of the help window by code.
-QString HelpTopicName(int code);
 
 }  // namespace pave

@@ -1,0 +1,229 @@
+#include "shell/editor_session.h"
+
+#include <filesystem>
+
+#include "common/safe_file_write.h"
+#include "common/text_compare.h"
+#include "platform/platform.h"
+#include "shell/directory_of.h"
+#include "shell/main_screen.h"
+#include "shell/program_state.h"
+#include "shell/record_reader.h"
+#include "shell/stand_in_rules.h"
+
+namespace pave {
+
+namespace {
+constexpr const char* kDataFilter = "Data Files (*.DAT)|*.DAT|";
+constexpr const char* kNotSaved = "You have not save the file.  Do you want to save the file?";
+
+std::string Saved(const std::string& name) { return "File with a filename of " + name + " has been saved"; }
+
+std::string DropLast4(const std::string& s) { return s.size() >= 4 ? s.substr(0, s.size() - 4) : std::string(); }
+}  // namespace
+
+EditorSession::EditorSession(EditorDocument& document, EditorTexts texts)
+    : doc_(document), texts_(std::move(texts)) {}
+
+void EditorSession::Tell(const std::string& text) const { platform().messages().Tell(text, texts_.title); }
+
+bool EditorSession::Load() {
+  DataDir = gDataPath;
+  gDataFile = EditorDataFileName(gDataFile);
+  gEditFileName = Value(gDataFile);
+  if (gDataFile == ".DAT") {
+    Tell(texts_.missing_name);
+    return false;
+  }
+  return true;
+}
+
+bool EditorSession::MenuAllowed() {
+  SaveState = 1;
+  if (gFileLoaded.Number() != 1) {
+    Tell("No data file has been loaded.");
+    return false;
+  }
+  return true;
+}
+
+void EditorSession::New() {
+  if (gFileLoaded.Number() == 1) {
+    Tell(texts_.opened_as_existing);
+    return;
+  }
+  gEditFileName = Value("UNTITLED.DAT");
+  SaveFile = "UNTITLED.DAT";
+  gNewFile = Value(1);
+  gFileLoaded = Value(1);
+  doc_.ShowFileName("Untitled");
+  SaveState = 1;
+}
+
+void EditorSession::HandFileToMainWindow() {
+  if (MainScreen* main = frmROVANTE()) {
+    try {
+      main->RefillFileList();
+    } catch (const std::exception&) {
+      // The list stays as it was; the file-name box still gets the name.
+    }
+    main->SetFileText(SaveFile);
+  }
+}
+
+void EditorSession::Old() {
+  if (gFileLoaded.Number() == 1) {
+    Tell(texts_.opened_as_new);
+    return;
+  }
+  FileDialogRequest request;
+  request.mode = FileDialogMode::Open;
+  request.filter = kDataFilter;
+  request.filter_index = 2;
+  if (!gEditFileName.Text().empty()) request.file_name = DataDir + gEditFileName.Text();
+  std::optional<FileChoice> choice = platform().file_dialog().Show(request);
+  if (!choice) return;   // cancelled: nothing is read
+  SaveFile = choice->file_name;
+
+  doc_.BeginRead();
+  DataDir = DirectoryOf(SaveFile);
+  MainScreen* main = frmROVANTE();
+  if (main) main->SetDataPathText(DataDir);
+  ShownName = SaveFile.substr(DataDir.size());
+  if (main) main->SetFileText(ShownName);
+  ShownName = DropLast4(ShownName);
+  gFileLoaded = Value(1);
+  IncompleteFile.clear();
+
+  try {
+    FreeFormatReader in = [&] {
+      try {
+        return FreeFormatReader::FromFile(SaveFile);
+      } catch (const DataError&) {
+        throw RecordReadError("the start of the file", "the file cannot be opened");
+      }
+    }();
+    doc_.Read(in);
+  } catch (const FileRejected& rejected) {
+    Tell(rejected.what());
+    gFileLoaded = Value(0);
+    return;
+  } catch (const RecordReadError& error) {
+    doc_.ReadFailed();
+    doc_.ShowFileName(ShownName);
+    IncompleteFile = SaveFile;
+    Tell(IncompleteReadMessage(SaveFile, error));
+    return;
+  }
+  doc_.ReadComplete();
+  SaveState = 1;
+  doc_.ShowFileName(ShownName);
+}
+
+bool EditorSession::CheckComplete() {
+  CheckFailed = false;
+  doc_.MakeSetOneCurrent();
+  if (std::optional<std::string> problem = doc_.CompletenessProblem()) {
+    Tell(*problem);
+    CheckFailed = true;
+  }
+  return !CheckFailed;
+}
+
+void EditorSession::ShortenSaveFile() {
+  if (!DataDir.empty() && SaveFile.size() > DataDir.size() && SaveFile.compare(0, DataDir.size(), DataDir) == 0)
+    SaveFile = SaveFile.substr(DataDir.size());
+}
+
+std::string EditorSession::TargetPath() const {
+  if (!SaveFile.empty() && SaveFile.front() == '/') return SaveFile;
+  return DataDir + SaveFile;
+}
+
+bool EditorSession::Write() {
+  if (std::optional<std::string> problem = doc_.WriteProblem()) {
+    Tell(*problem + "  The file has not been saved.");
+    return false;
+  }
+  const std::string upper = UpperCase(SaveFile);
+  if (upper.size() < 4 || upper.substr(upper.size() - 4) != ".DAT") SaveFile += ".DAT";
+  const std::string path = TargetPath();
+  if (!IncompleteFile.empty()) {
+    std::error_code ec;
+    if (std::filesystem::weakly_canonical(path, ec) == std::filesystem::weakly_canonical(IncompleteFile, ec)) {
+      const MessageAnswer answer = platform().messages().Show(
+          "The file " + IncompleteFile + " was not read completely.  Saving replaces it with the data shown, "
+          "and what could not be read is lost.  Do you want to save over it?",
+          MessageButtons::YesNo, texts_.title);
+      if (answer != MessageAnswer::Yes) return false;
+    }
+  }
+  std::string reason;
+  if (!WriteFileSafely(path, doc_.FileBytes(), reason)) {
+    Tell("File with a filename of " + SaveFile + " could not be saved: " + reason);
+    return false;
+  }
+  if (path == IncompleteFile) IncompleteFile.clear();
+  return true;
+}
+
+bool EditorSession::Save() {
+  if (!CheckComplete()) return false;
+  ShortenSaveFile();
+  if (!Write()) return false;
+  HandFileToMainWindow();
+  SaveState = 2;
+  Tell(Saved(SaveFile));
+  return true;
+}
+
+bool EditorSession::SaveAs() {
+  const bool complete = CheckComplete();
+  DataDir = gDataPath;
+  if (!complete) return false;
+  ShortenSaveFile();
+  FileDialogRequest request;
+  request.mode = FileDialogMode::SaveAs;
+  request.filter = kDataFilter;
+  request.filter_index = 2;
+  request.file_name = gEditFileName.Text();
+  std::optional<FileChoice> choice = platform().file_dialog().Show(request);
+  if (!choice) return false;   // cancelled: nothing is written
+  DataDir = DirectoryOf(choice->file_name);
+  if (MainScreen* main = frmROVANTE()) {
+    main->SetDataPathText(DataDir);
+    if (UpperCase(main->DataPathText()) != UpperCase(gPathList(1))) main->InsertDataPathAtTop(DataDir);
+  }
+  SaveFile = choice->file_name.substr(DataDir.size());
+  if (!Write()) return false;
+  SaveState = 2;
+  Tell(Saved(SaveFile));
+  doc_.ShowFileName(DropLast4(SaveFile));
+  gEditFileName = Value(SaveFile);
+  HandFileToMainWindow();
+  return true;
+}
+
+bool EditorSession::MayClose() {
+  if (SaveState == 2) return true;
+  switch (platform().messages().Show(kNotSaved, MessageButtons::YesNoCancel, texts_.title)) {
+    case MessageAnswer::Yes:
+      if (!CheckComplete()) return false;
+      if (!Write()) return false;
+      SaveState = 2;
+      Tell(Saved(SaveFile));
+      return true;
+    case MessageAnswer::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool EditorSession::Exit() {
+  if (!MayClose()) return false;
+  gFileLoaded = Value(0);
+  return true;
+}
+
+}  // namespace pave

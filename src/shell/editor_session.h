@@ -1,0 +1,93 @@
+// The editor session of an input editor's main menu (both editors use it): the file it edits
+// (SaveFile, DataDir, ShownName), whether it was saved (SaveState), New and Old with their guards,
+// Save, Save As and Exit with the common file dialog and the completeness check, and the hand-over
+// of the file to the main window (data-directory box, file-name box, file list).
+//
+// What differs between the editors (their data set, its checks, writer and reader, their labels)
+// comes through EditorDocument. Files are written into DataDir through a temporary file and one
+// rename; a file that was not read completely is never written over without asking.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "common/free_format_reader.h"
+
+namespace pave {
+
+class EditorDocument {
+ public:
+  virtual ~EditorDocument() = default;
+  // The first menu whose data is missing in data set 1 (the completeness check), or nothing.
+  virtual std::optional<std::string> CompletenessProblem() = 0;
+  // Makes data set 1 the current set, option buttons included.
+  virtual void MakeSetOneCurrent() = 0;
+  // A reason why the data sets cannot be written as a complete file (naming data set and item).
+  virtual std::optional<std::string> WriteProblem() = 0;
+  // The file's bytes.
+  virtual std::string FileBytes() = 0;
+  // Before a file is read: the editor's read flags.
+  virtual void BeginRead() = 0;
+  // Reads the data sets; throws RecordReadError (the read failed) or FileRejected (wrong file).
+  virtual void Read(FreeFormatReader& in) = 0;
+  // After a read ended in an error (the editor's read-error flag).
+  virtual void ReadFailed() = 0;
+  // After a complete read (labels from the values read).
+  virtual void ReadComplete() = 0;
+  // The file label under the File menu.
+  virtual void ShowFileName(const std::string& name) = 0;
+};
+
+struct EditorTexts {
+  std::string title;            // message boxes' title, "ROVANTE"
+  std::string missing_name;     // the main window handed an empty file name
+  std::string opened_as_existing;   // New while a file is loaded
+  std::string opened_as_new;        // Old while a file is loaded
+};
+
+class EditorSession {
+ public:
+  EditorSession(EditorDocument& document, EditorTexts texts);
+
+  // The main menu's load: DataDir from gDataPath, gEditFileName from gDataFile (".DAT" appended).
+  // False, after the message, when the main window handed no file name: the editor does not open.
+  bool Load();
+
+  void New();
+  void Old();
+  // Save and Save As; true when the file was written.
+  bool Save();
+  bool SaveAs();
+  // Exit: true when the main menu may close (saved, or the user chose not to save), after which
+  // the caller unloads it; gFileLoaded is then 0.
+  bool Exit();
+  // Whether the editor may close without losing changes (asks like Exit, but closes nothing).
+  bool MayClose();
+
+  // Every data menu: SaveState 1, then false (after the message) when no file is loaded.
+  bool MenuAllowed();
+
+  // The completeness check of data set 1 (ErrCheck1): true when it passes.
+  bool CheckComplete();
+
+  int SaveState = 0;
+  std::string SaveFile;
+  std::string DataDir;
+  std::string ShownName;
+  bool CheckFailed = false;
+  // The path of a file that was read only in part; saving over it asks first.
+  std::string IncompleteFile;
+
+ private:
+  // The path Save writes: SaveFile inside DataDir unless it is a full path.
+  std::string TargetPath() const;
+  bool Write();
+  void ShortenSaveFile();
+  void HandFileToMainWindow();
+  void Tell(const std::string& text) const;
+
+  EditorDocument& doc_;
+  EditorTexts texts_;
+};
+
+}  // namespace pave

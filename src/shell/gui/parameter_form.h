@@ -1,0 +1,84 @@
+// The parameter-form pattern of both input editors: rows of a label and a value box, the label
+// ending with the field name in parentheses ("Number of layers ... (NL)"); a click into a value box
+// empties it; OK converts each box in the form's order to its numeric value, runs the form's tests
+// in between and stores the values; the first failing test shows its message and leaves the form
+// open; a successful OK closes the form and marks the caller's status label "done". Counts are
+// checked to be whole numbers inside their index range before they are stored.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/value.h"
+#include "platform/gui/control_table.h"
+#include "platform/gui/form.h"
+
+namespace pave {
+
+// One row: the value box's name, the label's text and the field name.
+struct ParameterRow {
+  std::string_view box;
+  std::string_view text;
+  std::string_view field;
+  int colour = colour::kDefault;   // the box's text colour
+};
+
+// Where the rows stand (twips, inside the form below its menu bar).
+struct ParameterLayout {
+  int left = 240;           // labels
+  int label_width = 6900;
+  int box_left = 7320;
+  int box_width = 1800;
+  int top = 240;            // first row
+  int pitch = 345;          // row to row
+  int height = 285;         // box height
+  int help_height = 1300;   // help text box under the rows
+};
+
+// The label caption of a row: the text, blanks, and the field name in parentheses; captions of one
+// form are padded to a common length so that the field names line up.
+std::string ParameterCaption(std::string_view text, std::string_view field, std::size_t width);
+
+class ParameterForm : public Form {
+  Q_OBJECT
+
+ public:
+  // The message boxes' title.
+  static constexpr const char* kTitle = "ROVANTE";
+
+ protected:
+  // Builds the form: `rows` (from `first_row` on, below any rows of `extra`), the OK button cmdOk
+  // ("&OK") and the help text box Text1 (blue text) under the rows, plus the form's own controls.
+  void BuildParameterForm(std::string_view name, const std::string& caption, std::span<const ParameterRow> rows,
+                          const ParameterLayout& layout = {}, std::span<const ControlSpec> extra = {},
+                          int first_row = 0);
+
+  QLineEdit& Box(std::string_view name) const;
+  void SetBox(std::string_view name, const Value& v);
+  void SetBox(std::string_view name, double v);
+  // The numeric value of a box's text (0 when it does not begin with a number).
+  double BoxNumber(std::string_view name) const;
+  // A count from a box: a whole number from `low` to `high`. Otherwise shows a message in the
+  // style of the forms ("NPY should not be greater than 12.", "NPY should be a whole number.") and
+  // returns nothing; the caller then stores nothing and ends its OK.
+  std::optional<int> BoxCount(std::string_view box, std::string_view field, int low, int high);
+  // Shows a refusal (OK button, the program's title).
+  void Refuse(const std::string& message) const;
+  // Closes the form (it leaves the window registry).
+  void Close();
+  // The help text box.
+  void SetHelp(const std::string& text);
+
+  // The OK handler of the form.
+  virtual void Ok() = 0;
+
+ private:
+  std::deque<std::string> texts_;   // captions the control table points into
+  std::vector<ControlSpec> controls_;
+};
+
+}  // namespace pave

@@ -1,0 +1,308 @@
+// The fixed texts of the help window and of the example screens against their layout: line count,
+// longest line, indents, the lines and phrases that stand as quoted, and the empty lines. One row a
+// text; every text's lines end with CR LF, the last one included.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "help/help_topics.h"
+#include "support/file_text.h"
+
+namespace pave::testing {
+namespace {
+
+struct TextLayout {
+  const char* name = "";              // test name
+  std::string (*text)() = nullptr;    // the text as its window builds it
+  int line_count = 0;                 // 0: not fixed
+  int max_length = 79;                // longest line allowed
+  std::vector<int> indents = {};      // leading blanks a line may have; empty: any
+  std::vector<std::string> lines = {};    // whole lines, in this order
+  std::vector<std::string> starts = {};   // beginnings of lines, in this order
+  std::vector<std::string> phrases = {};  // each within one line, in this order
+  int empty_count = -1;               // number of empty lines; -1: not fixed
+  std::vector<int> empty_lines = {};  // numbers (from 1) of the empty lines, when fixed
+  std::optional<std::string> last_line = std::nullopt;
+};
+
+std::string Topic(int code) { return HelpTopicText(code); }
+
+const std::vector<TextLayout>& Layouts() {
+  static const std::vector<TextLayout> layouts = {
+      {.name = "Topic1",
+       .text = [] { return Topic(1); },
+       .line_count = 192,
+       .max_length = 78,
+       .indents = {0, 3, 4},
+       .lines = {"(1)  Taskbar", "(2) Data Path", "(3)  Filename", "(4)  Command Buttons", "(5)  HELP",
+                 "(6)  EDITOR", "(7)  DOS and EXIT", "(8)  PELDRANE or CORVISTA", "(9)  MORVELIN or BRUNTOLA",
+                 "   Below the BRUNTOLA button is a button called BRUNTOLA LARGE RAM which can",
+                 "(10)  TOLMER or VANSEK"},
+       .starts = {"    ", "    ", "(11)  Contour:"},
+       .phrases = {"now called ROVANTE", "Mohr's Coulomb", "'Main Screen'", "'Help: Main Screen'",
+                   "\"C:\\ROVANTE\\\"", "\"DATAPATH\"", "\"Untitled.DAT\"", "\"SLAB CONTOUR\"",
+                   "There are 12 command buttons on the Main Screen.", "Print memu above the textbox",
+                   "because they share the same form.", "'Input past end of file'", "\"Data Files(*.DAT)\"",
+                   "1,600,000", "100,000", "'Want to print on the printer?'"},
+       .empty_count = 11,
+       .last_line = "can be plotted only when NPY =1, NLG = 1, and NPRINT = 0."},
+      {.name = "Topic2",
+       .text = [] { return Topic(2); },
+       .line_count = 48,
+       .max_length = 78,
+       .indents = {0, 4},
+       .starts = {"    (1)  File:", "    ", "    (2)  Edit:", "    (3)  Input Parameters:",
+                  "    (4)  Output Parameters:", "    (5)  Data File:", "    (6)  Examples:"},
+       .phrases = {"57", "'Do you want to save the file?'", "'Yes', 'No' and 'Cancel'", "'PrintForm'",
+                   "'PrintText'"},
+       .empty_count = 6,
+       .last_line = ""},
+      {.name = "Topic7",
+       .text = [] { return Topic(7); },
+       .max_length = 77,
+       .indents = {0, 1, 2, 5, 8},
+       .lines = {
+                 "  (1)   1 line  NPROB",
+                 "  (2)   1 line TITLE",
+                 "  (3)   1 line MATL,NDAMA,NPY,NLG",
+                 "  (4)   1 line DEL",
+                 "  (5)   1 line NL,NZ,ICL,NSTD,NUNIT",
+                 "  (6)   1 line (TH(I),I=1,NL - 1)",
+                 "  (7)   1 line (PR(I),I=1,NL)",
+                 " *(8)   1 line (ZC(I),I=1,NZ)",
+                 "        Skip if NDAMA = 1 or 2.",
+                 "  (9)   1 line NBOND",
+                 "*(10)   1 line (INT(I),I=1,NL - 1)",
+                 "        Skip if NBOND = 1.",
+                 " (11)   NPY lines E(I,J),I=1,NL)",
+                 " (12)   Do steps (13) to (21) for each load.",
+                 " (13)   1 line LOAD(J)",
+                 " (14)   1 line CR(J),CP(J)",
+                 " (15)   If LOAD(J) > 0, go to (19)",
+                 " (16)   1 line NR(J)",
+                 " (17)   1 line (RC(I,1,J),I=NR)",
+                 " (18)   go to (21)",
+                 " (19)   1 line NPT(J)",
+                 " (20)   1 line XW(J),YW(J),(XPT(I),YPT(I),I=1,NPT)",
+                 " (21)   Go to (13) NLG times, one for each load",
+                 " (22)   If MATL = 1, go to (45)",
+                 " (23)   If MATL = 2 or 4, go to (25)",
+                 " (24)   If MATL = 3, go to (36)",
+                 " (25)   1 line NOLAY,ITENOL",
+                 " (26)   1 line (LAYNO(I),NCLAY(LAYNO(I)),I=1,NOLAY)",
+                 " (27)   1 line (ZCNOL(I),I=1,NOLAY)",
+                 " (28)   1 line RCNOL,XCNOL,YCNOL,SLD,DELNOL",
+                 " (29)   1 line (RELAX(I),I=1,NPY)",
+                 " (30)   1 line (GAM(I),I=1,NL)",
+                 "        If NCLAY(LAYNO(I)) = 0 or 2, i.e. the layer is granular, then",
+                 "        1 line K2(LAYNO(I)),K0(LAYNO(I))",
+                 "        If NCLAY(LAYNO(I)) = 1, or the layer is clay, then",
+                 "        1 line K2(LAYNO(I)),K3(LAYNO(I)),K4(LAYNO(I)),K0(LAYNO(I))",
+                 " (32)   Do steps (33) to (34) for each period.",
+                 "        If NCLAY(LAYNO(I)) = 0 or 2, i.e. the layer is granular, then",
+                 "        1 line PHI(LAYNO(I),J),K1(LAYNO(I),J)",
+                 "        If NCLAY(LAYNO(I)) = 1, or the layer is clay",
+                 "        1 line EMIN(LAYNO(I),J),EMAX(LAYNO(I),J),K1(LAYNO(I),J)",
+                 " (34)   Go to (33) NPY times, one for each period",
+                 " (35)   If MATL = 2, go to (45)",
+                 " (36)   1 line DUR",
+                 "        DUR = 0 for stationary load.",
+                 " (37)   1 line NVL,(LNV(I),I=1,NVL)",
+                 " (38)   1 line NTYME",
+                 " (39)   1 line (TYME(J),J=1,NTYME)",
+                 " (40)   Do steps (41) to (43) for each viscoelastic layer.",
+                 " (41)   1 line BETA(LNV(I)),TEMPREF(LNV(I))",
+                 " (42)   1 line (CREEP(LNV(I),J,1),J=1,NTYME)",
+                 " (43)   Go to (41) NVL times, one for each viscolastic layer",
+                 " (44)   NPY lines (TEMP(LNV(I)),I=1,NVL)",
+                 " (45)   If NDAMA = 0, go to (52)",
+                 " (46)   1 line NLBT,NLTC",
+                 "*(47)   1 line (LNBT(I),I=1,NLBT)",
+                 "        Skip if NLBT = 0.",
+                 "*(48)   1 line (LNTC(I),I=1,NLTC)",
+                 "        Skip if NLTC = 0.",
+                 " (49)   NPY lines (TNLR(I,J),J=1,NLG)",
+                 "*(50)   NLBT lines FT(1,I),FT(2,I),FT(3,I)",
+                 "        Skip if NLBT = 0.",
+                 "*(51)   NLTC lines FT(4,I),FT(5,I)",
+                 "        Skip if NLTC = 0.",
+                 " (52)    Go to (2) NPROB times"},
+       .phrases = {"PELDRANE", "Each line must end with an identifier."},
+       .empty_count = 1,
+       .last_line = " (52)    Go to (2) NPROB times"},
+      {.name = "Topic8",
+       .text = [] { return Topic(8); },
+       .max_length = 77,
+       .indents = {0, 1, 2, 5, 8},
+       .lines = {
+                 "  (1)   1 line  NPROB",
+                 "  (2)   1 line TITLE",
+                 "  (3)   1 line NFOUND,NDAMA,NPY,NLG",
+                 "  (4)   1 line NSLAB,NJOINT",
+                 "  (5)   NSLAB lines NX(I),NY(I),(JONO(J,I),J=1,4)",
+                 "  (6)   1 line NLAYER,NNCK,NOTCON,NGAP,NPRINT,INPUT,NBOND,NTEMP,NWT,",
+                 "        NCYCLE,NAT1,NAT2,NSX,NSY,MDPO,NUNIT",
+                 "  (7)   1 line TEMP,GAMA(1),GAMA(2),PMR(1),PMR(2),CT,DEL,FMAX",
+                 "  (8)   1 line F1(1),F1(2),F2(1),F2(2)",
+                 "  (9)   NSLAB lines (X(J,I),J=1,NX(I)),(Y(J,I),J=1,NY(I))",
+                 " (10)   1 line (T(I),PR(I),YM(I),I=1,NLAYER)",
+                 "*(11)   NLAYER lines (NT(J),T(I,NT(J)),J=1,NAT(I))",
+                 "        Skip layer I if NAT(I) = 0",
+                 " (12)   1 line (NUDL(I),I=1,NLG)",
+                 " (13)   1 line NCNF",
+                 " (14)   1 line NNMX,NNMY",
+                 "*(15)   NUDL(J) lines LS(I,J),XL1(I,J),XL2(I,J),YL1(I,J),YL2(I,J),QQ(I,J)",
+                 "        Skip if NUDL(J) = 0.",
+                 "*(16)   1 line (NN(I),FF(NN(I)),I=1,NCNF)",
+                 "        Skip if NCNF = 0.",
+                 "        1 line (NNX(I),FMX(I),I=1,NNMX)",
+                 "        Skip if NNMX = 0.",
+                 "        1 line (NNY(I),FMY(I),I=1,NNMY)",
+                 "        Skip if NNMY = 0.",
+                 "*(17)   1 line (NODNC(I),I=1,NOTCON)",
+                 "        SKIP IF NOTCON = 0.",
+                 "*(18)   1 Line (NP(I),I=1,NPRINT)",
+                 "        SKIP IF NPRINT = 0.",
+                 "*(19)   1 line (NODSX(I),I=1,NSX)",
+                 "        SKIP IF NSX = 0.",
+                 "*(20)   1 line (NODXY(I),I=1,NSY)",
+                 "        SKIP IF NSY = 0.",
+                 "*(21)   1 Line (NG(I),CURL(NG(I)),I=1,NGAP)",
+                 "        SKIP IF NGAP = 0.",
+                 " (22)   1 Line (FSAF(I),I=1,NPY)",
+                 " (23)   If FOUND = 1 OR 2, go to (27)",
+                 " (24)   1 Line NAS,SUBMOD",
+                 "*(25)   1 line (NS(I),SUBMOD(NS(I)),I=1,NAS)",
+                 "        SKIP IF NAS = 0.",
+                 " (26)   Go to (34)",
+                 " (27)   If NFOUND =2 go to (30)",
+                 " (28)   1 line YMS,PRS",
+                 " (29)   Go to (34)",
+                 " (30)   1 line NL,MAXIC",
+                 " (31)   1 Line (TH(I),I=1,NL-1)",
+                 " (32)   1 Line (E(I),I=1,NL)",
+                 " (33)   1 Line (PRBF(I),I=1,NL)",
+                 "*(34)   1 Line YMSB,PRSB",
+                 "        SKIP IF NSLAB = 1.",
+                 "*(35)   NJOINT Lines SPCON1(I),SPCON2(I),SCKV(I),BD(I),BS(I),WJ(I)GDC(I),",
+                 "        NNAJ(I)",
+                 "        SKIP IF NJOINT = 0.",
+                 "*(36)   NJOINT Lines (BARNO(J,I),J=1,NNAJ(I))",
+                 "        SKIP IF NSLAB = 1 or NNAJ(I) = 0.",
+                 "*(37)   NPY lines (TNLR(I,J),J=1,NLG)",
+                 "        SKIP IF NDAMA = 0.",
+                 " (38)   Go to (2) NPROB times"},
+       .phrases = {"CORVISTA", "Each line must end with an identifier."},
+       .empty_count = 1,
+       .last_line = " (38)   Go to (2) NPROB times"},
+      {.name = "Topic9",
+       .text = [] { return Topic(9); },
+       .max_length = 75,
+       .indents = {0, 5},
+       .lines = {"The purpose of these examples is to illustrate the capabilities of MORVELIN"},
+       .phrases = {"NSTD = 1", "NSTD = 9", "NSTD = 5", "LAY1.DAT", "LAY6.DAT", "LAY1SI.DAT", "LAY6SI.DAT",
+                   "(NDAMA = 1)", "(NDAMA = 2)", "You may want to run both and see the difference."},
+       .empty_count = 0},
+      {.name = "Topic10",
+       .text = [] { return Topic(10); },
+       .max_length = 75,
+       .indents = {0, 5},
+       .phrases = {"NPRINT = 0", "MDPO", "(MDPO = 0)", "(MDPO = 1)", "SLA1.DAT", "SLA6.DAT", "SLA1SI.DAT",
+                   "SLA6SI.DAT", "(NDAMA = 1)", "(NDAMA = 2)", "You may want to run both and see the difference.",
+                   "4,000,000 psi (27.6 GPa)", "0.15", "VANSEK", "CONTOUR"},
+       .empty_count = 0},
+  };
+  return layouts;
+}
+
+int LeadingBlanks(const std::string& line) {
+  int n = 0;
+  while (n < static_cast<int>(line.size()) && line[static_cast<std::size_t>(n)] == ' ') ++n;
+  return n;
+}
+
+class TextLayoutTest : public ::testing::TestWithParam<TextLayout> {};
+
+TEST_P(TextLayoutTest, LinesEndInCrLf) {
+  const std::string text = GetParam().text();
+  ASSERT_FALSE(text.empty());
+  EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n') {
+      ASSERT_TRUE(i > 0 && text[i - 1] == '\r') << "line feed without carriage return at " << i;
+    }
+    if (text[i] == '\r') {
+      ASSERT_TRUE(i + 1 < text.size() && text[i + 1] == '\n') << "carriage return alone at " << i;
+    }
+    ASSERT_NE(text[i], '\t') << "tab at " << i;
+  }
+}
+
+TEST_P(TextLayoutTest, LineCountLengthAndIndents) {
+  const TextLayout& layout = GetParam();
+  const std::vector<std::string> lines = TextLines(layout.text());
+  if (layout.line_count > 0) {
+    EXPECT_EQ(static_cast<int>(lines.size()), layout.line_count);
+  }
+  std::vector<int> empty;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    const int number = static_cast<int>(i) + 1;
+    EXPECT_LE(static_cast<int>(line.size()), layout.max_length) << "line " << number << ": " << line;
+    if (line.empty()) {
+      empty.push_back(number);
+      continue;
+    }
+    EXPECT_NE(line.back(), ' ') << "trailing blank on line " << number << ": " << line;
+    if (!layout.indents.empty()) {
+      int blanks = LeadingBlanks(line);
+      EXPECT_NE(std::find(layout.indents.begin(), layout.indents.end(), blanks), layout.indents.end())
+          << "line " << number << " begins with " << blanks << " blanks: " << line;
+    }
+  }
+  if (layout.empty_count >= 0) {
+    EXPECT_EQ(static_cast<int>(empty.size()), layout.empty_count);
+  }
+  if (!layout.empty_lines.empty()) {
+    EXPECT_EQ(empty, layout.empty_lines);
+  }
+  if (layout.last_line) {
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), *layout.last_line);
+  }
+}
+
+// Each quoted line, line beginning and phrase is found after the one before it.
+TEST_P(TextLayoutTest, QuotedLinesAndPhrasesStandInOrder) {
+  const TextLayout& layout = GetParam();
+  const std::vector<std::string> lines = TextLines(layout.text());
+  auto find_in_order = [&](const std::vector<std::string>& wanted, auto matches, const char* what) {
+    std::size_t at = 0;
+    for (const std::string& w : wanted) {
+      std::size_t i = at;
+      while (i < lines.size() && !matches(lines[i], w)) ++i;
+      EXPECT_LT(i, lines.size()) << what << " not found after line " << at + 1 << ": \"" << w << "\"";
+      if (i < lines.size()) at = i + 1;
+    }
+  };
+  find_in_order(layout.lines, [](const std::string& l, const std::string& w) { return l == w; }, "line");
+  find_in_order(layout.starts, [](const std::string& l, const std::string& w) { return l.rfind(w, 0) == 0; },
+                "line beginning");
+  // A phrase may repeat, so a phrase may stand on the same line as the one before it.
+  std::size_t at = 0;
+  for (const std::string& w : layout.phrases) {
+    std::size_t i = at;
+    while (i < lines.size() && lines[i].find(w) == std::string::npos) ++i;
+    EXPECT_LT(i, lines.size()) << "phrase not found from line " << at + 1 << ": \"" << w << "\"";
+    if (i < lines.size()) at = i;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, TextLayoutTest, ::testing::ValuesIn(Layouts()),
+                         [](const ::testing::TestParamInfo<TextLayout>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace pave::testing
