@@ -26,6 +26,8 @@ struct SingleCase {
   std::string next_window = {};                // the window OK opens next ("" none)
 };
 
+void PrintTo(const SingleCase& c, std::ostream* os) { *os << c.name; }
+
 std::string At(std::string pattern, int line) {
   const std::size_t at = pattern.find('L', pattern.find('('));
   if (at != std::string::npos) pattern.replace(at, 1, std::to_string(line));
