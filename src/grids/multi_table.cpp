@@ -150,8 +150,11 @@ OkOutcome MultiTable::Ok(CellEngine& engine) {
       if (engine.Untouched(r, c) || IsNumberText(grid_.Text(r, c))) continue;
       grid_.SetRow(r);
       grid_.SetCol(c);
-      Tell("A number is required in line " + std::to_string(r) + ", column " +
-           std::string(layout_.headers[static_cast<std::size_t>(c)]) + ".");
+      // A key column reports a blank the way its check reports a 0.
+      Tell(layout_.check == MultiCheck::LayerNumber && c == 1
+               ? std::string(layout_.check_message)
+               : "A number is required in line " + std::to_string(r) + ", column " +
+                     std::string(layout_.headers[static_cast<std::size_t>(c)]) + ".");
       return {};
     }
   }

@@ -146,8 +146,11 @@ OkOutcome SingleTable::Ok(CellEngine& engine) {
         if (engine.Untouched(i, c) || IsNumberText(grid_.Text(i, c))) continue;
         grid_.SetRow(i);
         grid_.SetCol(c);
-        Tell("A number is required in line " + std::to_string(i) + ", column " +
-             std::string(layout_.headers[static_cast<std::size_t>(c)]) + ".");
+        // K1 of a granular layer reports a blank the way its check reports a 0.
+        Tell(layout_.variant == SingleVariant::Granular && c == 2
+                 ? std::string("K1 should not be 0")
+                 : "A number is required in line " + std::to_string(i) + ", column " +
+                       std::string(layout_.headers[static_cast<std::size_t>(c)]) + ".");
         return {};
       }
     }

@@ -89,11 +89,17 @@ class GridsTest : public ::testing::Test {
   }
   GridForm* Grid(const char* kind) const { return Loaded<GridForm>(kind); }
 
-  // The widget keys go to: the focused one, else the grid of the window.
+  // The window becomes the active one, as the window a user works in is.
+  static void Activate(QWidget& form) {
+    if (QApplication::activeWindow() == &form) return;
+    form.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&form, 2000));
+  }
+  // The widget keys go to: the one with the focus.
   static QWidget* KeyTarget(GridForm& form) {
+    Activate(form);
     QWidget* w = QApplication::focusWidget();
-    if (w && (w == &form || form.isAncestorOf(w))) return w;
-    return form.cell_editor().Visible() ? static_cast<QWidget*>(&form.cell_editor().box()) : &form.grid();
+    return w ? w : &form.grid();
   }
   static void Key(GridForm& form, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     QTest::keyClick(KeyTarget(form), key, mods);
@@ -108,17 +114,20 @@ class GridsTest : public ::testing::Test {
     Key(form, Qt::Key_Return);
   }
   static void ClickCell(GridForm& form, int row, int col) {
+    Activate(form);
     QtGrid& grid = form.grid();
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, grid.CellRect(row, col).center() -
                                                                              grid.viewport()->pos());
   }
   static void DoubleClickCell(GridForm& form, int row, int col) {
+    Activate(form);
     QtGrid& grid = form.grid();
     const QPoint at = grid.CellRect(row, col).center() - grid.viewport()->pos();
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, at);
     QTest::mouseDClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, at);
   }
   static void ClickOk(GridForm& form) {
+    Activate(form);
     QPushButton* ok = form.findChild<QPushButton*>("BtnRun");
     if (!ok) ok = form.findChild<QPushButton*>("cmdOK");
     QTest::mouseClick(ok, Qt::LeftButton);
