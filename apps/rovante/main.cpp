@@ -5,7 +5,9 @@
 #include <cstdlib>
 
 #include "platform/gui/qt_platform.h"
+#include "grids/gui/grid_windows.h"
 #include "help/gui/help_window.h"
+#include "layered_editor/layered_data_set.h"
 #include "shell/gui/main_window.h"
 #include "platform/gui/fonts.h"
 #include "shell/gui/stand_in_windows.h"
@@ -32,6 +34,7 @@ int main(int argc, char** argv) {
   pave::QtPlatform platform;
   pave::InstallFontSubstitutes();
   pave::InstallHelpWindow();
+  pave::InstallGridWindows(&pave::LayeredArrays(), nullptr);
   pave::InstallRovanteWindows();
   pave::SetProgramEnd([] { QApplication::exit(0); });
 

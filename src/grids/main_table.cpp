@@ -199,6 +199,7 @@ void MainTable::Setup(int rows) {
   for (int i = 1; i < rows; ++i) {
     for (int c = 1; c < layout_.cols; ++c) grid_.SetText(i, c, CellText(i, c));
   }
+  grid_.FitHeaders();
   const int owner = context_.handover().owner;
   grid_.SetRow(rows <= 1 ? 0 : (owner >= 0 && owner < rows - 1 ? owner + 1 : 1));
   grid_.SetCol(1);

@@ -80,6 +80,7 @@ void MultiTable::Setup(int rows) {
   texts_.SetCaption(context_.Caption(layout_.caption));
   texts_.SetUnits(std::string(context_.SiUnits() ? layout_.units_si : layout_.units_english));
   for (int c = 0; c < cols_; ++c) grid_.SetText(0, c, std::string(layout_.headers[static_cast<std::size_t>(c)]));
+  grid_.FitHeaders();
   for (int i = 1; i < rows; ++i) {
     for (int c = 1; c < cols_; ++c) {
       if (Marked(i, c)) {

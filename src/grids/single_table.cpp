@@ -86,6 +86,7 @@ void SingleTable::Setup(int rows) {
   for (int i = 1; i < rows; ++i) {
     for (int c = 1; c <= layout_.data_cols; ++c) grid_.SetText(i, c, CellText(i, c));
   }
+  grid_.FitHeaders();
   grid_.SetRow(rows > 1 ? 1 : 0);
   grid_.SetCol(1);
 }

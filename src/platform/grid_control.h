@@ -66,6 +66,8 @@ class GridControl {
   // Column width in twips.
   virtual int ColWidth(int col) const = 0;
   virtual void SetColWidth(int col, int twips) = 0;
+  // Widens each column whose header text does not fit in it.
+  virtual void FitHeaders() {}
 
   // The current cell. Row 0 means there is no current data cell (a grid without data lines).
   // Setting the row or the column reports GridLeaveCell first when the cell changes, selects the

@@ -1,5 +1,6 @@
 #include "platform/gui/qt_grid.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -88,6 +89,7 @@ QtGrid::QtGrid(QWidget* parent) : QTableWidget(parent) {
   setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
   setTabKeyNavigation(false);
   setWordWrap(false);
+  setTextElideMode(Qt::ElideNone);
   setCornerButtonEnabled(false);
   setFocusPolicy(Qt::StrongFocus);
 }
@@ -155,6 +157,16 @@ int QtGrid::ColWidth(int col) const {
 void QtGrid::SetColWidth(int col, int twips) {
   if (col < 0 || col >= Cols()) return;
   setColumnWidth(col, TwipsToPixels(twips));
+}
+
+void QtGrid::FitHeaders() {
+  const QFontMetrics metrics(horizontalHeader()->font());
+  for (int c = 0; c < Cols(); ++c) {
+    const QTableWidgetItem* header = horizontalHeaderItem(c);
+    if (!header) continue;
+    const int wanted = metrics.horizontalAdvance(header->text()) + 8;
+    if (columnWidth(c) < wanted) setColumnWidth(c, wanted);
+  }
 }
 
 int QtGrid::Row() const { return currentRow() >= 0 ? currentRow() + 1 : 0; }

@@ -36,6 +36,7 @@ class QtGrid : public QTableWidget, public GridControl {
   void SetText(int row, int col, const std::string& text) override;
   int ColWidth(int col) const override;
   void SetColWidth(int col, int twips) override;
+  void FitHeaders() override;
   int Row() const override;
   int Col() const override;
   void SetRow(int row) override;
