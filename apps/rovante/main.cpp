@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "graphs/gui/graph_window.h"
+#include "layered_editor/gui/layered_windows.h"
+#include "platform/gui/display.h"
 #include "platform/gui/qt_platform.h"
 #include "grids/gui/grid_windows.h"
 #include "help/gui/help_window.h"
@@ -13,26 +16,18 @@
 #include "shell/gui/stand_in_windows.h"
 #include "shell/window_makers.h"
 
-namespace {
-bool HasDisplay() {
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-    const char* value = std::getenv(name);
-    if (value && *value) return true;
-  }
-  return false;
-}
-}  // namespace
-
 int main(int argc, char** argv) {
-  if (!HasDisplay()) {
-    std::fputs("rovante: no display is available (neither DISPLAY nor WAYLAND_DISPLAY is set), so the "
-               "main window cannot open.\n", stderr);
+  pave::OpenedDisplay display = pave::OpenDisplay(argc, argv);
+  if (!display.windows) {
+    std::fprintf(stderr, "rovante: %s, so the main window cannot open.\n", display.why.c_str());
     return 1;
   }
-  QApplication app(argc, argv);
+  QApplication& app = *display.app;
   app.setApplicationName("rovante");
   pave::QtPlatform platform;
   pave::InstallFontSubstitutes();
+  pave::InstallGraphWindows();
+  pave::InstallLayeredEditorWindows();
   pave::InstallHelpWindow();
   pave::InstallGridWindows(&pave::LayeredArrays(), nullptr);
   pave::InstallRovanteWindows();

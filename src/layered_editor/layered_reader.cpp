@@ -53,25 +53,25 @@ void ReadSet(RecordReader& r, int s, const LayeredReadHooks& hooks) {
     for (int i = 1; i <= n; ++i) item(i);
     r.ReadIdentifier();
   };
-  list("(6) TH", NL - 1, [&](int i) { gLayeredLayer(s, i, 1) = r.ReadValue(); });
-  list("(7) PR", NL, [&](int i) { gLayeredLayer(s, i, 2) = r.ReadValue(); });
-  if (NDAMA == 0) list("(8) ZC", NZ, [&](int i) { gLayeredZC(s, i) = r.ReadValue(); });
+  list("(6) TH", NL - 1, [&](int i) { gLayeredLayer(s, i, 1) = r.ReadNumberValue(); });
+  list("(7) PR", NL, [&](int i) { gLayeredLayer(s, i, 2) = r.ReadNumberValue(); });
+  if (NDAMA == 0) list("(8) ZC", NZ, [&](int i) { gLayeredZC(s, i) = r.ReadNumberValue(); });
   r.Record("(9) NBOND");
   G(gen::NBOND) = r.ReadSingle();
   const std::string id9 = r.ReadIdentifier();
   if (id9.substr(0, 3) != "(9)") throw FileRejected(kWrongFileMessage);
   if (G(gen::NBOND) != 1) list("(10) INT", NL - 1, [&](int i) { gLayeredINT(s, i) = r.ReadInt16(); });
   for (int p = 1; p <= NPY; ++p)
-    list("(11) E of period" + N(p), NL, [&](int i) { gLayeredE(s, p, i) = r.ReadValue(); });
+    list("(11) E of period" + N(p), NL, [&](int i) { gLayeredE(s, p, i) = r.ReadNumberValue(); });
 
   for (int g = 1; g <= NLG; ++g) {
     const std::string group = " of load group" + N(g);
     r.Record("(13) LOAD" + group);
-    gLayeredLoad(s, g, ld::LOAD) = r.ReadValue();
+    gLayeredLoad(s, g, ld::LOAD) = r.ReadNumberValue();
     r.ReadIdentifier();
     r.Record("(14) CR CP" + group);
-    gLayeredLoad(s, g, ld::CR) = r.ReadValue();
-    gLayeredLoad(s, g, ld::CP) = r.ReadValue();
+    gLayeredLoad(s, g, ld::CR) = r.ReadNumberValue();
+    gLayeredLoad(s, g, ld::CP) = r.ReadNumberValue();
     r.ReadIdentifier();
     if (gLayeredLoad(s, g, ld::LOAD).Number() == 0) {
       r.Record("(16) NR" + group);
@@ -79,7 +79,7 @@ void ReadSet(RecordReader& r, int s, const LayeredReadHooks& hooks) {
       const int NR = r.CheckCount("NR", nr, 0, kLayeredPoints);
       gLayeredLoad(s, g, ld::NRNPT) = Value(nr);
       r.ReadIdentifier();
-      list("(17) RC" + group, NR, [&](int i) { gLayeredRC(s, g, i) = r.ReadValue(); });
+      list("(17) RC" + group, NR, [&](int i) { gLayeredRC(s, g, i) = r.ReadNumberValue(); });
     } else {
       r.Record("(19) NPT" + group);
       const double npt = r.ReadNumber();
@@ -87,11 +87,11 @@ void ReadSet(RecordReader& r, int s, const LayeredReadHooks& hooks) {
       gLayeredLoad(s, g, ld::NRNPT) = Value(npt);
       r.ReadIdentifier();
       r.Record("(20) XW YW XPT" + group);
-      gLayeredLoad(s, g, ld::XW) = r.ReadValue();
-      gLayeredLoad(s, g, ld::YW) = r.ReadValue();
+      gLayeredLoad(s, g, ld::XW) = r.ReadNumberValue();
+      gLayeredLoad(s, g, ld::YW) = r.ReadNumberValue();
       for (int i = 1; i <= NPT; ++i) {
-        gLayeredPoints(s, g, i, 1) = r.ReadValue();
-        gLayeredPoints(s, g, i, 2) = r.ReadValue();
+        gLayeredPoints(s, g, i, 1) = r.ReadNumberValue();
+        gLayeredPoints(s, g, i, 2) = r.ReadNumberValue();
       }
       r.ReadIdentifier();
     }
@@ -102,19 +102,19 @@ void ReadSet(RecordReader& r, int s, const LayeredReadHooks& hooks) {
     const double nolay = r.ReadNumber();
     const int NOLAY = r.CheckCount("NOLAY", nolay, 0, kLayeredSequences);
     gLayeredNonlinGeneral(s, nlg::NOLAY) = Value(nolay);
-    gLayeredNonlinGeneral(s, nlg::ITENOL) = r.ReadValue();
+    gLayeredNonlinGeneral(s, nlg::ITENOL) = r.ReadNumberValue();
     r.ReadIdentifier();
     list("(26) LAYNO NCLAY", NOLAY, [&](int i) {
-      gLayeredNonseasonal(s, i, 1) = r.ReadValue();
-      gLayeredNonseasonal(s, i, 3) = r.ReadValue();
+      gLayeredNonseasonal(s, i, 1) = r.ReadNumberValue();
+      gLayeredNonseasonal(s, i, 3) = r.ReadNumberValue();
     });
-    list("(27) ZCNOL", NOLAY, [&](int i) { gLayeredNonseasonal(s, i, 2) = r.ReadValue(); });
+    list("(27) ZCNOL", NOLAY, [&](int i) { gLayeredNonseasonal(s, i, 2) = r.ReadNumberValue(); });
     r.Record("(28) RCNOL XCNOL YCNOL SLD DELNOL");
-    for (int k = nlg::RCNOL; k <= nlg::DELNOL; ++k) gLayeredNonlinGeneral(s, k) = r.ReadValue();
+    for (int k = nlg::RCNOL; k <= nlg::DELNOL; ++k) gLayeredNonlinGeneral(s, k) = r.ReadNumberValue();
     r.ReadIdentifier();
     list("(29) RELAX", NPY, [&](int p) { gLayeredRELAX(s, p) = r.ReadSingle(); });
     list("(30) GAM", NL, [&](int i) {
-      Value gam = r.ReadValue();
+      Value gam = r.ReadNumberValue();
       if (old_format) gam = Value(gam.Number() * 1728);
       gLayeredLayer(s, i, 3) = gam;
     });
@@ -122,9 +122,9 @@ void ReadSet(RecordReader& r, int s, const LayeredReadHooks& hooks) {
     for (int i = 1; i <= NOLAY; ++i) {
       r.Record("(31) of nonlinear layer" + N(i));
       if (clay(i)) {
-        for (int k = 1; k <= 4; ++k) gLayeredClay(s, i, k) = r.ReadValue();
+        for (int k = 1; k <= 4; ++k) gLayeredClay(s, i, k) = r.ReadNumberValue();
       } else {
-        for (int k = 1; k <= 2; ++k) gLayeredGranular(s, i, k) = r.ReadValue();
+        for (int k = 1; k <= 2; ++k) gLayeredGranular(s, i, k) = r.ReadNumberValue();
       }
       r.ReadIdentifier();
     }
@@ -132,21 +132,21 @@ void ReadSet(RecordReader& r, int s, const LayeredReadHooks& hooks) {
       for (int i = 1; i <= NOLAY; ++i) {
         r.Record("(33) of nonlinear layer" + N(i) + " in period" + N(p));
         const int fields = clay(i) ? 3 : 2;
-        for (int k = 1; k <= fields; ++k) gLayeredSeasonal(s, i, p, k) = r.ReadValue();
+        for (int k = 1; k <= fields; ++k) gLayeredSeasonal(s, i, p, k) = r.ReadNumberValue();
         r.ReadIdentifier();
       }
   }
 
   if (MATL == 3 || MATL == 4) {
     r.Record("(36) DUR");
-    gLayeredViscoGeneral(s, vsg::DUR) = r.ReadValue();
+    gLayeredViscoGeneral(s, vsg::DUR) = r.ReadNumberValue();
     r.ReadIdentifier();
     r.Record("(37) NVL LNV");
     const double nvl = r.ReadNumber();
     const int NVL = r.CheckCount("NVL", nvl, 0, kLayeredSequences);
     gLayeredViscoGeneral(s, vsg::NVL) = Value(nvl);
     if (NVL >= 1) {
-      for (int i = 1; i <= NVL; ++i) gLayeredViscoLayer(s, i, 1) = r.ReadValue();
+      for (int i = 1; i <= NVL; ++i) gLayeredViscoLayer(s, i, 1) = r.ReadNumberValue();
       r.ReadIdentifier();
     }
     r.Record("(38) NTYME");
@@ -154,16 +154,16 @@ void ReadSet(RecordReader& r, int s, const LayeredReadHooks& hooks) {
     const int NTYME = r.CheckCount("NTYME", ntyme, 0, kLayeredTimes);
     gLayeredViscoGeneral(s, vsg::NTYME) = Value(ntyme);
     r.ReadIdentifier();
-    list("(39) TYME", NTYME, [&](int i) { gLayeredTYME(s, i) = r.ReadValue(); });
+    list("(39) TYME", NTYME, [&](int i) { gLayeredTYME(s, i) = r.ReadNumberValue(); });
     for (int v = 1; v <= NVL; ++v) {
       r.Record("(41) BETA TEMPREF of viscoelastic layer" + N(v));
-      gLayeredViscoLayer(s, v, 2) = r.ReadValue();
-      gLayeredViscoLayer(s, v, 3) = r.ReadValue();
+      gLayeredViscoLayer(s, v, 2) = r.ReadNumberValue();
+      gLayeredViscoLayer(s, v, 3) = r.ReadNumberValue();
       r.ReadIdentifier();
       list("(42) CREEP of viscoelastic layer" + N(v), NTYME, [&](int i) { gLayeredCREEP(s, v, i) = r.ReadSingle(); });
     }
     for (int p = 1; p <= NPY; ++p)
-      list("(44) TEMP of period" + N(p), NVL, [&](int v) { gLayeredTEMP(s, p, v) = r.ReadValue(); });
+      list("(44) TEMP of period" + N(p), NVL, [&](int v) { gLayeredTEMP(s, p, v) = r.ReadNumberValue(); });
   }
 
   if (NDAMA > 0) {
@@ -175,13 +175,13 @@ void ReadSet(RecordReader& r, int s, const LayeredReadHooks& hooks) {
     G(gen::NLBT) = nlbt;
     G(gen::NLTC) = nltc;
     r.ReadIdentifier();
-    list("(47) LNBT", NLBT, [&](int i) { gLayeredBottom(s, i, 1) = r.ReadValue(); });
+    list("(47) LNBT", NLBT, [&](int i) { gLayeredBottom(s, i, 1) = r.ReadNumberValue(); });
     list("(48) LNTC", NLTC, [&](int i) { gLayeredTop(s, i, 1) = r.ReadSingle(); });
     for (int p = 1; p <= NPY; ++p)
       list("(49) TNLR of period" + N(p), NLG, [&](int g) { gLayeredTNLR(s, p, g) = r.ReadSingle(); });
     for (int i = 1; i <= NLBT; ++i) {
       r.Record("(50) FT1 FT2 FT3 of bottom-tension layer" + N(i));
-      for (int k = 2; k <= 4; ++k) gLayeredBottom(s, i, k) = r.ReadValue();
+      for (int k = 2; k <= 4; ++k) gLayeredBottom(s, i, k) = r.ReadNumberValue();
       r.ReadIdentifier();
     }
     for (int i = 1; i <= NLTC; ++i) {

@@ -37,6 +37,24 @@ class Printer {
   virtual bool PrintImage(const Image& image) = 0;
   // The data directory: where no printer is installed, each document is written there as a PDF.
   virtual void SetDataDirectory(const std::string& directory) = 0;
+
+  // One print command of the user (a Print menu item) may send several documents: a paged text
+  // sends each page as a document of its own. Where no printer is installed the documents of one
+  // command go into one PDF file, one after the other. Commands may nest; the outermost counts.
+  virtual void BeginCommand() = 0;
+  virtual void EndCommand() = 0;
+};
+
+// Brackets one print command: begins it when made, ends it when gone.
+class PrintCommand {
+ public:
+  explicit PrintCommand(Printer& printer) : printer_(printer) { printer_.BeginCommand(); }
+  ~PrintCommand() { printer_.EndCommand(); }
+  PrintCommand(const PrintCommand&) = delete;
+  PrintCommand& operator=(const PrintCommand&) = delete;
+
+ private:
+  Printer& printer_;
 };
 
 }  // namespace pave

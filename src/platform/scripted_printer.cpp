@@ -60,4 +60,14 @@ void ScriptedPrinter::SetDataDirectory(const std::string& directory) {
   Record(call);
 }
 
+void ScriptedPrinter::BeginCommand() {
+  if (command_depth_++ == 0) command_start_ = documents.size();
+}
+
+void ScriptedPrinter::EndCommand() {
+  if (command_depth_ > 0 && --command_depth_ == 0) {
+    commands.push_back(static_cast<int>(documents.size() - command_start_));
+  }
+}
+
 }  // namespace pave

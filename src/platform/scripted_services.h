@@ -109,6 +109,11 @@ class ScriptedPrinter : public Printer {
   bool EndDocument() override;
   bool PrintImage(const Image& image) override;
   void SetDataDirectory(const std::string& directory) override;
+  void BeginCommand() override;
+  void EndCommand() override;
+
+  // Print commands ended so far, each as the number of documents it sent (commands are not calls).
+  std::vector<int> commands;
 
   // Documents ended so far, each as its lines with the column shown as leading blanks
   // (column 12 = 11 blanks). A printed image is a document with one line "[image WxH]".
@@ -124,6 +129,8 @@ class ScriptedPrinter : public Printer {
 
  private:
   bool Record(Call call);
+  int command_depth_ = 0;
+  std::size_t command_start_ = 0;
 };
 
 class ScriptedProcesses : public Processes {

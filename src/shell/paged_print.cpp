@@ -47,6 +47,7 @@ bool EmptyLines(int count, Printer& printer) {
 
 bool PrintPaged(std::string_view text, const PagedPrintStyle& style, Printer& printer,
                 const PagedTitle* title) {
+  const PrintCommand command(printer);   // where no printer is installed: one PDF for the whole text
   auto fail = [&printer] {
     printer.EndDocument();
     return false;

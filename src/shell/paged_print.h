@@ -40,7 +40,8 @@ struct PagedTitle {
   int column = 12;
 };
 
-// Prints text, whose lines end in CR LF (or LF), with `style` on `printer`: every line is printed,
+// Prints text, whose lines end in CR LF (or LF), with `style` on `printer` as one print command:
+// every line is printed,
 // also a last one without a line end; a page heading is printed only when a line follows it.
 // The font is "Courier New" 10 point bold; a refused setting skips the ones not yet made. With a
 // title, the title and its empty line count as text lines of page 1, and after the title only the

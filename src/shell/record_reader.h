@@ -43,7 +43,7 @@ class RecordReader {
   void Record(std::string record) { record_ = std::move(record); }
   std::string Where() const;
 
-  Value ReadValue();            // a number as read, or a text item
+  Value ReadNumberValue();      // a number as read; an item that is no number fails the read
   double ReadNumber();
   float ReadSingle();
   std::int16_t ReadInt16();

@@ -50,7 +50,7 @@ void Identi(SlabRun& r) {
     s.LASTEN(I) = static_cast<std::int16_t>(q + (s.NX(I) - 1) * (s.NY(I) - 1));
   }
   if (s.LASTEN(nslab) > kMaxElements) {
-    r.host.Message("THE TOTAL NUMBER OF ELEMENTS IS" + Str(s.LASTEN(nslab)) +
+    r.host.Message("THE TOTAL NUMBER OF ELEMENTS IS " + Str(s.LASTEN(nslab)) +
                    " WHICH IS GREATER THAN THE LIMIT OF 360, SO COMPUTATION STOPS.");
     s.ISTOP = 1;
     return;

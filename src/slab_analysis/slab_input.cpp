@@ -121,9 +121,9 @@ void SlaInp(SlabRun& r) {
   // 4. Coordinate limits.
   const int xt = s.NXX(nslab) + s.NX(nslab), yt = s.NYY(nslab) + s.NY(nslab);
   if (xt > kMaxCoords)
-    Stop(r, "THE TOTAL NUMBER OF X COORDINATES IS" + Str(xt) + " WHICH IS GREATER THAN THE MAXIMUM OF 60, SO COMPUTATION STOPS.");
+    Stop(r, "THE TOTAL NUMBER OF X COORDINATES IS " + Str(xt) + " WHICH IS GREATER THAN THE MAXIMUM OF 60, SO COMPUTATION STOPS.");
   if (yt > kMaxCoords)
-    Stop(r, "THE TOTAL NUMBER OF Y COORDINATE IS" + Str(yt) + " WHICH IS GREATER THAN THE MAXIMUM OF 60, SO COMPUTATION STOPS.");
+    Stop(r, "THE TOTAL NUMBER OF Y COORDINATE IS " + Str(yt) + " WHICH IS GREATER THAN THE MAXIMUM OF 60, SO COMPUTATION STOPS.");
   // A slab needs two grid lines each way; joint numbers must name joints of the problem.
   for (int k = 1; k <= nslab; ++k) {
     if (s.NX(k) < 2 || s.NY(k) < 2)
@@ -151,7 +151,7 @@ void SlaInp(SlabRun& r) {
   s.NNODE = static_cast<double>(nnode);
   s.NEQ = 3 * s.NNODE;
   if (nnode > kMaxNodes)
-    Stop(r, "THE TOTAL NUMBER OF NODES IS" + Str(nnode) +
+    Stop(r, "THE TOTAL NUMBER OF NODES IS " + Str(nnode) +
                 " WHICH IS GREATER THAN THE LIMIT OF 420 FOR SOLID OR LAYER FOUNDATION, SO COMPUTATION STOPS.");
   const int nn = static_cast<int>(nnode);
 
@@ -177,10 +177,10 @@ void SlaInp(SlabRun& r) {
 
   // 8. Checks of record (6).
   if (s.NSX > 50)
-    Stop(r, "THE TOTAL NUMBER OF NODES ON THE X AXIS OF SYMMETRY (NSX) IS" + Str(s.NSX) +
+    Stop(r, "THE TOTAL NUMBER OF NODES ON THE X AXIS OF SYMMETRY (NSX) IS " + Str(s.NSX) +
                 " WHICH IS GREATER THAN THE LIMIT OF 50, SO COMPUTATION STOPS.");
   if (s.NSY > 50)
-    Stop(r, "THE TOTAL NUMBER OF NODES ON THE Y AXIS OF SYMMETRY (NSY) IS" + Str(s.NSY) +
+    Stop(r, "THE TOTAL NUMBER OF NODES ON THE Y AXIS OF SYMMETRY (NSY) IS " + Str(s.NSY) +
                 " WHICH IS GREATER THAN THE LIMIT OF 50, SO COMPUTATION STOPS.");
   if ((s.NDAMA == 2 || s.NDAMA == 3) && s.NPRINT != 3)
     Stop(r, "WHEN NDAMA = 2 or 3, NPRINT MUST BE EQUAL TO 3.  YOUR NPRINT IS " + Str(s.NPRINT) +
@@ -389,7 +389,7 @@ void SlaInp(SlabRun& r) {
   if (nlg >= 1) {
     int total = s.NUDLS(nlg) + s.NUDL(nlg);
     if (total > kMaxAreasRead)
-      Stop(r, "THE TOTAL NUMBER OF LOADED AREAS (NUDL) IS" + Str(total) +
+      Stop(r, "THE TOTAL NUMBER OF LOADED AREAS (NUDL) IS " + Str(total) +
                   " WHICH IS GREATER THAN THE MAXIMUM OF 24, SO COMPUTATION STOPS.");
   }
   for (double c : {s.NCNF, s.NCMX, s.NCMY}) {

@@ -70,6 +70,8 @@ TEST(HelpPrint, TopicsPrintOnTheirPages) {
   } cases[] = {
       {1, {53, 57, 57, 25}},
       {2, {48}},
+      {3, {53, 57, 50}},
+      {4, {53, 57, 57, 36}},
   };
   for (const Case& c : cases) {
     ScriptedPrinter printer;
@@ -130,6 +132,37 @@ TEST(HelpPrint, PrinterFailureStopsAndSendsWhatWasPrinted) {
   EXPECT_FALSE(PrintHelpTopic("Title", Lines(10), printer));
   ASSERT_EQ(printer.documents.size(), 1u);
   EXPECT_EQ(printer.documents[0].back(), kCol12 + "line 2");
+}
+
+}  // namespace
+}  // namespace pave
+
+#include <filesystem>
+
+#include "platform/gui/qt_services.h"
+#include "shell/qt_test_app.h"
+
+namespace pave {
+namespace {
+
+// Where no printer is installed, one Print of a topic is one PDF in the data directory, a sheet a page.
+TEST(HelpPrint, WithoutPrinterATopicIsOnePdfOfItsPages) {
+  testing::ShellTestApp();
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::path(PAVE_OUTPUT_DIR) / "help print";
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  QtPrinter printer(/*force_pdf=*/true);
+  printer.SetDataDirectory(dir.string() + "/");
+  ASSERT_TRUE(PrintHelpTopic("Use of Main Screen", HelpTopicText(1), printer));
+  ASSERT_FALSE(printer.last_pdf().empty());
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+  const std::string pdf = testing::FileText(printer.last_pdf());
+  std::size_t at = pdf.find("/Type /Pages");
+  ASSERT_NE(at, std::string::npos);
+  at = pdf.find("/Count ", at);
+  ASSERT_NE(at, std::string::npos);
+  EXPECT_EQ(std::atoi(pdf.c_str() + at + 7), 4);
 }
 
 }  // namespace

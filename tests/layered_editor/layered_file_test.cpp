@@ -130,6 +130,8 @@ struct BadFile {
   std::string where;      // of a RecordReadError
 };
 
+void PrintTo(const BadFile& f, std::ostream* os) { *os << f.name; }
+
 class BadFileTest : public LayeredFileTest, public ::testing::WithParamInterface<BadFile> {};
 
 const std::string kHead = " 1  (1) NPROB\r\nT\r\n 1  0  1  1  (3) MATL NDAMA NPY NLG\r\n .001  (4) DEL\r\n";
@@ -156,6 +158,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"Empty", "", false, "the start of the file, record (1) NPROB"},
         BadFile{"NlTwenty", kHead + " 20  0  80  9  0  (5) NL NZ ICL NSTD NUNIT\r\n", false,
                 "data set 1, record (5) NL NZ ICL NSTD NUNIT"},
+        BadFile{"TextInAList", kHead + " 2  0  80  9  0  (5) NL NZ ICL NSTD NUNIT\r\n abc   (6) TH\r\n", false,
+                "data set 1, record (6) TH"},
         BadFile{"NpyThirteen", " 1  (1) NPROB\r\nT\r\n 1  0  13  1  (3) MATL NDAMA NPY NLG\r\n", false,
                 "data set 1, record (3) MATL NDAMA NPY NLG"},
         BadFile{"EndsEarly", kHead + " 2  0  80  9  0  (5) NL NZ ICL NSTD NUNIT\r\n 6   (6) TH\r\n", false,
@@ -176,6 +180,8 @@ struct Unwritable {
   std::function<void()> change;
   std::string message;
 };
+
+void PrintTo(const Unwritable& u, std::ostream* os) { *os << u.name; }
 
 class UnwritableTest : public LayeredFileTest, public ::testing::WithParamInterface<Unwritable> {};
 

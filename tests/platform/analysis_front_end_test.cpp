@@ -17,13 +17,14 @@ struct Outcome {
   std::string out, err;
 };
 
-// Runs the stand-in program with one argument (quoted for the shell) and no display.
-Outcome RunFake(const std::string& argument) {
+// Runs the stand-in program with one argument (quoted for the shell), by default with no display.
+Outcome RunFake(const std::string& argument,
+                const std::string& environment = "env -u DISPLAY -u WAYLAND_DISPLAY") {
   namespace fs = std::filesystem;
   fs::path dir = fs::path(PAVE_OUTPUT_DIR) / ("front_end_" + std::to_string(::getpid()));  // one per test process
   fs::create_directories(dir);
   fs::path out = dir / "out.txt", err = dir / "err.txt";
-  std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY '" + std::string(FAKE_ANALYSIS) + "' '" +
+  std::string command = environment + " '" + std::string(FAKE_ANALYSIS) + "' '" +
                         argument + "' >'" + out.string() + "' 2>'" + err.string() + "'";
   int raw = std::system(command.c_str());
   Outcome outcome;
@@ -55,6 +56,16 @@ TEST(AnalysisFrontEndTest, TerminalModeExitStatusFollowsTheRunsEnd) {
     EXPECT_EQ(o.err, c.err) << c.argument;
     EXPECT_EQ(o.out.rfind("FILENAME: ", 0), 0u) << c.argument;
   }
+}
+
+TEST(AnalysisFrontEndTest, ADisplayThatCannotBeReachedFallsBackToTheTerminal) {
+  // A display is named, but nothing serves it: the run goes on in the terminal, and the toolkit's
+  // own complaints do not reach the terminal.
+  Outcome o = RunFake("normal LAY1", "env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:987");
+  EXPECT_EQ(o.status, 0);
+  EXPECT_EQ(o.out, "FILENAME: normal LAY1\nstep 1\nstep 2\nstep 3\n");
+  EXPECT_EQ(o.err,
+            "Your text output is stored in a file called x.TXT\nPlease click the OK button to exit.\n");
 }
 
 }  // namespace

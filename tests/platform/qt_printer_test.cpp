@@ -73,6 +73,35 @@ TEST(QtPrinterTest, WithoutPrinterEachDocumentIsAPdf) {
   EXPECT_EQ(fs::path(printer.last_pdf()).parent_path(), dir);
 }
 
+TEST(QtPrinterTest, WithoutPrinterOnePrintCommandIsOnePdf) {
+  testing::TestApp();
+  fs::path dir = FreshDir("pdf command");
+  QtPrinter printer(/*force_pdf=*/true);
+  printer.SetDataDirectory(dir.string() + "/");
+  Image image{4, 3, std::vector<std::uint32_t>(12, 0xFF00FF00u)};
+  {
+    const PrintCommand outer(printer);
+    const PrintCommand inner(printer);   // nested commands make one
+    for (int lines : {150, 3}) {
+      for (int i = 0; i < lines; ++i) EXPECT_TRUE(printer.PrintLine("line " + std::to_string(i), 12));
+      EXPECT_TRUE(printer.EndDocument());
+    }
+    EXPECT_TRUE(printer.EndDocument());   // an empty document adds no page
+    EXPECT_TRUE(printer.PrintImage(image));
+    EXPECT_TRUE(printer.PrintLine("after the image"));
+    EXPECT_TRUE(printer.EndDocument());
+  }
+  std::vector<fs::path> pdfs;
+  for (const auto& entry : fs::directory_iterator(dir)) pdfs.push_back(entry.path());
+  ASSERT_EQ(pdfs.size(), 1u);
+  EXPECT_EQ(Sheets(pdfs.front().string()), 3 + 1 + 1 + 1);
+
+  // After the command each document is a file of its own again.
+  EXPECT_TRUE(printer.PrintLine("alone"));
+  EXPECT_TRUE(printer.EndDocument());
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
+}
+
 TEST(QtPrinterTest, WindowImageIsAOneSheetPdf) {
   testing::TestApp();
   fs::path dir = FreshDir("pdf image");

@@ -55,6 +55,8 @@ TEST(PagedPrint, FiftyEightLinesAPageWithPageHeadings) {
     EXPECT_TRUE(PrintPaged(Lines(c.lines), SharedPagedStyle(), printer));
     EXPECT_EQ(printer.documents, c.documents) << c.lines << " lines";
     EXPECT_TRUE(printer.open_document.empty());
+    // The pages are documents of one print command (one PDF where no printer is installed).
+    EXPECT_EQ(printer.commands, std::vector<int>{static_cast<int>(c.documents.size())}) << c.lines << " lines";
   }
 }
 

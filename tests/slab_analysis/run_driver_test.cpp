@@ -99,6 +99,41 @@ TEST(RunDriverTest, StopsShowTheirMessageAndEndWithTheRightStatus) {
   }
 }
 
+TEST(RunDriverTest, LimitMessagesKeepTheBlanksAroundTheirNumber) {
+  auto grid = [](int nx, int ny) {
+    SlabFile f = Small();
+    f.xs.clear();
+    f.ys.clear();
+    for (int i = 0; i < nx; ++i) f.xs.push_back(10.0f * i);
+    for (int j = 0; j < ny; ++j) f.ys.push_back(10.0f * j);
+    return f;
+  };
+  SlabFile xs = grid(61, 2);
+  SlabFile nodes = grid(30, 15);
+  SlabFile elements = grid(20, 21);
+  SlabFile nsx = Small();
+  nsx.nodsx.assign(51, 1);
+  SlabFile areas = Small();
+  areas.areas.assign(25, {1, 0, 10, 0, 10, 5});
+  struct Case {
+    const char* name;
+    SlabFile file;
+    const char* message;
+  };
+  for (const Case& c : {
+           Case{"xs", xs, "THE TOTAL NUMBER OF X COORDINATES IS  61 WHICH IS GREATER THAN THE MAXIMUM OF 60"},
+           Case{"nodes", nodes, "THE TOTAL NUMBER OF NODES IS  450 WHICH IS GREATER THAN THE LIMIT OF 420"},
+           Case{"elements", elements, "THE TOTAL NUMBER OF ELEMENTS IS  380 WHICH IS GREATER THAN THE LIMIT OF 360"},
+           Case{"nsx", nsx, "THE TOTAL NUMBER OF NODES ON THE X AXIS OF SYMMETRY (NSX) IS  51 WHICH IS GREATER"},
+           Case{"areas", areas, "THE TOTAL NUMBER OF LOADED AREAS (NUDL) IS  25 WHICH IS GREATER THAN THE MAXIMUM OF 24"},
+       }) {
+    RunResult r = RunText(c.file.Text(), c.name);
+    EXPECT_EQ(r.end, RunEnd::InputStop) << c.name;
+    ASSERT_FALSE(r.host.messages.empty()) << c.name;
+    EXPECT_EQ(r.host.messages.front().rfind(c.message, 0), 0u) << c.name << ": " << r.host.messages.front();
+  }
+}
+
 TEST(RunDriverTest, TheLargeBuildsOwnTexts) {
   RecordingHost host;
   EXPECT_EQ(RunSlabProgram((TestDir("nofile") / "NONE").string(), kLarge, host), RunEnd::DataError);

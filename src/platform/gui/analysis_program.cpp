@@ -1,5 +1,7 @@
 #include "platform/gui/analysis_program.h"
 
+#include "platform/gui/display.h"
+
 #include <QApplication>
 
 #include <iostream>
@@ -24,7 +26,11 @@ int RunAnalysisProgram(int argc, char** argv, const AnalysisProgram& program, co
   if (!DisplayAvailable()) {
     return RunInTerminal(argument, run, std::cout, std::cerr, program.error_text);
   }
-  QApplication app(argc, argv);
+  OpenedDisplay display = OpenDisplay(argc, argv);
+  if (!display.windows) {
+    // A display was named but cannot be reached: the same run in the terminal.
+    return RunInTerminal(argument, run, std::cout, std::cerr, program.error_text);
+  }
   return RunInWindow(argument, program, run);
 }
 

@@ -29,7 +29,7 @@ QString ProgramName() {
 QtPrinter::QtPrinter(bool force_pdf)
     : pdf_(force_pdf || QPrinterInfo::availablePrinterNames().isEmpty()) {}
 
-QtPrinter::~QtPrinter() { EndDocument(); }
+QtPrinter::~QtPrinter() { CloseDocument(); }
 
 bool QtPrinter::SetFontName(const std::string& name) {
   if (name.empty()) return false;
@@ -74,11 +74,37 @@ bool QtPrinter::BeginDocument() {
     return false;
   }
   y_ = 0;
+  page_used_ = false;
+  document_ended_ = false;
   return true;
 }
 
+bool QtPrinter::NextPage() {
+  if (!document_ended_) return true;
+  document_ended_ = false;
+  if (!page_used_) return true;
+  if (!printer_->newPage()) return false;
+  y_ = 0;
+  page_used_ = false;
+  return true;
+}
+
+void QtPrinter::BeginCommand() { ++command_depth_; }
+
+void QtPrinter::EndCommand() {
+  if (command_depth_ > 0 && --command_depth_ == 0) CloseDocument();
+}
+
+bool QtPrinter::CloseDocument() {
+  if (!painter_) return true;
+  bool ended = painter_->end();
+  painter_.reset();
+  printer_.reset();
+  return ended;
+}
+
 bool QtPrinter::PrintLine(const std::string& text, int column) {
-  if (!BeginDocument()) return false;
+  if (!BeginDocument() || !NextPage()) return false;
   QFont font(QString::fromStdString(family_));
   font.setPointSizeF(points_);
   font.setBold(bold_);
@@ -92,28 +118,35 @@ bool QtPrinter::PrintLine(const std::string& text, int column) {
   double x = (column > 1 ? column - 1 : 0) * metrics.averageCharWidth();
   if (!text.empty()) painter_->drawText(QPointF(x, y_ + metrics.ascent()), QString::fromStdString(text));
   y_ += metrics.lineSpacing();
+  page_used_ = true;
   return true;
 }
 
 bool QtPrinter::EndDocument() {
   if (!painter_) return true;
-  bool ended = painter_->end();
-  painter_.reset();
-  printer_.reset();
-  return ended;
+  if (InPdfCommand()) {
+    // The command's file stays open; the next document begins on a new page.
+    document_ended_ = true;
+    return true;
+  }
+  return CloseDocument();
 }
 
 bool QtPrinter::PrintImage(const Image& image) {
   if (image.width <= 0 || image.height <= 0) return false;
-  std::unique_ptr<QPrinter> printer = NewPrinter();
-  QPainter painter;
-  if (!painter.begin(printer.get())) return false;
-  QRectF page = printer->pageRect(QPrinter::DevicePixel);
-  double scale = printer->resolution() / kScreenDotsPerInch;
+  // Outside a command's PDF the image is a document of its own.
+  if (!InPdfCommand() && !CloseDocument()) return false;
+  if (!BeginDocument()) return false;
+  document_ended_ = true;
+  if (!NextPage()) return false;
+  QRectF page = printer_->pageRect(QPrinter::DevicePixel);
+  double scale = printer_->resolution() / kScreenDotsPerInch;
   double width = image.width * scale, height = image.height * scale;
   double fit = std::min({1.0, page.width() / width, page.height() / height});
-  painter.drawImage(QRectF(0, 0, width * fit, height * fit), ToQImage(image));
-  return painter.end();
+  painter_->drawImage(QRectF(0, 0, width * fit, height * fit), ToQImage(image));
+  page_used_ = true;
+  document_ended_ = true;
+  return InPdfCommand() ? true : CloseDocument();
 }
 
 }  // namespace pave

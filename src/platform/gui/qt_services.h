@@ -43,8 +43,9 @@ class QtFileDialog : public FileDialog {
 };
 
 // Prints through Qt on the default printer; where no printer is installed (or when built with
-// force_pdf) each document becomes a PDF file in the data directory (the working directory while
-// none was set), named "<program>-print-<date>-<time>[-n].pdf".
+// force_pdf) each print command (or each document outside a command) becomes one PDF file in the
+// data directory (the working directory while none was set), named
+// "<program>-print-<date>-<time>[-n].pdf", its documents on pages one after the other.
 class QtPrinter : public Printer {
  public:
   explicit QtPrinter(bool force_pdf = false);
@@ -57,6 +58,8 @@ class QtPrinter : public Printer {
   bool EndDocument() override;
   bool PrintImage(const Image& image) override;
   void SetDataDirectory(const std::string& directory) override { data_directory_ = directory; }
+  void BeginCommand() override;
+  void EndCommand() override;
 
   bool writes_pdf() const { return pdf_; }
   // The PDF file written last (empty while none was).
@@ -65,6 +68,10 @@ class QtPrinter : public Printer {
  private:
   std::unique_ptr<QPrinter> NewPrinter();
   bool BeginDocument();
+  // Starts the next document of a command's PDF on a new page.
+  bool NextPage();
+  bool CloseDocument();
+  bool InPdfCommand() const { return pdf_ && command_depth_ > 0; }
 
   bool pdf_;
   std::string data_directory_;
@@ -75,6 +82,9 @@ class QtPrinter : public Printer {
   std::unique_ptr<QPrinter> printer_;
   std::unique_ptr<QPainter> painter_;
   double y_ = 0;   // top of the next line, device pixels from the top of the printable area
+  int command_depth_ = 0;
+  bool page_used_ = false;     // the current page holds something
+  bool document_ended_ = false;   // inside a command: the next document starts a new page
 };
 
 class QtProcesses : public Processes {

@@ -1,5 +1,6 @@
 #include "shell/gui/parameter_form.h"
 
+#include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -12,28 +13,18 @@
 
 namespace pave {
 
-std::string ParameterCaption(std::string_view text, std::string_view field, std::size_t width) {
-  std::string caption(text);
-  const std::size_t pad = width > caption.size() ? width - caption.size() : 0;
-  caption += std::string(pad + 2, ' ');
-  caption += "(" + std::string(field) + ")";
-  return caption;
-}
-
 void ParameterForm::BuildParameterForm(std::string_view name, const std::string& caption,
                                        std::span<const ParameterRow> rows, const ParameterLayout& layout,
                                        std::span<const ControlSpec> extra, int first_row) {
-  std::size_t width = 0;
-  for (const ParameterRow& r : rows) width = std::max(width, r.text.size());
   controls_.assign(extra.begin(), extra.end());
   int row = first_row;
   for (const ParameterRow& r : rows) {
     const int top = layout.top + row * layout.pitch;
-    texts_.push_back(ParameterCaption(r.text, r.field, width));
-    texts_.push_back("lbl" + std::string(r.box.substr(3)));
+    texts_.push_back(std::string(r.text));
+    texts_.push_back(LabelName(r.box));
     ControlSpec label{texts_.back(), ControlKind::Label, texts_[texts_.size() - 2], layout.left, top + 30,
                       layout.label_width, layout.height};
-    label.font = FontSpec{"Courier New", 8.25, true};
+    label.font = FontSpec{"MS Sans Serif", 8.25, false};
     controls_.push_back(label);
     ControlSpec box{r.box, ControlKind::TextBox, "", layout.box_left, top, layout.box_width, layout.height};
     box.colour = r.colour;
@@ -49,6 +40,12 @@ void ParameterForm::BuildParameterForm(std::string_view name, const std::string&
   texts_.push_back(caption);
   FormSpec spec{name, texts_.back(), 9615, 6450, controls_};
   BuildForm(*this, spec);
+  // The blanks that pad each caption are counted so that the field names line up on the screen.
+  const QFontMetrics metrics(Control<QLabel>(*this, LabelName(rows.front().box)).font());
+  for (const ParameterRow& r : rows) {
+    column_ = std::max(column_, metrics.horizontalAdvance(QString::fromUtf8(r.text.data(), static_cast<int>(r.text.size())) + "  "));
+  }
+  for (const ParameterRow& r : rows) SetCaption(r.box, r.text, r.field);
   for (const ParameterRow& r : rows) {
     auto* box = &Box(r.box);
     connect(static_cast<ClickLineEdit*>(box), &ClickLineEdit::clicked, box, [box] { box->clear(); });
@@ -56,13 +53,36 @@ void ParameterForm::BuildParameterForm(std::string_view name, const std::string&
   connect(&Control<QPushButton>(*this, "cmdOk"), &QPushButton::clicked, this, [this] { Ok(); });
 }
 
-QLineEdit& ParameterForm::Box(std::string_view name) const { return Control<QLineEdit>(*this, name); }
+std::string ParameterForm::LabelName(std::string_view box) { return "lbl" + std::string(box.substr(3)); }
 
-void ParameterForm::SetBox(std::string_view name, const Value& v) {
-  Box(name).setText(QString::fromStdString(v.Text()));
+void ParameterForm::SetCaption(std::string_view box, std::string_view text, std::string_view field) {
+  auto& label = Control<QLabel>(*this, LabelName(box));
+  const QFontMetrics metrics(label.font());
+  const QString t = QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+  const int blank = std::max(1, metrics.horizontalAdvance(' '));
+  const int blanks = std::max(2, (column_ - metrics.horizontalAdvance(t) + blank - 1) / blank);
+  label.setText(t + QString(blanks, ' ') + "(" + QString::fromUtf8(field.data(), static_cast<int>(field.size())) + ")");
 }
 
-void ParameterForm::SetBox(std::string_view name, double v) { SetBox(name, Value(v)); }
+QLineEdit& ParameterForm::Box(std::string_view name) const { return Control<QLineEdit>(*this, name); }
+
+namespace {
+// A number as ordinary decimal text: its digits with a 0 before a leading decimal point.
+std::string Decimal(std::string digits) {
+  if (!digits.empty() && digits.front() == ' ') digits.erase(0, 1);
+  if (!digits.empty() && digits.front() == '.') digits.insert(0, "0");
+  if (digits.size() > 1 && digits[0] == '-' && digits[1] == '.') digits.insert(1, "0");
+  return digits;
+}
+}  // namespace
+
+void ParameterForm::SetBox(std::string_view name, const Value& v) {
+  Box(name).setText(QString::fromStdString(v.IsNumber() ? Decimal(Str(v.Number())) : v.Text()));
+}
+
+void ParameterForm::SetBox(std::string_view name, float v) {
+  Box(name).setText(QString::fromStdString(Decimal(Str(v))));
+}
 
 double ParameterForm::BoxNumber(std::string_view name) const {
   return NumericValue(Box(name).text().toStdString());

@@ -30,18 +30,14 @@ struct ParameterRow {
 // Where the rows stand (twips, inside the form below its menu bar).
 struct ParameterLayout {
   int left = 240;           // labels
-  int label_width = 6900;
-  int box_left = 7320;
-  int box_width = 1800;
+  int label_width = 7500;
+  int box_left = 7920;
+  int box_width = 1320;
   int top = 240;            // first row
   int pitch = 345;          // row to row
   int height = 285;         // box height
   int help_height = 1300;   // help text box under the rows
 };
-
-// The label caption of a row: the text, blanks, and the field name in parentheses; captions of one
-// form are padded to a common length so that the field names line up.
-std::string ParameterCaption(std::string_view text, std::string_view field, std::size_t width);
 
 class ParameterForm : public Form {
   Q_OBJECT
@@ -57,9 +53,14 @@ class ParameterForm : public Form {
                           const ParameterLayout& layout = {}, std::span<const ControlSpec> extra = {},
                           int first_row = 0);
 
+  // The label of a row ("txtNl" has "lblNl") and its caption: the text, blanks up to the column of
+  // the field names, and the field name in parentheses.
+  static std::string LabelName(std::string_view box);
+  void SetCaption(std::string_view box, std::string_view text, std::string_view field);
+
   QLineEdit& Box(std::string_view name) const;
   void SetBox(std::string_view name, const Value& v);
-  void SetBox(std::string_view name, double v);
+  void SetBox(std::string_view name, float v);   // a single-precision value with its 7 digits
   // The numeric value of a box's text (0 when it does not begin with a number).
   double BoxNumber(std::string_view name) const;
   // A count from a box: a whole number from `low` to `high`. Otherwise shows a message in the
@@ -79,6 +80,7 @@ class ParameterForm : public Form {
  private:
   std::deque<std::string> texts_;   // captions the control table points into
   std::vector<ControlSpec> controls_;
+  int column_ = 0;   // pixels from a label's left edge to its field name
 };
 
 }  // namespace pave
