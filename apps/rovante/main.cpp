@@ -9,6 +9,7 @@
 #include "platform/gui/display.h"
 #include "platform/gui/qt_platform.h"
 #include "grids/gui/grid_windows.h"
+#include "help/gui/example_screen_window.h"
 #include "help/gui/help_window.h"
 #include "layered_editor/layered_data_set.h"
 #include "shell/gui/main_window.h"
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
   pave::InstallGraphWindows();
   pave::InstallLayeredEditorWindows();
   pave::InstallHelpWindow();
+  pave::InstallExampleScreens();
   pave::InstallGridWindows(&pave::LayeredArrays(), nullptr);
   pave::InstallRovanteWindows();
   pave::SetProgramEnd([] { QApplication::exit(0); });
