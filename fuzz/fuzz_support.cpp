@@ -63,7 +63,8 @@ const std::vector<NamedTarget>& Targets() {
   static const std::vector<NamedTarget> targets = {
       {"free_format", FreeFormat}, {"text_editor_open", TextEditorOpen},
       {"morvelin", Morvelin},      {"bruntola", Bruntola},
-      {"large", Large},
+      {"large", Large},            {"layered_file_old", LayeredFileOld},
+      {"layer_graph", LayerGraph}, {"slab_graph", SlabGraph},
   };
   return targets;
 }

@@ -14,6 +14,16 @@ shift || true
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$(nproc)"
 bin="$root/build/fuzz/fuzz/bin"
+# The graph files the graph fuzzers start from: the analysis programs run on the examples.
+seeds="$root/build/fuzz/seeds"
+if [ ! -d "$seeds" ]; then
+  cmake --preset release >/dev/null
+  cmake --build --preset release -j "$(nproc)" --target morvelin bruntola >/dev/null
+  mkdir -p "$seeds"
+  cp "$root"/examples/*.DAT "$seeds"/
+  for f in "$seeds"/LAY*.DAT; do env -u DISPLAY -u WAYLAND_DISPLAY "$root/build/release/bin/morvelin" "$f" >/dev/null 2>&1 || true; done
+  for f in "$seeds"/SLA*.DAT; do env -u DISPLAY -u WAYLAND_DISPLAY "$root/build/release/bin/bruntola" "$f" >/dev/null 2>&1 || true; done
+fi
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   for f in "$bin"/*_fuzzer; do targets+=("$(basename "$f" _fuzzer)"); done
