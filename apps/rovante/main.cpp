@@ -8,8 +8,10 @@
 #include "layered_editor/gui/layered_windows.h"
 #include "platform/gui/display.h"
 #include "platform/gui/qt_platform.h"
+#include "grids/gui/grid_windows.h"
 #include "help/gui/example_screen_window.h"
 #include "help/gui/help_window.h"
+#include "layered_editor/layered_data_set.h"
 #include "shell/gui/main_window.h"
 #include "platform/gui/fonts.h"
 #include "shell/gui/stand_in_windows.h"
@@ -29,6 +31,7 @@ int main(int argc, char** argv) {
   pave::InstallLayeredEditorWindows();
   pave::InstallHelpWindow();
   pave::InstallExampleScreens();
+  pave::InstallGridWindows(&pave::LayeredArrays(), nullptr);
   pave::InstallRovanteWindows();
   pave::SetProgramEnd([] { QApplication::exit(0); });
 
