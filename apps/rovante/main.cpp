@@ -11,6 +11,7 @@
 #include "shell/gui/main_window.h"
 #include "platform/gui/fonts.h"
 #include "shell/gui/stand_in_windows.h"
+#include "slab_editor/gui/slab_windows.h"
 #include "shell/window_makers.h"
 
 int main(int argc, char** argv) {
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
   pave::QtPlatform platform;
   pave::InstallFontSubstitutes();
   pave::InstallLayeredEditorWindows();
+  pave::InstallSlabEditorWindows();
   pave::InstallHelpWindow();
   pave::InstallRovanteWindows();
   pave::SetProgramEnd([] { QApplication::exit(0); });

@@ -272,7 +272,7 @@ SlabFileRead ReadSlabFile(FreeFormatReader& in, const std::function<void()>& npr
     gSlabNPROB = r.ReadNumberValue();
     r.ReadIdentifier();
     if (nprob_read) nprob_read();
-    const int nprob = r.CheckCount("NPROB", gSlabNPROB.Number(), 1, kSets);
+    const int nprob = r.CheckCount("NPROB", gSlabNPROB.Number(), 1, kSlabSets);
     for (int s = 1; s <= nprob; ++s) {
       if (!reading.DataSet(s, read.layouts[static_cast<std::size_t>(s)])) throw FileRejected(kWrongFileMessage);
       read.sets = s;
