@@ -1,24 +1,11 @@
 #include "slab_editor/slab_help_texts.h"
 
-#include <initializer_list>
-
 #include "common/line_writer.h"
 
 namespace pave {
 
-namespace {
-std::string Paragraphs(std::initializer_list<const char*> lines) {
-  std::string text;
-  for (const char* line : lines) {
-    text += line;
-    text += kCrLf;
-  }
-  return text;
-}
-}  // namespace
-
 std::string SlabMainMenuHelp() {
-  return Paragraphs({
+  return CrLfLines({
       "    (1)  This is the Main Menu of CORVISTA for creating and editing data file.  This menu appears when the CORVISTA button on the Main Screen of ROVANTE is clicked.  The data is divided into groups and can be found by clicking the appropriate menu.  Always start from the left menu to the right because data entered in the left menu may affect the rows and columns of the forms in the right menu.  For example, NLAYER in General and NWT in Curling decide the form of Slab\\Properties, which shows PR and YM of one layer by default, and two layers with the unit weight GAMA when NLAYER = 2 and NWT = 1.",
       "    (2)  Below each menu is a label showing 'input' in red or 'default' in blue.  The red label indicates that you must click the menu to supply some of the data, while the blue label implies that the default values have been provided so, if you want to use the defaults, there is no need to click the menu.",
       "    (3)  For a longer description of each menu, you can point the arrow to the corresponding label below the menu.  Except for the 'file' label, you can also click the label, instead of the menu, to obtain the data entry form.",
@@ -42,7 +29,7 @@ std::string SlabMainMenuHelp() {
 }
 
 std::string SlabGeneralHelp() {
-  return Paragraphs({
+  return CrLfLines({
       "    (1)  This form appears when General is clicked on the Main Menu of CORVISTA.  Click this text box if you want to read on with the PgDn key.  The default values describe a single slab of one layer on a liquid foundation without damage analysis.  If there is more than one slab, the right NSLAB and NJOINT must be entered, as indicated in red.  NPRINT, also in red, is 0 by default, which computes and prints the stresses at every node of the loaded slab; this is seldom needed for pavements, but the contour plots of stresses in a slab or of moments in a raft need NPRINT = 0.  Any default can be overridden by typing.  Use the Tab key to move from one box to the next, or click a box first, which has the advantage that the default need not be deleted.",
       "    (2)  TITLE: any title or comment on one line, at most 68 characters including spaces.  Use the Del key to erase typing errors; no further characters can be added after the 68th.  No comma may be used.  Use colon or semicolon instead.",
       "    (3)  NFOUND: 0 for a liquid (Winkler) foundation, 1 for a solid foundation, 2 for a layer foundation.",
@@ -67,7 +54,7 @@ std::string SlabGeneralHelp() {
 }
 
 std::string CurlingHelp() {
-  return Paragraphs({
+  return CrLfLines({
       "    (1)  This form appears when 'Curling' is clicked on the Main Menu of CORVISTA.  Any default can be overridden by typing.  Use the Tab key to move from one box to the next, or click a box first, which has the advantage that the default need not be deleted.  To read on with the PgDn key instead of the scroll bar, click this text box.",
       "    (2)  NOTCON: the total number of nodes assumed initially not in contact, at most 120.  With NCYCLE = 1 they never come into contact; with NCYCLE > 1 they may or may not, depending on the results.",
       "    (3)  NGAP: the total number of nodes with a gap between slab and foundation, at most 120; 0 when there is no gap or when NCYCLE = 1.",
@@ -98,20 +85,20 @@ std::string CurlingHelp() {
 }
 
 std::string SlabDataHelp() {
-  return Paragraphs({
+  return CrLfLines({
       "    This form appears when the 'Slab' menu on the Main Menu of CORVISTA is click.  Below each menu is a label with 'input' in red, meaning that there are no defaults and the menu must be clicked to supply data.  Resting the pointer on a label gives a longer description of its menu.  After each data entry form the label will show 'done'.  After all the forms of this screen have been completed, click OK to return to the Main Menu of CORVISTA.",
   });
 }
 
 std::string SlabChooserHelp(bool x) {
   if (x) {
-    return Paragraphs({
+    return CrLfLines({
         "    (1)  This form appears when the 'X-coordinate' menu of the Slab Information is clicked.  The number of slabs on the form equals NSLAB in the General menu.  The six buttons show that at most six slabs may be used; only the slabs in use carry their number.",
         "    (2)  The label below a slab button shows 'input' in red: there are no defaults and the X coordinates must be entered.  After they are entered, 'input' changes to 'done'.",
         "    (3)  Click the Slab1 button to enter the X coordinates of slab 1, and so on.  When all slabs show 'done', click OK to return to the Slab Information.",
     });
   }
-  return Paragraphs({
+  return CrLfLines({
       "    (1)  This form appears when the 'Y-coordinate' menu of the Slab Information is clicked.  The number of slabs on the form equals NSLAB in the General menu.  The six buttons show that at most six slabs may be used; only the slabs in use carry their number.",
       "    (2)  The label below a slab button shows 'input' in red: there are no defaults and the Y coordinates must be entered.  After they are entered, 'input' changes to 'done'.",
       "    (3)  Click the Slab1 button to enter the Y coordinates of slab 1, and so on.  When all slabs show 'done', click OK to return to the Slab Information.",
@@ -119,13 +106,13 @@ std::string SlabChooserHelp(bool x) {
 }
 
 std::string OptionalHelp() {
-  return Paragraphs({
+  return CrLfLines({
       "    This form appears when the 'Optional' menu on the Main Menu of CORVISTA is clicked.  Below each menu is a label with 'default' in blue or 'input' in red.  The defaults assume that NAT1, NAT2, NOTCON, NSX, NSY and NGAP are all 0.  When they are changed on the General or the Curling form, the corresponding label changes to 'input' in red by itself, meaning that more input is required.  Resting the pointer on a label gives a longer description of its menu.  'Dowel' need only be clicked to change its defaults.  After each data entry form the label will show 'done'.  After all the forms of this screen have been completed, click OK to return to the Main Menu of CORVISTA.",
   });
 }
 
 std::string SolidHelp() {
-  return Paragraphs({
+  return CrLfLines({
       "    (1)  This form appears when NFOUND = 1 and 'Foundation' is clicked on the Main Menu of CORVISTA.  There are only two entries.",
       "    (2)  Delete the default with the Del key and type the value of YMS.  Use the Tab key or click the next box to move on to PRS.",
       "    (3)  after completion, click OK to return to the Main Menu of CORVISTA",
@@ -133,7 +120,7 @@ std::string SolidHelp() {
 }
 
 std::string DowelHelp() {
-  return Paragraphs({
+  return CrLfLines({
       "    (1)  This form appears when 'Dowel' is clicked on the Other Optional Information.  There are only two entries, each with a default, so the form need not be opened when the defaults are used.",
       "    (2)  To change the default YMSB, press the Del key repeatedly or click the box and type the value.",
       "    (3)  Use the Tab key or click the next box to move on to PRSB.",
@@ -142,7 +129,7 @@ std::string DowelHelp() {
 }
 
 std::string SlabDamageHelp() {
-  return Paragraphs({
+  return CrLfLines({
       "    (1)  For a longer description of each menu, rest the pointer on the label below the menu.",
       "    (2)  Below each menu is a label with 'input' in red, so the menu must be clicked to supply data.  After each data entry form the label will show 'done'.  After all the forms of this screen have been completed, click OK to return to the Main Menu of CORVISTA.",
       "    (3)  The damage analysis is based on the fatigue cracking of concrete due to the edge stress at the midspan of a slab, so only one slab with a y axis of symmetry is needed (NSLAB = 1 and NSY = NY).  A year may be divided into at most 12 periods, each with its own foundation seasonal adjustment factor (FSAF).  With NDAMA = 1 the allowable number of load repetitions is found from the PCA criteria, with NDAMA = 2 from a user specified fatigue criterion.  A cracking index, like the damage ratio, the predicted over the allowable number of repetitions, is found for each load group in each period and summed; the reciprocal of the sum is the design life in years.",

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
 #include <array>
 
 #include "shell/program_state.h"
@@ -16,37 +17,41 @@ namespace pave {
 
 namespace {
 
-// Rows in the order of gSlabCurling's fields 1 to 10, with the captions of each unit system.
-constexpr ParameterRow kEnglish[] = {
+// Rows in the order of gSlabCurling's fields 1 to 10; rows 7, 8 and 10 name the unit system's units.
+constexpr ParameterRow kFixedRows[] = {
     {"txtNotCon", "Number of nodes not in contact", "NOTCON"},
     {"txtNgap", "Number of nodes with initial gaps", "NGAP"},
     {"txtInput", "Input of gaps from previous problem (1=yes, 0=no)", "INPUT", colour::kRed},
     {"txtNtemp", "Temperature curling (1=yes, 0=no)", "NTEMP", colour::kRed},
     {"txtNwt", "Weight of slabs (1=yes, 0=no)", "NWT", colour::kRed},
     {"txtNcycle", "Maximum number of cycles for checking contact", "NCYCLE", colour::kRed},
-    {"txtTemp", "Temperature differential between top and bottom in F", "TEMP", colour::kRed},
-    {"txtCt", "Coefficient of thermal expansion per F", "CT"},
-    {"txtDel", "Tolerance for iteration", "DEL"},
-    {"txtFmax", "Maximum allowable deflection in in.", "FMAX"},
 };
-constexpr ParameterRow kSI[] = {
-    {"txtNotCon", "Number of nodes not in contact", "NOTCON"},
-    {"txtNgap", "Number of nodes with initial gaps", "NGAP"},
-    {"txtInput", "Input of gaps from previous problem (1=yes, 0=no)", "INPUT", colour::kRed},
-    {"txtNtemp", "Temperature curling (1=yes, 0=no)", "NTEMP", colour::kRed},
-    {"txtNwt", "Weight of slabs (1=yes, 0=no)", "NWT", colour::kRed},
-    {"txtNcycle", "Maximum number of cycles for checking contact", "NCYCLE", colour::kRed},
-    {"txtTemp", "Temperature differential between top and bottom in C", "TEMP", colour::kRed},
-    {"txtCt", "Coefficient of thermal expansion per C", "CT"},
-    {"txtDel", "Tolerance for iteration", "DEL"},
-    {"txtFmax", "Maximum allowable deflection in cm", "FMAX"},
+constexpr const char* kUnitTexts[2][3] = {
+    {"Temperature differential between top and bottom in F", "Coefficient of thermal expansion per F",
+     "Maximum allowable deflection in in."},
+    {"Temperature differential between top and bottom in C", "Coefficient of thermal expansion per C",
+     "Maximum allowable deflection in cm"},
 };
+
+std::array<ParameterRow, 10> MakeRows(bool si) {
+  const auto& unit = kUnitTexts[si ? 1 : 0];
+  std::array<ParameterRow, 10> rows{};
+  std::copy(std::begin(kFixedRows), std::end(kFixedRows), rows.begin());
+  rows[6] = {"txtTemp", unit[0], "TEMP", colour::kRed};
+  rows[7] = {"txtCt", unit[1], "CT"};
+  rows[8] = {"txtDel", "Tolerance for iteration", "DEL"};
+  rows[9] = {"txtFmax", unit[2], "FMAX"};
+  return rows;
+}
 
 constexpr ParameterLayout kLayout{240, 4800, 5160, 1320, 180, 330, 285, 2220};
 
 }  // namespace
 
-std::span<const ParameterRow> CurlingForm::Rows(bool si) { return si ? std::span(kSI) : std::span(kEnglish); }
+std::span<const ParameterRow> CurlingForm::Rows(bool si) {
+  static const std::array<ParameterRow, 10> english = MakeRows(false), metric = MakeRows(true);
+  return si ? std::span<const ParameterRow>(metric) : std::span<const ParameterRow>(english);
+}
 
 void CurlingForm::Load() {
   set_ = CurrentSlabSet();
