@@ -157,6 +157,15 @@ std::string FreeFormatReader::ReadLine() {
   return line;
 }
 
+bool FreeFormatReader::SkipEmptyLine() {
+  std::size_t at = pos_;
+  while (at < data_.size() && IsBlank(data_[at])) ++at;
+  if (at >= data_.size() || !IsLineEnd(data_[at])) return false;
+  pos_ = at;
+  SkipLineEnd();
+  return true;
+}
+
 bool FreeFormatReader::AtEnd() const {
   for (std::size_t i = pos_; i < data_.size(); ++i) {
     if (!IsBlank(data_[i]) && !IsLineEnd(data_[i])) return false;

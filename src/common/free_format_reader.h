@@ -51,6 +51,10 @@ class FreeFormatReader {
   // the start of the next line. Throws DataError when nothing at all remains (Eof).
   std::string ReadLine();
 
+  // Passes over the current line when nothing but blanks stands on it (the empty line a writer puts
+  // for an empty list); true when it did. A line holding anything else is left as it is.
+  bool SkipEmptyLine();
+
   // True when only blanks and line ends remain.
   bool AtEnd() const;
   // True when nothing at all remains, not even a line end.

@@ -1,28 +1,8 @@
 #include "graphs/layer_graph_file.h"
 
-#include <cmath>
-#include <string>
+#include "graphs/graph_reading.h"
 
 namespace pave::graphs {
-
-namespace {
-
-// A count or index checked against its table: `what` names it in the error.
-int Checked(long v, int low, int high, const char* what) {
-  if (v < low || v > high) {
-    throw DataError(std::string("layer graph file: ") + what + " = " + std::to_string(v) + " outside " +
-                    std::to_string(low) + ".." + std::to_string(high));
-  }
-  return static_cast<int>(v);
-}
-
-std::int32_t Whole32(double v) {
-  const double r = std::nearbyint(v);
-  if (!(r >= -2147483648.0 && r <= 2147483647.0)) throw DataError("layer graph file: modulus out of range");
-  return static_cast<std::int32_t>(r);
-}
-
-}  // namespace
 
 LayerGraphReader::LayerGraphReader(FreeFormatReader reader) : in_(std::move(reader)) {
   nprob_ = in_.ReadInt16();
@@ -32,28 +12,32 @@ LayerGraphReader LayerGraphReader::FromFile(const std::string& path) {
   return LayerGraphReader(FreeFormatReader::FromFile(path));
 }
 
-void LayerGraphReader::ReadProblem(LayerGraphProblem& p) {
+bool LayerGraphReader::ReadProblem(LayerGraphProblem& p) {
   FreeFormatReader& in = in_;
-  p.title = in.ReadText();
-  p.matl = in.ReadInt16();
+  p.title = ReadTitleLine(in);
+  const Value first = in.ReadValue();
+  if (first.IsText() && first.Text() == kStoppedProblemLine) return false;
+  p.matl = WholeInt16(first);
   p.ndama = in.ReadInt16();
   p.npy = in.ReadInt16();
   p.nlg = in.ReadInt16();
   p.nl = in.ReadInt16();
   p.nz = in.ReadInt16();
   p.nunit = in.ReadInt16();
+  Checked(p.ndama, 0, 2, "NDAMA");
   const int nl = Checked(p.nl, 0, kGraphLayers, "NL");
   const int npy = Checked(p.npy, 0, kGraphPeriods, "NPY");
   const int nlg = Checked(p.nlg, 0, kGraphPeriods, "NLG");
 
-  for (int i = 1; i <= nl - 1; ++i) p.th[i] = in.ReadSingle();
-  for (int i = 1; i <= nl; ++i) p.pr[i] = in.ReadSingle();
+  ReadList(in, nl - 1, [&](int i, float v) { p.th[i] = v; });
+  ReadList(in, nl, [&](int i, float v) { p.pr[i] = v; });
   if (p.ndama == 0) {
     const int nz = Checked(p.nz, 0, kGraphLayers, "NZ");
-    for (int i = 1; i <= nz; ++i) p.zc[i] = in.ReadSingle();
+    ReadList(in, nz, [&](int i, float v) { p.zc[i] = v; });
   }
   for (int j = 1; j <= npy; ++j) {
-    for (int i = 1; i <= nl; ++i) p.e[i][j] = Whole32(in.ReadSingle());
+    for (int i = 1; i <= nl; ++i) p.e[i][j] = ReadWhole32(in);
+    if (nl == 0) in.SkipEmptyLine();
   }
   for (int k = 1; k <= nlg; ++k) {
     p.load[k] = in.ReadInt16();
@@ -61,8 +45,9 @@ void LayerGraphReader::ReadProblem(LayerGraphProblem& p) {
     p.cp[k] = in.ReadSingle();
     if (p.load[k] == 0) {
       p.nr[k] = in.ReadInt16();
+      if (p.nr[k] < 0) p.nr[k] = 0;   // the analysis takes a negative count as none
       const int nr = Checked(p.nr[k], 0, kGraphRadial, "NR");
-      for (int i = 1; i <= nr; ++i) p.rc[i][k] = in.ReadSingle();
+      ReadList(in, nr, [&](int i, float v) { p.rc[i][k] = v; });
     } else {
       p.npt[k] = in.ReadInt16();
       const int npt = Checked(p.npt[k], 0, kGraphPoints, "NPT");
@@ -80,15 +65,16 @@ void LayerGraphReader::ReadProblem(LayerGraphProblem& p) {
     const int nolay = Checked(p.nolay, 0, kGraphNonlinear, "NOLAY");
     for (int i = 1; i <= nolay; ++i) {
       p.layno[i] = in.ReadInt16();
-      const int l = Checked(p.layno[i], 1, kGraphNonlinear, "LAYNO");
+      const int l = Checked(p.layno[i], 1, kGraphLayers, "LAYNO");
       p.nclay[l] = in.ReadInt16();
     }
-    for (int i = 1; i <= nolay; ++i) p.zcnol[i] = in.ReadSingle();
+    if (nolay == 0) in.SkipEmptyLine();
+    ReadList(in, nolay, [&](int i, float v) { p.zcnol[i] = v; });
     p.rcnol = in.ReadSingle();
     p.xptnol = in.ReadSingle();
     p.yptnol = in.ReadSingle();
     p.sld = in.ReadSingle();
-    for (int i = 1; i <= nl; ++i) p.gam[i] = in.ReadSingle();
+    ReadList(in, nl, [&](int i, float v) { p.gam[i] = v; });
     for (int i = 1; i <= nolay; ++i) {
       const int l = p.layno[i];
       p.k2[l] = in.ReadSingle();
@@ -120,18 +106,19 @@ void LayerGraphReader::ReadProblem(LayerGraphProblem& p) {
       p.lnv[i] = in.ReadInt16();
       Checked(p.lnv[i], 1, kGraphNonlinear, "LNV");
     }
+    if (nvl == 0) in.SkipEmptyLine();
     p.ntyme = in.ReadInt16();
+    if (p.ntyme < 0) p.ntyme = 0;   // the analysis takes a negative count as none
     const int ntyme = Checked(p.ntyme, 0, kGraphTimes, "NTYME");
-    for (int t = 1; t <= ntyme; ++t) p.tyme[t] = in.ReadSingle();
+    ReadList(in, ntyme, [&](int t, float v) { p.tyme[t] = v; });
     for (int i = 1; i <= nvl; ++i) {
       const int l = p.lnv[i];
       p.beta[l] = in.ReadSingle();
       p.tempref[l] = in.ReadSingle();
       for (int t = 1; t <= ntyme; ++t) p.creep[l][t] = in.ReadValue();
+      if (ntyme == 0) in.SkipEmptyLine();
     }
-    for (int j = 1; j <= npy; ++j) {
-      for (int i = 1; i <= nvl; ++i) p.temp[p.lnv[i]][j] = in.ReadSingle();
-    }
+    for (int j = 1; j <= npy; ++j) ReadList(in, nvl, [&](int i, float v) { p.temp[p.lnv[i]][j] = v; });
   }
 
   if (p.ndama != 0) {
@@ -139,12 +126,10 @@ void LayerGraphReader::ReadProblem(LayerGraphProblem& p) {
     p.nltc = in.ReadInt16();
     const int nlbt = Checked(p.nlbt, 0, kGraphLayers, "NLBT");
     const int nltc = Checked(p.nltc, 0, kGraphLayers, "NLTC");
-    for (int j = 1; j <= npy; ++j) {
-      for (int k = 1; k <= nlg; ++k) p.tnlr[j][k] = in.ReadSingle();
-    }
+    for (int j = 1; j <= npy; ++j) ReadList(in, nlg, [&](int k, float v) { p.tnlr[j][k] = v; });
     p.nz = in.ReadInt16();
     const int nz = Checked(p.nz, 0, kGraphLayers, "NZ");
-    for (int i = 1; i <= nz; ++i) p.zc[i] = in.ReadSingle();
+    ReadList(in, nz, [&](int i, float v) { p.zc[i] = v; });
     for (int j = 1; j <= npy; ++j) {
       for (int k = 1; k <= nlg; ++k) {
         const int passes = p.load[k] >= 2 ? 2 : 1;
@@ -172,6 +157,7 @@ void LayerGraphReader::ReadProblem(LayerGraphProblem& p) {
     p.sdrp = nltc != 0 ? in.ReadSingle() : 0.0f;
     p.dlife = in.ReadSingle();
   }
+  return true;
 }
 
 }  // namespace pave::graphs

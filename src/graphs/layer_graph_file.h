@@ -1,8 +1,12 @@
 // Reading side of the layer graph file (".LAY") that the layered analysis writes: the values of one
 // problem at a time, in the order the graph window needs them, read as free-format items (the line
-// structure of the file does not matter). Tables are indexed from 1, sized as the graph window's
-// tables; values beyond the current counts keep what an earlier problem left. A file that exceeds a
-// table, ends early or holds a text where a number belongs throws DataError.
+// structure of the file does not matter; the title is the whole of its line). Tables are indexed
+// from 1 and sized to what the layered analysis writes; values beyond the current counts keep what
+// an earlier problem left. A file that exceeds a table, ends early or holds a text where a number
+// belongs throws DataError.
+//
+// A problem that the analysis stopped before it was complete stands in the file as its title
+// followed by the line "STOPPED" and nothing else, so that the problems after it can still be read.
 #pragma once
 
 #include <array>
@@ -14,12 +18,15 @@
 
 namespace pave::graphs {
 
-inline constexpr int kGraphLayers = 19;      // NL, NZ
+inline constexpr int kGraphLayers = 19;      // NL, NZ, layer numbers of nonlinear layers (LAYNO)
 inline constexpr int kGraphPeriods = 12;     // NPY, NLG
-inline constexpr int kGraphRadial = 10;      // NR per load group
+inline constexpr int kGraphRadial = 25;      // NR per load group
 inline constexpr int kGraphPoints = 25;      // NPT per load group
-inline constexpr int kGraphNonlinear = 12;   // NOLAY, NVL, LAYNO, LNV
+inline constexpr int kGraphNonlinear = 12;   // NOLAY, NVL, layer numbers of viscoelastic layers (LNV)
 inline constexpr int kGraphTimes = 15;       // NTYME
+
+// The line that stands for the values of a problem the analysis stopped.
+inline constexpr const char* kStoppedProblemLine = "STOPPED";
 
 template <typename T, int N>
 using Row = std::array<T, N + 1>;
@@ -42,9 +49,9 @@ struct LayerGraphProblem {
   Row<std::int16_t, kGraphNonlinear> layno{};
   Row<float, kGraphNonlinear> zcnol{};
   float rcnol = 0, xptnol = 0, yptnol = 0, sld = 0;
-  Row<std::int16_t, kGraphNonlinear> nclay{};
-  Row<float, kGraphNonlinear> k0{}, k2{}, k3{}, k4{};
-  Grid<float, kGraphNonlinear, kGraphPeriods> k1{}, emin{}, emax{}, phi{};
+  Row<std::int16_t, kGraphLayers> nclay{};
+  Row<float, kGraphLayers> k0{}, k2{}, k3{}, k4{};
+  Grid<float, kGraphLayers, kGraphPeriods> k1{}, emin{}, emax{}, phi{};
   // Viscoelastic layers (MATL 3 and 4); stored under the layer number.
   float dur = 0;
   std::int16_t nvl = 0, ntyme = 0;
@@ -67,8 +74,9 @@ class LayerGraphReader {
 
   // Number of problems, read from the head of the file.
   std::int16_t ProblemCount() const { return nprob_; }
-  // Reads the next problem completely into `p`.
-  void ReadProblem(LayerGraphProblem& p);
+  // Reads the next problem completely into `p`. False when the file holds the problem as stopped:
+  // only its title is read then (the other values keep what they held).
+  bool ReadProblem(LayerGraphProblem& p);
   // True when nothing but blanks and line ends remains.
   bool AtEnd() const { return in_.AtEnd(); }
 

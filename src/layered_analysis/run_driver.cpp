@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <memory>
+#include <sstream>
 
 #include "common/number_format.h"
 #include "common/text_compare.h"
@@ -192,7 +193,21 @@ RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host) {
   ProblemState& s = *state;
   ProgressLog log(host, kProgressLineLimit);
   std::ofstream reportFile, graphFile;
-  LineWriter report(reportFile), graph(graphFile);
+  // The layer graph file gets each problem whole: its lines wait here until the problem is complete.
+  // A problem that stops leaves only its title and the line "STOPPED", so that the file stays
+  // readable to its end.
+  std::ostringstream graphLines;
+  LineWriter report(reportFile), graph(graphLines);
+  bool problemOpen = false;
+  auto passGraphLines = [&] {
+    graphFile << graphLines.str();
+    graphLines.str("");
+  };
+  auto stopGraphProblem = [&] {
+    graphLines.str("");
+    if (problemOpen) graphFile << s.TITLE << kCrLf << "STOPPED" << kCrLf;
+    problemOpen = false;
+  };
   ResponseIntegrator integrator;
   bool anyProblemStopped = false;
 
@@ -234,18 +249,27 @@ RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host) {
       }
       log.Line("TITLE: " + s.TITLE);
       log.Display();
+      passGraphLines();
+      problemOpen = true;
       EchoGeneralRecords(c);
 
       s.NSTOP = 0;
       try {
-        if (!AnalyseProblem(c)) break;
+        if (!AnalyseProblem(c)) {
+          stopGraphProblem();
+          break;
+        }
+        passGraphLines();
+        problemOpen = false;
       } catch (const SingularSolve&) {
+        stopGraphProblem();
         report.End();
         report.Text(kGelgMessage).End();
         report.Text("SO THE COMPUTATION OF PROBLEM NO.").Num(s.IPROB).Text("STOPS.").End();
         host.Message(kGelgMessage);
         anyProblemStopped = true;
       } catch (const ProblemFault& e) {
+        stopGraphProblem();
         report.End();
         report.Text(e.what()).End();
         host.Message(e.what());
@@ -264,6 +288,7 @@ RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host) {
     if (s.NSTOP != 0 || anyProblemStopped) return RunEnd::InputStop;
     return RunEnd::Normal;
   } catch (const std::exception&) {
+    stopGraphProblem();
     reportFile.flush();
     graphFile.flush();
     host.Message(kDataErrorText);

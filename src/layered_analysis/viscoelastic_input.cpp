@@ -128,6 +128,10 @@ void VISINP(RunContext& c) {
   std::vector<float> tyme;
   for (int i = 1; i <= nt; ++i) tyme.push_back(s.TYME(i));
   const std::vector<float> delta = ChooseRetardationTimes(s.DUR, differ, tyme);
+  for (const float d : delta) {
+    // The fit divides by every retardation time: a creep time that is not positive cannot serve.
+    if (!(d > 0.0f)) throw NumericFault("creep time used as retardation time is not positive");
+  }
   if (delta.empty()) {
     // Stationary load at the reference temperatures: the compliances as read serve every period.
     for (int p = 2; p <= s.NPY; ++p)

@@ -11,6 +11,10 @@ std::map<std::string, WindowMaker>& Makers() {
   static std::map<std::string, WindowMaker> makers;
   return makers;
 }
+std::map<std::string, std::function<void(Window&)>>& SecondOpenings() {
+  static std::map<std::string, std::function<void(Window&)>> handlers;
+  return handlers;
+}
 std::function<void()>& ProgramEnd() {
   static std::function<void()> end;
   return end;
@@ -24,9 +28,24 @@ void SetWindowMaker(const std::string& kind, WindowMaker maker) { Makers()[kind]
 
 bool HasWindowMaker(const std::string& kind) { return Makers().count(kind) != 0; }
 
-void ClearWindowMakers() { Makers().clear(); }
+void ClearWindowMakers() {
+  Makers().clear();
+  SecondOpenings().clear();
+}
+
+void SetSecondOpening(const std::string& kind, std::function<void(Window&)> handler) {
+  SecondOpenings()[kind] = std::move(handler);
+}
 
 Window* LoadWindow(const std::string& kind) {
+  if (Window* loaded = platform().windows().Find(kind)) {
+    auto handler = SecondOpenings().find(kind);
+    if (handler != SecondOpenings().end()) {
+      auto run = handler->second;   // the handler may install handlers
+      run(*loaded);
+    }
+    return loaded;
+  }
   auto it = Makers().find(kind);
   if (it == Makers().end()) return platform().windows().Find(kind);
   WindowMaker maker = it->second;   // a load step may install makers

@@ -37,7 +37,11 @@ using WindowMaker = std::function<Window*()>;
 
 void SetWindowMaker(const std::string& kind, WindowMaker maker);
 bool HasWindowMaker(const std::string& kind);
-void ClearWindowMakers();
+void ClearWindowMakers();   // also the second-opening handlers
+
+// What a window does when LoadWindow finds it already loaded (a second opening, which does not run
+// its load step again): for example tell the user that it is busy with another table.
+void SetSecondOpening(const std::string& kind, std::function<void(Window&)> handler);
 
 // Loads the window of `kind` through the platform's registry with its maker: returns the loaded
 // window (already loaded: the same one, its load step not run again), or null when it has no maker

@@ -82,7 +82,7 @@ TEST(LayerGraphFile, ReadsEveryProblemToTheEndOfTheFile) {
   LayerGraphReader r{FreeFormatReader(kTwoProblems)};
   ASSERT_EQ(r.ProblemCount(), 2);
   LayerGraphProblem p;
-  r.ReadProblem(p);
+  ASSERT_TRUE(r.ReadProblem(p));
   EXPECT_EQ(p.title, "Linear single wheel");
   EXPECT_EQ(p.nl, 3);
   EXPECT_FLOAT_EQ(p.zc[2], 10);
@@ -91,7 +91,7 @@ TEST(LayerGraphFile, ReadsEveryProblemToTheEndOfTheFile) {
   EXPECT_FLOAT_EQ(p.rc[2][1], 10);
   EXPECT_FALSE(r.AtEnd());
 
-  r.ReadProblem(p);
+  ASSERT_TRUE(r.ReadProblem(p));
   EXPECT_EQ(p.title, "Combined");
   EXPECT_EQ(p.matl, 4);
   EXPECT_EQ(p.e[3][2], 12340);
@@ -132,7 +132,7 @@ TEST(LayerGraphFile, BottomTensionAbsent) {
       " 0  1 \r\n 1000 \r\n 1 \r\n 5.0001 \r\n .25 \r\n .25 \r\n 4 \r\n";
   LayerGraphReader r{FreeFormatReader(text)};
   LayerGraphProblem p;
-  r.ReadProblem(p);
+  ASSERT_TRUE(r.ReadProblem(p));
   EXPECT_EQ(p.nlbt, 0);
   EXPECT_FLOAT_EQ(p.drf[1][1], 0);
   EXPECT_FLOAT_EQ(p.drp[1][1], 0.25f);
@@ -142,26 +142,81 @@ TEST(LayerGraphFile, BottomTensionAbsent) {
   EXPECT_TRUE(r.AtEnd());
 }
 
-TEST(LayerGraphFile, TablesOfTheWindowAreLimits) {
-  // Eleven radial coordinates, a nonlinear layer numbered 13, and a file that ends early.
-  const std::string head = " 1 \r\nT\r\n";
-  const std::string radial = head + " 1  0  1  1 \r\n 2  1  0 \r\n 5 \r\n .35  .45 \r\n 0 \r\n 300000  10000 \r\n"
-                                    " 0 \r\n 6  80 \r\n 11 \r\n 1  2  3  4  5  6  7  8  9  10  11 \r\n";
+// A linear single-wheel problem with `nr` radial coordinates in a two-layer system.
+std::string SingleWheel(const std::string& title, int nr) {
+  std::string text = title + "\r\n 1  0  1  1 \r\n 2  1  0 \r\n 5 \r\n .35  .45 \r\n 0 \r\n 300000  10000 \r\n"
+                     " 0 \r\n 6  80 \r\n " + std::to_string(nr) + " \r\n";
+  for (int i = 1; i <= nr; ++i) text += " " + std::to_string(i) + " ";
+  return text + "\r\n";
+}
+
+TEST(LayerGraphFile, TablesAreSizedToWhatTheAnalysisWrites) {
+  const std::string head = " 1 \r\n";
   LayerGraphProblem p;
+  // Up to 25 radial coordinates; nonlinear layers numbered up to 19.
   {
-    LayerGraphReader r{FreeFormatReader(radial)};
-    EXPECT_THROW(r.ReadProblem(p), DataError);
-  }
-  std::string layers = head + " 2  0  1  1 \r\n 2  1  0 \r\n 5 \r\n .35  .45 \r\n 0 \r\n 300000  10000 \r\n"
-                              " 0 \r\n 6  80 \r\n 1 \r\n 0 \r\n 1 \r\n 13  0 \r\n";
-  {
-    LayerGraphReader r{FreeFormatReader(layers)};
-    EXPECT_THROW(r.ReadProblem(p), DataError);
+    LayerGraphReader r{FreeFormatReader(head + SingleWheel("T", 25))};
+    EXPECT_TRUE(r.ReadProblem(p));
+    EXPECT_FLOAT_EQ(p.rc[25][1], 25);
+    EXPECT_TRUE(r.AtEnd());
   }
   {
-    LayerGraphReader r{FreeFormatReader(head + " 1  0  1  1 \r\n 2  1 \r\n")};
+    LayerGraphReader r{FreeFormatReader(head + SingleWheel("T", 26))};
     EXPECT_THROW(r.ReadProblem(p), DataError);
   }
+  auto nonlinear = [&](int layno) {
+    std::string t = head + "T\r\n 2  0  1  1 \r\n 19  1  0 \r\n";
+    for (int i = 1; i <= 18; ++i) t += " 2 ";
+    t += "\r\n";
+    for (int i = 1; i <= 19; ++i) t += " .35 ";
+    t += "\r\n 0 \r\n";
+    for (int i = 1; i <= 19; ++i) t += " 1E+05 ";
+    t += "\r\n 0 \r\n 6  80 \r\n 1 \r\n 0 \r\n 1 \r\n " + std::to_string(layno) + "  0 \r\n 40 \r\n 0  0  0  0 \r\n";
+    for (int i = 1; i <= 19; ++i) t += " 120 ";
+    return t + "\r\n .5  .6 \r\n 40  7500 \r\n";
+  };
+  {
+    LayerGraphReader r{FreeFormatReader(nonlinear(19))};
+    EXPECT_TRUE(r.ReadProblem(p));
+    EXPECT_FLOAT_EQ(p.k1[19][1], 7500);
+    EXPECT_FLOAT_EQ(p.phi[19][1], 40);
+    EXPECT_EQ(p.e[3][1], 100000);   // moduli written in exponent form are read as whole numbers
+    EXPECT_TRUE(r.AtEnd());
+  }
+  {
+    LayerGraphReader r{FreeFormatReader(nonlinear(20))};
+    EXPECT_THROW(r.ReadProblem(p), DataError);
+  }
+  // A file that ends early.
+  {
+    LayerGraphReader r{FreeFormatReader(head + "T\r\n 1  0  1  1 \r\n 2  1 \r\n")};
+    EXPECT_THROW(r.ReadProblem(p), DataError);
+  }
+}
+
+TEST(LayerGraphFile, AProblemEndingInAnEmptyListIsFollowedByTheNextTitle) {
+  // No radial coordinates: the list is an empty line, which is not the next problem's title.
+  LayerGraphReader r{FreeFormatReader(" 2 \r\n" + SingleWheel("First", 0) + SingleWheel("Second", 1))};
+  LayerGraphProblem p;
+  EXPECT_TRUE(r.ReadProblem(p));
+  EXPECT_EQ(p.nr[1], 0);
+  EXPECT_TRUE(r.ReadProblem(p));
+  EXPECT_EQ(p.title, "Second");
+  EXPECT_EQ(p.nr[1], 1);
+  EXPECT_TRUE(r.AtEnd());
+}
+
+TEST(LayerGraphFile, AStoppedProblemIsOnlyItsTitleAndTheProblemsAfterItRead) {
+  LayerGraphReader r{FreeFormatReader(" 3 \r\n" + SingleWheel("First", 2) + "Second, stopped\r\nSTOPPED\r\n" +
+                                      SingleWheel("Third", 3))};
+  LayerGraphProblem p;
+  EXPECT_TRUE(r.ReadProblem(p));
+  EXPECT_FALSE(r.ReadProblem(p));
+  EXPECT_EQ(p.title, "Second, stopped");
+  EXPECT_TRUE(r.ReadProblem(p));
+  EXPECT_EQ(p.title, "Third");
+  EXPECT_EQ(p.nr[1], 3);
+  EXPECT_TRUE(r.AtEnd());
 }
 
 }  // namespace

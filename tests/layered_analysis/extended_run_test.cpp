@@ -209,6 +209,8 @@ TEST(ExtendedRun, ANonlinearLayerBeyondTheLayersStops) {
   ASSERT_EQ(r.messages.size(), 2u);
   EXPECT_EQ(r.messages[0],
             "THE NONLINEAR LAYER NUMBER (LAYNO) IS  3 WHICH IS GREATER THAN THE LIMIT OF 2, SO COMPUTATION STOPS.");
+  // The input stop ends the run: the stopped problem is the last thing in the layer graph file.
+  EXPECT_EQ(r.graph, " 1 \r\nTwo layers\r\nSTOPPED\r\n");
 }
 
 TEST(ExtendedRun, AZeroCreepComplianceStopsItsProblem) {
@@ -237,6 +239,23 @@ TEST(ExtendedRun, NegativeBulkStressStopsOnlyItsProblem) {
                            "THIS PROBLEM STOPS.");
   EXPECT_NE(r.report.find("PROBLRM NO. 2"), std::string::npos);
   EXPECT_EQ(r.messages.back(), "Please click the OK button to exit.");
+  // The layer graph file holds the stopped problem as its title and "STOPPED", and reads to its end.
+  EXPECT_EQ(r.graph.substr(0, 26), " 2 \r\nTwo layers\r\nSTOPPED\r\n");
+  graphs::LayerGraphReader reader = graphs::LayerGraphReader::FromFile(r.graphPath.string());
+  graphs::LayerGraphProblem p;
+  EXPECT_FALSE(reader.ReadProblem(p));
+  ASSERT_TRUE(reader.ReadProblem(p));
+  EXPECT_EQ(p.matl, 1);
+  EXPECT_EQ(p.nr[1], 2);
+  EXPECT_TRUE(reader.AtEnd());
+}
+
+TEST(ExtendedRun, TheGraphFileOfACompleteProblemHoldsItsLinesAsWritten) {
+  const RunResult r = RunData("graph_lines", TwoLayers(1, 0, " 400000", " 15000", ""));
+  EXPECT_EQ(r.end, RunEnd::Normal);
+  EXPECT_EQ(r.graph,
+            " 1 \r\nTwo layers\r\n 1  0  1  1 \r\n 2  4  0 \r\n 6 \r\n .35  .45 \r\n 0  3  6  9 \r\n"
+            " 400000  15000 \r\n 0 \r\n 6  80 \r\n 2 \r\n 0  8 \r\n");
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 
 #include <filesystem>
 
+#include "help/example_screens.h"
+#include "help/gui/example_screen_window.h"
 #include "help/gui/help_window.h"
 #include "platform/gui/control_table.h"
 #include "platform/gui/widget_image.h"
@@ -45,6 +47,7 @@ class RovanteWindowsTest : public ShellTest {
     ShellTest::SetUp();
     ShellTestApp();
     InstallHelpWindow();
+    InstallExampleScreens();
     InstallRovanteWindows();
     program_dir = Path("bin");
     data_dir = Path("data files/");
@@ -261,14 +264,24 @@ TEST_F(RovanteWindowsTest, EditorMenusOpenHelpTopicsAndExampleScreens) {
   EXPECT_EQ(Control<QLabel>(*help, "Label1").text(), "Data File for BRUNTOLA");
 
   editor->Item("mnuSla4")->trigger();
-  auto* example = platform_.windows.Find<StandInExample>(SlabExampleKind(4));
+  auto* example = platform_.windows.Find<ExampleScreenWindow>(SlabExampleKind(4));
   ASSERT_NE(example, nullptr);
   EXPECT_TRUE(example->isVisible());
+  EXPECT_EQ(example->windowTitle(), "Example Sla4");
   example->findChild<QAction*>("mnuPrintText")->trigger();
   ASSERT_EQ(platform_.printer.documents.size(), 1u);
-  EXPECT_EQ(platform_.printer.documents[0].back(), std::string(11, ' ') + "Example screen SLA4");
+  EXPECT_EQ(platform_.printer.documents[0][5],
+            std::string(11, ' ') + "Example 4:  Damage Analysis with Two Periods and Three Load Groups");
   example->findChild<QAction*>("mnuExit")->trigger();
   EXPECT_FALSE(platform_.windows.IsLoaded(SlabExampleKind(4)));
+
+  // Every item of the Examples menu opens its screen.
+  for (int n = 1; n <= 6; ++n) {
+    editor->Item(("mnuLay" + std::to_string(n)).c_str())->trigger();
+    editor->Item(("mnuSla" + std::to_string(n)).c_str())->trigger();
+    EXPECT_NE(platform_.windows.Find<ExampleScreenWindow>(LayeredExampleKind(n)), nullptr) << n;
+    EXPECT_NE(platform_.windows.Find<ExampleScreenWindow>(SlabExampleKind(n)), nullptr) << n;
+  }
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "common/analysis_host.h"
 #include "common/numeric_value.h"
 #include "support/file_text.h"
+#include "support/non_finite_word.h"
 
 namespace pave::testing {
 
@@ -118,30 +119,6 @@ inline std::vector<Mutant> ValueMutants(const std::string& text, int stride, int
                      std::move(t)});
     }
   return out;
-}
-
-// The first word "NaN" or "Inf" (any letter case, standing alone as a word) in a text, with the line
-// it stands on; empty when there is none. "INFLUENCE" or "NANO" are not such words.
-inline std::string NonFiniteWord(const std::string& text) {
-  auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
-  auto lower = [](char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); };
-  for (std::size_t i = 0; i + 3 <= text.size(); ++i) {
-    if (i > 0 && letter(text[i - 1])) continue;
-    const std::string w{lower(text[i]), lower(text[i + 1]), lower(text[i + 2])};
-    if (w != "nan" && w != "inf") continue;
-    std::size_t end = i + 3;
-    if (w == "inf" && end + 5 <= text.size()) {  // "Infinity"
-      std::string rest;
-      for (std::size_t j = end; j < end + 5; ++j) rest += lower(text[j]);
-      if (rest == "inity") end += 5;
-    }
-    if (end < text.size() && letter(text[end])) continue;
-    const std::size_t from = text.rfind('\n', i) == std::string::npos ? 0 : text.rfind('\n', i) + 1;
-    std::size_t to = text.find_first_of("\r\n", i);
-    if (to == std::string::npos) to = text.size();
-    return text.substr(from, to - from);
-  }
-  return {};
 }
 
 // Ends the test program when one run takes longer than the limit, naming the run: a hang is a

@@ -70,7 +70,7 @@ constexpr ParameterRow kClayRows[] = {
     {"txtK0", "Coefficient of earth pressure at rest", "K0"},
 };
 
-constexpr ParameterLayout kShortLayout{240, 5600, 6000, 1500, 480, 480, 285, 2400};
+constexpr ParameterLayout kShortLayout{120, 7700, 7920, 1320, 480, 480, 285, 2400};
 
 std::string Units(bool si) { return si ? "in cm" : "in in."; }
 
@@ -126,7 +126,7 @@ std::span<const ParameterRow> NonlinearGeneralForm::Rows() { return kGeneralRows
 void NonlinearGeneralForm::Load() {
   set_ = CurrentLayeredSet();
   BuildParameterForm(kind::kNonlinearGeneral, "Nonlinear General Information for Data Set No. " + Str(set_),
-                     kGeneralRows, ParameterLayout{240, 5600, 6000, 1500, 360, 420, 285, 2200});
+                     kGeneralRows, ParameterLayout{120, 7700, 7920, 1320, 480, 420, 285, 2200});
   const bool si = gLayeredGeneral(set_, gen::NUNIT) != 0;
   const std::pair<const char*, const char*> coordinates[] = {
       {"txtRcnol", "Radial coordinate for nonlinear analysis "},

@@ -118,7 +118,7 @@ std::span<const ParameterRow> ViscoGeneralForm::Rows() { return kGenvisRows; }
 void ViscoGeneralForm::Load() {
   set_ = CurrentLayeredSet();
   BuildParameterForm(kind::kViscoGeneral, "Viscoelastic General Information for Data Set No. " + Str(set_),
-                     kGenvisRows, ParameterLayout{120, 7500, 7800, 1400, 480, 480, 285, 2800});
+                     kGenvisRows, ParameterLayout{120, 7700, 7920, 1320, 480, 480, 285, 2800});
   gHelpText = Value(ViscoGeneralHelp());
   SetHelp(gHelpText.Text());
   for (int k = 1; k <= 3; ++k) SetBox(kGenvisRows[k - 1].box, gLayeredViscoGeneral(set_, k));

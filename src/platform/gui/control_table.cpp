@@ -15,6 +15,7 @@
 #include <map>
 
 #include "platform/gui/form.h"
+#include "platform/gui/qt_grid.h"
 
 namespace pave {
 
@@ -81,6 +82,8 @@ QWidget* Make(const ControlSpec& c, QWidget* parent) {
     case ControlKind::Picture:
     case ControlKind::Custom:
       return new QWidget(parent);
+    case ControlKind::Grid:
+      return new QtGrid(parent);
   }
   return new QWidget(parent);
 }

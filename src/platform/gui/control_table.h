@@ -34,6 +34,7 @@ enum class ControlKind {
   Combo,     // editable QComboBox
   Picture,   // a plain QWidget on which the form shows its picture (a drawing or an SVG figure)
   Custom,    // a plain QWidget place-holder; the form puts its own widget into it
+  Grid,      // QtGrid: the grid control with a fixed header row and label column
 };
 
 // Colours as 0xRRGGBB; kDefault leaves the widget's own colour.

@@ -12,6 +12,8 @@ void InstallFontSubstitutes() {
   QFont::insertSubstitution("Arial", "Liberation Sans");
   QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
   QFont::insertSubstitution("Small Fonts", "Liberation Sans");
+  // A face with the Greek letters; texts in the symbol font are turned into them (symbol_font.h).
+  QFont::insertSubstitution("Symbol", "Liberation Serif");
 }
 
 }  // namespace pave

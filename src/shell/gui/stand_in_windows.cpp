@@ -74,40 +74,6 @@ void StandInGraph::Load() {
   }
 }
 
-void StandInExample::Load() {
-  gCrLf = kCrLf;
-  setWindowTitle(name_);
-  SetSizeTwipsCentred(9615, 6450);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  auto* menu = new QMenuBar(this);
-  layout->setMenuBar(menu);
-  QAction* print_form = menu->addAction("Print &Form");
-  print_form->setObjectName("mnuPrintForm");
-  QAction* print_text = menu->addAction("Print &Text");
-  print_text->setObjectName("mnuPrintText");
-  QAction* exit = menu->addAction("E&xit");
-  exit->setObjectName("mnuExit");
-  txtDescription = new QPlainTextEdit(this);
-  txtDescription->setReadOnly(true);
-  layout->addWidget(txtDescription);
-  gHelpText = Value("Example screen " + S(name_) + gCrLf);
-  txtDescription->setPlainText(Q(gHelpText.Text()));
-  connect(print_form, &QAction::triggered, this, [this] {
-    if (!PrintWidget(*this)) platform().messages().Tell(kPrinterFailedMessage, "ROVANTE");
-  });
-  connect(print_text, &QAction::triggered, this, [this] {
-    std::string text = S(txtDescription->toPlainText());
-    std::string crlf;
-    for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    PrintPagedText(crlf);
-  });
-  connect(exit, &QAction::triggered, this, [this] {
-    if (registry()) registry()->Unload(this);
-  });
-  Show();
-}
-
 void InstallRovanteWindows() {
   auto install = [](const std::string& kind, WindowMaker maker) {
     if (!HasWindowMaker(kind)) SetWindowMaker(kind, std::move(maker));
@@ -126,11 +92,6 @@ void InstallRovanteWindows() {
   install(kind::kLayerGraph, [] { return new StandInGraph("TOLMER", ".LAY"); });
   install(kind::kSlabGraph, [] { return new StandInGraph("VANSEK", ".SLA"); });
   install(kind::kContourGraph, [] { return new StandInGraph("CONTOUR", ".SLA"); });
-  for (int n = 1; n <= 6; ++n) {
-    install(LayeredExampleKind(n), [n] { return new StandInExample("LAY" + QString::number(n)); });
-    install(SlabExampleKind(n), [n] { return new StandInExample("SLA" + QString::number(n)); });
-  }
-  install(kind::kMohr, [] { return new StandInExample("Mohr-Coulomb"); });
 }
 
 }  // namespace pave

@@ -41,19 +41,6 @@ class StandInGraph : public Form {
   QString extension_;
 };
 
-// frmLay1..6, frmSla1..6, frmMohr: the screen's name and description, with Print Form, Print Text
-// and Exit menus.
-class StandInExample : public Form {
-  Q_OBJECT
- public:
-  explicit StandInExample(QString name) : name_(std::move(name)) {}
-  void Load() override;
-  QPlainTextEdit* txtDescription = nullptr;
-
- private:
-  QString name_;
-};
-
 // Installs the text editor and, for every window kind without a maker yet, its stand-in.
 void InstallRovanteWindows();
 

@@ -1,0 +1,72 @@
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "fuzz_targets.h"
+#include "support/non_finite_word.h"
+
+namespace pave::fuzz {
+
+namespace fs = std::filesystem;
+
+std::string ScratchFile(const std::string& name, const std::uint8_t* data, std::size_t size) {
+  static const fs::path dir = [] {
+    const fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+    fs::path d = base / ("pave_fuzz_" + std::to_string(::getpid()));
+    fs::create_directories(d);
+    return d;
+  }();
+  const fs::path file = dir / name;
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  return file.string();
+}
+
+void CheckFinite(const std::string& where, const std::string& text, const std::string& input) {
+  // Line by line: a line whose word the input holds with the same neighbours is an echo.
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string line = text.substr(start, end - start);
+    const std::string found = pave::testing::NonFiniteWord(line);
+    if (!found.empty()) {
+      std::string trimmed = found;
+      while (!trimmed.empty() && (trimmed.back() == '\r' || trimmed.back() == ' ')) trimmed.pop_back();
+      std::size_t first = trimmed.find_first_not_of(' ');
+      trimmed = first == std::string::npos ? "" : trimmed.substr(first);
+      bool echoed = false;
+      // The word with up to six characters on each side, as the input has it.
+      for (std::size_t at = 0; !echoed && at + 3 <= trimmed.size(); ++at) {
+        const std::string w = trimmed.substr(at, 3);
+        if (w != "nan" && w != "NaN" && w != "NAN" && w != "inf" && w != "Inf" && w != "INF") continue;
+        const std::size_t from = at >= 6 ? at - 6 : 0;
+        echoed = input.find(trimmed.substr(from, std::min<std::size_t>(trimmed.size() - from, at - from + 9))) !=
+                 std::string::npos;
+      }
+      if (!echoed) Fault("a NaN or Inf in " + where + ": " + found);
+    }
+    start = end + 1;
+  }
+}
+
+void Fault(const std::string& what) {
+  std::fprintf(stderr, "unsound run: %s\n", what.c_str());
+  std::abort();
+}
+
+const std::vector<NamedTarget>& Targets() {
+  static const std::vector<NamedTarget> targets = {
+      {"free_format", FreeFormat}, {"text_editor_open", TextEditorOpen},
+      {"morvelin", Morvelin},      {"bruntola", Bruntola},
+      {"large", Large},            {"layered_file_old", LayeredFileOld},
+      {"layer_graph", LayerGraph}, {"slab_graph", SlabGraph},
+  };
+  return targets;
+}
+
+}  // namespace pave::fuzz

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Fuzzes every reader of a file a user can hand the package, each target for the given number of
+# seconds (default 60), with libFuzzer under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Corpora start from the examples and grow in build/fuzz/corpus/<target>; what a fuzzer finds is
+# left as build/fuzz/findings/<target>/crash-* (keep each as a fixture in tests/fuzz/fixtures/<target>).
+#   ./scripts/fuzz.sh [seconds] [target ...]
+# Prints, per target, the inputs executed and whether it ended clean.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+seconds="${1:-60}"
+shift || true
+./scripts/install-deps.sh --fuzz
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$(nproc)"
+bin="$root/build/fuzz/fuzz/bin"
+# The graph files the graph fuzzers start from: the analysis programs run on the examples.
+seeds="$root/build/fuzz/seeds"
+if [ ! -d "$seeds" ]; then
+  cmake --preset release >/dev/null
+  cmake --build --preset release -j "$(nproc)" --target morvelin bruntola >/dev/null
+  mkdir -p "$seeds"
+  cp "$root"/examples/*.DAT "$seeds"/
+  for f in "$seeds"/LAY*.DAT; do env -u DISPLAY -u WAYLAND_DISPLAY "$root/build/release/bin/morvelin" "$f" >/dev/null 2>&1 || true; done
+  for f in "$seeds"/SLA*.DAT; do env -u DISPLAY -u WAYLAND_DISPLAY "$root/build/release/bin/bruntola" "$f" >/dev/null 2>&1 || true; done
+fi
+targets=("$@")
+if [ ${#targets[@]} -eq 0 ]; then
+  for f in "$bin"/*_fuzzer; do targets+=("$(basename "$f" _fuzzer)"); done
+fi
+seed() {   # the example files a target starts from
+  case "$1" in
+    morvelin) ls "$root"/examples/LAY*.DAT ;;
+    bruntola|large) ls "$root"/examples/SLA*.DAT ;;
+    layered_file_old) ls "$root"/examples/LAY*.DAT ;;
+    slab_file_old) ls "$root"/examples/SLA*.DAT ;;
+    layer_graph) ls "$root"/build/fuzz/seeds/*.LAY 2>/dev/null || true ;;
+    slab_graph) ls "$root"/build/fuzz/seeds/*.SLA 2>/dev/null || true ;;
+    *) ls "$root"/examples/*.DAT ;;
+  esac
+}
+status=0
+for t in "${targets[@]}"; do
+  corpus="$root/build/fuzz/corpus/$t"
+  findings="$root/build/fuzz/findings/$t"
+  mkdir -p "$corpus" "$findings"
+  for f in $(seed "$t"); do cp -n "$f" "$corpus/" 2>/dev/null || true; done
+  log="$root/build/fuzz/$t.log"
+  set +e
+  ASAN_OPTIONS=detect_leaks=1 "$bin/${t}_fuzzer" "$corpus" -max_total_time="$seconds" -timeout=30 \
+    -rss_limit_mb=4096 -max_len=65536 -artifact_prefix="$findings/" -print_final_stats=1 >"$log" 2>&1
+  rc=$?
+  set -e
+  runs=$(grep -E '^stat::number_of_executed_units' "$log" | awk '{print $2}')
+  if [ $rc -eq 0 ]; then verdict="clean"; else verdict="FOUND A FAULT (see $log)"; status=1; fi
+  printf '%-18s %12s inputs  %s\n' "$t" "${runs:-?}" "$verdict"
+done
+exit $status

@@ -1,0 +1,53 @@
+#include "graphs/contour_levels.h"
+
+#include <cmath>
+
+#include "common/numeric_value.h"
+
+namespace pave::graphs {
+
+ContourRange ContourRangeOf(float page_max, float page_min, bool moments) {
+  ContourRange r;
+  const float big = std::fabs(page_max) >= page_min ? std::fabs(page_max) : page_min;
+  if (moments) {
+    r.scale = big > 1e7f ? 1e7f : big > 1e6f ? 1e6f : big > 1e5f ? 1e5f : big > 1e4f ? 1e4f : big > 1000 ? 1000.0f : 100.0f;
+  } else {
+    r.scale = big > 1000 ? 1000.0f : big > 100 ? 100.0f : big > 10 ? 10.0f : 1.0f;
+  }
+  r.hi = std::floor(page_min / r.scale) + 1;
+  r.lo = std::floor(page_max / r.scale) - 1;
+  r.range = r.hi - r.lo;
+  if (r.range > 18) {
+    r.default_interval = std::floor(r.range / 18);
+  } else if (r.range > 9) {
+    r.default_interval = 0.5f;
+  } else if (r.range > 4.5f) {
+    r.default_interval = 0.2f;
+  } else {
+    r.default_interval = 0.1f;
+  }
+  return r;
+}
+
+std::optional<ContourLevels> LevelsAt(const ContourRange& r, float interval) {
+  ContourLevels levels;
+  if (!(interval > 0)) return levels;   // none: the page is drawn without contours
+  const double count = std::floor(static_cast<double>(r.range) / static_cast<double>(interval));
+  if (!(count <= kMaxContourLevels)) return std::nullopt;
+  levels.count = static_cast<int>(count);
+  for (int m = 1; m <= levels.count; ++m) {
+    levels.level[m] = r.hi - static_cast<float>(m - 1) * interval;
+    levels.major[m] = m % 2 == 0 ? 1 : 0;
+  }
+  return levels;
+}
+
+std::optional<float> IntervalAnswer(const ContourRange& r, const std::string& answer) {
+  const std::optional<double> number = ParseNumber(answer);
+  if (!number || !std::isfinite(static_cast<float>(*number))) return std::nullopt;
+  const float interval = static_cast<float>(*number);
+  if (interval == 0 || !LevelsAt(r, interval)) return std::nullopt;
+  return interval;
+}
+
+}  // namespace pave::graphs

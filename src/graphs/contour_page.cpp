@@ -1,0 +1,247 @@
+#include "graphs/contour_page.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "graphs/axis_labels.h"
+#include "graphs/contour_tracer.h"
+#include "graphs/graph_frame.h"
+#include "platform/platform.h"
+
+namespace pave::graphs {
+
+namespace {
+
+std::string Unit(const SlabGraphProblem& p) {
+  if (p.outmode == 1) return p.nunit == 0 ? "in.-lb/in." : "cm-kN/cm";
+  return p.nunit == 0 ? "psi" : "kPa";
+}
+
+// The interval question, asked until the answer is a usable interval; nothing on cancel.
+std::optional<ContourLevels> AskLevels(const ContourRange& range, const std::string& unit) {
+  const std::string prompt = "Contour Interval in " + Str(range.scale) + " " + unit;
+  std::string preset = Str(range.default_interval);
+  if (!preset.empty() && preset.front() == ' ') preset.erase(0, 1);
+  for (;;) {
+    const std::optional<std::string> answer = platform().messages().Input(prompt, kGraphMessageTitle, preset);
+    if (!answer) return std::nullopt;
+    if (const std::optional<float> interval = IntervalAnswer(range, *answer)) return LevelsAt(range, *interval);
+  }
+}
+
+void Star(PlotKit& kit, float x, float y) {
+  DrawingSurface& s = kit.Surface();
+  s.SetFontSize(20);
+  kit.QGTxtX("*", 12, x, y);
+  s.SetFontSize(10);
+}
+
+}  // namespace
+
+std::string ContourCaption(const SlabGraphProblem& p, int problem, ContourDirection dir, int layer) {
+  std::string caption = "PROBLEM " + Str(problem);
+  if (p.nlayer == 2) caption += ", SLAB LAYER " + Str(layer);
+  return caption + (dir == ContourDirection::X ? ", STRESSES IN X DIRECTION" : ", STRESSES IN Y DIRECTION");
+}
+
+bool ContourConditionsMet(const SlabGraphProblem& p) {
+  return p.npy == 1 && p.nlg == 1 && p.ndama == 0 && p.outmode != 2;
+}
+
+GridNode LocateSlabNode(int node, int nx, int ny) {
+  if (ny < 1 || node < 1 || node > nx * ny)
+    throw DataError("slab graph file: node " + std::to_string(node) + " is not a node of the slab drawn");
+  const int r = node % ny;
+  return {(node - 1) / ny + 1, r == 0 ? ny : r};
+}
+
+bool DrawContourPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPage& page, ContourDirection dir,
+                     int layer) {
+  DrawingSurface& s = kit.Surface();
+  const bool x_page = dir == ContourDirection::X;
+  const int L = layer;
+  const int slab = page.ls1;
+  const int nx = p.nx[slab], ny = p.ny[slab];
+  if (page.nprint < nx * ny) throw DataError("slab graph file: fewer node results than nodes of the slab drawn");
+  const int before = p.nodes_to[slab - 1];
+  const LayerExtremes& e = page.extremes[L];
+  const float page_max = x_page ? e.max_x : e.max_y;
+  const float page_min = x_page ? e.min_x : e.min_y;
+  const int max_node = (x_page ? e.node_max_x : e.node_max_y) - page.nodeoff[L];
+  const int min_node = (x_page ? e.node_min_x : e.node_min_y) - page.nodeoff[L];
+  const bool moments = p.outmode == 1;
+  const std::string unit = Unit(p);
+  auto x_of = [&](int i) { return p.x[i][slab]; };
+  auto y_of = [&](int j) { return p.y[j][slab]; };
+  auto result = [&](int entry) { return x_page ? page.res_x[entry][L] : page.res_y[entry][L]; };
+  // A node of the load lists counted over all slabs, as a node of this slab; 0 when on another slab.
+  auto own = [&](int node) { return node > before && node <= before + nx * ny ? node - before : 0; };
+  auto position = [&](int node) {
+    const GridNode g = LocateSlabNode(node, nx, ny);
+    return kit.QRtoI(x_of(g.column), y_of(g.row));
+  };
+
+  // 1, 2. Title and the page's extremes.
+  s.SetLineStyle(LineStyle::Solid);
+  kit.QGTxtX(p.title, 0, 500, 50);
+  s.SetFillColour(9);
+  s.SetFillStyle(FillStyle::Solid);
+  kit.Circle(270, 400, 60, 9);
+  const char dir_letter = x_page ? 'X' : 'Y';
+  const std::string max_label = std::string(moments ? "Max. Moment in " : "Max. Stress in ") + dir_letter + " Dir.=";
+  const std::string min_label = std::string(moments ? "Min. M. in " : "Min. S. in ") + dir_letter + " Dir.=";
+  kit.SHOWnum(500, 300, max_label, "#########0.0", page_max);
+  Star(kit, 4400, 230);
+  kit.SHOWnum(4750, 300, min_label, "#########0.0", page_min);
+  kit.Print(unit);
+
+  // 3. Load legend.
+  s.SetForeColour(0);
+  s.SetFillStyle(FillStyle::Transparent);
+  kit.Box(250, 650, 350, 750, 13);
+  kit.QGTxtX("Uniform Load", 13, 500, 600);
+  if (moments || p.ncnf != 0) {
+    s.SetFillColour(13);
+    s.SetFillStyle(FillStyle::Solid);
+    kit.Circle(2400, 700, 40, 13);
+    s.SetFillStyle(FillStyle::Transparent);
+    kit.QGTxtX("Nodal Load", 13, 2600, 600);
+  }
+  if (moments) kit.QGTxtX("+X, -X, +Y or -Y  Nodal Moment in X or Y", 13, 4200, 600);
+
+  // 4. Axis titles.
+  kit.QGTxtX(p.nunit == 0 ? "X COORDINATES IN in." : "X COORDINATES IN cm", 0, 2900, 5600);
+  kit.QGtxtY("Y COORDINATES", 0, 100, 1800);
+  s.SetFontSize(8);
+
+  // 5. Plot window and grid.
+  const float xmax = x_of(nx), ymax = y_of(ny);
+  kit.QPlotSetup(9, 85, 32, 84, 0, xmax, 0, ymax);
+  kit.PaintRCT(0, xmax, 0, ymax, 0);
+  const WindowPos low = kit.QRtoI(0, 0);
+  for (int i = 2; i <= nx - 1; ++i) kit.QLine(x_of(i), y_of(1), x_of(i), ymax, 0);
+  for (int j = 2; j <= ny - 1; ++j) kit.QLine(x_of(1), y_of(j), xmax, y_of(j), 0);
+
+  // 6. Loaded areas on this slab.
+  for (int a = 1; a <= p.nudl[1]; ++a) {
+    const LoadedArea& area = p.areas[a][1];
+    if (area.ls == slab) kit.PaintRCT(area.xl1, area.xl2, area.yl1, area.yl2, 13);
+  }
+
+  // 7. Nodal moments on this slab.
+  if (moments) {
+    for (int j = 1; j <= p.ncmx; ++j) {
+      const int node = own(p.moments_x[j].node);
+      if (node == 0) continue;
+      const WindowPos at = position(node);
+      kit.QGTxtX(p.moments_x[j].value < 0 ? "-X" : "+X", 13, at.x + 100, at.y - 100);
+    }
+    for (int j = 1; j <= p.ncmy; ++j) {
+      const int node = own(p.moments_y[j].node);
+      if (node == 0) continue;
+      const WindowPos at = position(node);
+      kit.QGTxtX(p.moments_y[j].value < 0 ? "-Y" : "+Y", 13, at.x, at.y - 200);
+    }
+  }
+
+  // 8. Place of the page's minimum.
+  if (page_min != 0) {
+    const WindowPos at = position(min_node);
+    Star(kit, at.x - 120, at.y - 160);
+  }
+
+  // 9, 10. Levels, after the interval question; grid values in units of the scale.
+  const ContourRange range = ContourRangeOf(page_max, page_min, moments);
+  const std::optional<ContourLevels> levels = AskLevels(range, unit);
+  if (!levels) return false;
+  auto z = std::make_unique<ContourValues>();
+  for (int i = 1; i <= nx; ++i)
+    for (int j = 1; j <= ny; ++j) (*z)[i][j] = result(ny * (i - 1) + j) / range.scale;
+
+  // 11. Contours.
+  ContourGridInput grid;
+  for (int i = 1; i <= nx; ++i) grid.x.push_back(x_of(i));
+  for (int j = 1; j <= ny; ++j) grid.y.push_back(y_of(j));
+  grid.z = z.get();
+  grid.con_lo = range.lo;
+  for (int f = 1; f <= p.ncnf; ++f) {
+    const int node = own(p.forces[f].node);
+    if (node != 0 && p.forces[f].value != 0) grid.loaded_nodes.push_back(node);
+  }
+  TraceContours(kit, grid, *levels);
+
+  // 12. Nodal forces on this slab, with the result there in units of the scale.
+  s.SetFontSize(8);
+  s.SetFillColour(13);
+  for (int f = 1; f <= p.ncnf; ++f) {
+    const int node = own(p.forces[f].node);
+    if (node == 0) continue;
+    const WindowPos at = position(node);
+    s.SetFillStyle(FillStyle::Solid);
+    kit.Circle(at.x, at.y, 40, 13);
+    s.SetFillStyle(FillStyle::Transparent);
+    long k = static_cast<long>(std::floor(result(node) / range.scale + 1));
+    if (k == 1) k = 0;
+    kit.QGTxtX(Str(k), 13, at.x, at.y - 180);
+  }
+
+  // 13. Place of the page's maximum.
+  if (page_max != 0) {
+    const WindowPos at = position(max_node);
+    s.SetFillColour(9);
+    s.SetFillStyle(FillStyle::Solid);
+    kit.Circle(at.x, at.y, 60, 9);
+    s.SetFillStyle(FillStyle::Transparent);
+  }
+
+  // 14. Bottom texts.
+  kit.QGTxtX("Contours in " + Str(range.scale) + " " + unit, 0, 5900, 5600);
+  kit.QGTxtX("- sign for tension at bottom", 0, 5900, 5800);
+  kit.SHOWnum(100, 5600, "Slab Layer ", "#", L);
+  if (p.nsy != 0) kit.QGtxtY("symmetry", 0, 800, 2000);
+  if (p.nsx != 0) kit.QGTxtX("symmetry", 0, 4500, 5150);
+
+  // 15. Numbers of the x coordinates, 200 twips under the plot.
+  s.SetFontSize(8);
+  {
+    std::vector<float> at;
+    float room = 500;
+    for (int i = 1; i <= nx; ++i) {
+      at.push_back(kit.QRtoIX(x_of(i)));
+      room = std::max<float>(room, static_cast<float>(s.TextWidth(FormatMask(x_of(i), "##0.#"))) + 60);
+    }
+    const std::vector<bool> numbered = NumberedCoordinates(at, room);
+    for (int i = 1; i <= nx; ++i) {
+      if (!numbered[static_cast<std::size_t>(i - 1)]) continue;
+      const float v = x_of(i), x = at[static_cast<std::size_t>(i - 1)];
+      if (i == nx) {
+        kit.SHOWn(x - 300, low.y + 200, "###0", v);
+      } else if (v < 10) {
+        kit.SHOWn(x - 200, low.y + 200, "##0.#", v);
+      } else {
+        kit.SHOWn(x - (v < 1000 ? 300 : 350), low.y + 200, "###0", v);
+      }
+    }
+  }
+
+  // 16. Numbers of the y coordinates, left of the plot.
+  s.SetFontName("Courier New");
+  s.SetFontSize(8);
+  {
+    std::vector<float> at;
+    for (int j = 1; j <= ny; ++j) at.push_back(kit.QRtoIY(y_of(j)));
+    const std::vector<bool> numbered = NumberedCoordinates(at, static_cast<float>(s.TextHeight()));
+    for (int j = 1; j <= ny; ++j) {
+      if (!numbered[static_cast<std::size_t>(j - 1)]) continue;
+      const float v = y_of(j);
+      kit.SHOWn(low.x - 680, at[static_cast<std::size_t>(j - 1)] - 120, v < 10 ? "##0.#" : "##0", v);
+    }
+  }
+  s.SetFontSize(10);
+  return true;
+}
+
+}  // namespace pave::graphs

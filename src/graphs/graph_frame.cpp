@@ -1,0 +1,41 @@
+#include "graphs/graph_frame.h"
+
+#include <exception>
+
+#include "common/analysis_host.h"
+#include "common/text_compare.h"
+#include "platform/platform.h"
+
+namespace pave::graphs {
+
+std::string GraphFileName(const std::string& data_file, const std::string& extension) {
+  if (EndsWithDat(data_file)) return data_file.substr(0, data_file.size() - 4) + extension;
+  return data_file + extension;
+}
+
+GraphPlacement PlaceGraphWindow(int screen_width, int screen_height, int width, int height) {
+  GraphPlacement at{screen_width / 2 - width / 2, screen_height / 2 - height / 2 - 200};
+  if (at.top < 0) at.top = -kPageOffset;
+  if (at.left < 0) at.left = -kPageOffset;
+  return at;
+}
+
+bool EndPage(GraphRun& run) {
+  run.host.ShowWindow();
+  if (platform().messages().Show(kPrintQuestion, MessageButtons::YesNo, kGraphMessageTitle) == MessageAnswer::Yes) {
+    if (!platform().printer().PrintImage(run.surface.Picture()))
+      platform().messages().Tell(kGraphPrinterFailed, kGraphMessageTitle);
+  }
+  run.surface.Clear();
+  return run.host.StillOpen();
+}
+
+void RunGraphFile(const std::function<void()>& body) {
+  try {
+    body();
+  } catch (const std::exception&) {
+    platform().messages().Tell(kDataErrorText, kGraphMessageTitle);
+  }
+}
+
+}  // namespace pave::graphs

@@ -1,0 +1,64 @@
+// The frame shared by the three graph windows: the graph file's name, the window's place, the page
+// cycle (print question, printing, clearing) and the error ending. A run does all its work while the
+// window loads: it reads the graph file, draws one page after another on the window's drawing
+// surface and offers each page for printing.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "graphs/plot_kit.h"
+#include "platform/drawing_surface.h"
+
+namespace pave::graphs {
+
+inline constexpr const char* kGraphMessageTitle = "ROVANTE";
+inline constexpr const char* kPrintQuestion = "Want to print on the printer?";
+inline constexpr const char* kGraphPrinterFailed = "The printer did not accept the page; it was not printed.";
+
+// Extents of the page the kit maps onto, in twips (the windows' sizes before the margin of 1200 is
+// added on the right and at the bottom).
+inline constexpr int kGraphPageWidth = 9615 + kPageOffset;
+inline constexpr int kContourPageWidth = 10000 + kPageOffset;
+inline constexpr int kGraphPageHeight = 6450 + kPageOffset;
+
+// The graph file of a data file's full path: a final ".DAT" in any letter case replaced by the
+// extension (".LAY", ".SLA"); a name without it gets the extension appended.
+std::string GraphFileName(const std::string& data_file, const std::string& extension);
+
+// Left and top of a graph window of the given outer size: centred horizontally, 200 twips above the
+// vertical centre; a side that would lie off the screen is set to -1200.
+struct GraphPlacement {
+  int left = 0;
+  int top = 0;
+};
+GraphPlacement PlaceGraphWindow(int screen_width, int screen_height, int width, int height);
+
+// The window a graph run draws in.
+class GraphWindowHost {
+ public:
+  virtual ~GraphWindowHost() = default;
+  // Shows the window with its drawing as it stands, in front, and lets it repaint.
+  virtual void ShowWindow() = 0;
+  virtual void SetCaption(const std::string& caption) = 0;
+  // False once the user has closed the window: the run then ends.
+  virtual bool StillOpen() const { return true; }
+};
+
+// What every graph run works with.
+struct GraphRun {
+  GraphRun(DrawingSurface& s, GraphWindowHost& h) : surface(s), host(h), kit(s) {}
+  DrawingSurface& surface;
+  GraphWindowHost& host;
+  PlotKit kit;
+};
+
+// The end of a page: shows it, asks "Want to print on the printer?" (Yes/No), prints the picture on
+// Yes and clears the drawing. False when the window was closed meanwhile (no further page then).
+bool EndPage(GraphRun& run);
+
+// Runs `body` (the reading and drawing of a whole graph file); any failure in it ends the run with
+// "File not found or data error", the pages drawn so far having been offered for printing.
+void RunGraphFile(const std::function<void()>& body);
+
+}  // namespace pave::graphs

@@ -1,0 +1,114 @@
+#include "graphs/graph_runs.h"
+
+#include <memory>
+#include <optional>
+
+#include "graphs/contour_page.h"
+#include "graphs/layer_graph_page.h"
+#include "graphs/slab_grid_page.h"
+#include "platform/platform.h"
+
+namespace pave::graphs {
+
+std::string StoppedProblemMessage(int problem) {
+  return "Problem No. " + std::to_string(problem) +
+         " stopped before its analysis was complete, so it has no graph.";
+}
+
+void RunLayerGraph(const std::string& data_file, GraphRun& run) {
+  RunGraphFile([&] {
+    LayerGraphReader reader = LayerGraphReader::FromFile(GraphFileName(data_file, ".LAY"));
+    auto p = std::make_unique<LayerGraphProblem>();
+    bool after_stop = false;
+    for (int n = 1; n <= reader.ProblemCount(); ++n) {
+      // The analysis ends its run at some stops: nothing follows the stopped problem then.
+      if (after_stop && reader.AtEnd()) break;
+      run.host.ShowWindow();
+      after_stop = !reader.ReadProblem(*p);
+      if (after_stop) {
+        platform().messages().Tell(StoppedProblemMessage(n), kGraphMessageTitle);
+        continue;
+      }
+      run.kit.QScreen(kGraphPageWidth, kGraphPageHeight);
+      for (int j = 1; j <= p->npy; ++j) {
+        for (int k = 1; k <= p->nlg; ++k) {
+          DrawLayerGraphPage(run.kit, *p, n, j, k);
+          if (!EndPage(run)) return;
+        }
+      }
+    }
+  });
+}
+
+namespace {
+// The slab graph file of a data file being read, with the values of its current problem and page.
+struct SlabGraphRead {
+  explicit SlabGraphRead(const std::string& data_file)
+      : reader(SlabGraphReader::FromFile(GraphFileName(data_file, ".SLA"))) {}
+  SlabGraphReader reader;
+  std::unique_ptr<SlabGraphProblem> p = std::make_unique<SlabGraphProblem>();
+  std::unique_ptr<SlabGraphPage> page = std::make_unique<SlabGraphPage>();
+};
+}  // namespace
+
+void RunSlabGridGraph(const std::string& data_file, GraphRun& run) {
+  RunGraphFile([&] {
+    SlabGraphRead file(data_file);
+    SlabGraphReader& reader = file.reader;
+    SlabGraphProblem* p = file.p.get();
+    SlabGraphPage* page = file.page.get();
+    for (int n = 1; n <= reader.ProblemCount(); ++n) {
+      run.host.ShowWindow();
+      reader.ReadProblemHead(*p);
+      reader.ReadProblemRest(*p);
+      run.surface.SetFontBold(true);
+      run.kit.QScreen(kGraphPageWidth, kGraphPageHeight);
+      for (int period = 1; period <= p->npy; ++period) {
+        for (int group = 1; group <= p->nlg; ++group) {
+          reader.ReadPage(*p, *page);
+          std::optional<float> design_life;
+          if (p->ndama != 0 && period == p->npy && group == p->nlg) design_life = reader.ReadDesignLife();
+          DrawSlabGridPage(run.kit, *p, *page, n, period, group, design_life);
+          run.surface.SetFontSize(10);
+          if (!EndPage(run)) return;
+        }
+      }
+    }
+  });
+}
+
+void RunContourGraph(const std::string& data_file, GraphRun& run, std::int16_t& direction) {
+  RunGraphFile([&] {
+    SlabGraphRead file(data_file);
+    SlabGraphReader& reader = file.reader;
+    SlabGraphProblem* p = file.p.get();
+    SlabGraphPage* page = file.page.get();
+    for (int n = 1; n <= reader.ProblemCount(); ++n) {
+      run.host.ShowWindow();
+      reader.ReadProblemHead(*p);
+      if (!ContourConditionsMet(*p)) {
+        platform().messages().Tell(kContourConditionsMessage, kGraphMessageTitle);
+        return;
+      }
+      reader.ReadProblemRest(*p);
+      reader.ReadPage(*p, *page);
+      run.surface.SetFontBold(true);
+      run.kit.QScreen(kContourPageWidth, kGraphPageHeight);
+      for (ContourDirection dir : {ContourDirection::X, ContourDirection::Y}) {
+        direction = static_cast<std::int16_t>(dir);
+        for (int layer = 1; layer <= p->nlayer; ++layer) {
+          run.host.SetCaption(ContourCaption(*p, n, dir, layer));
+          if (DrawContourPage(run.kit, *p, *page, dir, layer)) {
+            run.surface.SetFontSize(10);
+            if (!EndPage(run)) return;
+          } else {
+            run.surface.Clear();   // the interval question was cancelled: the page is skipped
+            if (!run.host.StillOpen()) return;
+          }
+        }
+      }
+    }
+  });
+}
+
+}  // namespace pave::graphs

@@ -1,0 +1,113 @@
+#include "grids/gui/grid_form.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+#include "grids/editor_windows.h"
+#include "platform/platform.h"
+#include "shell/gui/status_label.h"
+#include "shell/program_state.h"
+#include "shell/window_makers.h"
+
+namespace pave {
+
+namespace {
+constexpr const char* kGridWindows[] = {kind::kGridSingle, kind::kGridMain, kind::kGridMulti,
+                                        kind::kGridSlabLayer, kind::kGridMainSlab};
+
+const char* kOneTableAtATime =
+    "Another table is still open. Please complete it with its OK button (or close it) before you open "
+    "this one.";
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+bool SameTable(const GridHandover& a, const GridHandover& b) {
+  return a.kind == b.kind && a.set == b.set && a.period == b.period && a.layer == b.layer && a.slab == b.slab &&
+         a.owner == b.owner;
+}
+}  // namespace
+
+bool IsGridWindow(const std::string& window_kind) {
+  for (const char* k : kGridWindows) {
+    if (window_kind == k) return true;
+  }
+  return false;
+}
+
+void GridForm::SetCaption(const std::string& caption) { setWindowTitle(Q(caption)); }
+
+void GridForm::SetUnits(const std::string& units) {
+  if (auto* label = findChild<QLabel*>("lblUnit")) label->setText(Q(units));
+}
+
+void GridForm::SetKeyHint(const std::string& hint) {
+  if (auto* label = findChild<QLabel*>("lblDelIns")) label->setText(Q(hint));
+}
+
+void GridForm::SetDoubleClickHint(const std::string& hint) {
+  if (auto* label = findChild<QLabel*>("lblDouble")) label->setText(Q(hint));
+}
+
+bool GridForm::AnotherTableOpen() const {
+  for (const char* k : kGridWindows) {
+    Window* open = platform().windows().Find(k);
+    if (open && open != this) {
+      Tell(kOneTableAtATime);
+      return true;
+    }
+  }
+  return false;
+}
+
+void GridForm::SecondOpening() {
+  if (!SameTable(HandoverFromProgramState(), handover_)) Tell(kOneTableAtATime);
+  Show();
+}
+
+void GridForm::BuildGridForm(const FormSpec& spec) {
+  BuildForm(*this, spec);
+  grid_ = &Control<QtGrid>(*this, "GridSpreadsheet");
+  editor_ = std::make_unique<QtCellEditor>(Control<QLineEdit>(*this, "TxtCell"));
+  Text1 = &Control<QPlainTextEdit>(*this, "Text1");
+}
+
+void GridForm::StartEngine(GridTable& table, EngineStyle style, int lines) {
+  engine_ = std::make_unique<CellEngine>(*grid_, *editor_, table, style);
+  engine_->Start(lines);
+  grid_->setFocus(Qt::OtherFocusReason);
+}
+
+void GridForm::SetHelp(const std::string& help) {
+  gHelpText = Value(help);
+  // The paragraphs end with CR LF; the box shows one line break for each.
+  QString text = Q(help);
+  text.replace("\r\n", "\n");
+  Text1->setPlainText(text);
+}
+
+void GridForm::Abandon() {
+  if (engine_) engine_->Stop();
+  if (registry()) registry()->Unload(this);
+}
+
+void GridForm::TellFailure(const std::exception& e) {
+  Tell(std::string("The table cannot be used: ") + e.what());
+}
+
+void GridForm::Finish(const OkOutcome& outcome) {
+  if (!outcome.close) return;
+  if (engine_) engine_->Stop();
+  if (registry()) registry()->Unload(this);
+  if (outcome.clay_values_kept) {
+    gClayDefaults = 2;
+    if (auto* nonlin = dynamic_cast<QWidget*>(platform().windows().Find(editor_window::kNonlin))) {
+      if (auto* option = nonlin->findChild<QRadioButton*>("optNoDefault")) option->click();
+    }
+  }
+  if (!outcome.next_window.empty()) LoadWithHandover(outcome.next_window, outcome.next);
+  if (outcome.label) MarkDone(outcome.label->window, outcome.label->label);
+}
+
+}  // namespace pave

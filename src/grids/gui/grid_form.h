@@ -1,0 +1,82 @@
+// What the five grid windows share: the grid and its cell editor wired to the cell-editing engine,
+// the texts a table sets on the window, the rule that one table is edited at a time, and the end of
+// an OK (close, open the next window, mark the caller's status label).
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <string>
+
+#include "grids/cell_engine.h"
+#include "grids/grid_handover.h"
+#include "grids/grid_window.h"
+#include "platform/gui/control_table.h"
+#include "platform/gui/form.h"
+#include "platform/gui/qt_grid.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace pave {
+
+class GridForm : public Form, public GridWindowTexts {
+  Q_OBJECT
+
+ public:
+  QtGrid& grid() const { return *grid_; }
+  QtCellEditor& cell_editor() const { return *editor_; }
+  CellEngine* engine() const { return engine_.get(); }
+  const GridHandover& handover() const { return handover_; }
+
+  // GridWindowTexts: the caption, lblUnit, lblDelIns and lblDouble where the form has them.
+  void SetCaption(const std::string& caption) override;
+  void SetUnits(const std::string& units) override;
+  void SetKeyHint(const std::string& hint) override;
+  void SetDoubleClickHint(const std::string& hint) override;
+
+  // True when a grid window other than this one is open; the user is told so.
+  bool AnotherTableOpen() const;
+  // A second opening of this window: the user is told when it asks for another table than the one
+  // shown; the window comes to the front.
+  void SecondOpening();
+
+ protected:
+  // Builds the form from its table and finds the grid (GridSpreadsheet), the cell editor (TxtCell)
+  // and the help text (Text1).
+  void BuildGridForm(const FormSpec& spec);
+  // The table is laid out: start the engine with `lines` lines, give the grid the focus.
+  void StartEngine(GridTable& table, EngineStyle style, int lines);
+  // Puts the help text into Text1 (and the program-wide help buffer).
+  void SetHelp(const std::string& help);
+  // Unloads the window after its load step failed.
+  void Abandon();
+  // Carries out the end of an OK.
+  void Finish(const OkOutcome& outcome);
+  // Runs a handler and tells the user, rather than ending the program, when a data-set entry cannot
+  // be reached.
+  template <class F>
+  void Guarded(F&& f);
+  static void TellFailure(const std::exception& e);
+
+  GridHandover handover_;
+  QtGrid* grid_ = nullptr;
+  std::unique_ptr<QtCellEditor> editor_;
+  std::unique_ptr<CellEngine> engine_;
+  QPlainTextEdit* Text1 = nullptr;
+};
+
+template <class F>
+void GridForm::Guarded(F&& f) {
+  try {
+    f();
+  } catch (const std::exception& e) {
+    TellFailure(e);
+  }
+}
+
+// The window kinds of the five grid windows.
+bool IsGridWindow(const std::string& window_kind);
+
+}  // namespace pave

@@ -1,0 +1,211 @@
+#include "grids/multi_table.h"
+
+#include <cmath>
+
+#include "grids/editor_windows.h"
+#include "grids/table_checks.h"
+#include "shell/program_state.h"
+#include "shell/window_makers.h"
+
+namespace pave {
+
+namespace {
+bool SlabLayerWindow(const MultiLayout& layout) { return layout.window == std::string_view(kind::kGridSlabLayer); }
+
+int WholeValue(const Value& v) {
+  const double d = std::nearbyint(v.Number());
+  return d > -1e6 && d < 1e6 ? static_cast<int>(d) : 0;
+}
+}  // namespace
+
+int MultiColumns(const MultiLayout& layout, const TableContext& context) {
+  switch (layout.column_rule) {
+    case ColumnRule::Fixed:
+      return layout.cols;
+    case ColumnRule::ByMatl: {
+      const double matl = context.Get(Entry("gLayeredGeneral", At(1))).Number();
+      return matl == 2 || matl == 4 ? 4 : 3;
+    }
+    case ColumnRule::ByNslab:
+      return context.Get(Entry("gSlabGeneral", At(7))).Number() < 2 ? 3 : 7;
+    case ColumnRule::ByNdama:
+      return context.Get(Entry("gSlabGeneral", At(2))).Number() == 2 ? 4 : 2;
+    case ColumnRule::ByNwt:
+      return context.Get(Entry("gSlabCurling", At(5))).Number() == 1 ? 5 : 4;
+  }
+  return layout.cols;
+}
+
+MultiTable::MultiTable(const MultiLayout& layout, const GridHandover& handover, GridControl& grid,
+                       GridWindowTexts& texts, int capacity, int cols)
+    : layout_(layout), context_(handover), grid_(grid), texts_(texts), capacity_(capacity), cols_(cols) {}
+
+std::unique_ptr<MultiTable> MultiTable::Open(const GridHandover& handover, const std::string& window_kind,
+                                             GridControl& grid, GridWindowTexts& texts) {
+  const MultiLayout* layout = FindMultiLayout(handover.kind);
+  if (!layout || layout->window != window_kind) {
+    Tell("Table kind " + std::to_string(handover.kind) + " is not shown by this window.");
+    return nullptr;
+  }
+  const TableContext context(handover);
+  std::optional<std::string> problem = HandoverProblem(context, {layout->cells[0], layout->count});
+  const int capacity = TableCapacity(context, layout->cells[0], layout->capacity);
+  if (!problem) problem = LineCountProblem(handover.grid_lines, capacity);
+  if (problem) {
+    Tell(*problem);
+    return nullptr;
+  }
+  return std::unique_ptr<MultiTable>(
+      new MultiTable(*layout, handover, grid, texts, capacity, MultiColumns(*layout, context)));
+}
+
+bool MultiTable::LinesFixed() const { return SlabLayerWindow(layout_); }
+
+bool MultiTable::Marked(int line, int col) const {
+  if (layout_.marked_last.empty() || col != 1) return false;
+  return line == WholeValue(context_.Get(layout_.marked_last));
+}
+
+bool MultiTable::StoresText(int col) const {
+  const EntryKind kind = context_.KindOf(layout_.cells[static_cast<std::size_t>(col) - 1]);
+  return kind == EntryKind::Variant || kind == EntryKind::Text;
+}
+
+void MultiTable::Setup(int rows) {
+  grid_.SetCols(cols_);
+  grid_.SetRows(rows);
+  for (int c = 0; c < cols_; ++c) grid_.SetColWidth(c, c == 0 ? 1200 : 1000);
+  for (int i = 1; i < rows; ++i) grid_.SetText(i, 0, std::to_string(i));
+  if (!SlabLayerWindow(layout_)) texts_.SetKeyHint(kKeyHint);
+  texts_.SetCaption(context_.Caption(layout_.caption));
+  texts_.SetUnits(std::string(context_.SiUnits() ? layout_.units_si : layout_.units_english));
+  for (int c = 0; c < cols_; ++c) grid_.SetText(0, c, std::string(layout_.headers[static_cast<std::size_t>(c)]));
+  grid_.FitHeaders();
+  for (int i = 1; i < rows; ++i) {
+    for (int c = 1; c < cols_; ++c) {
+      if (Marked(i, c)) {
+        grid_.SetText(i, c, kInfiniteThickness);
+        continue;
+      }
+      const EntryRef& ref = layout_.cells[static_cast<std::size_t>(c) - 1];
+      grid_.SetText(i, c, NumberText(context_.Get(ref, i), context_.KindOf(ref)));
+    }
+  }
+  grid_.SetRow(rows > 1 ? 1 : 0);
+  grid_.SetCol(1);
+}
+
+std::optional<Value> MultiTable::Shown(int line, int col) const {
+  if (col < 1 || col >= cols_ || Marked(line, col)) return std::nullopt;
+  return ShownValue(context_.Get(layout_.cells[static_cast<std::size_t>(col) - 1], line));
+}
+
+int MultiTable::FirstColumnOf(int line) const {
+  return grid_.Text(line, 1) == kInfiniteThickness && cols_ > 2 ? 2 : 1;
+}
+
+void MultiTable::LineInserted(int, int lines) {
+  gGridLines = Value(lines);
+  gGridRows = static_cast<std::int16_t>(lines + 1);
+}
+
+void MultiTable::LineDeleted(int, int lines) { LineInserted(0, lines); }
+
+void MultiTable::ArrangementDefaults(int slabs) {
+  const int joints = WholeValue(context_.Get(Entry("gSlabGeneral", At(8))));
+  const EntryRef barno = Entry("gSlabBARNO", kLine, kColumn);
+  const int joint_bound = context_.Bound(barno, Slot::Line);
+  const int node_bound = context_.Bound(barno, Slot::Column);
+  for (int j = 1; j <= joints && j <= joint_bound; ++j) {
+    bool found = false;
+    for (int s = 1; s <= slabs && !found; ++s) {
+      for (int side = 1; side <= 4 && !found; ++side) {
+        if (WholeValue(context_.Get(Entry("gSlabArrangement", kLine, At(2 + side)), s)) != j) continue;
+        found = true;
+        // The end node of the joint: the last node along the side.
+        const int along = WholeValue(context_.Get(Entry("gSlabArrangement", kLine, At(side <= 2 ? 2 : 1)), s));
+        if (along >= 1 && along <= node_bound) context_.Put(barno, Value(0.0), j, along);
+      }
+    }
+  }
+  const int ndama = WholeValue(context_.Get(Entry("gSlabGeneral", At(2))));
+  const int nprint = WholeValue(context_.Get(Entry("gSlabGeneral", At(10))));
+  if (ndama == 2 || (ndama == 1 && nprint == 3)) {
+    const int ny = WholeValue(context_.Get(Entry("gSlabArrangement", kLine, At(2)), 1));
+    const EntryRef np = Entry("gSlabNP", kLine);
+    context_.Put(np, Value(1), 1);
+    context_.Put(np, Value(2 * ny + 1), 2);
+    context_.Put(np, Value(4 * ny + 1), 3);
+  }
+}
+
+OkOutcome MultiTable::Ok(CellEngine& engine) {
+  engine.EditKey(key::kReturn, 0);
+  const int lines = engine.Lines();
+  const bool marks_last = !layout_.marked_last.empty();
+
+  // A cell stored as its text must spell a number, or the data file would lose a value.
+  for (int r = 1; r <= lines; ++r) {
+    for (int c = 1; c < cols_; ++c) {
+      if (!StoresText(c) || (marks_last && r == lines && c == 1)) continue;
+      if (engine.Untouched(r, c) || IsNumberText(grid_.Text(r, c))) continue;
+      grid_.SetRow(r);
+      grid_.SetCol(c);
+      // A key column reports a blank the way its check reports a 0.
+      Tell(layout_.check == MultiCheck::LayerNumber && c == 1
+               ? std::string(layout_.check_message)
+               : "A number is required in line " + std::to_string(r) + ", column " +
+                     std::string(layout_.headers[static_cast<std::size_t>(c)]) + ".");
+      return {};
+    }
+  }
+
+  const auto refuse = [&](int r, int c, std::string_view message) {
+    grid_.SetRow(r);
+    grid_.SetCol(c);
+    Tell(std::string(message));
+    return OkOutcome{};
+  };
+  if (!layout_.count.empty()) context_.Put(layout_.count, Value(lines));
+  for (int r = 1; r <= lines; ++r) {
+    for (int c = 1; c < cols_; ++c) {
+      if (marks_last && r == lines && c == 1) continue;   // the last layer's thickness is never stored
+      const EntryRef& ref = layout_.cells[static_cast<std::size_t>(c) - 1];
+      if (const std::optional<Value> kept = engine.Untouched(r, c)) {
+        context_.Put(ref, *kept, r);
+      } else {
+        context_.PutText(ref, grid_.Text(r, c), r);   // a numeric entry keeps its value on bad text
+      }
+      if (layout_.check == MultiCheck::NodeCounts && (c == 1 || c == 2)) {
+        const double n = context_.Get(ref, r).Number();
+        if (n == 0) return refuse(r, c, "NX and NY should not be 0");
+        if (n > 15) return refuse(r, c, "NX and NY should not be greater than 15");
+      }
+    }
+    if (layout_.check == MultiCheck::LayerNumber) {
+      const Value key = context_.Get(layout_.cells[0], r);
+      if (!ShownValue(key) || key.Number() == 0) return refuse(r, cols_ - 1, layout_.check_message);
+    }
+  }
+  if (layout_.kind == 203 && gArrangementVisits == 1 && (gNewFile.Number() == 1 || gSlabReadError.Number() == 1)) {
+    ArrangementDefaults(lines);
+  }
+  if (layout_.kind == 208 && context_.Get(Entry("gSlabLayerProps", At(1), At(1))).Number() == 0) {
+    return refuse(1, 1, "T of slab layer 1 should not be 0");
+  }
+
+  OkOutcome out;
+  out.close = true;
+  engine.Stop();
+  std::string label(layout_.done_label);
+  const std::size_t at = label.find("{layer}");
+  if (at != std::string::npos) label.replace(at, 7, std::to_string(context_.handover().layer));
+  out.label = LabelMark{std::string(layout_.done_window), label};
+  if (layout_.back_to_main) {
+    out.next_window = kind::kGridMainSlab;
+    out.next = context_.handover();
+  }
+  return out;
+}
+
+}  // namespace pave

@@ -1,0 +1,159 @@
+#include "help/gui/example_screen_window.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSvgWidget>
+
+#include <vector>
+
+#include "help/gui/example_figures.h"
+#include "platform/symbol_font.h"
+#include "platform/gui/control_table.h"
+#include "platform/gui/widget_image.h"
+#include "platform/platform.h"
+#include "shell/paged_print.h"
+#include "shell/program_state.h"
+#include "shell/window_makers.h"
+
+namespace pave {
+
+namespace {
+
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+
+// The controls of a screen, bottom to top: the picture, the figure's labels (moved with the
+// picture), the title and the text box, which lies over the others where they overlap.
+std::vector<ControlSpec> ScreenControls(const ExampleScreen& screen) {
+  std::vector<ControlSpec> controls;
+  ControlSpec picture;
+  picture.name = "Image1";
+  picture.kind = ControlKind::Picture;
+  picture.left = screen.picture.left;
+  picture.top = screen.picture.top;
+  picture.width = screen.picture.width;
+  picture.height = screen.picture.height;
+  controls.push_back(picture);
+
+  if (const ExampleFigure* figure = FindExampleFigure(screen.kind)) {
+    for (std::span<const ControlSpec> group : figure->labels) {
+      for (ControlSpec label : group) {
+        label.left += screen.picture.left;
+        label.top += screen.picture.top;
+        controls.push_back(label);
+      }
+    }
+  }
+
+  ControlSpec title;
+  title.name = "lblTitle";
+  title.kind = ControlKind::Label;
+  title.caption = screen.title;
+  title.left = screen.title_box.left;
+  title.top = screen.title_box.top;
+  title.width = screen.title_box.width;
+  title.height = screen.title_box.height;
+  title.font = {"MS Sans Serif", 12, true};
+  title.colour = screen.title_colour;
+  controls.push_back(title);
+
+  ControlSpec text;
+  text.name = "txtHelp";
+  text.kind = ControlKind::TextArea;
+  text.left = kExampleTextLeft;
+  text.top = screen.text_top;
+  text.width = screen.text_width;
+  text.height = screen.text_height;
+  text.font = {"Courier New", 9.75, true};
+  text.colour = colour::kBlack;
+  text.flags = ctl::kReadOnly;
+  controls.push_back(text);
+  return controls;
+}
+
+// The text box holds lines ended by a line feed; the screen's text ends its lines with CR LF.
+QString WithoutCarriageReturns(const std::string& text) {
+  QString q = QString::fromStdString(text);
+  q.remove(QChar('\r'));
+  return q;
+}
+
+std::string WithCrLf(const QString& text) {
+  std::string crlf;
+  for (char c : text.toStdString()) {
+    if (c == '\n') crlf += '\r';
+    crlf += c;
+  }
+  return crlf;
+}
+
+}  // namespace
+
+ExampleScreenWindow::ExampleScreenWindow(const ExampleScreen& screen) : screen_(screen) {}
+
+void ExampleScreenWindow::Load() {
+  const std::vector<ControlSpec> controls = ScreenControls(screen_);
+  const MenuSpec menus[] = {
+      {"mnuPrintForm", "Print&Form", ""},
+      {screen_.print_text_item, "Print&Text", ""},
+      {"mnuExit", "E&xit", ""},
+  };
+  FormSpec spec;
+  spec.name = screen_.kind;
+  spec.caption = screen_.caption;
+  spec.width = screen_.width;
+  spec.height = kExampleScreenHeight;
+  spec.controls = controls;
+  spec.menus = menus;
+  BuildForm(*this, spec);
+
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  setAutoFillBackground(true);
+
+  Image1 = &ControlNamed(*this, "Image1");
+  figure = new QSvgWidget(Q(screen_.figure), Image1);
+  figure->setObjectName("figure");
+  figure->setGeometry(Image1->rect());
+  lblTitle = &Control<QLabel>(*this, "lblTitle");
+  txtHelp = &Control<QPlainTextEdit>(*this, "txtHelp");
+  if (!screen_.text_scroll_bar) txtHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+  int unnamed = 0;
+  for (QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+    label->setTextFormat(Qt::PlainText);
+    if (label->objectName().isEmpty()) label->setObjectName("Label" + QString::number(++unnamed));
+    if (label->font().family() == Q(kSymbolFontName)) {
+      label->setText(QString::fromStdString(SymbolFontText(label->text().toStdString())));
+    }
+  }
+
+  connect(&MenuAction(*this, "mnuPrintForm"), &QAction::triggered, this, [this] { PrintForm(); });
+  connect(&MenuAction(*this, screen_.print_text_item), &QAction::triggered, this, [this] { PrintText(); });
+  connect(&MenuAction(*this, "mnuExit"), &QAction::triggered, this, [this] {
+    if (registry()) registry()->Unload(this);
+  });
+
+  Show();
+  gHelpText = Value(ExampleScreenText(screen_));
+  txtHelp->setPlainText(WithoutCarriageReturns(gHelpText.Text()));
+}
+
+void ExampleScreenWindow::PrintForm() {
+  SetSizeTwips(screen_.width, screen_.print_height);
+  if (!PrintWidget(*this)) platform().messages().Tell(kPrinterFailedMessage, "ROVANTE");
+}
+
+void ExampleScreenWindow::PrintText() {
+  PrintPagedText(ExampleScreenPrintText(WithCrLf(txtHelp->toPlainText())));
+}
+
+void InstallExampleScreens() {
+  for (const ExampleScreen& screen : ExampleScreens()) {
+    const ExampleScreen* s = &screen;
+    SetWindowMaker(std::string(screen.kind), [s] { return new ExampleScreenWindow(*s); });
+  }
+}
+
+}  // namespace pave

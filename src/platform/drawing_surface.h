@@ -1,0 +1,127 @@
+// The drawing surface of the graph windows: a picture in twips (origin at the top left, y growing
+// downwards) with the drawing state of the window it belongs to: the text position, the foreground
+// colour by the 16 colour numbers, the font, the pen width and line style of lines, and the fill of
+// circles. Texts are printed at the text position, which then moves on (to the next line after a
+// line end, else just behind the text). Everything drawn stays on the picture until Clear, and the
+// picture is what gets printed.
+//
+// This class keeps the state and the text layout; an implementation draws the primitives: the Qt
+// one on an image (platform/gui/qt_drawing_surface.h), the recording one for tests
+// (platform/recording_surface.h).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/printer.h"
+
+namespace pave {
+
+// The 16 colour numbers of the windows: 0 black, 1 blue, 2 green, 3 cyan, 4 red, 5 magenta,
+// 6 yellow (brown), 7 white (light grey), 8 grey, 9 light blue, 10 light green, 11 light cyan,
+// 12 light red, 13 light magenta, 14 light yellow, 15 bright white.
+inline constexpr int kColourNumbers = 16;
+// 0xRRGGBB of a colour number; std::invalid_argument outside 0..15.
+std::uint32_t ColourNumberRgb(int number);
+
+enum class LineStyle { Solid, Dotted };
+enum class FillStyle { Transparent, Solid };
+
+struct SurfaceFont {
+  std::string name = "Courier New";
+  double size = 9.75;   // points
+  bool bold = false;
+  bool operator==(const SurfaceFont&) const = default;
+};
+
+class DrawingSurface {
+ public:
+  // Size of the picture in twips; white, text position at the top left, foreground black,
+  // "Courier New" of 9.75 points, pen width 1, solid lines, transparent fill.
+  DrawingSurface(int width_twips, int height_twips);
+  virtual ~DrawingSurface() = default;
+  DrawingSurface(const DrawingSurface&) = delete;
+  DrawingSurface& operator=(const DrawingSurface&) = delete;
+
+  int WidthTwips() const { return width_; }
+  int HeightTwips() const { return height_; }
+
+  // Foreground colour of texts and of lines drawn without a colour of their own.
+  void SetForeColour(int number);
+  int ForeColour() const { return fore_; }
+  void SetFontName(std::string_view name) { font_.name = name; }
+  void SetFontSize(double points) { font_.size = points; }
+  void SetFontBold(bool bold) { font_.bold = bold; }
+  const SurfaceFont& Font() const { return font_; }
+  // Pen width in pixels (at least 1) and line style of every line, box and circle outline.
+  void SetPenWidth(int pixels) { pen_width_ = pixels < 1 ? 1 : pixels; }
+  int PenWidth() const { return pen_width_; }
+  void SetLineStyle(LineStyle style) { line_style_ = style; }
+  LineStyle GetLineStyle() const { return line_style_; }
+  // Fill of circles: transparent, or solid in the fill colour.
+  void SetFillStyle(FillStyle style) { fill_style_ = style; }
+  FillStyle GetFillStyle() const { return fill_style_; }
+  void SetFillColour(int number);
+  int FillColour() const { return fill_colour_; }
+
+  // Text position in twips.
+  double CurrentX() const { return x_; }
+  double CurrentY() const { return y_; }
+  void SetPosition(double x, double y) {
+    x_ = x;
+    y_ = y;
+  }
+  void SetCurrentX(double x) { x_ = x; }
+  void SetCurrentY(double y) { y_ = y; }
+
+  // A straight line; colour -1 takes the foreground colour.
+  void Line(double x1, double y1, double x2, double y2, int colour = -1);
+  // The outline of the rectangle with corners (x1, y1) and (x2, y2).
+  void Box(double x1, double y1, double x2, double y2, int colour = -1);
+  // A circle around (x, y): outline in `colour` (-1: foreground), filled by the fill style.
+  void Circle(double x, double y, double radius, int colour = -1);
+  // Prints text with its top-left corner at the text position, in the font and the foreground
+  // colour, over what is there. With a line end the position then goes to x = 0, one line height
+  // down; without, to just behind the text on the same line.
+  void Print(std::string_view text, bool line_end = true);
+  // Width of a text and height of a line in the current font, in twips.
+  double TextWidth(std::string_view text) const { return MeasureWidth(text, font_); }
+  double TextHeight() const { return MeasureHeight(font_); }
+  // Erases the picture to white and puts the text position back to the top left.
+  void Clear();
+
+  // The picture as it stands, for printing.
+  virtual Image Picture() const = 0;
+
+ protected:
+  struct Pen {
+    std::uint32_t rgb = 0;
+    int colour = 0;   // its colour number
+    int width = 1;
+    LineStyle style = LineStyle::Solid;
+  };
+  virtual void DrawLine(double x1, double y1, double x2, double y2, const Pen& pen) = 0;
+  virtual void DrawBox(double x1, double y1, double x2, double y2, const Pen& pen) = 0;
+  // fill_colour < 0: not filled.
+  virtual void DrawCircle(double x, double y, double radius, const Pen& pen, int fill_colour) = 0;
+  virtual void DrawText(double x, double y, std::string_view text, const SurfaceFont& font,
+                        int colour) = 0;
+  virtual double MeasureWidth(std::string_view text, const SurfaceFont& font) const = 0;
+  virtual double MeasureHeight(const SurfaceFont& font) const = 0;
+  virtual void Erase() = 0;
+
+ private:
+  Pen PenOf(int colour) const;
+
+  int width_, height_;
+  int fore_ = 0;
+  SurfaceFont font_;
+  int pen_width_ = 1;
+  LineStyle line_style_ = LineStyle::Solid;
+  FillStyle fill_style_ = FillStyle::Transparent;
+  int fill_colour_ = 0;
+  double x_ = 0, y_ = 0;
+};
+
+}  // namespace pave

@@ -1,0 +1,137 @@
+// The three graph windows on the graph files that the analysis programs write for every example: every
+// page is drawn without a message and offered for printing; the first page of each window is printed
+// and kept as a picture in the test output.
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <QImage>
+
+#include "graph_test_support.h"
+#include "graphs/contour_levels.h"
+#include "graphs/contour_page.h"
+#include "graphs/layer_graph_file.h"
+#include "graphs/slab_graph_file.h"
+#include "layered_analysis/run_driver.h"
+#include "platform/gui/widget_image.h"
+#include "slab_analysis/slab_driver.h"
+
+namespace pave::graphs::testing {
+
+void GraphWindowTest::SavePage(const Image& image, const std::string& name) {
+  std::filesystem::create_directories(PAVE_OUTPUT_DIR);
+  EXPECT_TRUE(ToQImage(image).save(QString::fromStdString(std::string(PAVE_OUTPUT_DIR) + "/" + name), "PNG"));
+}
+
+namespace {
+
+// Pages of a layer graph file (stopped problems have none).
+int LayerPages(const std::string& path) {
+  LayerGraphReader r = LayerGraphReader::FromFile(path);
+  LayerGraphProblem p;
+  int pages = 0;
+  for (int n = 1; n <= r.ProblemCount(); ++n)
+    if (r.ReadProblem(p)) pages += p.npy * p.nlg;
+  return pages;
+}
+
+// Pages of a slab graph file in the slab grid graph, and the contour graph's interval answers (the
+// default of each page) while the problems can be contoured.
+struct SlabPages {
+  int grid = 0;
+  int contour = 0;
+  bool contour_refused = false;
+  std::vector<std::string> intervals;
+};
+
+SlabPages SlabGraphPages(const std::string& path) {
+  SlabGraphReader r = SlabGraphReader::FromFile(path);
+  auto p = std::make_unique<SlabGraphProblem>();
+  auto page = std::make_unique<SlabGraphPage>();
+  SlabPages pages;
+  for (int n = 1; n <= r.ProblemCount(); ++n) {
+    r.ReadProblemHead(*p);
+    r.ReadProblemRest(*p);
+    const bool contoured = !pages.contour_refused && ContourConditionsMet(*p);
+    if (!contoured) pages.contour_refused = true;
+    for (int per = 1; per <= p->npy; ++per) {
+      for (int g = 1; g <= p->nlg; ++g) {
+        r.ReadPage(*p, *page);
+        ++pages.grid;
+        if (!contoured) continue;
+        for (int dir = 1; dir <= 2; ++dir) {
+          for (int l = 1; l <= p->nlayer; ++l) {
+            const LayerExtremes& e = page->extremes[l];
+            const ContourRange range = ContourRangeOf(dir == 1 ? e.max_x : e.max_y, dir == 1 ? e.min_x : e.min_y,
+                                                      p->outmode == 1);
+            pages.intervals.push_back(Str(range.default_interval));
+            ++pages.contour;
+          }
+        }
+      }
+    }
+    if (p->ndama != 0) r.ReadDesignLife();
+  }
+  return pages;
+}
+
+class EveryExample : public GraphWindowTest, public ::testing::WithParamInterface<const char*> {
+ protected:
+  // Runs the analysis program on the example in the test's directory.
+  void Analyse(const std::string& name) {
+    WriteFile(name + ".DAT", pave::testing::ExampleText(name));
+    RecordingHost host;
+    const RunEnd end = name.rfind("LAY", 0) == 0 ? layered::RunMorvelin(Path(name), host)
+                                                  : slab::RunSlabProgram(Path(name), slab::kBruntola, host);
+    ASSERT_EQ(end, RunEnd::Normal) << name;
+  }
+  // Opens a window answering Yes to the print question of the first and of the last page and No
+  // to the others; saves the printed pages as pictures.
+  void Draw(const char* kind, const std::string& window, const std::string& name, int pages) {
+    platform_.messages.shown.clear();
+    platform_.printer.images.clear();
+    for (int i = 1; i <= pages; ++i)
+      platform_.messages.QueueAnswer(i == 1 || i == pages ? MessageAnswer::Yes : MessageAnswer::No);
+    OpenGraph(kind, name + ".DAT");
+    EXPECT_EQ(PrintQuestions(), pages) << kind << " " << name;
+    EXPECT_EQ(platform_.messages.unanswered, 0) << kind << " " << name;
+    const auto& images = platform_.printer.images;
+    ASSERT_EQ(images.size(), static_cast<std::size_t>(std::min(pages, 2)));
+    if (pages >= 1) SavePage(images.front(), "graph_" + window + "_" + name + ".png");
+    if (pages >= 2) SavePage(images.back(), "graph_" + window + "_" + name + "_last.png");
+  }
+};
+
+TEST_P(EveryExample, DrawsEveryPageOfEveryWindowThatApplies) {
+  const std::string name = GetParam();
+  Analyse(name);
+  if (HasFatalFailure()) return;
+  if (name.rfind("LAY", 0) == 0) {
+    const int pages = LayerPages(Path(name + ".LAY"));
+    ASSERT_GT(pages, 0);
+    Draw(kind::kLayerGraph, "TOLMER", name, pages);
+    EXPECT_TRUE(OtherMessages().empty()) << OtherMessages().front();
+    return;
+  }
+  const SlabPages pages = SlabGraphPages(Path(name + ".SLA"));
+  Draw(kind::kSlabGraph, "VANSEK", name, pages.grid);
+  EXPECT_TRUE(OtherMessages().empty()) << OtherMessages().front();
+
+  for (const std::string& interval : pages.intervals) platform_.messages.QueueInput(interval);
+  Draw(kind::kContourGraph, "CONTOUR", name, pages.contour);
+  if (pages.contour_refused) {
+    EXPECT_EQ(OtherMessages(), std::vector<std::string>{kContourConditionsMessage});
+  } else {
+    EXPECT_TRUE(OtherMessages().empty()) << OtherMessages().front();
+  }
+  EXPECT_EQ(platform_.messages.asked.size(), pages.intervals.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(GraphsOf, EveryExample,
+                         ::testing::Values("LAY1", "LAY1SI", "LAY2", "LAY2SI", "LAY3", "LAY3SI", "LAY4", "LAY4SI",
+                                           "LAY5", "LAY5SI", "LAY6", "LAY6SI", "SLA1", "SLA1SI", "SLA2", "SLA2SI",
+                                           "SLA3", "SLA3SI", "SLA4", "SLA4SI", "SLA5", "SLA5SI", "SLA6", "SLA6SI"),
+                         [](const ::testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
+
+}  // namespace
+}  // namespace pave::graphs::testing

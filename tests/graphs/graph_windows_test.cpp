@@ -1,0 +1,304 @@
+// The graph windows' frame on small graph files: the file's name, the window, the page cycle, the
+// error ending, stopped problems, the slab layouts, the contour graph's slab, interval and conditions,
+// and printing where no printer is installed.
+#include <QComboBox>
+#include <QPushButton>
+
+#include <cstdlib>
+#include <memory>
+
+#include "graph_test_support.h"
+#include "graphs/contour_page.h"
+#include "graphs/graph_runs.h"
+#include "platform/gui/qt_services.h"
+#include "platform/recording_surface.h"
+#include "shell/gui/main_window.h"
+#include "slab_graph_text.h"
+
+namespace pave::graphs::testing {
+namespace {
+
+using Kind = RecordingSurface::Kind;
+
+// A two-layer linear problem with a single wheel and `nr` radial coordinates (layer graph file).
+std::string LayerProblem(const std::string& title, int nl = 2, int npy = 1) {
+  std::string t = title + "\r\n 1  0 " + GenNum(npy) + " 1 \r\n" + GenNum(nl) + " 2  0 \r\n";
+  for (int i = 1; i < nl; ++i) t += " 5 ";
+  t += "\r\n";
+  for (int i = 1; i <= nl; ++i) t += " .35 ";
+  t += "\r\n 0  3 \r\n";
+  for (int p = 1; p <= npy; ++p) {
+    for (int i = 1; i <= nl; ++i) t += " 300000 ";
+    t += "\r\n";
+  }
+  return t + " 0 \r\n 6  80 \r\n 2 \r\n 0  8 \r\n";
+}
+
+TEST(GraphFrame, TheGraphFileIsTheDataFileWithItsExtensionReplaced) {
+  struct Case {
+    const char* data;
+    const char* graph;
+  };
+  const Case cases[] = {{"/data/LAY1.DAT", "/data/LAY1.LAY"}, {"/data/lay1.dat", "/data/lay1.LAY"},
+                        {"/data/Lay1.Dat", "/data/Lay1.LAY"}, {"/data/LAY1", "/data/LAY1.LAY"},
+                        {"/data.DAT/x.txt", "/data.DAT/x.txt.LAY"}};
+  for (const Case& c : cases) EXPECT_EQ(GraphFileName(c.data, ".LAY"), c.graph) << c.data;
+}
+
+TEST(GraphFrame, AWindowThatWouldLieOffTheScreenIsPushedUpOrLeftByTheMargin) {
+  const GraphPlacement off = PlaceGraphWindow(9000, 7000, 10815, 7650);
+  EXPECT_EQ(off.left, -1200);
+  EXPECT_EQ(off.top, -1200);
+  const GraphPlacement centred = PlaceGraphWindow(20000, 15000, 10815, 7650);
+  EXPECT_EQ(centred.left, 10000 - 5407);
+  EXPECT_EQ(centred.top, 7500 - 3825 - 200);
+}
+
+TEST_F(GraphWindowTest, TheLayerGraphWindowDrawsEachPageAndAsksToPrintIt) {
+  WriteFile("ONE.LAY", " 1 \r\n" + LayerProblem("Two periods", 2, 2));
+  platform_.messages.QueueAnswer(MessageAnswer::No);
+  platform_.messages.QueueAnswer(MessageAnswer::Yes);
+  gDataFile = Path("ONE.Dat");
+  auto* window = dynamic_cast<GraphWindow*>(LoadWindow(kind::kLayerGraph));
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->windowTitle(), "Graph for MORVELIN");
+  // The client area holds the page and its margin: (9615 + 1200 + 1200) by (6450 + 1200 + 1200) twips.
+  EXPECT_EQ(window->size(), QSize(12015 / 15, 8850 / 15));
+  EXPECT_EQ(gCrLf, "\r\n");
+  EXPECT_EQ(PrintQuestions(), 2);
+  EXPECT_TRUE(OtherMessages().empty());
+  ASSERT_EQ(platform_.printer.images.size(), 1u);
+  EXPECT_EQ(platform_.printer.images[0].width, 801);
+  EXPECT_EQ(platform_.messages.shown[0].buttons, MessageButtons::YesNo);
+  EXPECT_EQ(platform_.messages.shown[0].title, "ROVANTE");
+  platform_.windows.Unload(kind::kLayerGraph);
+}
+
+TEST_F(GraphWindowTest, AMissingOrShortFileEndsWithTheDataErrorAfterThePagesItHas) {
+  OpenGraph(kind::kLayerGraph, "NONE.DAT");
+  EXPECT_EQ(OtherMessages(), std::vector<std::string>{"File not found or data error"});
+  EXPECT_EQ(PrintQuestions(), 0);
+
+  platform_.messages.shown.clear();
+  WriteFile("EMPTY.LAY", " 0 \r\n");
+  OpenGraph(kind::kLayerGraph, "EMPTY.DAT");
+  EXPECT_TRUE(platform_.messages.shown.empty());
+
+  const std::string second = LayerProblem("Second");
+  WriteFile("CUT.LAY", " 2 \r\n" + LayerProblem("First") + second.substr(0, second.size() / 2));
+  OpenGraph(kind::kLayerGraph, "CUT.DAT");
+  EXPECT_EQ(PrintQuestions(), 1);
+  EXPECT_EQ(OtherMessages(), std::vector<std::string>{"File not found or data error"});
+}
+
+TEST_F(GraphWindowTest, AStoppedProblemIsToldAndTheOthersAreDrawn) {
+  WriteFile("STOP.LAY", " 4 \r\n" + LayerProblem("First") + "Second\r\nSTOPPED\r\n" + LayerProblem("Third") +
+                            "Fourth\r\nSTOPPED\r\n");
+  OpenGraph(kind::kLayerGraph, "STOP.DAT");
+  EXPECT_EQ(PrintQuestions(), 2);
+  EXPECT_EQ(OtherMessages(), (std::vector<std::string>{StoppedProblemMessage(2), StoppedProblemMessage(4)}));
+  EXPECT_EQ(StoppedProblemMessage(2), "Problem No. 2 stopped before its analysis was complete, so it has no graph.");
+
+  // The analysis ended its run at the stop: nothing follows, and nothing more is said.
+  platform_.messages.shown.clear();
+  WriteFile("LAST.LAY", " 3 \r\n" + LayerProblem("First") + "Second\r\nSTOPPED\r\n");
+  OpenGraph(kind::kLayerGraph, "LAST.DAT");
+  EXPECT_EQ(PrintQuestions(), 1);
+  EXPECT_EQ(OtherMessages(), std::vector<std::string>{StoppedProblemMessage(2)});
+}
+
+TEST_F(GraphWindowTest, OneLayerHasAProfileDownToItsDeepestResponse) {
+  WriteFile("HALF.LAY", " 1 \r\n" + LayerProblem("Half-space", 1));
+  platform_.messages.QueueAnswer(MessageAnswer::Yes);
+  OpenGraph(kind::kLayerGraph, "HALF.DAT");
+  EXPECT_EQ(PrintQuestions(), 1);
+  EXPECT_TRUE(OtherMessages().empty());
+  ASSERT_EQ(platform_.printer.images.size(), 1u);
+  SavePage(platform_.printer.images[0], "graph_TOLMER_one_layer.png");
+}
+
+TEST_F(GraphWindowTest, EveryNumberOfSlabsHasItsPlan) {
+  for (int nslab = 1; nslab <= 6; ++nslab) {
+    SlabGraphText f;
+    f.slabs.assign(static_cast<std::size_t>(nslab), SlabGraphText::Slab{});
+    for (int s = 1; s <= nslab; ++s) {
+      f.areas.push_back({s, 40, 80, 32, 64, 100});
+      f.forces.push_back({(s - 1) * 16 + 6, 1000});
+    }
+    if (nslab == 3) f.slabs[0].jono[1] = 1, f.slabs[1].jono[1] = 2;
+    if (nslab == 4) f.slabs[0].jono[1] = 1, f.slabs[0].jono[3] = 2, f.slabs[3].jono[0] = 3, f.slabs[3].jono[2] = 4;
+    if (nslab == 6) f.slabs[3].jono[0] = 1, f.slabs[3].jono[1] = 2, f.slabs[3].jono[2] = 3;
+    const std::string name = "SLABS" + std::to_string(nslab);
+    WriteFile(name + ".SLA", f.Text());
+    platform_.messages.shown.clear();
+    platform_.printer.images.clear();
+    platform_.messages.QueueAnswer(MessageAnswer::Yes);
+    OpenGraph(kind::kSlabGraph, name + ".DAT");
+    EXPECT_EQ(PrintQuestions(), 1) << nslab;
+    EXPECT_TRUE(OtherMessages().empty()) << nslab << ": " << OtherMessages().front();
+    ASSERT_EQ(platform_.printer.images.size(), 1u);
+    SavePage(platform_.printer.images[0], "graph_VANSEK_" + std::to_string(nslab) + "_slabs.png");
+  }
+}
+
+// A graph run on a recording surface, for what is drawn where.
+class RecordedRun : public GraphWindowHost {
+ public:
+  void ShowWindow() override { ++shown; }
+  void SetCaption(const std::string& caption) override { captions.push_back(caption); }
+  bool StillOpen() const override { return open; }
+  bool open = true;
+  RecordingSurface surface{kContourPageWidth + kPageOffset, kGraphPageHeight + kPageOffset};
+  GraphRun run{surface, *this};
+  int shown = 0;
+  std::vector<std::string> captions;
+};
+
+TEST_F(GraphWindowTest, TheContourGraphUsesTheNumbersOfTheSlabItDraws) {
+  // Two slabs of 4 by 4 nodes; the first loaded area is on slab 2, so slab 2 is drawn. Its node 6
+  // (column 2, row 2) is node 22 over both slabs.
+  SlabGraphText f;
+  f.slabs.assign(2, SlabGraphText::Slab{});
+  f.ls1 = 2;
+  f.areas = {{2, 40, 80, 32, 64, 100}, {1, 0, 40, 0, 32, 100}};
+  f.forces = {{22, 500}, {6, 700}};
+  f.rx = [](int i, int j, int) { return i == 3 && j == 4 ? -800.0f : i == 1 && j == 1 ? 300.0f : -100.0f * i; };
+  WriteFile("SECOND.SLA", f.Text());
+  platform_.messages.QueueInput(".5");
+  platform_.messages.QueueInput(".5");
+  RecordedRun r;
+  std::int16_t direction = 0;
+  RunContourGraph(Path("SECOND.DAT"), r.run, direction);
+  EXPECT_EQ(direction, 2);
+  EXPECT_EQ(PrintQuestions(), 2);
+  EXPECT_TRUE(OtherMessages().empty()) << OtherMessages().front();
+  EXPECT_EQ(r.captions, (std::vector<std::string>{"PROBLEM  1, STRESSES IN X DIRECTION",
+                                                  "PROBLEM  1, STRESSES IN Y DIRECTION"}));
+
+  // The x page (before the first clear): the kit's window for slab 2, 0..120 by 0..96.
+  PlotKit kit(r.surface);
+  kit.QScreen(kContourPageWidth, kGraphPageHeight);
+  kit.QPlotSetup(9, 85, 32, 84, 0, 120, 0, 96);
+  auto at = [&](float x, float y) { return kit.QRtoI(x, y); };
+  std::vector<RecordingSurface::Op> page;
+  for (const auto& op : r.surface.ops) {
+    if (op.kind == Kind::Clear) break;
+    page.push_back(op);
+  }
+  // Only slab 2's area: four light magenta sides (the legend box is a box, not lines).
+  int area_sides = 0;
+  for (const auto& op : page) area_sides += op.kind == Kind::Line && op.colour == 13;
+  EXPECT_EQ(area_sides, 4);
+  // Only slab 2's force, at its node 6 = (40, 32), with the x result there (-200) in units of 100.
+  std::vector<RecordingSurface::Op> forces, stars;
+  for (const auto& op : page) {
+    if (op.kind == Kind::Circle && op.colour == 13 && op.radius == 40 && op.y1 > 2500) forces.push_back(op);
+    if (op.kind == Kind::Text && op.text == "*" && op.y1 > 2000) stars.push_back(op);
+  }
+  ASSERT_EQ(forces.size(), 1u);
+  EXPECT_NEAR(forces[0].x1, at(40, 32).x + 1200, 0.01);
+  EXPECT_NEAR(forces[0].y1, at(40, 32).y + 1200, 0.01);
+  bool labelled = false;
+  for (const auto& op : page) labelled |= op.kind == Kind::Text && op.text == "-1" && op.colour == 13;
+  EXPECT_TRUE(labelled);
+  // The page's minimum (300 at node 1 of slab 2) is starred at (0, 0) of the slab drawn.
+  ASSERT_EQ(stars.size(), 1u);
+  EXPECT_NEAR(stars[0].x1, at(0, 0).x - 120 + 1200, 0.01);
+  // The page's maximum (-800 at column 3, row 4) has the blue circle.
+  bool max_marked = false;
+  for (const auto& op : page)
+    max_marked |= op.kind == Kind::Circle && op.colour == 9 && op.radius == 60 &&
+                  std::abs(op.x1 - (at(80, 96).x + 1200)) < 0.01 && std::abs(op.y1 - (at(80, 96).y + 1200)) < 0.01;
+  EXPECT_TRUE(max_marked);
+}
+
+TEST_F(GraphWindowTest, TheIntervalIsAskedUntilItIsUsableAndCancelSkipsThePage) {
+  SlabGraphText f;
+  f.nlayer = 2;
+  WriteFile("ASK.SLA", f.Text());
+  // x layer 1: three refused answers, then a good one; x layer 2: cancelled; y pages: defaults.
+  for (const char* answer : {"abc", "0", "0.0001", "1"}) platform_.messages.QueueInput(std::string(answer));
+  platform_.messages.QueueInput(std::nullopt);
+  platform_.messages.QueueInput(".5");
+  platform_.messages.QueueInput(".5");
+  RecordedRun r;
+  std::int16_t direction = 0;
+  RunContourGraph(Path("ASK.DAT"), r.run, direction);
+  ASSERT_EQ(platform_.messages.asked.size(), 7u);
+  EXPECT_EQ(platform_.messages.asked[0].prompt.rfind("Contour Interval in  ", 0), 0u);
+  EXPECT_EQ(platform_.messages.asked[0].title, "ROVANTE");
+  EXPECT_EQ(platform_.messages.asked[1].default_text, platform_.messages.asked[0].default_text);
+  EXPECT_EQ(PrintQuestions(), 3);   // the cancelled page is not offered
+  EXPECT_TRUE(OtherMessages().empty());
+  EXPECT_EQ(r.captions.size(), 4u);
+  EXPECT_EQ(r.captions[1], "PROBLEM  1, SLAB LAYER  2, STRESSES IN X DIRECTION");
+}
+
+TEST_F(GraphWindowTest, AProblemThatCannotBeContouredEndsTheContourGraph) {
+  SlabGraphText good;
+  std::string text = good.Text();
+  SlabGraphText damage;
+  damage.ndama = 1;
+  std::string second = damage.Text();
+  second = second.substr(second.find("\r\n") + 2);   // without its problem count
+  text.replace(0, text.find("\r\n"), " 2 ");
+  WriteFile("TWO.SLA", text + second);
+  platform_.messages.QueueInput(".5");
+  platform_.messages.QueueInput(".5");
+  OpenGraph(kind::kContourGraph, "TWO.DAT");
+  EXPECT_EQ(PrintQuestions(), 2);
+  EXPECT_EQ(OtherMessages(), std::vector<std::string>{kContourConditionsMessage});
+}
+
+TEST_F(GraphWindowTest, APrintedPageIsOnePdfPageWhereNoPrinterIsInstalled) {
+  QtPrinter printer(/*force_pdf=*/true);
+  printer.SetDataDirectory(Path(""));
+  const PlatformServices services{&platform_.messages, &platform_.desktop, &platform_.file_dialog, &printer,
+                              &platform_.processes, &platform_.clipboard, &platform_.windows};
+  ScopedPlatform with_printer(services);
+  WriteFile("PRINT.LAY", " 1 \r\n" + LayerProblem("Printed"));
+  platform_.messages.QueueAnswer(MessageAnswer::Yes);
+  OpenGraph(kind::kLayerGraph, "PRINT.DAT");
+  EXPECT_EQ(PrintQuestions(), 1);
+  EXPECT_TRUE(OtherMessages().empty());
+  ASSERT_FALSE(printer.last_pdf().empty());
+  const std::string pdf = pave::testing::FileText(printer.last_pdf());
+  EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+  const std::size_t pages = pdf.find("/Type /Pages");
+  ASSERT_NE(pages, std::string::npos);
+  EXPECT_EQ(std::atoi(pdf.c_str() + pdf.find("/Count ", pages) + 7), 1);
+}
+
+TEST_F(GraphWindowTest, TheMainWindowsGraphButtonsOpenTheGraphWindows) {
+  const std::string data = Path("data") + "/";
+  std::filesystem::create_directories(data);
+  std::filesystem::create_directories(Path("bin"));
+  WriteFile("bin/DataPath", data + "\r\n");
+  {
+    std::ofstream(data + "MAIN.DAT") << "x\r\n";
+    std::ofstream(data + "MAIN.LAY", std::ios::binary) << " 1 \r\n" + LayerProblem("From the main window");
+  }
+  auto* main = platform_.windows.Load<MainWindow>(kind::kMain, Path("bin"));
+  ASSERT_NE(main, nullptr);
+  main->cmbFileName->setCurrentText("MAIN.DAT");
+  main->cmdTolmer->click();
+  EXPECT_EQ(gDataFile, data + "MAIN.DAT");
+  EXPECT_EQ(PrintQuestions(), 1);
+  EXPECT_TRUE(OtherMessages().empty());
+  EXPECT_FALSE(platform_.windows.IsLoaded(kind::kLayerGraph));   // unloaded once its pages are done
+  main->cmdVansek->click();
+  main->cmdContour->click();
+  EXPECT_EQ(OtherMessages(), (std::vector<std::string>{"File not found or data error", "File not found or data error"}));
+}
+
+TEST_F(GraphWindowTest, AWindowClosedWhileItsPageWaitsEndsTheRun) {
+  WriteFile("CLOSED.LAY", " 1 \r\n" + LayerProblem("Two periods", 2, 2));
+  RecordedRun r;
+  r.open = false;   // as if the user closed the window during the first print question
+  RunLayerGraph(Path("CLOSED.DAT"), r.run);
+  EXPECT_EQ(PrintQuestions(), 1);
+  EXPECT_TRUE(OtherMessages().empty());
+}
+
+}  // namespace
+}  // namespace pave::graphs::testing

@@ -1,0 +1,160 @@
+// The plotting kit against hand-computed twips, and its texts and numbers.
+#include "graphs/plot_kit.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/recording_surface.h"
+
+namespace pave::graphs {
+namespace {
+
+using Kind = RecordingSurface::Kind;
+
+class PlotKitTest : public ::testing::Test {
+ protected:
+  PlotKitTest() { kit.QScreen(10815, 7650); }
+  RecordingSurface surface{12015, 8850};
+  PlotKit kit{surface};
+};
+
+TEST_F(PlotKitTest, MapsDataOntoThePercentWindowOfThePage) {
+  // The layer graph's profile: columns 13 to 53 %, rows 34 to 63 % from the bottom, depth 30 at the
+  // lower edge and 0 at the upper one.
+  kit.QPlotSetup(13, 53, 34, 63, 0, 100, 30, 0);
+  struct Case {
+    float x, y, sx, sy;
+  };
+  const Case cases[] = {
+      {0, 0, 0.13f * 10815, 0.37f * 7650},     // upper left: 37 % of the height below the top
+      {100, 30, 0.53f * 10815, 0.66f * 7650},  // lower right
+      {50, 15, 0.33f * 10815, 0.515f * 7650},
+      {150, -15, 0.73f * 10815, 0.225f * 7650},  // outside the range: mapped on, outside the window
+  };
+  for (const Case& c : cases) {
+    EXPECT_NEAR(kit.QRtoIX(c.x), c.sx, 0.01) << c.x;
+    EXPECT_NEAR(kit.QRtoIY(c.y), c.sy, 0.01) << c.y;
+    const WindowPos both = kit.QRtoI(c.x, c.y);
+    EXPECT_FLOAT_EQ(both.x, kit.QRtoIX(c.x));
+    EXPECT_FLOAT_EQ(both.y, kit.QRtoIY(c.y));
+  }
+}
+
+TEST_F(PlotKitTest, LinesAndRectanglesAreShiftedByThePageMargin) {
+  kit.QPlotSetup(0, 100, 0, 100, 0, 10, 0, 10);
+  kit.QLine(0, 0, 10, 10, 4);
+  std::vector<RecordingSurface::Op> lines = surface.Since(Kind::Line);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_FLOAT_EQ(lines[0].x1, 1200);
+  EXPECT_FLOAT_EQ(lines[0].y1, 7650 + 1200);
+  EXPECT_FLOAT_EQ(lines[0].x2, 10815 + 1200);
+  EXPECT_FLOAT_EQ(lines[0].y2, 1200);
+  EXPECT_EQ(lines[0].colour, 4);
+
+  surface.Clear();
+  kit.PaintRCT(2, 8, 1, 5, 12);
+  lines = surface.Since(Kind::Line);
+  ASSERT_EQ(lines.size(), 4u);
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(lines[i].colour, 12);
+    // Each side starts where the one before ended; the last ends where the first began.
+    const auto& next = lines[(i + 1) % 4];
+    EXPECT_DOUBLE_EQ(lines[i].x2, next.x1);
+    EXPECT_DOUBLE_EQ(lines[i].y2, next.y1);
+  }
+  EXPECT_NEAR(lines[0].x1, 1200 + 0.2 * 10815, 0.01);
+  EXPECT_NEAR(lines[0].y1, 1200 + 0.9 * 7650, 0.01);
+}
+
+TEST_F(PlotKitTest, ARangeWithEqualEndsCannotBeMapped) {
+  kit.QPlotSetup(13, 53, 34, 63, 0, 100, 0, 0);
+  EXPECT_THROW(kit.QRtoIY(0), GraphError);
+  EXPECT_NO_THROW(kit.QRtoIX(0));
+}
+
+TEST_F(PlotKitTest, VerticalTextStandsOneCharacterALine) {
+  kit.QGtxtY("DEPTH in", 9, 550, 2800);
+  const std::vector<RecordingSurface::Op> texts = surface.Since(Kind::Text);
+  ASSERT_EQ(texts.size(), 8u);
+  const double line = surface.TextHeight();
+  EXPECT_EQ(texts[0].text, "D");
+  EXPECT_EQ(texts[5].text, " ");
+  EXPECT_EQ(texts[7].text, "n");
+  for (const auto& t : texts) {
+    EXPECT_DOUBLE_EQ(t.x1, 1750);
+    EXPECT_EQ(t.colour, 9);
+  }
+  EXPECT_DOUBLE_EQ(texts[0].y1, 4000);
+  EXPECT_DOUBLE_EQ(texts[7].y1, 4000 + 7 * line);
+  EXPECT_EQ(surface.ForeColour(), 0);
+}
+
+TEST_F(PlotKitTest, NumbersAreShownWithTheirPatternAndContinueTheLine) {
+  struct Case {
+    const char* pattern;
+    double value;
+    const char* shown;
+  };
+  const Case cases[] = {{"0.###", 2, "2."},         {"##0.0", 12.345, "12.3"}, {"###.##", 0.001, "."},
+                        {"###.##", 0.5, ".5"},      {"0.000E+00", 30000, "3.000E+04"},
+                        {"#.###E+##", 30000, "3.E+4"}, {"##", -3, "-3"}};
+  for (const Case& c : cases) {
+    surface.Clear();
+    kit.SHOWnum(500, 300, "Label", c.pattern, c.value);
+    EXPECT_EQ(surface.Texts(), std::vector<std::string>{std::string("Label") + c.shown}) << c.pattern;
+  }
+  surface.Clear();
+  const float value = 12.345f;
+  kit.SHOWn(100, 200, "##0.0", value);
+  kit.PRN(" and", "#", 7);
+  const std::vector<RecordingSurface::Op> texts = surface.Since(Kind::Text);
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0].text, "12.3");
+  EXPECT_DOUBLE_EQ(texts[0].x1, 1300);
+  EXPECT_DOUBLE_EQ(texts[0].y1, 1400);
+  EXPECT_DOUBLE_EQ(texts[1].x1, 1300 + surface.TextWidth("12.3"));
+  EXPECT_DOUBLE_EQ(texts[1].y1, 1400);
+  EXPECT_EQ(texts[1].text, " and7");
+  EXPECT_FLOAT_EQ(value, 12.345f);
+  // A text value is shown as it is.
+  surface.Clear();
+  kit.SHOWn(0, 0, "0.000E+00", Value("n/a"));
+  EXPECT_EQ(surface.Texts(), std::vector<std::string>{"n/a"});
+}
+
+TEST_F(PlotKitTest, AxesHaveTheirTicksAndNumbers) {
+  kit.QPlotSetup(13, 53, 34, 63, 0, 100, 30, 0);
+  kit.dxVal = 20;
+  kit.dxPix = 864.5f;
+  kit.QXaxis(1406, 5049);
+  std::vector<RecordingSurface::Op> ticks = surface.Since(Kind::Line);
+  ASSERT_EQ(ticks.size(), 6u);
+  EXPECT_DOUBLE_EQ(ticks[1].x1, 1200 + 1406 + 864);    // 864.5 rounds to the even 864
+  EXPECT_DOUBLE_EQ(ticks[3].x1, 1200 + 1406 + 2594);   // 2593.5 rounds to the even 2594
+  EXPECT_DOUBLE_EQ(ticks[0].y1, 1200 + 5149);
+  EXPECT_DOUBLE_EQ(ticks[0].y2, 1200 + 5049);
+  std::vector<RecordingSurface::Op> labels = surface.Since(Kind::Text);
+  ASSERT_EQ(labels.size(), 6u);
+  EXPECT_EQ(labels[0].text, " 0 ");
+  EXPECT_EQ(labels[5].text, " 100 ");
+  EXPECT_DOUBLE_EQ(labels[1].x1, 1200 + 1406 + 864.5 - 200);
+  EXPECT_DOUBLE_EQ(labels[1].y1, 1200 + 5250);
+
+  surface.Clear();
+  kit.QPlotSetup(13, 53, 70, 91, 0, 100, 0, 30);
+  kit.dyVal = 10;
+  kit.dyPix = 535.5f;
+  kit.QYaxis(1406, 2295);
+  ticks = surface.Since(Kind::Line);
+  ASSERT_EQ(ticks.size(), 4u);
+  EXPECT_DOUBLE_EQ(ticks[2].y1, 1200 + 2295 - 1071);
+  EXPECT_DOUBLE_EQ(ticks[2].x1, 1200 + 1406 - 550);
+  EXPECT_DOUBLE_EQ(ticks[2].x2, 1200 + 1406 - 450);
+  labels = surface.Since(Kind::Text);
+  ASSERT_EQ(labels.size(), 4u);
+  EXPECT_EQ(labels[3].text, " 30 ");
+  EXPECT_DOUBLE_EQ(labels[3].x1, 1200 + 450);
+  EXPECT_DOUBLE_EQ(labels[3].y1, 1200 + 2295 - 3 * 535.5 - 100);
+}
+
+}  // namespace
+}  // namespace pave::graphs

@@ -1,0 +1,341 @@
+// The main tables: the way to a line's auxiliary table and back, the checks of their OK, and line
+// insertion and deletion moving what each line owns.
+#include "grids_fixture.h"
+
+namespace pave::testing {
+namespace {
+
+class MainTableTest : public GridsTest {
+ protected:
+  GridForm& Open(const char* window, int kind, int lines, int owner = 0) {
+    gScreenCode = Value(kind);
+    gMainLines = Value(lines);
+    gMainTopLine = Value(1);
+    gOwnerLine = Value(owner);
+    LoadWindow(window);
+    GridForm* form = Grid(window);
+    EXPECT_NE(form, nullptr) << ::testing::PrintToString(Messages());
+    return *form;
+  }
+  // Load groups of layered data set 1: LOAD, CR, CP, YW, XW, NR or NPT.
+  void LoadGroup(int g, std::vector<double> v) {
+    for (int f = 1; f <= 6; ++f) L->Load(1, g, f) = Value(v[static_cast<std::size_t>(f) - 1]);
+  }
+};
+
+TEST_F(MainTableTest, ACountOfZeroIsRefusedWithTheEditorOnTheCountCell) {
+  LoadGroup(1, {0, 5, 80, 0, 0, 0});
+  GridForm& f = Open(kind::kGridMain, 107, 1);
+  DoubleClickCell(f, 1, 2);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"NR or NPT cannot be 0"}));
+  EXPECT_EQ(Grid(kind::kGridMain), &f);
+  EXPECT_TRUE(f.cell_editor().box().isVisible());
+  EXPECT_EQ(f.grid().Col(), 6);
+  EXPECT_EQ(f.cell_editor().box().text().toStdString(), " 0");
+}
+
+TEST_F(MainTableTest, TypingTheCountAndEnterOpensTheAuxiliaryTableAndItsOkComesBack) {
+  Owner("frmPELDRANE", {"lblLoad1"});
+  LoadGroup(1, {0, 5, 80, 0, 0, 2});
+  LoadGroup(2, {0, 6, 90, 0, 0, 3});
+  L->General(1, 4) = 2;
+  GridForm& f = Open(kind::kGridMain, 107, 2);
+  ClickCell(f, 1, 3);
+  Enter(f, "85");            // another column moves on although the value is not 0
+  EXPECT_EQ(f.grid().Col(), 4);
+  ClickCell(f, 1, 6);
+  Enter(f, "5");
+  EXPECT_EQ(Grid(kind::kGridMain), nullptr);
+  GridForm* points = Grid(kind::kGridSingle);
+  ASSERT_NE(points, nullptr);
+  EXPECT_EQ(points->grid().Cols(), 2);
+  EXPECT_EQ(points->grid().Rows(), 6);
+  EXPECT_EQ(L->Load(1, 1, 6), Value(5.0));
+  EXPECT_EQ(L->Load(1, 1, 3), Value(85.0));
+  EXPECT_EQ(L->Load(1, 1, 2), Value(5.0));
+  ClickOk(*points);
+  GridForm* back = Grid(kind::kGridMain);
+  ASSERT_NE(back, nullptr);
+  EXPECT_EQ(back->grid().Row(), 2);
+  EXPECT_EQ(back->grid().Col(), 1);
+  // The last line's auxiliary table leads back to line 1.
+  Key(*back, Qt::Key_Escape);
+  points = Grid(kind::kGridSingle);
+  ASSERT_NE(points, nullptr);
+  EXPECT_EQ(points->grid().Rows(), 4);
+  ClickOk(*points);
+  EXPECT_EQ(Grid(kind::kGridMain)->grid().Row(), 1);
+}
+
+TEST_F(MainTableTest, ALineLeftWithTheArrowsIsLostWhenAnotherLineOpensItsTable) {
+  LoadGroup(1, {0, 5, 80, 0, 0, 2});
+  LoadGroup(2, {0, 6, 90, 0, 0, 3});
+  GridForm& f = Open(kind::kGridMain, 107, 2);
+  ClickCell(f, 1, 2);
+  Type(f, "7");
+  Key(f, Qt::Key_Down);
+  DoubleClickCell(f, 2, 1);
+  ASSERT_NE(Grid(kind::kGridSingle), nullptr);
+  EXPECT_EQ(L->Load(1, 1, 2), Value(5.0));
+}
+
+TEST_F(MainTableTest, ABlankCellOnTheLineRefusesTheOpening) {
+  LoadGroup(1, {0, 5, 80, 0, 0, 2});
+  L->Load(1, 1, 4) = Value();
+  GridForm& f = Open(kind::kGridMain, 107, 1);
+  EXPECT_EQ(Cell(f, 1, 4), "");
+  DoubleClickCell(f, 1, 1);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"An entry is required to fill the blank"}));
+  EXPECT_EQ(f.grid().Col(), 4);
+  EXPECT_EQ(Grid(kind::kGridSingle), nullptr);
+}
+
+TEST_F(MainTableTest, CountsBeyondTheAuxiliaryTablesAreRefused) {
+  LoadGroup(1, {0, 5, 80, 0, 0, 26});
+  GridForm& f = Open(kind::kGridMain, 107, 1);
+  DoubleClickCell(f, 1, 1);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"NR or NPT should not be greater than 25."}));
+  ClickCell(f, 1, 6);
+  Type(f, "-2");
+  Key(f, Qt::Key_Return);
+  EXPECT_EQ(Messages().back(), "NR or NPT should not be negative") << ::testing::PrintToString(Messages()) << Cell(f, 1, 6);
+  EXPECT_EQ(Grid(kind::kGridSingle), nullptr);
+}
+
+TEST_F(MainTableTest, OkChecksTheCountsLineByLine) {
+  LoadGroup(1, {0, 5, 80, 0, 0, 3});
+  LoadGroup(2, {1, 5, 80, 13.5, 0, 26});
+  LoadGroup(3, {0, 5, 80, 0, 0, 1});
+  L->General(1, 4) = 1;
+  GridForm& f = Open(kind::kGridMain, 107, 3);
+  ClickCell(f, 1, 2);
+  Type(f, "4.5");
+  ClickOk(f);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"NR or NPT should not be greater than 25."}));
+  EXPECT_EQ(Grid(kind::kGridMain), &f);
+  EXPECT_EQ(L->General(1, 4), 3.0f);
+  EXPECT_EQ(L->Load(1, 1, 2), Value(4.5));   // the value still in the editor is taken
+  EXPECT_EQ(f.grid().Row(), 2);
+}
+
+TEST_F(MainTableTest, DeletingALoadGroupMovesItsPointsAndRepetitionsWithIt) {
+  LoadGroup(1, {0, 5, 80, 0, 0, 1});
+  LoadGroup(2, {0, 6, 80, 0, 0, 2});
+  LoadGroup(3, {1, 7, 80, 13.5, 0, 4});
+  for (int p = 1; p <= 4; ++p) {
+    L->Points(1, 3, p, 1) = Value(10.0 * p);
+    L->Points(1, 3, p, 2) = Value(20.0 * p);
+  }
+  L->TNLR(1, 1, 2) = 200;
+  L->TNLR(1, 1, 3) = 300;
+  L->TNLR(1, 2, 3) = 310;
+  GridForm& f = Open(kind::kGridMain, 107, 3);
+  ClickCell(f, 2, 1);
+  Key(f, Qt::Key_Delete, Qt::ControlModifier);
+  EXPECT_EQ(f.grid().Rows(), 3);
+  EXPECT_EQ(Cell(f, 2, 2), " 7");
+  EXPECT_EQ(L->Load(1, 2, 1), Value(0.0));   // nothing moves before OK
+  ClickOk(f);
+  EXPECT_EQ(L->General(1, 4), 2.0f);
+  EXPECT_EQ(L->Load(1, 2, 1), Value(1.0));
+  EXPECT_EQ(L->Load(1, 2, 6), Value(4.0));
+  EXPECT_EQ(L->Points(1, 2, 4, 1), Value(40.0));
+  EXPECT_EQ(L->Points(1, 2, 4, 2), Value(80.0));
+  EXPECT_EQ(L->TNLR(1, 1, 2), 300.0f);
+  EXPECT_EQ(L->TNLR(1, 2, 2), 310.0f);
+  // The former last line keeps its entries.
+  EXPECT_EQ(L->Load(1, 3, 1), Value(1.0));
+  EXPECT_EQ(L->Points(1, 3, 1, 1), Value(10.0));
+}
+
+TEST_F(MainTableTest, InsertingAJointMovesTheDowelBarsAndClearsTheNewLine) {
+  Owner("frmCORVISTA", {"lblJoint"});
+  for (int j = 1; j <= 2; ++j) {
+    for (int fld = 1; fld <= 8; ++fld) S->Joints(1, j, fld) = Value(fld == 8 ? 3.0 : 100.0 * j + fld);
+    for (int n = 1; n <= 15; ++n) S->BARNO(1, j, n) = Value(j * 10.0 + n);
+  }
+  S->General(1, 8) = 2;
+  GridForm& f = Open(kind::kGridMain, 224, 2);
+  Key(f, Qt::Key_Insert, Qt::ControlModifier);
+  for (int c = 1; c <= 8; ++c) EXPECT_EQ(Cell(f, 1, c), " 0");
+  EXPECT_EQ(Cell(f, 2, 1), " 101");
+  ClickOk(f);
+  EXPECT_EQ(S->General(1, 8), 3);
+  EXPECT_EQ(S->Joints(1, 1, 1), Value(0.0));
+  EXPECT_EQ(S->Joints(1, 2, 1), Value(101.0));
+  EXPECT_EQ(S->Joints(1, 3, 1), Value(201.0));
+  EXPECT_EQ(S->BARNO(1, 1, 2), Value(0.0));
+  EXPECT_EQ(S->BARNO(1, 2, 2), Value(12.0));
+  EXPECT_EQ(S->BARNO(1, 3, 15), Value(35.0));
+}
+
+TEST_F(MainTableTest, LinesMovedAndNotConfirmedLeaveTheDataSetAsItWas) {
+  LoadGroup(1, {0, 5, 80, 0, 0, 1});
+  LoadGroup(2, {0, 6, 80, 0, 0, 2});
+  L->RC(1, 1, 1) = Value(11.0);
+  L->General(1, 4) = 2;
+  GridForm& f = Open(kind::kGridMain, 107, 2);
+  Key(f, Qt::Key_Insert, Qt::ControlModifier);
+  Key(f, Qt::Key_Delete, Qt::ControlModifier);
+  Key(f, Qt::Key_Delete, Qt::ControlModifier);
+  f.close();
+  EXPECT_EQ(L->Load(1, 1, 2), Value(5.0));
+  EXPECT_EQ(L->Load(1, 2, 2), Value(6.0));
+  EXPECT_EQ(L->RC(1, 1, 1), Value(11.0));
+  EXPECT_EQ(L->General(1, 4), 2.0f);
+}
+
+TEST_F(MainTableTest, MovesAreConfirmedWhenALinesTableOpens) {
+  LoadGroup(1, {0, 5, 80, 0, 0, 1});
+  LoadGroup(2, {0, 6, 80, 0, 0, 2});
+  L->RC(1, 2, 1) = Value(22.0);
+  GridForm& f = Open(kind::kGridMain, 107, 2);
+  ClickCell(f, 1, 1);
+  Key(f, Qt::Key_Delete, Qt::ControlModifier);
+  DoubleClickCell(f, 1, 1);
+  ASSERT_NE(Grid(kind::kGridSingle), nullptr);
+  EXPECT_EQ(L->General(1, 4), 1.0f);
+  EXPECT_EQ(L->Load(1, 1, 2), Value(6.0));
+  EXPECT_EQ(L->RC(1, 1, 1), Value(22.0));
+}
+
+TEST_F(MainTableTest, AFullTableTakesNoMoreLinesAndTheOnlyLineCanGo) {
+  for (int g = 1; g <= 12; ++g) LoadGroup(g, {0, 5, 80, 0, 0, 1});
+  GridForm& f = Open(kind::kGridMain, 107, 12);
+  Key(f, Qt::Key_Insert, Qt::ControlModifier);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"No line can be added: this table holds at most 12 lines."}));
+  EXPECT_EQ(f.grid().Rows(), 13);
+  f.close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+  GridForm& one = Open(kind::kGridMain, 107, 1);
+  Key(one, Qt::Key_Delete, Qt::ControlModifier);
+  EXPECT_EQ(one.grid().Rows(), 1);
+  Key(one, Qt::Key_Insert, Qt::ControlModifier);
+  EXPECT_EQ(one.grid().Rows(), 2);
+  EXPECT_EQ(Cell(one, 1, 1), " 0");
+  Key(one, Qt::Key_Delete, Qt::ControlModifier);
+  ClickOk(one);
+  EXPECT_EQ(Grid(kind::kGridMain), nullptr);
+  EXPECT_EQ(L->General(1, 4), 0.0f);
+}
+
+TEST_F(MainTableTest, NonseasonalLinesOpenTheGranularOrTheClayForm) {
+  int granular = 0, clay = 0;
+  SetWindowMaker("frmGranular", [&granular]() -> Window* { ++granular; return new OwnerWindow({}); });
+  SetWindowMaker("frmClay", [&clay]() -> Window* { ++clay; return new OwnerWindow({}); });
+  L->Nonseasonal(1, 1, 1) = Value(2.0);
+  L->Nonseasonal(1, 1, 2) = Value(3.0);
+  L->Nonseasonal(1, 1, 3) = Value(0.0);
+  L->Nonseasonal(1, 2, 1) = Value(3.0);
+  L->Nonseasonal(1, 2, 2) = Value(0.0);
+  L->Nonseasonal(1, 2, 3) = Value(1.0);
+  GridForm& f = Open(kind::kGridMain, 111, 2);
+  ClickCell(f, 2, 1);
+  Key(f, Qt::Key_Escape);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"ZCNOL cannot be 0"}));
+  ClickCell(f, 1, 3);
+  Enter(f, "0");   // Enter in the NCLAY column opens whatever its value
+  EXPECT_EQ(granular, 1);
+  EXPECT_EQ(gOwnerLine, Value(1));
+  EXPECT_EQ(gScreenCode, Value(111));
+  EXPECT_EQ(L->NonlinGeneral(1, 1), Value(2));
+  platform_.windows.Unload("frmGranular");
+  GridForm& again = Open(kind::kGridMain, 111, 2, 1);
+  EXPECT_EQ(again.grid().Row(), 2);
+  ClickCell(again, 2, 2);
+  Type(again, "5");
+  ClickCell(again, 2, 3);
+  Enter(again, "1");
+  EXPECT_EQ(clay, 1);
+}
+
+TEST_F(MainTableTest, NonseasonalOkRefusesAZeroLayerNumberButNotAZeroDepth) {
+  OwnerWindow& nonlin = Owner("frmNonlin", {"lblNonseasonal"});
+  L->Nonseasonal(1, 1, 1) = Value(2.0);
+  L->Nonseasonal(1, 1, 2) = Value(0.0);
+  L->Nonseasonal(1, 1, 3) = Value(0.0);
+  GridForm& f = Open(kind::kGridMain, 111, 1);
+  ClickOk(f);
+  EXPECT_EQ(Grid(kind::kGridMain), nullptr);
+  EXPECT_EQ(nonlin.Caption("lblNonseasonal"), "done");
+  L->Nonseasonal(1, 1, 1) = Value(0.0);
+  GridForm& g = Open(kind::kGridMain, 111, 1);
+  ClickOk(g);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"LAYNO should not be 0"}));
+}
+
+TEST_F(MainTableTest, UniformLoadsAreCheckedAndCounted) {
+  for (int g = 1; g <= 7; ++g) S->NUDL(1, g) = 24;
+  GridForm& f = Open(kind::kGridMainSlab, 209, 7);
+  ClickOk(f);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{
+                            "Total number of loaded areas = 168 which is greater than the allowable 144"}));
+  EXPECT_EQ(Grid(kind::kGridMainSlab), nullptr);
+  S->NUDL(1, 2) = 25;
+  GridForm& g = Open(kind::kGridMainSlab, 209, 2);
+  ClickCell(g, 1, 1);
+  Type(g, "2.5");
+  ClickOk(g);
+  EXPECT_EQ(Messages().back(), "NUDL should not be greater than 24");
+  EXPECT_EQ(S->NUDL(1, 1), 2);
+  EXPECT_EQ(S->General(1, 4), 2);
+}
+
+TEST_F(MainTableTest, RaftCountsSetFmaxAndTheRaftTableKeepsItsLines) {
+  for (bool si : {false, true}) {
+    S->General(1, 14) = si ? 1 : 0;
+    S->Curling(1, 10) = Value(99.0);
+    GridForm& f = Open(kind::kGridMainSlab, 210, 3);
+    EXPECT_EQ(Cell(f, 3, 0), "NNMY");
+    Key(f, Qt::Key_Delete, Qt::ControlModifier);
+    Key(f, Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(f.grid().Rows(), 4);
+    ClickOk(f);
+    EXPECT_EQ(S->Curling(1, 10), Value(99.0));   // all counts 0: FMAX as it was
+    GridForm& g = Open(kind::kGridMainSlab, 210, 3);
+    ClickCell(g, 2, 1);
+    Type(g, "3.5");
+    ClickOk(g);
+    EXPECT_EQ(S->RaftCounts(1, 2), 4);
+    EXPECT_EQ(S->Curling(1, 10), si ? Value(25.4) : Value(10.0));
+    S->RaftCounts(1, 2) = 0;
+  }
+}
+
+TEST_F(MainTableTest, AZeroRaftLineIsRefused) {
+  GridForm& f = Open(kind::kGridMainSlab, 210, 3);
+  DoubleClickCell(f, 2, 1);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"You don't have to enter this screen because the entry is 0"}));
+}
+
+TEST_F(MainTableTest, FoundationTablesCheckTheirEntries) {
+  S->Layered(1, 1) = Value(30.0);
+  S->Layered(1, 2) = Value(7.0);
+  GridForm& f = Open(kind::kGridMainSlab, 223, 1);
+  ClickOk(f);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"NL should not be greater than 6"}));
+  ClickCell(f, 1, 2);
+  Type(f, "0");
+  Key(f, Qt::Key_Escape);
+  Key(f, Qt::Key_Delete);
+  Type(f, "0");
+  Key(f, Qt::Key_Down);
+  DoubleClickCell(f, 1, 1);
+  EXPECT_EQ(Messages().back(), "A nonzero entry is required");
+  ClickOk(f);
+  EXPECT_EQ(Messages().back(), "NL should not be 0");
+  f.close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+  S->Liquid(1, 1) = Value(0.0);
+  S->Liquid(1, 2) = Value(0.0);
+  GridForm& g = Open(kind::kGridMainSlab, 221, 1);
+  ClickOk(g);
+  EXPECT_EQ(Messages().back(), "SUBMOD should not be 0");
+  DoubleClickCell(g, 1, 1);
+  EXPECT_EQ(Messages().back(), "You don't have to enter this screen because NAS = 0");
+}
+
+}  // namespace
+}  // namespace pave::testing

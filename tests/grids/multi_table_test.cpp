@@ -1,0 +1,206 @@
+// The multi-column and slab-layer grid windows: the infinite thickness of the last layer, the column
+// counts by the data set, the key-column checks, the defaults of a new slab arrangement, and the
+// slab-layer tables.
+#include "grids_fixture.h"
+
+namespace pave::testing {
+namespace {
+
+class MultiTableTest : public GridsTest {
+ protected:
+  GridForm& Open(const char* window, int kind, int lines, int owner = 0) {
+    gScreenCode = Value(kind);
+    gGridLines = Value(lines);
+    gOwnerLine = Value(owner);
+    LoadWindow(window);
+    GridForm* form = Grid(window);
+    EXPECT_NE(form, nullptr) << ::testing::PrintToString(Messages());
+    return *form;
+  }
+  std::pair<int, int> Current(GridForm& f) const { return {f.grid().Row(), f.grid().Col()}; }
+};
+
+TEST_F(MultiTableTest, TheLastLayersThicknessIsMarkedSkippedAndNeverStored) {
+  Owner("frmPELDRANE", {"lblLayer"});
+  L->General(1, 1) = 2;   // MATL: GAM shown
+  L->General(1, 6) = 4;
+  for (int i = 1; i <= 4; ++i) L->Layer(1, i, 1) = Value(10.0 * i);
+  GridForm& f = Open(kind::kGridMulti, 104, 4);
+  EXPECT_EQ(f.grid().Cols(), 4);
+  EXPECT_EQ(Cell(f, 4, 1), "XXXXXXXXX");
+  ClickCell(f, 3, 3);
+  Enter(f, "120");
+  EXPECT_EQ(Current(f), std::make_pair(4, 2));
+  ClickCell(f, 4, 1);
+  Enter(f, "55");
+  ClickOk(f);
+  EXPECT_EQ(L->Layer(1, 4, 1), Value(40.0));
+  EXPECT_EQ(L->Layer(1, 3, 3), Value("120"));
+}
+
+TEST_F(MultiTableTest, TheMarkTravelsWithItsLine) {
+  L->General(1, 1) = 1;   // MATL: no GAM
+  L->General(1, 6) = 3;
+  for (int i = 1; i <= 3; ++i) {
+    L->Layer(1, i, 1) = Value(10.0 * i);
+    L->Layer(1, i, 2) = Value(0.35);
+  }
+  GridForm& f = Open(kind::kGridMulti, 104, 3);
+  EXPECT_EQ(f.grid().Cols(), 3);
+  ClickCell(f, 2, 1);
+  Key(f, Qt::Key_Insert, Qt::ControlModifier);
+  EXPECT_EQ(Cell(f, 4, 1), "XXXXXXXXX");
+  EXPECT_EQ(Cell(f, 3, 1), " 20");
+  ClickCell(f, 4, 2);
+  Key(f, Qt::Key_Delete, Qt::ControlModifier);
+  EXPECT_EQ(Cell(f, 3, 1), " 20");
+  ClickOk(f);
+  EXPECT_EQ(L->General(1, 6), 3.0f);
+  EXPECT_EQ(L->Layer(1, 2, 1), Value(0.0));
+  EXPECT_EQ(L->Layer(1, 3, 1), Value(30.0));   // the new last line's thickness is not stored
+}
+
+TEST_F(MultiTableTest, TheLayerNumberIsCheckedLineByLine) {
+  OwnerWindow& visco = Owner("frmVisco", {"lblLayer"});
+  for (int i = 1; i <= 3; ++i) L->ViscoLayer(1, i, 1) = Value(i);
+  GridForm& f = Open(kind::kGridMulti, 117, 3);
+  ClickCell(f, 2, 1);
+  Key(f, Qt::Key_Delete);
+  ClickOk(f);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"LAYNO should not be 0"}));
+  EXPECT_EQ(visco.Caption("lblLayer"), "input");
+  EXPECT_EQ(L->ViscoLayer(1, 2, 1), Value(2));
+  Type(f, "0");
+  ClickOk(f);
+  EXPECT_EQ(Messages().back(), "LAYNO should not be 0");
+  EXPECT_EQ(L->ViscoLayer(1, 2, 1), Value("0"));
+  EXPECT_EQ(L->ViscoGeneral(1, 2), Value(3));
+  EXPECT_EQ(Current(f), std::make_pair(2, 3));
+}
+
+TEST_F(MultiTableTest, ASingleEntryKeepsItsValueOnTextAndZeroLntcIsRefused) {
+  Owner("frmDamage1", {"lblTop"});
+  L->Top(1, 1, 1) = 1;
+  L->Top(1, 1, 2) = 1.365e-9f;
+  GridForm& f = Open(kind::kGridMulti, 122, 1);
+  ClickCell(f, 1, 2);
+  Type(f, "abc");
+  ClickOk(f);
+  EXPECT_EQ(Grid(kind::kGridMulti), nullptr);
+  EXPECT_EQ(L->Top(1, 1, 2), 1.365e-9f);
+  L->Top(1, 1, 1) = 0;
+  GridForm& g = Open(kind::kGridMulti, 122, 1);
+  ClickOk(g);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"LNTC should not be 0"}));
+}
+
+TEST_F(MultiTableTest, SlabNodeCountsAreChecked) {
+  S->General(1, 7) = 2;
+  for (int s = 1; s <= 2; ++s) {
+    S->Arrangement(1, s, 1) = 5;
+    S->Arrangement(1, s, 2) = 5;
+  }
+  GridForm& f = Open(kind::kGridMulti, 203, 2);
+  EXPECT_EQ(f.grid().Cols(), 7);
+  ClickCell(f, 2, 1);
+  Type(f, "16");
+  ClickOk(f);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"NX and NY should not be greater than 15"}));
+  EXPECT_EQ(Current(f), std::make_pair(2, 1));
+  Type(f, "0");
+  ClickOk(f);
+  EXPECT_EQ(Messages().back(), "NX and NY should not be 0");
+  S->General(1, 7) = 1;
+  f.close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(Open(kind::kGridMulti, 203, 1).grid().Cols(), 3);
+  EXPECT_EQ(gArrangementVisits, 2);
+}
+
+TEST_F(MultiTableTest, TheFirstArrangementOfANewFileFillsDowelAndPrintDefaults) {
+  for (int n = 1; n <= 15; ++n) S->BARNO(1, 1, n) = Value(1.0);
+  S->General(1, 7) = 2;   // NSLAB
+  S->General(1, 8) = 1;   // NJOINT
+  S->General(1, 2) = 2;   // NDAMA
+  const std::int16_t slabs[2][6] = {{7, 5, 0, 1, 0, 0}, {7, 5, 1, 0, 0, 0}};
+  for (int s = 1; s <= 2; ++s) {
+    for (int fld = 1; fld <= 6; ++fld) S->Arrangement(1, s, fld) = slabs[s - 1][fld - 1];
+  }
+  gNewFile = Value(1);
+  ClickOk(Open(kind::kGridMulti, 203, 2));
+  EXPECT_EQ(S->BARNO(1, 1, 5), Value(0.0));
+  EXPECT_EQ(S->BARNO(1, 1, 7), Value(1.0));
+  EXPECT_EQ(S->NP(1, 1), 1);
+  EXPECT_EQ(S->NP(1, 2), 11);
+  EXPECT_EQ(S->NP(1, 3), 21);
+  // The second visit generates nothing.
+  S->BARNO(1, 1, 5) = Value(1.0);
+  ClickOk(Open(kind::kGridMulti, 203, 2));
+  EXPECT_EQ(S->BARNO(1, 1, 5), Value(1.0));
+}
+
+TEST_F(MultiTableTest, LoadedAreasGoBackToTheUniformLoadsAndMarkThem) {
+  OwnerWindow& corvista = Owner("frmCORVISTA", {"lblUniform"});
+  S->General(1, 4) = 3;
+  gScreenCode = Value(209);
+  gMainCols = Value(2);
+  gMainLines = Value(3);
+  gMainTopLine = Value(2);
+  GridForm& f = Open(kind::kGridMulti, 209, 1, 2);
+  Key(f, Qt::Key_Insert, Qt::ControlModifier);
+  ClickOk(f);
+  EXPECT_EQ(S->NUDL(1, 2), 2);
+  GridForm* uniform = Grid(kind::kGridMainSlab);
+  ASSERT_NE(uniform, nullptr);
+  EXPECT_EQ(uniform->grid().Row(), 3);
+  EXPECT_EQ(corvista.Caption("lblUniform"), "done");
+}
+
+TEST_F(MultiTableTest, SlabLayerPropertiesCheckTheFirstThickness) {
+  OwnerWindow& slab_data = Owner("frmSlabData", {"lblProperties"});
+  S->General(1, 5) = 2;
+  S->Curling(1, 5) = Value(0.0);   // NWT 0: no GAMA
+  S->LayerProps(1, 1, 4) = 150;
+  S->LayerProps(1, 2, 1) = 4;
+  GridForm& f = Open(kind::kGridSlabLayer, 208, 2);
+  EXPECT_EQ(f.grid().Cols(), 4);
+  Enter(f, "0");
+  Enter(f, ".15");
+  Enter(f, "4000000");
+  EXPECT_EQ(f.grid().Row(), 2);
+  Enter(f, "0");
+  Enter(f, ".2");
+  Enter(f, "5000000");
+  EXPECT_EQ(f.grid().Row(), 2);
+  EXPECT_EQ(f.grid().Col(), 1);
+  ClickOk(f);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"T of slab layer 1 should not be 0"}));
+  EXPECT_EQ(S->LayerProps(1, 2, 3), 5000000.0f);
+  EXPECT_EQ(S->LayerProps(1, 2, 1), 0.0f);
+  EXPECT_EQ(slab_data.Caption("lblProperties"), "input");
+  ClickCell(f, 1, 1);
+  Enter(f, "8");
+  ClickOk(f);
+  EXPECT_EQ(Grid(kind::kGridSlabLayer), nullptr);
+  EXPECT_EQ(S->LayerProps(1, 1, 4), 150.0f);
+  EXPECT_EQ(slab_data.Caption("lblProperties"), "done");
+}
+
+TEST_F(MultiTableTest, SlabLayerTablesHaveFixedLinesAndDelKeepsTheValue) {
+  Owner("frmDamage", {"lblFatigue"});
+  S->General(1, 2) = 1;   // NDAMA 1: PMR only
+  S->Fatigue(1, 1, 1) = 650;
+  GridForm& f = Open(kind::kGridSlabLayer, 205, 1);
+  EXPECT_EQ(f.grid().Cols(), 2);
+  Key(f, Qt::Key_Insert, Qt::ControlModifier);
+  Key(f, Qt::Key_Delete, Qt::ControlModifier);
+  EXPECT_EQ(f.grid().Rows(), 2);
+  Key(f, Qt::Key_Delete);
+  EXPECT_EQ(Cell(f, 1, 1), "");
+  ClickOk(f);
+  EXPECT_EQ(S->Fatigue(1, 1, 1), 650.0f);
+  EXPECT_TRUE(Messages().empty());
+}
+
+}  // namespace
+}  // namespace pave::testing

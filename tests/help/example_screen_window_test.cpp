@@ -1,0 +1,313 @@
+// The example screens as windows, driven offscreen through the scripted platform.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QSvgRenderer>
+#include <QSvgWidget>
+
+#include <filesystem>
+
+#include "help/example_screens.h"
+#include "help/gui/example_screen_window.h"
+#include "platform/gui/control_table.h"
+#include "platform/gui/qt_services.h"
+#include "platform/gui/widget_image.h"
+#include "shell/paged_print.h"
+#include "shell/program_state.h"
+#include "shell/qt_test_app.h"
+#include "shell/shell_fixture.h"
+
+namespace pave::testing {
+namespace {
+
+constexpr int Px(int twips) { return TwipsToPixels(twips); }
+
+class ExampleScreenTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    ShellTest::SetUp();
+    ShellTestApp();
+    InstallExampleScreens();
+  }
+  void TearDown() override {
+    for (const std::string& k : platform_.windows.LoadedKinds()) platform_.windows.Unload(k);
+    QCoreApplication::processEvents();
+    ShellTest::TearDown();
+  }
+  static ExampleScreenWindow* Open(std::string_view kind) {
+    return dynamic_cast<ExampleScreenWindow*>(LoadWindow(std::string(kind)));
+  }
+  static void SavePng(QWidget& w, const std::string& name) {
+    std::filesystem::create_directories(PAVE_OUTPUT_DIR);
+    EXPECT_TRUE(SaveWidgetPng(w, QString(PAVE_OUTPUT_DIR) + "/" + QString::fromStdString(name)));
+  }
+  // The figure labels: the window's labels besides its title.
+  static std::vector<QLabel*> FigureLabels(const ExampleScreenWindow& w) {
+    std::vector<QLabel*> labels;
+    for (QLabel* l : w.findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+      if (l != w.lblTitle) labels.push_back(l);
+    }
+    return labels;
+  }
+};
+
+// Every screen as its table says, saved as a PNG for a look (test-output/frmLay1.png ...).
+TEST_F(ExampleScreenTest, EveryScreenShowsItsFigureTitleAndText) {
+  for (const ExampleScreen& screen : ExampleScreens()) {
+    SCOPED_TRACE(std::string(screen.kind));
+    ExampleScreenWindow* w = Open(screen.kind);
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->windowTitle().toStdString(), screen.caption);
+    EXPECT_EQ(w->size(), QSize(Px(screen.width - kFrameWidthTwips), Px(kExampleScreenHeight - kFrameHeightTwips)));
+    EXPECT_EQ(w->palette().color(QPalette::Window), QColor(Qt::white));
+
+    const int menu = Px(MenuBarHeightTwips());
+    EXPECT_EQ(w->Image1->geometry(), QRect(Px(screen.picture.left), Px(screen.picture.top) + menu,
+                                           Px(screen.picture.width), Px(screen.picture.height)));
+    EXPECT_TRUE(w->figure->renderer()->isValid());
+    EXPECT_EQ(w->figure->size(), w->Image1->size());
+
+    EXPECT_EQ(w->lblTitle->text().toStdString(), screen.title);
+    EXPECT_EQ(w->lblTitle->font().family(), "MS Sans Serif");
+    EXPECT_EQ(w->lblTitle->font().pointSizeF(), 12);
+    EXPECT_TRUE(w->lblTitle->font().bold());
+    EXPECT_EQ(TextColour(*w->lblTitle), screen.title_colour);
+
+    EXPECT_EQ(w->txtHelp->geometry(), QRect(Px(kExampleTextLeft), Px(screen.text_top) + menu,
+                                            Px(screen.text_width), Px(screen.text_height)));
+    EXPECT_EQ(w->txtHelp->font().family(), "Courier New");
+    EXPECT_TRUE(w->txtHelp->isReadOnly());
+    EXPECT_EQ(w->txtHelp->verticalScrollBarPolicy(),
+              screen.text_scroll_bar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    std::string shown = w->txtHelp->toPlainText().toStdString();
+    std::string built = ExampleScreenText(screen);
+    EXPECT_EQ(gHelpText.Text(), built);
+    std::erase(built, '\r');
+    EXPECT_EQ(shown, built);
+
+    QList<QAction*> items = w->findChild<QMenuBar*>("menuBar")->actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0]->text(), "Print&Form");
+    EXPECT_EQ(items[1]->text(), "Print&Text");
+    EXPECT_EQ(items[1]->objectName().toStdString(), screen.print_text_item);
+    EXPECT_EQ(items[2]->text(), "E&xit");
+    SavePng(*w, std::string(screen.kind) + ".png");
+  }
+}
+
+// What a reader would find wrong: a label outside the window, a caption cut off by its box, or a
+// label hidden under the text box.
+TEST_F(ExampleScreenTest, FigureLabelsFitTheirBoxesAndStayClearOfTheText) {
+  for (const ExampleScreen& screen : ExampleScreens()) {
+    SCOPED_TRACE(std::string(screen.kind));
+    ExampleScreenWindow* w = Open(screen.kind);
+    ASSERT_NE(w, nullptr);
+    std::vector<QLabel*> labels = FigureLabels(*w);
+    EXPECT_GT(labels.size(), 5u);
+    for (QLabel* l : labels) {
+      SCOPED_TRACE(l->text().toStdString());
+      EXPECT_TRUE(w->rect().contains(l->geometry())) << "outside the window";
+      EXPECT_LE(l->geometry().bottom(), w->txtHelp->geometry().top()) << "under the text box";
+      QFontMetrics metrics(l->font());
+      if (l->wordWrap()) {
+        EXPECT_LE(l->heightForWidth(l->width()), l->height()) << "wrapped caption cut off";
+      } else {
+        EXPECT_LE(metrics.horizontalAdvance(l->text()), l->width()) << "caption cut off";
+        EXPECT_LE(metrics.height(), l->height()) << "caption cut off";
+      }
+    }
+    platform_.windows.Unload(std::string(screen.kind));
+  }
+}
+
+TEST_F(ExampleScreenTest, SymbolFontCaptionsShowGreekLetters) {
+  ExampleScreenWindow* w = Open(kind::kMohr);
+  ASSERT_NE(w, nullptr);
+  int sigmas = 0, phis = 0;
+  for (QLabel* l : FigureLabels(*w)) {
+    if (l->font().family() != "Symbol") continue;
+    EXPECT_FALSE(l->text().contains(QRegularExpression("[a-zA-Z]"))) << l->text().toStdString();
+    sigmas += static_cast<int>(l->text().count(QChar(0x03C3)));
+    phis += static_cast<int>(l->text().count(QChar(0x03C6)));
+  }
+  // Four circle ends and two of the legend, two in the equation; phi at the arc, in two captions,
+  // in the equation, the legend and the note.
+  EXPECT_EQ(sigmas, 8);
+  EXPECT_EQ(phis, 6);
+}
+
+TEST_F(ExampleScreenTest, LoadingAnOpenScreenChangesNothingAndExitClosesIt) {
+  ExampleScreenWindow* w = Open("frmLay1");
+  ASSERT_NE(w, nullptr);
+  w->move(10, 20);
+  w->resize(500, 300);
+  w->txtHelp->verticalScrollBar()->setValue(3);
+  gHelpText = Value("another window's text");
+  EXPECT_EQ(Open("frmLay1"), w);
+  EXPECT_EQ(w->pos(), QPoint(10, 20));
+  EXPECT_EQ(w->size(), QSize(500, 300));
+  EXPECT_EQ(w->txtHelp->verticalScrollBar()->value(), 3);
+  EXPECT_EQ(gHelpText.Text(), "another window's text");
+
+  // Screens are independent of each other: closing one leaves the others open.
+  ASSERT_NE(Open(kind::kMohr), nullptr);
+  MenuAction(*w, "mnuExit").trigger();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(platform_.windows.IsLoaded("frmLay1"));
+  EXPECT_TRUE(platform_.windows.IsLoaded(kind::kMohr));
+
+  // Opened again: rebuilt at full height and centred.
+  ExampleScreenWindow* again = Open("frmLay1");
+  ASSERT_NE(again, nullptr);
+  TwipsPoint at = CentredWindowPosition(ScreenWidthTwips(), ScreenHeightTwips(), 9700, kExampleScreenHeight);
+  EXPECT_EQ(again->pos(), QPoint(Px(at.left), Px(at.top)));
+  EXPECT_EQ(again->height(), Px(kExampleScreenHeight - kFrameHeightTwips));
+
+  // The close box unloads as Exit does.
+  again->close();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(platform_.windows.IsLoaded("frmLay1"));
+}
+
+TEST_F(ExampleScreenTest, PrintFormPrintsTheWindowAtItsPrintHeight) {
+  for (const ExampleScreen& screen : ExampleScreens()) {
+    SCOPED_TRACE(std::string(screen.kind));
+    ExampleScreenWindow* w = Open(screen.kind);
+    ASSERT_NE(w, nullptr);
+    platform_.printer.images.clear();
+    MenuAction(*w, "mnuPrintForm").trigger();
+    const int height = Px(screen.print_height - kFrameHeightTwips);
+    EXPECT_EQ(w->height(), height);
+    ASSERT_EQ(platform_.printer.images.size(), 1u);
+    EXPECT_EQ(platform_.printer.images[0].height, height);
+    EXPECT_EQ(platform_.printer.images[0].width, w->width());
+    // The printed image ends near the top of the text box, the figure above it whole.
+    EXPECT_NEAR(height, w->txtHelp->y(), 40);
+    platform_.windows.Unload(std::string(screen.kind));
+  }
+  QCoreApplication::processEvents();
+  ExampleScreenWindow* w = Open("frmSla2");
+  EXPECT_EQ(w->height(), Px(kExampleScreenHeight - kFrameHeightTwips));
+  EXPECT_EQ(platform_.messages.shown.size(), 0u);
+}
+
+TEST_F(ExampleScreenTest, PrintFormThatFailsSaysSo) {
+  ExampleScreenWindow* w = Open("frmSla4");
+  ASSERT_NE(w, nullptr);
+  platform_.printer.failing_calls = {0};
+  MenuAction(*w, "mnuPrintForm").trigger();
+  EXPECT_EQ(platform_.messages.Texts(), std::vector<std::string>{kPrinterFailedMessage});
+}
+
+TEST_F(ExampleScreenTest, PrintTextPrintsTheTextPageByPage) {
+  struct Case {
+    const char* kind;
+    std::size_t pages;
+    std::size_t last_page_lines;   // with the page's leading lines
+  } cases[] = {{"frmLay1", 1, 5 + 18}, {"frmSla1", 2, 4 + 8}, {"frmMohr", 2, 4 + 12}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.kind);
+    ExampleScreenWindow* w = Open(c.kind);
+    ASSERT_NE(w, nullptr);
+    platform_.printer.documents.clear();
+    MenuAction(*w, w->screen().print_text_item).trigger();
+    ASSERT_EQ(platform_.printer.documents.size(), c.pages);
+    const std::vector<std::string>& first = platform_.printer.documents[0];
+    EXPECT_EQ(first[5], std::string(11, ' ') + TextLines(ExampleScreenText(w->screen()))[0]);
+    EXPECT_EQ(platform_.printer.documents.back().size(), c.last_page_lines);
+    if (c.pages > 1) {
+      EXPECT_EQ(platform_.printer.documents[1][2], std::string(12, ' ') + "page  2");
+    }
+  }
+}
+
+TEST_F(ExampleScreenTest, Lay3TextScrollsByKeyboardWithoutAScrollBar) {
+  ExampleScreenWindow* w = Open("frmLay3");
+  ASSERT_NE(w, nullptr);
+  EXPECT_FALSE(w->txtHelp->verticalScrollBar()->isVisible());
+  w->txtHelp->setFocus();
+  QKeyEvent down(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier);
+  QCoreApplication::sendEvent(w->txtHelp, &down);
+  EXPECT_GT(w->txtHelp->verticalScrollBar()->value(), 0);
+  // The figure covers nearly the whole window; the text box lies over its lower part.
+  EXPECT_GT(w->Image1->geometry().bottom(), w->txtHelp->geometry().top());
+}
+
+TEST_F(ExampleScreenTest, Sla1AndSla2ShareTheirPictureAndGridLabels) {
+  ExampleScreenWindow* one = Open("frmSla1");
+  ExampleScreenWindow* two = Open("frmSla2");
+  ASSERT_TRUE(one && two);
+  EXPECT_EQ(one->screen().figure, two->screen().figure);
+  EXPECT_EQ(one->figure->grab().toImage(), two->figure->grab().toImage());
+  std::vector<QLabel*> a = FigureLabels(*one), b = FigureLabels(*two);
+  ASSERT_EQ(a.size(), b.size());
+  int moved = 0;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    EXPECT_EQ(a[i]->text(), b[i]->text());
+    int dx = b[i]->x() - a[i]->x();
+    if (dx != 0) {
+      ++moved;
+      EXPECT_GE(dx, Px(120));
+      EXPECT_LE(dx, Px(240));
+    }
+  }
+  EXPECT_EQ(moved, 3);   // the colour notes
+}
+
+// Where no printer is installed each print command becomes a PDF in the data directory: the form
+// on one page, the text of SLA1 (66 lines) on two. The pages are rendered to PNG files for a look
+// (test-output/print_sla1/).
+TEST_F(ExampleScreenTest, PrintingWithoutAPrinterWritesPdfPages) {
+  QtPrinter pdf_printer(/*force_pdf=*/true);
+  PlatformServices services = platform().services();
+  services.printer = &pdf_printer;
+  ScopedPlatform with_pdf(services);
+  const std::filesystem::path out = std::filesystem::path(PAVE_OUTPUT_DIR) / "print_sla1";
+  std::filesystem::remove_all(out);
+  std::filesystem::create_directories(out);
+
+  ExampleScreenWindow* w = Open("frmSla1");
+  ASSERT_NE(w, nullptr);
+  struct Job {
+    const char* item;
+    const char* name;
+    std::vector<std::string> pages;
+  } jobs[] = {{"mnuPrintForm", "form", {"form-1.png"}}, {"mnuPrintText", "text", {"text-1.png", "text-2.png"}}};
+  for (const Job& job : jobs) {
+    SCOPED_TRACE(job.item);
+    const std::filesystem::path dir = Path(job.name);
+    std::filesystem::create_directories(dir);
+    pdf_printer.SetDataDirectory(dir.string());
+    MenuAction(*w, job.item).trigger();
+    std::vector<std::filesystem::path> pdfs;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) pdfs.push_back(entry.path());
+    ASSERT_EQ(pdfs.size(), 1u);
+    EXPECT_EQ(pdfs[0].extension(), ".pdf");
+
+    QProcess render;
+    render.start("pdftoppm", {"-png", "-r", "50", QString::fromStdString(pdfs[0].string()),
+                              QString::fromStdString((out / job.name).string())});
+    ASSERT_TRUE(render.waitForFinished(30000)) << "pdftoppm (poppler-utils) did not run";
+    ASSERT_EQ(render.exitCode(), 0);
+    std::vector<std::string> pages;
+    for (const auto& entry : std::filesystem::directory_iterator(out)) {
+      std::string file = entry.path().filename().string();
+      if (file.rfind(job.name, 0) == 0) pages.push_back(file);
+    }
+    std::sort(pages.begin(), pages.end());
+    EXPECT_EQ(pages, job.pages);
+  }
+  EXPECT_TRUE(platform_.messages.shown.empty());
+}
+
+}  // namespace
+}  // namespace pave::testing
