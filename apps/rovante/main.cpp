@@ -16,6 +16,7 @@
 #include "shell/gui/main_window.h"
 #include "platform/gui/fonts.h"
 #include "shell/gui/stand_in_windows.h"
+#include "slab_editor/gui/slab_windows.h"
 #include "shell/window_makers.h"
 
 int main(int argc, char** argv) {
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
   pave::InstallFontSubstitutes();
   pave::InstallGraphWindows();
   pave::InstallLayeredEditorWindows();
+  pave::InstallSlabEditorWindows();
   pave::InstallHelpWindow();
   pave::InstallExampleScreens();
   pave::InstallGridWindows(&pave::LayeredArrays(), &pave::SlabArrays());

@@ -382,8 +382,8 @@ TEST_P(SlabRoundTripTest, FileOldAndTheAnalysisProgramReadWhatTheEditorWrote) {
   Clear();
   const SlabReadResult read = ReadSlabData(file);
   ASSERT_EQ(read.outcome, SlabReadResult::Outcome::Read) << read.reason;
-  EXPECT_EQ(read.layouts[1], c.layout);
-  EXPECT_EQ(read.sets_read, c.second ? 2 : 1);
+  EXPECT_EQ(read.read.layouts[1], c.layout);
+  EXPECT_EQ(read.read.sets, c.second ? 2 : 1);
   ExpectSame(Snapshot(), expected);
   const std::string saved = SlabFileText();
   EXPECT_EQ(saved, written);
