@@ -157,6 +157,15 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     "Data Set 1: XL2 of loaded area 1 of load group 1 = \"5 6\" is not a number. Please correct it by "
                     "clicking the Uniform menu."},
+        RefusalCase{"SlabLayerWithoutModulus", [] { gSlabLayerProps(1, 1, 3) = 0; },
+                    "Data Set 1: YM of slab layer 1 should not be 0. Please correct it by clicking Slab\\Properties "
+                    "menu."},
+        RefusalCase{"SolidFoundationWithoutModulus", [] {
+                      gSlabGeneral(1, gen::kNFOUND) = 1;
+                      gSlabSolid(1, 1) = 0;
+                      gSlabSolid(1, 2) = .4;
+                    },
+                    "Data Set 1: YMS should not be 0. Please correct it by clicking the Foundation menu."},
         RefusalCase{"LayeredFoundationWithoutNL", [] { gSlabGeneral(1, gen::kNFOUND) = 2; },
                     "Data Set 1: NL has no value. Please correct it by clicking the Foundation menu."},
         RefusalCase{"DowelModulusEmpty", [] {

@@ -325,5 +325,31 @@ TEST_F(SlabEditorTest, ExitAsksUntilSavedAndCancelKeepsTheEditor) {
   EXPECT_FALSE(std::filesystem::exists(data_dir + "UNTITLE.DAT"));
 }
 
+TEST_F(SlabEditorTest, SaveAsCancelledWritesNothingAndANewNameGoesToTheMainWindow) {
+  SlabMainMenu* menu = NewFile();
+  CompleteSet(1);
+  platform_.file_dialog.QueueCancel();
+  Click(kind::kSlabEditor, "cmdSaveAs");
+  EXPECT_TRUE(platform_.messages.Texts().empty());
+  EXPECT_EQ(menu->session().SaveState, 1);
+  EXPECT_EQ(platform_.file_dialog.requests.back().file_name, "UNTITLE.DAT");
+
+  std::filesystem::create_directories(Path("other"));
+  platform_.file_dialog.QueueChoice(Path("other/ROAD.DAT"));
+  Click(kind::kSlabEditor, "cmdSaveAs");
+  EXPECT_EQ(LastMessage(), "File with a filename of ROAD.DAT has been saved");
+  EXPECT_EQ(Text(kind::kSlabEditor, "lblFile"), "ROAD");
+  EXPECT_EQ(gEditFileName.Text(), "ROAD.DAT");
+  EXPECT_EQ(main->cmbFileName->currentText(), "ROAD.DAT");
+  EXPECT_EQ(gDataPath, Path("other/"));
+  EXPECT_EQ(FileText(Path("other/ROAD.DAT")), SlabFileText());
+  // A file that cannot be written is reported and the editor keeps its data.
+  std::filesystem::create_directories(Path("other/BLOCKED.DAT"));
+  platform_.file_dialog.QueueChoice(Path("other/BLOCKED.DAT"));
+  Click(kind::kSlabEditor, "cmdSaveAs");
+  EXPECT_NE(LastMessage().find("could not be saved"), std::string::npos) << LastMessage();
+  EXPECT_TRUE(platform_.windows.IsLoaded(kind::kSlabEditor));
+}
+
 }  // namespace
 }  // namespace pave::testing
