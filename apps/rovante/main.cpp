@@ -12,9 +12,11 @@
 #include "help/gui/example_screen_window.h"
 #include "help/gui/help_window.h"
 #include "layered_editor/layered_data_set.h"
+#include "slab_editor/slab_data_set.h"
 #include "shell/gui/main_window.h"
 #include "platform/gui/fonts.h"
 #include "shell/gui/stand_in_windows.h"
+#include "slab_editor/gui/slab_windows.h"
 #include "shell/window_makers.h"
 
 int main(int argc, char** argv) {
@@ -29,9 +31,10 @@ int main(int argc, char** argv) {
   pave::InstallFontSubstitutes();
   pave::InstallGraphWindows();
   pave::InstallLayeredEditorWindows();
+  pave::InstallSlabEditorWindows();
   pave::InstallHelpWindow();
   pave::InstallExampleScreens();
-  pave::InstallGridWindows(&pave::LayeredArrays(), nullptr);
+  pave::InstallGridWindows(&pave::LayeredArrays(), &pave::SlabArrays());
   pave::InstallRovanteWindows();
   pave::SetProgramEnd([] { QApplication::exit(0); });
 

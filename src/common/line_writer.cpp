@@ -4,6 +4,15 @@
 
 namespace pave {
 
+std::string CrLfLines(std::initializer_list<const char*> lines) {
+  std::string text;
+  for (const char* line : lines) {
+    text += line;
+    text += kCrLf;
+  }
+  return text;
+}
+
 LineWriter::LineWriter(std::ostream& out) : out_(out) {}
 
 LineWriter& LineWriter::Text(std::string_view s) {

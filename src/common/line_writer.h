@@ -3,6 +3,7 @@
 #pragma once
 
 #include <concepts>
+#include <initializer_list>
 #include <cstdint>
 #include <ostream>
 #include <span>
@@ -14,6 +15,9 @@ namespace pave {
 
 // The line end of the data, report and graph files and of multi-line texts.
 inline constexpr const char* kCrLf = "\r\n";
+
+// A multi-line text (a help or description text): each line followed by CR LF.
+std::string CrLfLines(std::initializer_list<const char*> lines);
 
 class LineWriter {
  public:

@@ -325,7 +325,7 @@ MainStep MainTable::OpenAuxiliary() {
 MainStep MainTable::AuxiliaryStep(int owner, const std::array<float, 9>& values) {
   const int lines = engine_->Lines();
   CommitMoves();
-  if (!layout_.line_count.empty()) context_.Put(layout_.line_count, Value(lines));
+  if (!layout_.line_count.empty()) context_.PutCount(layout_.line_count, lines);
   for (int c = 1; c < layout_.cols; ++c) StoreCell(owner, c, values[static_cast<std::size_t>(c)]);
 
   MainStep step;
@@ -360,7 +360,7 @@ MainStep MainTable::Ok() {
     if (!ReadLine(i, rows[static_cast<std::size_t>(i)])) return {};
   }
   CommitMoves();
-  if (!layout_.line_count.empty()) context_.Put(layout_.line_count, Value(lines));
+  if (!layout_.line_count.empty()) context_.PutCount(layout_.line_count, lines);
   const int kind = layout_.kind;
   const auto refuse = [&](int line, const std::string& message) {
     grid_.SetRow(line);

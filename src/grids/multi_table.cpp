@@ -166,7 +166,7 @@ OkOutcome MultiTable::Ok(CellEngine& engine) {
     Tell(std::string(message));
     return OkOutcome{};
   };
-  if (!layout_.count.empty()) context_.Put(layout_.count, Value(lines));
+  if (!layout_.count.empty()) context_.PutCount(layout_.count, lines);
   for (int r = 1; r <= lines; ++r) {
     for (int c = 1; c < cols_; ++c) {
       if (marks_last && r == lines && c == 1) continue;   // the last layer's thickness is never stored

@@ -157,7 +157,7 @@ OkOutcome SingleTable::Ok(CellEngine& engine) {
     }
   }
 
-  if (!layout_.count.empty()) context_.Put(layout_.count, Value(lines));
+  if (!layout_.count.empty()) context_.PutCount(layout_.count, lines);
   if (clay_type) {
     StoreClayTypes(lines);
   } else {

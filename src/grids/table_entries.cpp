@@ -36,6 +36,12 @@ bool TableContext::Put(const EntryRef& ref, const Value& value, int line, int co
   return Array(ref.array).Put(h_.set, Index(ref, line, col), value);
 }
 
+void TableContext::PutCount(const EntryRef& ref, int lines) const {
+  const Value old = Get(ref);
+  if (ShownValue(old) && !old.IsEmpty() && old.Number() == lines) return;
+  Put(ref, Value(lines));
+}
+
 bool TableContext::PutText(const EntryRef& ref, const std::string& text, int line, int col) const {
   return Array(ref.array).PutCellText(h_.set, Index(ref, line, col), text);
 }

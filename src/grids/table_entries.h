@@ -57,6 +57,8 @@ class TableContext {
   std::vector<long> Index(const EntryRef& ref, int line = 0, int col = 0) const;
   Value Get(const EntryRef& ref, int line = 0, int col = 0) const;
   bool Put(const EntryRef& ref, const Value& value, int line = 0, int col = 0) const;
+  // Stores a line count; an entry that already holds that number is left as it is.
+  void PutCount(const EntryRef& ref, int lines) const;
   // Stores a cell's text by the entry's kind (EntryArray::PutCellText).
   bool PutText(const EntryRef& ref, const std::string& text, int line = 0, int col = 0) const;
   // The upper bound of the index that takes `slot` (the line, say), or 0 when none does.

@@ -1,24 +1,11 @@
 #include "layered_editor/layered_help_texts.h"
 
-#include <initializer_list>
-
 #include "common/line_writer.h"
 
 namespace pave {
 
-namespace {
-std::string Lines(std::initializer_list<const char*> lines) {
-  std::string text;
-  for (const char* line : lines) {
-    text += line;
-    text += kCrLf;
-  }
-  return text;
-}
-}  // namespace
-
 std::string MainMenuHelp() {
-  return Lines({
+  return CrLfLines({
       "    (1)  This is the Main Menu of PELDRANE for creating and editing data file.  This menu appears when the PELDRANE button on the Main Screen of ROVANTE is clicked.  The data is divided into groups and can be found by clicking the appropriate menu.  Always start from the left menu to the right because data entered in the left menu may affect the type of form to be used in the right menu.  When you finish reading this page, you can use the scrollbar or the PgDn key to read down the page.",
       "    (2)  Below each menu is a label showing 'input' in red or 'default' in blue.  The red label indicates that you must click the menu to supply some of the data, while the blue label implies that the default values have been provided so, if you want to use the defaults, there is no need to click the menu.  Of course, you can always click the menu to see what the defaults are and make the necessary changes, if desired. Note that some color codes are changed from blue to red, and vice versa, if the corresponding input parameters in General Information are changed.",
       "    (3)  For a longer description of each menu, you can point the arrow to the corresponding label below the menu.  Except for the 'file' label, you can also click the label, instead of the menu, to obtain the data entry form.",
@@ -42,7 +29,7 @@ std::string MainMenuHelp() {
 }
 
 std::string GeneralHelp() {
-  return Lines({
+  return CrLfLines({
       "    (1)  This form appears when General is clicked on the Main Menu of PELDRANE.  Any default value shown can be overridden by typing a new one.  Use the Tab key to move from one box to the next, or click a box: clicking a box first has the advantage that the default need not be deleted before typing.  Use the scroll bar or the PgDn key to read the rest of this help.",
       "    (2)  TITLE: any title or comment on one line, at most 68 characters including spaces.  Use the Del key to erase typing errors; no further characters can be added after the 68th.  No comma may be used in the title.  Use colon or semicolon instead.",
       "    (3)  MATL: 1 when all layers are linear elastic; 2 when some layers are nonlinear elastic and the rest linear; 3 when some layers are viscoelastic and the rest linear; 4 when some layers are nonlinear, some viscoelastic and the rest linear.",
@@ -63,7 +50,7 @@ std::string GeneralHelp() {
 }
 
 std::string NonlinearMenuHelp() {
-  return Lines({
+  return CrLfLines({
       "    (1)  This form appears when Nonlinear is clicked on the Main Menu of PELDRANE.  If the subgrade is a nonlinear clay, you decide whether the suggested values of K1, K2, K3, K4, EMIN and EMAX for the four types of subgrade are used.  For a new file they are suggested, as shown by the dot in 'Use default input for clay'.  Choose 'Do not use default input for clay' to keep what you entered before, so that the seasonal input screen does not replace it again.  For an existing file the dot is set on 'Do not use default input for clay' automatically.  If you always take the suggested values, you can ignore the two buttons.",
       "    (2)  For a longer description of each menu, point the arrow at the label below the menu.",
       "    (3)  A red 'input' label means that the menu must be clicked to supply data; the blue label under Relaxation means that defaults are provided.",
@@ -74,7 +61,7 @@ std::string NonlinearMenuHelp() {
 }
 
 std::string NonlinearGeneralHelp() {
-  return Lines({
+  return CrLfLines({
       "    (1)  This form appears when General is clicked on the Nonlinear Layers Menu and has seven entries.  The stress point is the point in each nonlinear layer at which the modulus is computed.",
       "    (2)  The default NOLAY of 1 is shown in red; NOLAY is limited to 12.  Use the Tab key or click a box to move between the entries.",
       "    (3)  Always use the defaults of 15 for ITENOL and 0.01 for DELNOL: convergence to 1% is expected within 10 iterations.  Use a larger ITENOL if the run stops at 15 iterations, and a relaxation factor of 0.25 instead of 0.5 if it does not converge.",
@@ -85,7 +72,7 @@ std::string NonlinearGeneralHelp() {
 }
 
 std::string NonseasonalHelp() {
-  return Lines({
+  return CrLfLines({
       "    (1)  This auxiliary form appears by itself when the layer type is typed on the main grid and, for an existing file, on a double click anywhere on the layer's line.",
       "    (2)  Default values are provided.  To replace one, click its box and type the new value.",
       "    (3)  after completion, click OK to return to the main form.",
@@ -93,7 +80,7 @@ std::string NonseasonalHelp() {
 }
 
 std::string SeasonalChooserHelp() {
-  return Lines({
+  return CrLfLines({
       "    (1)  This form appears when Seasonal is clicked on the Nonlinear Layers Menu.  The number of layers shown equals NOLAY of the nonlinear general information.  The 12 buttons mean that at most 12 layers may be used; only the layers actually specified are marked with their sequence and layer number.",
       "    (2)  The label under a layer button shows 'input' in red: there are no defaults and data must be entered for each layer.  After the entry it turns to 'done'.",
       "    (3)  Click a layer button to enter its data.  The first, underlined number on a button is the sequence number from 1 to NOLAY.  When all layers show 'done', click OK to return to the Nonlinear Layers Menu.",
@@ -101,7 +88,7 @@ std::string SeasonalChooserHelp() {
 }
 
 std::string CreepChooserHelp() {
-  return Lines({
+  return CrLfLines({
       "    (1)  This form appears when Creep is clicked on the Viscoelastic Layers Menu.  The number of layers shown equals NVL of the viscoelastic general information.  The 12 buttons mean that at most 12 layers may be used; only the layers actually specified are marked with their sequence and layer number.",
       "    (2)  The label under a layer button shows 'input' in red: there are no defaults and data must be entered for each layer.  After the entry it turns to 'done'.",
       "    (3)  Click a layer button to enter its data.  When all layers show 'done', click OK to return to the Viscoelastic Layers Menu.",
@@ -109,7 +96,7 @@ std::string CreepChooserHelp() {
 }
 
 std::string ViscoMenuHelp() {
-  return Lines({
+  return CrLfLines({
       "    Point the arrow at the label below a menu to see a longer description of the menu.",
       "    The red 'input' labels mark menus that must be clicked; the blue label under Time marks defaults, which you can see and change by clicking the menu.  'done' is shown after each form has been completed; OK returns to the Main Menu of PELDRANE.",
       "    For viscoelastic layers the creep compliance, the reciprocal of the elastic modulus, is given at a number of times.  For stationary loads the elastic solution with the inverted compliances serves as the viscoelastic solution.",
@@ -118,7 +105,7 @@ std::string ViscoMenuHelp() {
 }
 
 std::string ViscoGeneralHelp() {
-  return Lines({
+  return CrLfLines({
       "    (1)  This form appears when General is clicked on the Viscoelastic Layers Menu.",
       "    (2)  The defaults of DUR and NTYME serve moving loads.  For stationary loads set DUR to 0; NTYME may then be any value.  For moving loads NTYME is the number of times at which creep compliances are given, for stationary loads also the times at which results are wanted.  The default NVL of 1 is shown in red; at most 12 may be used.",
       "    (3)  after completion, click OK to return to the Viscoelastic Layers Menu.",
@@ -126,7 +113,7 @@ std::string ViscoGeneralHelp() {
 }
 
 std::string DamageHelp() {
-  return Lines({
+  return CrLfLines({
       "    Point the arrow at the label below a menu to see a longer description of the menu.",
       "    The red 'input' labels mark menus that must be clicked; 'done' is shown after each form has been completed.  OK returns to the Main Menu of PELDRANE.",
       "    The damage analysis uses two criteria: fatigue cracking, based on the tensile strain at the bottom of the asphalt layer, and permanent deformation, based on the compressive strain on the subgrade.  The coefficients of the Asphalt Institute are the defaults; strains being dimensionless, they serve English and SI units alike.  A year has at most 12 periods, in which the moduli, K1 and the creep compliances may differ.  The damage ratio of a load in a period is the predicted over the allowable number of repetitions; the ratios are summed, the reciprocal of the sum is the design life in years, and the shorter of the fatigue and the deformation lives controls.",

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "common/free_format_reader.h"
+#include "shell/record_reader.h"
 
 namespace pave {
 
@@ -16,8 +17,6 @@ inline constexpr const char* kOldFormatMessage =
     "When converting an old DOS data file to the new format , EMIN for granular material is no longer needed "
     "and is replaced by a default angle of internal friction (PHI) of 0 signifying that no tension is "
     "allowed.  If you don't want to use this default, be sure to change it before saving the file";
-inline constexpr const char* kWrongFileMessage =
-    "Input file is wrong.  Please click File & Old again and select a different file.";
 
 struct LayeredReadHooks {
   std::function<void()> old_format_nonlinear;   // shows kOldFormatMessage

@@ -52,8 +52,8 @@ void EditorSession::New() {
     Tell(texts_.opened_as_existing);
     return;
   }
-  gEditFileName = Value("UNTITLED.DAT");
-  SaveFile = "UNTITLED.DAT";
+  gEditFileName = Value(texts_.new_file_name);
+  SaveFile = texts_.new_file_name;
   gNewFile = Value(1);
   gFileLoaded = Value(1);
   doc_.ShowFileName("Untitled");
@@ -123,8 +123,8 @@ void EditorSession::Old() {
 bool EditorSession::CheckComplete() {
   CheckFailed = false;
   doc_.MakeSetOneCurrent();
-  if (std::optional<std::string> problem = doc_.CompletenessProblem()) {
-    Tell(*problem);
+  for (const std::string& problem : doc_.CompletenessProblems()) {
+    Tell(problem);
     CheckFailed = true;
   }
   return !CheckFailed;

@@ -10,6 +10,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/free_format_reader.h"
 
@@ -20,6 +21,12 @@ class EditorDocument {
   virtual ~EditorDocument() = default;
   // The first menu whose data is missing in data set 1 (the completeness check), or nothing.
   virtual std::optional<std::string> CompletenessProblem() = 0;
+  // Every message of the completeness check, in order (an editor whose check shows several
+  // messages one after another gives them all); none when it passes.
+  virtual std::vector<std::string> CompletenessProblems() {
+    std::optional<std::string> problem = CompletenessProblem();
+    return problem ? std::vector<std::string>{*problem} : std::vector<std::string>{};
+  }
   // Makes data set 1 the current set, option buttons included.
   virtual void MakeSetOneCurrent() = 0;
   // A reason why the data sets cannot be written as a complete file (naming data set and item).
@@ -43,6 +50,7 @@ struct EditorTexts {
   std::string missing_name;     // the main window handed an empty file name
   std::string opened_as_existing;   // New while a file is loaded
   std::string opened_as_new;        // Old while a file is loaded
+  std::string new_file_name = "UNTITLED.DAT";   // the name File New gives
 };
 
 class EditorSession {

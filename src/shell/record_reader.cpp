@@ -27,6 +27,7 @@ auto RecordReader::Guard(F f) -> decltype(f()) {
 }
 
 Value RecordReader::ReadNumberValue() { return Value(ReadNumber()); }
+Value RecordReader::ReadValue() { return Guard([&] { return in_.ReadValue(); }); }
 double RecordReader::ReadNumber() { return Guard([&] { return in_.ReadNumber(); }); }
 float RecordReader::ReadSingle() { return Guard([&] { return in_.ReadSingle(); }); }
 std::int16_t RecordReader::ReadInt16() { return Guard([&] { return in_.ReadInt16(); }); }

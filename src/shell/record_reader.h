@@ -27,6 +27,10 @@ class RecordReadError : public std::runtime_error {
   std::string reason_;
 };
 
+// The message for a file that is not a data file of the editor.
+inline constexpr const char* kWrongFileMessage =
+    "Input file is wrong.  Please click File & Old again and select a different file.";
+
 // A file whose structure is wrong: the message is shown as it stands, and the editor is left
 // without a loaded file.
 class FileRejected : public std::runtime_error {
@@ -44,6 +48,7 @@ class RecordReader {
   std::string Where() const;
 
   Value ReadNumberValue();      // a number as read; an item that is no number fails the read
+  Value ReadValue();            // a number as read, or else a text item (to the next comma or line end)
   double ReadNumber();
   float ReadSingle();
   std::int16_t ReadInt16();

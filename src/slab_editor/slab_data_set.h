@@ -13,7 +13,7 @@ namespace pave {
 
 // Capacities of the lists (the last index of each table).
 namespace slab_cap {
-inline constexpr int kSets = 2;
+inline constexpr int kSlabSets = 2;
 inline constexpr int kSlabs = 6;
 inline constexpr int kSlabLayers = 2;
 inline constexpr int kJoints = 7;
@@ -39,45 +39,45 @@ inline constexpr int kNOTCON = 1, kNGAP = 2, kINPUT = 3, kNTEMP = 4, kNWT = 5, k
                      kDEL = 9, kFMAX = 10;
 }
 
-using slab_cap::kSets;
+using slab_cap::kSlabSets;
 
-inline FixedTable<std::string, kSets> gSlabTITLE;
-inline FixedTable<std::int16_t, kSets, 19> gSlabGeneral;
-inline FixedTable<Value, kSets> gSlabUL;
-inline FixedTable<std::int16_t, kSets> gSlabTC;
-inline FixedTable<Value, kSets> gSlabCL;
-inline FixedTable<Value, kSets, 10> gSlabCurling;
-inline FixedTable<std::int16_t, kSets, slab_cap::kSlabs, 6> gSlabArrangement;   // NX NY JONO1..4
-inline FixedTable<float, kSets, slab_cap::kSlabs, slab_cap::kCoordinates> gSlabX;
-inline FixedTable<float, kSets, slab_cap::kSlabs, slab_cap::kCoordinates> gSlabY;
-inline FixedTable<float, kSets, slab_cap::kSlabLayers, 4> gSlabLayerProps;       // T PR YM GAMA
-inline FixedTable<float, kSets, slab_cap::kSlabLayers, 3> gSlabFatigue;          // PMR F1 F2
-inline FixedTable<Value, kSets, slab_cap::kNodeList, 2> gSlabAddT1;               // NT T
-inline FixedTable<Value, kSets, slab_cap::kNodeList, 2> gSlabAddT2;
-inline FixedTable<std::int16_t, kSets, slab_cap::kLoadGroups> gSlabNUDL;
-inline FixedTable<std::int16_t, kSets, 3> gSlabRaftCounts;                        // NCNF NNMX NNMY
-inline FixedTable<Value, kSets, slab_cap::kLoadGroups, slab_cap::kAreasPerGroup, 6> gSlabLoadAreas;
-inline FixedTable<double, kSets, slab_cap::kNodeList, 2, 3> gSlabNodalLoads;      // node, value; kind
-inline FixedTable<std::int16_t, kSets, slab_cap::kNodeList> gSlabNODNC;
-inline FixedTable<std::int16_t, kSets, slab_cap::kNodeList> gSlabNP;
-inline FixedTable<std::int16_t, kSets, slab_cap::kSymmetryList> gSlabNODSX;
-inline FixedTable<std::int16_t, kSets, slab_cap::kSymmetryList> gSlabNODSY;
-inline FixedTable<Value, kSets, slab_cap::kNodeList, 2> gSlabGaps;                // NG CURL
-inline FixedTable<float, kSets, slab_cap::kPeriods> gSlabFSAF;
-inline FixedTable<Value, kSets, 2> gSlabLiquid;                                   // SUBMOD NAS
-inline FixedTable<Value, kSets, slab_cap::kNodeList, 2> gSlabAddSubmod;           // NS SUBMOD
-inline FixedTable<Value, kSets, 2> gSlabSolid;                                    // YMS PRS
-inline FixedTable<Value, kSets, 2> gSlabLayered;                                  // MAXIC NL
-inline FixedTable<Value, kSets, slab_cap::kFoundationLayers, 3> gSlabFoundLayers; // TH E PRBF
-inline FixedTable<Value, kSets, 2> gSlabDowel;                                    // YMSB PRSB
-inline FixedTable<Value, kSets, slab_cap::kJoints, 8> gSlabJoints;
-inline FixedTable<Value, kSets, slab_cap::kJoints, slab_cap::kJointNodes> gSlabBARNO;
-inline FixedTable<Value, kSets, slab_cap::kPeriods, slab_cap::kLoadGroups> gSlabTNLR;
+inline FixedTable<std::string, kSlabSets> gSlabTITLE;
+inline FixedTable<std::int16_t, kSlabSets, 19> gSlabGeneral;
+inline FixedTable<Value, kSlabSets> gSlabUL;
+inline FixedTable<std::int16_t, kSlabSets> gSlabTC;
+inline FixedTable<Value, kSlabSets> gSlabCL;
+inline FixedTable<Value, kSlabSets, 10> gSlabCurling;
+inline FixedTable<std::int16_t, kSlabSets, slab_cap::kSlabs, 6> gSlabArrangement;   // NX NY JONO1..4
+inline FixedTable<float, kSlabSets, slab_cap::kSlabs, slab_cap::kCoordinates> gSlabX;
+inline FixedTable<float, kSlabSets, slab_cap::kSlabs, slab_cap::kCoordinates> gSlabY;
+inline FixedTable<float, kSlabSets, slab_cap::kSlabLayers, 4> gSlabLayerProps;       // T PR YM GAMA
+inline FixedTable<float, kSlabSets, slab_cap::kSlabLayers, 3> gSlabFatigue;          // PMR F1 F2
+inline FixedTable<Value, kSlabSets, slab_cap::kNodeList, 2> gSlabAddT1;               // NT T
+inline FixedTable<Value, kSlabSets, slab_cap::kNodeList, 2> gSlabAddT2;
+inline FixedTable<std::int16_t, kSlabSets, slab_cap::kLoadGroups> gSlabNUDL;
+inline FixedTable<std::int16_t, kSlabSets, 3> gSlabRaftCounts;                        // NCNF NNMX NNMY
+inline FixedTable<Value, kSlabSets, slab_cap::kLoadGroups, slab_cap::kAreasPerGroup, 6> gSlabLoadAreas;
+inline FixedTable<double, kSlabSets, slab_cap::kNodeList, 2, 3> gSlabNodalLoads;      // node, value; kind
+inline FixedTable<std::int16_t, kSlabSets, slab_cap::kNodeList> gSlabNODNC;
+inline FixedTable<std::int16_t, kSlabSets, slab_cap::kNodeList> gSlabNP;
+inline FixedTable<std::int16_t, kSlabSets, slab_cap::kSymmetryList> gSlabNODSX;
+inline FixedTable<std::int16_t, kSlabSets, slab_cap::kSymmetryList> gSlabNODSY;
+inline FixedTable<Value, kSlabSets, slab_cap::kNodeList, 2> gSlabGaps;                // NG CURL
+inline FixedTable<float, kSlabSets, slab_cap::kPeriods> gSlabFSAF;
+inline FixedTable<Value, kSlabSets, 2> gSlabLiquid;                                   // SUBMOD NAS
+inline FixedTable<Value, kSlabSets, slab_cap::kNodeList, 2> gSlabAddSubmod;           // NS SUBMOD
+inline FixedTable<Value, kSlabSets, 2> gSlabSolid;                                    // YMS PRS
+inline FixedTable<Value, kSlabSets, 2> gSlabLayered;                                  // MAXIC NL
+inline FixedTable<Value, kSlabSets, slab_cap::kFoundationLayers, 3> gSlabFoundLayers; // TH E PRBF
+inline FixedTable<Value, kSlabSets, 2> gSlabDowel;                                    // YMSB PRSB
+inline FixedTable<Value, kSlabSets, slab_cap::kJoints, 8> gSlabJoints;
+inline FixedTable<Value, kSlabSets, slab_cap::kJoints, slab_cap::kJointNodes> gSlabBARNO;
+inline FixedTable<Value, kSlabSets, slab_cap::kPeriods, slab_cap::kLoadGroups> gSlabTNLR;
 
 // How far a File Old that failed got in each data set: the number of the last record read whole
 // (0: the set was not reached). The General form fills its unit defaults only into values that
 // such a reading did not reach.
-inline FixedTable<std::int16_t, kSets> gSlabRecordsRead;
+inline FixedTable<std::int16_t, kSlabSets> gSlabRecordsRead;
 
 // Every data-set table, registered under its program-wide name for the grids.
 ArrayDirectory& SlabArrays();

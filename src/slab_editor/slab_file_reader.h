@@ -4,36 +4,37 @@
 // without NUNIT and the flags, NLG raft counts in place of (13) and (14), unit weights per cubic
 // inch, forces alone in (16)) and the layout whose record (6) ends at NUNIT. The tables are not
 // cleared first: what the file does not hold keeps its value; a reading that fails keeps what it
-// read. gSlabRecordsRead tells how far the reading got in each data set (38: all of it).
+// read, and gSlabRecordsRead tells how far it got in each data set (38: all of it).
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
-#include "common/value.h"
+#include "common/free_format_reader.h"
 
 namespace pave {
 
 enum class SlabLayout { Current, NoFlags, OldDos };
 
-struct SlabReadResult {
-  enum class Outcome {
-    Read,        // every data set was read
-    NotOpened,   // the file could not be opened; `reason` says why; nothing was read
-    WrongFile,   // not a slab data file: the record (9) check failed, or the reading failed in the
-                 // first data set's records (1) to (4)
-    Failed,      // a read error; `reason` says where and why
-  };
-  Outcome outcome = Outcome::Failed;
-  std::string reason;
-  bool nprob_read = false;                 // record (1) was read (into gSlabNPROB)
-  int sets_read = 0;                       // data sets read whole
+struct SlabFileRead {
+  int sets = 0;                            // data sets read
   std::array<SlabLayout, 3> layouts{};     // layout of data sets 1 and 2
 };
 
-// Reads the file's bytes into the data sets.
+// Reads the data sets. Calls `nprob_read` once record (1) is read. Throws RecordReadError (shell/
+// record_reader.h) when a value cannot be read, FileRejected with kWrongFileMessage when the file is
+// no slab data file: its record (9) identifier is not where it belongs, or its reading fails
+// before the first data set's slab records (a layered data file fails at its record (4)).
+SlabFileRead ReadSlabFile(FreeFormatReader& in, const std::function<void()>& nprob_read = {});
+
+// The same for a file's bytes, for callers that want the outcome as a value.
+struct SlabReadResult {
+  enum class Outcome { Read, WrongFile, Failed };
+  Outcome outcome = Outcome::Failed;
+  std::string reason;   // of a failed reading: where (data set, record) and why
+  SlabFileRead read;
+};
 SlabReadResult ReadSlabData(const std::string& content);
-// Reads the file of that path; a file that cannot be opened fails with the reason.
-SlabReadResult ReadSlabFile(const std::string& path);
 
 }  // namespace pave

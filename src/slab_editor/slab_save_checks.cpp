@@ -242,6 +242,12 @@ void DataSetCheck::Slabs() {
   if (elements > limit::kElements)
     Limit("the total number of elements", static_cast<double>(elements), limit::kElements, menu::kArrangement);
   nnode_ = static_cast<int>(nodes);
+  // A slab layer without thickness or stiffness leaves the stiffness matrix singular.
+  for (int L = 1; L <= nlayer_; ++L) {
+    const std::string layer = " of slab layer " + std::to_string(L);
+    if (gSlabLayerProps(s_, L, 1) == 0) Refuse("T" + layer + " should not be 0.", menu::kProperties);
+    if (gSlabLayerProps(s_, L, 3) == 0) Refuse("YM" + layer + " should not be 0.", menu::kProperties);
+  }
   // Elements of slab 1 more oblong than 5 to 1 are refused by the program.
   const int nx1 = gSlabArrangement(s_, 1, 1), ny1 = gSlabArrangement(s_, 1, 2);
   for (int i = 1; i < nx1; ++i)
@@ -378,11 +384,13 @@ void DataSetCheck::Foundation() const {
     for (int L = 1; L <= nl; ++L) {
       const std::string layer = " of foundation layer " + std::to_string(L);
       if (L < nl) Value(gSlabFoundLayers(s_, L, 1), "TH" + layer, menu::kFoundation);
-      Value(gSlabFoundLayers(s_, L, 2), "E" + layer, menu::kFoundation);
+      if (Value(gSlabFoundLayers(s_, L, 2), "E" + layer, menu::kFoundation) == 0)
+        Refuse("E" + layer + " should not be 0.", menu::kFoundation);
       Value(gSlabFoundLayers(s_, L, 3), "PRBF" + layer, menu::kFoundation);
     }
   } else if (nfound == 1) {
-    Value(gSlabSolid(s_, 1), "YMS", menu::kFoundation, Read::Number);
+    if (Value(gSlabSolid(s_, 1), "YMS", menu::kFoundation, Read::Number) == 0)
+      Refuse("YMS should not be 0.", menu::kFoundation);
     Value(gSlabSolid(s_, 2), "PRS", menu::kFoundation);
   } else {
     const int nas = Whole(gSlabLiquid(s_, 2), "NAS", menu::kFoundation, 0, limit::kNodeList);

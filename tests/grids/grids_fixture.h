@@ -28,6 +28,7 @@
 #include "shell/program_state.h"
 #include "shell/window_makers.h"
 #include "support/qt_test_app.h"
+#include "grid_user.h"
 #include "test_data_sets.h"
 
 namespace pave::testing {
@@ -89,59 +90,7 @@ class GridsTest : public ::testing::Test {
   }
   GridForm* Grid(const char* kind) const { return Loaded<GridForm>(kind); }
 
-  // The window becomes the active one, as the window a user works in is.
-  static void Activate(QWidget& form) {
-    if (QApplication::activeWindow() == &form) return;
-    form.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&form, 2000));
-  }
-  // The widget keys go to: the one with the focus.
-  static QWidget* KeyTarget(GridForm& form) {
-    Activate(form);
-    QWidget* w = QApplication::focusWidget();
-    return w ? w : &form.grid();
-  }
-  static void Key(GridForm& form, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QTest::keyClick(KeyTarget(form), key, mods);
-  }
-  // Types text as a user does: each character into whichever widget has the focus.
-  static void Type(GridForm& form, const std::string& text) {
-    for (char c : text) QTest::keyClick(KeyTarget(form), c);
-  }
-  // Types a value into the current cell and presses Enter.
-  static void Enter(GridForm& form, const std::string& text) {
-    Type(form, text);
-    Key(form, Qt::Key_Return);
-  }
-  static void ClickCell(GridForm& form, int row, int col) {
-    Activate(form);
-    QtGrid& grid = form.grid();
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, grid.CellRect(row, col).center() -
-                                                                             grid.viewport()->pos());
-  }
-  static void DoubleClickCell(GridForm& form, int row, int col) {
-    Activate(form);
-    QtGrid& grid = form.grid();
-    const QPoint at = grid.CellRect(row, col).center() - grid.viewport()->pos();
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, at);
-    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, at);
-  }
-  static void ClickOk(GridForm& form) {
-    Activate(form);
-    QPushButton* ok = form.findChild<QPushButton*>("BtnRun");
-    if (!ok) ok = form.findChild<QPushButton*>("cmdOK");
-    QTest::mouseClick(ok, Qt::LeftButton);
-  }
-  static std::string Cell(GridForm& form, int row, int col) { return form.grid().Text(row, col); }
-  static std::string LabelText(const QWidget& form, const char* name) {
-    return form.findChild<QLabel*>(name)->text().toStdString();
-  }
   std::vector<std::string> Messages() const { return platform_.messages.Texts(); }
-
-  static void SavePng(QWidget& w, const std::string& name) {
-    std::filesystem::create_directories(PAVE_OUTPUT_DIR);
-    EXPECT_TRUE(SaveWidgetPng(w, QString(PAVE_OUTPUT_DIR) + "/" + QString::fromStdString(name)));
-  }
 
   ScriptedPlatform platform_;
   std::unique_ptr<LayeredTestSets> L;

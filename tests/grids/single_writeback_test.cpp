@@ -56,6 +56,17 @@ TEST_F(SingleWritebackTest, UntouchedCellsKeepTheirEntriesAsTheyWere) {
   EXPECT_EQ(L->General(1, 7), 4.0f);
 }
 
+TEST_F(SingleWritebackTest, ACountThatAlreadyHoldsTheLinesIsLeftAsItIs) {
+  L->ViscoGeneral(1, 3) = Value("2");
+  GridForm& f = Open(116, 2);
+  ClickOk(f);
+  EXPECT_EQ(L->ViscoGeneral(1, 3), Value("2"));
+  GridForm& g = Open(116, 2);
+  Key(g, Qt::Key_Insert, Qt::ControlModifier);
+  ClickOk(g);
+  EXPECT_EQ(L->ViscoGeneral(1, 3), Value(3));
+}
+
 TEST_F(SingleWritebackTest, ACellThatIsNoNumberIsRefusedAndNothingIsStored) {
   OwnerWindow& main = Owner("frmPELDRANE", {"lblZcoord"});
   L->ZC(1, 1) = Value(5.0);

@@ -14,7 +14,7 @@ namespace pave::testing {
 struct LayeredTestSets {
   FixedTable<float, 5, 13> General;
   FixedTable<Value, 5, 19> ZC;
-  FixedTable<std::int16_t, 5, 19> INT;
+  FixedTable<std::int16_t, 5, 18> INT;
   FixedTable<Value, 5, 12, 19> E;
   FixedTable<Value, 5, 12, 6> Load;
   FixedTable<Value, 5, 12, 25, 2> Points;

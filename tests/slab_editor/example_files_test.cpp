@@ -18,7 +18,7 @@ TEST_P(ExampleFileTest, ReadAndSavedAgainIsByteIdentical) {
   ASSERT_FALSE(original.empty());
   const SlabReadResult read = ReadSlabData(original);
   ASSERT_EQ(read.outcome, SlabReadResult::Outcome::Read) << read.reason;
-  EXPECT_EQ(read.layouts[1], SlabLayout::Current);
+  EXPECT_EQ(read.read.layouts[1], SlabLayout::Current);
   EXPECT_EQ(SlabFileText(), original);
   EXPECT_EQ(AnalysisRefusal(), std::nullopt);
 }

@@ -382,8 +382,8 @@ TEST_P(SlabRoundTripTest, FileOldAndTheAnalysisProgramReadWhatTheEditorWrote) {
   Clear();
   const SlabReadResult read = ReadSlabData(file);
   ASSERT_EQ(read.outcome, SlabReadResult::Outcome::Read) << read.reason;
-  EXPECT_EQ(read.layouts[1], c.layout);
-  EXPECT_EQ(read.sets_read, c.second ? 2 : 1);
+  EXPECT_EQ(read.read.layouts[1], c.layout);
+  EXPECT_EQ(read.read.sets, c.second ? 2 : 1);
   ExpectSame(Snapshot(), expected);
   const std::string saved = SlabFileText();
   EXPECT_EQ(saved, written);
@@ -418,6 +418,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{.name = "SiUnits", .nunit = 1, .nas = 1},
         Case{.name = "TwoSlabsOneJoint", .nslab = 2},
         Case{.name = "ThreeSlabsWithDowelNodes", .nslab = 3, .dowel_nodes = 3},
+        Case{.name = "FourSlabsWithDowelNodes", .nslab = 4, .dowel_nodes = 3},
+        Case{.name = "FiveSlabsOnSolid", .nfound = 1, .nslab = 5},
         Case{.name = "SixSlabsOnLayers", .nfound = 2, .nslab = 6, .nunit = 1, .nl = 2},
         Case{.name = "TwoSlabsOnSolid", .nfound = 1, .nslab = 2, .dowel_nodes = 3},
         Case{.name = "FlagsOfTheEditor", .ul = 2, .tc = 1, .cl = 1},

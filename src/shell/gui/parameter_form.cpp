@@ -38,7 +38,7 @@ void ParameterForm::BuildParameterForm(std::string_view name, const std::string&
   controls_.push_back(ControlSpec{"cmdOk", ControlKind::Button, "&OK", layout.box_left, below,
                                   layout.box_width, 400});
   texts_.push_back(caption);
-  FormSpec spec{name, texts_.back(), 9615, 6450, controls_};
+  FormSpec spec{name, texts_.back(), layout.form_width, 6450, controls_};
   BuildForm(*this, spec);
   // The blanks that pad each caption are counted so that the field names line up on the screen.
   const QFontMetrics metrics(Control<QLabel>(*this, LabelName(rows.front().box)).font());

@@ -37,6 +37,7 @@ struct ParameterLayout {
   int pitch = 345;          // row to row
   int height = 285;         // box height
   int help_height = 1300;   // help text box under the rows
+  int form_width = 9615;    // the form's outer width
 };
 
 class ParameterForm : public Form {

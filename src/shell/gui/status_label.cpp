@@ -24,10 +24,20 @@ void SetStatus(QLabel& label, Status status) {
   }
 }
 
-bool MarkDone(const std::string& window_kind, std::string_view label) {
+void SetStatusKeepingDone(QLabel& label, Status status) {
+  const bool done = label.text() == kStatusDone;
+  SetStatus(label, status);
+  if (done) label.setText(kStatusDone);
+}
+
+QLabel* StatusLabelOf(const std::string& window_kind, std::string_view label) {
   auto* window = dynamic_cast<QWidget*>(platform().windows().Find(window_kind));
-  if (!window) return false;
-  auto* target = window->findChild<QLabel*>(QString::fromUtf8(label.data(), static_cast<int>(label.size())));
+  if (!window) return nullptr;
+  return window->findChild<QLabel*>(QString::fromUtf8(label.data(), static_cast<int>(label.size())));
+}
+
+bool MarkDone(const std::string& window_kind, std::string_view label) {
+  QLabel* target = StatusLabelOf(window_kind, label);
   if (!target) return false;
   SetStatus(*target, Status::Done);
   return true;

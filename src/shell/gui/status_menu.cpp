@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/gui/control_table.h"
+#include "shell/gui/status_label.h"
 
 namespace pave {
 
@@ -17,9 +18,12 @@ void AttachStatusLabels(QWidget& form, std::span<const MenuStatus> pairs) {
     if (bar) {
       const QRect item = bar->actionGeometry(&action);
       if (item.isValid()) {
-        // Under its own item only, so that neighbouring labels never run together.
-        label.move(item.x(), label.y());
-        label.resize(item.width(), label.height());
+        // Centred under its own item, and as wide as its widest status ("default") even under a
+        // short item, so that neighbouring labels never run together and none is cut off.
+        const int widest = label.fontMetrics().horizontalAdvance(kStatusDefault) + 4;
+        const int width = std::max(item.width(), widest);
+        label.move(item.x() + (item.width() - width) / 2, label.y());
+        label.resize(width, label.height());
         label.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
       }
     }

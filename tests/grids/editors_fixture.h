@@ -1,0 +1,137 @@
+// ROVANTE with both input editors and the grid windows over their real data sets, offscreen, driven
+// as a user drives it: keys into the focused box or cell, clicks on buttons and cells, menu items.
+// Nothing is written into a data set directly.
+#pragma once
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "common/analysis_host.h"
+#include "common/numeric_value.h"
+#include "grid_user.h"
+#include "grids/data_sets.h"
+#include "grids/gui/grid_windows.h"
+#include "layered_editor/gui/layered_windows.h"
+#include "layered_editor/layered_data_set.h"
+#include "platform/gui/control_table.h"
+#include "platform/gui/fonts.h"
+#include "shell/gui/main_window.h"
+#include "shell/gui/stand_in_windows.h"
+#include "shell/shell_fixture.h"
+#include "slab_editor/slab_data_set.h"
+#include "support/file_text.h"
+#include "support/qt_test_app.h"
+
+namespace pave::testing {
+
+class EditorsTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    ShellTest::SetUp();
+    QApplication& app = TestApp();
+    (void)app;
+    InstallFontSubstitutes();
+    InstallLayeredEditorWindows();
+    InstallGridWindows(&LayeredArrays(), &SlabArrays());
+    InstallRovanteWindows();
+    program_dir = Path("bin");
+    data_dir = Path("data/");
+    std::filesystem::create_directories(data_dir);
+    WriteFile(program_dir + "/DataPath", data_dir + "\r\n");
+    main = platform_.windows.Load<MainWindow>(kind::kMain, program_dir);
+    ASSERT_NE(main, nullptr);
+    main->Show();
+  }
+  void TearDown() override {
+    platform_.windows.UnloadAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    UseDataSets(nullptr, nullptr);
+    ShellTest::TearDown();
+  }
+
+  QWidget& Window(const char* kind) {
+    auto* w = dynamic_cast<QWidget*>(platform_.windows.Find(kind));
+    if (!w) throw std::logic_error(std::string(kind) + " is not open; messages: " + ::testing::PrintToString(platform_.messages.Texts()));
+    return *w;
+  }
+  GridForm& Grid(const char* kind) { return dynamic_cast<GridForm&>(Window(kind)); }
+
+  // Types into a box of a window: a click on it, everything in it selected, the keys.
+  void Fill(const char* kind, std::string_view box, const std::string& text) {
+    QWidget& w = Window(kind);
+    Activate(w);
+    QLineEdit& edit = Control<QLineEdit>(w, box);
+    QTest::mouseClick(&edit, Qt::LeftButton);
+    QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
+    if (text.empty()) {
+      QTest::keyClick(&edit, Qt::Key_Delete);
+    } else {
+      QTest::keyClicks(&edit, QString::fromStdString(text));
+    }
+  }
+  void Press(const char* kind, std::string_view button) {
+    QWidget& w = Window(kind);
+    Activate(w);
+    QTest::mouseClick(&Control<QAbstractButton>(w, button), Qt::LeftButton);
+  }
+  void Menu(const char* kind, std::string_view item) {
+    QWidget& w = Window(kind);
+    Activate(w);
+    MenuAction(w, item).trigger();
+  }
+  // Values typed into a grid window's cells one after the other, each ended with Enter.
+  void Cells(const char* kind, const std::vector<std::string>& values) {
+    GridForm& f = Grid(kind);
+    for (const std::string& v : values) Enter(f, v);
+  }
+  void Ok(const char* kind) { ClickOk(Grid(kind)); }
+
+  // The main window's file-name box and an editor button.
+  void OpenEditor(const std::string& file, QPushButton* button) {
+    Activate(*main);
+    QLineEdit* edit = main->cmbFileName->lineEdit();
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, QString::fromStdString(file));
+    QTest::mouseClick(button, Qt::LeftButton);
+  }
+
+  // Save As into the data directory.
+  void SaveAs(const char* editor, const std::string& name) {
+    platform_.file_dialog.QueueChoice(data_dir + name);
+    Press(editor, "cmdSaveAs");
+  }
+
+  std::string program_dir, data_dir;
+  MainWindow* main = nullptr;
+};
+
+// The items of a data file: numbers as their values, other texts as they stand; one entry per line.
+inline std::vector<std::vector<std::string>> FileItems(const std::string& text) {
+  std::vector<std::vector<std::string>> out;
+  for (const std::string& line : TextLines(text)) {
+    std::vector<std::string> items;
+    std::istringstream in(line);
+    std::string item;
+    while (in >> item) {
+      if (const std::optional<double> number = ParseNumber(item)) {
+        std::ostringstream n;
+        n.precision(17);
+        n << *number;
+        item = "#" + n.str();
+      }
+      items.push_back(item);
+    }
+    out.push_back(items);
+  }
+  return out;
+}
+
+}  // namespace pave::testing
