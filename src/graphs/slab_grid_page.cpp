@@ -7,10 +7,11 @@ namespace pave::graphs {
 
 PageForces ForcesOfPage(const SlabGraphProblem& p, int group) {
   PageForces f;
-  const float scale = p.nunit != 0 ? 10000.0f : 1.0f;
+  const double scale = p.nunit != 0 ? 10000.0 : 1.0;
   for (int a = 1; a <= p.nudl[group]; ++a) {
     const LoadedArea& area = p.areas[a][group];
-    const float force = (area.xl2 - area.xl1) * (area.yl2 - area.yl1) * (area.qq / scale);
+    const double force = (static_cast<double>(area.xl2) - area.xl1) * (static_cast<double>(area.yl2) - area.yl1) *
+                         (static_cast<double>(area.qq) / scale);
     if (a == 1 || force > f.area_max) f.area_max = force;
     if (a == 1 || force < f.area_min) f.area_min = force;
   }

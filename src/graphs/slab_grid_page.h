@@ -13,9 +13,10 @@
 namespace pave::graphs {
 
 // Largest and smallest force of the page's loaded areas and of the nodal forces, in lb (English
-// units) or kN (SI: areas in cm by kPa, so the product is divided by 10000).
+// units) or kN (SI: areas in cm by kPa, so the product is divided by 10000). An area's force is
+// reckoned in double precision: the product of three single-precision values may lie beyond them.
 struct PageForces {
-  float area_max = 0, area_min = 0;
+  double area_max = 0, area_min = 0;
   float nodal_max = 0, nodal_min = 0;
 };
 PageForces ForcesOfPage(const SlabGraphProblem& p, int group);
