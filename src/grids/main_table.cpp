@@ -403,9 +403,14 @@ MainStep MainTable::Ok() {
          " which is greater than the allowable 144");
   }
   if (kind == 210) {
+    // Concentrated loads allow a larger displacement at the checking node: FMAX goes from the
+    // Curling form's default to 10 in. (25.4 cm); an FMAX the user chose is kept.
     bool any = false;
     for (int i = 1; i <= lines; ++i) any = any || context_.Get(layout_.cells[0], i).Number() != 0;
-    if (any) context_.Put(Entry("gSlabCurling", At(10)), context_.SiUnits() ? Value(25.4) : Value(10.0));
+    const bool si = context_.SiUnits();
+    const EntryRef fmax = Entry("gSlabCurling", At(10));
+    const double now = context_.Get(fmax).Number();
+    if (any && (now == 0 || now == (si ? 2.54 : 1.0))) context_.Put(fmax, si ? Value(25.4) : Value(10.0));
   }
   if (kind == 221 && lines >= 1) {
     const double nas = context_.Get(layout_.cells[1], 1).Number();

@@ -25,6 +25,7 @@
 #include "shell/gui/main_window.h"
 #include "shell/gui/stand_in_windows.h"
 #include "shell/shell_fixture.h"
+#include "slab_editor/gui/slab_windows.h"
 #include "slab_editor/slab_data_set.h"
 #include "support/file_text.h"
 #include "support/qt_test_app.h"
@@ -39,6 +40,7 @@ class EditorsTest : public ShellTest {
     (void)app;
     InstallFontSubstitutes();
     InstallLayeredEditorWindows();
+    InstallSlabEditorWindows();
     InstallGridWindows(&LayeredArrays(), &SlabArrays());
     InstallRovanteWindows();
     program_dir = Path("bin");

@@ -282,17 +282,17 @@ TEST_F(MainTableTest, UniformLoadsAreCheckedAndCounted) {
   EXPECT_EQ(S->General(1, 4), 2);
 }
 
-TEST_F(MainTableTest, RaftCountsSetFmaxAndTheRaftTableKeepsItsLines) {
+TEST_F(MainTableTest, RaftCountsRaiseADefaultFmaxAndTheRaftTableKeepsItsLines) {
   for (bool si : {false, true}) {
     S->General(1, 14) = si ? 1 : 0;
-    S->Curling(1, 10) = Value(99.0);
+    S->Curling(1, 10) = si ? Value(2.54) : Value(1.0);   // the Curling form's default
     GridForm& f = Open(kind::kGridMainSlab, 210, 3);
     EXPECT_EQ(Cell(f, 3, 0), "NNMY");
     Key(f, Qt::Key_Delete, Qt::ControlModifier);
     Key(f, Qt::Key_Insert, Qt::ControlModifier);
     EXPECT_EQ(f.grid().Rows(), 4);
     ClickOk(f);
-    EXPECT_EQ(S->Curling(1, 10), Value(99.0));   // all counts 0: FMAX as it was
+    EXPECT_EQ(S->Curling(1, 10), si ? Value(2.54) : Value(1.0));   // all counts 0: FMAX as it was
     GridForm& g = Open(kind::kGridMainSlab, 210, 3);
     ClickCell(g, 2, 1);
     Type(g, "3.5");
@@ -301,6 +301,13 @@ TEST_F(MainTableTest, RaftCountsSetFmaxAndTheRaftTableKeepsItsLines) {
     EXPECT_EQ(S->Curling(1, 10), si ? Value(25.4) : Value(10.0));
     S->RaftCounts(1, 2) = 0;
   }
+}
+
+TEST_F(MainTableTest, AnFmaxTheUserChoseIsKeptByTheRaftTable) {
+  S->RaftCounts(1, 1) = 4;
+  S->Curling(1, 10) = Value(5.0);
+  ClickOk(Open(kind::kGridMainSlab, 210, 3));
+  EXPECT_EQ(S->Curling(1, 10), Value(5.0));
 }
 
 TEST_F(MainTableTest, AZeroRaftLineIsRefused) {
