@@ -239,7 +239,9 @@ TEST_F(SlabFormsTest, SolidRefusesZeroesAndDowelTakesWhatIsTyped) {
   Type(kind::kSolid, "txtPrs", ".45");
   Click(kind::kSolid, "cmdOk");
   EXPECT_EQ(LastMessage(), "None of the entries should be 0");
-  EXPECT_EQ(gSlabSolid(1, 2), Value(0));
+  EXPECT_EQ(gSlabSolid(1, 1), Value(0));
+  EXPECT_EQ(gSlabSolid(1, 2), Value(0.45));
+  EXPECT_EQ(Text(kMenu, "lblFoundation"), "input");
   Type(kind::kSolid, "txtYms", "5000");
   Click(kind::kSolid, "cmdOk");
   EXPECT_EQ(Window(kind::kSolid), nullptr);

@@ -341,6 +341,7 @@ TEST_F(SlabEditorTest, SaveAsCancelledWritesNothingAndANewNameGoesToTheMainWindo
   EXPECT_EQ(Text(kind::kSlabEditor, "lblFile"), "ROAD");
   EXPECT_EQ(gEditFileName.Text(), "ROAD.DAT");
   EXPECT_EQ(main->cmbFileName->currentText(), "ROAD.DAT");
+  EXPECT_NE(main->cmbFileName->findText("ROAD.DAT"), -1);   // the list is filled after the writing
   EXPECT_EQ(gDataPath, Path("other/"));
   EXPECT_EQ(FileText(Path("other/ROAD.DAT")), SlabFileText());
   // A file that cannot be written is reported and the editor keeps its data.

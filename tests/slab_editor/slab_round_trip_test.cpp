@@ -418,6 +418,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{.name = "SiUnits", .nunit = 1, .nas = 1},
         Case{.name = "TwoSlabsOneJoint", .nslab = 2},
         Case{.name = "ThreeSlabsWithDowelNodes", .nslab = 3, .dowel_nodes = 3},
+        Case{.name = "FourSlabsWithDowelNodes", .nslab = 4, .dowel_nodes = 3},
+        Case{.name = "FiveSlabsOnSolid", .nfound = 1, .nslab = 5},
         Case{.name = "SixSlabsOnLayers", .nfound = 2, .nslab = 6, .nunit = 1, .nl = 2},
         Case{.name = "TwoSlabsOnSolid", .nfound = 1, .nslab = 2, .dowel_nodes = 3},
         Case{.name = "FlagsOfTheEditor", .ul = 2, .tc = 1, .cl = 1},

@@ -58,11 +58,11 @@ void SolidForm::Load() {
 }
 
 void SolidForm::Ok() {
-  const double yms = BoxNumber("txtYms"), prs = BoxNumber("txtPrs");
-  // A zero is refused before it is stored: the analysis divides by both.
-  if (yms == 0 || prs == 0) return Refuse("None of the entries should be 0");
-  gSlabSolid(set_, 1) = yms;
-  gSlabSolid(set_, 2) = prs;
+  gSlabSolid(set_, 1) = BoxNumber("txtYms");
+  gSlabSolid(set_, 2) = BoxNumber("txtPrs");
+  // The values stay stored; saving refuses a YMS of 0 too.
+  if (gSlabSolid(set_, 1).Number() == 0 || gSlabSolid(set_, 2).Number() == 0)
+    return Refuse("None of the entries should be 0");
   MarkDone(kind::kSlabEditor, "lblFoundation");
   Close();
 }
