@@ -6,7 +6,12 @@
 #include "layered_editor/layered_data_set.h"
 #include "layered_editor/layered_reader.h"
 #include "layered_editor/layered_writer.h"
+#include "shell/program_state.h"
 #include "shell/record_reader.h"
+#include "slab_editor/slab_data_set.h"
+#include "slab_editor/slab_file_reader.h"
+#include "slab_editor/slab_file_writer.h"
+#include "slab_editor/slab_save_checks.h"
 
 namespace pave::fuzz {
 
@@ -51,6 +56,22 @@ int LayeredFileOld(const std::uint8_t* data, std::size_t size) {
   return FileOld(
       data, size, [] { LayeredDefaults(); }, [](FreeFormatReader& in) { ReadLayeredFile(in, LayeredReadHooks{}); },
       [](std::string& bytes) { return WriteLayeredFile(bytes); });
+}
+
+int SlabFileOld(const std::uint8_t* data, std::size_t size) {
+  return FileOld(
+      data, size,
+      [] {
+        ClearSlabDataSets();
+        gSlabNPROB = Value(1);
+        SetSlabDefaults();
+      },
+      [](FreeFormatReader& in) { ReadSlabFile(in); },
+      [](std::string& bytes) -> std::optional<std::string> {
+        if (std::optional<std::string> refusal = AnalysisRefusal()) return refusal;
+        bytes = SlabFileText();
+        return std::nullopt;
+      });
 }
 
 }  // namespace pave::fuzz

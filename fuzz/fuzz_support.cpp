@@ -65,6 +65,7 @@ const std::vector<NamedTarget>& Targets() {
       {"morvelin", Morvelin},      {"bruntola", Bruntola},
       {"large", Large},            {"layered_file_old", LayeredFileOld},
       {"layer_graph", LayerGraph}, {"slab_graph", SlabGraph},
+      {"slab_file_old", SlabFileOld},
   };
   return targets;
 }

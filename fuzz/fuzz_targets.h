@@ -24,6 +24,7 @@ int Morvelin(const std::uint8_t* data, std::size_t size);
 int Bruntola(const std::uint8_t* data, std::size_t size);
 int Large(const std::uint8_t* data, std::size_t size);
 int LayeredFileOld(const std::uint8_t* data, std::size_t size);
+int SlabFileOld(const std::uint8_t* data, std::size_t size);
 int LayerGraph(const std::uint8_t* data, std::size_t size);
 int SlabGraph(const std::uint8_t* data, std::size_t size);
 

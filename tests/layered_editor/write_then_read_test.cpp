@@ -244,10 +244,12 @@ void ExpectMorvelinReads(const std::string& bytes, int nprob) {
     EXPECT_EQ(s.NBOND, G(gen::NBOND));
     for (int i = 1; i < s.NL; ++i) EXPECT_EQ(s.TH(i), F(gLayeredLayer(set, i, 1)));
     for (int i = 1; i <= s.NL; ++i) EXPECT_EQ(s.PR(i), F(gLayeredLayer(set, i, 2)));
-    if (s.NDAMA == 0)
+    if (s.NDAMA == 0) {
       for (int i = 1; i <= s.NZ; ++i) EXPECT_EQ(s.ZC(i), F(gLayeredZC(set, i)));
-    if (s.NBOND != 1)
+    }
+    if (s.NBOND != 1) {
       for (int i = 1; i < s.NL; ++i) EXPECT_EQ(s.INT(i), gLayeredINT(set, i));
+    }
     for (int p = 1; p <= s.NPY; ++p)
       for (int i = 1; i <= s.NL; ++i) EXPECT_EQ(s.EPY(i, p), F(gLayeredE(set, p, i)));
     for (int g = 1; g <= s.NLG; ++g) {
@@ -312,8 +314,9 @@ void ExpectMorvelinReads(const std::string& bytes, int nprob) {
         EXPECT_EQ(s.BETA(j), F(gLayeredViscoLayer(set, j, 2)));
         EXPECT_EQ(s.TEMREF(j), F(gLayeredViscoLayer(set, j, 3)));
         for (int p = 1; p <= s.NPY; ++p) EXPECT_EQ(s.TEMP(p, s.LNV(j)), F(gLayeredTEMP(set, p, j)));
-        if (s.DUR == 0)   // a moving load replaces the compliances by their fitted values
+        if (s.DUR == 0) {   // a moving load replaces the compliances by their fitted values
           for (int i = 1; i <= s.NTYME; ++i) EXPECT_EQ(s.CREEP(j, i, 1), gLayeredCREEP(set, j, i));
+        }
       }
     }
     if (s.NDAMA > 0) {
