@@ -4,7 +4,9 @@
 
 #include "common/number_format.h"
 #include "common/numeric_value.h"
-#include "grids/editor_windows.h"
+#include "layered_editor/layered_kinds.h"
+#include "shell/window_makers.h"
+#include "slab_editor/slab_kinds.h"
 #include "grids/table_checks.h"
 #include "shell/program_state.h"
 
@@ -154,10 +156,10 @@ MainTable::MainTable(const MainLayout& layout, const GridHandover& handover, Gri
 
 MainTable::~MainTable() = default;
 
-std::unique_ptr<MainTable> MainTable::Open(const GridHandover& handover, GridControl& grid,
-                                           GridWindowTexts& texts) {
+std::unique_ptr<MainTable> MainTable::Open(const GridHandover& handover, const std::string& window_kind,
+                                           GridControl& grid, GridWindowTexts& texts) {
   const MainLayout* layout = FindMainLayout(handover.kind);
-  if (!layout) {
+  if (!layout || layout->window != window_kind) {
     Tell("Table kind " + std::to_string(handover.kind) + " is not shown by this window.");
     return nullptr;
   }
@@ -345,7 +347,7 @@ MainStep MainTable::AuxiliaryStep(int owner, const std::array<float, 9>& values)
   if (layout_.kind == 111) {
     next.grid_lines = 0;
     next.grid_cols = 0;
-    out.next_window = values[3] != 0 ? editor_window::kClay : editor_window::kGranular;
+    out.next_window = values[3] != 0 ? kind::kClay : kind::kGranular;
   }
   if (engine_) engine_->Stop();
   return step;

@@ -92,26 +92,7 @@ class SlabRoundTripTest : public EditorsTest, public ::testing::WithParamInterfa
 };
 
 TEST_P(SlabRoundTripTest, EveryTableConfirmedUnchangedSavesTheSameBytes) {
-  const std::string name = GetParam();
-  const std::string example = ExampleText(name);
-  ASSERT_FALSE(example.empty());
-  WriteFile(data_dir + name + ".DAT", example);
-  OpenEditor(name, main->cmdCorvista);
-  platform_.file_dialog.QueueChoice(data_dir + name + ".DAT");
-  Menu(kEditor, "mnuOpen");
-  const int sets = static_cast<int>(gSlabNPROB.Number() + 0.5);
-  ASSERT_GE(sets, 1) << ::testing::PrintToString(platform_.messages.Texts());
-  for (int set = 1; set <= sets; ++set) {
-    Press(kEditor, "optDataSet" + std::to_string(set));
-    ConfirmEveryTable(set);
-  }
-  Press(kEditor, "optDataSet1");
-  Press(kEditor, "cmdSave");
-  EXPECT_EQ(FileText(data_dir + name + ".DAT"), example) << ::testing::PrintToString(platform_.messages.Texts());
-  for (const char* grid : {kind::kGridSingle, kind::kGridMain, kind::kGridMulti, kind::kGridSlabLayer,
-                           kind::kGridMainSlab, kind::kPeriod}) {
-    EXPECT_FALSE(platform_.windows.IsLoaded(grid)) << grid;
-  }
+  ConfirmExampleUnchanged(GetParam(), main->cmdCorvista, kEditor, gSlabNPROB, [this](int set) { ConfirmEveryTable(set); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, SlabRoundTripTest,
