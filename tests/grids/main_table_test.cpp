@@ -250,6 +250,31 @@ TEST_F(MainTableTest, NonseasonalLinesOpenTheGranularOrTheClayForm) {
   EXPECT_EQ(clay, 1);
 }
 
+TEST_F(MainTableTest, ANonlinearLayerTakesItsConstantsAndSeasonalValuesAlong) {
+  for (int i = 1; i <= 2; ++i) {
+    L->Nonseasonal(1, i, 1) = Value(i + 1.0);
+    L->Nonseasonal(1, i, 2) = Value(10.0 * i);
+    L->Nonseasonal(1, i, 3) = Value(i - 1.0);
+    L->Seasonal(1, i, 2, 1) = Value(100.0 * i);   // period 2
+  }
+  L->Clay(1, 2, 1) = Value(6.2);
+  GridForm& f = Open(kind::kGridMain, 111, 2);
+  ClickCell(f, 1, 1);
+  Key(f, Qt::Key_Insert, Qt::ControlModifier);
+  ClickCell(f, 1, 1);
+  Enter(f, "1");
+  Enter(f, "4");
+  Type(f, "0");
+  Key(f, Qt::Key_Down);
+  ClickOk(f);
+  EXPECT_EQ(L->NonlinGeneral(1, 1), Value(3));
+  EXPECT_EQ(L->Seasonal(1, 1, 2, 1), Value(0.0));
+  EXPECT_EQ(L->Seasonal(1, 2, 2, 1), Value(100.0));
+  EXPECT_EQ(L->Seasonal(1, 3, 2, 1), Value(200.0));
+  EXPECT_EQ(L->Clay(1, 3, 1), Value(6.2));
+  EXPECT_EQ(L->Nonseasonal(1, 3, 3), Value(1.0));
+}
+
 TEST_F(MainTableTest, NonseasonalOkRefusesAZeroLayerNumberButNotAZeroDepth) {
   OwnerWindow& nonlin = Owner("frmNonlin", {"lblNonseasonal"});
   L->Nonseasonal(1, 1, 1) = Value(2.0);
