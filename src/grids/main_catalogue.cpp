@@ -3,14 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "grids/editor_windows.h"
-#include "grids/grid_window.h"
+#include "layered_editor/layered_kinds.h"
 #include "shell/window_makers.h"
+#include "slab_editor/slab_kinds.h"
+#include "grids/grid_window.h"
 
 namespace pave {
 
 namespace {
-namespace ew = editor_window;
 
 constexpr MainLayout kLayouts[] = {
     {.kind = 107, .name = "tblLoad", .window = kind::kGridMain, .cols = 7, .capacity = 12,
@@ -35,7 +35,7 @@ constexpr MainLayout kLayouts[] = {
      .blank_when_unset = true, .count_col = 3, .line_count = Entry("gLayeredNonlinGeneral", At(1)),
      .owned = {Entry("gLayeredNonseasonal", kLine, kEach), Entry("gLayeredGranular", kLine, kEach),
                Entry("gLayeredClay", kLine, kEach), Entry("gLayeredSeasonal", kLine, kEach, kEach)},
-     .done_window = ew::kNonlin, .done_label = "lblNonseasonal"},
+     .done_window = kind::kNonlinearMenu, .done_label = "lblNonseasonal"},
     {.kind = 224, .name = "tblJoint", .window = kind::kGridMain, .cols = 9, .capacity = 7,
      .caption = "Joint Information for Data Set No.{set}",
      .double_hint = "Double click anywhere on a line to get auxiliary form for NNAJ.",
@@ -49,7 +49,7 @@ constexpr MainLayout kLayouts[] = {
      .count_col = 8, .line_count = Entry("gSlabGeneral", At(8)),
      .owned = {Entry("gSlabJoints", kLine, kEach), Entry("gSlabBARNO", kLine, kEach)},
      .aux_window = kind::kGridSingle, .aux_cols = 2, .aux_capacity = 15,
-     .done_window = ew::kCorvista, .done_label = "lblJoint"},
+     .done_window = kind::kSlabEditor, .done_label = "lblJoint"},
     {.kind = 209, .name = "tblUniform", .window = kind::kGridMainSlab, .cols = 2, .capacity = 12,
      .caption = "Loaded Areas and Contact Pressures for Data Set No.{set}", .sets_key_hint = true,
      .headers = {"Load Group No.", "NUDL"}, .cells = {Entry("gSlabNUDL", kLine)}, .count_col = 1,
@@ -66,12 +66,12 @@ constexpr MainLayout kLayouts[] = {
      .units_si = "Unit     MN/m^3", .units_english = "Unit     pci", .headers = {"", "SUBMOD", "NAS"},
      .labels = LineLabels::None, .cells = {Entry("gSlabLiquid", At(1)), Entry("gSlabLiquid", At(2))},
      .count_col = 2, .aux_window = kind::kGridSingle, .aux_cols = 3, .aux_capacity = 120,
-     .done_window = ew::kCorvista, .done_label = "lblFoundation"},
+     .done_window = kind::kSlabEditor, .done_label = "lblFoundation"},
     {.kind = 223, .name = "tblLayeredFoundation", .window = kind::kGridMainSlab, .cols = 3, .capacity = 1,
      .lines_fixed = true, .caption = "Layered Foundation for Data Set No.{set}", .headers = {"", "MAXIC", "NL"},
      .labels = LineLabels::None, .cells = {Entry("gSlabLayered", At(1)), Entry("gSlabLayered", At(2))},
      .blank_when_unset = true, .count_col = 2, .aux_window = kind::kGridMulti, .aux_cols = 4, .aux_capacity = 6,
-     .done_window = ew::kCorvista, .done_label = "lblFoundation"},
+     .done_window = kind::kSlabEditor, .done_label = "lblFoundation"},
 };
 
 const std::string kFillLineByLine =

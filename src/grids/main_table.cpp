@@ -4,7 +4,9 @@
 
 #include "common/number_format.h"
 #include "common/numeric_value.h"
-#include "grids/editor_windows.h"
+#include "layered_editor/layered_kinds.h"
+#include "shell/window_makers.h"
+#include "slab_editor/slab_kinds.h"
 #include "grids/table_checks.h"
 #include "shell/program_state.h"
 
@@ -154,10 +156,10 @@ MainTable::MainTable(const MainLayout& layout, const GridHandover& handover, Gri
 
 MainTable::~MainTable() = default;
 
-std::unique_ptr<MainTable> MainTable::Open(const GridHandover& handover, GridControl& grid,
-                                           GridWindowTexts& texts) {
+std::unique_ptr<MainTable> MainTable::Open(const GridHandover& handover, const std::string& window_kind,
+                                           GridControl& grid, GridWindowTexts& texts) {
   const MainLayout* layout = FindMainLayout(handover.kind);
-  if (!layout) {
+  if (!layout || layout->window != window_kind) {
     Tell("Table kind " + std::to_string(handover.kind) + " is not shown by this window.");
     return nullptr;
   }
@@ -345,7 +347,7 @@ MainStep MainTable::AuxiliaryStep(int owner, const std::array<float, 9>& values)
   if (layout_.kind == 111) {
     next.grid_lines = 0;
     next.grid_cols = 0;
-    out.next_window = values[3] != 0 ? editor_window::kClay : editor_window::kGranular;
+    out.next_window = values[3] != 0 ? kind::kClay : kind::kGranular;
   }
   if (engine_) engine_->Stop();
   return step;
@@ -403,9 +405,14 @@ MainStep MainTable::Ok() {
          " which is greater than the allowable 144");
   }
   if (kind == 210) {
+    // Concentrated loads allow a larger displacement at the checking node: FMAX goes from the
+    // Curling form's default to 10 in. (25.4 cm); an FMAX the user chose is kept.
     bool any = false;
     for (int i = 1; i <= lines; ++i) any = any || context_.Get(layout_.cells[0], i).Number() != 0;
-    if (any) context_.Put(Entry("gSlabCurling", At(10)), context_.SiUnits() ? Value(25.4) : Value(10.0));
+    const bool si = context_.SiUnits();
+    const EntryRef fmax = Entry("gSlabCurling", At(10));
+    const double now = context_.Get(fmax).Number();
+    if (any && (now == 0 || now == (si ? 2.54 : 1.0))) context_.Put(fmax, si ? Value(25.4) : Value(10.0));
   }
   if (kind == 221 && lines >= 1) {
     const double nas = context_.Get(layout_.cells[1], 1).Number();

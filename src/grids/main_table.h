@@ -29,8 +29,9 @@ struct MainStep {
 
 class MainTable : public GridTable {
  public:
-  // The table a hand-over opens; nothing, after a message, when it cannot open.
-  static std::unique_ptr<MainTable> Open(const GridHandover& handover, GridControl& grid, GridWindowTexts& texts);
+  // The table a hand-over opens in `window_kind`; nothing, after a message, when it cannot open.
+  static std::unique_ptr<MainTable> Open(const GridHandover& handover, const std::string& window_kind,
+                                         GridControl& grid, GridWindowTexts& texts);
   ~MainTable() override;
 
   const MainLayout& layout() const { return layout_; }

@@ -2,14 +2,14 @@
 
 #include <vector>
 
-#include "grids/editor_windows.h"
-#include "grids/grid_window.h"
+#include "layered_editor/layered_kinds.h"
 #include "shell/window_makers.h"
+#include "slab_editor/slab_kinds.h"
+#include "grids/grid_window.h"
 
 namespace pave {
 
 namespace {
-namespace ew = editor_window;
 
 constexpr MultiLayout kLayouts[] = {
     {.kind = 104, .name = "tblLayer", .window = kind::kGridMulti, .cols = 4, .column_rule = ColumnRule::ByMatl,
@@ -19,14 +19,14 @@ constexpr MultiLayout kLayouts[] = {
      .cells = {Entry("gLayeredLayer", kLine, At(1)), Entry("gLayeredLayer", kLine, At(2)),
                Entry("gLayeredLayer", kLine, At(3))},
      .count = Entry("gLayeredGeneral", At(6)), .marked_last = Entry("gLayeredGeneral", At(6)),
-     .done_window = ew::kPeldrane, .done_label = "lblLayer"},
+     .done_window = kind::kLayeredEditor, .done_label = "lblLayer"},
     {.kind = 112, .name = "tblSeasonal", .window = kind::kGridMulti, .cols = 4, .capacity = 12,
      .caption = "Seasonal Input Parameters for Layer No.{layno} (Clay) and Data Set No.{set}",
      .units_si = "Unit        kPa     kPa     kPa", .units_english = "Unit        psi     psi     psi",
      .headers = {"Period No.", "EMIN", "EMAX", "K1"},
      .cells = {Entry("gLayeredSeasonal", kLayer, kLine, At(1)), Entry("gLayeredSeasonal", kLayer, kLine, At(2)),
                Entry("gLayeredSeasonal", kLayer, kLine, At(3))},
-     .count = Entry("gLayeredGeneral", At(3)), .done_window = ew::kLayerChooser, .done_label = "lblLayer{layer}"},
+     .count = Entry("gLayeredGeneral", At(3)), .done_window = kind::kLayerChooser, .done_label = "lblLayer{layer}"},
     {.kind = 117, .name = "tblViscoLayer", .window = kind::kGridMulti, .cols = 4, .capacity = 12,
      .caption = "Vicoelastic Layer Information for Data Set No.{set}",
      .units_si = "Unit               per C    C", .units_english = "Unit               per F    F",
@@ -34,21 +34,21 @@ constexpr MultiLayout kLayouts[] = {
      .cells = {Entry("gLayeredViscoLayer", kLine, At(1)), Entry("gLayeredViscoLayer", kLine, At(2)),
                Entry("gLayeredViscoLayer", kLine, At(3))},
      .count = Entry("gLayeredViscoGeneral", At(2)), .check = MultiCheck::LayerNumber,
-     .check_message = "LAYNO should not be 0", .done_window = ew::kVisco, .done_label = "lblLayer"},
+     .check_message = "LAYNO should not be 0", .done_window = kind::kViscoMenu, .done_label = "lblLayer"},
     {.kind = 121, .name = "tblBottom", .window = kind::kGridMulti, .cols = 5, .capacity = 19,
      .caption = "Layer Number and Fatigue Coefficients for Data Set No.{set}",
      .headers = {"Sequence", "LNBT", "FT1", "FT2", "FT3"},
      .cells = {Entry("gLayeredBottom", kLine, At(1)), Entry("gLayeredBottom", kLine, At(2)),
                Entry("gLayeredBottom", kLine, At(3)), Entry("gLayeredBottom", kLine, At(4))},
      .count = Entry("gLayeredGeneral", At(11)), .check = MultiCheck::LayerNumber,
-     .check_message = "LNBT should not be 0", .done_window = ew::kDamage1, .done_label = "lblBottom"},
+     .check_message = "LNBT should not be 0", .done_window = kind::kLayeredDamage, .done_label = "lblBottom"},
     {.kind = 122, .name = "tblTop", .window = kind::kGridMulti, .cols = 4, .capacity = 19,
      .caption = "Layer Number and Permanent Deformation Coefficients for Data Set No.{set}",
      .headers = {"Sequence", "LNTC", "FT4", "FT5"},
      .cells = {Entry("gLayeredTop", kLine, At(1)), Entry("gLayeredTop", kLine, At(2)),
                Entry("gLayeredTop", kLine, At(3))},
      .count = Entry("gLayeredGeneral", At(12)), .check = MultiCheck::LayerNumber,
-     .check_message = "LNTC should not be 0", .done_window = ew::kDamage1, .done_label = "lblTop"},
+     .check_message = "LNTC should not be 0", .done_window = kind::kLayeredDamage, .done_label = "lblTop"},
     {.kind = 203, .name = "tblArrangement", .window = kind::kGridMulti, .cols = 7,
      .column_rule = ColumnRule::ByNslab, .capacity = 6,
      .caption = "Arrangement of Slabs and Joints for Data Set No.{set}",
@@ -57,7 +57,7 @@ constexpr MultiLayout kLayouts[] = {
                Entry("gSlabArrangement", kLine, At(3)), Entry("gSlabArrangement", kLine, At(4)),
                Entry("gSlabArrangement", kLine, At(5)), Entry("gSlabArrangement", kLine, At(6))},
      .count = Entry("gSlabGeneral", At(7)), .check = MultiCheck::NodeCounts,
-     .done_window = ew::kSlabData, .done_label = "lblArrange"},
+     .done_window = kind::kSlabData, .done_label = "lblArrange"},
     {.kind = 209, .name = "tblUniform aux", .window = kind::kGridMulti, .cols = 7, .capacity = 24,
      .caption = "Loaded Areas for Load Group No.{owner} and Data Set No.{set}",
      .units_si = "Unit               cm      cm       cm      cm       kPa",
@@ -66,7 +66,7 @@ constexpr MultiLayout kLayouts[] = {
      .cells = {Entry("gSlabLoadAreas", kOwner, kLine, At(1)), Entry("gSlabLoadAreas", kOwner, kLine, At(2)),
                Entry("gSlabLoadAreas", kOwner, kLine, At(3)), Entry("gSlabLoadAreas", kOwner, kLine, At(4)),
                Entry("gSlabLoadAreas", kOwner, kLine, At(5)), Entry("gSlabLoadAreas", kOwner, kLine, At(6))},
-     .count = Entry("gSlabNUDL", kOwner), .done_window = ew::kCorvista, .done_label = "lblUniform",
+     .count = Entry("gSlabNUDL", kOwner), .done_window = kind::kSlabEditor, .done_label = "lblUniform",
      .back_to_main = true},
     {.kind = 223, .name = "tblLayeredFoundation aux", .window = kind::kGridMulti, .cols = 4, .capacity = 6,
      .caption = "Properties of Layered Foundation for Data Set No.{set}",
@@ -75,7 +75,7 @@ constexpr MultiLayout kLayouts[] = {
      .cells = {Entry("gSlabFoundLayers", kLine, At(1)), Entry("gSlabFoundLayers", kLine, At(2)),
                Entry("gSlabFoundLayers", kLine, At(3))},
      .count = Entry("gSlabLayered", At(2)), .marked_last = Entry("gSlabLayered", At(2)),
-     .done_window = ew::kCorvista, .done_label = "lblFoundation", .back_to_main = true},
+     .done_window = kind::kSlabEditor, .done_label = "lblFoundation", .back_to_main = true},
     // The slab-layer tables (frmSpread3): one line per slab layer, no count written.
     {.kind = 205, .name = "tblFatigue", .window = kind::kGridSlabLayer, .cols = 4,
      .column_rule = ColumnRule::ByNdama, .capacity = 2,
@@ -83,7 +83,7 @@ constexpr MultiLayout kLayouts[] = {
      .units_si = "Unit       kPa", .units_english = "Unit       psi", .headers = {"Layer No.", "PMR", "F1", "F2"},
      .cells = {Entry("gSlabFatigue", kLine, At(1)), Entry("gSlabFatigue", kLine, At(2)),
                Entry("gSlabFatigue", kLine, At(3))},
-     .done_window = ew::kDamage, .done_label = "lblFatigue"},
+     .done_window = kind::kSlabDamage, .done_label = "lblFatigue"},
     {.kind = 208, .name = "tblProperties", .window = kind::kGridSlabLayer, .cols = 5,
      .column_rule = ColumnRule::ByNwt, .capacity = 2,
      .caption = "Thickness, Poisson's Ratio, Young's Modulus, and Unit Weight of Concrete for Data Set No.{set}",
@@ -91,7 +91,7 @@ constexpr MultiLayout kLayouts[] = {
      .headers = {"Layer No.", "T", "PR", "YM", "GAMA"},
      .cells = {Entry("gSlabLayerProps", kLine, At(1)), Entry("gSlabLayerProps", kLine, At(2)),
                Entry("gSlabLayerProps", kLine, At(3)), Entry("gSlabLayerProps", kLine, At(4))},
-     .done_window = ew::kSlabData, .done_label = "lblProperties"},
+     .done_window = kind::kSlabData, .done_label = "lblProperties"},
 };
 
 // The recurring paragraphs of the multi-column tables.

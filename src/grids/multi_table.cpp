@@ -2,10 +2,11 @@
 
 #include <cmath>
 
-#include "grids/editor_windows.h"
+#include "layered_editor/layered_kinds.h"
+#include "shell/window_makers.h"
+#include "slab_editor/slab_kinds.h"
 #include "grids/table_checks.h"
 #include "shell/program_state.h"
-#include "shell/window_makers.h"
 
 namespace pave {
 

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "grids/editor_windows.h"
+#include "layered_editor/layered_kinds.h"
+#include "shell/window_makers.h"
+#include "slab_editor/slab_kinds.h"
 #include "grids/table_entries.h"
 
 namespace pave {
@@ -42,8 +44,7 @@ std::string Help(const std::string& opened_from, bool defaults, const std::strin
 }  // namespace
 
 std::optional<PeriodSelection> PeriodSelectionFor(const GridHandover& handover) {
-  namespace ew = editor_window;
-  const TableContext context(handover);
+    const TableContext context(handover);
   PeriodSelection s;
   const std::string set = NumberText(Value(handover.set), EntryKind::Variant);
   switch (handover.kind) {
@@ -51,26 +52,26 @@ std::optional<PeriodSelection> PeriodSelectionFor(const GridHandover& handover) 
       s.caption = "Layer Modulus of each period for Data Set No. " + set;
       s.help = Help("'Moduli' menu on the main menu of PELDRANE", false, "the elastic modulus of each layer",
                     "the main menu of PELDRANE");
-      s.done = {ew::kPeldrane, "lblModuli"};
+      s.done = {kind::kLayeredEditor, "lblModuli"};
       break;
     case 119:
       s.caption = "Layer Temperature of each period for Data Set No. " + set;
       s.defaults = true;
       s.help = Help("'Temperature' menu on the Viscoelastic Layers menu", true, "",
                     "the Viscoelastic Layers menu");
-      s.done = {ew::kVisco, "lbltemperature"};
+      s.done = {kind::kViscoMenu, "lbltemperature"};
       break;
     case 123:
       s.caption = "Load Repetitions of Each Period for Data Set No. " + set;
       s.help = Help("'Volume of Traffic' menu of the damage analysis", false,
                     "the number of repetitions of each load group", "the damage analysis");
-      s.done = {ew::kDamage1, "lblVolume"};
+      s.done = {kind::kLayeredDamage, "lblVolume"};
       break;
     case 225:
       s.caption = "Load Repetitions of each period for Data Set No. " + set;
       s.help = Help("'Volume of Traffic' menu of the damage analysis", false,
                     "the number of repetitions of each load group", "the damage analysis");
-      s.done = {ew::kDamage, "lblVolume"};
+      s.done = {kind::kSlabDamage, "lblVolume"};
       break;
     default:
       return std::nullopt;

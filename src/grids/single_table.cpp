@@ -3,10 +3,11 @@
 #include <cmath>
 
 #include "common/numeric_value.h"
-#include "grids/editor_windows.h"
+#include "layered_editor/layered_kinds.h"
+#include "shell/window_makers.h"
+#include "slab_editor/slab_kinds.h"
 #include "grids/table_checks.h"
 #include "shell/program_state.h"
-#include "shell/window_makers.h"
 
 namespace pave {
 

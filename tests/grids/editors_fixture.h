@@ -9,6 +9,7 @@
 #include <QLineEdit>
 
 #include <filesystem>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,6 +26,7 @@
 #include "shell/gui/main_window.h"
 #include "shell/gui/stand_in_windows.h"
 #include "shell/shell_fixture.h"
+#include "slab_editor/gui/slab_windows.h"
 #include "slab_editor/slab_data_set.h"
 #include "support/file_text.h"
 #include "support/qt_test_app.h"
@@ -39,6 +41,7 @@ class EditorsTest : public ShellTest {
     (void)app;
     InstallFontSubstitutes();
     InstallLayeredEditorWindows();
+    InstallSlabEditorWindows();
     InstallGridWindows(&LayeredArrays(), &SlabArrays());
     InstallRovanteWindows();
     program_dir = Path("bin");
@@ -107,6 +110,32 @@ class EditorsTest : public ShellTest {
   void SaveAs(const char* editor, const std::string& name) {
     platform_.file_dialog.QueueChoice(data_dir + name);
     Press(editor, "cmdSaveAs");
+  }
+
+  // An example opened with File Old in the editor behind `button` (main window) and `editor`, each
+  // data set made current in turn and `confirm` run on it, then saved: the file must be the example,
+  // byte for byte, and no table may be left open.
+  void ConfirmExampleUnchanged(const std::string& name, QPushButton* button, const char* editor,
+                               const Value& sets_count, const std::function<void(int)>& confirm) {
+    const std::string example = ExampleText(name);
+    ASSERT_FALSE(example.empty());
+    WriteFile(data_dir + name + ".DAT", example);
+    OpenEditor(name, button);
+    platform_.file_dialog.QueueChoice(data_dir + name + ".DAT");
+    Menu(editor, "mnuOpen");
+    const int sets = static_cast<int>(sets_count.Number() + 0.5);
+    ASSERT_GE(sets, 1) << ::testing::PrintToString(platform_.messages.Texts());
+    for (int set = 1; set <= sets; ++set) {
+      Press(editor, "optDataSet" + std::to_string(set));
+      confirm(set);
+    }
+    Press(editor, "optDataSet1");
+    Press(editor, "cmdSave");
+    EXPECT_EQ(FileText(data_dir + name + ".DAT"), example) << ::testing::PrintToString(platform_.messages.Texts());
+    for (const char* grid : {kind::kGridSingle, kind::kGridMain, kind::kGridMulti, kind::kGridSlabLayer,
+                             kind::kGridMainSlab, kind::kPeriod}) {
+      EXPECT_FALSE(platform_.windows.IsLoaded(grid)) << grid;
+    }
   }
 
   std::string program_dir, data_dir;

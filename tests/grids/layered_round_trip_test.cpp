@@ -97,25 +97,7 @@ class LayeredRoundTripTest : public EditorsTest, public ::testing::WithParamInte
 };
 
 TEST_P(LayeredRoundTripTest, EveryTableConfirmedUnchangedSavesTheSameBytes) {
-  const std::string name = GetParam();
-  const std::string example = ExampleText(name);
-  ASSERT_FALSE(example.empty());
-  WriteFile(data_dir + name + ".DAT", example);
-  OpenEditor(name, main->cmdPeldrane);
-  platform_.file_dialog.QueueChoice(data_dir + name + ".DAT");
-  Menu(kEditor, "mnuOpen");
-  const int sets = Whole(gLayeredNPROB.Number());
-  ASSERT_GE(sets, 1) << ::testing::PrintToString(platform_.messages.Texts());
-  for (int set = 1; set <= sets; ++set) {
-    Press(kEditor, "optDataSet" + std::to_string(set));
-    ConfirmEveryTable(set);
-  }
-  Press(kEditor, "optDataSet1");
-  Press(kEditor, "cmdSave");
-  EXPECT_EQ(FileText(data_dir + name + ".DAT"), example) << ::testing::PrintToString(platform_.messages.Texts());
-  for (const char* grid : {kind::kGridSingle, kind::kGridMain, kind::kGridMulti, kind::kPeriod}) {
-    EXPECT_FALSE(platform_.windows.IsLoaded(grid)) << grid;
-  }
+  ConfirmExampleUnchanged(GetParam(), main->cmdPeldrane, kEditor, gLayeredNPROB, [this](int set) { ConfirmEveryTable(set); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, LayeredRoundTripTest,

@@ -250,6 +250,31 @@ TEST_F(MainTableTest, NonseasonalLinesOpenTheGranularOrTheClayForm) {
   EXPECT_EQ(clay, 1);
 }
 
+TEST_F(MainTableTest, ANonlinearLayerTakesItsConstantsAndSeasonalValuesAlong) {
+  for (int i = 1; i <= 2; ++i) {
+    L->Nonseasonal(1, i, 1) = Value(i + 1.0);
+    L->Nonseasonal(1, i, 2) = Value(10.0 * i);
+    L->Nonseasonal(1, i, 3) = Value(i - 1.0);
+    L->Seasonal(1, i, 2, 1) = Value(100.0 * i);   // period 2
+  }
+  L->Clay(1, 2, 1) = Value(6.2);
+  GridForm& f = Open(kind::kGridMain, 111, 2);
+  ClickCell(f, 1, 1);
+  Key(f, Qt::Key_Insert, Qt::ControlModifier);
+  ClickCell(f, 1, 1);
+  Enter(f, "1");
+  Enter(f, "4");
+  Type(f, "0");
+  Key(f, Qt::Key_Down);
+  ClickOk(f);
+  EXPECT_EQ(L->NonlinGeneral(1, 1), Value(3));
+  EXPECT_EQ(L->Seasonal(1, 1, 2, 1), Value(0.0));
+  EXPECT_EQ(L->Seasonal(1, 2, 2, 1), Value(100.0));
+  EXPECT_EQ(L->Seasonal(1, 3, 2, 1), Value(200.0));
+  EXPECT_EQ(L->Clay(1, 3, 1), Value(6.2));
+  EXPECT_EQ(L->Nonseasonal(1, 3, 3), Value(1.0));
+}
+
 TEST_F(MainTableTest, NonseasonalOkRefusesAZeroLayerNumberButNotAZeroDepth) {
   OwnerWindow& nonlin = Owner("frmNonlin", {"lblNonseasonal"});
   L->Nonseasonal(1, 1, 1) = Value(2.0);
@@ -282,17 +307,17 @@ TEST_F(MainTableTest, UniformLoadsAreCheckedAndCounted) {
   EXPECT_EQ(S->General(1, 4), 2);
 }
 
-TEST_F(MainTableTest, RaftCountsSetFmaxAndTheRaftTableKeepsItsLines) {
+TEST_F(MainTableTest, RaftCountsRaiseADefaultFmaxAndTheRaftTableKeepsItsLines) {
   for (bool si : {false, true}) {
     S->General(1, 14) = si ? 1 : 0;
-    S->Curling(1, 10) = Value(99.0);
+    S->Curling(1, 10) = si ? Value(2.54) : Value(1.0);   // the Curling form's default
     GridForm& f = Open(kind::kGridMainSlab, 210, 3);
     EXPECT_EQ(Cell(f, 3, 0), "NNMY");
     Key(f, Qt::Key_Delete, Qt::ControlModifier);
     Key(f, Qt::Key_Insert, Qt::ControlModifier);
     EXPECT_EQ(f.grid().Rows(), 4);
     ClickOk(f);
-    EXPECT_EQ(S->Curling(1, 10), Value(99.0));   // all counts 0: FMAX as it was
+    EXPECT_EQ(S->Curling(1, 10), si ? Value(2.54) : Value(1.0));   // all counts 0: FMAX as it was
     GridForm& g = Open(kind::kGridMainSlab, 210, 3);
     ClickCell(g, 2, 1);
     Type(g, "3.5");
@@ -301,6 +326,13 @@ TEST_F(MainTableTest, RaftCountsSetFmaxAndTheRaftTableKeepsItsLines) {
     EXPECT_EQ(S->Curling(1, 10), si ? Value(25.4) : Value(10.0));
     S->RaftCounts(1, 2) = 0;
   }
+}
+
+TEST_F(MainTableTest, AnFmaxTheUserChoseIsKeptByTheRaftTable) {
+  S->RaftCounts(1, 1) = 4;
+  S->Curling(1, 10) = Value(5.0);
+  ClickOk(Open(kind::kGridMainSlab, 210, 3));
+  EXPECT_EQ(S->Curling(1, 10), Value(5.0));
 }
 
 TEST_F(MainTableTest, AZeroRaftLineIsRefused) {

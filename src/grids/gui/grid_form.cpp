@@ -3,13 +3,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
-#include "grids/editor_windows.h"
+#include "layered_editor/layered_kinds.h"
+#include "shell/window_makers.h"
+#include "slab_editor/slab_kinds.h"
 #include "platform/platform.h"
 #include "shell/gui/status_label.h"
 #include "shell/program_state.h"
-#include "shell/window_makers.h"
 
 namespace pave {
 
@@ -66,6 +68,43 @@ void GridForm::SecondOpening() {
   Show();
 }
 
+bool GridForm::LoadGrid(const char* window_kind, std::span<const ControlSpec> controls,
+                        const std::function<bool()>& open, const std::function<void()>& start,
+                        const char* ok_button) {
+  if (AnotherTableOpen()) {
+    Abandon();
+    return false;
+  }
+  handover_ = TakeHandover(window_kind);
+  gCrLf = "\r\n";
+  BuildGridForm({.name = window_kind, .controls = controls});
+  bool opened = false;
+  Guarded([&] { opened = open(); });
+  if (!opened) {
+    Abandon();
+    return false;
+  }
+  Show();
+  bool started = false;
+  Guarded([&] {
+    start();
+    started = true;
+  });
+  if (!started) {
+    Abandon();
+    return false;
+  }
+  connect(&Control<QPushButton>(*this, ok_button), &QPushButton::clicked, this, [this] { Ok(); });
+  return true;
+}
+
+void GridForm::RunOk(const std::function<OkOutcome()>& ok) {
+  if (!engine_) return;
+  OkOutcome outcome;
+  Guarded([&] { outcome = ok(); });
+  Finish(outcome);
+}
+
 void GridForm::BuildGridForm(const FormSpec& spec) {
   BuildForm(*this, spec);
   grid_ = &Control<QtGrid>(*this, "GridSpreadsheet");
@@ -102,7 +141,7 @@ void GridForm::Finish(const OkOutcome& outcome) {
   if (registry()) registry()->Unload(this);
   if (outcome.clay_values_kept) {
     gClayDefaults = 2;
-    if (auto* nonlin = dynamic_cast<QWidget*>(platform().windows().Find(editor_window::kNonlin))) {
+    if (auto* nonlin = dynamic_cast<QWidget*>(platform().windows().Find(kind::kNonlinearMenu))) {
       if (auto* option = nonlin->findChild<QRadioButton*>("optNoDefault")) option->click();
     }
   }

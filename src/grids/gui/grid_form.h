@@ -5,7 +5,9 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "grids/cell_engine.h"
@@ -41,8 +43,16 @@ class GridForm : public Form, public GridWindowTexts {
   // A second opening of this window: the user is told when it asks for another table than the one
   // shown; the window comes to the front.
   void SecondOpening();
+  // OK (BtnRun, cmdOK of frmSpread3).
+  virtual void Ok() = 0;
 
  protected:
+  // The load step every grid window shares: refuses a second table, takes the hand-over, builds
+  // the form from its controls, opens the table with `open` (false: the user was told why), shows
+  // the window, starts the table with `start` and wires the OK button `ok_button`. False when the
+  // window did not open (it is then unloaded).
+  bool LoadGrid(const char* window_kind, std::span<const ControlSpec> controls, const std::function<bool()>& open,
+                const std::function<void()>& start, const char* ok_button);
   // Builds the form from its table and finds the grid (GridSpreadsheet), the cell editor (TxtCell)
   // and the help text (Text1).
   void BuildGridForm(const FormSpec& spec);
@@ -54,6 +64,8 @@ class GridForm : public Form, public GridWindowTexts {
   void Abandon();
   // Carries out the end of an OK.
   void Finish(const OkOutcome& outcome);
+  // Runs a table's OK and carries out its end.
+  void RunOk(const std::function<OkOutcome()>& ok);
   // Runs a handler and tells the user, rather than ending the program, when a data-set entry cannot
   // be reached.
   template <class F>

@@ -1,7 +1,5 @@
 #include "grids/gui/main_grid_form.h"
 
-#include <QPushButton>
-
 #include "shell/program_state.h"
 #include "shell/window_makers.h"
 
@@ -63,54 +61,31 @@ MainGridForm::MainGridForm() : MainGridFormBase(kind::kGridMain) {}
 MainSlabGridForm::MainSlabGridForm() : MainGridFormBase(kind::kGridMainSlab) {}
 
 void MainGridFormBase::Load() {
-  if (AnotherTableOpen()) {
-    Abandon();
-    return;
-  }
-  handover_ = TakeHandover(window_kind_);
-  gCrLf = "\r\n";
-  const bool main1 = std::string(window_kind_) == kind::kGridMain;
-  BuildGridForm({.name = window_kind_, .controls = MainGridControls(window_kind_)});
-  const MainLayout* layout = FindMainLayout(handover_.kind);
-  if (!layout || std::string(layout->window) != window_kind_) {
-    Tell("Table kind " + std::to_string(handover_.kind) + " is not shown by this window.");
-    Abandon();
-    return;
-  }
-  Guarded([&] { table_ = MainTable::Open(handover_, *grid_, *this); });
-  if (!table_) {
-    Abandon();
-    return;
-  }
-  Show();
-  bool started = false;
-  Guarded([&] {
-    SetHelp(table_->Help());
-    gMainRows = Value(handover_.main_lines + 1);
-    const Place at = main1 ? kGrid1 : kGridA;
-    StartEngine(*table_,
-                {.grid_left = at.left, .grid_top = at.top, .paging = EngineStyle::Paging::MainTable},
-                handover_.main_lines);
-    table_->Attach(*engine_);
-    table_->on_step = [this](const MainStep& step) { Step(step); };
-    started = true;
-  });
-  if (!started) {
-    Abandon();
-    return;
-  }
-  connect(&Control<QPushButton>(*this, "BtnRun"), &QPushButton::clicked, this, [this] { Ok(); });
-}
-
-void MainGridFormBase::Step(const MainStep& step) {
-  if (step.close) Finish(step.outcome);
+  const Place at = std::string(window_kind_) == kind::kGridMain ? kGrid1 : kGridA;
+  LoadGrid(
+      window_kind_, MainGridControls(window_kind_),
+      [&] {
+        table_ = MainTable::Open(handover_, window_kind_, *grid_, *this);
+        return table_ != nullptr;
+      },
+      [&] {
+        SetHelp(table_->Help());
+        gMainRows = Value(handover_.main_lines + 1);
+        StartEngine(*table_, {.grid_left = at.left, .grid_top = at.top, .paging = EngineStyle::Paging::MainTable},
+                    handover_.main_lines);
+        table_->Attach(*engine_);
+        table_->on_step = [this](const MainStep& step) {
+          if (step.close) Finish(step.outcome);
+        };
+      },
+      "BtnRun");
 }
 
 void MainGridFormBase::Ok() {
   if (!table_ || !engine_) return;
   MainStep step;
   Guarded([&] { step = table_->Ok(); });
-  Step(step);
+  if (step.close) Finish(step.outcome);
 }
 
 }  // namespace pave

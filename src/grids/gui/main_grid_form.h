@@ -17,15 +17,12 @@ class MainGridFormBase : public GridForm {
  public:
   void Load() override;
   MainTable* table() const { return table_.get(); }
-  // OK (BtnRun).
-  void Ok();
+  void Ok() override;
 
  protected:
   explicit MainGridFormBase(const char* window_kind) : window_kind_(window_kind) {}
 
  private:
-  void Step(const MainStep& step);
-
   const char* window_kind_;
   std::unique_ptr<MainTable> table_;
 };

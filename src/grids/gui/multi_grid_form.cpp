@@ -1,7 +1,5 @@
 #include "grids/gui/multi_grid_form.h"
 
-#include <QPushButton>
-
 #include "shell/program_state.h"
 #include "shell/window_makers.h"
 
@@ -56,53 +54,36 @@ MultiGridForm::MultiGridForm() : MultiGridFormBase(kind::kGridMulti) {}
 SlabLayerGridForm::SlabLayerGridForm() : MultiGridFormBase(kind::kGridSlabLayer) {}
 
 void MultiGridFormBase::Load() {
-  if (AnotherTableOpen()) {
-    Abandon();
-    return;
-  }
-  handover_ = TakeHandover(window_kind_);
-  gCrLf = "\r\n";
   const bool slab_layer = std::string(window_kind_) == kind::kGridSlabLayer;
-  BuildGridForm({.name = window_kind_, .controls = MultiGridControls(window_kind_)});
-  Guarded([&] { table_ = MultiTable::Open(handover_, window_kind_, *grid_, *this); });
-  if (!table_) {
-    Abandon();
-    return;
-  }
-  Show();
-  bool started = false;
-  Guarded([&] {
-    if (handover_.kind == 203) ++gArrangementVisits;
-    SetHelp(table_->Help());
-    gGridCols = static_cast<std::int16_t>(table_->Cols());
-    gGridRows = static_cast<std::int16_t>(handover_.grid_lines + 1);
-    EngineStyle style;
-    style.enter_from_selection = false;
-    if (slab_layer) {
-      style.grid_left = kLayerGridLeft;
-      style.grid_top = kLayerGridTop;
-    } else {
-      style.grid_left = kMultiGridLeft;
-      style.grid_top = kMultiGridTop;
-      style.lines_at_selection = true;
-      style.paging = EngineStyle::Paging::MultiColumn;
-    }
-    StartEngine(*table_, style, handover_.grid_lines);
-    started = true;
-  });
-  if (!started) {
-    Abandon();
-    return;
-  }
-  QPushButton* ok = findChild<QPushButton*>(slab_layer ? "cmdOK" : "BtnRun");
-  connect(ok, &QPushButton::clicked, this, [this] { Ok(); });
+  LoadGrid(
+      window_kind_, MultiGridControls(window_kind_),
+      [&] {
+        table_ = MultiTable::Open(handover_, window_kind_, *grid_, *this);
+        return table_ != nullptr;
+      },
+      [&] {
+        if (handover_.kind == 203) ++gArrangementVisits;
+        SetHelp(table_->Help());
+        gGridCols = static_cast<std::int16_t>(table_->Cols());
+        gGridRows = static_cast<std::int16_t>(handover_.grid_lines + 1);
+        EngineStyle style;
+        style.enter_from_selection = false;
+        if (slab_layer) {
+          style.grid_left = kLayerGridLeft;
+          style.grid_top = kLayerGridTop;
+        } else {
+          style.grid_left = kMultiGridLeft;
+          style.grid_top = kMultiGridTop;
+          style.lines_at_selection = true;
+          style.paging = EngineStyle::Paging::MultiColumn;
+        }
+        StartEngine(*table_, style, handover_.grid_lines);
+      },
+      slab_layer ? "cmdOK" : "BtnRun");
 }
 
 void MultiGridFormBase::Ok() {
-  if (!table_ || !engine_) return;
-  OkOutcome outcome;
-  Guarded([&] { outcome = table_->Ok(*engine_); });
-  Finish(outcome);
+  if (table_) RunOk([this] { return table_->Ok(*engine_); });
 }
 
 }  // namespace pave

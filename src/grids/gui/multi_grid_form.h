@@ -17,8 +17,7 @@ class MultiGridFormBase : public GridForm {
  public:
   void Load() override;
   MultiTable* table() const { return table_.get(); }
-  // OK (BtnRun of frmSpread2, cmdOK of frmSpread3).
-  void Ok();
+  void Ok() override;
 
  protected:
   explicit MultiGridFormBase(const char* window_kind) : window_kind_(window_kind) {}

@@ -1,7 +1,5 @@
 #include "grids/gui/single_grid_form.h"
 
-#include <QPushButton>
-
 #include "shell/program_state.h"
 #include "shell/window_makers.h"
 
@@ -36,39 +34,23 @@ constexpr ControlSpec kControls[] = {
 std::span<const ControlSpec> SingleGridControls() { return kControls; }
 
 void SingleGridForm::Load() {
-  if (AnotherTableOpen()) {
-    Abandon();
-    return;
-  }
-  handover_ = TakeHandover(kind::kGridSingle);
-  gCrLf = "\r\n";
-  BuildGridForm({.name = kind::kGridSingle, .controls = kControls});
-  Guarded([&] { table_ = SingleTable::Open(handover_, *grid_, *this); });
-  if (!table_) {
-    Abandon();
-    return;
-  }
-  Show();
-  bool started = false;
-  Guarded([&] {
-    SetHelp(table_->Help());
-    gGridCols = static_cast<std::int16_t>(table_->layout().data_cols + 1);
-    gGridRows = static_cast<std::int16_t>(handover_.grid_lines + 1);
-    StartEngine(*table_, {.grid_left = kGridLeft, .grid_top = kGridTop}, handover_.grid_lines);
-    started = true;
-  });
-  if (!started) {
-    Abandon();
-    return;
-  }
-  connect(&Control<QPushButton>(*this, "BtnRun"), &QPushButton::clicked, this, [this] { Ok(); });
+  LoadGrid(
+      kind::kGridSingle, kControls,
+      [&] {
+        table_ = SingleTable::Open(handover_, *grid_, *this);
+        return table_ != nullptr;
+      },
+      [&] {
+        SetHelp(table_->Help());
+        gGridCols = static_cast<std::int16_t>(table_->layout().data_cols + 1);
+        gGridRows = static_cast<std::int16_t>(handover_.grid_lines + 1);
+        StartEngine(*table_, {.grid_left = kGridLeft, .grid_top = kGridTop}, handover_.grid_lines);
+      },
+      "BtnRun");
 }
 
 void SingleGridForm::Ok() {
-  if (!table_ || !engine_) return;
-  OkOutcome outcome;
-  Guarded([&] { outcome = table_->Ok(*engine_); });
-  Finish(outcome);
+  if (table_) RunOk([this] { return table_->Ok(*engine_); });
 }
 
 }  // namespace pave

@@ -16,8 +16,7 @@ class SingleGridForm : public GridForm {
  public:
   void Load() override;
   SingleTable* table() const { return table_.get(); }
-  // OK (BtnRun).
-  void Ok();
+  void Ok() override;
 
  private:
   std::unique_ptr<SingleTable> table_;
