@@ -4,19 +4,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "graphs/gui/graph_window.h"
-#include "layered_editor/gui/layered_windows.h"
+#include "all_windows.h"
 #include "platform/gui/display.h"
-#include "platform/gui/qt_platform.h"
-#include "grids/gui/grid_windows.h"
-#include "help/gui/example_screen_window.h"
-#include "help/gui/help_window.h"
-#include "layered_editor/layered_data_set.h"
-#include "slab_editor/slab_data_set.h"
-#include "shell/gui/main_window.h"
 #include "platform/gui/fonts.h"
-#include "shell/gui/stand_in_windows.h"
-#include "slab_editor/gui/slab_windows.h"
+#include "platform/gui/qt_platform.h"
+#include "shell/gui/main_window.h"
 #include "shell/window_makers.h"
 
 int main(int argc, char** argv) {
@@ -29,13 +21,7 @@ int main(int argc, char** argv) {
   app.setApplicationName("rovante");
   pave::QtPlatform platform;
   pave::InstallFontSubstitutes();
-  pave::InstallGraphWindows();
-  pave::InstallLayeredEditorWindows();
-  pave::InstallSlabEditorWindows();
-  pave::InstallHelpWindow();
-  pave::InstallExampleScreens();
-  pave::InstallGridWindows(&pave::LayeredArrays(), &pave::SlabArrays());
-  pave::InstallRovanteWindows();
+  pave::InstallAllWindows();
   pave::SetProgramEnd([] { QApplication::exit(0); });
 
   std::string program_directory = QCoreApplication::applicationDirPath().toStdString();

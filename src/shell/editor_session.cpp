@@ -9,7 +9,7 @@
 #include "shell/main_screen.h"
 #include "shell/program_state.h"
 #include "shell/record_reader.h"
-#include "shell/stand_in_rules.h"
+#include "common/text_compare.h"
 
 namespace pave {
 
@@ -26,6 +26,10 @@ EditorSession::EditorSession(EditorDocument& document, EditorTexts texts)
     : doc_(document), texts_(std::move(texts)) {}
 
 void EditorSession::Tell(const std::string& text) const { platform().messages().Tell(text, texts_.title); }
+
+std::string EditorDataFileName(const std::string& data_file) {
+  return EndsWithDat(data_file) ? data_file : data_file + ".DAT";
+}
 
 bool EditorSession::Load() {
   DataDir = gDataPath;

@@ -98,4 +98,8 @@ class EditorSession {
   EditorTexts texts_;
 };
 
+// The input editors' file name: gDataFile with ".DAT" appended when its last four characters are
+// not ".DAT" in any case.
+std::string EditorDataFileName(const std::string& data_file);
+
 }  // namespace pave

@@ -1,5 +1,5 @@
-// Which class makes each window kind of ROVANTE. The program installs the makers at start; a window
-// built later replaces its stand-in by installing its own maker under the same kind.
+// Which class makes each window kind of ROVANTE. Each subsystem installs the makers of its windows
+// when the program starts; a window is then loaded by its kind.
 #pragma once
 
 #include <functional>

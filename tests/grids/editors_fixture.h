@@ -24,7 +24,7 @@
 #include "platform/gui/control_table.h"
 #include "platform/gui/fonts.h"
 #include "shell/gui/main_window.h"
-#include "shell/gui/stand_in_windows.h"
+#include "shell/gui/rovante_windows.h"
 #include "shell/shell_fixture.h"
 #include "slab_editor/gui/slab_windows.h"
 #include "slab_editor/slab_data_set.h"

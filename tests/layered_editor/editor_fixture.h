@@ -18,7 +18,7 @@
 #include "platform/gui/control_table.h"
 #include "platform/gui/widget_image.h"
 #include "shell/gui/main_window.h"
-#include "shell/gui/stand_in_windows.h"
+#include "shell/gui/rovante_windows.h"
 #include "shell/qt_test_app.h"
 #include "shell/shell_fixture.h"
 

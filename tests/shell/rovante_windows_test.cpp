@@ -11,6 +11,7 @@
 
 #include <filesystem>
 
+#include "all_windows.h"
 #include "help/example_screens.h"
 #include "help/gui/example_screen_window.h"
 #include "help/gui/help_window.h"
@@ -18,7 +19,7 @@
 #include "platform/gui/widget_image.h"
 #include "shell/gui/editor_window.h"
 #include "shell/gui/main_window.h"
-#include "shell/gui/stand_in_windows.h"
+#include "layered_editor/gui/layered_main_menu.h"
 #include "qt_test_app.h"
 #include "shell_fixture.h"
 
@@ -46,9 +47,7 @@ class RovanteWindowsTest : public ShellTest {
   void SetUp() override {
     ShellTest::SetUp();
     ShellTestApp();
-    InstallHelpWindow();
-    InstallExampleScreens();
-    InstallRovanteWindows();
+    InstallAllWindows();
     program_dir = Path("bin");
     data_dir = Path("data files/");
     WriteFile(program_dir + "/DataPath", data_dir + "\r\n");
@@ -141,18 +140,18 @@ TEST_F(RovanteWindowsTest, ButtonsStartProgramsAndOpenWindows) {
   EXPECT_EQ(Editor()->editor().EditFile, "SLA1.DAT");
 
   main->cmdPeldrane->click();
-  auto* layered = platform_.windows.Find<StandInEditor>(kind::kLayeredEditor);
+  auto* layered = platform_.windows.Find<LayeredMainMenu>(kind::kLayeredEditor);
   ASSERT_NE(layered, nullptr);
   EXPECT_TRUE(layered->isVisible());
   EXPECT_EQ(layered->windowTitle(), "Main Menu of PELDRANE");
   EXPECT_EQ(gDataFile, "LAY2.DAT");
 
   main->cmbFileName->setEditText("");
-  main->cmdCorvista->click();   // no file name: the editor's message ends the program
+  main->cmdCorvista->click();   // no file name: the editor's message, and the editor does not open
   EXPECT_EQ(platform_.messages.Texts().back(),
             "Filename and/or data path are missing, please rerun ROVANTEE and be sure to enter filename "
             "and/or data path in the appropriate box.");
-  EXPECT_EQ(program_ends, 1);
+  EXPECT_EQ(program_ends, 0);
   EXPECT_FALSE(platform_.windows.IsLoaded(kind::kSlabEditor));
 
   main->cmdHelp->click();
@@ -162,18 +161,18 @@ TEST_F(RovanteWindowsTest, ButtonsStartProgramsAndOpenWindows) {
   EXPECT_TRUE(help->isVisible());
 }
 
-TEST_F(RovanteWindowsTest, GraphButtonsDrawTheGraphFileAndCloseTheWindow) {
+TEST_F(RovanteWindowsTest, GraphButtonsOpenTheGraphWindowAndUnloadIt) {
   main->cmbFileName->setEditText("LAY1.DAT");
   main->cmdTolmer->click();   // no LAY1.LAY yet
   EXPECT_EQ(platform_.messages.Texts(), std::vector<std::string>{"File not found or data error"});
   EXPECT_EQ(gDataFile, data_dir + "LAY1.DAT");
 
-  WriteFile(data_dir + "SLA1.SLA", "1\r\n");
+  // A graph file that ends early: the message, and the main window unloads the graph window.
+  WriteFile(data_dir + "SLA1.SLA", " 1 \r\n");
   main->cmbFileName->setEditText("SLA1.DAT");
-  platform_.messages.QueueAnswer(MessageAnswer::Yes);
   main->cmdContour->click();
-  EXPECT_EQ(platform_.messages.Texts().back(), "Want to print on the printer?");
-  EXPECT_EQ(platform_.printer.images.size(), 1u);
+  EXPECT_EQ(platform_.messages.Texts().back(), "File not found or data error");
+  EXPECT_EQ(gDataFile, data_dir + "SLA1.DAT");
   EXPECT_FALSE(platform_.windows.IsLoaded(kind::kContourGraph));
 }
 

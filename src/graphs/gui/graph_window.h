@@ -71,7 +71,7 @@ class ContourGraphWindow : public GraphWindow {
   void Run(graphs::GraphRun& run) override;
 };
 
-// Installs the three windows as the makers of their kinds (before the stand-ins are installed).
+// Installs the three windows as the makers of their kinds.
 void InstallGraphWindows();
 
 }  // namespace pave
