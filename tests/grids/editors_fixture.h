@@ -25,7 +25,7 @@
 #include "platform/gui/fonts.h"
 #include "shell/gui/main_window.h"
 #include "shell/gui/rovante_windows.h"
-#include "shell/shell_fixture.h"
+#include "shell/main_window_fixture.h"
 #include "slab_editor/gui/slab_windows.h"
 #include "slab_editor/slab_data_set.h"
 #include "support/file_text.h"
@@ -33,30 +33,18 @@
 
 namespace pave::testing {
 
-class EditorsTest : public ShellTest {
+class EditorsTest : public MainWindowTest {
  protected:
-  void SetUp() override {
-    ShellTest::SetUp();
-    QApplication& app = TestApp();
-    (void)app;
+  void InstallWindows() override {
     InstallFontSubstitutes();
     InstallLayeredEditorWindows();
     InstallSlabEditorWindows();
     InstallGridWindows(&LayeredArrays(), &SlabArrays());
     InstallRovanteWindows();
-    program_dir = Path("bin");
-    data_dir = Path("data/");
-    std::filesystem::create_directories(data_dir);
-    WriteFile(program_dir + "/DataPath", data_dir + "\r\n");
-    main = platform_.windows.Load<MainWindow>(kind::kMain, program_dir);
-    ASSERT_NE(main, nullptr);
-    main->Show();
   }
   void TearDown() override {
-    platform_.windows.UnloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    MainWindowTest::TearDown();
     UseDataSets(nullptr, nullptr);
-    ShellTest::TearDown();
   }
 
   QWidget& Window(const char* kind) {
@@ -138,8 +126,6 @@ class EditorsTest : public ShellTest {
     }
   }
 
-  std::string program_dir, data_dir;
-  MainWindow* main = nullptr;
 };
 
 // The items of a data file: numbers as their values, other texts as they stand; one entry per line.

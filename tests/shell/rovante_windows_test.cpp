@@ -21,7 +21,7 @@
 #include "shell/gui/main_window.h"
 #include "layered_editor/gui/layered_main_menu.h"
 #include "qt_test_app.h"
-#include "shell_fixture.h"
+#include "main_window_fixture.h"
 
 namespace pave::testing {
 namespace {
@@ -42,34 +42,19 @@ const char* kReport =
     "\r\n"
     "  VERTICAL DISPLACEMENT AT (0, 0, 0) =  .02044\r\n";
 
-class RovanteWindowsTest : public ShellTest {
+class RovanteWindowsTest : public MainWindowTest {
  protected:
-  void SetUp() override {
-    ShellTest::SetUp();
-    ShellTestApp();
-    InstallAllWindows();
-    program_dir = Path("bin");
-    data_dir = Path("data files/");
-    WriteFile(program_dir + "/DataPath", data_dir + "\r\n");
+  RovanteWindowsTest() { data_directory_name = "data files/"; }
+  void InstallWindows() override { InstallAllWindows(); }
+  void FillDataDirectory() override {
     for (const char* name : {"LAY1.DAT", "LAY2.DAT", "SLA1.DAT", "sla2si.dat"}) WriteFile(data_dir + name, "x\r\n");
     WriteFile(data_dir + "LAY1.TXT", kReport);
-    main = platform_.windows.Load<MainWindow>(kind::kMain, program_dir);
-    ASSERT_NE(main, nullptr);
-    main->Show();
-  }
-  void TearDown() override {
-    for (const std::string& k : platform_.windows.LoadedKinds()) platform_.windows.Unload(k);
-    QCoreApplication::processEvents();
-    ShellTest::TearDown();
   }
   EditorWindow* Editor() { return platform_.windows.Find<EditorWindow>(kind::kEditor); }
   void SavePng(QWidget& w, const char* name) {
     std::filesystem::create_directories(PAVE_OUTPUT_DIR);
     EXPECT_TRUE(SaveWidgetPng(w, QString(PAVE_OUTPUT_DIR) + "/" + name));
   }
-
-  std::string program_dir, data_dir;
-  MainWindow* main = nullptr;
 };
 
 TEST_F(RovanteWindowsTest, MainWindowShowsTheDataDirectoryAndItsFiles) {

@@ -31,8 +31,8 @@ TEST_F(SlabFormsTest, GeneralShowsTheDataSetAndItsFlags) {
   QWidget* form = Window(kGeneral);
   ASSERT_NE(form, nullptr);
   EXPECT_EQ(form->width(), TwipsToPixels(9800 - kFrameWidthTwips));
-  EXPECT_NE(Text(kGeneral, "lblNat1").find("Number of nodes with different thicknesses of slab layer 1"), std::string::npos);
-  EXPECT_EQ(Text(kGeneral, "lblNat1").substr(Text(kGeneral, "lblNat1").size() - 6), "(NAT1)");
+  EXPECT_NE(LabelText(kGeneral, "lblNat1").find("Number of nodes with different thicknesses of slab layer 1"), std::string::npos);
+  EXPECT_EQ(LabelText(kGeneral, "lblNat1").substr(LabelText(kGeneral, "lblNat1").size() - 6), "(NAT1)");
   EXPECT_EQ(In<QLineEdit>(kGeneral, "txtTitle").maxLength(), 68);
   EXPECT_EQ(TextColour(In<QLineEdit>(kGeneral, "txtNslab")), colour::kRed);
   EXPECT_EQ(gSlabGeneralVisits.Number(), 1);
@@ -56,9 +56,9 @@ TEST_F(SlabFormsTest, GeneralShowsTheDataSetAndItsFlags) {
   EXPECT_EQ(gSlabGeneral(1, gen::kNNCK), 2);
   EXPECT_EQ(gSlabGeneral(1, gen::kNPY), 4);
   EXPECT_EQ(gSlabGeneral(1, gen::kNLG), 12);
-  EXPECT_EQ(Text(kMenu, "lblCurling"), "input");
-  EXPECT_EQ(Text(kMenu, "lblAdjust"), "input");
-  EXPECT_EQ(Colour(kMenu, "lblAdjust"), colour::kRed);
+  EXPECT_EQ(LabelText(kMenu, "lblCurling"), "input");
+  EXPECT_EQ(LabelText(kMenu, "lblAdjust"), "input");
+  EXPECT_EQ(LabelColour(kMenu, "lblAdjust"), colour::kRed);
 }
 
 TEST_F(SlabFormsTest, GeneralRefusesBeforeStoringAnything) {
@@ -94,7 +94,7 @@ TEST_F(SlabFormsTest, GeneralRefusesBeforeStoringAnything) {
   // Two slabs with a joint and two layers bonded pass.
   OkGeneral({{"txtNslab", "2"}, {"txtNjoint", "1"}, {"txtNlayer", "2"}, {"txtNbond", "1"}});
   EXPECT_EQ(Window(kGeneral), nullptr);
-  EXPECT_EQ(Text(kMenu, "lblJoint"), "input");
+  EXPECT_EQ(LabelText(kMenu, "lblJoint"), "input");
 }
 
 TEST_F(SlabFormsTest, GeneralDamageCheckComesAfterTheLabelsAndTheFirstOkFillsUnitDefaults) {
@@ -102,14 +102,14 @@ TEST_F(SlabFormsTest, GeneralDamageCheckComesAfterTheLabelsAndTheFirstOkFillsUni
   EXPECT_EQ(LastMessage(),
             "Damage analysis is limited to edge loading involving only one slab symmetry with respect to y axis, as "
             "shown in Example SLA4.  NPRINT must be equal to 3 and NSY to the number of nodes on the y axis of symmetry");
-  EXPECT_EQ(Text(kMenu, "lblOptional"), "input");   // recoloured before the check
-  EXPECT_EQ(Text(kMenu, "lblDamage"), "default");   // not yet
+  EXPECT_EQ(LabelText(kMenu, "lblOptional"), "input");   // recoloured before the check
+  EXPECT_EQ(LabelText(kMenu, "lblDamage"), "default");   // not yet
   EXPECT_EQ(gSlabGeneral(1, gen::kNDAMA), 1);       // stored
   Type(kGeneral, "txtNprint", "3");
   Type(kGeneral, "txtNsy", "7");
   Click(kGeneral, "cmdOk");
   EXPECT_EQ(Window(kGeneral), nullptr);
-  EXPECT_EQ(Text(kMenu, "lblDamage"), "input");
+  EXPECT_EQ(LabelText(kMenu, "lblDamage"), "input");
   EXPECT_EQ(gSlabCurling(1, curl::kCT), Value(0.000009));
   EXPECT_EQ(gSlabCurling(1, curl::kFMAX), Value(2.54));
   EXPECT_EQ(gSlabLayerProps(1, 1, 4), 23.6f);
@@ -134,9 +134,9 @@ TEST_F(SlabFormsTest, GeneralOfAnOpenedFileSelectsItsFlags) {
   EXPECT_TRUE(In<QRadioButton>(kGeneral, "optWCL").isChecked());
   MarkDone(kMenu, "lblUniform");
   Click(kGeneral, "cmdOk");
-  EXPECT_EQ(Text(kMenu, "lblUniform"), "done");
-  EXPECT_EQ(Colour(kMenu, "lblUniform"), colour::kBlue);
-  EXPECT_EQ(Text(kMenu, "lblRaft"), "input");
+  EXPECT_EQ(LabelText(kMenu, "lblUniform"), "done");
+  EXPECT_EQ(LabelColour(kMenu, "lblUniform"), colour::kBlue);
+  EXPECT_EQ(LabelText(kMenu, "lblRaft"), "input");
 }
 
 TEST_F(SlabFormsTest, CurlingTakesNumbersCountsWholeAndMarksTheLabels) {
@@ -146,9 +146,9 @@ TEST_F(SlabFormsTest, CurlingTakesNumbersCountsWholeAndMarksTheLabels) {
   Trigger(kMenu, "mnuCurling");
   ASSERT_NE(Window(kind::kCurling), nullptr);
   EXPECT_EQ(Window(kind::kCurling)->windowTitle(), "Curling and Contact Conditions for Data Set No.  1");
-  EXPECT_EQ(Text(kMenu, "lblCurling"), "done");
-  EXPECT_EQ(Text(kind::kCurling, "lblTemp").rfind("Temperature differential between top and bottom in C", 0), 0u);
-  EXPECT_NE(Text(kind::kCurling, "lblFmax").find("in cm"), std::string::npos);
+  EXPECT_EQ(LabelText(kMenu, "lblCurling"), "done");
+  EXPECT_EQ(LabelText(kind::kCurling, "lblTemp").rfind("Temperature differential between top and bottom in C", 0), 0u);
+  EXPECT_NE(LabelText(kind::kCurling, "lblFmax").find("in cm"), std::string::npos);
   EXPECT_EQ(In<QLineEdit>(kind::kCurling, "txtDel").text(), "0.001");
   Type(kind::kCurling, "txtNotCon", "1.5");
   Click(kind::kCurling, "cmdOk");
@@ -161,8 +161,8 @@ TEST_F(SlabFormsTest, CurlingTakesNumbersCountsWholeAndMarksTheLabels) {
   EXPECT_EQ(Window(kind::kCurling), nullptr);
   EXPECT_EQ(gSlabCurling(1, curl::kNOTCON), Value(3));
   EXPECT_EQ(gSlabCurling(1, curl::kTEMP), Value(-12.5));
-  EXPECT_EQ(Text(kMenu, "lblJoint"), "input");
-  EXPECT_EQ(Text(kMenu, "lblOptional"), "input");
+  EXPECT_EQ(LabelText(kMenu, "lblJoint"), "input");
+  EXPECT_EQ(LabelText(kMenu, "lblOptional"), "input");
 }
 
 TEST_F(SlabFormsTest, SlabInformationHandsItsTablesToTheGrids) {
@@ -186,7 +186,7 @@ TEST_F(SlabFormsTest, SlabInformationHandsItsTablesToTheGrids) {
   ASSERT_NE(Window(kind::kSlabChooser), nullptr);
   EXPECT_EQ(Window(kind::kSlabChooser)->windowTitle(), "Y Coordinates of Each Slab for Data Set No.  1");
   EXPECT_EQ(In<QPushButton>(kind::kSlabChooser, "cmdSlab3").text(), "Slab&3");
-  EXPECT_EQ(Text(kind::kSlabChooser, "lblSlab3"), "Input");
+  EXPECT_EQ(LabelText(kind::kSlabChooser, "lblSlab3"), "Input");
   EXPECT_EQ(In<QPushButton>(kind::kSlabChooser, "cmdSlab4").text(), "");
   Click(kind::kSlabChooser, "cmdSlab1");
   EXPECT_EQ(LastMessage(), "NX or NY for slab 1 in the 'Arrange' menu is 0");
@@ -196,10 +196,10 @@ TEST_F(SlabFormsTest, SlabInformationHandsItsTablesToTheGrids) {
   EXPECT_EQ(gGridCols, 2);
   MarkDone(kind::kSlabChooser, "lblSlab4");
   Click(kind::kSlabChooser, "cmdOk");
-  EXPECT_EQ(Text(kind::kSlabData, "lblYcoord"), "done");
-  EXPECT_EQ(Text(kind::kSlabData, "lblXcoord"), "input");
+  EXPECT_EQ(LabelText(kind::kSlabData, "lblYcoord"), "done");
+  EXPECT_EQ(LabelText(kind::kSlabData, "lblXcoord"), "input");
   Click(kind::kSlabData, "cmdOK");
-  EXPECT_EQ(Text(kMenu, "lblSlab"), "done");
+  EXPECT_EQ(LabelText(kMenu, "lblSlab"), "done");
 }
 
 TEST_F(SlabFormsTest, OptionalOpensOnlyTheListsThatHaveACount) {
@@ -209,9 +209,9 @@ TEST_F(SlabFormsTest, OptionalOpensOnlyTheListsThatHaveACount) {
   Trigger(kMenu, "mnuOptional");
   ASSERT_NE(Window(kind::kOptional), nullptr);
   EXPECT_EQ(Window(kind::kOptional)->windowTitle(), "Other Optional Information for Data Set No.  1");
-  EXPECT_EQ(Text(kind::kOptional, "lblNprint"), "input");
-  EXPECT_EQ(Colour(kind::kOptional, "lblNprint"), colour::kRed);
-  EXPECT_EQ(Text(kind::kOptional, "lblNat1"), "default");
+  EXPECT_EQ(LabelText(kind::kOptional, "lblNprint"), "input");
+  EXPECT_EQ(LabelColour(kind::kOptional, "lblNprint"), colour::kRed);
+  EXPECT_EQ(LabelText(kind::kOptional, "lblNat1"), "default");
   Trigger(kind::kOptional, "mnuNprint");
   EXPECT_EQ(gScreenCode.Number(), 215);
   EXPECT_EQ(gGridLines.Number(), 3);
@@ -225,7 +225,7 @@ TEST_F(SlabFormsTest, OptionalOpensOnlyTheListsThatHaveACount) {
   Trigger(kind::kOptional, "mnuDowel");
   EXPECT_EQ(LastMessage(), "You don't have to click this menu because NJOINT = 0");
   Click(kind::kOptional, "cmdOk");
-  EXPECT_EQ(Text(kMenu, "lblOptional"), "done");
+  EXPECT_EQ(LabelText(kMenu, "lblOptional"), "done");
 }
 
 TEST_F(SlabFormsTest, SolidRefusesZeroesAndDowelTakesWhatIsTyped) {
@@ -234,20 +234,20 @@ TEST_F(SlabFormsTest, SolidRefusesZeroesAndDowelTakesWhatIsTyped) {
   Trigger(kMenu, "mnuFoundation");
   ASSERT_NE(Window(kind::kSolid), nullptr);
   EXPECT_EQ(Window(kind::kSolid)->windowTitle(), "Solid Foundation for Data Set No.  1");
-  EXPECT_EQ(Text(kind::kSolid, "lblYms").rfind("Young's modulus of subgrade in kPa", 0), 0u);
+  EXPECT_EQ(LabelText(kind::kSolid, "lblYms").rfind("Young's modulus of subgrade in kPa", 0), 0u);
   In<ClickLineEdit>(kind::kSolid, "txtYms").clicked();
   Type(kind::kSolid, "txtPrs", ".45");
   Click(kind::kSolid, "cmdOk");
   EXPECT_EQ(LastMessage(), "None of the entries should be 0");
   EXPECT_EQ(gSlabSolid(1, 1), Value(0));
   EXPECT_EQ(gSlabSolid(1, 2), Value(0.45));
-  EXPECT_EQ(Text(kMenu, "lblFoundation"), "input");
+  EXPECT_EQ(LabelText(kMenu, "lblFoundation"), "input");
   Type(kind::kSolid, "txtYms", "5000");
   Click(kind::kSolid, "cmdOk");
   EXPECT_EQ(Window(kind::kSolid), nullptr);
   EXPECT_EQ(gSlabSolid(1, 1), Value(5000));
   EXPECT_EQ(gSlabSolid(1, 2), Value(0.45));
-  EXPECT_EQ(Text(kMenu, "lblFoundation"), "done");
+  EXPECT_EQ(LabelText(kMenu, "lblFoundation"), "done");
 
   gSlabGeneral(1, gen::kNSLAB) = 2;
   gSlabGeneral(1, gen::kNJOINT) = 1;
@@ -261,7 +261,7 @@ TEST_F(SlabFormsTest, SolidRefusesZeroesAndDowelTakesWhatIsTyped) {
   In<ClickLineEdit>(kind::kDowel, "txtPrsb").clicked();
   Click(kind::kDowel, "cmdOk");
   EXPECT_EQ(gSlabDowel(1, 2), Value(0));
-  EXPECT_EQ(Text(kind::kOptional, "lblDowel"), "done");
+  EXPECT_EQ(LabelText(kind::kOptional, "lblDowel"), "done");
 }
 
 TEST_F(SlabFormsTest, DamageHandsItsTablesOnAndNamesTheSetWithN0) {
@@ -278,7 +278,7 @@ TEST_F(SlabFormsTest, DamageHandsItsTablesOnAndNamesTheSetWithN0) {
   In<ClickLabel>(kind::kSlabDamage, "lblVolume").clicked();
   EXPECT_EQ(gScreenCode.Number(), 225);
   Click(kind::kSlabDamage, "cmdOk");
-  EXPECT_EQ(Text(kMenu, "lblDamage"), "done");
+  EXPECT_EQ(LabelText(kMenu, "lblDamage"), "done");
 }
 
 }  // namespace

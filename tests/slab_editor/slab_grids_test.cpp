@@ -77,7 +77,7 @@ TEST_F(SlabGridsTest, AGridsOkWritesTheDataSetAndMarksTheEditorsLabel) {
   gSlabFSAF(1, 2) = 0.5f;
   Click(kind::kGridSingle, "BtnRun");
   EXPECT_EQ(OpenGrid(), "") << LastMessage();
-  EXPECT_EQ(Text(kMenu, "lblAdjust"), "done");
+  EXPECT_EQ(LabelText(kMenu, "lblAdjust"), "done");
   EXPECT_EQ(gSlabGeneral(1, gen::kNPY), 2);
   EXPECT_EQ(gSlabFSAF(1, 1), 1.0f);
 }

@@ -29,18 +29,18 @@ TEST_F(SlabEditorTest, OldChangeInGeneralSaveAndBruntolaAnalysesTheFile) {
   ASSERT_EQ(platform_.file_dialog.requests.size(), 1u);
   EXPECT_EQ(platform_.file_dialog.requests[0].file_name, data_dir + "SLA3.DAT");
   EXPECT_EQ(platform_.file_dialog.requests[0].filter, "Data Files (*.DAT)|*.DAT|");
-  EXPECT_EQ(Text(kMenu, "lblFile"), "SLA3");
+  EXPECT_EQ(LabelText(kMenu, "lblFile"), "SLA3");
   EXPECT_EQ(main->cmbFileName->currentText(), "SLA3.DAT");
   EXPECT_EQ(gFileLoaded.Number(), 1);
   EXPECT_EQ(menu->session().SaveState, 1);
   // Two slabs with a joint: the joint's label asks for input.
-  EXPECT_EQ(Text(kMenu, "lblJoint"), "input");
-  EXPECT_EQ(Colour(kMenu, "lblJoint"), colour::kRed);
+  EXPECT_EQ(LabelText(kMenu, "lblJoint"), "input");
+  EXPECT_EQ(LabelColour(kMenu, "lblJoint"), colour::kRed);
 
   Trigger(kMenu, "mnuGeneral");
   ASSERT_NE(Window(kind::kSlabGeneral), nullptr);
   EXPECT_EQ(Window(kind::kSlabGeneral)->windowTitle(), "General Information for Set No.  1");
-  EXPECT_EQ(Text(kMenu, "lblGeneral"), "done");
+  EXPECT_EQ(LabelText(kMenu, "lblGeneral"), "done");
   EXPECT_EQ(In<QLineEdit>(kind::kSlabGeneral, "txtNfound").text(), "1");
   EXPECT_EQ(In<QLineEdit>(kind::kSlabGeneral, "txtNnck").text(), "49");
   Type(kind::kSlabGeneral, "txtTitle", "TWO SLABS CHANGED IN THE EDITOR");
@@ -86,7 +86,7 @@ TEST_F(SlabEditorTest, LoadingPutsTheDefaultsIntoDataSetOneAndShowsTheHelp) {
   EXPECT_EQ(gSlabGeneral(1, gen::kNPY), 1);
   EXPECT_EQ(gSlabTITLE(2), "KEPT");
   // At the first loading UL of data set 1 is still empty.
-  EXPECT_EQ(Text(kMenu, "lblUniform"), "default");
+  EXPECT_EQ(LabelText(kMenu, "lblUniform"), "default");
   const std::string help = In<QPlainTextEdit>(kMenu, "txtCorvista").toPlainText().toStdString();
   EXPECT_EQ(help.rfind("    (1)  This is the Main Menu of CORVISTA", 0), 0u);
   EXPECT_NE(help.find("\n    (12) "), std::string::npos);
@@ -94,8 +94,8 @@ TEST_F(SlabEditorTest, LoadingPutsTheDefaultsIntoDataSetOneAndShowsTheHelp) {
   menu->session().SaveState = 2;
   Click(kMenu, "cmdExit");
   OpenEditor("NEW");
-  EXPECT_EQ(Text(kMenu, "lblUniform"), "input");
-  EXPECT_EQ(Colour(kMenu, "lblUniform"), colour::kRed);
+  EXPECT_EQ(LabelText(kMenu, "lblUniform"), "input");
+  EXPECT_EQ(LabelColour(kMenu, "lblUniform"), colour::kRed);
 }
 
 TEST_F(SlabEditorTest, MenusRefuseWithoutAFileAndHandTheirTablesToTheGrids) {
@@ -104,7 +104,7 @@ TEST_F(SlabEditorTest, MenusRefuseWithoutAFileAndHandTheirTablesToTheGrids) {
   EXPECT_EQ(LastMessage(), "No data file has been loaded.");
   EXPECT_EQ(menu->session().SaveState, 1);
   Trigger(kMenu, "mnuNew");
-  EXPECT_EQ(Text(kMenu, "lblFile"), "Untitled");
+  EXPECT_EQ(LabelText(kMenu, "lblFile"), "Untitled");
   EXPECT_EQ(menu->session().SaveFile, "UNTITLE.DAT");
   EXPECT_EQ(gEditFileName.Text(), "UNTITLE.DAT");
   Trigger(kMenu, "mnuOpen");
@@ -162,10 +162,10 @@ TEST_F(SlabEditorTest, DataSetTwoIsFilledFromDataSetOneOnceAndSaveMakesDataSetOn
   In<QRadioButton>(kMenu, "optDataSet2").click();
   EXPECT_EQ(gSlabSet.Number(), 2);
   EXPECT_EQ(gSlabNPROB.Number(), 2);
-  EXPECT_EQ(Text(kMenu, "Label2"), "Yes");
-  EXPECT_EQ(Colour(kMenu, "Label2"), colour::kRed);
+  EXPECT_EQ(LabelText(kMenu, "Label2"), "Yes");
+  EXPECT_EQ(LabelColour(kMenu, "Label2"), colour::kRed);
   // The label shows UL of data set 2 as it was before the copy.
-  EXPECT_EQ(Text(kMenu, "lblUniform"), "default");
+  EXPECT_EQ(LabelText(kMenu, "lblUniform"), "default");
   EXPECT_EQ(gSlabTITLE(2), "FIRST");
   EXPECT_EQ(gSlabX(2, 2, 4), 40);
   EXPECT_EQ(gSlabX(2, 2, 5), 55);   // beyond NX of slab 2: kept
@@ -243,13 +243,13 @@ TEST_F(SlabEditorTest, FileOldRecoloursTheLabelsFromWhatItRead) {
   WriteFile(path, SlabFileText());
   platform_.file_dialog.QueueChoice(path);
   Trigger(kMenu, "mnuOpen");
-  EXPECT_EQ(Text(kMenu, "Label2"), "Yes");
-  EXPECT_EQ(Colour(kMenu, "Label2"), colour::kRed);
+  EXPECT_EQ(LabelText(kMenu, "Label2"), "Yes");
+  EXPECT_EQ(LabelColour(kMenu, "Label2"), colour::kRed);
   for (const char* label : {"lblCurling", "lblRaft", "lblAdjust", "lblJoint", "lblOptional", "lblDamage"}) {
-    EXPECT_EQ(Text(kMenu, label), "input") << label;
-    EXPECT_EQ(Colour(kMenu, label), colour::kRed) << label;
+    EXPECT_EQ(LabelText(kMenu, label), "input") << label;
+    EXPECT_EQ(LabelColour(kMenu, label), colour::kRed) << label;
   }
-  EXPECT_EQ(Text(kMenu, "lblUniform"), "default");
+  EXPECT_EQ(LabelText(kMenu, "lblUniform"), "default");
 }
 
 TEST_F(SlabEditorTest, AFailedFileOldSaysWhatCouldNotBeReadAndKeepsTheFileUntilTheUserAgrees) {
@@ -268,8 +268,8 @@ TEST_F(SlabEditorTest, AFailedFileOldSaysWhatCouldNotBeReadAndKeepsTheFileUntilT
                            "check the data before saving.");
   EXPECT_EQ(gSlabReadError.Number(), 1);
   EXPECT_EQ(gFileLoaded.Number(), 1);
-  EXPECT_EQ(Text(kMenu, "lblFile"), "CUT");
-  EXPECT_EQ(Text(kMenu, "Label2"), "Yes");
+  EXPECT_EQ(LabelText(kMenu, "lblFile"), "CUT");
+  EXPECT_EQ(LabelText(kMenu, "Label2"), "Yes");
 
   // The General form keeps what was read and gives a default only to what the reading did not reach.
   In<QRadioButton>(kMenu, "optDataSet2").click();
@@ -296,7 +296,7 @@ TEST_F(SlabEditorTest, OtherFilesAndACancelledDialogLeaveTheEditorWithoutAFile) 
   platform_.file_dialog.QueueCancel();
   Trigger(kMenu, "mnuOpen");
   EXPECT_EQ(gFileLoaded.Number(), 0);
-  EXPECT_EQ(Text(kMenu, "lblFile"), "input");
+  EXPECT_EQ(LabelText(kMenu, "lblFile"), "input");
   EXPECT_TRUE(platform_.messages.Texts().empty());
   EXPECT_FALSE(std::filesystem::exists(data_dir + ".DAT"));
 
@@ -309,7 +309,7 @@ TEST_F(SlabEditorTest, OtherFilesAndACancelledDialogLeaveTheEditorWithoutAFile) 
   platform_.file_dialog.QueueChoice(Example("SLA1"));
   Trigger(kMenu, "mnuOpen");
   EXPECT_EQ(gFileLoaded.Number(), 1);
-  EXPECT_EQ(Text(kMenu, "lblFile"), "SLA1");
+  EXPECT_EQ(LabelText(kMenu, "lblFile"), "SLA1");
 }
 
 TEST_F(SlabEditorTest, ExitAsksUntilSavedAndCancelKeepsTheEditor) {
@@ -338,7 +338,7 @@ TEST_F(SlabEditorTest, SaveAsCancelledWritesNothingAndANewNameGoesToTheMainWindo
   platform_.file_dialog.QueueChoice(Path("other/ROAD.DAT"));
   Click(kind::kSlabEditor, "cmdSaveAs");
   EXPECT_EQ(LastMessage(), "File with a filename of ROAD.DAT has been saved");
-  EXPECT_EQ(Text(kind::kSlabEditor, "lblFile"), "ROAD");
+  EXPECT_EQ(LabelText(kind::kSlabEditor, "lblFile"), "ROAD");
   EXPECT_EQ(gEditFileName.Text(), "ROAD.DAT");
   EXPECT_EQ(main->cmbFileName->currentText(), "ROAD.DAT");
   EXPECT_NE(main->cmbFileName->findText("ROAD.DAT"), -1);   // the list is filled after the writing
