@@ -2,6 +2,8 @@
 // checked with the help topics' (help_texts_test.cpp).
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -17,6 +19,8 @@ struct PagesCase {
   std::string name;   // the screen's window kind
   int pages = 1;
 };
+void PrintTo(const PagesCase& c, std::ostream* os) { *os << c.name; }
+
 
 const PagesCase kCases[] = {{"frmLay1", 1}, {"frmLay2", 1}, {"frmLay3", 1}, {"frmLay4", 1}, {"frmLay5", 1},
                             {"frmLay6", 1}, {"frmSla1", 2}, {"frmSla2", 1}, {"frmSla3", 1}, {"frmSla4", 1},

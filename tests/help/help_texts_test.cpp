@@ -3,6 +3,8 @@
 // text; every text's lines end with CR LF, the last one included.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -29,6 +31,8 @@ struct TextLayout {
   std::vector<int> empty_lines = {};  // numbers (from 1) of the empty lines, when fixed
   std::optional<std::string> last_line = std::nullopt;
 };
+void PrintTo(const TextLayout& c, std::ostream* os) { *os << c.name; }
+
 
 std::string Topic(int code) { return HelpTopicText(code); }
 std::string Screen(std::string_view kind) { return ExampleScreenText(*FindExampleScreen(kind)); }

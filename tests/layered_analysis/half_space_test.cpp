@@ -4,6 +4,8 @@
 // single layer must both be the half-space.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 
 #include "layered_analysis/layered_responses.h"
@@ -37,6 +39,8 @@ struct HalfSpaceCase {
   const char* name;
   std::vector<Layer> layers;
 };
+void PrintTo(const HalfSpaceCase& c, std::ostream* os) { *os << c.name; }
+
 
 class HalfSpaceTest : public ::testing::TestWithParam<HalfSpaceCase> {};
 

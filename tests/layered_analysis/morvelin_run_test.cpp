@@ -5,6 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -189,6 +191,8 @@ struct StopCase {
   std::string message;
   std::vector<std::string> reportTail;  // the report's last lines
 };
+void PrintTo(const StopCase& c, std::ostream* os) { *os << c.name; }
+
 
 class MorvelinStopTest : public MorvelinRunTest, public ::testing::WithParamInterface<StopCase> {};
 

@@ -1,6 +1,8 @@
 // The band solvers against a dense double-precision solve of the same system.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <random>
 #include <vector>
@@ -56,6 +58,10 @@ std::vector<double> DenseSolve(std::vector<double> a, std::vector<double> b) {
 struct Size {
   long neq, nb;
 };
+// "neq147_nb27": equations and half band width, for test names and messages.
+std::string SizeName(const Size& s) { return "neq" + std::to_string(s.neq) + "_nb" + std::to_string(s.nb); }
+void PrintTo(const Size& s, std::ostream* os) { *os << SizeName(s); }
+
 
 class BandSolverTest : public ::testing::TestWithParam<Size> {};
 
@@ -86,7 +92,8 @@ TEST_P(BandSolverTest, TriangLoadMaAndGesbAgreeWithADenseSolve) {
 
 INSTANTIATE_TEST_SUITE_P(Sizes, BandSolverTest,
                          ::testing::Values(Size{3, 3}, Size{12, 12}, Size{30, 9}, Size{147, 27}, Size{300, 36},
-                                           Size{243, 243}));
+                                           Size{243, 243}),
+                         [](const ::testing::TestParamInfo<Size>& info) { return SizeName(info.param); });
 
 TEST(BandSolverTest, AZeroPivotIsAnArithmeticError) {
   std::vector<float> sk(1 + 2 * 9, 0.0f);

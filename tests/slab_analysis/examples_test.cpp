@@ -1,6 +1,8 @@
 // The example data files reproduce the results their example screens quote.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <filesystem>
 #include <fstream>
 
@@ -21,6 +23,8 @@ struct Example {
   double sumTolerance;
   double solid1, solid7;  // x stress at nodes 1 and 7 on the solid foundation
 };
+void PrintTo(const Example& e, std::ostream* os) { *os << e.file; }
+
 
 // First problem of each file: the liquid foundation.
 std::string FirstProblem(const std::string& report) {
@@ -75,7 +79,10 @@ INSTANTIATE_TEST_SUITE_P(
                                          Example{"SLA2", false, 230.8, 212.0, 7499.5, 7497.9, 1.0, 224.9, 205.2},
                                          Example{"SLA1SI", true, 237.6, 216.2, 0, 0, 2.0, 237.0, 204.3},
                                          Example{"SLA2SI", true, 230.8, 212.0, 7499.5, 7497.9, 15.0, 224.9, 205.2}),
-                       ::testing::Bool()));
+                       ::testing::Bool()),
+    [](const ::testing::TestParamInfo<std::tuple<Example, bool>>& info) {
+      return std::string(std::get<0>(info.param).file) + (std::get<1>(info.param) ? "_large" : "");
+    });
 
 }  // namespace
 }  // namespace pave::slab::testing

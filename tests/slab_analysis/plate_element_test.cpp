@@ -1,6 +1,8 @@
 // The plate element against rigid-body motions, constant-curvature energies and the corner moments.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 
 #include "slab_analysis/plate_element.h"
@@ -33,6 +35,21 @@ double Energy(double K[12][12], const double u[12]) {
 struct Shape {
   double a, b, D, nu;
 };
+// "a10_b10": the element's sides, for test names and messages.
+std::string ShapeName(const Shape& s) {
+  auto n = [](double v) {
+    std::string t = std::to_string(v);
+    t.erase(t.find_last_not_of('0') + 1);
+    if (!t.empty() && t.back() == '.') t.pop_back();
+    for (char& c : t) {
+      if (c == '.') c = 'p';
+    }
+    return t;
+  };
+  return "a" + n(s.a) + "_b" + n(s.b);
+}
+void PrintTo(const Shape& s, std::ostream* os) { *os << ShapeName(s); }
+
 
 class PlateElementTest : public ::testing::TestWithParam<Shape> {};
 
@@ -102,7 +119,8 @@ TEST_P(PlateElementTest, CornerMomentsOfConstantCurvature) {
 
 INSTANTIATE_TEST_SUITE_P(Shapes, PlateElementTest,
                          ::testing::Values(Shape{10, 10, 1000, 0.15}, Shape{6, 19.5, 2.3e8, 0.15},
-                                           Shape{37.5, 4, 5e6, 0.3}));
+                                           Shape{37.5, 4, 5e6, 0.3}),
+                         [](const ::testing::TestParamInfo<Shape>& info) { return ShapeName(info.param); });
 
 TEST(PlateElementTest, SquareElementDiagonal) {
   const double D = 1000, nu = 0.15;

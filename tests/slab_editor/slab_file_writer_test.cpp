@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cctype>
 #include <functional>
 
@@ -59,6 +61,8 @@ struct SequenceCase {
   std::function<void()> set;
   const char* sequence;   // record numbers of the lines, "T" the title
 };
+void PrintTo(const SequenceCase& c, std::ostream* os) { *os << c.name; }
+
 
 void Slabs(int n, int joints) {
   gSlabGeneral(1, gen::kNSLAB) = static_cast<std::int16_t>(n);
