@@ -4,7 +4,8 @@
 # Corpora start from the examples and grow in build/fuzz/corpus/<target>; what a fuzzer finds is
 # left as build/fuzz/findings/<target>/crash-* (keep each as a fixture in tests/fuzz/fixtures/<target>).
 #   ./scripts/fuzz.sh [seconds] [target ...]
-# Prints, per target, the inputs executed and whether it ended clean.
+# FUZZ_JOBS=n runs n targets at a time (default 1). Prints, per target, the inputs executed and
+# whether it ended clean.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -39,20 +40,28 @@ seed() {   # the example files a target starts from
     *) ls "$root"/examples/*.DAT ;;
   esac
 }
-status=0
-for t in "${targets[@]}"; do
-  corpus="$root/build/fuzz/corpus/$t"
-  findings="$root/build/fuzz/findings/$t"
+run_target() {   # fuzzes one target; leaves its summary line in build/fuzz/<target>.result
+  local t="$1"
+  local corpus="$root/build/fuzz/corpus/$t" findings="$root/build/fuzz/findings/$t" log="$root/build/fuzz/$t.log"
   mkdir -p "$corpus" "$findings"
   for f in $(seed "$t"); do cp -n "$f" "$corpus/" 2>/dev/null || true; done
-  log="$root/build/fuzz/$t.log"
-  set +e
+  local rc=0
   ASAN_OPTIONS=detect_leaks=1 "$bin/${t}_fuzzer" "$corpus" -max_total_time="$seconds" -timeout=30 \
-    -rss_limit_mb=4096 -max_len=65536 -artifact_prefix="$findings/" -print_final_stats=1 >"$log" 2>&1
-  rc=$?
-  set -e
+    -rss_limit_mb=4096 -max_len=65536 -artifact_prefix="$findings/" -print_final_stats=1 >"$log" 2>&1 || rc=$?
+  local runs verdict
   runs=$(grep -E '^stat::number_of_executed_units' "$log" | awk '{print $2}')
-  if [ $rc -eq 0 ]; then verdict="clean"; else verdict="FOUND A FAULT (see $log)"; status=1; fi
-  printf '%-18s %12s inputs  %s\n' "$t" "${runs:-?}" "$verdict"
+  if [ $rc -eq 0 ]; then verdict="clean"; else verdict="FOUND A FAULT (see $log)"; fi
+  printf '%-18s %12s inputs  %s\n' "$t" "${runs:-?}" "$verdict" >"$root/build/fuzz/$t.result"
+}
+jobs="${FUZZ_JOBS:-1}"
+for t in "${targets[@]}"; do
+  while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do sleep 1; done
+  run_target "$t" &
+done
+wait
+status=0
+for t in "${targets[@]}"; do
+  cat "$root/build/fuzz/$t.result"
+  grep -q " clean$" "$root/build/fuzz/$t.result" || status=1
 done
 exit $status
