@@ -39,14 +39,15 @@ void CheckFinite(const std::string& where, const std::string& text, const std::s
       while (!trimmed.empty() && (trimmed.back() == '\r' || trimmed.back() == ' ')) trimmed.pop_back();
       std::size_t first = trimmed.find_first_not_of(' ');
       trimmed = first == std::string::npos ? "" : trimmed.substr(first);
+      // An echo of the input: the word as the input has it with up to three characters on one side.
       bool echoed = false;
-      // The word with up to six characters on each side, as the input has it.
       for (std::size_t at = 0; !echoed && at + 3 <= trimmed.size(); ++at) {
-        const std::string w = trimmed.substr(at, 3);
-        if (w != "nan" && w != "NaN" && w != "NAN" && w != "inf" && w != "Inf" && w != "INF") continue;
-        const std::size_t from = at >= 6 ? at - 6 : 0;
-        echoed = input.find(trimmed.substr(from, std::min<std::size_t>(trimmed.size() - from, at - from + 9))) !=
-                 std::string::npos;
+        std::string w = trimmed.substr(at, 3);
+        for (char& c : w) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+        if (w != "nan" && w != "inf") continue;
+        const std::size_t left = at >= 3 ? at - 3 : 0;
+        echoed = input.find(trimmed.substr(left, at + 3 - left)) != std::string::npos ||
+                 input.find(trimmed.substr(at, std::min<std::size_t>(6, trimmed.size() - at))) != std::string::npos;
       }
       if (!echoed) Fault("a NaN or Inf in " + where + ": " + found);
     }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/entry_array.h"
 #include "common/numeric_value.h"
 
 namespace pave::graphs {
@@ -34,7 +35,7 @@ std::optional<ContourLevels> LevelsAt(const ContourRange& r, float interval) {
   if (!(interval > 0)) return levels;   // none: the page is drawn without contours
   const double count = std::floor(static_cast<double>(r.range) / static_cast<double>(interval));
   if (!(count <= kMaxContourLevels)) return std::nullopt;
-  levels.count = static_cast<int>(count);
+  levels.count = count > 0 ? static_cast<int>(count) : 0;   // a range upside down has no levels
   for (int m = 1; m <= levels.count; ++m) {
     levels.level[m] = r.hi - static_cast<float>(m - 1) * interval;
     levels.major[m] = m % 2 == 0 ? 1 : 0;
@@ -44,8 +45,8 @@ std::optional<ContourLevels> LevelsAt(const ContourRange& r, float interval) {
 
 std::optional<float> IntervalAnswer(const ContourRange& r, const std::string& answer) {
   const std::optional<double> number = ParseNumber(answer);
-  if (!number || !std::isfinite(static_cast<float>(*number))) return std::nullopt;
-  const float interval = static_cast<float>(*number);
+  float interval = 0;
+  if (!number || !ToSingle(*number, interval)) return std::nullopt;
   if (interval == 0 || !LevelsAt(r, interval)) return std::nullopt;
   return interval;
 }
