@@ -1,6 +1,8 @@
 #include "platform/drawing_surface.h"
 
 #include <array>
+#include <cmath>
+#include <initializer_list>
 #include <stdexcept>
 
 namespace pave {
@@ -36,20 +38,34 @@ DrawingSurface::Pen DrawingSurface::PenOf(int colour) const {
   return pen;
 }
 
+namespace {
+// A figure at a place that is not a number (values beyond what a page can map) has no place on the
+// page: it is left out rather than drawn somewhere.
+bool Finite(std::initializer_list<double> values) {
+  for (double v : values) {
+    if (!std::isfinite(v)) return false;
+  }
+  return true;
+}
+}  // namespace
+
 void DrawingSurface::Line(double x1, double y1, double x2, double y2, int colour) {
-  DrawLine(x1, y1, x2, y2, PenOf(colour));
+  const Pen pen = PenOf(colour);
+  if (Finite({x1, y1, x2, y2})) DrawLine(x1, y1, x2, y2, pen);
 }
 
 void DrawingSurface::Box(double x1, double y1, double x2, double y2, int colour) {
-  DrawBox(x1, y1, x2, y2, PenOf(colour));
+  const Pen pen = PenOf(colour);
+  if (Finite({x1, y1, x2, y2})) DrawBox(x1, y1, x2, y2, pen);
 }
 
 void DrawingSurface::Circle(double x, double y, double radius, int colour) {
-  DrawCircle(x, y, radius, PenOf(colour), fill_style_ == FillStyle::Solid ? fill_colour_ : -1);
+  const Pen pen = PenOf(colour);
+  if (Finite({x, y, radius})) DrawCircle(x, y, radius, pen, fill_style_ == FillStyle::Solid ? fill_colour_ : -1);
 }
 
 void DrawingSurface::Print(std::string_view text, bool line_end) {
-  if (!text.empty()) DrawText(x_, y_, text, font_, fore_);
+  if (!text.empty() && Finite({x_, y_})) DrawText(x_, y_, text, font_, fore_);
   if (line_end) {
     x_ = 0;
     y_ += MeasureHeight(font_);

@@ -75,6 +75,7 @@ class DrawingSurface {
   void SetCurrentX(double x) { x_ = x; }
   void SetCurrentY(double y) { y_ = y; }
 
+  // Figures and texts at a place that is not a finite number are left out.
   // A straight line; colour -1 takes the foreground colour.
   void Line(double x1, double y1, double x2, double y2, int colour = -1);
   // The outline of the rectangle with corners (x1, y1) and (x2, y2).
