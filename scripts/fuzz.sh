@@ -17,13 +17,10 @@ cmake --build --preset fuzz -j "$(nproc)"
 bin="$root/build/fuzz/fuzz/bin"
 # The graph files the graph fuzzers start from: the analysis programs run on the examples.
 seeds="$root/build/fuzz/seeds"
-if [ ! -d "$seeds" ]; then
+if ! ./scripts/fuzz_seeds.sh --ready "$seeds"; then
   cmake --preset release >/dev/null
   cmake --build --preset release -j "$(nproc)" --target morvelin bruntola >/dev/null
-  mkdir -p "$seeds"
-  cp "$root"/examples/*.DAT "$seeds"/
-  for f in "$seeds"/LAY*.DAT; do env -u DISPLAY -u WAYLAND_DISPLAY "$root/build/release/bin/morvelin" "$f" >/dev/null 2>&1 || true; done
-  for f in "$seeds"/SLA*.DAT; do env -u DISPLAY -u WAYLAND_DISPLAY "$root/build/release/bin/bruntola" "$f" >/dev/null 2>&1 || true; done
+  ./scripts/fuzz_seeds.sh "$seeds" "$root/examples" "$root/build/release/bin"
 fi
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
@@ -35,8 +32,8 @@ seed() {   # the example files a target starts from
     bruntola|large) ls "$root"/examples/SLA*.DAT ;;
     layered_file_old) ls "$root"/examples/LAY*.DAT ;;
     slab_file_old) ls "$root"/examples/SLA*.DAT ;;
-    layer_graph) ls "$root"/build/fuzz/seeds/*.LAY 2>/dev/null || true ;;
-    slab_graph) ls "$root"/build/fuzz/seeds/*.SLA 2>/dev/null || true ;;
+    layer_graph) ls "$seeds"/*.LAY 2>/dev/null || true ;;
+    slab_graph) ls "$seeds"/*.SLA 2>/dev/null || true ;;
     *) ls "$root"/examples/*.DAT ;;
   esac
 }

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <sstream>
 
+#include <unistd.h>
+
 #include "platform/platform.h"
 #include "shell/file_list.h"
 #include "shell/program_state.h"
@@ -23,7 +25,18 @@ bool EnterDirectory(const std::string& directory) {
   fs::current_path(directory, error);
   return !error;
 }
+
+// A directory that exists and may be entered.
+bool UsableDirectory(const std::string& directory) {
+  std::error_code error;
+  return !directory.empty() && fs::is_directory(directory, error) && ::access(directory.c_str(), X_OK) == 0;
+}
 }  // namespace
+
+std::string MissingDataPathMessage(const std::string& path) {
+  return "The data path " + path + " does not exist or cannot be opened.  Choose a directory from the "
+         "list or type one that exists; the data paths you have saved are kept.";
+}
 
 MainScreen* frmROVANTE() { return g_main_screen; }
 void SetMainScreen(MainScreen* screen) { g_main_screen = screen; }
@@ -51,7 +64,10 @@ void MainScreen::Start(const std::string& program_directory) {
   std::ostringstream content;
   content << in.rdbuf();
   if (in.bad()) return Fallback(program_directory);
-  gPathList.ReadDataPath(content.str());
+  // Remembered directories that are gone are passed over; only when none is left does the program
+  // directory take their place.
+  gPathList.ReadDataPath(content.str(), UsableDirectory);
+  if (gPathList.nPaths() == 0) return Fallback(program_directory);
   gDataPath = gPathList(1);
   SetDataPathText(gDataPath);
   for (int i = 1; i <= gPathList.nPaths(); ++i) path_box_.AddItem(gPathList(i));
@@ -95,6 +111,12 @@ void MainScreen::ChangeStep() {
     FillFileList(gDataPath, "*.dat", file_box_);
   } catch (const std::exception&) {
     platform().messages().Tell(kDriveMessage, "ROVANTE");
+    return;
+  }
+  // A directory typed in full (its final "/") that is not there: the emptied file list alone
+  // would not say why.
+  if (!gDataPath.empty() && gDataPath.back() == '/' && !UsableDirectory(gDataPath)) {
+    platform().messages().Tell(MissingDataPathMessage(gDataPath), "ROVANTE");
   }
 }
 

@@ -28,6 +28,9 @@ inline constexpr const char* kDriveMessage =
     "are not using Drive A:, you can still click OK but change A:\\ in the DataPath box to the "
     "directory you want.";
 
+// The message of the change step for a data directory that is not there.
+std::string MissingDataPathMessage(const std::string& path);
+
 class MainScreen {
  public:
   MainScreen(ComboBox& cmbDataPath, ComboBox& cmbFileName);

@@ -10,7 +10,8 @@ const std::string& PathList::operator()(int i) const {
   return places_[static_cast<std::size_t>(i)];
 }
 
-void PathList::ReadDataPath(std::string_view content) {
+void PathList::ReadDataPath(std::string_view content,
+                            const std::function<bool(const std::string&)>& usable) {
   places_.fill(std::string());
   n_ = 0;
   std::size_t pos = 0;
@@ -19,6 +20,7 @@ void PathList::ReadDataPath(std::string_view content) {
     std::string_view line = content.substr(pos, end == std::string_view::npos ? end : end - pos);
     pos = end == std::string_view::npos ? content.size() : end + 1;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (usable && !usable(std::string(line))) continue;
     ++n_;
     places_[static_cast<std::size_t>(n_)] = std::string(line);
     if (n_ != 1 && EqualsIgnoringCase(line, places_[1])) {

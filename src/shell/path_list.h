@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +23,10 @@ class PathList {
 
   // Start-up: takes the lines of "DataPath" (CR LF or LF ends) until the end of the file or 8
   // entries; a later line equal to line 1 without regard to case is dropped. Other repeats stay.
-  void ReadDataPath(std::string_view content);
+  // A line that is not usable (a directory that is gone) is passed over like a dropped repeat: the
+  // others keep their order and the next line takes its place.
+  void ReadDataPath(std::string_view content,
+                    const std::function<bool(const std::string&)>& usable = nullptr);
 
   // What confirming a directory did to the list; the main window mirrors it in its box's list.
   struct Confirmation {

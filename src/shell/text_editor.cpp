@@ -185,7 +185,11 @@ void TextEditor::Copy() {
   platform().clipboard().SetText(view_.SelectedText());
 }
 
-void TextEditor::Paste() { view_.ReplaceSelection(platform().clipboard().GetText()); }
+void TextEditor::Paste() {
+  // A clipboard without text leaves the selection as it is.
+  std::string text = platform().clipboard().GetText();
+  if (!text.empty()) view_.ReplaceSelection(text);
+}
 
 void TextEditor::HelpTopic(int code) {
   gScreenCode = Value(static_cast<double>(code));

@@ -39,7 +39,7 @@ class TextEditor {
   void Exit();       // mnuExit
   void Cut();        // mnuCut
   void Copy();       // mnuCopy
-  void Paste();      // mnuPast
+  void Paste();      // mnuPast, and the text box's paste keys and context menu
   // The window button: true when the window may close (nothing unsaved, saved, or declined).
   bool MayClose();
   // The help items (codes 2 to 10) and the example screens.

@@ -64,7 +64,7 @@ TEST_F(MainScreenTest, StartupFallsBackToTheProgramDirectory) {
       {"missing DataPath", [] {}},
       {"empty DataPath", [&] { WriteDataPath(""); }},
       {"unreadable DataPath", [&] { std::filesystem::create_directories(program_dir + "/DataPath"); }},
-      {"first directory gone", [&] { WriteDataPath(Path("gone/") + "\r\n" + data_dir + "\r\n"); }},
+      {"every directory gone", [&] { WriteDataPath(Path("gone/") + "\r\n\r\n" + Path("gone too/") + "\r\n"); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -89,7 +89,10 @@ TEST_F(MainScreenTest, StartupFallsBackToTheProgramDirectory) {
 
 TEST_F(MainScreenTest, StartupReadsTwelveLinesKeepsEightAndEntersTheFirst) {
   std::string text = data_dir + "\r\n" + data_dir + "\r\n";   // a repeat of line 1 is dropped
-  for (int i = 1; i <= 10; ++i) text += Path("d" + std::to_string(i) + "/") + "\r\n";
+  for (int i = 1; i <= 10; ++i) {
+    text += Path("d" + std::to_string(i) + "/") + "\r\n";
+    std::filesystem::create_directories(Path("d" + std::to_string(i)));
+  }
   WriteDataPath(text);
   Start();
   EXPECT_EQ(gPathList.nPaths(), 8);
@@ -102,6 +105,24 @@ TEST_F(MainScreenTest, StartupReadsTwelveLinesKeepsEightAndEntersTheFirst) {
   EXPECT_EQ(file_box.Items(), (std::vector<std::string>{"LAY1.DAT", "sla1.dat"}));
   EXPECT_EQ(file_box.Text(), "LAY1.DAT");
   EXPECT_EQ(platform_.printer.calls.back().text, data_dir);   // PDFs go to the data directory
+}
+
+TEST_F(MainScreenTest, StartupPassesOverDirectoriesThatAreGone) {
+  std::filesystem::create_directories(Path("other"));
+  const std::string file = Path("data files/LAY1.DAT/");   // a file, not a directory
+  const std::string text = Path("gone/") + "\r\n" + "\r\n" + data_dir + "\r\n" + file + "\r\n" +
+                           Path("other/") + "\r\n" + Path("DATA FILES/") + "\r\n";
+  WriteDataPath(text);
+  Start();
+  EXPECT_EQ(path_box.Items(), (std::vector<std::string>{data_dir, Path("other/")}));
+  EXPECT_EQ(gDataPath, data_dir);
+  EXPECT_EQ(path_box.Text(), data_dir);
+  EXPECT_EQ(file_box.Text(), "LAY1.DAT");
+  EXPECT_EQ(DataPathFile(), text);   // the file is rewritten only by Exit
+  EXPECT_TRUE(platform_.messages.shown.empty());
+
+  EXPECT_TRUE(screen->Exit());
+  EXPECT_EQ(DataPathFile(), data_dir + "\r\n" + Path("other/") + "\r\n");
 }
 
 TEST_F(MainScreenTest, ChangeStepFollowsTheDataDirectoryBox) {
@@ -126,9 +147,28 @@ TEST_F(MainScreenTest, ChangeStepFollowsTheDataDirectoryBox) {
   screen->DataPathEdited();
   EXPECT_EQ(file_box.Text(), "LAY1.DAT");
   EXPECT_TRUE(platform_.messages.shown.empty());
+
+  // A directory typed in full that is not there, or a file, is told at once by its name; a text
+  // without its final "/" is still being typed.
+  for (const std::string& missing : {Path("gone/"), data_dir + "LAY1.DAT/"}) {
+    SCOPED_TRACE(missing);
+    platform_.messages.shown.clear();
+    path_box.SetText(missing.substr(0, missing.size() - 1));
+    screen->DataPathEdited();
+    EXPECT_TRUE(platform_.messages.shown.empty());
+    path_box.SetText(missing);
+    screen->DataPathEdited();
+    EXPECT_EQ(platform_.messages.Texts(), std::vector<std::string>{MissingDataPathMessage(missing)});
+    EXPECT_EQ(gDataPath, missing);
+    EXPECT_TRUE(file_box.Items().empty());
+  }
+  EXPECT_EQ(platform_.messages.shown[0].title, "ROVANTE");
 }
 
 TEST_F(MainScreenTest, ConfirmingMovesANewDirectoryToTheTop) {
+  for (int i = 1; i <= 20; ++i) std::filesystem::create_directories(Path("x" + std::to_string(i)));
+  std::filesystem::create_directories(Path("new"));
+  std::filesystem::create_directories(Path("b"));
   WriteDataPath(data_dir + "\r\n" + Path("new/") + "\r\n" + Path("b/") + "\r\n");
   Start();
   file_box.SetText("LAY1");
@@ -221,6 +261,7 @@ TEST_F(MainScreenTest, WindowButtonsHandOverTheDataFile) {
 }
 
 TEST_F(MainScreenTest, ExitWritesTheListUnlessAWindowKeepsItsWork) {
+  std::filesystem::create_directories(Path("b"));
   WriteDataPath(data_dir + "\r\n" + Path("b/") + "\r\n");
   Start();
   std::map<std::string, int> counts;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@ TEST(PathList, StartupKeepsEightAndDropsRepeatsOfTheFirstLine) {
     const char* name;
     std::string content;
     std::vector<std::string> expected;
+    std::function<bool(const std::string&)> usable = nullptr;
   } cases[] = {
       {"empty file", "", {}},
       {"one line without line end", "/data/", {"/data/"}},
@@ -32,10 +34,16 @@ TEST(PathList, StartupKeepsEightAndDropsRepeatsOfTheFirstLine) {
       {"dropped repeats do not count toward the eight",
        "/1/\r\n/1/\r\n/2/\r\n/3/\r\n/4/\r\n/5/\r\n/6/\r\n/7/\r\n/8/\r\n/9/\r\n",
        {"/1/", "/2/", "/3/", "/4/", "/5/", "/6/", "/7/", "/8/"}},
+      {"lines not usable are passed over, do not count toward the eight, and the first usable line is "
+       "the one repeats are compared with",
+       "/gone/\r\n/1/\r\n/GONE/\r\n/2/\r\n/3/\r\n/1/\r\n/4/\r\n/5/\r\n/6/\r\n/7/\r\n/8/\r\n/9/\r\n",
+       {"/1/", "/2/", "/3/", "/4/", "/5/", "/6/", "/7/", "/8/"},
+       [](const std::string& line) { return line.find("gone") == std::string::npos && line != "/GONE/"; }},
+      {"nothing usable", "/gone/\r\n\r\n", {}, [](const std::string& line) { return !line.empty() && line != "/gone/"; }},
   };
   for (const Case& c : cases) {
     PathList list;
-    list.ReadDataPath(c.content);
+    list.ReadDataPath(c.content, c.usable);
     EXPECT_EQ(Places(list), c.expected) << c.name;
     EXPECT_EQ(list(list.nPaths() + 1), "") << c.name;
   }

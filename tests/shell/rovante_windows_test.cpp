@@ -2,14 +2,20 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTextCursor>
 
 #include <filesystem>
+#include <functional>
+#include <memory>
 
 #include "all_windows.h"
 #include "help/example_screens.h"
@@ -99,6 +105,47 @@ TEST_F(RovanteWindowsTest, TypingADirectoryRunsTheChangeStep) {
                       Qt::NoButton, Qt::NoModifier);
   QCoreApplication::sendEvent(main->lblFileName, &release);
   EXPECT_EQ(platform_.messages.Texts(), std::vector<std::string>{"Enter New Filename\nor Select File from List"});
+}
+
+// A user changes the data path to a folder that is not there, leaves by EXIT and starts again, then
+// does the same with a folder that exists.
+TEST_F(RovanteWindowsTest, AMissingDataPathIsToldAndCostsNoSavedPath) {
+  const std::string other = Path("other/");
+  std::filesystem::create_directories(other);
+  WriteFile(program_dir + "/DataPath", data_dir + "\r\n" + other + "\r\n");
+  auto restart = [&] {
+    platform_.windows.UnloadAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ResetProgramState();
+    main = platform_.windows.Load<MainWindow>(kind::kMain, program_dir);
+    ASSERT_NE(main, nullptr);
+    main->Show();
+  };
+  auto items = [&] {
+    std::vector<std::string> list;
+    for (int i = 0; i < main->cmbDataPath->count(); ++i) list.push_back(main->cmbDataPath->itemText(i).toStdString());
+    return list;
+  };
+  restart();
+  const std::string missing = Path("no such folder/");
+  main->cmbDataPath->lineEdit()->setText(QString::fromStdString(missing));
+  EXPECT_EQ(platform_.messages.Texts(), std::vector<std::string>{MissingDataPathMessage(missing)});
+  EXPECT_EQ(main->cmbFileName->count(), 0);
+  main->cmdExit->click();
+  EXPECT_EQ(program_ends, 1);
+
+  restart();
+  EXPECT_EQ(main->cmbDataPath->currentText().toStdString(), data_dir);
+  EXPECT_EQ(items(), (std::vector<std::string>{data_dir, other}));
+  EXPECT_EQ(main->cmbFileName->currentText(), "LAY1.DAT");
+  EXPECT_EQ(platform_.messages.Texts().size(), 1u);   // nothing more told at the start
+
+  main->cmbDataPath->lineEdit()->setText(QString::fromStdString(other));
+  main->cmdExit->click();
+  restart();
+  EXPECT_EQ(main->cmbDataPath->currentText().toStdString(), other);
+  EXPECT_EQ(items(), (std::vector<std::string>{other, data_dir}));
+  EXPECT_EQ(platform_.messages.Texts().size(), 1u);
 }
 
 TEST_F(RovanteWindowsTest, ButtonsStartProgramsAndOpenWindows) {
@@ -234,6 +281,43 @@ TEST_F(RovanteWindowsTest, ClosingTheEditorOrExitingAsksBeforeLosingText) {
   QCoreApplication::processEvents();
   EXPECT_FALSE(platform_.windows.IsLoaded(kind::kEditor));
   EXPECT_EQ(platform_.messages.unanswered, 0);
+}
+
+TEST_F(RovanteWindowsTest, EveryWayOfPastingInTheEditorCopesWithAnEmptyClipboard) {
+  main->cmdEdit->click();
+  EditorWindow* editor = Editor();
+  PlainTextBox& box = *editor->txtEditor;
+  struct Way {
+    const char* name;
+    std::function<void()> paste;
+  } ways[] = {
+      {"Ctrl+V", [&] { QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier); }},
+      {"Shift+Insert", [&] { QTest::keyClick(&box, Qt::Key_Insert, Qt::ShiftModifier); }},
+      {"context menu",
+       [&] {
+         std::unique_ptr<QMenu> menu(box.ContextMenu(QPoint(2, 2)));
+         if (QAction* paste = menu->findChild<QAction*>("edit-paste")) paste->trigger();
+       }},
+      {"Edit menu", [&] { editor->Item("mnuPast")->trigger(); }},
+  };
+  for (const Way& way : ways) {
+    SCOPED_TRACE(way.name);
+    box.setPlainText("keep this");
+    QTextCursor cursor = box.textCursor();
+    cursor.setPosition(4, QTextCursor::KeepAnchor);
+    box.setTextCursor(cursor);
+    // An X display hands over an empty clipboard as data without any format.
+    QGuiApplication::clipboard()->setMimeData(new QMimeData);
+    platform_.clipboard.text.clear();
+    way.paste();
+    EXPECT_EQ(box.toPlainText(), "keep this");
+    EXPECT_EQ(box.textCursor().selectedText(), "keep");
+
+    platform_.clipboard.text = "12.5\r\n7";
+    way.paste();
+    EXPECT_EQ(editor->Text(), "12.5\n7 this");
+  }
+  QGuiApplication::clipboard()->clear();
 }
 
 TEST_F(RovanteWindowsTest, EditorMenusOpenHelpTopicsAndExampleScreens) {

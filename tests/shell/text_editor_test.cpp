@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "shell/main_screen.h"
 #include "shell_fixture.h"
 
@@ -36,6 +38,7 @@ class TextEditorTest : public ShellTest {
     ShellTest::SetUp();
     WriteFile(Path("LAY1.DAT"), "data\r\n");
     WriteFile(Path("LAY1.TXT"), "report line 1\r\nreport line 2\r\n");
+    std::filesystem::create_directories(Path("bin"));
     main = std::make_unique<MainScreen>(path_box, file_box);
     SetMainScreen(main.get());
     main->Start(Path("bin"));

@@ -7,11 +7,12 @@
 #include <QVBoxLayout>
 
 #include "platform/gui/form.h"
+#include "platform/gui/plain_text_box.h"
 
 namespace pave {
 
 AnalysisWindow::AnalysisWindow(const AnalysisProgram& program, QWidget* parent)
-    : QWidget(parent, Qt::Window), program_(program), text_box_(new QPlainTextEdit(this)) {
+    : QWidget(parent, Qt::Window), program_(program), text_box_(new PlainTextBox(this)) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(text_box_);

@@ -7,9 +7,8 @@
 #include <string>
 
 #include "common/analysis_host.h"
+#include "platform/gui/plain_text_box.h"
 #include "platform/gui/qt_services.h"
-
-class QPlainTextEdit;
 
 namespace pave {
 
@@ -35,7 +34,7 @@ class AnalysisWindow : public QWidget, public AnalysisHost {
   void Message(const std::string& text) override;
   void SetBusy(bool busy) override;
 
-  QPlainTextEdit& text_box() { return *text_box_; }
+  PlainTextBox& text_box() { return *text_box_; }
   bool busy() const { return desktop_.busy(); }
   // While true the window ignores attempts to close it (the run cannot be left halfway).
   void set_running(bool running) { running_ = running; }
@@ -45,7 +44,7 @@ class AnalysisWindow : public QWidget, public AnalysisHost {
 
  private:
   AnalysisProgram program_;
-  QPlainTextEdit* text_box_;
+  PlainTextBox* text_box_;
   QtDesktop desktop_;            // the busy pointer, restored when the window goes
   bool running_ = false;
   std::string pending_;          // progress text not yet shown

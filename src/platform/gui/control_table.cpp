@@ -15,6 +15,7 @@
 #include <map>
 
 #include "platform/gui/form.h"
+#include "platform/gui/plain_text_box.h"
 #include "platform/gui/qt_grid.h"
 
 namespace pave {
@@ -47,7 +48,7 @@ QWidget* Make(const ControlSpec& c, QWidget* parent) {
       return w;
     }
     case ControlKind::TextArea: {
-      auto* w = new QPlainTextEdit(Q(c.caption), parent);
+      auto* w = new PlainTextBox(Q(c.caption), parent);
       w->setReadOnly((c.flags & ctl::kReadOnly) != 0);
       w->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
       if (c.flags & ctl::kNoWrap) {

@@ -26,7 +26,7 @@ class Form;
 enum class ControlKind {
   Label,     // QLabel (ClickLabel): a click emits clicked()
   TextBox,   // one-line QLineEdit (ClickLineEdit): a click emits clicked()
-  TextArea,  // multi-line QPlainTextEdit with a vertical scroll bar, words wrapped
+  TextArea,  // multi-line PlainTextBox with a vertical scroll bar, words wrapped
   Button,    // QPushButton
   Option,    // QRadioButton; options sharing a container exclude each other
   Check,     // QCheckBox

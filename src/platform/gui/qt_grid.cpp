@@ -1,15 +1,21 @@
 #include "platform/gui/qt_grid.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
 
 #include <algorithm>
 
 #include "platform/gui/form.h"
+#include "platform/platform.h"
 #include "platform/twips.h"
 
 namespace pave {
@@ -313,15 +319,74 @@ void QtCellEditor::Place(int left, int top, int width, int height) {
 
 void QtCellEditor::SetFocus() { box_.setFocus(Qt::OtherFocusReason); }
 
+void QtCellEditor::Paste() { PasteLine(platform().clipboard().GetText()); }
+
+void QtCellEditor::PasteLine(const std::string& text) {
+  const std::string line = text.substr(0, text.find_first_of("\r\n"));
+  if (line.empty() || box_.isReadOnly()) return;
+  box_.insert(Q(line));
+}
+
+QMenu* QtCellEditor::ContextMenu() {
+  // The box's own menu gives its actions no names to find the Paste by: the editor makes the menu.
+  auto* menu = new QMenu(&box_);
+  const bool editable = !box_.isReadOnly(), selected = box_.hasSelectedText();
+  auto add = [&](const QString& text, const char* name, bool enabled, auto action) {
+    QAction* item = menu->addAction(text);
+    item->setObjectName(name);
+    item->setEnabled(enabled);
+    connect(item, &QAction::triggered, this, action);
+  };
+  add(QLineEdit::tr("&Undo"), "edit-undo", editable && box_.isUndoAvailable(), [this] { box_.undo(); });
+  add(QLineEdit::tr("&Redo"), "edit-redo", editable && box_.isRedoAvailable(), [this] { box_.redo(); });
+  menu->addSeparator();
+  add(QLineEdit::tr("Cu&t"), "edit-cut", editable && selected, [this] { box_.cut(); });
+  add(QLineEdit::tr("&Copy"), "edit-copy", selected, [this] { box_.copy(); });
+  add(QLineEdit::tr("&Paste"), "edit-paste", editable && !platform().clipboard().GetText().empty(),
+      [this] { Paste(); });
+  add(QLineEdit::tr("Delete"), "edit-delete", editable && selected, [this] { box_.del(); });
+  menu->addSeparator();
+  add(QLineEdit::tr("Select All"), "select-all", !box_.text().isEmpty(), [this] { box_.selectAll(); });
+  return menu;
+}
+
 bool QtCellEditor::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != &box_ || event->type() != QEvent::KeyPress || !events_) return QObject::eventFilter(watched, event);
-  auto* key_event = static_cast<QKeyEvent*>(event);
-  events_->EditorKeyDown(VirtualKeyCode(*key_event), ShiftState(*key_event));
-  if (box_.isHidden()) return true;   // the handler ended the edit
-  int c = TypedCharacter(*key_event);
-  if (c == 0) return false;
-  events_->EditorKeyPress(c);
-  return c == 0 || box_.isHidden();
+  if (watched != &box_) return QObject::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::ContextMenu: {
+      QMenu* menu = ContextMenu();
+      menu->setAttribute(Qt::WA_DeleteOnClose);
+      menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+      return true;
+    }
+    case QEvent::MouseButtonRelease: {
+      // The middle button pastes the X selection: its first line, as every paste into a cell.
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection()) break;
+      box_.deselect();
+      PasteLine(QGuiApplication::clipboard()->text(QClipboard::Selection).toStdString());
+      return true;
+    }
+    case QEvent::KeyPress: {
+      if (!events_) break;
+      auto* key_event = static_cast<QKeyEvent*>(event);
+      events_->EditorKeyDown(VirtualKeyCode(*key_event), ShiftState(*key_event));
+      if (box_.isHidden()) return true;   // the handler ended the edit
+      int c = TypedCharacter(*key_event);
+      if (c != 0) {
+        events_->EditorKeyPress(c);
+        if (c == 0 || box_.isHidden()) return true;   // swallowed, or the edit ended
+      }
+      if (key_event->matches(QKeySequence::Paste)) {
+        Paste();
+        return true;
+      }
+      return false;
+    }
+    default:
+      break;
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 }  // namespace pave

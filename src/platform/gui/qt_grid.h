@@ -11,6 +11,7 @@
 
 class QKeyEvent;
 class QLineEdit;
+class QMenu;
 
 namespace pave {
 
@@ -75,7 +76,9 @@ class QtGrid : public QTableWidget, public GridControl {
 };
 
 // The cell editor over a one-line text box of the window (not owned): its key events go to the
-// window's handler, key down before the character.
+// window's handler, key down before the character. A paste (Ctrl+V, Shift+Insert, the context
+// menu, the middle button) takes the first line of the clipboard's text, as a one-line box does;
+// a clipboard without text leaves the cell's text as it is.
 class QtCellEditor : public QObject, public CellEditor {
   Q_OBJECT
 
@@ -93,11 +96,17 @@ class QtCellEditor : public QObject, public CellEditor {
   void SetEvents(CellEditorEvents* events) override { events_ = events; }
 
   QLineEdit& box() const { return box_; }
+  // The paste step: the platform clipboard's first line replaces the selection.
+  void Paste();
+  // The box's context menu, its Paste running the paste step. The caller owns the menu.
+  QMenu* ContextMenu();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void PasteLine(const std::string& text);
+
   QLineEdit& box_;
   CellEditorEvents* events_ = nullptr;
 };

@@ -4,10 +4,10 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include "platform/gui/plain_text_box.h"
 #include "shell/window_makers.h"
 
 namespace pave {
@@ -30,7 +30,7 @@ void EditorWindow::Load() {
   layout->setSpacing(0);
   menu_bar = new QMenuBar(this);
   layout->setMenuBar(menu_bar);
-  txtEditor = new QPlainTextEdit(this);
+  txtEditor = new PlainTextBox(this);
   txtEditor->setObjectName("txtEditor");
   QFont courier("Courier New");
   courier.setPointSizeF(9.75);
@@ -41,6 +41,7 @@ void EditorWindow::Load() {
   layout->addWidget(txtEditor);
 
   TextEditor& e = editor_;
+  txtEditor->SetPasteStep([&e] { e.Paste(); });   // keys and context menu paste as the Edit menu does
   QMenu* file = menu_bar->addMenu("&File");
   file->setObjectName("mnuFile");
   AddItem(file, "mnuOpen", "&Open", [&e] { e.Open(); });

@@ -5,13 +5,13 @@
 #include <QString>
 
 #include "platform/gui/form.h"
+#include "platform/gui/plain_text_box.h"
 #include "shell/main_screen.h"
 #include "shell/text_editor.h"
 
 class QAction;
 class QMenu;
 class QMenuBar;
-class QPlainTextEdit;
 
 namespace pave {
 
@@ -39,7 +39,7 @@ class EditorWindow : public Form, public EditorView, public AsksBeforeClosing {
   // The menu item of this name (mnuOpen, mnuLay1, ...), or null.
   QAction* Item(const QString& name) const;
 
-  QPlainTextEdit* txtEditor = nullptr;
+  PlainTextBox* txtEditor = nullptr;
   QMenuBar* menu_bar = nullptr;
 
  protected:

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "platform/gui/plain_text_box.h"
 #include "shell/window_makers.h"
 
 namespace pave {
@@ -75,7 +76,7 @@ void MainWindow::Load() {
     label->setAlignment(Qt::AlignCenter);
     label->setFont(subtitle);
   }
-  Text1 = new QPlainTextEdit(this);
+  Text1 = new PlainTextBox(this);
   PlaceTwips(*Text1, 2160, 3120, 5415, 1815);
   Text1->setPlainText(kCredit);
   Text1->setReadOnly(true);

@@ -7,12 +7,12 @@
 #include <string>
 
 #include "platform/gui/form.h"
+#include "platform/gui/plain_text_box.h"
 #include "shell/gui/qt_combo_box.h"
 #include "shell/main_screen.h"
 
 class QComboBox;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace pave {
@@ -36,7 +36,7 @@ class MainWindow : public Form {
   QLabel* lblHelp = nullptr;
   QLabel* Label2 = nullptr;
   QLabel* Label3 = nullptr;
-  QPlainTextEdit* Text1 = nullptr;
+  PlainTextBox* Text1 = nullptr;
   QLabel* Label4 = nullptr;
   QLabel* Label5 = nullptr;
   QPushButton* cmdPeldrane = nullptr;
