@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <vector>
+
 #include "common/number_format.h"
 #include "layered_editor/gui/layered_form_support.h"
 #include "layered_editor/layered_data_set.h"
@@ -143,11 +145,17 @@ void NonlinearGeneralForm::Load() {
 }
 
 void NonlinearGeneralForm::Ok() {
-  std::optional<int> nolay = BoxCount("txtNolay", "NOLAY", 0, kLayeredSequences);
+  // Every box holds a number before anything is stored.
+  const std::optional<int> nolay = BoxCount("txtNolay", 0, kLayeredSequences);
   if (!nolay) return;
-  gLayeredNonlinGeneral(set_, nlg::NOLAY) = Value(*nolay);
-  for (int k = nlg::ITENOL; k <= nlg::DELNOL; ++k)
-    gLayeredNonlinGeneral(set_, k) = Value(BoxNumber(kGeneralRows[k - 1].box));
+  Value values[8];
+  values[nlg::NOLAY] = Value(*nolay);
+  for (int k = nlg::ITENOL; k <= nlg::DELNOL; ++k) {
+    const std::optional<double> v = BoxValue(kGeneralRows[k - 1].box);
+    if (!v) return;
+    values[k] = Value(*v);
+  }
+  for (int k = nlg::NOLAY; k <= nlg::DELNOL; ++k) gLayeredNonlinGeneral(set_, k) = values[k];
   MarkDone(kind::kLayeredEditor, "lblNonlinear");
   Close();
 }
@@ -207,9 +215,16 @@ void NonseasonalForm::Load() {
 
 void NonseasonalForm::Ok() {
   const auto rows = Rows(clay_);
+  // Every box holds a number before anything is stored.
+  std::vector<double> values;
+  for (const ParameterRow& row : rows) {
+    const std::optional<double> v = BoxValue(row.box);
+    if (!v) return;
+    values.push_back(*v);
+  }
   for (std::size_t k = 0; k < rows.size(); ++k) {
     const int field = static_cast<int>(k) + 1;
-    (clay_ ? gLayeredClay(set_, line_, field) : gLayeredGranular(set_, line_, field)) = Value(BoxNumber(rows[k].box));
+    (clay_ ? gLayeredClay(set_, line_, field) : gLayeredGranular(set_, line_, field)) = Value(values[k]);
   }
   Close();
   gMainCols = Value(4);

@@ -70,9 +70,14 @@ void CurlingForm::Ok() {
   const int s = set_;
   const std::span<const ParameterRow> rows = Rows(gSlabGeneral(s, gen::kNUNIT) != 0);
   std::array<double, 11> values{};
-  for (int k = 1; k <= 10; ++k) values[k] = BoxNumber(rows[k - 1].box);
+  for (int k = 1; k <= 10; ++k) {
+    const std::optional<double> v = BoxValue(rows[k - 1].box);
+    if (!v) return;
+    values[k] = *v;
+  }
   // The counts are checked before anything is stored.
-  if (std::optional<std::string> refusal = CurlingRefusal(values)) return Refuse(*refusal);
+  int field = 0;
+  if (std::optional<std::string> refusal = CurlingRefusal(values, &field)) return RefuseAt(rows[field - 1].box, *refusal);
   for (int k = 1; k <= 10; ++k) gSlabCurling(s, k) = values[k];
   if (gSlabGeneral(s, gen::kNJOINT) != 0) MarkStatus(kind::kSlabEditor, "lblJoint", Status::Input);
   if (values[curl::kNOTCON] != 0 || values[curl::kNGAP] != 0) MarkStatus(kind::kSlabEditor, "lblOptional", Status::Input);

@@ -58,11 +58,14 @@ void SolidForm::Load() {
 }
 
 void SolidForm::Ok() {
-  gSlabSolid(set_, 1) = BoxNumber("txtYms");
-  gSlabSolid(set_, 2) = BoxNumber("txtPrs");
+  const std::optional<double> yms = BoxValue("txtYms");
+  if (!yms) return;
+  const std::optional<double> prs = BoxValue("txtPrs");
+  if (!prs) return;
+  gSlabSolid(set_, 1) = *yms;
+  gSlabSolid(set_, 2) = *prs;
   // The values stay stored; saving refuses a YMS of 0 too.
-  if (gSlabSolid(set_, 1).Number() == 0 || gSlabSolid(set_, 2).Number() == 0)
-    return Refuse("None of the entries should be 0");
+  if (*yms == 0 || *prs == 0) return RefuseAt(*yms == 0 ? "txtYms" : "txtPrs", "None of the entries should be 0");
   MarkDone(kind::kSlabEditor, "lblFoundation");
   Close();
 }
@@ -84,8 +87,12 @@ void DowelForm::Load() {
 }
 
 void DowelForm::Ok() {
-  gSlabDowel(set_, 1) = BoxNumber("txtYmsb");
-  gSlabDowel(set_, 2) = BoxNumber("txtPrsb");
+  const std::optional<double> ymsb = BoxValue("txtYmsb");
+  if (!ymsb) return;
+  const std::optional<double> prsb = BoxValue("txtPrsb");
+  if (!prsb) return;
+  gSlabDowel(set_, 1) = *ymsb;
+  gSlabDowel(set_, 2) = *prsb;
   MarkDone(kind::kOptional, "lblDowel");
   Close();
 }
