@@ -156,7 +156,10 @@ TEST_F(SlabFormsTest, CurlingTakesNumbersCountsWholeAndMarksTheLabels) {
   EXPECT_EQ(gSlabCurling(1, curl::kNOTCON), Value(0));
   Type(kind::kCurling, "txtNotCon", "3");
   Type(kind::kCurling, "txtNcycle", "10");
-  Type(kind::kCurling, "txtTemp", "-12.5 C");
+  Type(kind::kCurling, "txtTemp", "-12.5 C");   // a unit after the number is not taken
+  Click(kind::kCurling, "cmdOk");
+  EXPECT_EQ(LastMessage(), "A number is required for TEMP.");
+  Type(kind::kCurling, "txtTemp", "-12.5");
   Click(kind::kCurling, "cmdOk");
   EXPECT_EQ(Window(kind::kCurling), nullptr);
   EXPECT_EQ(gSlabCurling(1, curl::kNOTCON), Value(3));
