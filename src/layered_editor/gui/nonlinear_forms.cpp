@@ -148,14 +148,10 @@ void NonlinearGeneralForm::Ok() {
   // Every box holds a number before anything is stored.
   const std::optional<int> nolay = BoxCount("txtNolay", 0, kLayeredSequences);
   if (!nolay) return;
-  Value values[8];
-  values[nlg::NOLAY] = Value(*nolay);
-  for (int k = nlg::ITENOL; k <= nlg::DELNOL; ++k) {
-    const std::optional<double> v = BoxValue(kGeneralRows[k - 1].box);
-    if (!v) return;
-    values[k] = Value(*v);
-  }
-  for (int k = nlg::NOLAY; k <= nlg::DELNOL; ++k) gLayeredNonlinGeneral(set_, k) = values[k];
+  const std::optional<std::vector<double>> values = BoxValues(std::span(kGeneralRows).subspan(1));
+  if (!values) return;
+  gLayeredNonlinGeneral(set_, nlg::NOLAY) = Value(*nolay);
+  for (int k = nlg::ITENOL; k <= nlg::DELNOL; ++k) gLayeredNonlinGeneral(set_, k) = Value((*values)[k - 2]);
   MarkDone(kind::kLayeredEditor, "lblNonlinear");
   Close();
 }
@@ -216,15 +212,11 @@ void NonseasonalForm::Load() {
 void NonseasonalForm::Ok() {
   const auto rows = Rows(clay_);
   // Every box holds a number before anything is stored.
-  std::vector<double> values;
-  for (const ParameterRow& row : rows) {
-    const std::optional<double> v = BoxValue(row.box);
-    if (!v) return;
-    values.push_back(*v);
-  }
+  const std::optional<std::vector<double>> values = BoxValues(rows);
+  if (!values) return;
   for (std::size_t k = 0; k < rows.size(); ++k) {
     const int field = static_cast<int>(k) + 1;
-    (clay_ ? gLayeredClay(set_, line_, field) : gLayeredGranular(set_, line_, field)) = Value(values[k]);
+    (clay_ ? gLayeredClay(set_, line_, field) : gLayeredGranular(set_, line_, field)) = Value((*values)[k]);
   }
   Close();
   gMainCols = Value(4);

@@ -99,6 +99,16 @@ std::optional<double> ParameterForm::BoxValue(std::string_view box) {
   return v;
 }
 
+std::optional<std::vector<double>> ParameterForm::BoxValues(std::span<const ParameterRow> rows) {
+  std::vector<double> values;
+  for (const ParameterRow& row : rows) {
+    const std::optional<double> v = BoxValue(row.box);
+    if (!v) return std::nullopt;
+    values.push_back(*v);
+  }
+  return values;
+}
+
 std::optional<double> ParameterForm::BoxSingle(std::string_view box) {
   const std::optional<double> v = BoxValue(box);
   if (!v) return std::nullopt;

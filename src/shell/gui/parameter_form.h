@@ -69,6 +69,8 @@ class ParameterForm : public Form {
   // the focus with its text selected, and nothing is returned: the caller stores nothing of that
   // field and ends its OK.
   std::optional<double> BoxValue(std::string_view box);
+  // The numbers in the value boxes of `rows`, in their order; nothing once a box does not hold one.
+  std::optional<std::vector<double>> BoxValues(std::span<const ParameterRow> rows);
   // A number for a value held in single precision: also within that precision's range.
   std::optional<double> BoxSingle(std::string_view box);
   // A count from a box: a number first, then a whole number from `low` to `high`. Otherwise shows

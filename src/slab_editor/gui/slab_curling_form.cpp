@@ -69,12 +69,10 @@ void CurlingForm::Load() {
 void CurlingForm::Ok() {
   const int s = set_;
   const std::span<const ParameterRow> rows = Rows(gSlabGeneral(s, gen::kNUNIT) != 0);
+  const std::optional<std::vector<double>> typed = BoxValues(rows);
+  if (!typed) return;
   std::array<double, 11> values{};
-  for (int k = 1; k <= 10; ++k) {
-    const std::optional<double> v = BoxValue(rows[k - 1].box);
-    if (!v) return;
-    values[k] = *v;
-  }
+  std::copy(typed->begin(), typed->end(), values.begin() + 1);
   // The counts are checked before anything is stored.
   int field = 0;
   if (std::optional<std::string> refusal = CurlingRefusal(values, &field)) return RefuseAt(rows[field - 1].box, *refusal);

@@ -58,14 +58,13 @@ void SolidForm::Load() {
 }
 
 void SolidForm::Ok() {
-  const std::optional<double> yms = BoxValue("txtYms");
-  if (!yms) return;
-  const std::optional<double> prs = BoxValue("txtPrs");
-  if (!prs) return;
-  gSlabSolid(set_, 1) = *yms;
-  gSlabSolid(set_, 2) = *prs;
+  const std::optional<std::vector<double>> v = BoxValues(Rows(SI(set_)));
+  if (!v) return;
+  const double yms = (*v)[0], prs = (*v)[1];
+  gSlabSolid(set_, 1) = yms;
+  gSlabSolid(set_, 2) = prs;
   // The values stay stored; saving refuses a YMS of 0 too.
-  if (*yms == 0 || *prs == 0) return RefuseAt(*yms == 0 ? "txtYms" : "txtPrs", "None of the entries should be 0");
+  if (yms == 0 || prs == 0) return RefuseAt(yms == 0 ? "txtYms" : "txtPrs", "None of the entries should be 0");
   MarkDone(kind::kSlabEditor, "lblFoundation");
   Close();
 }
@@ -87,12 +86,10 @@ void DowelForm::Load() {
 }
 
 void DowelForm::Ok() {
-  const std::optional<double> ymsb = BoxValue("txtYmsb");
-  if (!ymsb) return;
-  const std::optional<double> prsb = BoxValue("txtPrsb");
-  if (!prsb) return;
-  gSlabDowel(set_, 1) = *ymsb;
-  gSlabDowel(set_, 2) = *prsb;
+  const std::optional<std::vector<double>> v = BoxValues(Rows(SI(set_)));
+  if (!v) return;
+  gSlabDowel(set_, 1) = (*v)[0];
+  gSlabDowel(set_, 2) = (*v)[1];
   MarkDone(kind::kOptional, "lblDowel");
   Close();
 }

@@ -161,12 +161,10 @@ void SlabGeneralForm::Ok() {
   // Nothing is stored before every value has passed: the title, a number in every box in the
   // order of the rows, then the limits.
   if (std::optional<std::string> refusal = TitleRefusal(title)) return RefuseAt("txtTitle", *refusal);
+  const std::optional<std::vector<double>> typed = BoxValues(kRows);
+  if (!typed) return;
   std::array<double, 17> values{};
-  for (std::size_t row = 0; row < std::size(kRows); ++row) {
-    const std::optional<double> v = BoxValue(kRows[row].box);
-    if (!v) return;
-    values[kField[row]] = *v;
-  }
+  for (std::size_t row = 0; row < std::size(kRows); ++row) values[kField[row]] = (*typed)[row];
   int field = 0;
   if (std::optional<std::string> refusal = GeneralRefusal(title, values, &field)) {
     const auto row = std::find(std::begin(kField), std::end(kField), field);
