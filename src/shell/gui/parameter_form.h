@@ -3,7 +3,8 @@
 // empties it; OK converts each box in the form's order to its numeric value, runs the form's tests
 // in between and stores the values; the first failing test shows its message and leaves the form
 // open; a successful OK closes the form and marks the caller's status label "done". Counts are
-// checked to be whole numbers inside their index range before they are stored.
+// checked to be whole numbers inside their index range before they are stored. A form of an
+// editor's session stores nothing once that session has ended (shell/editor_windows.h).
 #pragma once
 
 #include <deque>
@@ -16,6 +17,7 @@
 #include "common/value.h"
 #include "platform/gui/control_table.h"
 #include "platform/gui/form.h"
+#include "shell/editor_windows.h"
 
 namespace pave {
 
@@ -40,7 +42,7 @@ struct ParameterLayout {
   int form_width = 9615;    // the form's outer width
 };
 
-class ParameterForm : public Form {
+class ParameterForm : public Form, public EditorBound {
   Q_OBJECT
 
  public:
@@ -60,6 +62,9 @@ class ParameterForm : public Form {
   void SetCaption(std::string_view box, std::string_view text, std::string_view field);
 
   QLineEdit& Box(std::string_view name) const;
+  // Puts a title into its box. A title longer than the box takes (a file written elsewhere) is
+  // shown whole: the box then takes that many characters, so that OK keeps it as it was read.
+  void SetTitleBox(std::string_view name, const std::string& title);
   void SetBox(std::string_view name, const Value& v);
   void SetBox(std::string_view name, float v);   // a single-precision value with its 7 digits
   // The numeric value of a box's text (0 when it does not begin with a number).
