@@ -25,12 +25,11 @@ std::string DropLast4(const std::string& s) { return s.size() >= 4 ? s.substr(0,
 
 EditorSession::EditorSession(EditorDocument& document, EditorTexts texts, EditorKind editor)
     : doc_(document), texts_(std::move(texts)), editor_(editor) {
-  SetEditorChangeListener(editor_, [this] { Changed(); });
+  SetEditorChangeListener(editor_, this, [this] { Changed(); });
 }
 
 EditorSession::~EditorSession() {
-  SetEditorChangeListener(editor_, {});
-  NextEditorGeneration(editor_);
+  if (RemoveEditorChangeListener(editor_, this)) NextEditorGeneration(editor_);
 }
 
 void EditorSession::EndWindows() {
