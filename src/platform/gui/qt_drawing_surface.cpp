@@ -64,15 +64,28 @@ QFont QtPainterSurface::FontOf(const SurfaceFont& font) const {
   return qfont;
 }
 
-void QtPainterSurface::DrawText(double x, double y, double, std::string_view text, const SurfaceFont& font,
+void QtPainterSurface::DrawText(double x, double y, double width, std::string_view text, const SurfaceFont& font,
                                 int colour) {
   QPainter& p = Painter();
-  QFont qfont = FontOf(font);
+  const QFont qfont = FontOf(font);
   const QString shown = TextIn(text, font);
-  QFontMetricsF metrics(qfont, &Device());
+  const QFontMetricsF metrics(qfont, &Device());
   p.setFont(qfont);
   p.setPen(Colour(ColourNumberRgb(colour)));
-  p.drawText(QPointF(Dots(x), Dots(y) + metrics.ascent()), shown);
+  const QPointF at(Dots(x), Dots(y) + metrics.ascent());
+  // Texts set one behind the other were placed by the widths they had where they were first drawn;
+  // at another resolution the font's own widths differ a little, so the text is fitted to its width.
+  const double natural = metrics.horizontalAdvance(shown);
+  const double fit = natural > 0 && width > 0 ? Dots(width) / natural : 1;
+  if (std::abs(fit - 1) < 1e-6) {
+    p.drawText(at, shown);
+    return;
+  }
+  p.save();
+  p.translate(at);
+  p.scale(fit, 1);
+  p.drawText(QPointF(0, 0), shown);
+  p.restore();
 }
 
 double QtPainterSurface::MeasureWidth(std::string_view text, const SurfaceFont& font) const {
