@@ -62,7 +62,7 @@ class GridForm : public Form, public GridWindowTexts {
   void SetHelp(const std::string& help);
   // Unloads the window after its load step failed.
   void Abandon();
-  // Carries out the end of an OK.
+  // Carries out the end of an OK; after a refused one the grid takes the focus back.
   void Finish(const OkOutcome& outcome);
   // Runs a table's OK and carries out its end.
   void RunOk(const std::function<OkOutcome()>& ok);
