@@ -16,13 +16,12 @@ class CheckingSurface : public DrawingSurface {
  public:
   CheckingSurface(int width, int height, const std::string& input)
       : DrawingSurface(width, height), input_(input) {}
-  Image Picture() const override { return Image{1, 1, {0xFFFFFFFFu}}; }
 
  protected:
   void DrawLine(double x1, double y1, double x2, double y2, const Pen&) override { Points({x1, y1, x2, y2}); }
   void DrawBox(double x1, double y1, double x2, double y2, const Pen&) override { Points({x1, y1, x2, y2}); }
   void DrawCircle(double x, double y, double radius, const Pen&, int) override { Points({x, y, radius}); }
-  void DrawText(double x, double y, std::string_view text, const SurfaceFont&, int) override {
+  void DrawText(double x, double y, double, std::string_view text, const SurfaceFont&, int) override {
     Points({x, y});
     CheckFinite("a text drawn", std::string(text), input_);
   }

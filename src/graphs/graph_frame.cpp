@@ -23,7 +23,7 @@ GraphPlacement PlaceGraphWindow(int screen_width, int screen_height, int width, 
 bool EndPage(GraphRun& run) {
   run.host.ShowWindow();
   if (platform().messages().Show(kPrintQuestion, MessageButtons::YesNo, kGraphMessageTitle) == MessageAnswer::Yes) {
-    if (!platform().printer().PrintImage(run.surface.Picture()))
+    if (!platform().printer().PrintPage(DrawingPage(run.surface, PageOrientation::Landscape)))
       platform().messages().Tell(kGraphPrinterFailed, kGraphMessageTitle);
   }
   run.surface.Clear();

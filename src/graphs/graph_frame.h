@@ -53,8 +53,8 @@ struct GraphRun {
   PlotKit kit;
 };
 
-// The end of a page: shows it, asks "Want to print on the printer?" (Yes/No), prints the picture on
-// Yes and clears the drawing. False when the window was closed meanwhile (no further page then).
+// The end of a page: shows it, asks "Want to print on the printer?" (Yes/No), on Yes prints the
+// page's drawing (drawn again by the printer, the sheet turned to landscape) and clears the drawing. False when the window was closed meanwhile (no further page then).
 bool EndPage(GraphRun& run);
 
 // Runs `body` (the reading and drawing of a whole graph file); any failure in it ends the run with

@@ -49,33 +49,93 @@ bool Finite(std::initializer_list<double> values) {
 }
 }  // namespace
 
+void DrawingSurface::Draw(const DrawnFigure& figure, const Pen& pen) {
+  switch (figure.kind) {
+    case DrawnFigure::Kind::Line:
+      DrawLine(figure.x1, figure.y1, figure.x2, figure.y2, pen);
+      break;
+    case DrawnFigure::Kind::Box:
+      DrawBox(figure.x1, figure.y1, figure.x2, figure.y2, pen);
+      break;
+    case DrawnFigure::Kind::Circle:
+      DrawCircle(figure.x1, figure.y1, figure.radius, pen, figure.fill);
+      break;
+    case DrawnFigure::Kind::Text:
+      DrawText(figure.x1, figure.y1, figure.x2 - figure.x1, figure.text, figure.font, figure.colour);
+      break;
+    case DrawnFigure::Kind::Clear:
+      return;
+  }
+  drawing_.push_back(figure);
+}
+
+namespace {
+DrawnFigure Figure(DrawnFigure::Kind kind, double x1, double y1, double x2, double y2) {
+  DrawnFigure figure;
+  figure.kind = kind;
+  figure.x1 = x1, figure.y1 = y1, figure.x2 = x2, figure.y2 = y2;
+  return figure;
+}
+}  // namespace
+
 void DrawingSurface::Line(double x1, double y1, double x2, double y2, int colour) {
   const Pen pen = PenOf(colour);
-  if (Finite({x1, y1, x2, y2})) DrawLine(x1, y1, x2, y2, pen);
+  if (!Finite({x1, y1, x2, y2})) return;
+  DrawnFigure figure = Figure(DrawnFigure::Kind::Line, x1, y1, x2, y2);
+  figure.colour = pen.colour, figure.pen_width = pen.width, figure.style = pen.style;
+  Draw(figure, pen);
 }
 
 void DrawingSurface::Box(double x1, double y1, double x2, double y2, int colour) {
   const Pen pen = PenOf(colour);
-  if (Finite({x1, y1, x2, y2})) DrawBox(x1, y1, x2, y2, pen);
+  if (!Finite({x1, y1, x2, y2})) return;
+  DrawnFigure figure = Figure(DrawnFigure::Kind::Box, x1, y1, x2, y2);
+  figure.colour = pen.colour, figure.pen_width = pen.width, figure.style = pen.style;
+  Draw(figure, pen);
 }
 
 void DrawingSurface::Circle(double x, double y, double radius, int colour) {
   const Pen pen = PenOf(colour);
-  if (Finite({x, y, radius})) DrawCircle(x, y, radius, pen, fill_style_ == FillStyle::Solid ? fill_colour_ : -1);
+  if (!Finite({x, y, radius})) return;
+  DrawnFigure figure = Figure(DrawnFigure::Kind::Circle, x, y, 0, 0);
+  figure.radius = radius;
+  figure.colour = pen.colour, figure.pen_width = pen.width, figure.style = pen.style;
+  figure.fill = fill_style_ == FillStyle::Solid ? fill_colour_ : -1;
+  Draw(figure, pen);
 }
 
 void DrawingSurface::Print(std::string_view text, bool line_end) {
-  if (!text.empty() && Finite({x_, y_})) DrawText(x_, y_, text, font_, fore_);
+  const double width = MeasureWidth(text, font_);
+  if (!text.empty() && Finite({x_, y_})) {
+    DrawnFigure figure = Figure(DrawnFigure::Kind::Text, x_, y_, x_ + width, 0);
+    figure.text = text;
+    figure.font = font_;
+    figure.colour = fore_;
+    Draw(figure, PenOf(fore_));
+  }
   if (line_end) {
     x_ = 0;
     y_ += MeasureHeight(font_);
   } else {
-    x_ += MeasureWidth(text, font_);
+    x_ += width;
+  }
+}
+
+void DrawingSurface::Redraw(std::span<const DrawnFigure> figures) {
+  for (const DrawnFigure& figure : figures) {
+    if (figure.kind == DrawnFigure::Kind::Clear) continue;
+    Pen pen;
+    pen.colour = figure.colour;
+    pen.rgb = ColourNumberRgb(figure.colour);
+    pen.width = figure.pen_width;
+    pen.style = figure.style;
+    Draw(figure, pen);
   }
 }
 
 void DrawingSurface::Clear() {
   Erase();
+  drawing_.clear();
   x_ = 0;
   y_ = 0;
 }

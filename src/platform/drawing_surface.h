@@ -2,8 +2,9 @@
 // downwards) with the drawing state of the window it belongs to: the text position, the foreground
 // colour by the 16 colour numbers, the font, the pen width and line style of lines, and the fill of
 // circles. Texts are printed at the text position, which then moves on (to the next line after a
-// line end, else just behind the text). Everything drawn stays on the picture until Clear, and the
-// picture is what gets printed.
+// line end, else just behind the text). Everything drawn stays on the picture until Clear. The
+// surface keeps what it has drawn since then as figures, so that a page can be drawn again
+// elsewhere (on the printer, at its resolution).
 //
 // This class keeps the state and the text layout; an implementation draws the primitives: the Qt
 // one on an image (platform/gui/qt_drawing_surface.h), the recording one for tests
@@ -12,7 +13,9 @@
 
 #include <cstdint>
 #include <string>
+#include <span>
 #include <string_view>
+#include <vector>
 
 #include "platform/printer.h"
 
@@ -33,6 +36,22 @@ struct SurfaceFont {
   double size = 9.75;   // points
   bool bold = false;
   bool operator==(const SurfaceFont&) const = default;
+};
+
+// A figure or text as drawn: where, in twips, and in what colour, pen and font.
+struct DrawnFigure {
+  enum class Kind { Line, Box, Circle, Text, Clear };
+  Kind kind = Kind::Line;
+  // Line and box ends; circle centre in x1, y1; a text's top left corner in x1, y1 and its right
+  // end, as measured where it was placed, in x2.
+  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  double radius = 0;
+  int colour = 0;                          // colour number of the line, outline or text
+  int pen_width = 1;
+  LineStyle style = LineStyle::Solid;
+  int fill = -1;                           // fill colour number of a filled circle, else -1
+  std::string text;
+  SurfaceFont font;
 };
 
 class DrawingSurface {
@@ -92,8 +111,11 @@ class DrawingSurface {
   // Erases the picture to white and puts the text position back to the top left.
   void Clear();
 
-  // The picture as it stands, for printing.
-  virtual Image Picture() const = 0;
+  // The figures and texts drawn since the last Clear, in the order drawn: the page as it stands.
+  const std::vector<DrawnFigure>& Drawing() const { return drawing_; }
+  // Draws figures (another surface's drawing) at their places in their own colours, pens and
+  // fonts; the text position, font and colours of this surface stay as they are.
+  void Redraw(std::span<const DrawnFigure> figures);
 
  protected:
   struct Pen {
@@ -106,7 +128,9 @@ class DrawingSurface {
   virtual void DrawBox(double x1, double y1, double x2, double y2, const Pen& pen) = 0;
   // fill_colour < 0: not filled.
   virtual void DrawCircle(double x, double y, double radius, const Pen& pen, int fill_colour) = 0;
-  virtual void DrawText(double x, double y, std::string_view text, const SurfaceFont& font,
+  // `width`: the width the text takes, as measured where it was placed (a surface of another
+  // resolution fits the text to it).
+  virtual void DrawText(double x, double y, double width, std::string_view text, const SurfaceFont& font,
                         int colour) = 0;
   virtual double MeasureWidth(std::string_view text, const SurfaceFont& font) const = 0;
   virtual double MeasureHeight(const SurfaceFont& font) const = 0;
@@ -114,6 +138,7 @@ class DrawingSurface {
 
  private:
   Pen PenOf(int colour) const;
+  void Draw(const DrawnFigure& figure, const Pen& pen);
 
   int width_, height_;
   int fore_ = 0;
@@ -123,6 +148,23 @@ class DrawingSurface {
   FillStyle fill_style_ = FillStyle::Transparent;
   int fill_colour_ = 0;
   double x_ = 0, y_ = 0;
+  std::vector<DrawnFigure> drawing_;
+};
+
+// A surface's drawing as a printed page of the surface's size: the printer draws it again at its
+// own resolution.
+class DrawingPage : public PrintablePage {
+ public:
+  DrawingPage(const DrawingSurface& surface, PageOrientation orientation)
+      : surface_(surface), orientation_(orientation) {}
+  int WidthTwips() const override { return surface_.WidthTwips(); }
+  int HeightTwips() const override { return surface_.HeightTwips(); }
+  PageOrientation Orientation() const override { return orientation_; }
+  void Draw(DrawingSurface& onto) const override { onto.Redraw(surface_.Drawing()); }
+
+ private:
+  const DrawingSurface& surface_;
+  PageOrientation orientation_;
 };
 
 }  // namespace pave

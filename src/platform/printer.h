@@ -1,20 +1,27 @@
-// The printer: lines of text at a print column in a chosen font, page by page, and the image of a
-// window. Every EndDocument sends what was printed since the last one as a print job of its own.
+// The printer: lines of text at a print column in a chosen font, page by page, and drawn pages (a
+// graph page, a window's figure) drawn anew at the printer's resolution. Every EndDocument sends
+// what was printed since the last one as a print job of its own.
 #pragma once
 
-#include <cstdint>
 #include <string>
-#include <vector>
 
 namespace pave {
 
-// A picture in memory: width x height pixels, rows from the top, each pixel 0xAARRGGBB.
-struct Image {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint32_t> pixels;
+class DrawingSurface;
 
-  std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+enum class PageOrientation { Portrait, Landscape };
+
+// A page the printer draws itself: a drawing of the given size in twips, drawn on a surface whose
+// coordinates are those twips. The printer scales it to fill its printable area, keeping its
+// proportions, so lines and text come out at the printer's resolution.
+class PrintablePage {
+ public:
+  virtual ~PrintablePage() = default;
+  virtual int WidthTwips() const = 0;
+  virtual int HeightTwips() const = 0;
+  // The sheet is turned to this orientation for the page.
+  virtual PageOrientation Orientation() const = 0;
+  virtual void Draw(DrawingSurface& surface) const = 0;
 };
 
 class Printer {
@@ -32,9 +39,9 @@ class Printer {
   // Ends the print document: the printed lines go to the printer as one job. A document without
   // any line sends nothing. False when the job could not be sent.
   virtual bool EndDocument() = 0;
-  // Prints a window's image on one sheet as a job of its own, at the size the window has on the
-  // screen (reduced to fit the sheet). False when printing failed.
-  virtual bool PrintImage(const Image& image) = 0;
+  // Prints a drawn page on one sheet as a job of its own. False when printing failed or the page
+  // has no size.
+  virtual bool PrintPage(const PrintablePage& page) = 0;
   // The data directory: where no printer is installed, each document is written there as a PDF.
   virtual void SetDataDirectory(const std::string& directory) = 0;
 

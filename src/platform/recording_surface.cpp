@@ -1,7 +1,5 @@
 #include "platform/recording_surface.h"
 
-#include "platform/twips.h"
-
 namespace pave {
 
 namespace {
@@ -21,14 +19,6 @@ std::size_t Characters(std::string_view text) {
   return n;
 }
 }  // namespace
-
-Image RecordingSurface::Picture() const {
-  Image image;
-  image.width = TwipsToPixels(WidthTwips());
-  image.height = TwipsToPixels(HeightTwips());
-  image.pixels.assign(static_cast<std::size_t>(image.width) * image.height, 0xFFFFFFFFu);
-  return image;
-}
 
 std::vector<std::string> RecordingSurface::Texts() const {
   std::vector<std::string> out;
@@ -66,7 +56,7 @@ void RecordingSurface::DrawCircle(double x, double y, double radius, const Pen& 
   ops.push_back(op);
 }
 
-void RecordingSurface::DrawText(double x, double y, std::string_view text, const SurfaceFont& font,
+void RecordingSurface::DrawText(double x, double y, double, std::string_view text, const SurfaceFont& font,
                                 int colour) {
   Op op;
   op.kind = Kind::Text;

@@ -1,5 +1,7 @@
 #include "platform/scripted_services.h"
 
+#include "platform/recording_surface.h"
+
 namespace pave {
 
 bool ScriptedPrinter::Record(Call call) {
@@ -43,14 +45,18 @@ bool ScriptedPrinter::EndDocument() {
   return true;
 }
 
-bool ScriptedPrinter::PrintImage(const Image& image) {
-  Call call(Op::Image);
-  call.width = image.width;
-  call.height = image.height;
-  if (!Record(call)) return false;
-  images.push_back(image);
-  documents.push_back(
-      {"[image " + std::to_string(image.width) + "x" + std::to_string(image.height) + "]"});
+bool ScriptedPrinter::PrintPage(const PrintablePage& page) {
+  Call call(Op::Page);
+  call.width = page.WidthTwips();
+  call.height = page.HeightTwips();
+  call.orientation = page.Orientation();
+  if (!Record(call) || call.width <= 0 || call.height <= 0) return false;
+  RecordingSurface surface(call.width, call.height);
+  page.Draw(surface);
+  pages.push_back({call.width, call.height, call.orientation, surface.Drawing()});
+  const bool turned = call.orientation == PageOrientation::Landscape;
+  documents.push_back({std::string(turned ? "[landscape page " : "[page ") + std::to_string(call.width) + "x" +
+                       std::to_string(call.height) + "]"});
   return true;
 }
 

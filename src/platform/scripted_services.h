@@ -11,6 +11,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/desktop.h"
+#include "platform/drawing_surface.h"
 #include "platform/file_dialog.h"
 #include "platform/messages.h"
 #include "platform/printer.h"
@@ -91,7 +92,7 @@ class ScriptedFileDialog : public FileDialog {
 
 class ScriptedPrinter : public Printer {
  public:
-  enum class Op { FontName, FontSize, FontBold, Line, EndDocument, Image, DataDirectory };
+  enum class Op { FontName, FontSize, FontBold, Line, EndDocument, Page, DataDirectory };
   struct Call {
     explicit Call(Op o) : op(o) {}
     Op op;
@@ -99,7 +100,14 @@ class ScriptedPrinter : public Printer {
     int column = 0;      // printed line's column
     double size = 0;     // font size
     bool bold = false;
-    int width = 0, height = 0;   // printed image
+    int width = 0, height = 0;   // printed page, twips
+    PageOrientation orientation = PageOrientation::Portrait;
+  };
+  // A printed page: its size in twips, its orientation and what it drew on a recording surface.
+  struct PrintedPage {
+    int width = 0, height = 0;
+    PageOrientation orientation = PageOrientation::Portrait;
+    std::vector<DrawnFigure> figures;
   };
 
   bool SetFontName(const std::string& name) override;
@@ -107,7 +115,7 @@ class ScriptedPrinter : public Printer {
   bool SetFontBold(bool bold) override;
   bool PrintLine(const std::string& text, int column = 1) override;
   bool EndDocument() override;
-  bool PrintImage(const Image& image) override;
+  bool PrintPage(const PrintablePage& page) override;
   void SetDataDirectory(const std::string& directory) override;
   void BeginCommand() override;
   void EndCommand() override;
@@ -116,12 +124,13 @@ class ScriptedPrinter : public Printer {
   std::vector<int> commands;
 
   // Documents ended so far, each as its lines with the column shown as leading blanks
-  // (column 12 = 11 blanks). A printed image is a document with one line "[image WxH]".
+  // (column 12 = 11 blanks). A printed page is a document with one line "[page WxH]" (twips),
+  // "[landscape page WxH]" when turned.
   std::vector<std::vector<std::string>> documents;
   // Lines printed since the last end of document.
   std::vector<std::string> open_document;
   std::vector<Call> calls;
-  std::vector<Image> images;
+  std::vector<PrintedPage> pages;
   // Fault injection: every font setting is refused; the calls with these 0-based numbers (counted
   // over all calls above) fail.
   bool refuse_fonts = false;

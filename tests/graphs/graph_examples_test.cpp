@@ -8,19 +8,24 @@
 #include <QImage>
 
 #include "graph_test_support.h"
+#include "platform/gui/qt_services.h"
+#include "support/pdf_facts.h"
 #include "graphs/contour_levels.h"
 #include "graphs/contour_page.h"
 #include "graphs/layer_graph_file.h"
 #include "graphs/slab_graph_file.h"
 #include "layered_analysis/run_driver.h"
-#include "platform/gui/widget_image.h"
+#include "platform/gui/qt_drawing_surface.h"
 #include "slab_analysis/slab_driver.h"
 
 namespace pave::graphs::testing {
 
-void GraphWindowTest::SavePage(const Image& image, const std::string& name) {
+// The printed page drawn again on a screen picture, saved for a look.
+void GraphWindowTest::SavePage(const ScriptedPrinter::PrintedPage& page, const std::string& name) {
   std::filesystem::create_directories(PAVE_OUTPUT_DIR);
-  EXPECT_TRUE(ToQImage(image).save(QString::fromStdString(std::string(PAVE_OUTPUT_DIR) + "/" + name), "PNG"));
+  QtDrawingSurface picture(page.width, page.height);
+  picture.Redraw(page.figures);
+  EXPECT_TRUE(picture.Image().save(QString::fromStdString(std::string(PAVE_OUTPUT_DIR) + "/" + name), "PNG"));
 }
 
 namespace {
@@ -75,7 +80,7 @@ SlabPages SlabGraphPages(const std::string& path) {
   return pages;
 }
 
-class EveryExample : public GraphWindowTest, public ::testing::WithParamInterface<const char*> {
+class ExampleGraphTest : public GraphWindowTest {
  protected:
   // Runs the analysis program on the example in the test's directory.
   void Analyse(const std::string& name) {
@@ -85,20 +90,24 @@ class EveryExample : public GraphWindowTest, public ::testing::WithParamInterfac
                                                   : slab::RunSlabProgram(Path(name), slab::kBruntola, host);
     ASSERT_EQ(end, RunEnd::Normal) << name;
   }
+};
+
+class EveryExample : public ExampleGraphTest, public ::testing::WithParamInterface<const char*> {
+ protected:
   // Opens a window answering Yes to the print question of the first and of the last page and No
   // to the others; saves the printed pages as pictures.
   void Draw(const char* kind, const std::string& window, const std::string& name, int pages) {
     platform_.messages.shown.clear();
-    platform_.printer.images.clear();
+    platform_.printer.pages.clear();
     for (int i = 1; i <= pages; ++i)
       platform_.messages.QueueAnswer(i == 1 || i == pages ? MessageAnswer::Yes : MessageAnswer::No);
     OpenGraph(kind, name + ".DAT");
     EXPECT_EQ(PrintQuestions(), pages) << kind << " " << name;
     EXPECT_EQ(platform_.messages.unanswered, 0) << kind << " " << name;
-    const auto& images = platform_.printer.images;
-    ASSERT_EQ(images.size(), static_cast<std::size_t>(std::min(pages, 2)));
-    if (pages >= 1) SavePage(images.front(), "graph_" + window + "_" + name + ".png");
-    if (pages >= 2) SavePage(images.back(), "graph_" + window + "_" + name + "_last.png");
+    const auto& printed = platform_.printer.pages;
+    ASSERT_EQ(printed.size(), static_cast<std::size_t>(std::min(pages, 2)));
+    if (pages >= 1) SavePage(printed.front(), "graph_" + window + "_" + name + ".png");
+    if (pages >= 2) SavePage(printed.back(), "graph_" + window + "_" + name + "_last.png");
   }
 };
 
@@ -125,6 +134,54 @@ TEST_P(EveryExample, DrawsEveryPageOfEveryWindowThatApplies) {
     EXPECT_TRUE(OtherMessages().empty()) << OtherMessages().front();
   }
   EXPECT_EQ(platform_.messages.asked.size(), pages.intervals.size());
+}
+
+// Where no printer is installed a printed graph page is a PDF of one landscape sheet: the page drawn
+// again as lines and text across the sheet, no picture in it. The PDFs are kept for a look in
+// test-output/print_graphs/.
+TEST_F(ExampleGraphTest, APrintedPageIsDrawnAgainOnATurnedSheet) {
+  QtPrinter pdf_printer(/*force_pdf=*/true);
+  PlatformServices services = platform().services();
+  services.printer = &pdf_printer;
+  ScopedPlatform with_pdf(services);
+  const std::filesystem::path out = std::filesystem::path(PAVE_OUTPUT_DIR) / "print_graphs";
+  std::filesystem::remove_all(out);
+  Analyse("LAY1");
+  Analyse("SLA1");
+  if (HasFatalFailure()) return;
+  const SlabPages sla1 = SlabGraphPages(Path("SLA1.SLA"));
+  ASSERT_GT(sla1.contour, 0);
+
+  struct Case {
+    const char* kind;
+    const char* window;
+    const char* example;
+  } cases[] = {{kind::kLayerGraph, "TOLMER", "LAY1"},
+               {kind::kSlabGraph, "VANSEK", "SLA1"},
+               {kind::kContourGraph, "CONTOUR", "SLA1"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.window);
+    const std::filesystem::path dir = out / c.window;
+    std::filesystem::create_directories(dir);
+    pdf_printer.SetDataDirectory(dir.string());
+    platform_.messages.QueueAnswer(MessageAnswer::Yes);   // the first page; No to the others
+    if (std::string(c.window) == "CONTOUR")
+      for (const std::string& interval : sla1.intervals) platform_.messages.QueueInput(interval);
+    OpenGraph(c.kind, std::string(c.example) + ".DAT");
+
+    std::vector<std::filesystem::path> pdfs;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) pdfs.push_back(entry.path());
+    ASSERT_EQ(pdfs.size(), 1u);
+    const pave::testing::PdfFacts facts = pave::testing::ReadPdf(pdfs[0].string());
+    ASSERT_TRUE(facts.read);
+    ASSERT_EQ(facts.pages.size(), 1u);
+    EXPECT_GT(facts.pages[0].width(), facts.pages[0].height());
+    EXPECT_EQ(facts.pictures, 0);
+    EXPECT_FALSE(facts.text.empty());
+    // The drawing reaches across most of the sheet, both ways.
+    EXPECT_GT(facts.first_page_ink.width(), facts.first_page.width() * 0.6);
+    EXPECT_GT(facts.first_page_ink.height(), facts.first_page.height() * 0.6);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(GraphsOf, EveryExample,

@@ -82,7 +82,7 @@ class GraphWindowTest : public ::testing::Test {
   }
 
   // Saves a printed page as a PNG in the build's test-output directory.
-  static void SavePage(const Image& image, const std::string& name);
+  static void SavePage(const ScriptedPrinter::PrintedPage& page, const std::string& name);
 
   ScriptedPlatform platform_;
   std::filesystem::path dir_;

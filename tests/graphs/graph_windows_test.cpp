@@ -67,8 +67,11 @@ TEST_F(GraphWindowTest, TheLayerGraphWindowDrawsEachPageAndAsksToPrintIt) {
   EXPECT_EQ(gCrLf, "\r\n");
   EXPECT_EQ(PrintQuestions(), 2);
   EXPECT_TRUE(OtherMessages().empty());
-  ASSERT_EQ(platform_.printer.images.size(), 1u);
-  EXPECT_EQ(platform_.printer.images[0].width, 801);
+  // The printed page is the window's whole drawing, turned to landscape.
+  ASSERT_EQ(platform_.printer.pages.size(), 1u);
+  EXPECT_EQ(platform_.printer.pages[0].width, 12015);
+  EXPECT_EQ(platform_.printer.pages[0].height, 8850);
+  EXPECT_EQ(platform_.printer.pages[0].orientation, PageOrientation::Landscape);
   EXPECT_EQ(platform_.messages.shown[0].buttons, MessageButtons::YesNo);
   EXPECT_EQ(platform_.messages.shown[0].title, "ROVANTE");
   platform_.windows.Unload(kind::kLayerGraph);
@@ -113,8 +116,8 @@ TEST_F(GraphWindowTest, OneLayerHasAProfileDownToItsDeepestResponse) {
   OpenGraph(kind::kLayerGraph, "HALF.DAT");
   EXPECT_EQ(PrintQuestions(), 1);
   EXPECT_TRUE(OtherMessages().empty());
-  ASSERT_EQ(platform_.printer.images.size(), 1u);
-  SavePage(platform_.printer.images[0], "graph_TOLMER_one_layer.png");
+  ASSERT_EQ(platform_.printer.pages.size(), 1u);
+  SavePage(platform_.printer.pages[0], "graph_TOLMER_one_layer.png");
 }
 
 TEST_F(GraphWindowTest, EveryNumberOfSlabsHasItsPlan) {
@@ -131,13 +134,13 @@ TEST_F(GraphWindowTest, EveryNumberOfSlabsHasItsPlan) {
     const std::string name = "SLABS" + std::to_string(nslab);
     WriteFile(name + ".SLA", f.Text());
     platform_.messages.shown.clear();
-    platform_.printer.images.clear();
+    platform_.printer.pages.clear();
     platform_.messages.QueueAnswer(MessageAnswer::Yes);
     OpenGraph(kind::kSlabGraph, name + ".DAT");
     EXPECT_EQ(PrintQuestions(), 1) << nslab;
     EXPECT_TRUE(OtherMessages().empty()) << nslab << ": " << OtherMessages().front();
-    ASSERT_EQ(platform_.printer.images.size(), 1u);
-    SavePage(platform_.printer.images[0], "graph_VANSEK_" + std::to_string(nslab) + "_slabs.png");
+    ASSERT_EQ(platform_.printer.pages.size(), 1u);
+    SavePage(platform_.printer.pages[0], "graph_VANSEK_" + std::to_string(nslab) + "_slabs.png");
   }
 }
 

@@ -24,6 +24,7 @@
 #include "shell/program_state.h"
 #include "shell/qt_test_app.h"
 #include "shell/shell_fixture.h"
+#include "support/pdf_facts.h"
 
 namespace pave::testing {
 namespace {
@@ -178,20 +179,27 @@ TEST_F(ExampleScreenTest, LoadingAnOpenScreenChangesNothingAndExitClosesIt) {
   EXPECT_FALSE(platform_.windows.IsLoaded("frmLay1"));
 }
 
-TEST_F(ExampleScreenTest, PrintFormPrintsTheWindowAtItsPrintHeight) {
+TEST_F(ExampleScreenTest, PrintFormPrintsTheFigureWholeAndLeavesTheWindowAtItsPrintHeight) {
   for (const ExampleScreen& screen : ExampleScreens()) {
     SCOPED_TRACE(std::string(screen.kind));
     ExampleScreenWindow* w = Open(screen.kind);
     ASSERT_NE(w, nullptr);
-    platform_.printer.images.clear();
+    platform_.printer.pages.clear();
     MenuAction(*w, "mnuPrintForm").trigger();
-    const int height = Px(screen.print_height - kFrameHeightTwips);
-    EXPECT_EQ(w->height(), height);
-    ASSERT_EQ(platform_.printer.images.size(), 1u);
-    EXPECT_EQ(platform_.printer.images[0].height, height);
-    EXPECT_EQ(platform_.printer.images[0].width, w->width());
-    // The printed image ends near the top of the text box, the figure above it whole.
-    EXPECT_NEAR(height, w->txtHelp->y(), 40);
+    EXPECT_EQ(w->height(), Px(screen.print_height - kFrameHeightTwips));
+    // One upright page of the window's width: below the menu bar, down to the text box, with every
+    // label of the figure in it.
+    ASSERT_EQ(platform_.printer.pages.size(), 1u);
+    const ScriptedPrinter::PrintedPage& page = platform_.printer.pages[0];
+    EXPECT_EQ(page.orientation, PageOrientation::Portrait);
+    EXPECT_EQ(page.width, PixelsToTwips(w->width()));
+    const QRect area = w->PrintedArea();
+    EXPECT_EQ(area.top(), w->findChild<QMenuBar*>("menuBar")->geometry().bottom() + 1);
+    EXPECT_EQ(page.height, PixelsToTwips(area.height()));
+    EXPECT_GE(area.bottom() + 1, w->txtHelp->y());
+    for (QLabel* label : w->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+      EXPECT_TRUE(area.contains(label->geometry())) << label->objectName().toStdString();
+    }
     platform_.windows.Unload(std::string(screen.kind));
   }
   QCoreApplication::processEvents();
@@ -263,27 +271,32 @@ TEST_F(ExampleScreenTest, Sla1AndSla2ShareTheirPictureAndGridLabels) {
   EXPECT_EQ(moved, 3);   // the colour notes
 }
 
-// Where no printer is installed each print command becomes a PDF in the data directory: the form
-// on one page, the text of SLA1 (66 lines) on two. The pages are rendered to PNG files for a look
-// (test-output/print_sla1/).
+// Where no printer is installed each print command becomes a PDF in the data directory: a form on
+// one upright page, drawn anew (text and lines, no picture) across the sheet's width; the text of
+// SLA1 (66 lines) on two pages. The pages are rendered to PNG files for a look
+// (test-output/print_screens/).
 TEST_F(ExampleScreenTest, PrintingWithoutAPrinterWritesPdfPages) {
   QtPrinter pdf_printer(/*force_pdf=*/true);
   PlatformServices services = platform().services();
   services.printer = &pdf_printer;
   ScopedPlatform with_pdf(services);
-  const std::filesystem::path out = std::filesystem::path(PAVE_OUTPUT_DIR) / "print_sla1";
+  const std::filesystem::path out = std::filesystem::path(PAVE_OUTPUT_DIR) / "print_screens";
   std::filesystem::remove_all(out);
   std::filesystem::create_directories(out);
 
-  ExampleScreenWindow* w = Open("frmSla1");
-  ASSERT_NE(w, nullptr);
   struct Job {
+    const char* screen;
     const char* item;
     const char* name;
     std::vector<std::string> pages;
-  } jobs[] = {{"mnuPrintForm", "form", {"form-1.png"}}, {"mnuPrintText", "text", {"text-1.png", "text-2.png"}}};
+  } jobs[] = {{"frmSla1", "mnuPrintForm", "sla1-form", {"sla1-form-1.png"}},
+              {"frmSla1", "mnuPrintText", "sla1-text", {"sla1-text-1.png", "sla1-text-2.png"}},
+              {"frmLay1", "mnuPrintForm", "lay1-form", {"lay1-form-1.png"}},
+              {"frmMohr", "mnuPrintForm", "mohr-form", {"mohr-form-1.png"}}};
   for (const Job& job : jobs) {
-    SCOPED_TRACE(job.item);
+    SCOPED_TRACE(job.name);
+    ExampleScreenWindow* w = Open(job.screen);
+    ASSERT_NE(w, nullptr);
     const std::filesystem::path dir = Path(job.name);
     std::filesystem::create_directories(dir);
     pdf_printer.SetDataDirectory(dir.string());
@@ -292,6 +305,17 @@ TEST_F(ExampleScreenTest, PrintingWithoutAPrinterWritesPdfPages) {
     for (const auto& entry : std::filesystem::directory_iterator(dir)) pdfs.push_back(entry.path());
     ASSERT_EQ(pdfs.size(), 1u);
     EXPECT_EQ(pdfs[0].extension(), ".pdf");
+    platform_.windows.Unload(job.screen);
+
+    const PdfFacts facts = ReadPdf(pdfs[0].string());
+    ASSERT_TRUE(facts.read);
+    ASSERT_EQ(facts.pages.size(), job.pages.size());
+    EXPECT_LT(facts.pages[0].width(), facts.pages[0].height());
+    if (std::string(job.item) == "mnuPrintForm") {
+      // Painted at the printer's resolution, not the screen's.
+      if (facts.pictures > 0) EXPECT_GE(facts.least_ppi, 600);
+      EXPECT_GT(facts.first_page_ink.width(), facts.first_page.width() * 0.8);
+    }
 
     QProcess render;
     render.start("pdftoppm", {"-png", "-r", "50", QString::fromStdString(pdfs[0].string()),
@@ -301,11 +325,12 @@ TEST_F(ExampleScreenTest, PrintingWithoutAPrinterWritesPdfPages) {
     std::vector<std::string> pages;
     for (const auto& entry : std::filesystem::directory_iterator(out)) {
       std::string file = entry.path().filename().string();
-      if (file.rfind(job.name, 0) == 0) pages.push_back(file);
+      if (file.rfind(std::string(job.name) + "-", 0) == 0) pages.push_back(file);
     }
     std::sort(pages.begin(), pages.end());
     EXPECT_EQ(pages, job.pages);
   }
+  QCoreApplication::processEvents();
   EXPECT_TRUE(platform_.messages.shown.empty());
 }
 

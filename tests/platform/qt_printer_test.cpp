@@ -8,9 +8,11 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "platform/drawing_surface.h"
 #include "platform/gui/qt_services.h"
 #include "qt_app.h"
 #include "support/file_text.h"
+#include "support/pdf_facts.h"
 
 namespace pave {
 namespace {
@@ -39,6 +41,36 @@ fs::path FreshDir(const std::string& name) {
   fs::create_directories(dir);
   return dir;
 }
+
+// A page of 6000 x 3000 twips: a frame round its edge, a cross, a circle and a text.
+class SketchPage : public PrintablePage {
+ public:
+  explicit SketchPage(PageOrientation orientation) : orientation_(orientation) {}
+  int WidthTwips() const override { return 6000; }
+  int HeightTwips() const override { return 3000; }
+  PageOrientation Orientation() const override { return orientation_; }
+  void Draw(DrawingSurface& surface) const override {
+    surface.Box(0, 0, 6000, 3000);
+    surface.Line(0, 0, 6000, 3000, 4);
+    surface.Line(0, 3000, 6000, 0, 1);
+    surface.Circle(3000, 1500, 600);
+    surface.SetFontName("Arial");
+    surface.SetFontSize(24);
+    surface.SetPosition(300, 300);
+    surface.Print("Sketch of a page");
+  }
+
+ private:
+  PageOrientation orientation_;
+};
+
+class EmptyPage : public PrintablePage {
+ public:
+  int WidthTwips() const override { return 0; }
+  int HeightTwips() const override { return 100; }
+  PageOrientation Orientation() const override { return PageOrientation::Portrait; }
+  void Draw(DrawingSurface&) const override {}
+};
 
 TEST(QtPrinterTest, WithoutPrinterEachDocumentIsAPdf) {
   testing::TestApp();
@@ -78,7 +110,6 @@ TEST(QtPrinterTest, WithoutPrinterOnePrintCommandIsOnePdf) {
   fs::path dir = FreshDir("pdf command");
   QtPrinter printer(/*force_pdf=*/true);
   printer.SetDataDirectory(dir.string() + "/");
-  Image image{4, 3, std::vector<std::uint32_t>(12, 0xFF00FF00u)};
   {
     const PrintCommand outer(printer);
     const PrintCommand inner(printer);   // nested commands make one
@@ -87,14 +118,22 @@ TEST(QtPrinterTest, WithoutPrinterOnePrintCommandIsOnePdf) {
       EXPECT_TRUE(printer.EndDocument());
     }
     EXPECT_TRUE(printer.EndDocument());   // an empty document adds no page
-    EXPECT_TRUE(printer.PrintImage(image));
-    EXPECT_TRUE(printer.PrintLine("after the image"));
+    EXPECT_TRUE(printer.PrintPage(SketchPage(PageOrientation::Landscape)));
+    EXPECT_TRUE(printer.PrintLine("after the page"));
     EXPECT_TRUE(printer.EndDocument());
   }
   std::vector<fs::path> pdfs;
   for (const auto& entry : fs::directory_iterator(dir)) pdfs.push_back(entry.path());
   ASSERT_EQ(pdfs.size(), 1u);
   EXPECT_EQ(Sheets(pdfs.front().string()), 3 + 1 + 1 + 1);
+  // The drawn page alone is turned; the text after it is upright again.
+  const testing::PdfFacts facts = testing::ReadPdf(pdfs.front().string());
+  ASSERT_TRUE(facts.read);
+  ASSERT_EQ(facts.pages.size(), 6u);
+  for (std::size_t i = 0; i < facts.pages.size(); ++i) {
+    const QSizeF page = facts.pages[i];
+    EXPECT_EQ(page.width() > page.height(), i == 4) << "sheet " << i + 1;
+  }
 
   // After the command each document is a file of its own again.
   EXPECT_TRUE(printer.PrintLine("alone"));
@@ -102,16 +141,30 @@ TEST(QtPrinterTest, WithoutPrinterOnePrintCommandIsOnePdf) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
 }
 
-TEST(QtPrinterTest, WindowImageIsAOneSheetPdf) {
+// A drawn page is drawn anew on the sheet: lines and text, no picture, filling the printable
+// area as far as the page's proportions allow.
+TEST(QtPrinterTest, DrawnPageFillsTheTurnedSheetWithLinesAndText) {
   testing::TestApp();
-  fs::path dir = FreshDir("pdf image");
+  fs::path dir = FreshDir("pdf page");
   QtPrinter printer(/*force_pdf=*/true);
   printer.SetDataDirectory(dir.string());
-  Image image{641, 430, std::vector<std::uint32_t>(641 * 430, 0xff0000ffu)};
-  ASSERT_TRUE(printer.PrintImage(image));
-  EXPECT_EQ(Head(printer.last_pdf()), "%PDF-");
-  EXPECT_EQ(Sheets(printer.last_pdf()), 1);
-  EXPECT_FALSE(printer.PrintImage(Image{}));
+  for (PageOrientation orientation : {PageOrientation::Landscape, PageOrientation::Portrait}) {
+    const bool landscape = orientation == PageOrientation::Landscape;
+    SCOPED_TRACE(landscape ? "landscape" : "portrait");
+    ASSERT_TRUE(printer.PrintPage(SketchPage(orientation)));
+    const testing::PdfFacts facts = testing::ReadPdf(printer.last_pdf());
+    ASSERT_TRUE(facts.read);
+    ASSERT_EQ(facts.pages.size(), 1u);
+    EXPECT_EQ(facts.pages[0].width() > facts.pages[0].height(), landscape);
+    EXPECT_EQ(facts.pictures, 0);
+    EXPECT_NE(facts.text.find("Sketch of a page"), std::string::npos);
+    // The frame spans the sheet's width less its margins (about 5% a side), twice as wide as high.
+    const QRect ink = facts.first_page_ink;
+    EXPECT_GT(ink.width(), facts.first_page.width() * 0.85);
+    EXPECT_NEAR(ink.width(), 2.0 * ink.height(), 3);
+    EXPECT_LT(ink.top(), facts.first_page.height() * 0.1);
+  }
+  EXPECT_FALSE(printer.PrintPage(EmptyPage()));
 }
 
 }  // namespace

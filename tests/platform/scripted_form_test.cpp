@@ -45,7 +45,7 @@ class NoteForm : public Form {
     label->setText(QString("status: ") + QString::fromStdString(*lines));
     if (platform().messages().Show("Want to print on the printer?", MessageButtons::YesNo,
                                    "NOTE") == MessageAnswer::Yes) {
-      PrintWidget(*this);
+      PrintWidget(*this, rect());
     }
     platform().desktop().SetBusy(false);
   }
@@ -85,9 +85,9 @@ TEST(ScriptedFormTest, DrivesFormThroughScriptedServicesAndSavesPng) {
   EXPECT_EQ(p.messages.Texts(), std::vector<std::string>{"Want to print on the printer?"});
   EXPECT_EQ(p.messages.unanswered, 0);
   EXPECT_EQ(p.desktop.busy_calls, (std::vector<bool>{true, false}));
-  ASSERT_EQ(p.printer.images.size(), 1u);
-  EXPECT_EQ(p.printer.images[0].width, form->width());
-  EXPECT_EQ(p.printer.images[0].height, form->height());
+  ASSERT_EQ(p.printer.pages.size(), 1u);
+  EXPECT_EQ(p.printer.pages[0].width, PixelsToTwips(form->width()));
+  EXPECT_EQ(p.printer.pages[0].height, PixelsToTwips(form->height()));
   EXPECT_EQ(p.clipboard.text, "LAY1.DAT\nfirst line\nsecond line");
   EXPECT_EQ(form->label->text(), "status:  40");
 

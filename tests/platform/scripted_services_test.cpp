@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/recording_surface.h"
 #include "platform/scripted_platform.h"
 
 namespace pave {
@@ -111,10 +112,17 @@ TEST(ScriptedPlatformTest, PrinterRecordsDocumentsAndInjectsFaults) {
   printer.PrintLine("first", 12);
   printer.EndDocument();
   printer.EndDocument();   // an empty document sends nothing
-  printer.PrintImage(Image{3, 2, std::vector<std::uint32_t>(6, 0xffffffffu)});
+  RecordingSurface drawn(300, 200);
+  drawn.Line(0, 0, 300, 200, 4);
+  drawn.Print("corner");
+  EXPECT_TRUE(printer.PrintPage(DrawingPage(drawn, PageOrientation::Landscape)));
   ASSERT_EQ(p.printer.documents.size(), 2u);
   EXPECT_EQ(p.printer.documents[0], (std::vector<std::string>{"", "           first"}));
-  EXPECT_EQ(p.printer.documents[1], std::vector<std::string>{"[image 3x2]"});
+  EXPECT_EQ(p.printer.documents[1], std::vector<std::string>{"[landscape page 300x200]"});
+  ASSERT_EQ(p.printer.pages.size(), 1u);
+  ASSERT_EQ(p.printer.pages[0].figures.size(), 2u);
+  EXPECT_EQ(p.printer.pages[0].figures[0].colour, 4);
+  EXPECT_EQ(p.printer.pages[0].figures[1].text, "corner");
   EXPECT_EQ(p.printer.calls[0].op, ScriptedPrinter::Op::FontName);
   EXPECT_EQ(p.printer.calls[2].size, 10);
 

@@ -140,9 +140,21 @@ void ExampleScreenWindow::Load() {
   txtHelp->setPlainText(WithoutCarriageReturns(gHelpText.Text()));
 }
 
+QRect ExampleScreenWindow::PrintedArea() const {
+  // Below the menu bar, down to the text box's top, or to the lowest of the title and the
+  // figure's labels where one reaches further.
+  const int top = TwipsToPixels(MenuBarHeightTwips());
+  int bottom = txtHelp->y();
+  for (const QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (label->isVisible()) bottom = std::max(bottom, label->geometry().bottom() + 1);
+  }
+  return QRect(0, top, width(), bottom - top);
+}
+
 void ExampleScreenWindow::PrintForm() {
+  const bool printed = PrintWidget(*this, PrintedArea());
   SetSizeTwips(screen_.width, screen_.print_height);
-  if (!PrintWidget(*this)) platform().messages().Tell(kPrinterFailedMessage, "ROVANTE");
+  if (!printed) platform().messages().Tell(kPrinterFailedMessage, "ROVANTE");
 }
 
 void ExampleScreenWindow::PrintText() {

@@ -21,9 +21,12 @@ class ExampleScreenWindow : public Form {
   // Builds and shows the window, then puts the description text into its text box.
   void Load() override;
 
-  // Print Form: the window takes its print height and its image goes to the printer; it keeps
-  // that height until it is resized or closed.
+  // Print Form: the figure with its title and labels (the window below the menu bar, down to the
+  // text box) is printed, drawn at the printer's resolution across the sheet's width; the window
+  // then takes its print height and keeps it until it is resized or closed.
   void PrintForm();
+  // The part of the window Print Form prints, in the window's pixels.
+  QRect PrintedArea() const;
   // Print Text: the text box's text, page by page.
   void PrintText();
 

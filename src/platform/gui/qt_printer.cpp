@@ -11,13 +11,14 @@
 #include <algorithm>
 
 #include "platform/gui/qt_services.h"
-#include "platform/gui/widget_image.h"
+#include "platform/gui/qt_drawing_surface.h"
 
 namespace pave {
 namespace {
 
-// Screen pixels per inch of a window's image: 15 twips a pixel, 1440 twips an inch.
-constexpr double kScreenDotsPerInch = 1440.0 / 15.0;
+QPageLayout::Orientation Turned(PageOrientation orientation) {
+  return orientation == PageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
 
 QString ProgramName() {
   QString name = QCoreApplication::applicationName();
@@ -48,8 +49,9 @@ bool QtPrinter::SetFontBold(bool bold) {
   return true;
 }
 
-std::unique_ptr<QPrinter> QtPrinter::NewPrinter() {
+std::unique_ptr<QPrinter> QtPrinter::NewPrinter(PageOrientation orientation) {
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  printer->setPageOrientation(Turned(orientation));
   if (!pdf_) return printer;
   QDir dir(data_directory_.empty() ? QDir::currentPath() : QString::fromStdString(data_directory_));
   QString stem = ProgramName() + "-print-" +
@@ -64,9 +66,9 @@ std::unique_ptr<QPrinter> QtPrinter::NewPrinter() {
   return printer;
 }
 
-bool QtPrinter::BeginDocument() {
+bool QtPrinter::BeginDocument(PageOrientation orientation) {
   if (painter_) return true;
-  printer_ = NewPrinter();
+  printer_ = NewPrinter(orientation);
   painter_ = std::make_unique<QPainter>();
   if (!painter_->begin(printer_.get())) {
     painter_.reset();
@@ -79,10 +81,11 @@ bool QtPrinter::BeginDocument() {
   return true;
 }
 
-bool QtPrinter::NextPage() {
+bool QtPrinter::NextPage(PageOrientation orientation) {
   if (!document_ended_) return true;
   document_ended_ = false;
   if (!page_used_) return true;
+  printer_->setPageOrientation(Turned(orientation));
   if (!printer_->newPage()) return false;
   y_ = 0;
   page_used_ = false;
@@ -104,7 +107,7 @@ bool QtPrinter::CloseDocument() {
 }
 
 bool QtPrinter::PrintLine(const std::string& text, int column) {
-  if (!BeginDocument() || !NextPage()) return false;
+  if (!BeginDocument(PageOrientation::Portrait) || !NextPage(PageOrientation::Portrait)) return false;
   QFont font(QString::fromStdString(family_));
   font.setPointSizeF(points_);
   font.setBold(bold_);
@@ -132,18 +135,24 @@ bool QtPrinter::EndDocument() {
   return CloseDocument();
 }
 
-bool QtPrinter::PrintImage(const Image& image) {
-  if (image.width <= 0 || image.height <= 0) return false;
-  // Outside a command's PDF the image is a document of its own.
+bool QtPrinter::PrintPage(const PrintablePage& page) {
+  const int width = page.WidthTwips(), height = page.HeightTwips();
+  if (width <= 0 || height <= 0) return false;
+  // Outside a command's PDF the page is a document of its own.
   if (!InPdfCommand() && !CloseDocument()) return false;
-  if (!BeginDocument()) return false;
+  if (!BeginDocument(page.Orientation())) return false;
   document_ended_ = true;
-  if (!NextPage()) return false;
-  QRectF page = printer_->pageRect(QPrinter::DevicePixel);
-  double scale = printer_->resolution() / kScreenDotsPerInch;
-  double width = image.width * scale, height = image.height * scale;
-  double fit = std::min({1.0, page.width() / width, page.height() / height});
-  painter_->drawImage(QRectF(0, 0, width * fit, height * fit), ToQImage(image));
+  if (!NextPage(page.Orientation())) return false;
+  // The page fills the printable area as far as its proportions allow, centred across, from the top.
+  const QRectF area = printer_->pageRect(QPrinter::DevicePixel);
+  const double dots_per_twip = std::min(area.width() / width, area.height() / height);
+  painter_->save();
+  painter_->translate((area.width() - width * dots_per_twip) / 2, 0);
+  painter_->setClipRect(QRectF(0, 0, width * dots_per_twip, height * dots_per_twip));
+  painter_->setRenderHint(QPainter::Antialiasing, true);
+  QtPageSurface surface(width, height, *painter_, 1 / dots_per_twip);
+  page.Draw(surface);
+  painter_->restore();
   page_used_ = true;
   document_ended_ = true;
   return InPdfCommand() ? true : CloseDocument();

@@ -56,7 +56,7 @@ class QtPrinter : public Printer {
   bool SetFontBold(bool bold) override;
   bool PrintLine(const std::string& text, int column = 1) override;
   bool EndDocument() override;
-  bool PrintImage(const Image& image) override;
+  bool PrintPage(const PrintablePage& page) override;
   void SetDataDirectory(const std::string& directory) override { data_directory_ = directory; }
   void BeginCommand() override;
   void EndCommand() override;
@@ -66,10 +66,10 @@ class QtPrinter : public Printer {
   const std::string& last_pdf() const { return last_pdf_; }
 
  private:
-  std::unique_ptr<QPrinter> NewPrinter();
-  bool BeginDocument();
-  // Starts the next document of a command's PDF on a new page.
-  bool NextPage();
+  std::unique_ptr<QPrinter> NewPrinter(PageOrientation orientation);
+  bool BeginDocument(PageOrientation orientation);
+  // Starts the next document of a command's PDF on a new page, turned as given.
+  bool NextPage(PageOrientation orientation);
   bool CloseDocument();
   bool InPdfCommand() const { return pdf_ && command_depth_ > 0; }
 

@@ -3,37 +3,45 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include <cstring>
-
+#include "platform/gui/qt_drawing_surface.h"
 #include "platform/platform.h"
+#include "platform/twips.h"
 
 namespace pave {
 
-QImage ToQImage(const Image& image) {
-  QImage result(image.width, image.height, QImage::Format_ARGB32);
-  for (int y = 0; y < image.height; ++y) {
-    std::memcpy(result.scanLine(y), image.pixels.data() + static_cast<std::size_t>(y) * image.width,
-                static_cast<std::size_t>(image.width) * sizeof(std::uint32_t));
+namespace {
+
+// A part of a widget as a printed page, in twips of its pixels.
+class WidgetPage : public PrintablePage {
+ public:
+  WidgetPage(QWidget& widget, const QRect& area) : widget_(widget), area_(area) {}
+  int WidthTwips() const override { return PixelsToTwips(area_.width()); }
+  int HeightTwips() const override { return PixelsToTwips(area_.height()); }
+  PageOrientation Orientation() const override { return PageOrientation::Portrait; }
+  // The widget paints itself on a painter's page; a surface without a painter gets nothing.
+  void Draw(DrawingSurface& surface) const override {
+    auto* page = dynamic_cast<QtPageSurface*>(&surface);
+    if (!page) return;
+    QPainter& painter = page->PagePainter();
+    painter.save();
+    const double dots_per_pixel = kTwipsPerPixel / page->TwipsPerDot();
+    painter.scale(dots_per_pixel, dots_per_pixel);
+    widget_.render(&painter, QPoint(0, 0), QRegion(area_));
+    painter.restore();
   }
-  return result;
+
+ private:
+  QWidget& widget_;
+  QRect area_;
+};
+
+}  // namespace
+
+bool PrintWidget(QWidget& widget, const QRect& area) {
+  const QRect inside = area.intersected(widget.rect());
+  if (inside.isEmpty()) return false;
+  return platform().printer().PrintPage(WidgetPage(widget, inside));
 }
-
-Image FromQImage(const QImage& source) {
-  QImage image = source.convertToFormat(QImage::Format_ARGB32);
-  Image result;
-  result.width = image.width();
-  result.height = image.height();
-  result.pixels.resize(static_cast<std::size_t>(result.width) * result.height);
-  for (int y = 0; y < result.height; ++y) {
-    std::memcpy(result.pixels.data() + static_cast<std::size_t>(y) * result.width, image.constScanLine(y),
-                static_cast<std::size_t>(result.width) * sizeof(std::uint32_t));
-  }
-  return result;
-}
-
-Image ImageOfWidget(QWidget& widget) { return FromQImage(widget.grab().toImage()); }
-
-bool PrintWidget(QWidget& widget) { return platform().printer().PrintImage(ImageOfWidget(widget)); }
 
 bool SaveWidgetPng(QWidget& widget, const QString& path) {
   return widget.grab().toImage().save(path, "PNG");

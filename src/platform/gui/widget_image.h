@@ -1,23 +1,18 @@
-// Images of windows: conversion between the platform's Image and QImage, and a widget's picture.
+// Windows on paper and on file: a part of a window printed as a page drawn at the printer's
+// resolution, and a window's picture saved as PNG.
 #pragma once
 
-#include <QImage>
+#include <QRect>
 #include <QString>
-
-#include "platform/printer.h"
 
 class QWidget;
 
 namespace pave {
 
-QImage ToQImage(const Image& image);
-Image FromQImage(const QImage& image);
-
-// What the widget shows now (with its children), as the image the printer gets.
-Image ImageOfWidget(QWidget& widget);
-
-// Prints the widget's picture on the platform printer (one sheet); false when printing failed.
-bool PrintWidget(QWidget& widget);
+// Prints `area` of the widget (its own pixels; with the children in it) on the platform printer,
+// one portrait sheet, scaled to the sheet's width: the widget and its children paint themselves
+// on the printer, so text and lines come out at its resolution. False when printing failed.
+bool PrintWidget(QWidget& widget, const QRect& area);
 
 // Saves the widget's picture as a PNG file; false when it could not be written.
 bool SaveWidgetPng(QWidget& widget, const QString& path);

@@ -1,0 +1,76 @@
+// What a printed PDF holds, as the poppler tools tell it: each page's size, the pictures embedded
+// in it, its text, and where its first page is inked once rendered. Tests of printing use it to tell
+// a page drawn as lines and text from a picture pasted on a page.
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QRect>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <string>
+#include <vector>
+
+namespace pave::testing {
+
+struct PdfFacts {
+  bool read = false;              // the tools ran on the file
+  std::vector<QSizeF> pages;      // sizes in points
+  int pictures = 0;               // embedded images
+  int least_ppi = 0;              // the lowest resolution of any of them, pixels an inch
+  std::string text;               // the text of every page
+  QSize first_page;               // first page rendered at 36 dots per inch, in dots
+  QRect first_page_ink;           // the part of it that is not white
+};
+
+inline bool RunTool(const QString& tool, const QStringList& arguments, QString* out) {
+  QProcess process;
+  process.start(tool, arguments);
+  if (!process.waitForFinished(60000) || process.exitCode() != 0) return false;
+  if (out) *out = QString::fromUtf8(process.readAllStandardOutput());
+  return true;
+}
+
+inline PdfFacts ReadPdf(const std::string& path) {
+  PdfFacts facts;
+  const QString file = QString::fromStdString(path);
+  QString info, images, text;
+  if (!RunTool("pdfinfo", {"-f", "1", "-l", "9999", file}, &info) ||
+      !RunTool("pdfimages", {"-list", file}, &images) || !RunTool("pdftotext", {"-layout", file, "-"}, &text))
+    return facts;
+  const QRegularExpression size(R"(Page\s+\d+\s+size:\s+([\d.]+)\s+x\s+([\d.]+))");
+  for (auto m = size.globalMatch(info); m.hasNext();) {
+    const auto match = m.next();
+    facts.pages.emplace_back(match.captured(1).toDouble(), match.captured(2).toDouble());
+  }
+  // The list has two heading lines, then one line an image; its 13th column is the resolution.
+  const QStringList listed = images.split('\n', Qt::SkipEmptyParts);
+  for (qsizetype i = 2; i < listed.size(); ++i) {
+    const QStringList columns = listed[i].split(' ', Qt::SkipEmptyParts);
+    const int ppi = columns.size() > 12 ? columns[12].toInt() : 0;
+    facts.least_ppi = facts.pictures++ == 0 ? ppi : std::min(facts.least_ppi, ppi);
+  }
+  facts.text = text.toStdString();
+
+  QTemporaryDir dir;
+  const QString stem = dir.filePath("page");
+  if (!RunTool("pdftoppm", {"-png", "-r", "36", "-f", "1", "-l", "1", "-singlefile", file, stem}, nullptr))
+    return facts;
+  const QImage page(stem + ".png");
+  facts.first_page = page.size();
+  int left = page.width(), top = page.height(), right = -1, bottom = -1;
+  for (int y = 0; y < page.height(); ++y) {
+    for (int x = 0; x < page.width(); ++x) {
+      if ((page.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF) continue;
+      left = std::min(left, x), right = std::max(right, x);
+      top = std::min(top, y), bottom = std::max(bottom, y);
+    }
+  }
+  if (right >= 0) facts.first_page_ink = QRect(QPoint(left, top), QPoint(right, bottom));
+  facts.read = true;
+  return facts;
+}
+
+}  // namespace pave::testing
