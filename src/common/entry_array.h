@@ -72,6 +72,8 @@ class EntryArray {
 
 // Number conversions of the entry kinds; false when the number does not fit.
 bool ToSingle(double number, float& out);
+// The size beyond which ToSingle refuses a number, as the messages state it.
+inline constexpr const char* kSingleLimitText = "3.4E+38";
 bool ToInteger16(double number, std::int16_t& out);   // rounds a half to the even neighbour
 
 template <typename T>

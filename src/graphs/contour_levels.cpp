@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/entry_array.h"
+#include "common/number_format.h"
 #include "common/numeric_value.h"
 
 namespace pave::graphs {
@@ -49,6 +50,21 @@ std::optional<float> IntervalAnswer(const ContourRange& r, const std::string& an
   if (!number || !ToSingle(*number, interval)) return std::nullopt;
   if (interval == 0 || !LevelsAt(r, interval)) return std::nullopt;
   return interval;
+}
+
+std::string IntervalRule(const ContourRange& r) {
+  const std::string limit = kSingleLimitText;
+  if (!(r.range > 0)) {
+    // Any interval gives no levels: only 0 and numbers beyond single precision are refused.
+    return "The contour interval should be a number other than 0, from -" + limit + " to " + limit + ".";
+  }
+  // LevelsAt refuses floor(range / interval) > 200, that is an interval of range / 201 or less.
+  std::string least = FormatMask(static_cast<float>(static_cast<double>(r.range) / (kMaxContourLevels + 1)),
+                                 "0.##########");
+  if (!least.empty() && least.back() == '.') least.pop_back();
+  return "The contour interval should be a number greater than " + least + " and not greater than " + limit +
+         ": a smaller interval would give more than " + std::to_string(kMaxContourLevels) +
+         " contour levels. A negative interval draws the page without contours.";
 }
 
 }  // namespace pave::graphs

@@ -37,4 +37,7 @@ std::optional<ContourLevels> LevelsAt(const ContourRange& r, float interval);
 // The interval the user typed: a number, giving at most 200 levels. Nothing otherwise.
 std::optional<float> IntervalAnswer(const ContourRange& r, const std::string& answer);
 
+// What IntervalAnswer takes for this range, as the user is told after a refused answer.
+std::string IntervalRule(const ContourRange& r);
+
 }  // namespace pave::graphs

@@ -20,7 +20,8 @@ std::string Unit(const SlabGraphProblem& p) {
   return p.nunit == 0 ? "psi" : "kPa";
 }
 
-// The interval question, asked until the answer is a usable interval; nothing on cancel.
+// The interval question, asked until the answer is a usable interval, each refused answer followed by
+// a message saying what the question takes; nothing on cancel.
 std::optional<ContourLevels> AskLevels(const ContourRange& range, const std::string& unit) {
   const std::string prompt = "Contour Interval in " + Str(range.scale) + " " + unit;
   std::string preset = Str(range.default_interval);
@@ -29,6 +30,7 @@ std::optional<ContourLevels> AskLevels(const ContourRange& range, const std::str
     const std::optional<std::string> answer = platform().messages().Input(prompt, kGraphMessageTitle, preset);
     if (!answer) return std::nullopt;
     if (const std::optional<float> interval = IntervalAnswer(range, *answer)) return LevelsAt(range, *interval);
+    platform().messages().Tell(IntervalRule(range), kGraphMessageTitle);
   }
 }
 

@@ -16,4 +16,11 @@ std::string HelpText(const std::vector<std::string>& paragraphs) {
 
 void Tell(const std::string& text) { platform().messages().Tell(text, kProgramTitle); }
 
+void TellAtCell(GridControl& grid, int row, int col, const std::string& text) {
+  grid.SetRow(row);
+  grid.SetCol(col);
+  grid.SetFocus();
+  Tell(text);
+}
+
 }  // namespace pave

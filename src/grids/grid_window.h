@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "grids/grid_handover.h"
+#include "platform/grid_control.h"
 
 namespace pave {
 
@@ -52,5 +53,9 @@ inline constexpr const char* kProgramTitle = "ROVANTE";
 
 // Shows an OK message box with the program's title.
 void Tell(const std::string& text);
+
+// A refusal about one cell: makes (row, col) the grid's current cell and gives the grid the focus,
+// so that the user's typing goes on in that cell once the message is read, then tells `text`.
+void TellAtCell(GridControl& grid, int row, int col, const std::string& text);
 
 }  // namespace pave

@@ -217,13 +217,24 @@ std::optional<Value> MainTable::Shown(int line, int col) const {
 
 bool MainTable::ReadLine(int line, std::array<float, 9>& values) {
   for (int c = 1; c < layout_.cols; ++c) {
-    const std::optional<double> number = ParseNumber(grid_.Text(line, c));
+    const std::string text = grid_.Text(line, c);
+    const std::optional<double> number = ParseNumber(text);
     float f = 0;
-    if (!number || !ToSingle(*number, f)) {
-      grid_.SetRow(line);
-      grid_.SetCol(c);
-      Tell(kEntryRequired);
-      return false;
+    const bool readable = number && ToSingle(*number, f);
+    // A cell the user changed must be a number its entry holds; every cell is read in single
+    // precision, and a 16-bit integer entry must hold it too.
+    if (!readable || !engine_ || !engine_->Untouched(line, c)) {
+      const EntryKind kind = context_.KindOf(layout_.cells[static_cast<std::size_t>(c) - 1]) == EntryKind::Integer
+                                 ? EntryKind::Integer
+                                 : EntryKind::Single;
+      const std::optional<std::string> problem =
+          text.find_first_not_of(" \t") == std::string::npos
+              ? std::optional<std::string>(kEntryRequired)
+              : CellTextProblem(kind, text, line, layout_.headers[static_cast<std::size_t>(c)]);
+      if (problem) {
+        TellAtCell(grid_, line, c, *problem);
+        return false;
+      }
     }
     values[static_cast<std::size_t>(c)] = f;
   }
@@ -365,9 +376,7 @@ MainStep MainTable::Ok() {
   if (!layout_.line_count.empty()) context_.PutCount(layout_.line_count, lines);
   const int kind = layout_.kind;
   const auto refuse = [&](int line, const std::string& message) {
-    grid_.SetRow(line);
-    grid_.SetCol(layout_.count_col);
-    Tell(message);
+    TellAtCell(grid_, line, layout_.count_col, message);
     return MainStep{};
   };
   int total_areas = 0;

@@ -67,11 +67,6 @@ bool MultiTable::Marked(int line, int col) const {
   return line == WholeValue(context_.Get(layout_.marked_last));
 }
 
-bool MultiTable::StoresText(int col) const {
-  const EntryKind kind = context_.KindOf(layout_.cells[static_cast<std::size_t>(col) - 1]);
-  return kind == EntryKind::Variant || kind == EntryKind::Text;
-}
-
 void MultiTable::Setup(int rows) {
   grid_.SetCols(cols_);
   grid_.SetRows(rows);
@@ -145,26 +140,27 @@ OkOutcome MultiTable::Ok(CellEngine& engine) {
   const int lines = engine.Lines();
   const bool marks_last = !layout_.marked_last.empty();
 
-  // A cell stored as its text must spell a number, or the data file would lose a value.
+  // Every changed cell must be a number its entry holds: a cell stored as its text would otherwise
+  // lose a value in the data file, and a numeric entry would keep its old value unseen.
   for (int r = 1; r <= lines; ++r) {
     for (int c = 1; c < cols_; ++c) {
-      if (!StoresText(c) || (marks_last && r == lines && c == 1)) continue;
-      if (engine.Untouched(r, c) || IsNumberText(grid_.Text(r, c))) continue;
-      grid_.SetRow(r);
-      grid_.SetCol(c);
+      if ((marks_last && r == lines && c == 1) || engine.Untouched(r, c)) continue;
+      const EntryKind kind = context_.KindOf(layout_.cells[static_cast<std::size_t>(c) - 1]);
+      const std::string text = grid_.Text(r, c);
+      std::optional<std::string> problem =
+          CellTextProblem(kind, text, r, layout_.headers[static_cast<std::size_t>(c)]);
+      if (!problem) continue;
       // A key column reports a blank the way its check reports a 0.
-      Tell(layout_.check == MultiCheck::LayerNumber && c == 1
-               ? std::string(layout_.check_message)
-               : "A number is required in line " + std::to_string(r) + ", column " +
-                     std::string(layout_.headers[static_cast<std::size_t>(c)]) + ".");
+      if (layout_.check == MultiCheck::LayerNumber && c == 1 && !IsNumberText(text)) {
+        problem = std::string(layout_.check_message);
+      }
+      TellAtCell(grid_, r, c, *problem);
       return {};
     }
   }
 
   const auto refuse = [&](int r, int c, std::string_view message) {
-    grid_.SetRow(r);
-    grid_.SetCol(c);
-    Tell(std::string(message));
+    TellAtCell(grid_, r, c, std::string(message));
     return OkOutcome{};
   };
   if (!layout_.count.empty()) context_.PutCount(layout_.count, lines);

@@ -40,7 +40,6 @@ class MultiTable : public GridTable {
   MultiTable(const MultiLayout& layout, const GridHandover& handover, GridControl& grid, GridWindowTexts& texts,
              int capacity, int cols);
   bool Marked(int line, int col) const;
-  bool StoresText(int col) const;
   void ArrangementDefaults(int slabs);
 
   const MultiLayout& layout_;

@@ -139,20 +139,20 @@ OkOutcome SingleTable::Ok(CellEngine& engine) {
   const int lines = engine.Lines();
   const bool clay_type = layout_.variant == SingleVariant::ClayType;
 
-  // A cell stored as its text must spell a number, or the data file would lose a value.
+  // Every changed cell must be a number its entry holds: a cell stored as its text would otherwise
+  // lose a value in the data file, and a numeric entry would keep its old value unseen.
   if (!clay_type) {
     for (int i = 1; i <= lines; ++i) {
       for (int c = 1; c <= layout_.data_cols; ++c) {
+        if (engine.Untouched(i, c)) continue;
         const EntryKind kind = context_.KindOf(layout_.cells[static_cast<std::size_t>(c) - 1]);
-        if (kind != EntryKind::Variant && kind != EntryKind::Text) continue;
-        if (engine.Untouched(i, c) || IsNumberText(grid_.Text(i, c))) continue;
-        grid_.SetRow(i);
-        grid_.SetCol(c);
+        const std::string text = grid_.Text(i, c);
+        std::optional<std::string> problem =
+            CellTextProblem(kind, text, i, layout_.headers[static_cast<std::size_t>(c)]);
+        if (!problem) continue;
         // K1 of a granular layer reports a blank the way its check reports a 0.
-        Tell(layout_.variant == SingleVariant::Granular && c == 2
-                 ? std::string("K1 should not be 0")
-                 : "A number is required in line " + std::to_string(i) + ", column " +
-                       std::string(layout_.headers[static_cast<std::size_t>(c)]) + ".");
+        if (layout_.variant == SingleVariant::Granular && c == 2 && !IsNumberText(text)) problem = "K1 should not be 0";
+        TellAtCell(grid_, i, c, *problem);
         return {};
       }
     }
@@ -174,9 +174,7 @@ OkOutcome SingleTable::Ok(CellEngine& engine) {
       if (layout_.variant == SingleVariant::Granular) {
         const Value k1 = context_.Get(layout_.cells[1], i, 2);
         if (!ShownValue(k1) || k1.Number() == 0) {
-          grid_.SetRow(i);
-          grid_.SetCol(2);
-          Tell("K1 should not be 0");
+          TellAtCell(grid_, i, 2, "K1 should not be 0");
           return {};
         }
       }

@@ -1,7 +1,10 @@
 #include "grids/table_checks.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "common/entry_array.h"
+#include "common/numeric_value.h"
 #include "grids/cell_engine.h"
 
 namespace pave {
@@ -45,6 +48,35 @@ std::optional<std::string> LineCountProblem(int lines, int capacity) {
   if (lines < 0) return "The number of lines, " + std::to_string(lines) + ", cannot be negative.";
   if (lines > capacity) {
     return "This table holds at most " + std::to_string(capacity) + " lines, not " + std::to_string(lines) + ".";
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> CellTextProblem(EntryKind kind, std::string_view text, int line, std::string_view column) {
+  std::string cell = "line " + std::to_string(line);
+  if (!column.empty()) cell += ", column " + std::string(column);
+  const std::optional<double> number = ParseNumber(text);
+  if (!number) return "A number is required in " + cell + ".";
+  const std::string value = "The value in " + cell;
+  switch (kind) {
+    case EntryKind::Single: {
+      float f = 0;
+      if (!ToSingle(*number, f)) {
+        return *number > 0 ? value + " should not be greater than " + kSingleLimitText + "."
+                           : value + " should not be less than -" + kSingleLimitText + ".";
+      }
+      if (f == 0 && *number != 0) return value + " is too close to 0 to be kept: it should be 0 or at least 1E-45 in size.";
+      return std::nullopt;
+    }
+    case EntryKind::Integer: {
+      std::int16_t n = 0;
+      if (ToInteger16(*number, n)) return std::nullopt;
+      return *number > 0 ? value + " should not be greater than 32767." : value + " should not be less than -32768.";
+    }
+    case EntryKind::Double:
+    case EntryKind::Variant:
+    case EntryKind::Text:
+      return std::nullopt;
   }
   return std::nullopt;
 }

@@ -69,6 +69,14 @@ TEST(ContourLevels, OnlyAUsableIntervalIsTaken) {
   EXPECT_FLOAT_EQ(*IntervalAnswer(r, "-1"), -1);   // no levels: the page without contours
 }
 
+TEST(ContourLevels, AnUpsideDownRangeRefusesOnly0AndNumbersBeyondSinglePrecision) {
+  const ContourRange r = ContourRangeOf(500, -500, false);
+  ASSERT_LT(r.range, 0);
+  EXPECT_EQ(IntervalRule(r), "The contour interval should be a number other than 0, from -3.4E+38 to 3.4E+38.");
+  for (const char* taken : {"0.00001", "-1", "3E+38"}) EXPECT_TRUE(IntervalAnswer(r, taken)) << taken;
+  for (const char* refused : {"0", "1E+40", "-1E+40"}) EXPECT_FALSE(IntervalAnswer(r, refused)) << refused;
+}
+
 // A grid of the window 4000 by 4000 twips for data 0..4 in x and y: 1000 twips a unit.
 class TracerTest : public ::testing::Test {
  protected:

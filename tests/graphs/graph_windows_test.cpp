@@ -232,9 +232,38 @@ TEST_F(GraphWindowTest, TheIntervalIsAskedUntilItIsUsableAndCancelSkipsThePage) 
   EXPECT_EQ(platform_.messages.asked[0].title, "ROVANTE");
   EXPECT_EQ(platform_.messages.asked[1].default_text, platform_.messages.asked[0].default_text);
   EXPECT_EQ(PrintQuestions(), 3);   // the cancelled page is not offered
-  EXPECT_TRUE(OtherMessages().empty());
+  EXPECT_EQ(OtherMessages().size(), 3u);   // one for each refused answer, none for the cancel
   EXPECT_EQ(r.captions.size(), 4u);
   EXPECT_EQ(r.captions[1], "PROBLEM  1, SLAB LAYER  2, STRESSES IN X DIRECTION");
+}
+
+TEST_F(GraphWindowTest, ARefusedIntervalIsExplainedBeforeTheQuestionComesBack) {
+  // Extremes -523.4 and 123.4: scale 100, levels from 2 down to -7, a range of 9, so an interval
+  // must exceed 9 / 201 to give at most 200 levels.
+  SlabGraphText f;
+  f.rx = [](int i, int j, int) { return i == 1 && j == 1 ? -523.4f : i == 4 && j == 4 ? 123.4f : 0.0f; };
+  WriteFile("WHY.SLA", f.Text());
+  const char* refused[] = {"abc", "", "0", "0.00001", "0.04477612", "1e40"};
+  for (const char* answer : refused) platform_.messages.QueueInput(std::string(answer));
+  platform_.messages.QueueInput(".04477613");   // x page: just above the bound the message states
+  platform_.messages.QueueInput(".5");          // y page
+  OpenGraph(kind::kContourGraph, "WHY.DAT");
+  const std::string why =
+      "The contour interval should be a number greater than 0.04477612 and not greater than 3.4E+38: a smaller "
+      "interval would give more than 200 contour levels. A negative interval draws the page without contours.";
+  ASSERT_EQ(platform_.messages.asked.size(), std::size(refused) + 2);
+  EXPECT_EQ(OtherMessages(), std::vector<std::string>(std::size(refused), why));
+  for (const auto& m : platform_.messages.shown) {
+    if (m.text == why) {
+      EXPECT_EQ(m.title, "ROVANTE");
+    }
+  }
+  // The same question comes back after each message, until the x page's interval is taken.
+  for (std::size_t i = 1; i < platform_.messages.asked.size() - 1; ++i) {
+    EXPECT_EQ(platform_.messages.asked[i].prompt, platform_.messages.asked[0].prompt);
+    EXPECT_EQ(platform_.messages.asked[i].default_text, platform_.messages.asked[0].default_text);
+  }
+  EXPECT_EQ(PrintQuestions(), 2);
 }
 
 TEST_F(GraphWindowTest, AProblemThatCannotBeContouredEndsTheContourGraph) {

@@ -54,10 +54,12 @@ inline void DoubleClickCell(GridForm& form, int row, int col) {
   QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, at);
   QTest::mouseDClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, at);
 }
+// A click on OK: the button takes the focus first, as a real mouse click gives it.
 inline void ClickOk(GridForm& form) {
   Activate(form);
   QPushButton* ok = form.findChild<QPushButton*>("BtnRun");
   if (!ok) ok = form.findChild<QPushButton*>("cmdOK");
+  ok->setFocus(Qt::MouseFocusReason);
   QTest::mouseClick(ok, Qt::LeftButton);
 }
 inline std::string Cell(GridForm& form, int row, int col) { return form.grid().Text(row, col); }

@@ -78,7 +78,7 @@ TEST_F(MultiTableTest, TheLayerNumberIsCheckedLineByLine) {
   EXPECT_EQ(Current(f), std::make_pair(2, 3));
 }
 
-TEST_F(MultiTableTest, ASingleEntryKeepsItsValueOnTextAndZeroLntcIsRefused) {
+TEST_F(MultiTableTest, TextInASingleEntryAndZeroLntcAreRefused) {
   Owner("frmDamage1", {"lblTop"});
   L->Top(1, 1, 1) = 1;
   L->Top(1, 1, 2) = 1.365e-9f;
@@ -86,8 +86,13 @@ TEST_F(MultiTableTest, ASingleEntryKeepsItsValueOnTextAndZeroLntcIsRefused) {
   ClickCell(f, 1, 2);
   Type(f, "abc");
   ClickOk(f);
-  EXPECT_EQ(Grid(kind::kGridMulti), nullptr);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"A number is required in line 1, column FT4."}));
   EXPECT_EQ(L->Top(1, 1, 2), 1.365e-9f);
+  Type(f, "2E-9");
+  ClickOk(f);
+  EXPECT_EQ(Grid(kind::kGridMulti), nullptr);
+  EXPECT_EQ(L->Top(1, 1, 2), 2e-9f);
+  platform_.messages.shown.clear();
   L->Top(1, 1, 1) = 0;
   GridForm& g = Open(kind::kGridMulti, 122, 1);
   ClickOk(g);
@@ -186,7 +191,7 @@ TEST_F(MultiTableTest, SlabLayerPropertiesCheckTheFirstThickness) {
   EXPECT_EQ(slab_data.Caption("lblProperties"), "done");
 }
 
-TEST_F(MultiTableTest, SlabLayerTablesHaveFixedLinesAndDelKeepsTheValue) {
+TEST_F(MultiTableTest, SlabLayerTablesHaveFixedLinesAndACellClearedByDelIsRefused) {
   Owner("frmDamage", {"lblFatigue"});
   S->General(1, 2) = 1;   // NDAMA 1: PMR only
   S->Fatigue(1, 1, 1) = 650;
@@ -198,8 +203,9 @@ TEST_F(MultiTableTest, SlabLayerTablesHaveFixedLinesAndDelKeepsTheValue) {
   Key(f, Qt::Key_Delete);
   EXPECT_EQ(Cell(f, 1, 1), "");
   ClickOk(f);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"A number is required in line 1, column PMR."}));
+  EXPECT_EQ(Grid(kind::kGridSlabLayer), &f);
   EXPECT_EQ(S->Fatigue(1, 1, 1), 650.0f);
-  EXPECT_TRUE(Messages().empty());
 }
 
 }  // namespace

@@ -23,16 +23,16 @@ class SingleWritebackTest : public GridsTest {
   }
 };
 
-TEST_F(SingleWritebackTest, InterfaceValuesRoundHalfToEvenAndBadTextKeepsTheOldValue) {
+TEST_F(SingleWritebackTest, InterfaceValuesRoundHalfToEven) {
   Owner("frmPELDRANE", {"lblInterface"});
   for (int i = 1; i <= 5; ++i) L->INT(1, i) = 7;
   GridForm& f = Open(105, 5);
-  for (const char* typed : {"2.5", "3.5", "40000", "abc", "-1"}) Enter(f, typed);
+  for (const char* typed : {"2.5", "3.5", "32767.4", "-32768.5", "-1"}) Enter(f, typed);
   ClickOk(f);
   EXPECT_EQ(L->INT(1, 1), 2);
   EXPECT_EQ(L->INT(1, 2), 4);
-  EXPECT_EQ(L->INT(1, 3), 7);
-  EXPECT_EQ(L->INT(1, 4), 7);
+  EXPECT_EQ(L->INT(1, 3), 32767);
+  EXPECT_EQ(L->INT(1, 4), -32768);
   EXPECT_EQ(L->INT(1, 5), -1);
   EXPECT_TRUE(Messages().empty());
 }

@@ -145,7 +145,11 @@ void GridForm::TellFailure(const std::exception& e) {
 
 void GridForm::Finish(const OkOutcome& outcome) {
   DataChanged();
-  if (!outcome.close) return;
+  if (!outcome.close) {
+    // Refused: the user goes on typing in the cell the message was about, not on the OK button.
+    if (grid_) grid_->SetFocus();
+    return;
+  }
   if (engine_) engine_->Stop();
   if (registry()) registry()->Unload(this);
   if (outcome.clay_values_kept) {

@@ -65,7 +65,7 @@ class GridForm : public Form, public GridWindowTexts, public EditorBound {
   void SetHelp(const std::string& help);
   // Unloads the window after its load step failed.
   void Abandon();
-  // Carries out the end of an OK.
+  // Carries out the end of an OK; after a refused one the grid takes the focus back.
   void Finish(const OkOutcome& outcome);
   // True, after telling the user and closing the window, when the editor session the window was
   // opened in has ended.

@@ -85,7 +85,7 @@ void MainGridFormBase::Ok() {
   if (!table_ || !engine_ || SessionEnded()) return;
   MainStep step;
   Guarded([&] { step = table_->Ok(); });
-  if (step.close) Finish(step.outcome);
+  Finish(step.close ? step.outcome : OkOutcome{});
 }
 
 }  // namespace pave
