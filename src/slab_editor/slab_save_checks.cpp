@@ -280,7 +280,6 @@ void DataSetCheck::Slabs() {
     Poisson(gSlabLayerProps(s_, L, 2), "PR" + layer, menu::kProperties);
     Positive(gSlabLayerProps(s_, L, 3), "YM" + layer, menu::kProperties);
     if (C(curl::kNWT).Number() != 0) NotNegative(gSlabLayerProps(s_, L, 4), "GAMA" + layer, menu::kProperties);
-    if (G(gen::kNDAMA) != 0) Positive(gSlabFatigue(s_, L, 1), "PMR" + layer, menu::kDamage);
   }
   // Elements of slab 1 more oblong than 5 to 1 are refused by the program.
   const int nx1 = gSlabArrangement(s_, 1, 1), ny1 = gSlabArrangement(s_, 1, 2);
@@ -469,6 +468,9 @@ void DataSetCheck::Damage() const {
       NotNegative(Value(gSlabTNLR(s_, p, g), "TNLR of load group " + std::to_string(g) + " in period " + std::to_string(p),
                         menu::kDamage),
                   "TNLR of load group " + std::to_string(g) + " in period " + std::to_string(p), menu::kDamage);
+  // The fatigue steps divide the stresses by the modulus of rupture.
+  for (int L = 1; L <= nlayer_; ++L)
+    Positive(gSlabFatigue(s_, L, 1), "PMR of slab layer " + std::to_string(L), menu::kDamage);
 }
 
 void DataSetCheck::Run() {

@@ -52,6 +52,9 @@ void TwoSlabs() {
   gSlabArrangement(1, 2, 1) = 3;
   gSlabArrangement(1, 2, 2) = 3;
   gSlabArrangement(1, 2, 3) = 1;   // left side of slab 2
+  gSlabJoints(1, 1, 3) = 1500000;  // the dowels of the joint: support modulus, diameter, spacing
+  gSlabJoints(1, 1, 4) = 1;
+  gSlabJoints(1, 1, 5) = 12;
   for (int n = 1; n <= 3; ++n) {
     gSlabX(1, 2, n) = 10.0f * (n - 1);
     gSlabY(1, 2, n) = 10.0f * (n - 1);
@@ -231,7 +234,13 @@ INSTANTIATE_TEST_SUITE_P(
                       gSlabTNLR(1, 1, 1) = Value();
                     },
                     "Data Set 1: TNLR of load group 1 in period 1 has no value. Please correct it by clicking the "
-                    "Damage menu."}),
+                    "Damage menu."},
+        RefusalCase{"DamageWithoutModulusOfRupture", [] {
+                      gSlabGeneral(1, gen::kNDAMA) = 1;
+                      gSlabTNLR(1, 1, 1) = 1000;
+                    },
+                    "Data Set 1: PMR of slab layer 1 is 0, which should be greater than 0. Please correct it by "
+                    "clicking the Damage menu."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class ErrCheckTest : public SlabDataTest {};
