@@ -76,6 +76,7 @@ bool GridForm::LoadGrid(const char* window_kind, std::span<const ControlSpec> co
     return false;
   }
   handover_ = TakeHandover(window_kind);
+  BindToEditor(handover_.Layered() ? EditorKind::Layered : EditorKind::Slab);
   gCrLf = "\r\n";
   BuildGridForm({.name = window_kind, .controls = controls});
   bool opened = false;
@@ -98,8 +99,15 @@ bool GridForm::LoadGrid(const char* window_kind, std::span<const ControlSpec> co
   return true;
 }
 
+bool GridForm::SessionEnded() {
+  if (SessionCurrent()) return false;
+  Tell(kSessionEndedMessage);
+  Abandon();
+  return true;
+}
+
 void GridForm::RunOk(const std::function<OkOutcome()>& ok) {
-  if (!engine_) return;
+  if (!engine_ || SessionEnded()) return;
   OkOutcome outcome;
   Guarded([&] { outcome = ok(); });
   Finish(outcome);
@@ -136,6 +144,7 @@ void GridForm::TellFailure(const std::exception& e) {
 }
 
 void GridForm::Finish(const OkOutcome& outcome) {
+  DataChanged();
   if (!outcome.close) return;
   if (engine_) engine_->Stop();
   if (registry()) registry()->Unload(this);

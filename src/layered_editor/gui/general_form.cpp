@@ -47,7 +47,7 @@ void GeneralForm::Load() {
   set_ = CurrentLayeredSet();
   BuildParameterForm(kind::kLayeredGeneral, "General Information of PELDRANE for Set No. " + Str(set_), kRows,
                      kLayout, kTitleRow);
-  Box("txtTitle1").setText(QString::fromStdString(gLayeredTITLE(set_)));
+  SetTitleBox("txtTitle1", gLayeredTITLE(set_));
   if (QLabel* done = LabelOf(kind::kLayeredEditor, "lblGeneral")) SetStatus(*done, Status::Done);
   gLayeredGeneralVisits = Value(gLayeredGeneralVisits.Number() + 1);
   for (int k = 1; k <= 13; ++k) SetBox(kRows[k - 1].box, gLayeredGeneral(set_, k));

@@ -54,7 +54,16 @@ void ParameterForm::BuildParameterForm(std::string_view name, const std::string&
     auto* box = &Box(r.box);
     connect(static_cast<ClickLineEdit*>(box), &ClickLineEdit::clicked, box, [box] { box->clear(); });
   }
-  connect(&Control<QPushButton>(*this, "cmdOk"), &QPushButton::clicked, this, [this] { Ok(); });
+  if (std::optional<EditorKind> editor = EditorOfWindowKind(std::string(name))) BindToEditor(*editor);
+  connect(&Control<QPushButton>(*this, "cmdOk"), &QPushButton::clicked, this, [this] {
+    if (!SessionCurrent()) {
+      Refuse(kSessionEndedMessage);
+      Close();
+      return;
+    }
+    Ok();
+    DataChanged();
+  });
 }
 
 std::string ParameterForm::LabelName(std::string_view box) { return "lbl" + std::string(box.substr(3)); }
@@ -69,6 +78,13 @@ void ParameterForm::SetCaption(std::string_view box, std::string_view text, std:
 }
 
 QLineEdit& ParameterForm::Box(std::string_view name) const { return Control<QLineEdit>(*this, name); }
+
+void ParameterForm::SetTitleBox(std::string_view name, const std::string& title) {
+  QLineEdit& box = Box(name);
+  const QString text = QString::fromStdString(title);
+  if (text.size() > box.maxLength()) box.setMaxLength(static_cast<int>(text.size()));
+  box.setText(text);
+}
 
 namespace {
 // A number as ordinary decimal text: its digits with a 0 before a leading decimal point.

@@ -4,7 +4,8 @@
 // in between and stores the values; the first failing test shows its message and leaves the form
 // open on the box concerned; a successful OK closes the form and marks the caller's status label
 // "done". Every value box must hold a number (letters or an empty box are refused, never taken as
-// 0); counts are checked to be whole numbers inside their index range before they are stored.
+// 0); counts are checked to be whole numbers inside their index range before they are stored. A
+// form of an editor's session stores nothing once that session has ended (shell/editor_windows.h).
 #pragma once
 
 #include <deque>
@@ -18,6 +19,7 @@
 #include "common/value.h"
 #include "platform/gui/control_table.h"
 #include "platform/gui/form.h"
+#include "shell/editor_windows.h"
 
 namespace pave {
 
@@ -42,7 +44,7 @@ struct ParameterLayout {
   int form_width = 9615;    // the form's outer width
 };
 
-class ParameterForm : public Form {
+class ParameterForm : public Form, public EditorBound {
   Q_OBJECT
 
  public:
@@ -62,6 +64,9 @@ class ParameterForm : public Form {
   void SetCaption(std::string_view box, std::string_view text, std::string_view field);
 
   QLineEdit& Box(std::string_view name) const;
+  // Puts a title into its box. A title longer than the box takes (a file written elsewhere) is
+  // shown whole: the box then takes that many characters, so that OK keeps it as it was read.
+  void SetTitleBox(std::string_view name, const std::string& title);
   void SetBox(std::string_view name, const Value& v);
   void SetBox(std::string_view name, float v);   // a single-precision value with its 7 digits
   // The number in a value box. Its text must be wholly a number (blanks around it allowed);

@@ -112,7 +112,7 @@ void SlabGeneralForm::Load() {
     connect(&Control<QRadioButton>(*this, o.name), &QRadioButton::clicked, this,
             [this, o] { StoreFlag(set_, o.flag, o.value); });
   }
-  Box("txtTitle").setText(QString::fromStdString(gSlabTITLE(s)));
+  SetTitleBox("txtTitle", gSlabTITLE(s));
   MarkDone(kind::kSlabEditor, "lblGeneral");
   gSlabGeneralVisits = Value(gSlabGeneralVisits.Number() + 1);
   for (std::size_t row = 0; row < std::size(kRows); ++row) SetBox(kRows[row].box, Value(gSlabGeneral(s, kField[row])));
