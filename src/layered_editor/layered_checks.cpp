@@ -27,7 +27,7 @@ std::optional<std::string> LayeredCompletenessProblem() {
     return "You forgot to enter the Viscoelastic Layer Information by clicking the Viscoelastic\\layer menu.";
   if (visco && gLayeredCREEP(1, 1, 1) == 0)
     return "You forgot to enter the creep compliances by clicking the Viscoelastic\\Creep\\Layer No. menu.";
-  return LayeredValueRefusal();
+  return std::nullopt;
 }
 
 namespace {

@@ -1,5 +1,6 @@
 // The checks of the layered data sets before a save: the completeness of data set 1 (the first menu
-// whose data is still missing), then the values of every data set that the analysis program refuses.
+// whose data is still missing), and the values of every data set that the analysis program refuses
+// (part of the editor's check that the data sets can be written).
 #pragma once
 
 #include <optional>
@@ -7,8 +8,7 @@
 
 namespace pave {
 
-// The message naming the first menu to complete in data set 1, or else the first value refusal of
-// LayeredValueRefusal; nothing when the data sets can be saved.
+// The message naming the first menu to complete in data set 1, or nothing.
 std::optional<std::string> LayeredCompletenessProblem();
 
 // The first value of the data sets 1 to NPROB that has no physical or counting sense (a thickness,
