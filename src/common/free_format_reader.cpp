@@ -26,6 +26,10 @@ FreeFormatReader::FreeFormatReader(std::string content) : data_(std::move(conten
 }
 
 FreeFormatReader FreeFormatReader::FromFile(const std::filesystem::path& path) {
+  // Only a regular file has an end: a named pipe or a device (a link to /dev/zero) would be read
+  // without end, or would wait for a writer before it even opens.
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) throw DataError("not a regular file: " + path.string());
   std::ifstream in(path, std::ios::binary);
   if (!in) throw DataError("cannot open " + path.string());
   std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

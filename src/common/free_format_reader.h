@@ -29,7 +29,7 @@ class DataError : public std::runtime_error {
 class FreeFormatReader {
  public:
   explicit FreeFormatReader(std::string content);
-  // Reads the whole file; throws DataError when it cannot be opened.
+  // Reads the whole file; throws DataError when it cannot be opened or is not a regular file.
   static FreeFormatReader FromFile(const std::filesystem::path& path);
 
   // Next item as a number; throws DataError at the end of the data or when the item is not a number.

@@ -12,72 +12,128 @@
 namespace pave {
 
 namespace {
+
 std::string Directory(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
+
+// A file written beside its target and not yet in its place; removed unless Commit renamed it.
+class Replacement {
+ public:
+  Replacement() = default;
+  Replacement(const Replacement&) = delete;
+  Replacement& operator=(const Replacement&) = delete;
+  ~Replacement() {
+    if (!temp_.empty()) ::unlink(temp_.c_str());
+  }
+
+  bool Prepare(const std::string& path, const std::string& bytes, std::string& reason) {
+    path_ = path;
+    if (path.empty() || path.back() == '/') {
+      reason = "no file name";
+      return false;
+    }
+    // A file that exists keeps its permissions; a new one gets the usual ones.
+    mode_t mode = 0666;
+    struct stat st {};
+    const bool exists = ::stat(path.c_str(), &st) == 0;
+    if (exists) {
+      if (S_ISDIR(st.st_mode)) {
+        reason = "it is a directory";
+        return false;
+      }
+      mode = st.st_mode & 07777;
+    }
+    std::string pattern = Directory(path) + ".~" + path.substr(Directory(path).size()) + ".XXXXXX";
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0) {
+      reason = std::strerror(errno);
+      return false;
+    }
+    temp_ = name.data();
+    auto fail = [&](int error) {
+      ::close(fd);
+      reason = std::strerror(error);
+      return false;
+    };
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+      const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        return fail(errno);
+      }
+      written += static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0) return fail(errno);
+    if (exists) {
+      ::fchmod(fd, mode);
+    } else {
+      const mode_t mask = ::umask(0);
+      ::umask(mask);
+      ::fchmod(fd, mode & ~mask);
+    }
+    if (::close(fd) != 0) {
+      reason = std::strerror(errno);
+      return false;
+    }
+    return true;
+  }
+
+  bool Commit(std::string& reason) {
+    if (::rename(temp_.c_str(), path_.c_str()) != 0) {
+      reason = std::strerror(errno);
+      return false;
+    }
+    temp_.clear();
+    return true;
+  }
+
+ private:
+  std::string path_, temp_;
+};
+
 }  // namespace
 
 bool WriteFileSafely(const std::string& path, const std::string& bytes, std::string& reason) {
-  if (path.empty() || path.back() == '/') {
-    reason = "no file name";
-    return false;
-  }
-  // A file that exists keeps its permissions; a new one gets the usual ones.
-  mode_t mode = 0666;
-  struct stat st {};
-  const bool exists = ::stat(path.c_str(), &st) == 0;
-  if (exists) {
-    if (S_ISDIR(st.st_mode)) {
-      reason = "it is a directory";
+  Replacement r;
+  return r.Prepare(path, bytes, reason) && r.Commit(reason);
+}
+
+bool WriteFilesSafely(const std::vector<std::pair<std::string, std::string>>& files, std::string& failed,
+                      std::string& reason) {
+  std::vector<Replacement> replacements(files.size());
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (!replacements[i].Prepare(files[i].first, files[i].second, reason)) {
+      failed = files[i].first;
       return false;
     }
-    mode = st.st_mode & 07777;
   }
-  std::string pattern = Directory(path) + ".~" + path.substr(Directory(path).size()) + ".XXXXXX";
-  std::vector<char> name(pattern.begin(), pattern.end());
-  name.push_back('\0');
-  const int fd = ::mkstemp(name.data());
-  if (fd < 0) {
-    reason = std::strerror(errno);
-    return false;
-  }
-  auto fail = [&](int error) {
-    ::close(fd);
-    ::unlink(name.data());
-    reason = std::strerror(error);
-    return false;
-  };
-  std::size_t written = 0;
-  while (written < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return fail(errno);
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (!replacements[i].Commit(reason)) {
+      failed = files[i].first;
+      return false;
     }
-    written += static_cast<std::size_t>(n);
-  }
-  if (::fsync(fd) != 0) return fail(errno);
-  if (exists) {
-    ::fchmod(fd, mode);
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, mode & ~mask);
-  }
-  if (::close(fd) != 0) {
-    const int error = errno;
-    ::unlink(name.data());
-    reason = std::strerror(error);
-    return false;
-  }
-  if (::rename(name.data(), path.c_str()) != 0) {
-    const int error = errno;
-    ::unlink(name.data());
-    reason = std::strerror(error);
-    return false;
   }
   return true;
+}
+
+std::string WhyNotReplaceable(const std::string& path) {
+  if (path.empty() || path.back() == '/') return "no file name";
+  constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) return "it is a directory";
+    if ((st.st_mode & kWriteBits) == 0 || ::access(path.c_str(), W_OK) != 0) return "the file is read-only";
+  }
+  const std::string dir = Directory(path).empty() ? std::string(".") : Directory(path);
+  if (::stat(dir.c_str(), &st) != 0) return std::strerror(errno);
+  if (!S_ISDIR(st.st_mode)) return "its folder is not a directory";
+  if ((st.st_mode & kWriteBits) == 0 || ::access(dir.c_str(), W_OK | X_OK) != 0) return "its folder is read-only";
+  return std::string();
 }
 
 }  // namespace pave

@@ -3,10 +3,23 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace pave {
 
 // Writes `bytes` as the file `path`; false with the reason (the system's text) when it could not.
 bool WriteFileSafely(const std::string& path, const std::string& bytes, std::string& reason);
+
+// Several files written together: every temporary file is written completely before the first
+// rename, so a failure while writing leaves all of the old files as they were. `failed` names the
+// file that could not be written.
+bool WriteFilesSafely(const std::vector<std::pair<std::string, std::string>>& files, std::string& failed,
+                      std::string& reason);
+
+// Why `path` cannot be replaced, checked before anything is written: a directory in its place, a
+// file or folder marked read-only (for every user, the super-user too), a folder that is missing or
+// cannot be written. Empty when it can be.
+std::string WhyNotReplaceable(const std::string& path);
 
 }  // namespace pave

@@ -24,8 +24,8 @@ void DAMINP(RunContext& c) {
   rep.Text("NUMBER OF LAYERS FOR BOTTOM TENSION (NLBT)---- = ").Num(s.NLBT).End();
   rep.Text("NUMBER OF LAYERS FOR TOP COMPRESSION (NLTC)--- = ").Num(s.NLTC).End();
   lay.Num(s.NLBT).Num(s.NLTC).End();
-  if (s.NLBT < 0) ThrowIndex(s.NLBT, kMaxDamageAllowable);
-  if (s.NLTC < 0) ThrowIndex(s.NLTC, kMaxDamageAllowable);
+  if (s.NLBT < 0) return ValueStop(c, "THE NUMBER OF LAYERS FOR BOTTOM TENSION (NLBT)", s.NLBT, "NOT BE NEGATIVE");
+  if (s.NLTC < 0) return ValueStop(c, "THE NUMBER OF LAYERS FOR TOP COMPRESSION (NLTC)", s.NLTC, "NOT BE NEGATIVE");
   if (s.NLBT + s.NLTC > kMaxDamageAllowable) {
     return LimitStop(c, "THE NUMBER OF DAMAGE LAYERS (NLBT + NLTC)", s.NLBT + s.NLTC, kMaxDamageAllowable);
   }
@@ -62,6 +62,11 @@ void DAMINP(RunContext& c) {
     for (int g = 1; g <= s.NLG; ++g) lay.Num(s.TNLR(p, g));
     lay.End();
   }
+  for (int p = 1; p <= s.NPY; ++p)
+    for (int g = 1; g <= s.NLG; ++g)
+      if (!(s.TNLR(p, g) >= 0))
+        return ValueStop(c, "THE LOAD REPETITIONS (TNLR) OF LOAD GROUP" + Str(g) + " IN PERIOD" + Str(p), s.TNLR(p, g),
+                         "NOT BE NEGATIVE");
   if (nlbt != 0) {
     rep.End();
     for (int k = 1; k <= nlbt; ++k) {

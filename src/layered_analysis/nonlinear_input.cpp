@@ -58,7 +58,9 @@ void NOLINP(RunContext& c) {
   s.NOLAY = in.ReadInt16();
   s.ITENOL = in.ReadInt16();
   in.SkipIdentifier();
-  const int nolay = s.NOLAY < 0 ? 0 : s.NOLAY;
+  if (s.NOLAY < 0) return ValueStop(c, "THE NUMBER OF NONLINEAR LAYERS (NOLAY)", s.NOLAY, "NOT BE NEGATIVE");
+  if (s.ITENOL < 1) return ValueStop(c, "THE MAXIMUM NUMBER OF ITERATIONS (ITENOL)", s.ITENOL, "BE AT LEAST 1");
+  const int nolay = s.NOLAY;
   if (nolay > kMaxNonlinear) return LimitStop(c, "THE NUMBER OF NONLINEAR LAYERS (NOLAY)", nolay, kMaxNonlinear);
   // (26) LAYNO NCLAY pairs, (27) ZCNOL: no record for an empty list.
   for (int i = 1; i <= nolay; ++i) {
@@ -79,6 +81,7 @@ void NOLINP(RunContext& c) {
   s.SLD = in.ReadSingle();
   s.DELNOL = in.ReadSingle();
   in.SkipIdentifier();
+  if (!(s.DELNOL > 0)) return ValueStop(c, "THE TOLERANCE FOR NONLINEAR ANALYSIS (DELNOL)", s.DELNOL, "BE GREATER THAN 0");
   // (29) RELAX, (30) GAM
   for (int p = 1; p <= s.NPY; ++p) s.RELAX(p) = in.ReadSingle();
   if (s.NPY > 0) in.SkipIdentifier();

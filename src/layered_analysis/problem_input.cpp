@@ -194,6 +194,10 @@ void ELAINP(RunContext& c) {
     g.Num(s.LOAD(LG)).End();
     g.Num(s.CR(LG)).Num(s.CP(LG)).End();
     const i16 lg = static_cast<i16>(LG);
+    if (s.LOAD(LG) < 0 || s.LOAD(LG) > 3) {
+      ValueStop(c, "THE LOAD CODE (LOAD) OF LOAD GROUP" + Str(lg), s.LOAD(LG), "BE 0, 1, 2 OR 3");
+      return;
+    }
 
     if (s.LOAD(LG) == 0) {
       r.Text("LOAD GROUP NO.").Num(lg).Text("HAS").Num(static_cast<i16>(1)).Text("CONTACT AREA").End();
@@ -209,7 +213,12 @@ void ELAINP(RunContext& c) {
              "THE NUMBER OF RADIAL COORDINATE (RC) IS " + Str(s.NR(LG)) + " FOR LOAD GROUP " + Str(lg) + " " + tail);
         return;
       }
-      if (s.NR(LG) < 0) s.NR(LG) = 0;
+      if (s.NR(LG) < 0) {
+        const std::string tail = "WHICH SHOULD NOT BE NEGATIVE, SO COMPUTATION STOPS.";
+        Stop(c, {{{"THE NUMBER OF RADIAL COORDINATE (RC) IS", GenNum(s.NR(LG)), "FOR LOAD GROUP ", GenNum(lg)}}, {{tail}}},
+             "THE NUMBER OF RADIAL COORDINATE (RC) IS " + Str(s.NR(LG)) + " FOR LOAD GROUP " + Str(lg) + " " + tail);
+        return;
+      }
       std::vector<float> rc;
       for (int J = 1; J <= s.NR(LG); ++J) rc.push_back(s.RC(J, 1, LG) = in.ReadSingle());
       if (s.NR(LG) >= 1) in.SkipIdentifier();
@@ -324,6 +333,13 @@ void CheckBeforeAnalysis(RunContext& c) {
     StopLine().Text("THE COMPUTING CODE (NSTD) IS").Num(s.NSTD).Stop(c, "WHICH SHOULD BE 1, 5 OR 9, SO COMPUTATION STOPS.");
     return;
   }
+  if (!(s.DEL > 0)) return ValueStop(c, "THE TOLERANCE FOR INTEGRATION (DEL)", s.DEL, "BE GREATER THAN 0");
+  if (s.ICL < 1) return ValueStop(c, "THE LIMIT OF INTEGRATION CYCLES (ICL)", s.ICL, "BE AT LEAST 1");
+  if (s.NBOND == 0) {
+    for (int i = 1; i <= s.NL - 1; ++i)
+      if (s.INT(i) != 0 && s.INT(i) != 1)
+        return ValueStop(c, "THE CONDITION (INT) OF INTERFACE" + Str(static_cast<i16>(i)), s.INT(i), "BE 0 OR 1");
+  }
   for (int i = 1; i <= s.NL - 1; ++i) {
     if (!(s.TH(i) > 0)) {
       StopLine().Text("THE THICKNESS (TH) OF LAYER").Num(static_cast<i16>(i)).Text("IS").Num(s.TH(i))
@@ -360,23 +376,23 @@ void CheckBeforeAnalysis(RunContext& c) {
       return;
     }
   }
-  if (s.MATL == 1) {
-    for (int p = 1; p <= s.NPY; ++p)
-      for (int i = 1; i <= s.NL; ++i) {
-        if (!(s.EPY(i, p) > 0)) {
-          StopLine()
-              .Text("THE MODULUS (E) OF LAYER").Num(static_cast<i16>(i))
-              .Text("IN PERIOD").Num(static_cast<i16>(p))
-              .Text("IS").Num(s.EPY(i, p))
-              .Stop(c, "WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS.");
-          return;
-        }
+  for (int p = 1; p <= s.NPY; ++p)
+    for (int i = 1; i <= s.NL; ++i) {
+      // Layers whose modulus comes from the creep compliances may have 0 here; none has less.
+      if (!(s.EPY(i, p) > 0) && (s.MATL == 1 || !(s.EPY(i, p) >= 0))) {
+        StopLine()
+            .Text("THE MODULUS (E) OF LAYER").Num(static_cast<i16>(i))
+            .Text("IN PERIOD").Num(static_cast<i16>(p))
+            .Text("IS").Num(s.EPY(i, p))
+            .Stop(c, s.MATL == 1 ? "WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS."
+                                 : "WHICH SHOULD NOT BE NEGATIVE, SO COMPUTATION STOPS.");
+        return;
       }
-  }
+    }
   for (int i = 1; i <= s.NL; ++i) {
-    if (!(s.PR(i) < 1.0f && s.PR(i) > -1.0f)) {
+    if (!(s.PR(i) <= 0.5f && s.PR(i) >= 0.0f)) {
       StopLine().Text("THE POISSON'S RATIO (PR) OF LAYER").Num(static_cast<i16>(i)).Text("IS").Num(s.PR(i))
-          .Stop(c, "WHICH SHOULD BE BETWEEN -1 AND 1, SO COMPUTATION STOPS.");
+          .Stop(c, "WHICH SHOULD BE BETWEEN 0 AND 0.5, SO COMPUTATION STOPS.");
       return;
     }
   }

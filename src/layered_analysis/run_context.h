@@ -52,6 +52,13 @@ class StopLine {
   std::string message_;
 };
 
+// The stop of a value that has no physical or counting sense:
+//   "<what> IS v" / "WHICH SHOULD <rule>, SO COMPUTATION STOPS."
+template <class T>
+void ValueStop(RunContext& c, const std::string& what, T value, const std::string& rule) {
+  StopLine().Text(what + " IS").Num(value).Stop(c, "WHICH SHOULD " + rule + ", SO COMPUTATION STOPS.");
+}
+
 // The limit stop of the counts and tables:
 //   report "<what> IS n" / "WHICH IS GREATER THAN THE LIMIT OF m, SO COMPUTATION STOPS."
 //   message "<what> IS n WHICH IS GREATER THAN THE LIMIT OF m, SO COMPUTATION STOPS."

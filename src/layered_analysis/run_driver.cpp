@@ -1,10 +1,10 @@
 #include "layered_analysis/run_driver.h"
 
-#include <fstream>
 #include <memory>
 #include <sstream>
 
 #include "common/number_format.h"
+#include "common/run_outputs.h"
 #include "common/text_compare.h"
 #include "layered_analysis/equation_solver.h"
 #include "layered_analysis/extended_analyses.h"
@@ -192,20 +192,20 @@ RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host) {
   auto state = std::make_unique<ProblemState>();
   ProblemState& s = *state;
   ProgressLog log(host, kProgressLineLimit);
-  std::ofstream reportFile, graphFile;
+  RunOutputs outputs(reportName, graphName, "layer graph file");
   // The layer graph file gets each problem whole: its lines wait here until the problem is complete.
   // A problem that stops leaves only its title and the line "STOPPED", so that the file stays
   // readable to its end.
   std::ostringstream graphLines;
-  LineWriter report(reportFile), graph(graphLines);
+  LineWriter report(outputs.report()), graph(graphLines);
   bool problemOpen = false;
   auto passGraphLines = [&] {
-    graphFile << graphLines.str();
+    outputs.graph() << graphLines.str();
     graphLines.str("");
   };
   auto stopGraphProblem = [&] {
     graphLines.str("");
-    if (problemOpen) graphFile << s.TITLE << kCrLf << "STOPPED" << kCrLf;
+    if (problemOpen) outputs.graph() << s.TITLE << kCrLf << "STOPPED" << kCrLf;
     problemOpen = false;
   };
   ResponseIntegrator integrator;
@@ -228,9 +228,7 @@ RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host) {
         return RunEnd::InputStop;
       }
       if (iprob == 1) {
-        reportFile.open(reportName, std::ios::binary | std::ios::trunc);
-        graphFile.open(graphName, std::ios::binary | std::ios::trunc);
-        if (!reportFile || !graphFile) throw DataError("report or layer graph file cannot be created");
+        outputs.Open();
         report.End();
         report.Text("INPUT FILE NAME  -").Text(dataName).End();
         report.End();
@@ -277,20 +275,25 @@ RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host) {
       }
     }
 
+    // The files take the place of those of an earlier run only now, when the run has reached its end.
+    if (const std::string failure = outputs.Commit(); !failure.empty()) {
+      host.Message(failure);
+      host.SetBusy(false);
+      return RunEnd::DataError;
+    }
     log.text += kCrLf + std::string("Your text output is stored in a file called ") + reportName +
                 ".  You can click the EDITOR button to open the file for inspection." + kCrLf;
     log.lines += 1;
     log.Display();
-    reportFile.flush();
-    graphFile.flush();
     host.Message(kExitText);
     host.SetBusy(false);
     if (s.NSTOP != 0 || anyProblemStopped) return RunEnd::InputStop;
     return RunEnd::Normal;
+  } catch (const OutputError& e) {
+    host.Message(e.what());
+    host.SetBusy(false);
+    return RunEnd::DataError;
   } catch (const std::exception&) {
-    stopGraphProblem();
-    reportFile.flush();
-    graphFile.flush();
     host.Message(kDataErrorText);
     host.SetBusy(false);
     return RunEnd::DataError;

@@ -54,6 +54,7 @@ void VISINP(RunContext& c) {
   // (37) NVL LNV: the line ends after NVL when there is no viscoelastic layer.
   s.NVL = in.ReadInt16();
   lay.Num(s.NVL).End();
+  if (s.NVL < 0) return ValueStop(c, "THE NUMBER OF VISCOELASTIC LAYERS (NVL)", s.NVL, "NOT BE NEGATIVE");
   if (s.NVL > kMaxVisco) {
     return LimitStop(c, "THE NUMBER OF VISCOELASTIC LAYERS (NVL)", s.NVL, kMaxVisco);
   }
@@ -83,7 +84,8 @@ void VISINP(RunContext& c) {
   if (s.NTYME > kMaxTimes) {
     return LimitStop(c, "THE NUMBER OF CREEP TIMES (NTYME)", s.NTYME, kMaxTimes);
   }
-  const int nt = s.NTYME < 0 ? 0 : s.NTYME;
+  if (s.NTYME < 1) return ValueStop(c, "THE NUMBER OF CREEP TIMES (NTYME)", s.NTYME, "BE AT LEAST 1");
+  const int nt = s.NTYME;
   for (int i = 1; i <= nt; ++i) s.TYME(i) = in.ReadSingle();
   if (nt > 0) in.SkipIdentifier();
   rep.Text("CREEP TIMES (TYME) ARE:");

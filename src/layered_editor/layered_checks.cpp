@@ -1,6 +1,12 @@
 #include "layered_editor/layered_checks.h"
 
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+#include "common/number_format.h"
 #include "layered_editor/layered_data_set.h"
+#include "shell/program_state.h"
 
 namespace pave {
 
@@ -21,6 +27,103 @@ std::optional<std::string> LayeredCompletenessProblem() {
     return "You forgot to enter the Viscoelastic Layer Information by clicking the Viscoelastic\\layer menu.";
   if (visco && gLayeredCREEP(1, 1, 1) == 0)
     return "You forgot to enter the creep compliances by clicking the Viscoelastic\\Creep\\Layer No. menu.";
+  return std::nullopt;
+}
+
+namespace {
+
+// A value refusal, thrown by the checks of one data set.
+struct Refusal {
+  std::string message;
+};
+
+template <class T>
+std::string Shown(T v) {
+  std::string s = Str(v);
+  if (!s.empty() && s.front() == ' ') s.erase(0, 1);
+  return s;
+}
+
+class ValueCheck {
+ public:
+  explicit ValueCheck(int set) : set_(set) {}
+
+  // Refuses `v` unless `ok(v)`; a value that is not a number is left to the file writer's checks.
+  void Need(const Value& v, const std::string& item, const std::function<bool(double)>& ok, const char* rule) const {
+    if (v.IsNumber()) Need(v.Number(), item, ok, rule);
+  }
+  // Shown with the digits of its own precision.
+  template <class T>
+  void Need(T v, const std::string& item, const std::function<bool(double)>& ok, const char* rule) const {
+    if (!ok(static_cast<double>(v)))
+      throw Refusal{"Data Set " + std::to_string(set_) + ": " + item + " is " + Shown(v) + ", which should " + rule + "."};
+  }
+
+ private:
+  int set_;
+};
+
+bool Positive(double v) { return v > 0; }
+bool NotNegative(double v) { return v >= 0; }
+bool AtLeastOne(double v) { return v >= 1; }
+bool Poisson(double v) { return v >= 0 && v <= 0.5; }
+bool ZeroOrOne(double v) { return v == 0 || v == 1; }
+
+constexpr const char* kPositive = "be greater than 0";
+constexpr const char* kNotNegative = "not be negative";
+constexpr const char* kAtLeastOne = "be at least 1";
+
+std::string Of(const char* what, int i) { return std::string(" of ") + what + " " + std::to_string(i); }
+
+// Counts as the file writer takes them; a count it refuses is left to its message.
+int CountOf(float v, int limit) { return std::max(0, LayeredCount(v, limit)); }
+int CountOf(const Value& v, int limit) { return std::max(0, LayeredCount(v, limit)); }
+
+void CheckSet(int s) {
+  const ValueCheck c(s);
+  auto G = [s](int k) { return gLayeredGeneral(s, k); };
+  const float MATL = G(gen::MATL), NDAMA = G(gen::NDAMA);
+  const int NL = CountOf(G(gen::NL), kLayeredLayers), NPY = CountOf(G(gen::NPY), kLayeredPeriods);
+  const int NLG = CountOf(G(gen::NLG), kLayeredLoadGroups), NZ = CountOf(G(gen::NZ), kLayeredDepths);
+  c.Need(G(gen::DEL), "DEL", Positive, kPositive);
+  c.Need(G(gen::ICL), "ICL", AtLeastOne, kAtLeastOne);
+  for (int i = 1; i <= NL - 1; ++i) c.Need(gLayeredLayer(s, i, 1), "TH" + Of("layer", i), Positive, kPositive);
+  for (int i = 1; i <= NL; ++i) c.Need(gLayeredLayer(s, i, 2), "PR" + Of("layer", i), Poisson, "be from 0 to 0.5");
+  if (NDAMA == 0)
+    for (int i = 1; i <= NZ; ++i) c.Need(gLayeredZC(s, i), "ZC" + Of("point", i), NotNegative, kNotNegative);
+  if (G(gen::NBOND) != 1)
+    for (int i = 1; i <= NL - 1; ++i) c.Need(static_cast<int>(gLayeredINT(s, i)), "INT" + Of("interface", i), ZeroOrOne, "be 0 or 1");
+  // A layer whose modulus comes from its creep compliances may have 0 here.
+  for (int p = 1; p <= NPY; ++p)
+    for (int i = 1; i <= NL; ++i)
+      c.Need(gLayeredE(s, p, i), "E" + Of("layer", i) + Of("period", p), MATL == 1 ? Positive : NotNegative,
+             MATL == 1 ? kPositive : kNotNegative);
+  for (int g = 1; g <= NLG; ++g) {
+    c.Need(gLayeredLoad(s, g, ld::CR), "CR" + Of("load group", g), Positive, kPositive);
+    if (gLayeredLoad(s, g, ld::LOAD).IsNumber() && gLayeredLoad(s, g, ld::LOAD).Number() == 0)
+      for (int i = 1; i <= CountOf(gLayeredLoad(s, g, ld::NRNPT), kLayeredPoints); ++i)
+        c.Need(gLayeredRC(s, g, i), "RC" + Of("point", i) + Of("load group", g), NotNegative, kNotNegative);
+  }
+  if (MATL == 2 || MATL == 4) {
+    c.Need(gLayeredNonlinGeneral(s, nlg::ITENOL), "ITENOL", AtLeastOne, kAtLeastOne);
+    c.Need(gLayeredNonlinGeneral(s, nlg::DELNOL), "DELNOL", Positive, kPositive);
+  }
+  if (MATL == 3 || MATL == 4) c.Need(gLayeredViscoGeneral(s, vsg::NTYME), "NTYME", AtLeastOne, kAtLeastOne);
+  if (NDAMA > 0)
+    for (int p = 1; p <= NPY; ++p)
+      for (int g = 1; g <= NLG; ++g)
+        c.Need(gLayeredTNLR(s, p, g), "TNLR" + Of("load group", g) + Of("period", p), NotNegative, kNotNegative);
+}
+
+}  // namespace
+
+std::optional<std::string> LayeredValueRefusal() {
+  const int sets = gLayeredNPROB.IsNumber() ? static_cast<int>(gLayeredNPROB.Number()) : 1;
+  try {
+    for (int s = 1; s <= std::min(std::max(sets, 1), kLayeredSets); ++s) CheckSet(s);
+  } catch (const Refusal& r) {
+    return r.message;
+  }
   return std::nullopt;
 }
 

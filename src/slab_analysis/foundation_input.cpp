@@ -14,7 +14,8 @@ void LiqInp(SlabRun& r) {
   const int nas = r.ReadInt16();
   s.SUBMOD(1) = r.ReadSingle();
   r.SkipIdentifier();
-  if (nas < 0 || nas > kMaxNodes) throw DataError("NAS");
+  CheckCount(r, "THE NUMBER OF ADDITIONAL SUBGRADE MODULI (NAS)", nas, 0, kMaxNodes);
+  if (!(s.SUBMOD(1) >= 0)) RefuseValue(r, "THE SUBGRADE MODULUS (SUBMOD)", s.SUBMOD(1), "NOT BE NEGATIVE");
   r.Gra().Num(s.SUBMOD(1)).End();
   w.End();
   w.Text("NUMBER OF ADDITIONAL SUBGRADE MODULI (NAS) TO BE READ IN-----= ").Num(static_cast<std::int16_t>(nas)).End();
@@ -25,6 +26,8 @@ void LiqInp(SlabRun& r) {
       s.NLIST(i) = r.ReadInt16();
       CheckNode(r, s.NLIST(i), "(25) NS SUBMOD");
       s.SUBMOD(s.NLIST(i)) = r.ReadSingle();
+      if (!(s.SUBMOD(s.NLIST(i)) >= 0))
+        RefuseValue(r, "THE SUBGRADE MODULUS (SUBMOD) AT NODE" + Str(s.NLIST(i)), s.SUBMOD(s.NLIST(i)), "NOT BE NEGATIVE");
     }
     r.SkipIdentifier();
     w.End();
@@ -41,6 +44,8 @@ void BouInp(SlabRun& r) {
   s.YMS = r.ReadNumber();
   s.PRS = r.ReadSingle();
   r.SkipIdentifier();
+  CheckPositive(r, "THE YOUNG'S MODULUS OF FOUNDATION (YMS)", s.YMS);
+  CheckPoisson(r, "THE POISSON'S RATIO OF FOUNDATION (PRS)", s.PRS);
   r.Gra().Num(s.YMS).Num(s.PRS).End();
   r.Rep().Text("YOUNG'S MODULUS OF FOUNDATION (YMS) = ").Num(s.YMS).End();
   r.Rep().Text("POISSON'S RATIO OF FOUNDATION (PRS) = ").Num(s.PRS).End();
@@ -53,6 +58,7 @@ void BurInp(SlabRun& r) {
   s.NL = r.ReadNumber();
   s.MAXIC = r.ReadInt16();
   r.SkipIdentifier();
+  if (s.MAXIC < 1) RefuseValue(r, "THE MAXIMUM NO. OF INTEGRATION CYCLES (MAXIC)", s.MAXIC, "BE AT LEAST 1");
   if (s.MAXIC > 30) s.MAXIC = 30;
   if (s.NL < 1 || s.NL > kMaxFoundLayers) {
     r.host.Message("THE NUMBER OF LAYERS IN BURMISTER FOUNDATION (NL) IS" + Str(s.NL) +
@@ -69,6 +75,7 @@ void BurInp(SlabRun& r) {
     for (int i = 1; i <= nl1; ++i) s.TH(i) = r.ReadSingle();
     r.SkipIdentifier();
   }
+  for (int i = 1; i <= nl1; ++i) CheckPositive(r, "THE THICKNESS (TH) OF FOUNDATION LAYER" + Str(i), s.TH(i));
   for (int i = 1; i <= nl1; ++i) r.Gra().Num(s.TH(i));
   r.Gra().End();
   w.End();
@@ -77,6 +84,7 @@ void BurInp(SlabRun& r) {
   w.End();
   for (int i = 1; i <= nl; ++i) s.E(i) = r.ReadSingle();
   r.SkipIdentifier();
+  for (int i = 1; i <= nl; ++i) CheckPositive(r, "THE YOUNG MODULUS (E) OF FOUNDATION LAYER" + Str(i), s.E(i));
   for (int i = 1; i <= nl; ++i) r.Gra().Num(s.E(i));
   r.Gra().End();
   w.End();
@@ -85,6 +93,7 @@ void BurInp(SlabRun& r) {
   w.End();
   for (int i = 1; i <= nl; ++i) s.PRBF(i) = r.ReadSingle();
   r.SkipIdentifier();
+  for (int i = 1; i <= nl; ++i) CheckPoisson(r, "THE POISSON RATIO (PRBF) OF FOUNDATION LAYER" + Str(i), s.PRBF(i));
   for (int i = 1; i <= nl; ++i) r.Gra().Num(s.PRBF(i));
   r.Gra().End();
   w.End();
@@ -122,6 +131,17 @@ void DowInp(SlabRun& r) {
     s.NNAJ(J) = r.ReadInt16();
     r.SkipIdentifier();
     if (s.SPCON(1, J) == 0) s.IDOW(J) = 1;
+    const std::string joint = " OF JOINT" + Str(J);
+    if (!(s.SPCON(1, J) >= 0)) RefuseValue(r, "THE SHEAR SPRING CONSTANT (SPCON1)" + joint, s.SPCON(1, J), "NOT BE NEGATIVE");
+    if (!(s.SPCON(2, J) >= 0)) RefuseValue(r, "THE MOMENT SPRING CONSTANT (SPCON2)" + joint, s.SPCON(2, J), "NOT BE NEGATIVE");
+    if (s.IDOW(J) == 1) {
+      // The shear spring comes from the dowels: their support, size and spacing must be real.
+      CheckPositive(r, "THE MODULUS OF DOWEL SUPPORT (SCKV)" + joint, s.SCKV(J));
+      CheckPositive(r, "THE DOWEL DIAMETER (BD)" + joint, s.BD(J));
+      if (s.NNAJ(J) == 0) CheckPositive(r, "THE DOWEL SPACING (BS)" + joint, s.BS(J));
+      if (!(s.WJ(J) >= 0)) RefuseValue(r, "THE JOINT WIDTH (WJ)" + joint, s.WJ(J), "NOT BE NEGATIVE");
+      if (!(s.GDC(J) >= 0)) RefuseValue(r, "THE GAP BETWEEN DOWEL AND CONCRETE (GDC)" + joint, s.GDC(J), "NOT BE NEGATIVE");
+    }
     w.Text(LnUp(J, 3, "#0")).Text(LnUp(s.SPCON(1, J), 10, "0.000E+00")).Text(LnUp(s.SPCON(2, J), 10, "0.000E+00"))
         .Text(LnUp(s.SCKV(J), 10, "0.000E+00")).Text(LnUp(s.BD(J), 8, "#0.000")).Text(LnUp(s.BS(J), 9, "##0.000"))
         .Text(LnUp(s.WJ(J), 8, "#0.000")).Text(LnUp(s.GDC(J), 9, "0.00000")).Text(LnUp(s.NNAJ(J), 5, "#0")).End();
@@ -133,9 +153,20 @@ void DowInp(SlabRun& r) {
     }
   }
   for (int J = 1; J <= nj; ++J) {
+    // The dowel bars themselves matter where a shear spring comes from them.
+    if (s.IDOW(J) == 1) {
+      CheckPositive(r, "THE YOUNG MODULUS OF DOWEL BAR (YMSB)", s.YMSB);
+      CheckPoisson(r, "THE POISSON RATIO OF DOWEL BAR (PRSB)", s.PRSB);
+    }
+  }
+  for (int J = 1; J <= nj; ++J) {
     if (s.NNAJ(J) == 0) continue;
     for (int K = 1; K <= s.NNAJ(J); ++K) s.JNT(1, s.NJN(J) + K) = r.ReadSingle();
     r.SkipIdentifier();
+    for (int K = 1; K <= s.NNAJ(J); ++K)
+      if (!(s.JNT(1, s.NJN(J) + K) >= 0))
+        RefuseValue(r, "THE NUMBER OF DOWELS (BARNO) AT NODE" + Str(K) + " OF JOINT" + Str(J), s.JNT(1, s.NJN(J) + K),
+                    "NOT BE NEGATIVE");
     w.End();
     w.Text("FOR JOINT NO.").Num(J).Text("DOWELS (BARNO) AT EACH NODE ARE:");
     for (int K = 1; K <= s.NNAJ(J); ++K) w.Num(s.JNT(1, s.NJN(J) + K));

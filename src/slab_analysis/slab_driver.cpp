@@ -200,12 +200,14 @@ void Periods(SlabRun& r) {
 void Problem(SlabRun& r, int iprob) {
   SlabState& s = r.s;
   // 1. Title and foundation type.
+  const int titleLine = r.In().Line();
   s.TITLE = r.In().ReadText();
+  // A title cut at a comma leaves the rest of its line where NFOUND is read.
+  const bool cutAtComma = !r.In().Eof() && r.In().Line() == titleLine;
   const Value nfound = r.In().ReadValue();
-  if (!nfound.IsNumber() || nfound.Number() > 2)
-    r.StopNow("No comma should be used for TITLE and use semicolon instead.");
+  if (cutAtComma) r.StopNow("No comma should be used for TITLE and use semicolon instead.");
+  if (!nfound.IsNumber()) throw DataError("NFOUND");
   s.NFOUND = nfound.Number();
-  if (s.NFOUND < 0 || s.NFOUND != std::floor(s.NFOUND)) throw DataError("NFOUND");
   // 2. Records (3) and (4).
   s.NDAMA = r.ReadNumber();
   s.NPY = r.ReadNumber();
@@ -216,6 +218,15 @@ void Problem(SlabRun& r, int iprob) {
   const std::string ident = r.In().ReadText();
   if (ident.size() < 6 || ident.substr(ident.size() - 6) != "NJOINT")
     r.StopNow("FILE IS WRONG AND DOES NOT FIT WITH BRUNTOLA FORMAT");
+  // The codes of records (3) and (4), before anything of the problem is written.
+  if (s.NFOUND != 0 && s.NFOUND != 1 && s.NFOUND != 2)
+    r.StopNow(ValueMessage("THE TYPE OF FOUNDATION (NFOUND)", s.NFOUND, "BE 0, 1 OR 2"));
+  if (s.NDAMA != 0 && s.NDAMA != 1 && s.NDAMA != 2 && s.NDAMA != 3)
+    r.StopNow(ValueMessage("THE TYPE OF DAMAGE ANALYSIS (NDAMA)", s.NDAMA, "BE 0, 1, 2 OR 3"));
+  if (!(s.NPY >= 1 && s.NPY == std::floor(s.NPY)))
+    r.StopNow(ValueMessage("THE NUMBER OF PERIODS PER YEAR (NPY)", s.NPY, "BE A WHOLE NUMBER OF AT LEAST 1"));
+  if (!(s.NLG >= 0 && s.NLG == std::floor(s.NLG)))
+    r.StopNow(ValueMessage("THE NUMBER OF LOAD GROUPS (NLG)", s.NLG, "BE A WHOLE NUMBER OF AT LEAST 0"));
   // 3, 4. Headings.
   if (iprob == 1) {
     r.CreateOutputs();
@@ -262,7 +273,6 @@ void Problem(SlabRun& r, int iprob) {
   r.Rep().Text("NUMBER OF PERIODS PER YEAR (NPY)        = ").Zone().Num(s.NPY).End();
   r.Rep().Text("NUMBER OF LOAD GROUPS (NLG)             = ").Zone().Num(s.NLG).End();
   // Periods and load groups must fit their tables.
-  if (s.NPY < 1 || s.NPY != std::floor(s.NPY) || s.NLG < 0 || s.NLG != std::floor(s.NLG)) throw DataError("NPY NLG");
   if (s.NPY > kMaxPeriods)
     r.LimitStop("THE NUMBER OF PERIODS PER YEAR (NPY) IS" + Str(s.NPY) + " WHICH IS GREATER THAN THE LIMIT OF 12, SO COMPUTATION STOPS.");
   if (s.NLG > kMaxLoadGroups)
@@ -284,6 +294,7 @@ void Problem(SlabRun& r, int iprob) {
     r.Gra().Num(s.FSAF(p));
   }
   r.SkipIdentifier();
+  for (int p = 1; p <= npy; ++p) CheckPositive(r, "THE FOUNDATION ADJUSTMENT FACTOR (FSAF) OF PERIOD" + Str(p), s.FSAF(p));
   r.Rep().End();
   r.Gra().End();
   r.Rep().Text("FOUNDATION ADJUSTMENT FACTOR (FSAF) FOR EACH PERIOD ARE:");
@@ -320,6 +331,10 @@ void Problem(SlabRun& r, int iprob) {
         r.Gra().Num(s.TNLR((p - 1) * nlg + gr));
       }
       r.SkipIdentifier();
+      for (int gr = 1; gr <= nlg; ++gr)
+        if (!(s.TNLR((p - 1) * nlg + gr) >= 0))
+          RefuseValue(r, "THE LOAD REPETITIONS (TNLR) OF LOAD GROUP" + Str(gr) + " IN PERIOD" + Str(p),
+                      s.TNLR((p - 1) * nlg + gr), "NOT BE NEGATIVE");
       r.Gra().End();
     }
     for (int p = 1; p <= npy; ++p) {
@@ -384,6 +399,15 @@ RunEnd RunSlabProgram(const std::string& argument, const SlabVariant& variant, A
   r.reportName = base + ".TXT";
   r.graphName = base + ".SLA";
   RunEnd end = RunEnd::Normal;
+  // The end path: the files take the place of those of an earlier run, then the end text.
+  auto finish = [&](RunEnd reached) {
+    if (const std::string failure = r.CommitOutputs(); !failure.empty()) {
+      host.Message(failure);
+      return RunEnd::DataError;
+    }
+    EndText(r);
+    return reached;
+  };
   try {
     r.dataName = FindDataFile(base);
     r.in.emplace(FreeFormatReader::FromFile(r.dataName));
@@ -393,21 +417,20 @@ RunEnd RunSlabProgram(const std::string& argument, const SlabVariant& variant, A
     // Nothing to analyse: no report is written, so none is named.
     if (nprob <= 0) return EndWithoutProblems(r.log, host, r.s.NPROB);
     for (int iprob = 1; iprob <= nprob; ++iprob) Problem(r, iprob);
-    r.CloseOutputs();
-    EndText(r);
+    end = finish(RunEnd::Normal);
   } catch (const EndPath&) {
-    r.CloseOutputs();
-    EndText(r);
-    end = RunEnd::InputStop;
+    end = finish(RunEnd::InputStop);
   } catch (const EndNow&) {
     end = RunEnd::InputStop;
+  } catch (const OutputError& e) {
+    host.Message(e.what());
+    end = RunEnd::DataError;
   } catch (const std::exception&) {
     // DataError, CapacityError, ArithmeticError and anything else a run-time error raises.
     host.Message(variant.large ? kDataErrorText
                                : "File not found, data error or insufficient memory.  You may want to use BRUNTOLA LARGE RAM.");
     end = RunEnd::DataError;
   }
-  r.CloseOutputs();
   host.SetBusy(false);
   return end;
 }

@@ -3,6 +3,7 @@
 #include "slab_analysis/slab_input.h"
 
 #include <cmath>
+#include <limits>
 
 #include "common/number_format.h"
 #include "slab_analysis/report_helpers.h"
@@ -11,13 +12,39 @@ namespace pave::slab {
 
 namespace {
 
-void Stop(SlabRun& r, const std::string& message) {
+[[noreturn]] void Stop(SlabRun& r, const std::string& message) {
   r.host.Message(message);
   r.s.ISTOP = 1;
   throw EndPath{};
 }
 
 }  // namespace
+
+std::string ValueMessage(const std::string& item, double value, const std::string& rule) {
+  // A value held in single precision is shown with the digits it has there.
+  const bool single = std::fabs(value) <= std::numeric_limits<float>::max() &&
+                      static_cast<double>(static_cast<float>(value)) == value;
+  std::string shown = single ? Str(static_cast<float>(value)) : Str(value);
+  if (!shown.empty() && shown.front() == ' ') shown.erase(0, 1);
+  return item + " IS " + shown + " WHICH SHOULD " + rule + ", SO COMPUTATION STOPS.";
+}
+
+void RefuseValue(SlabRun& r, const std::string& item, double value, const std::string& rule) {
+  Stop(r, ValueMessage(item, value, rule));
+}
+
+void CheckCount(SlabRun& r, const std::string& item, double value, double low, double high) {
+  if (!(value >= low && value <= high && value == std::floor(value)))
+    RefuseValue(r, item, value, "BE A WHOLE NUMBER FROM" + Str(low) + " TO" + Str(high));
+}
+
+void CheckPoisson(SlabRun& r, const std::string& item, double value) {
+  if (!(value >= 0 && value <= 0.5)) RefuseValue(r, item, value, "BE FROM 0 TO 0.5");
+}
+
+void CheckPositive(SlabRun& r, const std::string& item, double value) {
+  if (!(value > 0)) RefuseValue(r, item, value, "BE GREATER THAN 0");
+}
 
 void CheckNode(SlabRun& r, long node, const std::string& record) {
   const int nnode = Count(r.s.NNODE);
@@ -92,9 +119,11 @@ void SlaInp(SlabRun& r) {
   g.Num(s.NSLAB).Num(s.NJOINT).End();
   w.Text("TOTAL NUMBER OF SLABS (NSLAB)           =               ").Num(s.NSLAB).End();
   w.Text("TOTAL NUMBER OF JOINTS (NJOINT)         =               ").Num(s.NJOINT).End();
-  if (s.NSLAB < 1 || s.NSLAB != std::floor(s.NSLAB)) throw DataError("NSLAB");
+  if (s.NSLAB < 1 || s.NSLAB != std::floor(s.NSLAB))
+    RefuseValue(r, "THE TOTAL NUMBER OF SLABS (NSLAB)", s.NSLAB, "BE A WHOLE NUMBER OF AT LEAST 1");
   if (s.NSLAB > kMaxSlabs) Stop(r, "THE TOTAL NUMBER OF SLABS (NSLAB) IS" + Str(s.NSLAB) + LimitTail(kMaxSlabs));
-  if (s.NJOINT < 0 || s.NJOINT != std::floor(s.NJOINT)) throw DataError("NJOINT");
+  if (s.NJOINT < 0 || s.NJOINT != std::floor(s.NJOINT))
+    RefuseValue(r, "THE TOTAL NUMBER OF JOINTS (NJOINT)", s.NJOINT, "BE A WHOLE NUMBER OF AT LEAST 0");
   if (s.NJOINT > kMaxJoints) Stop(r, "THE TOTAL NUMBER OF JOINTS (NJOINT) IS" + Str(s.NJOINT) + LimitTail(kMaxJoints));
   const int nslab = Count(s.NSLAB);
   const int njoint = Count(s.NJOINT);
@@ -188,8 +217,21 @@ void SlaInp(SlabRun& r) {
   if (s.NLAYER != 1 && s.NLAYER != 2)
     Stop(r, "THE NUMBER OF LAYERS (NLAYER) OF RECORD (6) IS" + Str(s.NLAYER) + "; IT MUST BE 1 OR 2, SO COMPUTATION STOPS.");
   CheckNode(r, Count(s.NNCK), "(6) NNCK");
-  for (double c : {s.NOTCON, s.NGAP, s.NPRINT, s.NSX, s.NSY, static_cast<double>(s.NAT(1)), static_cast<double>(s.NAT(2))})
-    if (c < 0 || c != std::floor(c) || c > kMaxNodes) throw DataError("count of record (6)");
+  CheckCount(r, "THE NUMBER OF NODES NOT IN CONTACT (NOTCON)", s.NOTCON, 0, kMaxNodes);
+  CheckCount(r, "THE NUMBER OF GAPS (NGAP)", s.NGAP, 0, kMaxNodes);
+  CheckCount(r, "THE NUMBER OF POINTS FOR PRINTOUT (NPRINT)", s.NPRINT, 0, kMaxNodes);
+  CheckCount(r, "THE NUMBER OF POINTS ON X AXIS OF SYMMETRY (NSX)", s.NSX, 0, kMaxNodes);
+  CheckCount(r, "THE NUMBER OF POINTS ON Y AXIS OF SYMMETRY (NSY)", s.NSY, 0, kMaxNodes);
+  CheckCount(r, "THE NUMBER OF ADDITIONAL THICKNESSES FOR SLAB LAYER 1 (NAT1)", s.NAT(1), 0, kMaxNodes);
+  CheckCount(r, "THE NUMBER OF ADDITIONAL THICKNESSES FOR SLAB LAYER 2 (NAT2)", s.NAT(2), 0, kMaxNodes);
+  // NCYCLE = 0 sets no limit on the contact cycles.
+  CheckCount(r, "THE MAX NO. OF CYCLES FOR CHECKING CONTACT (NCYCLE)", s.NCYCLE, 0, 32767);
+  // Codes that the analysis takes as 0 in one place and as 1 in another have no other value.
+  for (auto [item, v] : {std::pair{"THE CODE FOR INPUT OF GAPS OR PRECOMPRESSIONS (INPUT)", s.INPUT},
+                         {"THE BOND BETWEEN TWO LAYERS (NBOND)", s.NBOND},
+                         {"THE MORE DETAILED PRINTOUT CODE (MDPO)", s.MDPO},
+                         {"THE SYSTEM OF UNITS (NUNIT)", s.NUNIT}})
+    if (v != 0 && v != 1) RefuseValue(r, item, v, "BE 0 OR 1");
   const int nlayer = Count(s.NLAYER);
 
   // 9. One layer has no bond.
@@ -228,6 +270,14 @@ void SlaInp(SlabRun& r) {
   s.F2(1) = r.ReadSingle();
   s.F2(2) = r.ReadSingle();
   r.SkipIdentifier();
+  CheckPositive(r, "THE TOLERANCE FOR ITERATIONS (DEL)", s.DEL);
+  // FMAX = 0 is what the editor puts in a new data set; it is used only by the deflection iteration.
+  if (!(s.FMAX >= 0)) RefuseValue(r, "THE MAXIMUM ALLOWABLE VERTICAL DISPLACEMENT (FMAX)", s.FMAX, "NOT BE NEGATIVE");
+  for (int L = 1; L <= nlayer; ++L) {
+    if (s.NWT != 0 && !(s.GAMA(L) >= 0))
+      RefuseValue(r, "THE UNIT WEIGHT OF LAYER" + Str(L) + " (GAMA)", s.GAMA(L), "NOT BE NEGATIVE");
+    if (s.NDAMA != 0) CheckPositive(r, "THE MODULUS OF RUPTURE OF LAYER" + Str(L) + " (PMR)", s.PMR(L));
+  }
 
   // 12.
   Label(r, "TOLERANCE FOR ITERATIONS (DEL)--------------------------------= ", s.DEL);
@@ -326,6 +376,11 @@ void SlaInp(SlabRun& r) {
     g.Num(thick[L]).Num(s.PR(L)).Num(s.YM(L)).End();
   }
   r.SkipIdentifier();
+  for (int L = 1; L <= nlayer; ++L) {
+    CheckPositive(r, "THE THICKNESS (T) OF SLAB LAYER" + Str(L), thick[L]);
+    CheckPoisson(r, "THE POISSON'S RATIO (PR) OF SLAB LAYER" + Str(L), s.PR(L));
+    CheckPositive(r, "THE YOUNG'S MODULUS (YM) OF SLAB LAYER" + Str(L), s.YM(L));
+  }
   w.End();
   w.Text("LAYER        THICKNESS (T)        POISSON'S          YOUNG'S").End();
   w.Text(" NO.                              RATIO (PR)       MODULUS (YM)").End();
@@ -343,6 +398,8 @@ void SlaInp(SlabRun& r) {
         s.NLIST(i) = r.ReadInt16();
         CheckNode(r, s.NLIST(i), "(11) NT T");
         s.THK(L, s.NLIST(i)) = r.ReadSingle();
+        CheckPositive(r, "THE THICKNESS OF SLAB LAYER" + Str(L) + " AT NODE" + Str(s.NLIST(i)) + " (RECORD (11))",
+                      s.THK(L, s.NLIST(i)));
       }
       r.SkipIdentifier();
       w.End();
@@ -362,7 +419,7 @@ void SlaInp(SlabRun& r) {
   const int nlg = Count(s.NLG);
   for (int k = 1; k <= nlg; ++k) {
     s.NUDL(k) = r.ReadInt16();
-    if (s.NUDL(k) < 0) throw DataError("NUDL");
+    if (s.NUDL(k) < 0) RefuseValue(r, "THE NUMBER OF LOADED AREAS (NUDL) OF LOAD GROUP" + Str(k), s.NUDL(k), "NOT BE NEGATIVE");
     g.Num(s.NUDL(k));
   }
   r.SkipIdentifier();
@@ -392,8 +449,10 @@ void SlaInp(SlabRun& r) {
       Stop(r, "THE TOTAL NUMBER OF LOADED AREAS (NUDL) IS " + Str(total) +
                   " WHICH IS GREATER THAN THE MAXIMUM OF 24, SO COMPUTATION STOPS.");
   }
-  for (double c : {s.NCNF, s.NCMX, s.NCMY}) {
-    if (c < 0 || c != std::floor(c)) throw DataError("count of nodal loads");
+  for (auto [item, c] : {std::pair{"THE NUMBER OF NODAL FORCES (NCNF)", s.NCNF},
+                         {"THE NUMBER OF NODAL MOMENTS ABOUT THE X AXIS (NCMX)", s.NCMX},
+                         {"THE NUMBER OF NODAL MOMENTS ABOUT THE Y AXIS (NCMY)", s.NCMY}}) {
+    if (c < 0 || c != std::floor(c)) RefuseValue(r, item, c, "BE A WHOLE NUMBER OF AT LEAST 0");
     if (c > kMaxNodalLoads)
       Stop(r, "THE NUMBER OF NODAL FORCES OR MOMENTS (NCNF, NCMX OR NCMY) IS" + Str(c) + LimitTail(kMaxNodalLoads));
   }

@@ -1,6 +1,8 @@
 // Input routines of the slab analysis: slab and load records, foundation and joint records.
 #pragma once
 
+#include <string>
+
 #include "slab_analysis/slab_run.h"
 
 namespace pave::slab {
@@ -10,5 +12,17 @@ void LiqInp(SlabRun& r);  // liquid foundation, records (24), (25)
 void BouInp(SlabRun& r);  // solid foundation, record (28)
 void BurInp(SlabRun& r);  // layered foundation, records (30) to (33)
 void DowInp(SlabRun& r);  // joints and dowels, records (34) to (36)
+
+// The message of a value that has no physical or counting sense: "<item> IS v WHICH SHOULD <rule>,
+// SO COMPUTATION STOPS."
+std::string ValueMessage(const std::string& item, double value, const std::string& rule);
+// Shows that message and stops the problem (the end path).
+[[noreturn]] void RefuseValue(SlabRun& r, const std::string& item, double value, const std::string& rule);
+// Refuses a count that is not a whole number from `low` to `high`.
+void CheckCount(SlabRun& r, const std::string& item, double value, double low, double high);
+// Refuses a Poisson's ratio outside 0 to 0.5.
+void CheckPoisson(SlabRun& r, const std::string& item, double value);
+// Refuses a thickness, modulus or other size that is not greater than 0.
+void CheckPositive(SlabRun& r, const std::string& item, double value);
 
 }  // namespace pave::slab

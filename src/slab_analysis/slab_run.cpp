@@ -14,17 +14,13 @@ SlabRun::SlabRun(const SlabVariant& v, AnalysisHost& h, SlabExtensions e)
       log(h, 22) {}
 
 void SlabRun::CreateOutputs() {
-  reportFile.open(reportName, std::ios::binary | std::ios::trunc);
-  graphFile.open(graphName, std::ios::binary | std::ios::trunc);
-  if (!reportFile || !graphFile) throw DataError("cannot create " + reportName + " or " + graphName);
-  rep = std::make_unique<LineWriter>(reportFile);
-  gra = std::make_unique<LineWriter>(graphFile);
+  outputs = std::make_unique<RunOutputs>(reportName, graphName, "slab graph file");
+  outputs->Open();
+  rep = std::make_unique<LineWriter>(outputs->report());
+  gra = std::make_unique<LineWriter>(outputs->graph());
 }
 
-void SlabRun::CloseOutputs() {
-  if (reportFile.is_open()) reportFile.close();
-  if (graphFile.is_open()) graphFile.close();
-}
+std::string SlabRun::CommitOutputs() { return outputs ? outputs->Commit() : std::string(); }
 
 FreeFormatReader& SlabRun::In() {
   if (!in) throw DataError("data file not open");

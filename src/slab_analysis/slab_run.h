@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -13,6 +12,7 @@
 #include "common/analysis_host.h"
 #include "common/free_format_reader.h"
 #include "common/line_writer.h"
+#include "common/run_outputs.h"
 #include "slab_analysis/slab_state.h"
 
 namespace pave::slab {
@@ -72,12 +72,14 @@ class SlabRun {
 
   std::string dataName, reportName, graphName;
   std::optional<FreeFormatReader> in;
-  std::ofstream reportFile, graphFile;
+  std::unique_ptr<RunOutputs> outputs;
   std::unique_ptr<LineWriter> rep, gra;
 
-  // Opens the report and the graph file (first problem).
+  // Starts the report and the graph file (first problem); OutputError when one cannot be written.
   void CreateOutputs();
-  void CloseOutputs();
+  // Puts the report and the graph file in place at the end of the run; the message when one could
+  // not be written (empty when they were, or were never started).
+  std::string CommitOutputs();
 
   // Reading the data file.
   FreeFormatReader& In();

@@ -91,6 +91,12 @@ std::string Num(double v) {
   if (!s.empty() && s.front() == ' ') s.erase(0, 1);
   return s;
 }
+// A value held in single precision is shown with the digits it has there.
+std::string Num(float v) {
+  std::string s = Str(v);
+  if (!s.empty() && s.front() == ' ') s.erase(0, 1);
+  return s;
+}
 
 class DataSetCheck {
  public:
@@ -147,6 +153,23 @@ class DataSetCheck {
   void NodeValue(const pave::Value& v, const std::string& item, const char* where) const {
     Node(Value(v, item, where, Read::Integer), item, where);
   }
+  // A value with no physical or counting sense: a size or modulus not above 0, a Poisson's ratio
+  // outside 0 to 0.5, a negative count or amount.
+  template <class T>
+  void Positive(T v, const std::string& item, const char* where) const {
+    if (!(v > 0)) Refuse(item + " is " + Num(v) + ", which should be greater than 0.", where);
+  }
+  template <class T>
+  void NotNegative(T v, const std::string& item, const char* where) const {
+    if (!(v >= 0)) Refuse(item + " is " + Num(v) + ", which should not be negative.", where);
+  }
+  template <class T>
+  void Poisson(T v, const std::string& item, const char* where) const {
+    if (!(v >= 0 && v <= 0.5)) Refuse(item + " is " + Num(v) + ", which should be from 0 to 0.5.", where);
+  }
+  void ZeroOrOne(double v, const std::string& item, const char* where) const {
+    if (v != 0 && v != 1) Refuse(item + " should be 0 or 1.", where);
+  }
 
   void Title() const;
   void General();
@@ -176,6 +199,9 @@ void DataSetCheck::Title() const {
 void DataSetCheck::General() {
   if (G(gen::kNFOUND) < 0 || G(gen::kNFOUND) > 2) Refuse("NFOUND should be 0, 1 or 2.", menu::kGeneral);
   if (G(gen::kNUNIT) != 0 && G(gen::kNUNIT) != 1) Refuse("NUNIT should be 0 or 1.", menu::kGeneral);
+  if (G(gen::kNDAMA) < 0 || G(gen::kNDAMA) > 3) Refuse("NDAMA should be 0, 1, 2 or 3.", menu::kGeneral);
+  ZeroOrOne(G(gen::kNBOND), "NBOND", menu::kGeneral);
+  ZeroOrOne(G(gen::kMDPO), "MDPO", menu::kGeneral);
   Count("NPY", G(gen::kNPY), limit::kPeriods, menu::kGeneral, 1);
   Count("NLG", G(gen::kNLG), limit::kLoadGroups, menu::kGeneral);
   Count("NLAYER", G(gen::kNLAYER), 2, menu::kGeneral, 1);
@@ -200,10 +226,13 @@ void DataSetCheck::General() {
   Whole(C(curl::kNGAP), "NGAP", menu::kCurling, 0, limit::kNodeList);
   for (auto [k, item] : {std::pair{curl::kINPUT, "INPUT"}, {curl::kNTEMP, "NTEMP"}, {curl::kNWT, "NWT"}})
     Value(C(k), item, menu::kCurling, Read::Number);
+  ZeroOrOne(C(curl::kINPUT).Number(), "INPUT", menu::kCurling);
   Whole(C(curl::kNCYCLE), "NCYCLE", menu::kCurling, 0, 32767);
   Value(C(curl::kTEMP), "TEMP", menu::kCurling);
   for (auto [k, item] : {std::pair{curl::kCT, "CT"}, {curl::kDEL, "DEL"}, {curl::kFMAX, "FMAX"}})
     Value(C(k), item, menu::kCurling, Read::Number);
+  Positive(C(curl::kDEL).Number(), "DEL", menu::kCurling);
+  NotNegative(C(curl::kFMAX).Number(), "FMAX", menu::kCurling);
   if (C(curl::kNCYCLE).Number() != 1 && (npy_ != 1 || nlg_ != 1))
     Refuse("When NCYCLE is not 1, NPY and NLG should both be 1.", menu::kGeneral);
   if (G(gen::kNDAMA) == 2 && G(gen::kNPRINT) != 3)
@@ -247,6 +276,10 @@ void DataSetCheck::Slabs() {
     const std::string layer = " of slab layer " + std::to_string(L);
     if (gSlabLayerProps(s_, L, 1) == 0) Refuse("T" + layer + " should not be 0.", menu::kProperties);
     if (gSlabLayerProps(s_, L, 3) == 0) Refuse("YM" + layer + " should not be 0.", menu::kProperties);
+    Positive(gSlabLayerProps(s_, L, 1), "T" + layer, menu::kProperties);
+    Poisson(gSlabLayerProps(s_, L, 2), "PR" + layer, menu::kProperties);
+    Positive(gSlabLayerProps(s_, L, 3), "YM" + layer, menu::kProperties);
+    if (C(curl::kNWT).Number() != 0) NotNegative(gSlabLayerProps(s_, L, 4), "GAMA" + layer, menu::kProperties);
   }
   // Elements of slab 1 more oblong than 5 to 1 are refused by the program.
   const int nx1 = gSlabArrangement(s_, 1, 1), ny1 = gSlabArrangement(s_, 1, 2);
@@ -273,6 +306,7 @@ void DataSetCheck::Joints() const {
       }
     }
   int total = 0;
+  bool dowels = false;
   for (int j = 1; j <= njoint_; ++j) {
     const std::string joint = "joint " + std::to_string(j);
     if (named[j] != 2)
@@ -286,23 +320,40 @@ void DataSetCheck::Joints() const {
     if (nodes > limit::kNodesPerJoint)
       Limit("the number of nodes on " + joint, nodes, limit::kNodesPerJoint, menu::kArrangement);
     total += nodes;
+    double v[8] = {};
     for (int k = 1; k <= 7; ++k) {
       static const char* const names[] = {"", "SPCON1", "SPCON2", "SCKV", "BD", "BS", "WJ", "GDC"};
-      Value(gSlabJoints(s_, j, k), std::string(names[k]) + " of " + joint, menu::kJoint);
+      v[k] = Value(gSlabJoints(s_, j, k), std::string(names[k]) + " of " + joint, menu::kJoint);
     }
     const int nnaj = Whole(gSlabJoints(s_, j, 8), "NNAJ of " + joint, menu::kJoint, 0, slab_cap::kJointNodes);
     if (nnaj != 0 && nnaj != nodes)
       Refuse("NNAJ of " + joint + " is " + std::to_string(nnaj) + " but the joint has " + std::to_string(nodes) +
                  " nodes; the number of dowel bars must be given at every node of the joint (or NNAJ = 0).",
              menu::kJoint);
+    NotNegative(v[1], "SPCON1 of " + joint, menu::kJoint);
+    NotNegative(v[2], "SPCON2 of " + joint, menu::kJoint);
+    if (v[1] == 0) {
+      // The shear spring comes from the dowels.
+      dowels = true;
+      Positive(v[3], "SCKV of " + joint, menu::kJoint);
+      Positive(v[4], "BD of " + joint, menu::kJoint);
+      if (nnaj == 0) Positive(v[5], "BS of " + joint, menu::kJoint);
+      NotNegative(v[6], "WJ of " + joint, menu::kJoint);
+      NotNegative(v[7], "GDC of " + joint, menu::kJoint);
+    }
     for (int n = 1; n <= nnaj; ++n)
-      Value(gSlabBARNO(s_, j, n), "BARNO " + std::to_string(n) + " of " + joint, menu::kJoint);
+      NotNegative(Value(gSlabBARNO(s_, j, n), "BARNO " + std::to_string(n) + " of " + joint, menu::kJoint),
+                  "BARNO " + std::to_string(n) + " of " + joint, menu::kJoint);
   }
   if (total > limit::kJointNodesInAll)
     Limit("the total number of nodes on all joints", total, limit::kJointNodesInAll, menu::kArrangement);
   if (nslab_ > 1) {
-    Value(gSlabDowel(s_, 1), "YMSB", menu::kDowel);
-    Value(gSlabDowel(s_, 2), "PRSB", menu::kDowel);
+    const double ymsb = Value(gSlabDowel(s_, 1), "YMSB", menu::kDowel);
+    const double prsb = Value(gSlabDowel(s_, 2), "PRSB", menu::kDowel);
+    if (dowels) {
+      Positive(ymsb, "YMSB", menu::kDowel);
+      Poisson(prsb, "PRSB", menu::kDowel);
+    }
   }
 }
 
@@ -315,7 +366,7 @@ void DataSetCheck::Lists() const {
     for (int i = 1; i <= n; ++i) {
       const std::string entry = " of additional thickness " + std::to_string(i) + " of slab layer " + std::to_string(L);
       NodeValue(table(s_, i, 1), "NT" + entry, where);
-      Value(table(s_, i, 2), "T" + entry, where);
+      Positive(Value(table(s_, i, 2), "T" + entry, where), "T" + entry, where);
     }
   }
   const auto nodes = [this](auto& table, int n, const char* item, const char* where) {
@@ -329,8 +380,10 @@ void DataSetCheck::Lists() const {
     NodeValue(gSlabGaps(s_, i, 1), "NG of gap " + std::to_string(i), menu::kGaps);
     Value(gSlabGaps(s_, i, 2), "CURL of gap " + std::to_string(i), menu::kGaps);
   }
-  for (int p = 1; p <= npy_; ++p)
+  for (int p = 1; p <= npy_; ++p) {
     if (!std::isfinite(gSlabFSAF(s_, p))) Refuse("FSAF of period " + std::to_string(p) + " is not a number.", menu::kAdjust);
+    Positive(gSlabFSAF(s_, p), "FSAF of period " + std::to_string(p), menu::kAdjust);
+  }
 }
 
 void DataSetCheck::Loads() const {
@@ -380,24 +433,28 @@ void DataSetCheck::Foundation() const {
   const int nfound = G(gen::kNFOUND);
   if (nfound == 2) {
     const int nl = Whole(gSlabLayered(s_, 2), "NL", menu::kFoundation, 1, slab_cap::kFoundationLayers);
-    Value(gSlabLayered(s_, 1), "MAXIC", menu::kFoundation, Read::Integer);
+    if (Value(gSlabLayered(s_, 1), "MAXIC", menu::kFoundation, Read::Integer) < 1)
+      Refuse("MAXIC is " + Num(gSlabLayered(s_, 1).Number()) + ", which should be at least 1.", menu::kFoundation);
     for (int L = 1; L <= nl; ++L) {
       const std::string layer = " of foundation layer " + std::to_string(L);
-      if (L < nl) Value(gSlabFoundLayers(s_, L, 1), "TH" + layer, menu::kFoundation);
+      if (L < nl) Positive(Value(gSlabFoundLayers(s_, L, 1), "TH" + layer, menu::kFoundation), "TH" + layer, menu::kFoundation);
       if (Value(gSlabFoundLayers(s_, L, 2), "E" + layer, menu::kFoundation) == 0)
         Refuse("E" + layer + " should not be 0.", menu::kFoundation);
-      Value(gSlabFoundLayers(s_, L, 3), "PRBF" + layer, menu::kFoundation);
+      Positive(gSlabFoundLayers(s_, L, 2).Number(), "E" + layer, menu::kFoundation);
+      Poisson(Value(gSlabFoundLayers(s_, L, 3), "PRBF" + layer, menu::kFoundation), "PRBF" + layer, menu::kFoundation);
     }
   } else if (nfound == 1) {
     if (Value(gSlabSolid(s_, 1), "YMS", menu::kFoundation, Read::Number) == 0)
       Refuse("YMS should not be 0.", menu::kFoundation);
-    Value(gSlabSolid(s_, 2), "PRS", menu::kFoundation);
+    Positive(gSlabSolid(s_, 1).Number(), "YMS", menu::kFoundation);
+    Poisson(Value(gSlabSolid(s_, 2), "PRS", menu::kFoundation), "PRS", menu::kFoundation);
   } else {
     const int nas = Whole(gSlabLiquid(s_, 2), "NAS", menu::kFoundation, 0, limit::kNodeList);
-    Value(gSlabLiquid(s_, 1), "SUBMOD", menu::kFoundation);
+    NotNegative(Value(gSlabLiquid(s_, 1), "SUBMOD", menu::kFoundation), "SUBMOD", menu::kFoundation);
     for (int i = 1; i <= nas; ++i) {
       NodeValue(gSlabAddSubmod(s_, i, 1), "NS " + std::to_string(i), menu::kFoundation);
-      Value(gSlabAddSubmod(s_, i, 2), "SUBMOD " + std::to_string(i), menu::kFoundation);
+      NotNegative(Value(gSlabAddSubmod(s_, i, 2), "SUBMOD " + std::to_string(i), menu::kFoundation),
+               "SUBMOD " + std::to_string(i), menu::kFoundation);
     }
   }
 }
@@ -408,8 +465,12 @@ void DataSetCheck::Damage() const {
     Limit("NPY x NLG, the number of load groups over all periods,", npy_ * nlg_, limit::kPeriodGroups, menu::kGeneral);
   for (int p = 1; p <= npy_; ++p)
     for (int g = 1; g <= nlg_; ++g)
-      Value(gSlabTNLR(s_, p, g), "TNLR of load group " + std::to_string(g) + " in period " + std::to_string(p),
-            menu::kDamage);
+      NotNegative(Value(gSlabTNLR(s_, p, g), "TNLR of load group " + std::to_string(g) + " in period " + std::to_string(p),
+                        menu::kDamage),
+                  "TNLR of load group " + std::to_string(g) + " in period " + std::to_string(p), menu::kDamage);
+  // The fatigue steps divide the stresses by the modulus of rupture.
+  for (int L = 1; L <= nlayer_; ++L)
+    Positive(gSlabFatigue(s_, L, 1), "PMR of slab layer " + std::to_string(L), menu::kDamage);
 }
 
 void DataSetCheck::Run() {

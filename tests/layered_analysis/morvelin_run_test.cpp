@@ -157,13 +157,16 @@ TEST_F(MorvelinRunTest, AMissingFileIsADataError) {
   EXPECT_EQ(Run(""), RunEnd::DataError);
 }
 
-TEST_F(MorvelinRunTest, ATruncatedFileIsADataErrorAndTheReportKeepsWhatWasWritten) {
+// A run that a data error stops puts no report or layer graph file in place of those of an earlier
+// run (none here).
+TEST_F(MorvelinRunTest, ATruncatedFileIsADataErrorAndWritesNoFile) {
   auto lines = Problem(kLinear, kThreeLayers, {" 0   (13) LOAD", " 6   80   (14) CR CP", " 2   (16) NR"});
   lines.push_back(" 0 ");  // one of two radial coordinates, then the end of the file
   Write("CUT.DAT", lines);
   EXPECT_EQ(Run((dir_ / "CUT").string()), RunEnd::DataError);
   EXPECT_THAT(host_.messages, ElementsAre(kDataErrorText));
-  EXPECT_THAT(Report("CUT"), HasSubstr("RADIAL COORDINATES OF  2  POINT(S) (RC) ARE : "));
+  EXPECT_FALSE(fs::exists(dir_ / "CUT.TXT"));
+  EXPECT_FALSE(fs::exists(dir_ / "CUT.LAY"));
 }
 
 TEST_F(MorvelinRunTest, AFileWithNoProblemSaysSoAndWritesNothing) {

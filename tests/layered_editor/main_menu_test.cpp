@@ -150,7 +150,7 @@ TEST_F(EditorTest, AFileReadOnlyInPartIsNotWrittenOverWithoutAsking) {
   EXPECT_EQ(LabelText(kMenu, "lblFile"), "CUT");
 
   gLayeredLayer(1, 1, 1) = Value(4);
-  gLayeredE(1, 1, 1) = Value(1000);
+  for (int layer = 1; layer <= 3; ++layer) gLayeredE(1, 1, layer) = Value(1000);
   gLayeredLoad(1, 1, ld::CR) = Value(5);
   gLayeredLoad(1, 1, ld::NRNPT) = Value(1);
   platform_.messages.QueueAnswer(MessageAnswer::No);

@@ -52,6 +52,9 @@ void TwoSlabs() {
   gSlabArrangement(1, 2, 1) = 3;
   gSlabArrangement(1, 2, 2) = 3;
   gSlabArrangement(1, 2, 3) = 1;   // left side of slab 2
+  gSlabJoints(1, 1, 3) = 1500000;  // the dowels of the joint: support modulus, diameter, spacing
+  gSlabJoints(1, 1, 4) = 1;
+  gSlabJoints(1, 1, 5) = 12;
   for (int n = 1; n <= 3; ++n) {
     gSlabX(1, 2, n) = 10.0f * (n - 1);
     gSlabY(1, 2, n) = 10.0f * (n - 1);
@@ -124,6 +127,28 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     "Data Set 1: the total number of elements is 380, which is greater than the limit of 360. Please "
                     "correct it by clicking Slab\\Arrangement menu."},
+        RefusalCase{"NegativeSlabThickness", [] { gSlabLayerProps(1, 1, 1) = -8; },
+                    "Data Set 1: T of slab layer 1 is -8, which should be greater than 0. Please correct it by clicking "
+                    "Slab\\Properties menu."},
+        RefusalCase{"PoissonAboveHalf", [] { gSlabLayerProps(1, 1, 2) = 0.6f; },
+                    "Data Set 1: PR of slab layer 1 is .6, which should be from 0 to 0.5. Please correct it by "
+                    "clicking Slab\\Properties menu."},
+        RefusalCase{"ToleranceZero", [] { gSlabCurling(1, curl::kDEL) = 0; },
+                    "Data Set 1: DEL is 0, which should be greater than 0. Please correct it by clicking the Curling "
+                    "menu."},
+        RefusalCase{"NegativeDisplacementLimit", [] { gSlabCurling(1, curl::kFMAX) = -1E+308; },
+                    "Data Set 1: FMAX is -1E+308, which should not be negative. Please correct it by clicking the "
+                    "Curling menu."},
+        RefusalCase{"DamageCodeFive", [] { gSlabGeneral(1, gen::kNDAMA) = 5; },
+                    "Data Set 1: NDAMA should be 0, 1, 2 or 3. Please correct it by clicking the General menu."},
+        RefusalCase{"GapInputCodeTwo", [] { gSlabCurling(1, curl::kINPUT) = 2; },
+                    "Data Set 1: INPUT should be 0 or 1. Please correct it by clicking the Curling menu."},
+        RefusalCase{"NegativeSubgradeModulus", [] { gSlabLiquid(1, 1) = -200; },
+                    "Data Set 1: SUBMOD is -200, which should not be negative. Please correct it by clicking the "
+                    "Foundation menu."},
+        RefusalCase{"AdjustmentFactorZero", [] { gSlabFSAF(1, 1) = 0; },
+                    "Data Set 1: FSAF of period 1 is 0, which should be greater than 0. Please correct it by clicking "
+                    "the Adjust menu."},
         RefusalCase{"OblongElements", [] { gSlabX(1, 1, 2) = 1; },
                     "Data Set 1: some elements of slab 1 are too oblong, with an aspect ratio greater than 5. Please "
                     "correct it by clicking Slab\\X-coordinate menu."},
@@ -209,7 +234,13 @@ INSTANTIATE_TEST_SUITE_P(
                       gSlabTNLR(1, 1, 1) = Value();
                     },
                     "Data Set 1: TNLR of load group 1 in period 1 has no value. Please correct it by clicking the "
-                    "Damage menu."}),
+                    "Damage menu."},
+        RefusalCase{"DamageWithoutModulusOfRupture", [] {
+                      gSlabGeneral(1, gen::kNDAMA) = 1;
+                      gSlabTNLR(1, 1, 1) = 1000;
+                    },
+                    "Data Set 1: PMR of slab layer 1 is 0, which should be greater than 0. Please correct it by "
+                    "clicking the Damage menu."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class ErrCheckTest : public SlabDataTest {};

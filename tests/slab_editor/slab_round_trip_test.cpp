@@ -357,7 +357,7 @@ void ExpectProgramReadsTheSameValues(const std::string& text, const fs::path& di
       }
   }
   EXPECT_TRUE(r.In().AtEnd());
-  r.CloseOutputs();
+  EXPECT_EQ(r.CommitOutputs(), "");
 }
 
 class SlabRoundTripTest : public SlabDataTest, public ::testing::WithParamInterface<Case> {};

@@ -279,7 +279,10 @@ void LayeredMainMenu::MakeSetOneCurrent() {
   buttons_->Select(1);
 }
 
-std::optional<std::string> LayeredMainMenu::WriteProblem() { return LayeredWriteProblem(); }
+std::optional<std::string> LayeredMainMenu::WriteProblem() {
+  if (std::optional<std::string> problem = LayeredWriteProblem()) return problem;
+  return LayeredValueRefusal();
+}
 
 std::string LayeredMainMenu::FileBytes() {
   std::string bytes;

@@ -1,0 +1,378 @@
+// The analysis programs as a user meets them: values no pavement has, data files that are not
+// regular files, and report or graph files that cannot be written, in MORVELIN, BRUNTOLA and `large`
+// alike.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "common/analysis_host.h"
+#include "layered_analysis/run_driver.h"
+#include "slab_analysis/slab_driver.h"
+#include "support/bad_input_sweep.h"
+#include "support/file_text.h"
+
+namespace pave {
+namespace {
+
+namespace fs = std::filesystem;
+using pave::testing::ExampleText;
+using pave::testing::FileText;
+
+enum class Program { Morvelin, Bruntola, Large };
+
+const char* Name(Program p) {
+  switch (p) {
+    case Program::Morvelin: return "Morvelin";
+    case Program::Bruntola: return "Bruntola";
+    default: return "Large";
+  }
+}
+const char* GraphExtension(Program p) { return p == Program::Morvelin ? ".LAY" : ".SLA"; }
+const char* Example(Program p) { return p == Program::Morvelin ? "LAY1" : "SLA1"; }
+std::string ErrorText(Program p) {
+  return p == Program::Bruntola ? "File not found, data error or insufficient memory.  You may want to use BRUNTOLA LARGE RAM."
+                                : kDataErrorText;
+}
+
+RunEnd RunProgram(Program p, const std::string& base, AnalysisHost& host) {
+  switch (p) {
+    case Program::Morvelin: return layered::RunMorvelin(base, host);
+    case Program::Bruntola: return slab::RunSlabProgram(base, slab::kBruntola, host);
+    default: return slab::RunSlabProgram(base, slab::kLarge, host);
+  }
+}
+
+// A folder of its own for each case, emptied first; made writable again and removed afterwards.
+class Folder {
+ public:
+  explicit Folder(const std::string& tag)
+      : dir_(fs::temp_directory_path() / ("pave_apps_" + std::to_string(::getpid()) + "_" + tag)) {
+    Clean();
+    fs::create_directories(dir_);
+  }
+  ~Folder() { Clean(); }
+  const fs::path& dir() const { return dir_; }
+  fs::path File(const std::string& name) const { return dir_ / name; }
+  void Write(const std::string& name, const std::string& text) const {
+    std::ofstream(dir_ / name, std::ios::binary) << text;
+  }
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+ private:
+  void Clean() {
+    std::error_code ec;
+    if (!fs::exists(dir_, ec)) return;
+    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ec);
+    for (const auto& e : fs::recursive_directory_iterator(dir_, ec))
+      fs::permissions(e.path(), fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(dir_, ec);
+  }
+  fs::path dir_;
+};
+
+std::string Joined(const std::vector<std::string>& messages) {
+  std::string all;
+  for (const std::string& m : messages) all += m + "\n";
+  return all;
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Values that no pavement has are refused with a message that names the item and its value; the
+// run ends as an input stop, never as a normal end with results.
+
+struct ValueCase {
+  const char* name;
+  Program program;
+  const char* example;
+  const char* record;    // as the example has it (its first occurrence is changed)
+  const char* replaced;  // as the case has it
+  const char* message;   // the message of the stop
+};
+void PrintTo(const ValueCase& c, std::ostream* os) { *os << c.name; }
+
+class ValueRefusal : public ::testing::TestWithParam<ValueCase> {};
+
+TEST_P(ValueRefusal, StopsWithAMessageNamingTheItemAndValue) {
+  const ValueCase& c = GetParam();
+  std::string text = ExampleText(c.example);
+  const std::size_t at = text.find(c.record);
+  ASSERT_NE(at, std::string::npos) << c.record;
+  text.replace(at, std::string(c.record).size(), c.replaced);
+  Folder folder(c.name);
+  folder.Write("CASE.DAT", text);
+  RecordingHost host;
+  const RunEnd end = RunProgram(c.program, folder.File("CASE").string(), host);
+  EXPECT_EQ(end, RunEnd::InputStop);
+  ASSERT_FALSE(host.messages.empty());
+  EXPECT_EQ(host.messages.front(), c.message);
+  // The layered program also writes the reason into its report.
+  if (c.program == Program::Morvelin) {
+    EXPECT_NE(FileText(folder.File("CASE.TXT")).find("WHICH SHOULD"), std::string::npos);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ValueRefusal,
+    ::testing::Values(
+        ValueCase{"MorvelinDelZero", Program::Morvelin, "LAY1", " .001  (4) DEL", " 0  (4) DEL",
+                  "THE TOLERANCE FOR INTEGRATION (DEL) IS  0 WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS."},
+        ValueCase{"MorvelinDelNegative", Program::Morvelin, "LAY1", " .001  (4) DEL", " -1  (4) DEL",
+                  "THE TOLERANCE FOR INTEGRATION (DEL) IS -1 WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS."},
+        ValueCase{"MorvelinIclNegative", Program::Morvelin, "LAY1", " 3  3  80  1  0  (5)", " 3  3  -80  1  0  (5)",
+                  "THE LIMIT OF INTEGRATION CYCLES (ICL) IS -80 WHICH SHOULD BE AT LEAST 1, SO COMPUTATION STOPS."},
+        ValueCase{"MorvelinLoadNegative", Program::Morvelin, "LAY1", " 2   (13) LOAD", " -2   (13) LOAD",
+                  "THE LOAD CODE (LOAD) OF LOAD GROUP 1 IS -2 WHICH SHOULD BE 0, 1, 2 OR 3, SO COMPUTATION STOPS."},
+        ValueCase{"MorvelinPoissonAboveHalf", Program::Morvelin, "LAY1", " .4   .35   .45   (7) PR",
+                  " .4   .6   .45   (7) PR",
+                  "THE POISSON'S RATIO (PR) OF LAYER  2 IS  .6 WHICH SHOULD BE BETWEEN 0 AND 0.5, SO COMPUTATION STOPS."},
+        ValueCase{"MorvelinRadialCountNegative", Program::Morvelin, "LAY2", " 1   (16) NR", " -1   (16) NR",
+                  "THE NUMBER OF RADIAL COORDINATE (RC) IS -1 FOR LOAD GROUP  1 WHICH SHOULD NOT BE NEGATIVE, SO "
+                  "COMPUTATION STOPS."},
+        ValueCase{"MorvelinIterationLimitZero", Program::Morvelin, "LAY2", " 7  15  (25)", " 7  0  (25)",
+                  "THE MAXIMUM NUMBER OF ITERATIONS (ITENOL) IS  0 WHICH SHOULD BE AT LEAST 1, SO COMPUTATION STOPS."},
+        ValueCase{"MorvelinNonlinearToleranceZero", Program::Morvelin, "LAY2", " 0  0  0  0  .01  (28)",
+                  " 0  0  0  0  0  (28)",
+                  "THE TOLERANCE FOR NONLINEAR ANALYSIS (DELNOL) IS  0 WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION "
+                  "STOPS."},
+        ValueCase{"MorvelinNoCreepTimes", Program::Morvelin, "LAY4", " 11  (38) NTYME", " 0  (38) NTYME",
+                  "THE NUMBER OF CREEP TIMES (NTYME) IS  0 WHICH SHOULD BE AT LEAST 1, SO COMPUTATION STOPS."},
+        ValueCase{"MorvelinRepetitionsNegative", Program::Morvelin, "LAY5", " 50000   50000   50000   (49)",
+                  " 50000   -5   50000   (49)",
+                  "THE LOAD REPETITIONS (TNLR) OF LOAD GROUP 2 IN PERIOD 1 IS -5 WHICH SHOULD NOT BE NEGATIVE, SO "
+                  "COMPUTATION STOPS."},
+        ValueCase{"BruntolaThicknessNegative", Program::Bruntola, "SLA1", " 8   .15   4000000   (10)",
+                  " -8   .15   4000000   (10)",
+                  "THE THICKNESS (T) OF SLAB LAYER 1 IS -8 WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS."},
+        ValueCase{"LargeThicknessNegative", Program::Large, "SLA1", " 8   .15   4000000   (10)",
+                  " -8   .15   4000000   (10)",
+                  "THE THICKNESS (T) OF SLAB LAYER 1 IS -8 WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS."},
+        ValueCase{"BruntolaPoissonNegative", Program::Bruntola, "SLA1", " 8   .15   4000000   (10)",
+                  " 8   -.15   4000000   (10)",
+                  "THE POISSON'S RATIO (PR) OF SLAB LAYER 1 IS -.15 WHICH SHOULD BE FROM 0 TO 0.5, SO COMPUTATION STOPS."},
+        ValueCase{"BruntolaCycleCountNegative", Program::Bruntola, "SLA1", " 0  1  0  1  0  0  7  7  0  0  1  2  2 (6)",
+                  " 0  1  0  -5  0  0  7  7  0  0  1  2  2 (6)",
+                  "THE MAX NO. OF CYCLES FOR CHECKING CONTACT (NCYCLE) IS -5 WHICH SHOULD BE A WHOLE NUMBER FROM 0 TO "
+                  "32767, SO COMPUTATION STOPS."},
+        ValueCase{"LargeCycleCountNegative", Program::Large, "SLA1", " 0  1  0  1  0  0  7  7  0  0  1  2  2 (6)",
+                  " 0  1  0  -5  0  0  7  7  0  0  1  2  2 (6)",
+                  "THE MAX NO. OF CYCLES FOR CHECKING CONTACT (NCYCLE) IS -5 WHICH SHOULD BE A WHOLE NUMBER FROM 0 TO "
+                  "32767, SO COMPUTATION STOPS."},
+        ValueCase{"BruntolaDisplacementLimitNegative", Program::Bruntola, "SLA1", " .001  1  (7)", " .001  -1E+308  (7)",
+                  "THE MAXIMUM ALLOWABLE VERTICAL DISPLACEMENT (FMAX) IS -1E+308 WHICH SHOULD NOT BE NEGATIVE, SO "
+                  "COMPUTATION STOPS."},
+        ValueCase{"LargeToleranceZero", Program::Large, "SLA1", " .001  1  (7)", " 0  1  (7)",
+                  "THE TOLERANCE FOR ITERATIONS (DEL) IS 0 WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS."},
+        ValueCase{"BruntolaSubgradeModulusNegative", Program::Bruntola, "SLA1", " 0   200   (24)", " 0   -200   (24)",
+                  "THE SUBGRADE MODULUS (SUBMOD) IS -200 WHICH SHOULD NOT BE NEGATIVE, SO COMPUTATION STOPS."},
+        ValueCase{"BruntolaAdjustmentFactorZero", Program::Bruntola, "SLA1", " 1   (22) FSAF", " 0   (22) FSAF",
+                  "THE FOUNDATION ADJUSTMENT FACTOR (FSAF) OF PERIOD 1 IS 0 WHICH SHOULD BE GREATER THAN 0, SO "
+                  "COMPUTATION STOPS."},
+        ValueCase{"BruntolaFoundationModulusZero", Program::Bruntola, "SLA1", " 15000   .4   (28)", " 0   .4   (28)",
+                  "THE YOUNG'S MODULUS OF FOUNDATION (YMS) IS 0 WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS."}),
+    [](const ::testing::TestParamInfo<ValueCase>& info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------------------------------------------
+// The codes of records (3) and (4) of the slab file: a value outside its range is named as such
+// (not taken for a comma in the title), and the run ends before anything is written.
+
+struct CodeCase {
+  const char* name;
+  const char* line;      // the title and record (3) as the case has them
+  const char* message;
+};
+void PrintTo(const CodeCase& c, std::ostream* os) { *os << c.name; }
+
+class SlabCodeRefusal : public ::testing::TestWithParam<CodeCase> {};
+
+TEST_P(SlabCodeRefusal, NamesTheCodeAndWritesNothing) {
+  const CodeCase& c = GetParam();
+  const std::string good = ExampleText("SLA1");
+  const std::string head = "CURLING OF SLAB WITH FULL CONTACT ON LIQUID FOUNDATION\r\n 0  0  1  1  (3) NFOUND NDAMA NPY NLG";
+  const std::size_t at = good.find(head);
+  ASSERT_NE(at, std::string::npos);
+  std::string text = good;
+  text.replace(at, head.size(), c.line);
+  for (Program p : {Program::Bruntola, Program::Large}) {
+    Folder folder(std::string(c.name) + Name(p));
+    folder.Write("CASE.DAT", text);
+    RecordingHost host;
+    EXPECT_EQ(RunProgram(p, folder.File("CASE").string(), host), RunEnd::InputStop) << Name(p);
+    EXPECT_EQ(host.messages, std::vector<std::string>{c.message}) << Name(p);
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"CASE.DAT"}) << Name(p);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SlabCodeRefusal,
+    ::testing::Values(
+        CodeCase{"FoundationThree", "TITLE\r\n 3  0  1  1  (3) NFOUND NDAMA NPY NLG",
+                 "THE TYPE OF FOUNDATION (NFOUND) IS 3 WHICH SHOULD BE 0, 1 OR 2, SO COMPUTATION STOPS."},
+        CodeCase{"FoundationNinetyNine", "TITLE\r\n 99  0  1  1  (3) NFOUND NDAMA NPY NLG",
+                 "THE TYPE OF FOUNDATION (NFOUND) IS 99 WHICH SHOULD BE 0, 1 OR 2, SO COMPUTATION STOPS."},
+        CodeCase{"FoundationNegative", "TITLE\r\n -1  0  1  1  (3) NFOUND NDAMA NPY NLG",
+                 "THE TYPE OF FOUNDATION (NFOUND) IS -1 WHICH SHOULD BE 0, 1 OR 2, SO COMPUTATION STOPS."},
+        CodeCase{"FoundationFraction", "TITLE\r\n .5  0  1  1  (3) NFOUND NDAMA NPY NLG",
+                 "THE TYPE OF FOUNDATION (NFOUND) IS .5 WHICH SHOULD BE 0, 1 OR 2, SO COMPUTATION STOPS."},
+        CodeCase{"DamageFive", "TITLE\r\n 0  5  1  1  (3) NFOUND NDAMA NPY NLG",
+                 "THE TYPE OF DAMAGE ANALYSIS (NDAMA) IS 5 WHICH SHOULD BE 0, 1, 2 OR 3, SO COMPUTATION STOPS."},
+        CodeCase{"NoPeriod", "TITLE\r\n 0  0  0  1  (3) NFOUND NDAMA NPY NLG",
+                 "THE NUMBER OF PERIODS PER YEAR (NPY) IS 0 WHICH SHOULD BE A WHOLE NUMBER OF AT LEAST 1, SO "
+                 "COMPUTATION STOPS."},
+        CodeCase{"LoadGroupsNegative", "TITLE\r\n 0  0  1  -1  (3) NFOUND NDAMA NPY NLG",
+                 "THE NUMBER OF LOAD GROUPS (NLG) IS -1 WHICH SHOULD BE A WHOLE NUMBER OF AT LEAST 0, SO COMPUTATION "
+                 "STOPS."},
+        // A comma in the title is told as such, whatever follows it.
+        CodeCase{"CommaBeforeText", "SLAB A, TEST\r\n 0  0  1  1  (3) NFOUND NDAMA NPY NLG",
+                 "No comma should be used for TITLE and use semicolon instead."},
+        CodeCase{"CommaBeforeValidCode", "SLAB A,1\r\n 0  0  1  1  (3) NFOUND NDAMA NPY NLG",
+                 "No comma should be used for TITLE and use semicolon instead."}),
+    [](const ::testing::TestParamInfo<CodeCase>& info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------------------------------------------
+// A data file that is not a regular file is refused as a missing file, at once: a named pipe with
+// no writer, a link to a device that never ends, a folder. The watchdog ends the test program,
+// naming the case, when a run does not end.
+
+TEST(DataFileKind, OnlyRegularFilesAreRead) {
+  struct Kind {
+    const char* name;
+    std::function<void(const fs::path&)> make;
+  };
+  const std::vector<Kind> kinds = {
+      {"a named pipe", [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); }},
+      {"a link to /dev/zero", [](const fs::path& p) { fs::create_symlink("/dev/zero", p); }},
+      {"a folder", [](const fs::path& p) { fs::create_directory(p); }},
+  };
+  pave::testing::Watchdog watchdog(std::chrono::seconds(30));
+  for (Program p : {Program::Morvelin, Program::Bruntola, Program::Large})
+    for (const Kind& k : kinds) {
+      const std::string what = std::string(Name(p)) + " on " + k.name;
+      Folder folder(std::string("kind_") + Name(p));
+      k.make(folder.File("CASE.DAT"));
+      RecordingHost host;
+      watchdog.Start(what);
+      const RunEnd end = RunProgram(p, folder.File("CASE").string(), host);
+      watchdog.Stop();
+      EXPECT_EQ(end, RunEnd::DataError) << what;
+      EXPECT_EQ(host.messages, std::vector<std::string>{ErrorText(p)}) << what;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------------
+// The files of an earlier run stay as they were when a run fails: when its report or graph file
+// cannot be written (the message says which file, where and why; exit status 2), and when a data
+// error stops it. No temporary file is left behind.
+
+struct Blocker {
+  const char* name;
+  const char* file;  // "TXT" or "GRAPH": the file that cannot be written
+  std::function<void(const fs::path& file, const fs::path& dir)> block;
+  const char* reason;
+};
+
+const std::vector<Blocker>& Blockers() {
+  static const std::vector<Blocker> blockers = {
+      {"read-only report", "TXT", [](const fs::path& f, const fs::path&) { fs::permissions(f, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read); },
+       "the file is read-only"},
+      {"read-only graph file", "GRAPH", [](const fs::path& f, const fs::path&) { fs::permissions(f, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read); },
+       "the file is read-only"},
+      {"folder in the report's place", "TXT", [](const fs::path& f, const fs::path&) { fs::remove(f); fs::create_directory(f); },
+       "it is a directory"},
+      {"folder in the graph file's place", "GRAPH", [](const fs::path& f, const fs::path&) { fs::remove(f); fs::create_directory(f); },
+       "it is a directory"},
+      {"read-only folder", "TXT", [](const fs::path&, const fs::path& d) { fs::permissions(d, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec); },
+       "its folder is read-only"},
+  };
+  return blockers;
+}
+
+TEST(OutputFiles, AFileThatCannotBeWrittenIsNamedAndTheEarlierFilesStay) {
+  for (Program p : {Program::Morvelin, Program::Bruntola, Program::Large})
+    for (const Blocker& b : Blockers()) {
+      const std::string what = std::string(Name(p)) + " with a " + b.name;
+      Folder folder(std::string("blocked_") + Name(p));
+      folder.Write("CASE.DAT", ExampleText(Example(p)));
+      const fs::path report = folder.File("CASE.TXT"), graph = folder.File(std::string("CASE") + GraphExtension(p));
+      RecordingHost first;
+      ASSERT_EQ(RunProgram(p, folder.File("CASE").string(), first), RunEnd::Normal) << what;
+      const std::string oldReport = FileText(report), oldGraph = FileText(graph);
+      ASSERT_FALSE(oldGraph.empty());
+      const std::vector<std::string> names = folder.Names();
+      const fs::path blocked = std::string(b.file) == "TXT" ? report : graph;
+      b.block(blocked, folder.dir());
+
+      RecordingHost host;
+      EXPECT_EQ(RunProgram(p, folder.File("CASE").string(), host), RunEnd::DataError) << what;
+      ASSERT_EQ(host.messages.size(), 1u) << what << "\n" << Joined(host.messages);
+      const std::string kind = std::string(b.file) == "TXT" ? "report file" : (p == Program::Morvelin ? "layer graph file" : "slab graph file");
+      EXPECT_EQ(host.messages[0], "The " + kind + " " + blocked.string() + " cannot be written (" + b.reason +
+                                      "). The files of an earlier run are left as they were.")
+          << what;
+      EXPECT_EQ(folder.Names(), names) << what;
+      if (fs::is_regular_file(report)) {
+        EXPECT_EQ(FileText(report), oldReport) << what;
+      }
+      if (fs::is_regular_file(graph)) {
+        EXPECT_EQ(FileText(graph), oldGraph) << what;
+      }
+    }
+}
+
+TEST(OutputFiles, ADataErrorLeavesTheEarlierFilesAsTheyWere) {
+  for (Program p : {Program::Morvelin, Program::Bruntola, Program::Large}) {
+    Folder folder(std::string("data_error_") + Name(p));
+    const std::string good = ExampleText(Example(p));
+    folder.Write("CASE.DAT", good);
+    RecordingHost first;
+    ASSERT_EQ(RunProgram(p, folder.File("CASE").string(), first), RunEnd::Normal) << Name(p);
+    const std::string oldReport = FileText(folder.File("CASE.TXT"));
+    const std::string oldGraph = FileText(folder.File(std::string("CASE") + GraphExtension(p)));
+    // The file cut short in the middle of its last records.
+    folder.Write("CASE.DAT", good.substr(0, good.size() * 3 / 4));
+    RecordingHost host;
+    EXPECT_EQ(RunProgram(p, folder.File("CASE").string(), host), RunEnd::DataError) << Name(p);
+    EXPECT_EQ(host.messages, std::vector<std::string>{ErrorText(p)}) << Name(p);
+    EXPECT_EQ(FileText(folder.File("CASE.TXT")), oldReport) << Name(p);
+    EXPECT_EQ(FileText(folder.File(std::string("CASE") + GraphExtension(p))), oldGraph) << Name(p);
+    EXPECT_EQ(folder.Names().size(), 3u) << Name(p);
+  }
+}
+
+// The programs themselves, without a display: the message on standard error and exit status 2.
+TEST(OutputFiles, TheProgramsSayWhichFileCannotBeWrittenAndExitWithTheDataErrorStatus) {
+  for (const char* program : {"morvelin", "bruntola", "large"}) {
+    Folder folder(std::string("terminal_") + program);
+    const bool layered = std::string(program) == "morvelin";
+    folder.Write("CASE.DAT", ExampleText(layered ? "LAY1" : "SLA1"));
+    fs::create_directory(folder.File("CASE.TXT"));
+    const fs::path err = folder.dir() / "err.out";
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY '" + (fs::path(PAVE_BIN_DIR) / program).string() + "' '" +
+                                folder.File("CASE").string() + "' >/dev/null 2>'" + err.string() + "'";
+    const int raw = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(raw)) << program;
+    EXPECT_EQ(WEXITSTATUS(raw), 2) << program;
+    EXPECT_EQ(FileText(err), "The report file " + folder.File("CASE.TXT").string() +
+                                 " cannot be written (it is a directory). The files of an earlier run are left as they "
+                                 "were.\n")
+        << program;
+  }
+}
+
+}  // namespace
+}  // namespace pave

@@ -1,0 +1,84 @@
+// The value checks of the layered data sets before a save: every example passes; a value that the
+// analysis program refuses is named with its data set and value, and the save is refused.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+#include "common/free_format_reader.h"
+#include "layered_editor/layered_checks.h"
+#include "layered_editor/layered_data_set.h"
+#include "layered_editor/layered_reader.h"
+#include "shell/program_state.h"
+#include "support/file_text.h"
+
+namespace pave {
+namespace {
+
+void ReadExample(const std::string& name) {
+  ResetProgramState();
+  LayeredDefaults();
+  FreeFormatReader in(testing::ExampleText(name));
+  ReadLayeredFile(in, {});
+}
+
+TEST(LayeredValueChecks, EveryExamplePasses) {
+  for (const char* name : {"LAY1", "LAY1SI", "LAY2", "LAY2SI", "LAY3", "LAY3SI", "LAY4", "LAY4SI", "LAY5", "LAY5SI",
+                           "LAY6", "LAY6SI"}) {
+    ReadExample(name);
+    EXPECT_EQ(LayeredValueRefusal(), std::nullopt) << name;
+  }
+}
+
+struct Case {
+  const char* name;
+  const char* example;
+  std::function<void()> change;
+  const char* message;
+};
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+
+class LayeredValueRefusalTest : public ::testing::TestWithParam<Case> {};
+
+TEST_P(LayeredValueRefusalTest, NamesTheDataSetTheItemAndTheValue) {
+  ReadExample(GetParam().example);
+  GetParam().change();
+  EXPECT_EQ(LayeredValueRefusal(), std::optional<std::string>(GetParam().message));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LayeredValueRefusalTest,
+    ::testing::Values(
+        Case{"ToleranceZero", "LAY1", [] { gLayeredGeneral(1, gen::DEL) = 0; },
+             "Data Set 1: DEL is 0, which should be greater than 0."},
+        Case{"ToleranceNegative", "LAY1", [] { gLayeredGeneral(1, gen::DEL) = -1; },
+             "Data Set 1: DEL is -1, which should be greater than 0."},
+        Case{"CycleLimitNegative", "LAY1", [] { gLayeredGeneral(1, gen::ICL) = -80; },
+             "Data Set 1: ICL is -80, which should be at least 1."},
+        Case{"ThicknessNegative", "LAY1", [] { gLayeredLayer(1, 2, 1) = Value(-8); },
+             "Data Set 1: TH of layer 2 is -8, which should be greater than 0."},
+        Case{"PoissonAboveHalf", "LAY1", [] { gLayeredLayer(1, 3, 2) = Value(0.6); },
+             "Data Set 1: PR of layer 3 is .6, which should be from 0 to 0.5."},
+        Case{"DepthNegative", "LAY1", [] { gLayeredZC(1, 2) = Value(-6); },
+             "Data Set 1: ZC of point 2 is -6, which should not be negative."},
+        Case{"ElasticModulusZero", "LAY1", [] { gLayeredE(1, 1, 3) = Value(0); },
+             "Data Set 1: E of layer 3 of period 1 is 0, which should be greater than 0."},
+        Case{"InterfaceCodeTwo", "LAY1", [] {
+               gLayeredGeneral(1, gen::NBOND) = 0;
+               gLayeredINT(1, 1) = 1;
+               gLayeredINT(1, 2) = 2;
+             },
+             "Data Set 1: INT of interface 2 is 2, which should be 0 or 1."},
+        Case{"ContactRadiusNegative", "LAY1", [] { gLayeredLoad(1, 1, ld::CR) = Value(-4.52); },
+             "Data Set 1: CR of load group 1 is -4.52, which should be greater than 0."},
+        Case{"IterationLimitZero", "LAY2", [] { gLayeredNonlinGeneral(1, nlg::ITENOL) = Value(0); },
+             "Data Set 1: ITENOL is 0, which should be at least 1."},
+        Case{"NonlinearToleranceZero", "LAY2", [] { gLayeredNonlinGeneral(1, nlg::DELNOL) = Value(0); },
+             "Data Set 1: DELNOL is 0, which should be greater than 0."},
+        Case{"RepetitionsNegative", "LAY5", [] { gLayeredTNLR(1, 1, 2) = -5; },
+             "Data Set 1: TNLR of load group 2 of period 1 is -5, which should not be negative."}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace pave
