@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyleOptionViewItem>
 
 #include <algorithm>
 
@@ -146,7 +147,13 @@ void QtGrid::SetText(int row, int col, const std::string& text) {
     header->setText(Q(text));
     return;
   }
-  ItemAt(row - 1, col)->setText(Q(text));
+  QTableWidgetItem* cell = ItemAt(row - 1, col);
+  cell->setText(Q(text));
+  // A column is widened rather than cut its cell's text ("XXXXXXXXX" in a column of 1000 twips).
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  const int wanted = itemDelegate()->sizeHint(option, indexFromItem(cell)).width();
+  if (columnWidth(col) < wanted) setColumnWidth(col, wanted);
 }
 
 int QtGrid::ColWidth(int col) const {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <deque>
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -81,7 +82,8 @@ class ParameterForm : public Form {
  private:
   std::deque<std::string> texts_;   // captions the control table points into
   std::vector<ControlSpec> controls_;
-  int column_ = 0;   // pixels from a label's left edge to its field name
+  double column_ = 0;   // pixels from a label's left edge to its field name
+  std::map<std::string, std::pair<std::string, std::string>> captions_;   // box: text and field
 };
 
 }  // namespace pave
