@@ -1,6 +1,8 @@
 #include "shell/editor_session.h"
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "common/safe_file_write.h"
 #include "common/text_compare.h"
@@ -9,7 +11,6 @@
 #include "shell/main_screen.h"
 #include "shell/program_state.h"
 #include "shell/record_reader.h"
-#include "common/text_compare.h"
 
 namespace pave {
 
@@ -22,8 +23,20 @@ std::string Saved(const std::string& name) { return "File with a filename of " +
 std::string DropLast4(const std::string& s) { return s.size() >= 4 ? s.substr(0, s.size() - 4) : std::string(); }
 }  // namespace
 
-EditorSession::EditorSession(EditorDocument& document, EditorTexts texts)
-    : doc_(document), texts_(std::move(texts)) {}
+EditorSession::EditorSession(EditorDocument& document, EditorTexts texts, EditorKind editor)
+    : doc_(document), texts_(std::move(texts)), editor_(editor) {
+  SetEditorChangeListener(editor_, [this] { Changed(); });
+}
+
+EditorSession::~EditorSession() {
+  SetEditorChangeListener(editor_, {});
+  NextEditorGeneration(editor_);
+}
+
+void EditorSession::EndWindows() {
+  CloseEditorWindows(editor_);
+  NextEditorGeneration(editor_);
+}
 
 void EditorSession::Tell(const std::string& text) const { platform().messages().Tell(text, texts_.title); }
 
@@ -32,6 +45,7 @@ std::string EditorDataFileName(const std::string& data_file) {
 }
 
 bool EditorSession::Load() {
+  NextEditorGeneration(editor_);
   DataDir = gDataPath;
   gDataFile = EditorDataFileName(gDataFile);
   gEditFileName = Value(gDataFile);
@@ -56,6 +70,8 @@ void EditorSession::New() {
     Tell(texts_.opened_as_existing);
     return;
   }
+  EndWindows();
+  doc_.StartFresh();
   gEditFileName = Value(texts_.new_file_name);
   SaveFile = texts_.new_file_name;
   gNewFile = Value(1);
@@ -89,6 +105,8 @@ void EditorSession::Old() {
   if (!choice) return;   // cancelled: nothing is read
   SaveFile = choice->file_name;
 
+  EndWindows();
+  doc_.StartFresh();
   doc_.BeginRead();
   DataDir = DirectoryOf(SaveFile);
   MainScreen* main = frmROVANTE();
@@ -120,8 +138,22 @@ void EditorSession::Old() {
     return;
   }
   doc_.ReadComplete();
-  SaveState = 1;
+  // A file read as it would be written is saved; one the editor would write otherwise (an older
+  // layout converted while reading) is not.
+  SaveState = FileMatchesData(SaveFile) ? 2 : 1;
   doc_.ShowFileName(ShownName);
+}
+
+bool EditorSession::FileMatchesData(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  try {
+    if (doc_.WriteProblem()) return false;
+    return doc_.FileBytes() == bytes;
+  } catch (const std::exception&) {
+    return false;
+  }
 }
 
 bool EditorSession::CheckComplete() {
@@ -144,7 +176,39 @@ std::string EditorSession::TargetPath() const {
   return DataDir + SaveFile;
 }
 
+int EditorSession::FirstRefusedSet(std::string& problem) {
+  const int count = doc_.DataSetCount();
+  if (count < 1) return 0;
+  int refused = 0;
+  for (int k = 1; k <= count && refused == 0; ++k) {
+    doc_.SetDataSetCount(k);
+    if (std::optional<std::string> p = doc_.WriteProblem()) {
+      problem = *p;
+      refused = k;
+    }
+  }
+  doc_.SetDataSetCount(count);
+  return refused;
+}
+
+void EditorSession::LeaveOutUnfilledSets() {
+  while (doc_.WriteProblem()) {
+    std::string problem;
+    const int set = FirstRefusedSet(problem);
+    if (set < 2 || !doc_.NeverFilled(set)) return;
+    const std::string name = "Data Set " + std::to_string(set);
+    const bool later_sets = set < doc_.DataSetCount();
+    Tell("Nothing has been entered into " + name + " since it was made, and the file cannot hold it as it is: " +
+         problem + "  " + name + " is left out of the file" +
+         (later_sets ? "; the data sets after it move up one place." : "."));
+    EndWindows();   // tables and forms open on the sets that move
+    doc_.LeaveOut(set);
+    SaveState = 1;
+  }
+}
+
 bool EditorSession::Write() {
+  LeaveOutUnfilledSets();
   if (std::optional<std::string> problem = doc_.WriteProblem()) {
     Tell(*problem + "  The file has not been saved.");
     return false;
@@ -227,6 +291,7 @@ bool EditorSession::MayClose() {
 bool EditorSession::Exit() {
   if (!MayClose()) return false;
   gFileLoaded = Value(0);
+  EndWindows();
   return true;
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/free_format_reader.h"
+#include "shell/editor_windows.h"
 
 namespace pave {
 
@@ -43,6 +44,17 @@ class EditorDocument {
   virtual void ReadComplete() = 0;
   // The file label under the File menu.
   virtual void ShowFileName(const std::string& name) = 0;
+
+  // File New and File Old start from the defaults the editor starts with, in every array and count,
+  // with data set 1 current and no other set marked as existing.
+  virtual void StartFresh() {}
+  // The number of data sets (NPROB), and a change of it for a check (no window changes).
+  virtual int DataSetCount() { return 1; }
+  virtual void SetDataSetCount(int) {}
+  // True when data set `set` was made with its Data Set button and nothing was entered into it since.
+  virtual bool NeverFilled(int) { return false; }
+  // Takes data set `set` out: the sets after it move down one place and the count drops by one.
+  virtual void LeaveOut(int) {}
 };
 
 struct EditorTexts {
@@ -55,7 +67,10 @@ struct EditorTexts {
 
 class EditorSession {
  public:
-  EditorSession(EditorDocument& document, EditorTexts texts);
+  EditorSession(EditorDocument& document, EditorTexts texts, EditorKind editor);
+  ~EditorSession();
+  EditorSession(const EditorSession&) = delete;
+  EditorSession& operator=(const EditorSession&) = delete;
 
   // The main menu's load: DataDir from gDataPath, gEditFileName from gDataFile (".DAT" appended).
   // False, after the message, when the main window handed no file name: the editor does not open.
@@ -71,6 +86,9 @@ class EditorSession {
   bool Exit();
   // Whether the editor may close without losing changes (asks like Exit, but closes nothing).
   bool MayClose();
+
+  // A data set was made or changed outside the menus: SaveState 1.
+  void Changed() { SaveState = 1; }
 
   // Every data menu: SaveState 1, then false (after the message) when no file is loaded.
   bool MenuAllowed();
@@ -90,12 +108,22 @@ class EditorSession {
   // The path Save writes: SaveFile inside DataDir unless it is a full path.
   std::string TargetPath() const;
   bool Write();
+  // A data set made with its Data Set button and never filled since does not stop a save: when it
+  // is the first set the file cannot hold as it is, it is left out after the user is told.
+  void LeaveOutUnfilledSets();
+  // The first data set that the file cannot hold as it is (0: none), with the reason.
+  int FirstRefusedSet(std::string& problem);
+  // Closes the windows of the session that ends and starts the next generation.
+  void EndWindows();
+  // After a complete read: saved when the editor would write the file back as it is.
+  bool FileMatchesData(const std::string& path);
   void ShortenSaveFile();
   void HandFileToMainWindow();
   void Tell(const std::string& text) const;
 
   EditorDocument& doc_;
   EditorTexts texts_;
+  EditorKind editor_;
 };
 
 // The input editors' file name: gDataFile with ".DAT" appended when its last four characters are

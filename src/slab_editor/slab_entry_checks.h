@@ -12,12 +12,18 @@ namespace pave {
 // than 12", "NOTCON should be a whole number").
 std::optional<std::string> CountRefusal(const std::string& field, double value, int low, int high);
 
-// The General form's entries: the title and the sixteen integers by their field number (1 NFOUND
-// ... 16 NAT2; element 0 unused), each the numeric value of its box. The integers are rounded to
-// whole numbers (a half to the even one) in place; the first refusal is returned.
-std::optional<std::string> GeneralRefusal(const std::string& title, std::array<double, 17>& values);
+// The General form's title: no comma, no double quote at its start.
+std::optional<std::string> TitleRefusal(const std::string& title);
 
-// The Curling form's entries by field number (1 NOTCON ... 10 FMAX; element 0 unused).
-std::optional<std::string> CurlingRefusal(const std::array<double, 11>& values);
+// The General form's entries: the title and the sixteen integers by their field number (1 NFOUND
+// ... 16 NAT2; element 0 unused), each the number in its box. The integers are rounded to
+// whole numbers (a half to the even one) in place; the first refusal is returned, and the field
+// number it concerns in `field` (0 for the title).
+std::optional<std::string> GeneralRefusal(const std::string& title, std::array<double, 17>& values,
+                                          int* field = nullptr);
+
+// The Curling form's entries by field number (1 NOTCON ... 10 FMAX; element 0 unused); the field
+// number of a refusal in `field`.
+std::optional<std::string> CurlingRefusal(const std::array<double, 11>& values, int* field = nullptr);
 
 }  // namespace pave

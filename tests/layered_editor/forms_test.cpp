@@ -29,6 +29,9 @@ TEST_F(FormsTest, GeneralRefusesCountsOutsideTheirRangesBeforeStoringThem) {
   In<ClickLineEdit>(f, "txtNl").clicked();
   EXPECT_EQ(In<QLineEdit>(f, "txtNl").text(), "");
   Click(f, "cmdOk");
+  EXPECT_EQ(LastMessage(), "A number is required for NL.");
+  Type(f, "txtNl", "0");
+  Click(f, "cmdOk");
   EXPECT_EQ(LastMessage(), "NL cannot be zero and should be specified.");
 
   struct Refusal {
@@ -62,7 +65,7 @@ TEST_F(FormsTest, GeneralRefusesCountsOutsideTheirRangesBeforeStoringThem) {
   EXPECT_EQ(gLayeredTITLE(1), "");
 
   Type(f, "txtTitle1", "Two periods");
-  Type(f, "txtNpy", "12 periods");   // the number at the start
+  Type(f, "txtNpy", " 12 ");   // blanks around the number
   Click(f, "cmdOk");
   EXPECT_EQ(Window(f), nullptr);
   EXPECT_EQ(gLayeredTITLE(1), "Two periods");

@@ -263,7 +263,7 @@ TEST(SlabEntryChecksTest, GeneralRoundsAndRefusesBeforeAnythingIsStored) {
       {{0, 0, 0, 1, 1, 1, 0, 1, 0, 1, 121, 0, 0, 0, 0, 0, 0}, "NPRINT should not be greater than 120"},
       {{0, 0, 0, 1, 1, 1, 0, 1, 0, 1, 0, 51, 0, 0, 0, 0, 0}, "NSX should not be greater than 50"},
       {{0, 0, 0, 1, 1, 1, 0, 1, 0, 1, 0, 0, 0, 0, 0, -1, 0}, "NAT1 should not be less than 0"},
-      {{0, 0, 0, 1, 1, 1, 0, 1, 0, 1e6, 0, 0, 0, 0, 0, 0, 0}, "NNCK should not be greater than 32767"},
+      {{0, 0, 0, 1, 1, 1, 0, 1, 0, 1e6, 0, 0, 0, 0, 0, 0, 0}, "NNCK should not be greater than 420"},
       // A half goes to the even number: 2.5 is 2 slabs, 1.5 is 2 slabs, 0.5 none.
       {{0, 0, 0, 1, 1, 1, 0, 0.5, 0, 1, 0, 0, 0, 0, 0, 0, 0}, "NSLAB should not be less than 1"},
   };

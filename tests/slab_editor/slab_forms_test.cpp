@@ -50,7 +50,7 @@ TEST_F(SlabFormsTest, GeneralShowsTheDataSetAndItsFlags) {
   EXPECT_EQ(gSlabTC(1), 1);   // stored at once
   Type(kGeneral, "txtNnck", "2.5");
   Type(kGeneral, "txtNpy", "3.5");
-  Type(kGeneral, "txtNlg", "12 groups");
+  Type(kGeneral, "txtNlg", " 12 ");
   Click(kGeneral, "cmdOk");
   EXPECT_EQ(Window(kGeneral), nullptr);
   EXPECT_EQ(gSlabGeneral(1, gen::kNNCK), 2);
@@ -78,7 +78,7 @@ TEST_F(SlabFormsTest, GeneralRefusesBeforeStoringAnything) {
       {"txtNjoint", "1", "When NSLAB = 1, NJOINT should always be 0"},
       {"txtNat2", "1", "When NLAYER = 1, NAT2 should always be 0"},
       {"txtNprint", "121", "NPRINT should not be greater than 120"},
-      {"txtNsy", "99999", "NSY should not be greater than 32767"},
+      {"txtNsy", "99999", "NSY should not be greater than 50"},
   };
   for (const Case& c : cases) {
     OkGeneral({{c.box, c.text}});
@@ -156,7 +156,10 @@ TEST_F(SlabFormsTest, CurlingTakesNumbersCountsWholeAndMarksTheLabels) {
   EXPECT_EQ(gSlabCurling(1, curl::kNOTCON), Value(0));
   Type(kind::kCurling, "txtNotCon", "3");
   Type(kind::kCurling, "txtNcycle", "10");
-  Type(kind::kCurling, "txtTemp", "-12.5 C");
+  Type(kind::kCurling, "txtTemp", "-12.5 C");   // a unit after the number is not taken
+  Click(kind::kCurling, "cmdOk");
+  EXPECT_EQ(LastMessage(), "A number is required for TEMP.");
+  Type(kind::kCurling, "txtTemp", "-12.5");
   Click(kind::kCurling, "cmdOk");
   EXPECT_EQ(Window(kind::kCurling), nullptr);
   EXPECT_EQ(gSlabCurling(1, curl::kNOTCON), Value(3));
@@ -238,6 +241,9 @@ TEST_F(SlabFormsTest, SolidRefusesZeroesAndDowelTakesWhatIsTyped) {
   In<ClickLineEdit>(kind::kSolid, "txtYms").clicked();
   Type(kind::kSolid, "txtPrs", ".45");
   Click(kind::kSolid, "cmdOk");
+  EXPECT_EQ(LastMessage(), "A number is required for YMS.");
+  Type(kind::kSolid, "txtYms", "0");
+  Click(kind::kSolid, "cmdOk");
   EXPECT_EQ(LastMessage(), "None of the entries should be 0");
   EXPECT_EQ(gSlabSolid(1, 1), Value(0));
   EXPECT_EQ(gSlabSolid(1, 2), Value(0.45));
@@ -259,6 +265,9 @@ TEST_F(SlabFormsTest, SolidRefusesZeroesAndDowelTakesWhatIsTyped) {
   In<ClickLineEdit>(kind::kDowel, "txtYmsb").clicked();   // no handler: the box keeps its text
   EXPECT_EQ(In<QLineEdit>(kind::kDowel, "txtYmsb").text(), "200000000");
   In<ClickLineEdit>(kind::kDowel, "txtPrsb").clicked();
+  Click(kind::kDowel, "cmdOk");
+  EXPECT_EQ(LastMessage(), "A number is required for PRSB.");
+  Type(kind::kDowel, "txtPrsb", "0");
   Click(kind::kDowel, "cmdOk");
   EXPECT_EQ(gSlabDowel(1, 2), Value(0));
   EXPECT_EQ(LabelText(kind::kOptional, "lblDowel"), "done");

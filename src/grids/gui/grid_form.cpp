@@ -87,6 +87,7 @@ bool GridForm::LoadGrid(const char* window_kind, std::span<const ControlSpec> co
     return false;
   }
   handover_ = TakeHandover(window_kind);
+  BindToEditor(handover_.Layered() ? EditorKind::Layered : EditorKind::Slab);
   gCrLf = "\r\n";
   // The common window height leaves the OK button a pixel short of the client area; the window
   // grows by the few twips its controls need.
@@ -111,8 +112,15 @@ bool GridForm::LoadGrid(const char* window_kind, std::span<const ControlSpec> co
   return true;
 }
 
+bool GridForm::SessionEnded() {
+  if (SessionCurrent()) return false;
+  Tell(kSessionEndedMessage);
+  Abandon();
+  return true;
+}
+
 void GridForm::RunOk(const std::function<OkOutcome()>& ok) {
-  if (!engine_) return;
+  if (!engine_ || SessionEnded()) return;
   OkOutcome outcome;
   Guarded([&] { outcome = ok(); });
   Finish(outcome);
@@ -149,6 +157,7 @@ void GridForm::TellFailure(const std::exception& e) {
 }
 
 void GridForm::Finish(const OkOutcome& outcome) {
+  DataChanged();
   if (!outcome.close) return;
   if (engine_) engine_->Stop();
   if (registry()) registry()->Unload(this);

@@ -1,6 +1,8 @@
 // What the five grid windows share: the grid and its cell editor wired to the cell-editing engine,
 // the texts a table sets on the window, the rule that one table is edited at a time, and the end of
-// an OK (close, open the next window, mark the caller's status label).
+// an OK (close, open the next window, mark the caller's status label). A grid window belongs to the
+// session of the editor whose table it shows: it is closed when that session ends, and its OK
+// stores nothing once it has ended.
 #pragma once
 
 #include <QString>
@@ -16,6 +18,7 @@
 #include "platform/gui/control_table.h"
 #include "platform/gui/form.h"
 #include "platform/gui/qt_grid.h"
+#include "shell/editor_windows.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -23,7 +26,7 @@ class QPushButton;
 
 namespace pave {
 
-class GridForm : public Form, public GridWindowTexts {
+class GridForm : public Form, public GridWindowTexts, public EditorBound {
   Q_OBJECT
 
  public:
@@ -64,6 +67,9 @@ class GridForm : public Form, public GridWindowTexts {
   void Abandon();
   // Carries out the end of an OK.
   void Finish(const OkOutcome& outcome);
+  // True, after telling the user and closing the window, when the editor session the window was
+  // opened in has ended.
+  bool SessionEnded();
   // Runs a table's OK and carries out its end.
   void RunOk(const std::function<OkOutcome()>& ok);
   // Runs a handler and tells the user, rather than ending the program, when a data-set entry cannot

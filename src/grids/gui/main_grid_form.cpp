@@ -82,7 +82,7 @@ void MainGridFormBase::Load() {
 }
 
 void MainGridFormBase::Ok() {
-  if (!table_ || !engine_) return;
+  if (!table_ || !engine_ || SessionEnded()) return;
   MainStep step;
   Guarded([&] { step = table_->Ok(); });
   if (step.close) Finish(step.outcome);

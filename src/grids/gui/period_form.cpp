@@ -59,6 +59,7 @@ void PeriodForm::Load() {
     return;
   }
   selection_ = *selection;
+  BindToEditor(handover_.Layered() ? EditorKind::Layered : EditorKind::Slab);
   gCrLf = "\r\n";
   BuildForm(*this, {.name = kind::kPeriod, .controls = kControls});
   auto& help = Control<QPlainTextEdit>(*this, "Text1");
@@ -84,12 +85,21 @@ void PeriodForm::Load() {
   connect(&Control<QPushButton>(*this, "cmdOK"), &QPushButton::clicked, this, [this] { Ok(); });
 }
 
+bool PeriodForm::SessionEnded() {
+  if (SessionCurrent()) return false;
+  Tell(kSessionEndedMessage);
+  if (registry()) registry()->Unload(this);
+  return true;
+}
+
 void PeriodForm::OpenPeriod(int k) {
+  if (SessionEnded()) return;
   gCurrentPeriod = Value(k);
   LoadWithHandover(kind::kGridSingle, PeriodTableHandover(handover_, k));
 }
 
 void PeriodForm::Ok() {
+  if (SessionEnded()) return;
   const LabelMark done = selection_.done;
   if (registry()) registry()->Unload(this);
   MarkDone(done.window, done.label);

@@ -1,4 +1,5 @@
-// frmPeriod: the period selector of the per-period tables (grids/period_selector.h).
+// frmPeriod: the period selector of the per-period tables (grids/period_selector.h). It belongs to
+// the session of the editor whose tables it opens and does nothing once that session has ended.
 #pragma once
 
 #include <span>
@@ -7,10 +8,11 @@
 #include "grids/period_selector.h"
 #include "platform/gui/control_table.h"
 #include "platform/gui/form.h"
+#include "shell/editor_windows.h"
 
 namespace pave {
 
-class PeriodForm : public Form {
+class PeriodForm : public Form, public EditorBound {
   Q_OBJECT
 
  public:
@@ -24,6 +26,9 @@ class PeriodForm : public Form {
   const GridHandover& handover() const { return handover_; }
 
  private:
+  // True, after telling the user and closing the selector, when its editor session has ended.
+  bool SessionEnded();
+
   GridHandover handover_;
   PeriodSelection selection_;
 };

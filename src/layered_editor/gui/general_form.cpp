@@ -47,7 +47,7 @@ void GeneralForm::Load() {
   set_ = CurrentLayeredSet();
   BuildParameterForm(kind::kLayeredGeneral, "General Information of PELDRANE for Set No. " + Str(set_), kRows,
                      kLayout, kTitleRow);
-  Box("txtTitle1").setText(QString::fromStdString(gLayeredTITLE(set_)));
+  SetTitleBox("txtTitle1", gLayeredTITLE(set_));
   if (QLabel* done = LabelOf(kind::kLayeredEditor, "lblGeneral")) SetStatus(*done, Status::Done);
   gLayeredGeneralVisits = Value(gLayeredGeneralVisits.Number() + 1);
   for (int k = 1; k <= 13; ++k) SetBox(kRows[k - 1].box, gLayeredGeneral(set_, k));
@@ -60,33 +60,40 @@ void GeneralForm::Ok() {
   const int s = set_;
   auto store = [s](int k, double v) { gLayeredGeneral(s, k) = static_cast<float>(v); };
   const std::string title = Box("txtTitle1").text().toStdString();
-  if (title.find(',') != std::string::npos) return Refuse("No comma should be used in TITLE");
+  if (title.find(',') != std::string::npos) return RefuseAt("txtTitle1", "No comma should be used in TITLE");
   gLayeredTITLE(s) = title;
-  // Codes and counts are whole numbers inside their ranges; each is stored once it passed.
+  // Every box holds a number; codes and counts are whole numbers inside their ranges. Each value is
+  // stored once it passed.
   std::optional<int> v;
-  if (!(v = BoxCount("txtMatl", "MATL", 1, 4))) return;
+  if (!(v = BoxCount("txtMatl", 1, 4))) return;
   store(gen::MATL, *v);
-  if (!(v = BoxCount("txtNdama", "NDAMA", 0, 2))) return;
+  if (!(v = BoxCount("txtNdama", 0, 2))) return;
   store(gen::NDAMA, *v);
-  if (!(v = BoxCount("txtNpy", "NPY", 0, kLayeredPeriods))) return;
+  if (!(v = BoxCount("txtNpy", 0, kLayeredPeriods))) return;
   store(gen::NPY, *v);
-  if (!(v = BoxCount("txtNlg", "NLG", 0, kLayeredLoadGroups))) return;
+  if (!(v = BoxCount("txtNlg", 0, kLayeredLoadGroups))) return;
   store(gen::NLG, *v);
-  store(gen::DEL, BoxNumber("txtDel"));
-  if (BoxNumber("txtNl") == 0) return Refuse("NL cannot be zero and should be specified.");
-  if (!(v = BoxCount("txtNl", "NL", 1, kLayeredLayers))) return;
+  std::optional<double> x;
+  if (!(x = BoxSingle("txtDel"))) return;
+  store(gen::DEL, *x);
+  if (!(x = BoxValue("txtNl"))) return;
+  if (*x == 0) return RefuseAt("txtNl", "NL cannot be zero and should be specified.");
+  if (!(v = BoxCount("txtNl", 1, kLayeredLayers))) return;
   store(gen::NL, *v);
-  if (!(v = BoxCount("txtNz", "NZ", 0, kLayeredDepths))) return;
+  if (!(v = BoxCount("txtNz", 0, kLayeredDepths))) return;
   store(gen::NZ, *v);
-  store(gen::ICL, BoxNumber("txtIcl"));
-  store(gen::NSTD, BoxNumber("txtNstd"));
-  if (!(v = BoxCount("txtNbond", "NBOND", 0, 1))) return;
+  if (!(x = BoxSingle("txtIcl"))) return;
+  store(gen::ICL, *x);
+  if (!(x = BoxSingle("txtNstd"))) return;
+  store(gen::NSTD, *x);
+  if (!(v = BoxCount("txtNbond", 0, 1))) return;
   store(gen::NBOND, *v);
-  if (!(v = BoxCount("txtNlbt", "NLBT", 0, kLayeredDamageLayers))) return;
+  if (!(v = BoxCount("txtNlbt", 0, kLayeredDamageLayers))) return;
   store(gen::NLBT, *v);
-  if (!(v = BoxCount("txtNltc", "NLTC", 0, kLayeredDamageLayers))) return;
+  if (!(v = BoxCount("txtNltc", 0, kLayeredDamageLayers))) return;
   store(gen::NLTC, *v);
-  store(gen::NUNIT, BoxNumber("txtNunit"));
+  if (!(x = BoxSingle("txtNunit"))) return;
+  store(gen::NUNIT, *x);
 
   const float MATL = gLayeredGeneral(s, gen::MATL);
   RecolourByCondition("lblNonlinear", MATL == 2 || MATL == 4);

@@ -87,10 +87,10 @@ constexpr MenuStatus kStatusLabels[] = {
     {"mnuNonlinear", "lblNonlinear"}, {"mnuViscoelastic", "lblViscoelastic"}, {"mnuDamage", "lblDamage"},
 };
 
-// The editor's own forms, closed with the main menu.
+// The editor's own forms, closed when its session ends.
 constexpr const char* kSubForms[] = {
     kind::kLayeredGeneral, kind::kNonlinearMenu, kind::kNonlinearGeneral, kind::kGranular, kind::kClay,
-    kind::kLayerChooser,   kind::kViscoMenu,     kind::kViscoGeneral,     kind::kLayeredDamage};
+    kind::kLayerChooser,   kind::kViscoMenu,     kind::kViscoGeneral,     kind::kLayeredDamage, kind::kMohr};
 
 EditorTexts Texts() {
   return EditorTexts{
@@ -108,7 +108,8 @@ float G(int k) { return gLayeredGeneral(CurrentLayeredSet(), k); }
 std::span<const ControlSpec> LayeredMainMenu::Controls() { return kControls; }
 std::span<const MenuSpec> LayeredMainMenu::Menus() { return kMenus; }
 
-LayeredMainMenu::LayeredMainMenu() : session_(std::make_unique<EditorSession>(*this, Texts())) {}
+LayeredMainMenu::LayeredMainMenu()
+    : session_(std::make_unique<EditorSession>(*this, Texts(), EditorKind::Layered)), made_(LayeredArrays()) {}
 LayeredMainMenu::~LayeredMainMenu() = default;
 
 void LayeredMainMenu::Tell(const std::string& text) { platform().messages().Tell(text, kTitle); }
@@ -120,16 +121,12 @@ void LayeredMainMenu::Load() {
     if (registry()) registry()->Unload(this);
     return;
   }
+  SetEditorWindowKinds(EditorKind::Layered, kSubForms);
   buttons_ = std::make_unique<DataSetButtons>(*this, kLayeredSets);
-  buttons_->Select(1);
   gFileLoaded = Value(0);
   gNewFile = Value(0);
-  gLayeredSet = Value(1);
-  gLayeredNPROB = Value(1);
   gMainTopLine = Value(1);
-  gLayeredReadError = Value(0);
-  gLayeredGeneralVisits = Value(0);
-  LayeredDefaults();
+  StartFresh();
   gHelpText = Value(MainMenuHelp());
   Control<QPlainTextEdit>(*this, "txtPELDRANE").setPlainText(QString::fromStdString(gHelpText.Text()));
 
@@ -155,7 +152,6 @@ void LayeredMainMenu::Load() {
 
 void LayeredMainMenu::Leave() {
   gFileLoaded = Value(0);
-  for (const char* k : kSubForms) platform().windows().Unload(k);
   if (registry()) registry()->Unload(this);
 }
 
@@ -264,10 +260,14 @@ void LayeredMainMenu::mnuDamage_Click() {
 void LayeredMainMenu::optDataSet_Click(int n) {
   gLayeredSet = Value(n);
   if (n == 1) return;
-  if (gLayeredNPROB.Number() < n) {
-    gLayeredNPROB = Value(n);
-    gLayeredSetClicks(n) = Value(gLayeredSetClicks(n).Number() + 1);
-    if (gLayeredSetClicks(n).Number() == 1) Initial(n);
+  // Every set up to n comes into being, each filled from data set 1 the first time.
+  for (int k = static_cast<int>(gLayeredNPROB.Number()) + 1; k <= n; ++k) {
+    gLayeredNPROB = Value(k);
+    gLayeredSetClicks(k) = Value(gLayeredSetClicks(k).Number() + 1);
+    if (gLayeredSetClicks(k).Number() == 1) Initial(k);
+    buttons_->MarkExists(k);
+    made_.Made(k);
+    session_->Changed();
   }
   buttons_->MarkExists(n);
 }
@@ -285,6 +285,32 @@ std::string LayeredMainMenu::FileBytes() {
   std::string bytes;
   WriteLayeredFile(bytes);
   return bytes;
+}
+
+void LayeredMainMenu::StartFresh() {
+  LayeredDefaults();
+  gLayeredSet = Value(1);
+  gLayeredNPROB = Value(1);
+  gLayeredReadError = Value(0);
+  gLayeredGeneralVisits = Value(0);
+  buttons_->Reset();
+  made_.Forget();
+}
+
+int LayeredMainMenu::DataSetCount() { return LayeredCount(gLayeredNPROB.Number(), kLayeredSets); }
+
+void LayeredMainMenu::SetDataSetCount(int n) { gLayeredNPROB = Value(n); }
+
+bool LayeredMainMenu::NeverFilled(int set) { return made_.NeverFilled(set); }
+
+void LayeredMainMenu::LeaveOut(int set) {
+  const int count = DataSetCount();
+  made_.Remove(set, count);
+  for (int k = set; k < count; ++k) gLayeredSetClicks(k) = gLayeredSetClicks(k + 1);
+  gLayeredSetClicks(count) = Value(0);
+  gLayeredNPROB = Value(count - 1);
+  buttons_->MarkAbsent(count);
+  MakeSetOneCurrent();
 }
 
 void LayeredMainMenu::BeginRead() {

@@ -10,6 +10,7 @@
 #include "platform/gui/form.h"
 #include "shell/editor_session.h"
 #include "shell/gui/data_set_buttons.h"
+#include "shell/made_data_sets.h"
 #include "shell/main_screen.h"
 
 namespace pave {
@@ -49,6 +50,11 @@ class LayeredMainMenu : public Form, public EditorDocument, public AsksBeforeClo
   void ReadFailed() override;
   void ReadComplete() override;
   void ShowFileName(const std::string& name) override;
+  void StartFresh() override;
+  int DataSetCount() override;
+  void SetDataSetCount(int n) override;
+  bool NeverFilled(int set) override;
+  void LeaveOut(int set) override;
 
   // AsksBeforeClosing
   bool MayClose() override;
@@ -63,6 +69,7 @@ class LayeredMainMenu : public Form, public EditorDocument, public AsksBeforeClo
 
   std::unique_ptr<EditorSession> session_;
   std::unique_ptr<DataSetButtons> buttons_;
+  MadeDataSets made_;
 };
 
 }  // namespace pave

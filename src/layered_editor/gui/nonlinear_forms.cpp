@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <vector>
+
 #include "common/number_format.h"
 #include "layered_editor/gui/layered_form_support.h"
 #include "layered_editor/layered_data_set.h"
@@ -143,11 +145,13 @@ void NonlinearGeneralForm::Load() {
 }
 
 void NonlinearGeneralForm::Ok() {
-  std::optional<int> nolay = BoxCount("txtNolay", "NOLAY", 0, kLayeredSequences);
+  // Every box holds a number before anything is stored.
+  const std::optional<int> nolay = BoxCount("txtNolay", 0, kLayeredSequences);
   if (!nolay) return;
+  const std::optional<std::vector<double>> values = BoxValues(std::span(kGeneralRows).subspan(1));
+  if (!values) return;
   gLayeredNonlinGeneral(set_, nlg::NOLAY) = Value(*nolay);
-  for (int k = nlg::ITENOL; k <= nlg::DELNOL; ++k)
-    gLayeredNonlinGeneral(set_, k) = Value(BoxNumber(kGeneralRows[k - 1].box));
+  for (int k = nlg::ITENOL; k <= nlg::DELNOL; ++k) gLayeredNonlinGeneral(set_, k) = Value((*values)[k - 2]);
   MarkDone(kind::kLayeredEditor, "lblNonlinear");
   Close();
 }
@@ -207,9 +211,12 @@ void NonseasonalForm::Load() {
 
 void NonseasonalForm::Ok() {
   const auto rows = Rows(clay_);
+  // Every box holds a number before anything is stored.
+  const std::optional<std::vector<double>> values = BoxValues(rows);
+  if (!values) return;
   for (std::size_t k = 0; k < rows.size(); ++k) {
     const int field = static_cast<int>(k) + 1;
-    (clay_ ? gLayeredClay(set_, line_, field) : gLayeredGranular(set_, line_, field)) = Value(BoxNumber(rows[k].box));
+    (clay_ ? gLayeredClay(set_, line_, field) : gLayeredGranular(set_, line_, field)) = Value((*values)[k]);
   }
   Close();
   gMainCols = Value(4);

@@ -126,12 +126,15 @@ void ViscoGeneralForm::Load() {
 }
 
 void ViscoGeneralForm::Ok() {
-  gLayeredViscoGeneral(set_, vsg::DUR) = Value(BoxNumber("txtDur"));
-  const std::optional<int> nvl = BoxCount("txtNvl", "NVL", 0, kLayeredSequences);
+  // Every box holds a number before anything is stored.
+  const std::optional<double> dur = BoxValue("txtDur");
+  if (!dur) return;
+  const std::optional<int> nvl = BoxCount("txtNvl", 0, kLayeredSequences);
   if (!nvl) return;
-  gLayeredViscoGeneral(set_, vsg::NVL) = Value(*nvl);
-  const std::optional<int> ntyme = BoxCount("txtNtyme", "NTYME", 0, kLayeredTimes);
+  const std::optional<int> ntyme = BoxCount("txtNtyme", 0, kLayeredTimes);
   if (!ntyme) return;
+  gLayeredViscoGeneral(set_, vsg::DUR) = Value(*dur);
+  gLayeredViscoGeneral(set_, vsg::NVL) = Value(*nvl);
   gLayeredViscoGeneral(set_, vsg::NTYME) = Value(*ntyme);
   MarkDone(kind::kViscoMenu, "lblGeneral");
   Close();

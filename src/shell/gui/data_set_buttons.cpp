@@ -35,4 +35,15 @@ void DataSetButtons::MarkExists(int n) {
   SetTextColour(label, colour::kRed);
 }
 
+void DataSetButtons::MarkAbsent(int n) {
+  auto& label = Control<QLabel>(form_, "Label" + std::to_string(n));
+  label.setText("No");
+  SetTextColour(label, colour::kBlue);
+}
+
+void DataSetButtons::Reset() {
+  Select(1);
+  for (int n = 2; n <= count_; ++n) MarkAbsent(n);
+}
+
 }  // namespace pave

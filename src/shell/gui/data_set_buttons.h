@@ -21,6 +21,10 @@ class DataSetButtons {
   int Selected() const;
   // Label n reads "Yes" in red.
   void MarkExists(int n);
+  // Label n reads "No" in blue.
+  void MarkAbsent(int n);
+  // Button 1 selected, labels 2 to N "No" in blue: the buttons of an editor without data sets made.
+  void Reset();
 
  private:
   QWidget& form_;

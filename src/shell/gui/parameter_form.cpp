@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "common/number_format.h"
 #include "common/numeric_value.h"
@@ -70,12 +71,24 @@ void ParameterForm::BuildParameterForm(std::string_view name, const std::string&
   const QFontMetricsF shown(Control<QLabel>(*this, LabelName(rows.front().box)).font());
   column_ = 0;
   for (const ParameterRow& r : rows) column_ = std::max(column_, shown.horizontalAdvance(Q(r.text) + "  "));
-  for (const ParameterRow& r : rows) SetCaption(r.box, r.text, r.field);
+  for (const ParameterRow& r : rows) {
+    SetCaption(r.box, r.text, r.field);
+    fields_[std::string(r.box)] = std::string(r.field);
+  }
   for (const ParameterRow& r : rows) {
     auto* box = &Box(r.box);
     connect(static_cast<ClickLineEdit*>(box), &ClickLineEdit::clicked, box, [box] { box->clear(); });
   }
-  connect(&Control<QPushButton>(*this, "cmdOk"), &QPushButton::clicked, this, [this] { Ok(); });
+  if (std::optional<EditorKind> editor = EditorOfWindowKind(std::string(name))) BindToEditor(*editor);
+  connect(&Control<QPushButton>(*this, "cmdOk"), &QPushButton::clicked, this, [this] {
+    if (!SessionCurrent()) {
+      Refuse(kSessionEndedMessage);
+      Close();
+      return;
+    }
+    Ok();
+    DataChanged();
+  });
 
   // Tab goes from the form's own text boxes (the title) down the rows to OK, then to the form's
   // other controls (option buttons); the help text takes the focus only when clicked.
@@ -128,6 +141,13 @@ void ParameterForm::SetCaption(std::string_view box, std::string_view text, std:
 
 QLineEdit& ParameterForm::Box(std::string_view name) const { return Control<QLineEdit>(*this, name); }
 
+void ParameterForm::SetTitleBox(std::string_view name, const std::string& title) {
+  QLineEdit& box = Box(name);
+  const QString text = QString::fromStdString(title);
+  if (text.size() > box.maxLength()) box.setMaxLength(static_cast<int>(text.size()));
+  box.setText(text);
+}
+
 namespace {
 // A number as ordinary decimal text: its digits with a 0 before a leading decimal point.
 std::string Decimal(std::string digits) {
@@ -146,23 +166,62 @@ void ParameterForm::SetBox(std::string_view name, float v) {
   Box(name).setText(QString::fromStdString(Decimal(Str(v))));
 }
 
-double ParameterForm::BoxNumber(std::string_view name) const {
-  return NumericValue(Box(name).text().toStdString());
+std::string ParameterForm::FieldOf(std::string_view box) const {
+  const auto it = fields_.find(box);
+  return it != fields_.end() ? it->second : std::string(box);
 }
 
-std::optional<int> ParameterForm::BoxCount(std::string_view box, std::string_view field, int low, int high) {
-  const double v = BoxNumber(box);
-  const std::string f(field);
-  if (v > high) {
-    Refuse(f + " should not be greater than " + std::to_string(high) + ".");
-  } else if (v < low) {
-    Refuse(f + " should not be less than " + std::to_string(low) + ".");
-  } else if (std::floor(v) != v) {
-    Refuse(f + " should be a whole number.");
+std::optional<double> ParameterForm::BoxValue(std::string_view box) {
+  const std::optional<double> v = ParseNumber(Box(box).text().toStdString());
+  if (!v) RefuseAt(box, "A number is required for " + FieldOf(box) + ".");
+  return v;
+}
+
+std::optional<std::vector<double>> ParameterForm::BoxValues(std::span<const ParameterRow> rows) {
+  std::vector<double> values;
+  for (const ParameterRow& row : rows) {
+    const std::optional<double> v = BoxValue(row.box);
+    if (!v) return std::nullopt;
+    values.push_back(*v);
+  }
+  return values;
+}
+
+std::optional<double> ParameterForm::BoxSingle(std::string_view box) {
+  const std::optional<double> v = BoxValue(box);
+  if (!v) return std::nullopt;
+  constexpr float kMost = std::numeric_limits<float>::max();
+  if (*v > kMost) {
+    RefuseAt(box, FieldOf(box) + " should not be greater than " + Decimal(Str(kMost)) + ".");
+  } else if (*v < -kMost) {
+    RefuseAt(box, FieldOf(box) + " should not be less than " + Decimal(Str(-kMost)) + ".");
   } else {
-    return static_cast<int>(v);
+    return v;
   }
   return std::nullopt;
+}
+
+std::optional<int> ParameterForm::BoxCount(std::string_view box, int low, int high) {
+  const std::optional<double> v = BoxValue(box);
+  if (!v) return std::nullopt;
+  const std::string f = FieldOf(box);
+  if (*v > high) {
+    RefuseAt(box, f + " should not be greater than " + std::to_string(high) + ".");
+  } else if (*v < low) {
+    RefuseAt(box, f + " should not be less than " + std::to_string(low) + ".");
+  } else if (std::floor(*v) != *v) {
+    RefuseAt(box, f + " should be a whole number.");
+  } else {
+    return static_cast<int>(*v);
+  }
+  return std::nullopt;
+}
+
+void ParameterForm::RefuseAt(std::string_view box, const std::string& message) {
+  Refuse(message);
+  QLineEdit& edit = Box(box);
+  edit.setFocus(Qt::OtherFocusReason);
+  edit.selectAll();
 }
 
 void ParameterForm::Refuse(const std::string& message) const { platform().messages().Tell(message, kTitle); }

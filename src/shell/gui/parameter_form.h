@@ -2,8 +2,10 @@
 // ending with the field name in parentheses ("Number of layers ... (NL)"); a click into a value box
 // empties it; OK converts each box in the form's order to its numeric value, runs the form's tests
 // in between and stores the values; the first failing test shows its message and leaves the form
-// open; a successful OK closes the form and marks the caller's status label "done". Counts are
-// checked to be whole numbers inside their index range before they are stored.
+// open on the box concerned; a successful OK closes the form and marks the caller's status label
+// "done". Every value box must hold a number (letters or an empty box are refused, never taken as
+// 0); counts are checked to be whole numbers inside their index range before they are stored. A
+// form of an editor's session stores nothing once that session has ended (shell/editor_windows.h).
 #pragma once
 
 #include <deque>
@@ -17,6 +19,7 @@
 #include "common/value.h"
 #include "platform/gui/control_table.h"
 #include "platform/gui/form.h"
+#include "shell/editor_windows.h"
 
 namespace pave {
 
@@ -41,7 +44,7 @@ struct ParameterLayout {
   int form_width = 9615;    // the form's outer width
 };
 
-class ParameterForm : public Form {
+class ParameterForm : public Form, public EditorBound {
   Q_OBJECT
 
  public:
@@ -61,14 +64,29 @@ class ParameterForm : public Form {
   void SetCaption(std::string_view box, std::string_view text, std::string_view field);
 
   QLineEdit& Box(std::string_view name) const;
+  // Puts a title into its box. A title longer than the box takes (a file written elsewhere) is
+  // shown whole: the box then takes that many characters, so that OK keeps it as it was read.
+  void SetTitleBox(std::string_view name, const std::string& title);
   void SetBox(std::string_view name, const Value& v);
   void SetBox(std::string_view name, float v);   // a single-precision value with its 7 digits
-  // The numeric value of a box's text (0 when it does not begin with a number).
-  double BoxNumber(std::string_view name) const;
-  // A count from a box: a whole number from `low` to `high`. Otherwise shows a message in the
-  // style of the forms ("NPY should not be greater than 12.", "NPY should be a whole number.") and
-  // returns nothing; the caller then stores nothing and ends its OK.
-  std::optional<int> BoxCount(std::string_view box, std::string_view field, int low, int high);
+  // The number in a value box. Its text must be wholly a number (blanks around it allowed);
+  // otherwise the message names the box's field ("A number is required for DEL."), the box keeps
+  // the focus with its text selected, and nothing is returned: the caller stores nothing of that
+  // field and ends its OK.
+  std::optional<double> BoxValue(std::string_view box);
+  // The numbers in the value boxes of `rows`, in their order; nothing once a box does not hold one.
+  std::optional<std::vector<double>> BoxValues(std::span<const ParameterRow> rows);
+  // A number for a value held in single precision: also within that precision's range.
+  std::optional<double> BoxSingle(std::string_view box);
+  // A count from a box: a number first, then a whole number from `low` to `high`. Otherwise shows
+  // a message in the style of the forms ("NPY should not be greater than 12.", "NPY should be a
+  // whole number.") and returns nothing, the box keeping the focus as above.
+  std::optional<int> BoxCount(std::string_view box, int low, int high);
+  // The field name of a value box's row ("txtDel" gives "DEL").
+  std::string FieldOf(std::string_view box) const;
+  // Shows a refusal about a box and puts the focus on the box with its text selected, so that the
+  // user corrects it at once.
+  void RefuseAt(std::string_view box, const std::string& message);
   // Shows a refusal (OK button, the program's title).
   void Refuse(const std::string& message) const;
   // Closes the form (it leaves the window registry).
@@ -82,6 +100,7 @@ class ParameterForm : public Form {
  private:
   std::deque<std::string> texts_;   // captions the control table points into
   std::vector<ControlSpec> controls_;
+  std::map<std::string, std::string, std::less<>> fields_;   // field name of each value box
   double column_ = 0;   // pixels from a label's left edge to its field name
   std::map<std::string, std::pair<std::string, std::string>> captions_;   // box: text and field
 };

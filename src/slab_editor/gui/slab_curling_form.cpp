@@ -69,10 +69,13 @@ void CurlingForm::Load() {
 void CurlingForm::Ok() {
   const int s = set_;
   const std::span<const ParameterRow> rows = Rows(gSlabGeneral(s, gen::kNUNIT) != 0);
+  const std::optional<std::vector<double>> typed = BoxValues(rows);
+  if (!typed) return;
   std::array<double, 11> values{};
-  for (int k = 1; k <= 10; ++k) values[k] = BoxNumber(rows[k - 1].box);
+  std::copy(typed->begin(), typed->end(), values.begin() + 1);
   // The counts are checked before anything is stored.
-  if (std::optional<std::string> refusal = CurlingRefusal(values)) return Refuse(*refusal);
+  int field = 0;
+  if (std::optional<std::string> refusal = CurlingRefusal(values, &field)) return RefuseAt(rows[field - 1].box, *refusal);
   for (int k = 1; k <= 10; ++k) gSlabCurling(s, k) = values[k];
   if (gSlabGeneral(s, gen::kNJOINT) != 0) MarkStatus(kind::kSlabEditor, "lblJoint", Status::Input);
   if (values[curl::kNOTCON] != 0 || values[curl::kNGAP] != 0) MarkStatus(kind::kSlabEditor, "lblOptional", Status::Input);

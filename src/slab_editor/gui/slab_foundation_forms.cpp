@@ -58,11 +58,13 @@ void SolidForm::Load() {
 }
 
 void SolidForm::Ok() {
-  gSlabSolid(set_, 1) = BoxNumber("txtYms");
-  gSlabSolid(set_, 2) = BoxNumber("txtPrs");
+  const std::optional<std::vector<double>> v = BoxValues(Rows(SI(set_)));
+  if (!v) return;
+  const double yms = (*v)[0], prs = (*v)[1];
+  gSlabSolid(set_, 1) = yms;
+  gSlabSolid(set_, 2) = prs;
   // The values stay stored; saving refuses a YMS of 0 too.
-  if (gSlabSolid(set_, 1).Number() == 0 || gSlabSolid(set_, 2).Number() == 0)
-    return Refuse("None of the entries should be 0");
+  if (yms == 0 || prs == 0) return RefuseAt(yms == 0 ? "txtYms" : "txtPrs", "None of the entries should be 0");
   MarkDone(kind::kSlabEditor, "lblFoundation");
   Close();
 }
@@ -84,8 +86,10 @@ void DowelForm::Load() {
 }
 
 void DowelForm::Ok() {
-  gSlabDowel(set_, 1) = BoxNumber("txtYmsb");
-  gSlabDowel(set_, 2) = BoxNumber("txtPrsb");
+  const std::optional<std::vector<double>> v = BoxValues(Rows(SI(set_)));
+  if (!v) return;
+  gSlabDowel(set_, 1) = (*v)[0];
+  gSlabDowel(set_, 2) = (*v)[1];
   MarkDone(kind::kOptional, "lblDowel");
   Close();
 }

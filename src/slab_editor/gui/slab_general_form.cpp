@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <array>
 
 #include "shell/program_state.h"
@@ -111,7 +112,7 @@ void SlabGeneralForm::Load() {
     connect(&Control<QRadioButton>(*this, o.name), &QRadioButton::clicked, this,
             [this, o] { StoreFlag(set_, o.flag, o.value); });
   }
-  Box("txtTitle").setText(QString::fromStdString(gSlabTITLE(s)));
+  SetTitleBox("txtTitle", gSlabTITLE(s));
   MarkDone(kind::kSlabEditor, "lblGeneral");
   gSlabGeneralVisits = Value(gSlabGeneralVisits.Number() + 1);
   for (std::size_t row = 0; row < std::size(kRows); ++row) SetBox(kRows[row].box, Value(gSlabGeneral(s, kField[row])));
@@ -157,10 +158,18 @@ void SlabGeneralForm::FillDefaults() const {
 void SlabGeneralForm::Ok() {
   const int s = set_;
   const std::string title = Box("txtTitle").text().toStdString();
+  // Nothing is stored before every value has passed: the title, a number in every box in the
+  // order of the rows, then the limits.
+  if (std::optional<std::string> refusal = TitleRefusal(title)) return RefuseAt("txtTitle", *refusal);
+  const std::optional<std::vector<double>> typed = BoxValues(kRows);
+  if (!typed) return;
   std::array<double, 17> values{};
-  for (std::size_t row = 0; row < std::size(kRows); ++row) values[kField[row]] = BoxNumber(kRows[row].box);
-  // Nothing is stored before every value has passed.
-  if (std::optional<std::string> refusal = GeneralRefusal(title, values)) return Refuse(*refusal);
+  for (std::size_t row = 0; row < std::size(kRows); ++row) values[kField[row]] = (*typed)[row];
+  int field = 0;
+  if (std::optional<std::string> refusal = GeneralRefusal(title, values, &field)) {
+    const auto row = std::find(std::begin(kField), std::end(kField), field);
+    return row != std::end(kField) ? RefuseAt(kRows[row - std::begin(kField)].box, *refusal) : Refuse(*refusal);
+  }
   gSlabTITLE(s) = title;
   for (int k = 1; k <= 16; ++k) gSlabGeneral(s, k) = static_cast<std::int16_t>(values[k]);
   Recolour();

@@ -84,7 +84,7 @@ constexpr MenuStatus kStatusLabels[] = {
     {"mnuDamage", "lblDamage"},
 };
 
-// The editor's own forms, closed with the main menu.
+// The editor's own forms, closed when its session ends.
 constexpr const char* kSubForms[] = {kind::kSlabGeneral, kind::kCurling, kind::kSlabChooser, kind::kSlabData,
                                      kind::kDowel,       kind::kOptional, kind::kSolid,      kind::kSlabDamage};
 
@@ -108,7 +108,8 @@ void Mark(std::string_view label, Status status) { MarkStatus(kind::kSlabEditor,
 std::span<const ControlSpec> SlabMainMenu::Controls() { return kControls; }
 std::span<const MenuSpec> SlabMainMenu::Menus() { return kMenus; }
 
-SlabMainMenu::SlabMainMenu() : session_(std::make_unique<EditorSession>(*this, Texts())) {}
+SlabMainMenu::SlabMainMenu()
+    : session_(std::make_unique<EditorSession>(*this, Texts(), EditorKind::Slab)), made_(SlabArrays()) {}
 SlabMainMenu::~SlabMainMenu() = default;
 
 void SlabMainMenu::Tell(const std::string& text) { platform().messages().Tell(text, kTitle); }
@@ -120,18 +121,12 @@ void SlabMainMenu::Load() {
     if (registry()) registry()->Unload(this);
     return;
   }
+  SetEditorWindowKinds(EditorKind::Slab, kSubForms);
   buttons_ = std::make_unique<DataSetButtons>(*this, kSlabSets);
-  buttons_->Select(1);
-  optDataSet1_Click();   // on the data held before the defaults below
-  gSlabNPROB = Value(1);
-  gSlabSet = Value(1);
   gMainTopLine = Value(1);
   gFileLoaded = Value(0);
   gNewFile = Value(0);
-  data_set_copies_ = 0;
-  gSlabGeneralVisits = Value(0);
-  gArrangementVisits = 0;
-  SetSlabDefaults();
+  StartFresh();
   gHelpText = Value(SlabMainMenuHelp());
   Control<QPlainTextEdit>(*this, "txtCorvista").setPlainText(QString::fromStdString(gHelpText.Text()));
 
@@ -157,7 +152,6 @@ void SlabMainMenu::Load() {
 
 void SlabMainMenu::Leave() {
   gFileLoaded = Value(0);
-  for (const char* k : kSubForms) platform().windows().Unload(k);
   if (registry()) registry()->Unload(this);
 }
 
@@ -262,6 +256,8 @@ void SlabMainMenu::optDataSet2_Click() {
   buttons_->MarkExists(2);
   ShowUniform(gSlabUL(2));
   if (data_set_copies_++ == 0) CopySlabSet1To2();
+  made_.Made(2);
+  session_->Changed();
 }
 
 std::optional<std::string> SlabMainMenu::CompletenessProblem() {
@@ -280,6 +276,36 @@ void SlabMainMenu::MakeSetOneCurrent() {
 std::optional<std::string> SlabMainMenu::WriteProblem() { return AnalysisRefusal(); }
 
 std::string SlabMainMenu::FileBytes() { return SlabFileText(); }
+
+void SlabMainMenu::StartFresh() {
+  ClearSlabDataSets();
+  SetSlabDefaults();
+  gSlabNPROB = Value(1);
+  gSlabReadError = Value(0);
+  gSlabGeneralVisits = Value(0);
+  gArrangementVisits = 0;
+  data_set_copies_ = 0;
+  made_.Forget();
+  buttons_->Reset();
+  optDataSet1_Click();
+}
+
+int SlabMainMenu::DataSetCount() { return ValueCount(gSlabNPROB, kSlabSets); }
+
+void SlabMainMenu::SetDataSetCount(int n) { gSlabNPROB = Value(n); }
+
+bool SlabMainMenu::NeverFilled(int set) { return made_.NeverFilled(set); }
+
+void SlabMainMenu::LeaveOut(int set) {
+  const int count = DataSetCount();
+  made_.Remove(set, count);
+  gSlabNPROB = Value(count - 1);
+  buttons_->MarkAbsent(count);
+  // Data Set 2, clicked again, is filled from data set 1 anew.
+  data_set_copies_ = 0;
+  MakeSetOneCurrent();
+  ShowUniform(gSlabUL(1));
+}
 
 void SlabMainMenu::BeginRead() {
   gNewFile = Value(0);

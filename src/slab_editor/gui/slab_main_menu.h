@@ -10,6 +10,7 @@
 #include "platform/gui/form.h"
 #include "shell/editor_session.h"
 #include "shell/gui/data_set_buttons.h"
+#include "shell/made_data_sets.h"
 #include "shell/main_screen.h"
 
 namespace pave {
@@ -26,7 +27,7 @@ class SlabMainMenu : public Form, public EditorDocument, public AsksBeforeClosin
   static std::span<const MenuSpec> Menus();
 
   EditorSession& session() { return *session_; }
-  // How often Data Set 2 raised NPROB to 2 since the menu was loaded.
+  // How often Data Set 2 raised NPROB to 2 since the menu was loaded, File New or File Old.
   int DataSetCopies() const { return data_set_copies_; }
 
   // The data menus (also run by their status labels).
@@ -54,6 +55,11 @@ class SlabMainMenu : public Form, public EditorDocument, public AsksBeforeClosin
   void ReadFailed() override;
   void ReadComplete() override;
   void ShowFileName(const std::string& name) override;
+  void StartFresh() override;
+  int DataSetCount() override;
+  void SetDataSetCount(int n) override;
+  bool NeverFilled(int set) override;
+  void LeaveOut(int set) override;
 
   // AsksBeforeClosing
   bool MayClose() override;
@@ -69,6 +75,7 @@ class SlabMainMenu : public Form, public EditorDocument, public AsksBeforeClosin
   std::unique_ptr<EditorSession> session_;
   std::unique_ptr<DataSetButtons> buttons_;
   int data_set_copies_ = 0;
+  MadeDataSets made_;
 };
 
 }  // namespace pave

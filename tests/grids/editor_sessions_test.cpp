@@ -1,0 +1,381 @@
+// The sessions of both input editors as a user lives them: the tables and forms a session opened
+// end with it, File New and File Old start from the defaults, the saved state follows the file that
+// is open, a data set made and never filled does not stop a save, and a title longer than the box
+// survives General and OK.
+#include <QLabel>
+
+#include "editors_fixture.h"
+#include "layered_editor/layered_kinds.h"
+#include "shell/editor_windows.h"
+#include "shell/made_data_sets.h"
+#include "shell/program_state.h"
+#include "slab_editor/slab_kinds.h"
+
+namespace pave::testing {
+namespace {
+
+constexpr const char* kLayered = kind::kLayeredEditor;
+constexpr const char* kSlab = kind::kSlabEditor;
+
+class EditorSessionsTest : public EditorsTest {
+ protected:
+  QPushButton* Button(const char* editor) { return editor == kLayered ? main->cmdPeldrane : main->cmdCorvista; }
+  const ArrayDirectory& Arrays(const char* editor) { return editor == kLayered ? LayeredArrays() : SlabArrays(); }
+  const Value& NPROB(const char* editor) { return editor == kLayered ? gLayeredNPROB : gSlabNPROB; }
+
+  // The editor opened on `name` with File Old of that file in the data directory.
+  void OpenFile(const char* editor, const std::string& name) {
+    OpenEditor(name, Button(editor));
+    platform_.file_dialog.QueueChoice(data_dir + name + ".DAT");
+    Menu(editor, "mnuOpen");
+  }
+  void OpenExample(const char* editor, const std::string& name) {
+    Example(name);
+    OpenFile(editor, name);
+  }
+  void NewFile(const char* editor) {
+    OpenEditor("NEW", Button(editor));
+    Menu(editor, "mnuNew");
+  }
+  void ExitWithout(const char* editor) {
+    platform_.messages.QueueAnswer(MessageAnswer::No);
+    Press(editor, "cmdExit");
+    ASSERT_FALSE(platform_.windows.IsLoaded(editor));
+  }
+  std::size_t Questions() const {
+    std::size_t n = 0;
+    for (const auto& shown : platform_.messages.shown) n += shown.buttons != MessageButtons::Ok;
+    return n;
+  }
+
+  // Data set 1 of PELDRANE filled through its forms and tables with the first example's values.
+  void FillLayeredSet(const std::string& title) {
+    Menu(kLayered, "mnuGeneral");
+    Fill(kind::kLayeredGeneral, "txtTitle1", title);
+    Fill(kind::kLayeredGeneral, "txtNz", "3");
+    Press(kind::kLayeredGeneral, "cmdOk");
+    Menu(kLayered, "mnuZcoord");
+    Cells(kind::kGridSingle, {"0", "6", "14"});
+    Ok(kind::kGridSingle);
+    Menu(kLayered, "mnuLayer");
+    Cells(kind::kGridMulti, {"6", ".4", "8", ".35", ".45"});
+    Ok(kind::kGridMulti);
+    Menu(kLayered, "mnuModuli");
+    Press(kind::kPeriod, "cmdPeriod1");
+    Cells(kind::kGridSingle, {"740000", "23000", "11000"});
+    Ok(kind::kGridSingle);
+    Press(kind::kPeriod, "cmdOK");
+    Menu(kLayered, "mnuLoad");
+    Cells(kind::kGridMain, {"0", "4.52", "70", "0", "0", "1"});   // Enter on NR opens its points
+    Cells(kind::kGridSingle, {"0"});
+    Ok(kind::kGridSingle);
+    Ok(kind::kGridMain);
+  }
+
+  // The current data set of CORVISTA filled with one 3 x 3 slab on a liquid foundation.
+  void FillSlabSet() {
+    Menu(kSlab, "mnuSlab");
+    Menu(kind::kSlabData, "mnuArrangement");
+    Cells(kind::kGridMulti, {"3", "3"});
+    Ok(kind::kGridMulti);
+    for (const char* menu : {"mnuXcoordinate", "mnuYcoordinate"}) {
+      Menu(kind::kSlabData, menu);
+      Press(kind::kSlabChooser, "cmdSlab1");
+      Cells(kind::kGridSingle, {"0", "12", "24"});
+      Ok(kind::kGridSingle);
+      Press(kind::kSlabChooser, "cmdOk");
+    }
+    Menu(kind::kSlabData, "mnuProperties");
+    Cells(kind::kGridSlabLayer, {"8", ".15", "4000000"});
+    Ok(kind::kGridSlabLayer);
+    Press(kind::kSlabData, "cmdOK");
+    Menu(kSlab, "mnuUniform");
+    Cells(kind::kGridMainSlab, {"0"});
+    Ok(kind::kGridMainSlab);
+    Menu(kSlab, "mnuFoundation");
+    Cells(kind::kGridMainSlab, {"200", "0"});
+    Ok(kind::kGridMainSlab);
+  }
+
+  // What a fresh editor shows and holds: every entry of every data set, NPROB, the labels.
+  struct EditorState {
+    std::vector<std::vector<Value>> sets;
+    Value nprob;
+    std::vector<std::string> labels;
+    bool operator==(const EditorState&) const = default;
+  };
+  EditorState State(const char* editor) {
+    EditorState state;
+    const ArrayDirectory& arrays = Arrays(editor);
+    const int sets = arrays[arrays.Names().front()].sets();
+    for (int s = 1; s <= sets; ++s) state.sets.push_back(DataSetEntries(arrays, s));
+    state.nprob = NPROB(editor);
+    for (const QLabel* label : Window(editor).findChildren<QLabel*>()) {
+      if (label->objectName() != "lblFile")
+        state.labels.push_back(label->objectName().toStdString() + "=" + label->text().toStdString());
+    }
+    return state;
+  }
+};
+
+// ---- Windows left open when the editor's session ends ----
+
+struct OpenWindowCase {
+  const char* name;
+  const char* editor;
+  const char* first;    // the file open while the window is opened
+  const char* menu;
+  const char* window;
+  const char* second;   // the file opened next
+};
+
+class WindowsOfAnEndedSession : public EditorSessionsTest,
+                                public ::testing::WithParamInterface<OpenWindowCase> {};
+
+TEST_P(WindowsOfAnEndedSession, CloseWithTheEditorAndNeverWriteIntoTheNextFile) {
+  const OpenWindowCase& c = GetParam();
+  OpenExample(c.editor, c.first);
+  Menu(c.editor, c.menu);
+  ASSERT_TRUE(platform_.windows.IsLoaded(c.window));
+  ExitWithout(c.editor);
+  EXPECT_FALSE(platform_.windows.IsLoaded(c.window));
+
+  OpenExample(c.editor, c.second);
+  ASSERT_FALSE(platform_.windows.IsLoaded(c.window));
+  Press(c.editor, "cmdSave");
+  EXPECT_EQ(FileText(data_dir + c.second + ".DAT"), ExampleText(c.second));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Editors, WindowsOfAnEndedSession,
+    ::testing::Values(OpenWindowCase{"UniformTable", kSlab, "SLA1", "mnuUniform", kind::kGridMainSlab, "SLA3"},
+                      OpenWindowCase{"AdjustTable", kSlab, "SLA4", "mnuAdjust", kind::kGridSingle, "SLA3"},
+                      OpenWindowCase{"SlabGeneralForm", kSlab, "SLA1", "mnuGeneral", kind::kSlabGeneral, "SLA3"},
+                      OpenWindowCase{"SlabInformationMenu", kSlab, "SLA1", "mnuSlab", kind::kSlabData, "SLA3"},
+                      OpenWindowCase{"ZcoordTable", kLayered, "LAY1", "mnuZcoord", kind::kGridSingle, "LAY2"},
+                      OpenWindowCase{"ModuliSelector", kLayered, "LAY1", "mnuModuli", kind::kPeriod, "LAY2"},
+                      OpenWindowCase{"LayeredGeneralForm", kLayered, "LAY1", "mnuGeneral", kind::kLayeredGeneral,
+                                     "LAY2"},
+                      OpenWindowCase{"NonlinearMenu", kLayered, "LAY2", "mnuNonlinear", kind::kNonlinearMenu,
+                                     "LAY1"}),
+    [](const ::testing::TestParamInfo<OpenWindowCase>& info) { return std::string(info.param.name); });
+
+TEST_F(EditorSessionsTest, ExitOfOneEditorLeavesTheOtherEditorsTableOpen) {
+  OpenExample(kLayered, "LAY1");
+  Menu(kLayered, "mnuZcoord");
+  OpenExample(kSlab, "SLA1");
+  ExitWithout(kSlab);
+  ASSERT_TRUE(platform_.windows.IsLoaded(kind::kGridSingle));
+  Enter(Grid(kind::kGridSingle), "7");
+  Ok(kind::kGridSingle);
+  EXPECT_EQ(gLayeredZC(1, 1).Number(), 7);
+}
+
+// A window that outlives its session anyway stores nothing.
+TEST_F(EditorSessionsTest, AWindowOfAnEndedSessionStoresNothing) {
+  OpenExample(kSlab, "SLA3");
+  struct Case {
+    const char* menu;
+    const char* window;
+    std::function<void()> edit, ok;
+  };
+  const Case cases[] = {
+      {"mnuUniform", kind::kGridMainSlab, [&] { Enter(Grid(kind::kGridMainSlab), "0"); },
+       [&] { Ok(kind::kGridMainSlab); }},
+      {"mnuGeneral", kind::kSlabGeneral, [&] { Fill(kind::kSlabGeneral, "txtNnck", "2"); },
+       [&] { Press(kind::kSlabGeneral, "cmdOk"); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.menu);
+    const std::vector<Value> before = DataSetEntries(SlabArrays(), 1);
+    Menu(kSlab, c.menu);
+    c.edit();
+    NextEditorGeneration(EditorKind::Slab);
+    c.ok();
+    EXPECT_EQ(LastMessage(), kSessionEndedMessage);
+    EXPECT_FALSE(platform_.windows.IsLoaded(c.window));
+    EXPECT_TRUE(DataSetEntries(SlabArrays(), 1) == before);
+  }
+}
+
+// ---- File New starts from the defaults ----
+
+struct FreshCase {
+  std::string name;
+  const char* editor;
+  std::string example;      // the file read before File New
+  bool misplace_record9;    // with the identifier of its record (9) where another belongs
+};
+
+class FileNewAfterAFile : public EditorSessionsTest, public ::testing::WithParamInterface<FreshCase> {};
+
+TEST_P(FileNewAfterAFile, StartsFromTheDefaultsInEveryArrayAndCount) {
+  const FreshCase& c = GetParam();
+  NewFile(c.editor);
+  const EditorState fresh = State(c.editor);
+  ExitWithout(c.editor);
+
+  std::string text = ExampleText(c.example);
+  if (c.misplace_record9) text.replace(text.find("(9) NBOND"), 3, "(8)");
+  WriteFile(data_dir + "READ.DAT", text);
+  OpenFile(c.editor, "READ");
+  if (gFileLoaded.Number() == 1) {   // read: leave and come back; rejected: the editor stays open
+    ExitWithout(c.editor);
+    OpenEditor("NEW", Button(c.editor));
+  }
+  Menu(c.editor, "mnuNew");
+  EXPECT_TRUE(State(c.editor) == fresh);
+}
+
+std::vector<FreshCase> FreshCases() {
+  std::vector<FreshCase> cases;
+  for (const char* family : {"LAY", "SLA"}) {
+    for (const char* units : {"", "SI"}) {
+      for (int n = 1; n <= 6; ++n) {
+        const std::string name = family + std::to_string(n) + units;
+        cases.push_back({name, family[0] == 'L' ? kLayered : kSlab, name, false});
+      }
+    }
+  }
+  cases.push_back({"LayeredFileRejectedAtRecord9", kLayered, "LAY1", true});
+  cases.push_back({"LayeredFileReadBySlabEditor", kSlab, "LAY1", false});
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Editors, FileNewAfterAFile, ::testing::ValuesIn(FreshCases()),
+                         [](const ::testing::TestParamInfo<FreshCase>& info) { return info.param.name; });
+
+// ---- The saved state ----
+
+TEST_F(EditorSessionsTest, TheSavedStateFollowsTheFileThatIsOpen) {
+  struct Case {
+    const char* editor;
+    const char* example;
+    const char* menu;
+    const char* table;
+  };
+  for (const Case& c : {Case{kLayered, "LAY1", "mnuZcoord", kind::kGridSingle},
+                        Case{kSlab, "SLA1", "mnuAdjust", kind::kGridSingle}}) {
+    SCOPED_TRACE(c.example);
+    platform_.messages.shown.clear();
+    OpenExample(c.editor, c.example);
+    Press(c.editor, "cmdExit");   // right after File Old: nothing to save
+    EXPECT_FALSE(platform_.windows.IsLoaded(c.editor));
+    EXPECT_EQ(Questions(), 0u);
+
+    // A table confirmed after Save changes the file again.
+    OpenFile(c.editor, c.example);
+    Menu(c.editor, c.menu);
+    Press(c.editor, "cmdSave");
+    Ok(c.table);
+    platform_.messages.QueueAnswer(MessageAnswer::Cancel);
+    Press(c.editor, "cmdExit");
+    EXPECT_EQ(Questions(), 1u);
+    EXPECT_TRUE(platform_.windows.IsLoaded(c.editor));
+    ExitWithout(c.editor);
+  }
+}
+
+// ---- Data sets made and never filled ----
+
+TEST_F(EditorSessionsTest, PeldraneMakesEveryDataSetUpToTheOneClickedFromDataSetOne) {
+  OpenExample(kLayered, "LAY1");
+  Press(kLayered, "optDataSet3");
+  EXPECT_EQ(LabelText(kLayered, "Label2"), "Yes");
+  EXPECT_EQ(LabelText(kLayered, "Label3"), "Yes");
+  Press(kLayered, "cmdSave");
+  EXPECT_EQ(LastMessage(), "File with a filename of LAY1.DAT has been saved");
+  const std::string example = ExampleText("LAY1");
+  const std::string set = example.substr(example.find("\r\n") + 2);
+  EXPECT_EQ(FileText(data_dir + "LAY1.DAT"), " 3  (1) NPROB\r\n" + set + set + set);
+}
+
+TEST_F(EditorSessionsTest, PeldraneLeavesOutADataSetNeverFilledAndTheLaterSetsMoveUp) {
+  NewFile(kLayered);
+  Press(kLayered, "optDataSet3");   // sets 2 and 3 made from data set 1 before it is filled
+  Press(kLayered, "optDataSet1");
+  FillLayeredSet("FIRST");
+  Press(kLayered, "optDataSet3");
+  FillLayeredSet("THIRD");
+  Press(kLayered, "optDataSet1");
+  platform_.messages.QueueAnswer(MessageAnswer::Yes);
+  Press(kLayered, "cmdExit");
+  EXPECT_FALSE(platform_.windows.IsLoaded(kLayered)) << ::testing::PrintToString(platform_.messages.Texts());
+  const std::vector<std::string> texts = platform_.messages.Texts();
+  ASSERT_GE(texts.size(), 2u);
+  EXPECT_EQ(texts[texts.size() - 2].rfind("Nothing has been entered into Data Set 2 since it was made", 0), 0u);
+  EXPECT_NE(texts[texts.size() - 2].find("Data Set 2 is left out of the file; the data sets after it move up one place."),
+            std::string::npos);
+  const std::string saved = FileText(data_dir + "UNTITLED.DAT");
+  EXPECT_EQ(saved.rfind(" 2  (1) NPROB\r\nFIRST\r\n", 0), 0u) << saved;
+  EXPECT_NE(saved.find("\r\nTHIRD\r\n"), std::string::npos);
+}
+
+TEST_F(EditorSessionsTest, CorvistaLeavesOutADataSetTwoNeverFilledAndMakesItAnewFromTheFilledSetOne) {
+  NewFile(kSlab);
+  Press(kSlab, "optDataSet2");
+  Press(kSlab, "optDataSet1");
+  FillSlabSet();
+  Press(kSlab, "cmdSave");
+  const std::vector<std::string> texts = platform_.messages.Texts();
+  ASSERT_GE(texts.size(), 2u);
+  EXPECT_EQ(texts[texts.size() - 2].rfind("Nothing has been entered into Data Set 2 since it was made", 0), 0u);
+  EXPECT_NE(texts[texts.size() - 2].find("Data Set 2 is left out of the file."), std::string::npos);
+  EXPECT_EQ(LastMessage(), "File with a filename of UNTITLE.DAT has been saved");
+  EXPECT_EQ(FileText(data_dir + "UNTITLE.DAT").rfind(" 1  (1) NPROB", 0), 0u);
+  EXPECT_EQ(LabelText(kSlab, "Label2"), "No");
+
+  Press(kSlab, "optDataSet2");
+  EXPECT_EQ(gSlabX(2, 1, 3), 24);
+  Press(kSlab, "cmdSave");
+  EXPECT_EQ(LastMessage(), "File with a filename of UNTITLE.DAT has been saved");
+  EXPECT_EQ(FileText(data_dir + "UNTITLE.DAT").rfind(" 2  (1) NPROB", 0), 0u);
+}
+
+TEST_F(EditorSessionsTest, ADataSetTheUserWorkedOnIsNeverLeftOut) {
+  NewFile(kSlab);
+  Press(kSlab, "optDataSet2");
+  Menu(kSlab, "mnuGeneral");
+  Fill(kind::kSlabGeneral, "txtTitle", "SECOND");
+  Press(kind::kSlabGeneral, "cmdOk");
+  Press(kSlab, "optDataSet1");
+  FillSlabSet();
+  Press(kSlab, "cmdSave");
+  EXPECT_EQ(LastMessage().rfind("Data Set 2: ", 0), 0u) << LastMessage();
+  EXPECT_EQ(gSlabNPROB.Number(), 2);
+  EXPECT_FALSE(std::filesystem::exists(data_dir + "UNTITLE.DAT"));
+}
+
+// ---- Titles longer than the title box ----
+
+TEST_F(EditorSessionsTest, ATitleLongerThanTheBoxIsShownWholeAndKept) {
+  struct Case {
+    const char* editor;
+    const char* example;
+    const char* form;
+    const char* box;
+  };
+  for (const Case& c : {Case{kLayered, "LAY4SI", kind::kLayeredGeneral, "txtTitle1"},
+                        Case{kSlab, "SLA1", kind::kSlabGeneral, "txtTitle"}}) {
+    SCOPED_TRACE(c.example);
+    std::string text = ExampleText(c.example);
+    const std::size_t start = text.find("\r\n") + 2;
+    std::string title = text.substr(start, text.find("\r\n", start) - start);
+    if (title.size() <= 68) {
+      title = "A SLAB TITLE OF SEVENTY-FIVE CHARACTERS: LONGER THAN THE BOX TAKES AS TYPED";
+      text.replace(start, text.find("\r\n", start) - start, title);
+    }
+    ASSERT_GT(title.size(), 68u);
+    WriteFile(data_dir + "LONG.DAT", text);
+    OpenFile(c.editor, "LONG");
+    Menu(c.editor, "mnuGeneral");
+    EXPECT_EQ(In<QLineEdit>(c.form, c.box).text().toStdString(), title);
+    Press(c.form, "cmdOk");
+    Press(c.editor, "cmdSave");
+    EXPECT_EQ(FileText(data_dir + "LONG.DAT"), text);
+    Press(c.editor, "cmdExit");
+  }
+}
+
+}  // namespace
+}  // namespace pave::testing
