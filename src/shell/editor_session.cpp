@@ -25,12 +25,11 @@ std::string DropLast4(const std::string& s) { return s.size() >= 4 ? s.substr(0,
 
 EditorSession::EditorSession(EditorDocument& document, EditorTexts texts, EditorKind editor)
     : doc_(document), texts_(std::move(texts)), editor_(editor) {
-  SetEditorChangeListener(editor_, [this] { Changed(); });
+  SetEditorChangeListener(editor_, this, [this] { Changed(); });
 }
 
 EditorSession::~EditorSession() {
-  SetEditorChangeListener(editor_, {});
-  NextEditorGeneration(editor_);
+  if (RemoveEditorChangeListener(editor_, this)) NextEditorGeneration(editor_);
 }
 
 void EditorSession::EndWindows() {
@@ -176,16 +175,13 @@ std::string EditorSession::TargetPath() const {
   return DataDir + SaveFile;
 }
 
-int EditorSession::FirstRefusedSet(std::string& problem) {
+int EditorSession::FirstRefusedSet() {
   const int count = doc_.DataSetCount();
   if (count < 1) return 0;
   int refused = 0;
   for (int k = 1; k <= count && refused == 0; ++k) {
     doc_.SetDataSetCount(k);
-    if (std::optional<std::string> p = doc_.WriteProblem()) {
-      problem = *p;
-      refused = k;
-    }
+    if (doc_.WriteProblem()) refused = k;
   }
   doc_.SetDataSetCount(count);
   return refused;
@@ -193,14 +189,14 @@ int EditorSession::FirstRefusedSet(std::string& problem) {
 
 void EditorSession::LeaveOutUnfilledSets() {
   while (doc_.WriteProblem()) {
-    std::string problem;
-    const int set = FirstRefusedSet(problem);
+    const int set = FirstRefusedSet();
     if (set < 2 || !doc_.NeverFilled(set)) return;
     const std::string name = "Data Set " + std::to_string(set);
     const bool later_sets = set < doc_.DataSetCount();
-    Tell("Nothing has been entered into " + name + " since it was made, and the file cannot hold it as it is: " +
-         problem + "  " + name + " is left out of the file" +
-         (later_sets ? "; the data sets after it move up one place." : "."));
+    Tell(name + " was made, but nothing has been entered into it since and it is not complete.  " + name +
+         " is left out of the file" +
+         (later_sets ? "; the data sets after it move up one place."
+                     : ".  Click its Data Set button again to make it anew from data set 1."));
     EndWindows();   // tables and forms open on the sets that move
     doc_.LeaveOut(set);
     SaveState = 1;

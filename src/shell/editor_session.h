@@ -111,8 +111,8 @@ class EditorSession {
   // A data set made with its Data Set button and never filled since does not stop a save: when it
   // is the first set the file cannot hold as it is, it is left out after the user is told.
   void LeaveOutUnfilledSets();
-  // The first data set that the file cannot hold as it is (0: none), with the reason.
-  int FirstRefusedSet(std::string& problem);
+  // The first data set that the file cannot hold as it is (0: none).
+  int FirstRefusedSet();
   // Closes the windows of the session that ends and starts the next generation.
   void EndWindows();
   // After a complete read: saved when the editor would write the file back as it is.

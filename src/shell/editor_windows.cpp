@@ -13,6 +13,7 @@ struct EditorState {
   int generation = 0;
   std::vector<std::string> kinds;
   std::function<void()> listener;
+  const void* owner = nullptr;
 };
 
 EditorState& State(EditorKind editor) {
@@ -61,8 +62,17 @@ void CloseEditorWindows(EditorKind editor) {
   }
 }
 
-void SetEditorChangeListener(EditorKind editor, std::function<void()> listener) {
+void SetEditorChangeListener(EditorKind editor, const void* owner, std::function<void()> listener) {
   State(editor).listener = std::move(listener);
+  State(editor).owner = owner;
+}
+
+bool RemoveEditorChangeListener(EditorKind editor, const void* owner) {
+  EditorState& state = State(editor);
+  if (state.owner != owner) return false;
+  state.listener = nullptr;
+  state.owner = nullptr;
+  return true;
 }
 
 void EditorDataChanged(EditorKind editor) {

@@ -52,8 +52,10 @@ std::optional<EditorKind> EditorOfWindowKind(const std::string& kind);
 void CloseEditorWindows(EditorKind editor);
 
 // What an edit through a window tells the editor's open session (its file then counts as changed);
-// the session installs it while it lives.
-void SetEditorChangeListener(EditorKind editor, std::function<void()> listener);
+// the session (`owner`) installs it while it lives. Removing it is false when another session has
+// installed its own since (a main menu destroyed after the next one opened).
+void SetEditorChangeListener(EditorKind editor, const void* owner, std::function<void()> listener);
+bool RemoveEditorChangeListener(EditorKind editor, const void* owner);
 void EditorDataChanged(EditorKind editor);
 
 }  // namespace pave

@@ -303,9 +303,9 @@ TEST_F(EditorSessionsTest, PeldraneLeavesOutADataSetNeverFilledAndTheLaterSetsMo
   EXPECT_FALSE(platform_.windows.IsLoaded(kLayered)) << ::testing::PrintToString(platform_.messages.Texts());
   const std::vector<std::string> texts = platform_.messages.Texts();
   ASSERT_GE(texts.size(), 2u);
-  EXPECT_EQ(texts[texts.size() - 2].rfind("Nothing has been entered into Data Set 2 since it was made", 0), 0u);
-  EXPECT_NE(texts[texts.size() - 2].find("Data Set 2 is left out of the file; the data sets after it move up one place."),
-            std::string::npos);
+  EXPECT_EQ(texts[texts.size() - 2],
+            "Data Set 2 was made, but nothing has been entered into it since and it is not complete.  Data Set 2 is "
+            "left out of the file; the data sets after it move up one place.");
   const std::string saved = FileText(data_dir + "UNTITLED.DAT");
   EXPECT_EQ(saved.rfind(" 2  (1) NPROB\r\nFIRST\r\n", 0), 0u) << saved;
   EXPECT_NE(saved.find("\r\nTHIRD\r\n"), std::string::npos);
@@ -319,8 +319,9 @@ TEST_F(EditorSessionsTest, CorvistaLeavesOutADataSetTwoNeverFilledAndMakesItAnew
   Press(kSlab, "cmdSave");
   const std::vector<std::string> texts = platform_.messages.Texts();
   ASSERT_GE(texts.size(), 2u);
-  EXPECT_EQ(texts[texts.size() - 2].rfind("Nothing has been entered into Data Set 2 since it was made", 0), 0u);
-  EXPECT_NE(texts[texts.size() - 2].find("Data Set 2 is left out of the file."), std::string::npos);
+  EXPECT_EQ(texts[texts.size() - 2],
+            "Data Set 2 was made, but nothing has been entered into it since and it is not complete.  Data Set 2 is "
+            "left out of the file.  Click its Data Set button again to make it anew from data set 1.");
   EXPECT_EQ(LastMessage(), "File with a filename of UNTITLE.DAT has been saved");
   EXPECT_EQ(FileText(data_dir + "UNTITLE.DAT").rfind(" 1  (1) NPROB", 0), 0u);
   EXPECT_EQ(LabelText(kSlab, "Label2"), "No");

@@ -54,6 +54,9 @@ const EntryCase kCases[] = {
      [] { return gLayeredViscoGeneral(1, vsg::DUR); }},
     {"ViscoNtymeEmpty", Editor::Layered, kind::kViscoGeneral, "txtNtyme", "", "A number is required for NTYME.",
      [] { return gLayeredViscoGeneral(1, vsg::NTYME); }},
+    // A number beyond a double's range is a number too large, not letters.
+    {"ViscoNtymeBeyondDouble", Editor::Layered, kind::kViscoGeneral, "txtNtyme", "1E999",
+     "NTYME should not be greater than 15.", [] { return gLayeredViscoGeneral(1, vsg::NTYME); }},
     {"ViscoNvlHuge", Editor::Layered, kind::kViscoGeneral, "txtNvl", "99999", "NVL should not be greater than 12.",
      [] { return gLayeredViscoGeneral(1, vsg::NVL); }},
 
@@ -77,6 +80,8 @@ const EntryCase kCases[] = {
      [] { return gSlabCurling(1, curl::kTEMP); }},
     {"CurlingNgapHuge", Editor::Slab, kind::kCurling, "txtNgap", "99999", "NGAP should not be greater than 120",
      [] { return gSlabCurling(1, curl::kNGAP); }},
+    {"CurlingCtBeyondDouble", Editor::Slab, kind::kCurling, "txtCt", "-1D999",
+     "CT should not be less than -1.79769313486232E+308.", [] { return gSlabCurling(1, curl::kCT); }},
     {"SolidYmsLetters", Editor::Slab, kind::kSolid, "txtYms", "soft", "A number is required for YMS.",
      [] { return gSlabSolid(1, 1); }},
     {"SolidPrsEmpty", Editor::Slab, kind::kSolid, "txtPrs", "", "A number is required for PRS.",

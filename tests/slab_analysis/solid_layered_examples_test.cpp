@@ -45,14 +45,14 @@ TEST(SolidLayeredExamples, Sla3TwoDoweledSlabsOnASolidFoundation) {
     auto smax = MaxStresses(r.report);
     ASSERT_EQ(smax.size(), 1u);
     EXPECT_EQ(smax[0].second, 25);
-    EXPECT_NEAR(-smax[0].first / 226.3, 1.0, 0.01) << b.name;
+    EXPECT_NEAR(-smax[0].first / 225.6, 1.0, 0.01) << b.name;
     auto w = NodeTable(r.report, "NODAL NUMBERS AND DEFLECTIONS OF SLABS (F) ARE:");
     ASSERT_EQ(w.size(), 104u);
     int maxNode = 0;
     for (auto [n, v] : w)
       if (maxNode == 0 || v > w[maxNode]) maxNode = n;
     EXPECT_EQ(maxNode, 49);
-    EXPECT_NEAR(w[49] / 0.05384, 1.0, 0.03) << b.name;
+    EXPECT_NEAR(w[49] / 0.05289, 1.0, 0.03) << b.name;
     // In full contact the subgrade deflects with the slab; at a joint, where the two slabs share one
     // point of the subgrade, it deflects by the mean of the two slab nodes.
     auto sub = NodeTable(r.report, "NODAL NUMBERS AND DEFLECTIONS OF SUBGRADE (SUBD) ARE:");
@@ -108,11 +108,11 @@ TEST(SolidLayeredExamples, Sla4DamageOnASolidFoundation) {
     auto r = RunSlabText("SLA4", ExampleText("SLA4"), *b.variant);
     ASSERT_EQ(r.end, RunEnd::Normal);
     EXPECT_EQ(NumberAfter(r.report, "HALF BAND WIDTH (NB) = "), b.variant->large ? 243 : 192);
-    EXPECT_NEAR(NumberAfter(r.report, "SUM OF CRACKING INDEX (SUMCI) = ") / 0.057329, 1.0, 0.01) << b.name;
-    EXPECT_NEAR(NumberAfter(r.report, "DESIGN LIFE (DL) IN YEARS =") / 17.44, 1.0, 0.01) << b.name;
+    EXPECT_NEAR(NumberAfter(r.report, "SUM OF CRACKING INDEX (SUMCI) = ") / 0.057502, 1.0, 0.01) << b.name;
+    EXPECT_NEAR(NumberAfter(r.report, "DESIGN LIFE (DL) IN YEARS =") / 17.39, 1.0, 0.01) << b.name;
     auto smax = MaxStresses(r.report);
     ASSERT_EQ(smax.size(), 6u);
-    EXPECT_NEAR(-smax[2].first / 263.264, 1.0, 0.005);  // tridem axles in period 1
+    EXPECT_NEAR(-smax[2].first / 264.117, 1.0, 0.005);  // tridem axles in period 1
   }
 }
 
@@ -125,7 +125,7 @@ TEST(SolidLayeredExamples, Sla5FourSlabsOnALayeredFoundationInTwoSteps) {
     EXPECT_EQ(smax[0].second, 4);
     EXPECT_NEAR(-smax[0].first / 217.5, 1.0, 0.005) << b.name;
     EXPECT_EQ(smax[1].second, 8);
-    EXPECT_NEAR(-smax[1].first / 138.8, 1.0, 0.005) << b.name;
+    EXPECT_NEAR(-smax[1].first / 138.9, 1.0, 0.005) << b.name;
     // Curling down by the same amount at nodes 1 and 3, less the edge gap at node 1.
     EXPECT_NE(r.report.find("   1  -0.01642   2  -0.04050   3  -0.06642"), std::string::npos);
     // The four slabs meet at one point.
@@ -146,7 +146,7 @@ TEST(SolidLayeredExamples, Sla5FourSlabsOnALayeredFoundationInTwoSteps) {
 TEST(SolidLayeredExamples, Sla6RaftOnASolidFoundation) {
   auto r = RunSlabText("SLA6", ExampleText("SLA6"), kLarge);
   ASSERT_EQ(r.end, RunEnd::Normal);
-  EXPECT_NEAR(NumberAfter(r.report, "MAXIMUM MOMENT IN X DIRECTION =") / -78808, 1.0, 0.02);
+  EXPECT_NEAR(NumberAfter(r.report, "MAXIMUM MOMENT IN X DIRECTION =") / -79755, 1.0, 0.02);
   EXPECT_NE(r.report.find("MAXIMUM MOMENT IN X DIRECTION =       -79762.7 ( NODE 56 )"), std::string::npos);
   EXPECT_NEAR(NumberAfter(r.report, "SUM OF FORCES (FOSUM) ="), 2935000 + 600 * 460 * 20 * 150.0 / 1728, 1);
 }

@@ -171,10 +171,54 @@ std::string ParameterForm::FieldOf(std::string_view box) const {
   return it != fields_.end() ? it->second : std::string(box);
 }
 
+namespace {
+// The number a box's text spells (blanks around it allowed); a number beyond the range of a double
+// ("1E999") is taken as the infinity of its sign, so that a range check names the limit it passed.
+std::optional<double> TypedNumber(const std::string& text) {
+  if (const std::optional<double> v = ParseNumber(text)) return v;
+  // What ParseNumber refuses is a number beyond a double's range when it has the form of one:
+  // [sign] digits [. digits] [(E|D) [sign] digits], blanks around it.
+  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+  std::size_t i = 0, end = text.size();
+  while (i < end && blank(text[i])) ++i;
+  while (end > i && blank(text[end - 1])) --end;
+  const bool negative = i < end && text[i] == '-';
+  if (i < end && (text[i] == '+' || text[i] == '-')) ++i;
+  int digits = 0;
+  while (i < end && digit(text[i])) ++i, ++digits;
+  if (i < end && text[i] == '.') ++i;
+  while (i < end && digit(text[i])) ++i, ++digits;
+  if (digits > 0 && i < end && std::string_view("EeDd").find(text[i]) != std::string_view::npos) {
+    ++i;
+    if (i < end && (text[i] == '+' || text[i] == '-')) ++i;
+    int exponent = 0;
+    while (i < end && digit(text[i])) ++i, ++exponent;
+    if (exponent == 0) return std::nullopt;
+  }
+  if (digits == 0 || i != end) return std::nullopt;
+  const double infinity = std::numeric_limits<double>::infinity();
+  return negative ? -infinity : infinity;
+}
+}  // namespace
+
+std::optional<double> ParameterForm::BoxWithin(std::string_view box, double most, const std::string& shown) {
+  const std::optional<double> v = TypedNumber(Box(box).text().toStdString());
+  if (!v) {
+    RefuseAt(box, "A number is required for " + FieldOf(box) + ".");
+  } else if (*v > most) {
+    RefuseAt(box, FieldOf(box) + " should not be greater than " + shown + ".");
+  } else if (*v < -most) {
+    RefuseAt(box, FieldOf(box) + " should not be less than -" + shown + ".");
+  } else {
+    return v;
+  }
+  return std::nullopt;
+}
+
 std::optional<double> ParameterForm::BoxValue(std::string_view box) {
-  const std::optional<double> v = ParseNumber(Box(box).text().toStdString());
-  if (!v) RefuseAt(box, "A number is required for " + FieldOf(box) + ".");
-  return v;
+  constexpr double kMost = std::numeric_limits<double>::max();
+  return BoxWithin(box, kMost, Decimal(Str(kMost)));
 }
 
 std::optional<std::vector<double>> ParameterForm::BoxValues(std::span<const ParameterRow> rows) {
@@ -188,21 +232,12 @@ std::optional<std::vector<double>> ParameterForm::BoxValues(std::span<const Para
 }
 
 std::optional<double> ParameterForm::BoxSingle(std::string_view box) {
-  const std::optional<double> v = BoxValue(box);
-  if (!v) return std::nullopt;
   constexpr float kMost = std::numeric_limits<float>::max();
-  if (*v > kMost) {
-    RefuseAt(box, FieldOf(box) + " should not be greater than " + Decimal(Str(kMost)) + ".");
-  } else if (*v < -kMost) {
-    RefuseAt(box, FieldOf(box) + " should not be less than " + Decimal(Str(-kMost)) + ".");
-  } else {
-    return v;
-  }
-  return std::nullopt;
+  return BoxWithin(box, kMost, Decimal(Str(kMost)));
 }
 
 std::optional<int> ParameterForm::BoxCount(std::string_view box, int low, int high) {
-  const std::optional<double> v = BoxValue(box);
+  const std::optional<double> v = BoxWithin(box, std::numeric_limits<double>::infinity(), "");
   if (!v) return std::nullopt;
   const std::string f = FieldOf(box);
   if (*v > high) {

@@ -72,7 +72,7 @@ class ParameterForm : public Form, public EditorBound {
   // The number in a value box. Its text must be wholly a number (blanks around it allowed);
   // otherwise the message names the box's field ("A number is required for DEL."), the box keeps
   // the focus with its text selected, and nothing is returned: the caller stores nothing of that
-  // field and ends its OK.
+  // field and ends its OK. A number beyond the range of a double is refused naming that limit.
   std::optional<double> BoxValue(std::string_view box);
   // The numbers in the value boxes of `rows`, in their order; nothing once a box does not hold one.
   std::optional<std::vector<double>> BoxValues(std::span<const ParameterRow> rows);
@@ -103,6 +103,11 @@ class ParameterForm : public Form, public EditorBound {
   std::map<std::string, std::string, std::less<>> fields_;   // field name of each value box
   double column_ = 0;   // pixels from a label's left edge to its field name
   std::map<std::string, std::pair<std::string, std::string>> captions_;   // box: text and field
+
+  // The number in a box, refused unless it lies from -most to most, `shown` being most as the
+  // message writes it (an infinite `most` lets a number beyond a double's range through as an
+  // infinity).
+  std::optional<double> BoxWithin(std::string_view box, double most, const std::string& shown);
 };
 
 }  // namespace pave
