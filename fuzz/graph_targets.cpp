@@ -49,15 +49,18 @@ class Host : public graphs::GraphWindowHost {
 // Answers every question as a user paging through would: No to printing, the offered interval.
 class PagingMessages : public ScriptedMessages {
  public:
-  MessageAnswer Show(const std::string& text, MessageButtons buttons, const std::string& title) override {
+  using ScriptedMessages::Input;
+  using ScriptedMessages::Show;
+  MessageAnswer Show(const std::string& text, MessageButtons buttons, const std::string& title,
+                     BoxPlace place) override {
     CheckFinite("a message", text);
-    return ScriptedMessages::Show(text, buttons, title);
+    return ScriptedMessages::Show(text, buttons, title, place);
   }
   std::optional<std::string> Input(const std::string& prompt, const std::string& title,
-                                   const std::string& default_text) override {
+                                   const std::string& default_text, BoxPlace place) override {
     CheckFinite("a question", prompt + "\n" + default_text);
     if (++asked_ > 50) return std::nullopt;   // a field the user gives up on
-    ScriptedMessages::Input(prompt, title, default_text);
+    ScriptedMessages::Input(prompt, title, default_text, place);
     return default_text;
   }
 

@@ -27,7 +27,8 @@ std::optional<ContourLevels> AskLevels(const ContourRange& range, const std::str
   std::string preset = Str(range.default_interval);
   if (!preset.empty() && preset.front() == ' ') preset.erase(0, 1);
   for (;;) {
-    const std::optional<std::string> answer = platform().messages().Input(prompt, kGraphMessageTitle, preset);
+    const std::optional<std::string> answer =
+        platform().messages().Input(prompt, kGraphMessageTitle, preset, BoxPlace::ClearOfWindow);
     if (!answer) return std::nullopt;
     if (const std::optional<float> interval = IntervalAnswer(range, *answer)) return LevelsAt(range, *interval);
     platform().messages().Tell(IntervalRule(range), kGraphMessageTitle);

@@ -22,7 +22,9 @@ GraphPlacement PlaceGraphWindow(int screen_width, int screen_height, int width, 
 
 bool EndPage(GraphRun& run) {
   run.host.ShowWindow();
-  if (platform().messages().Show(kPrintQuestion, MessageButtons::YesNo, kGraphMessageTitle) == MessageAnswer::Yes) {
+  // The question stands clear of the page it asks about.
+  if (platform().messages().Show(kPrintQuestion, MessageButtons::YesNo, kGraphMessageTitle, BoxPlace::ClearOfWindow) ==
+      MessageAnswer::Yes) {
     if (!platform().printer().PrintPage(DrawingPage(run.surface, PageOrientation::Landscape)))
       platform().messages().Tell(kGraphPrinterFailed, kGraphMessageTitle);
   }

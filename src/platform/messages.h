@@ -9,17 +9,30 @@ namespace pave {
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
+// Where a box opens: over the active window, or clear of it, for a question about what that window
+// shows (a graph's page), so that the user sees the drawing while answering.
+enum class BoxPlace { OverWindow, ClearOfWindow };
+
 class Messages {
  public:
   virtual ~Messages() = default;
   // A modal message box with the given buttons and title; returns the button pressed. Closing a
   // Yes/No/Cancel box with its close button answers Cancel, a Yes/No box No.
-  virtual MessageAnswer Show(const std::string& text, MessageButtons buttons,
-                             const std::string& title) = 0;
+  virtual MessageAnswer Show(const std::string& text, MessageButtons buttons, const std::string& title,
+                             BoxPlace place) = 0;
   // The input box: prompt, title and preset answer; the text entered, or nothing on Cancel.
   virtual std::optional<std::string> Input(const std::string& prompt, const std::string& title,
-                                           const std::string& default_text) = 0;
+                                           const std::string& default_text, BoxPlace place) = 0;
   virtual void Beep() = 0;
+
+  // The boxes over the active window, the common case.
+  MessageAnswer Show(const std::string& text, MessageButtons buttons, const std::string& title) {
+    return Show(text, buttons, title, BoxPlace::OverWindow);
+  }
+  std::optional<std::string> Input(const std::string& prompt, const std::string& title,
+                                   const std::string& default_text) {
+    return Input(prompt, title, default_text, BoxPlace::OverWindow);
+  }
 
   // An OK-only box, the common case.
   void Tell(const std::string& text, const std::string& title) {

@@ -2,8 +2,8 @@
 
 namespace pave {
 
-MessageAnswer ScriptedMessages::Show(const std::string& text, MessageButtons buttons,
-                                     const std::string& title) {
+MessageAnswer ScriptedMessages::Show(const std::string& text, MessageButtons buttons, const std::string& title,
+                                     BoxPlace place) {
   MessageAnswer answer = MessageAnswer::Ok;
   if (buttons != MessageButtons::Ok) {
     if (answers_.empty()) {
@@ -14,13 +14,12 @@ MessageAnswer ScriptedMessages::Show(const std::string& text, MessageButtons but
       answers_.pop_front();
     }
   }
-  shown.push_back({text, buttons, title, answer});
+  shown.push_back({text, buttons, title, answer, place});
   return answer;
 }
 
-std::optional<std::string> ScriptedMessages::Input(const std::string& prompt,
-                                                   const std::string& title,
-                                                   const std::string& default_text) {
+std::optional<std::string> ScriptedMessages::Input(const std::string& prompt, const std::string& title,
+                                                   const std::string& default_text, BoxPlace place) {
   std::optional<std::string> answer;
   if (inputs_.empty()) {
     ++unanswered;
@@ -28,7 +27,7 @@ std::optional<std::string> ScriptedMessages::Input(const std::string& prompt,
     answer = inputs_.front();
     inputs_.pop_front();
   }
-  asked.push_back({prompt, title, default_text, answer});
+  asked.push_back({prompt, title, default_text, answer, place});
   return answer;
 }
 

@@ -26,10 +26,12 @@ class ScriptedMessages : public Messages {
     MessageButtons buttons;
     std::string title;
     MessageAnswer answer;
+    BoxPlace place = BoxPlace::OverWindow;
   };
   struct Asked {
     std::string prompt, title, default_text;
     std::optional<std::string> answer;
+    BoxPlace place = BoxPlace::OverWindow;
   };
 
   // Answers for the next boxes with Yes/No or Yes/No/Cancel buttons; OK-only boxes take none.
@@ -37,10 +39,12 @@ class ScriptedMessages : public Messages {
   // Answers for the next input boxes; nothing means Cancel.
   void QueueInput(std::optional<std::string> answer) { inputs_.push_back(std::move(answer)); }
 
-  MessageAnswer Show(const std::string& text, MessageButtons buttons,
-                     const std::string& title) override;
+  using Messages::Input;
+  using Messages::Show;
+  MessageAnswer Show(const std::string& text, MessageButtons buttons, const std::string& title,
+                     BoxPlace place) override;
   std::optional<std::string> Input(const std::string& prompt, const std::string& title,
-                                   const std::string& default_text) override;
+                                   const std::string& default_text, BoxPlace place) override;
   void Beep() override { ++beeps; }
 
   // The texts of the message boxes shown, in order.

@@ -233,6 +233,11 @@ TEST_F(GraphWindowTest, TheIntervalIsAskedUntilItIsUsableAndCancelSkipsThePage) 
   EXPECT_EQ(platform_.messages.asked[1].default_text, platform_.messages.asked[0].default_text);
   EXPECT_EQ(PrintQuestions(), 3);   // the cancelled page is not offered
   EXPECT_EQ(OtherMessages().size(), 3u);   // one for each refused answer, none for the cancel
+  // The interval box and the print question open clear of the page they are about.
+  for (const auto& a : platform_.messages.asked) EXPECT_EQ(a.place, BoxPlace::ClearOfWindow);
+  for (const auto& s : platform_.messages.shown) {
+    if (s.text == "Want to print on the printer?") EXPECT_EQ(s.place, BoxPlace::ClearOfWindow);
+  }
   EXPECT_EQ(r.captions.size(), 4u);
   EXPECT_EQ(r.captions[1], "PROBLEM  1, SLAB LAYER  2, STRESSES IN X DIRECTION");
 }

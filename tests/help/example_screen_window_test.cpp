@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFile>
+#include <QLineF>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
@@ -332,6 +334,117 @@ TEST_F(ExampleScreenTest, PrintingWithoutAPrinterWritesPdfPages) {
   }
   QCoreApplication::processEvents();
   EXPECT_TRUE(platform_.messages.shown.empty());
+}
+
+}  // namespace
+}  // namespace pave::testing
+
+namespace pave::testing {
+namespace {
+
+// The ink of each word of a one-line figure label, in the window's pixels.
+struct Word {
+  QRectF ink;
+  const QLabel* label;
+  QString text;
+};
+
+std::vector<Word> WordsOf(const QLabel& l) {
+  std::vector<Word> words;
+  if (l.wordWrap()) return words;
+  const QFontMetricsF metrics(l.font());
+  const QString text = l.text();
+  double x = l.x();
+  if (l.alignment() & Qt::AlignHCenter) x += (l.width() - metrics.horizontalAdvance(text)) / 2;
+  if (l.alignment() & Qt::AlignRight) x += l.width() - metrics.horizontalAdvance(text);
+  static const QRegularExpression word(R"(\S+)");
+  for (auto it = word.globalMatch(text); it.hasNext();) {
+    const QRegularExpressionMatch m = it.next();
+    const QRectF ink = metrics.tightBoundingRect(m.captured())
+                           .translated(x + metrics.horizontalAdvance(text.left(m.capturedStart())), l.y() + metrics.ascent());
+    words.push_back({ink, &l, m.captured()});
+  }
+  return words;
+}
+
+// The dash-dot axes of symmetry of a figure's drawing, in the figure's twips.
+std::vector<QLineF> AxesOf(const ExampleScreen& screen) {
+  std::vector<QLineF> axes;
+  QFile file(QString::fromUtf8(screen.figure.data(), static_cast<qsizetype>(screen.figure.size())));
+  if (!file.open(QIODevice::ReadOnly)) return axes;
+  static const QRegularExpression line(
+      R"re(<line x1="([-\d.]+)" y1="([-\d.]+)" x2="([-\d.]+)" y2="([-\d.]+)"[^>]*stroke-dasharray)re");
+  const QString svg = QString::fromUtf8(file.readAll());
+  for (auto it = line.globalMatch(svg); it.hasNext();) {
+    const QRegularExpressionMatch m = it.next();
+    axes.emplace_back(m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
+                      m.captured(4).toDouble());
+  }
+  return axes;
+}
+
+// Two words of a figure's labels that ran into each other or touched: each word by its label's caption.
+struct Apart {
+  const char* kind;
+  const char* caption_a;
+  const char* word_a;
+  const char* caption_b;
+  const char* word_b;
+};
+
+// What a reader found hard to read: words of two labels running into each other or touching, and labels
+// struck through by an axis of symmetry.
+TEST_F(ExampleScreenTest, FigureLabelsStayClearOfEachOtherAndOfTheAxes) {
+  const Apart kApart[] = {
+      {"frmLay3", "10  psi ", "psi", "T= 1 sec", "T="},
+      {"frmLay3", "2", "2", "Layer 1 (10    in.  /lb)", "/lb)"},
+      {"frmLay3", "2", "2", "Layer 2 (10    in.  /lb)", "/lb)"},
+      {"frmLay3", "10 in.", "in.", "For layer 2     D(t) = 10   [(1 - e     ) + 10(1 - e     )]", "For"},
+      {"frmLay6", "3.375 in.", "3.375", "6.75 in.", "6.75"},
+      {"frmSla6", "0          60      120     180     240    300     360    420     480     540    600", "600", "101",
+       "101"},
+  };
+  const char* const kWithAxes[] = {"frmSla1", "frmSla2", "frmSla4", "frmSla6"};
+  for (const ExampleScreen& screen : ExampleScreens()) {
+    SCOPED_TRACE(std::string(screen.kind));
+    ExampleScreenWindow* w = Open(screen.kind);
+    ASSERT_NE(w, nullptr);
+    std::vector<Word> words;
+    for (const QLabel* l : FigureLabels(*w)) {
+      const std::vector<Word> more = WordsOf(*l);
+      words.insert(words.end(), more.begin(), more.end());
+    }
+    auto find = [&](const char* caption, const char* word) {
+      std::vector<const Word*> found;
+      for (const Word& w : words) {
+        if (w.label->text() == caption && w.text == word) found.push_back(&w);
+      }
+      EXPECT_FALSE(found.empty()) << caption << ": " << word;
+      return found;
+    };
+    for (const Apart& apart : kApart) {
+      if (apart.kind != screen.kind) continue;
+      for (const Word* a : find(apart.caption_a, apart.word_a)) {
+        // Touching counts: a gap of a pixel at least.
+        const QRectF near = a->ink.adjusted(-0.5, -0.5, 0.5, 0.5);
+        for (const Word* b : find(apart.caption_b, apart.word_b)) {
+          EXPECT_FALSE(near.intersects(b->ink)) << apart.word_a << " and " << apart.word_b;
+        }
+      }
+    }
+    if (std::find(std::begin(kWithAxes), std::end(kWithAxes), screen.kind) != std::end(kWithAxes)) {
+      for (const QLineF& axis : AxesOf(screen)) {
+        const QPointF at = Control<QWidget>(*w, "Image1").pos();
+        const QRectF line = QRectF(axis.p1() / kTwipsPerPixel + at, axis.p2() / kTwipsPerPixel + at)
+                                .normalized()
+                                .adjusted(-1, -1, 1, 1);
+        for (const Word& word : words) {
+          EXPECT_FALSE(line.intersects(word.ink)) << '"' << word.text.toStdString() << "\" struck through by an axis " << word.ink.x() << "," << word.ink.y() << " " << word.ink.width() << "x" << word.ink.height() << " line " << line.x() << "," << line.y() << " " << line.width() << "x" << line.height();
+        }
+      }
+    }
+    platform_.windows.Unload(std::string(screen.kind));
+  }
 }
 
 }  // namespace

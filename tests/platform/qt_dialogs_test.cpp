@@ -3,9 +3,13 @@
 
 #include <QAbstractButton>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QInputDialog>
+#include <QTreeView>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTest>
 
 #include <filesystem>
 #include <fstream>
@@ -108,6 +112,48 @@ TEST(QtDialogsTest, FileDialogChoosesAdoptsDirectoryAndKeepsFilter) {
   accept = false;
   EXPECT_FALSE(dialogs.Show(request));
   EXPECT_EQ(fs::current_path(), old_dir);
+}
+
+// The list of files shows every column whole: what its size, type and date need of the window
+// is there, and the whole list lies inside the dialog.
+TEST(QtDialogsTest, FileDialogColumnsShowTheirTexts) {
+  testing::TestApp();
+  fs::path dir = fs::path(PAVE_OUTPUT_DIR) / "file dialog columns";
+  fs::create_directories(dir);
+  std::ofstream(dir / "a long name of a data file of the layered examples.dat") << std::string(504, 'x');
+  std::ofstream(dir / "notes.txt") << "plain text\n";
+  fs::path old_dir = fs::current_path();
+  QtFileDialog dialogs;
+  for (const FileDialogMode mode : {FileDialogMode::Open, FileDialogMode::SaveAs}) {
+    FileDialogRequest request{mode, "All Files (*.*)|*.*|", 1, (dir / "notes.txt").string(), ""};
+    testing::ModalDriver driver([&](QWidget& modal) {
+      auto* dialog = qobject_cast<QFileDialog*>(&modal);
+      ASSERT_NE(dialog, nullptr);
+      auto* list = dialog->findChild<QTreeView*>("treeView");
+      ASSERT_NE(list, nullptr);
+      auto* model = qobject_cast<QFileSystemModel*>(list->model());
+      ASSERT_NE(model, nullptr);
+      const QModelIndex root = list->rootIndex();
+      for (int wait = 0; wait < 200 && model->rowCount(root) < 2; ++wait) QTest::qWait(10);
+      ASSERT_EQ(model->rowCount(root), 2);
+      QTest::qWait(50);   // the columns follow their contents
+      const QHeaderView* header = list->header();
+      const QFontMetrics metrics(list->font());
+      for (int row = 0; row < 2; ++row) {
+        for (int column = 1; column < header->count(); ++column) {
+          const QString text = model->index(row, column, root).data().toString();
+          EXPECT_LE(metrics.horizontalAdvance(text) + 6, header->sectionSize(column)) << text.toStdString();
+        }
+      }
+      EXPECT_GE(header->sectionSize(0), 200);
+      const QRect shown(list->mapTo(dialog, QPoint(0, 0)), list->size());
+      EXPECT_TRUE(dialog->rect().contains(shown));
+      dialog->reject();
+    });
+    EXPECT_FALSE(dialogs.Show(request));
+    EXPECT_EQ(driver.handled, 1);
+  }
+  fs::current_path(old_dir);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "grids/gui/grid_form.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -16,6 +17,7 @@
 namespace pave {
 
 namespace {
+constexpr int kUnitCharacterTwips = 120;
 constexpr const char* kGridWindows[] = {kind::kGridSingle, kind::kGridMain, kind::kGridMulti,
                                         kind::kGridSlabLayer, kind::kGridMainSlab};
 
@@ -41,7 +43,16 @@ bool IsGridWindow(const std::string& window_kind) {
 void GridForm::SetCaption(const std::string& caption) { setWindowTitle(Q(caption)); }
 
 void GridForm::SetUnits(const std::string& units) {
-  if (auto* label = findChild<QLabel*>("lblUnit")) label->setText(Q(units));
+  auto* label = findChild<QLabel*>("lblUnit");
+  if (!label) return;
+  // The units are placed over their columns by blanks counted in characters 120 twips wide; the
+  // fixed-pitch face at hand is a little narrower, so each character is given the width it lacks.
+  QFont font = label->font();
+  font.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+  font.setLetterSpacing(QFont::AbsoluteSpacing,
+                        TwipsToPixels(kUnitCharacterTwips) - QFontMetricsF(font).horizontalAdvance(QChar('0')));
+  label->setFont(font);
+  label->setText(Q(units));
 }
 
 void GridForm::SetKeyHint(const std::string& hint) {
@@ -78,7 +89,9 @@ bool GridForm::LoadGrid(const char* window_kind, std::span<const ControlSpec> co
   handover_ = TakeHandover(window_kind);
   BindToEditor(handover_.Layered() ? EditorKind::Layered : EditorKind::Slab);
   gCrLf = "\r\n";
-  BuildGridForm({.name = window_kind, .controls = controls});
+  // The common window height leaves the OK button a pixel short of the client area; the window
+  // grows by the few twips its controls need.
+  BuildGridForm({.name = window_kind, .height = HeightHoldingControls(controls, 6450), .controls = controls});
   bool opened = false;
   Guarded([&] { opened = open(); });
   if (!opened) {

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <map>
 
 #include "platform/gui/form.h"
@@ -154,6 +155,15 @@ void BuildControls(QWidget& parent, std::span<const ControlSpec> controls, int t
     if (c.flags & ctl::kHidden) w->hide();
     if (c.kind == ControlKind::Frame) frames[c.name] = w;
   }
+}
+
+int HeightHoldingControls(std::span<const ControlSpec> controls, int height) {
+  constexpr int kMargin = 60;   // 4 pixels under the lowest control
+  int lowest = 0;
+  for (const ControlSpec& c : controls) {
+    if (c.parent.empty() && !(c.flags & ctl::kHidden)) lowest = std::max(lowest, c.top + c.height);
+  }
+  return std::max(height, lowest + kMargin + kFrameHeightTwips);
 }
 
 void BuildForm(Form& form, const FormSpec& spec) {

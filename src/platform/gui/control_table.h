@@ -136,6 +136,11 @@ class ClickLineEdit : public QLineEdit {
 // be found with form.findChild<T*>(name), also by other forms (status labels).
 void BuildForm(Form& form, const FormSpec& spec);
 
+// The outer height a form of `height` twips needs so that every control of the table, hidden ones
+// aside, stands inside its client area with a small margin below the lowest one: `height` itself
+// when they already fit, otherwise grown by the twips missing.
+int HeightHoldingControls(std::span<const ControlSpec> controls, int height);
+
 // Builds only the controls on `parent` (a form or another widget), offset by `top_offset` twips.
 void BuildControls(QWidget& parent, std::span<const ControlSpec> controls, int top_offset = 0);
 

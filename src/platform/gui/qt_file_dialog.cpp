@@ -1,7 +1,11 @@
 #include <QFileDialog>
 #include <QApplication>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QStringList>
+#include <QTreeView>
+
+#include <algorithm>
 
 #include "platform/gui/qt_services.h"
 
@@ -20,6 +24,20 @@ QString QtFilter(const FileFilter& entry) {
   }
   if (patterns.isEmpty()) patterns << "*";
   return description + " (" + patterns.join(' ') + ")";
+}
+
+// The list shows every column whole: the dialog opens wide enough, the name takes what the size,
+// type and date leave, and those three are as wide as their texts.
+void WidenColumns(QFileDialog& dialog) {
+  dialog.setViewMode(QFileDialog::Detail);
+  dialog.resize(std::max(dialog.width(), 840), std::max(dialog.height(), 480));
+  auto* list = dialog.findChild<QTreeView*>("treeView");
+  if (!list) return;
+  QHeaderView* header = list->header();
+  header->setStretchLastSection(false);
+  header->setMinimumSectionSize(60);
+  header->setSectionResizeMode(0, QHeaderView::Stretch);
+  for (int column = 1; column < header->count(); ++column) header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
 }
 
 }  // namespace
@@ -53,6 +71,7 @@ std::optional<FileChoice> QtFileDialog::Show(const FileDialogRequest& request) {
                                                                        : QDir::currentPath());
   if (!request.file_name.empty()) dialog.selectFile(preset.fileName());
 
+  WidenColumns(dialog);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty()) return std::nullopt;

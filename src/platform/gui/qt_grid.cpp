@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyleOptionViewItem>
 
 #include <algorithm>
 
@@ -152,7 +153,13 @@ void QtGrid::SetText(int row, int col, const std::string& text) {
     header->setText(Q(text));
     return;
   }
-  ItemAt(row - 1, col)->setText(Q(text));
+  QTableWidgetItem* cell = ItemAt(row - 1, col);
+  cell->setText(Q(text));
+  // A column is widened rather than cut its cell's text ("XXXXXXXXX" in a column of 1000 twips).
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  const int wanted = itemDelegate()->sizeHint(option, indexFromItem(cell)).width();
+  if (columnWidth(col) < wanted) setColumnWidth(col, wanted);
 }
 
 int QtGrid::ColWidth(int col) const {

@@ -19,10 +19,12 @@ namespace pave {
 
 class QtMessages : public Messages {
  public:
-  MessageAnswer Show(const std::string& text, MessageButtons buttons,
-                     const std::string& title) override;
+  using Messages::Input;
+  using Messages::Show;
+  MessageAnswer Show(const std::string& text, MessageButtons buttons, const std::string& title,
+                     BoxPlace place) override;
   std::optional<std::string> Input(const std::string& prompt, const std::string& title,
-                                   const std::string& default_text) override;
+                                   const std::string& default_text, BoxPlace place) override;
   void Beep() override;
 };
 

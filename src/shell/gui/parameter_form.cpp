@@ -1,6 +1,6 @@
 #include "shell/gui/parameter_form.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -14,9 +14,35 @@
 
 namespace pave {
 
+namespace {
+// The font of the rows' labels.
+constexpr FontSpec kLabelFont{"MS Sans Serif", 8.25, false};
+
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+
+// The field name's part of a caption.
+QString FieldPart(std::string_view field) { return "(" + Q(field) + ")"; }
+}  // namespace
+
 void ParameterForm::BuildParameterForm(std::string_view name, const std::string& caption,
-                                       std::span<const ParameterRow> rows, const ParameterLayout& layout,
+                                       std::span<const ParameterRow> rows, const ParameterLayout& given,
                                        std::span<const ControlSpec> extra, int first_row) {
+  // The field names stand in one column behind the widest text; where the widest caption would not
+  // fit its label, the labels grow and the boxes (and OK) move right by the twips missing.
+  const QFontMetricsF metrics(MakeFont(kLabelFont, MakeFont(FormSpec{}.font, font())));
+  column_ = 0;
+  double widest = 0;
+  for (const ParameterRow& r : rows) {
+    column_ = std::max(column_, metrics.horizontalAdvance(Q(r.text) + "  "));
+    widest = std::max(widest, metrics.horizontalAdvance(FieldPart(r.field)));
+  }
+  ParameterLayout layout = given;
+  const int missing = PixelsToTwips(static_cast<int>(std::ceil(column_ + widest)) + 1) - layout.label_width;
+  if (missing > 0) {
+    layout.label_width += missing;
+    layout.box_left += missing;
+  }
+
   controls_.assign(extra.begin(), extra.end());
   int row = first_row;
   for (const ParameterRow& r : rows) {
@@ -25,7 +51,7 @@ void ParameterForm::BuildParameterForm(std::string_view name, const std::string&
     texts_.push_back(LabelName(r.box));
     ControlSpec label{texts_.back(), ControlKind::Label, texts_[texts_.size() - 2], layout.left, top + 30,
                       layout.label_width, layout.height};
-    label.font = FontSpec{"MS Sans Serif", 8.25, false};
+    label.font = kLabelFont;
     controls_.push_back(label);
     ControlSpec box{r.box, ControlKind::TextBox, "", layout.box_left, top, layout.box_width, layout.height};
     box.colour = r.colour;
@@ -41,11 +67,10 @@ void ParameterForm::BuildParameterForm(std::string_view name, const std::string&
   texts_.push_back(caption);
   FormSpec spec{name, texts_.back(), layout.form_width, 6450, controls_};
   BuildForm(*this, spec);
-  // The blanks that pad each caption are counted so that the field names line up on the screen.
-  const QFontMetrics metrics(Control<QLabel>(*this, LabelName(rows.front().box)).font());
-  for (const ParameterRow& r : rows) {
-    column_ = std::max(column_, metrics.horizontalAdvance(QString::fromUtf8(r.text.data(), static_cast<int>(r.text.size())) + "  "));
-  }
+  // The column measured again in the labels' own font, as they show it.
+  const QFontMetricsF shown(Control<QLabel>(*this, LabelName(rows.front().box)).font());
+  column_ = 0;
+  for (const ParameterRow& r : rows) column_ = std::max(column_, shown.horizontalAdvance(Q(r.text) + "  "));
   for (const ParameterRow& r : rows) {
     SetCaption(r.box, r.text, r.field);
     fields_[std::string(r.box)] = std::string(r.field);
@@ -64,17 +89,54 @@ void ParameterForm::BuildParameterForm(std::string_view name, const std::string&
     Ok();
     DataChanged();
   });
+
+  // Tab goes from the form's own text boxes (the title) down the rows to OK, then to the form's
+  // other controls (option buttons); the help text takes the focus only when clicked.
+  std::vector<QWidget*> chain;
+  for (const ControlSpec& c : extra) {
+    if (c.kind == ControlKind::TextBox) chain.push_back(&ControlNamed(*this, c.name));
+  }
+  for (const ParameterRow& r : rows) chain.push_back(&Box(r.box));
+  chain.push_back(&Control<QPushButton>(*this, "cmdOk"));
+  for (const ControlSpec& c : extra) {
+    if (c.kind != ControlKind::TextBox && c.kind != ControlKind::Label && c.kind != ControlKind::Frame &&
+        c.kind != ControlKind::TextArea)
+      chain.push_back(&ControlNamed(*this, c.name));
+  }
+  for (std::size_t i = 0; i + 1 < chain.size(); ++i) QWidget::setTabOrder(chain[i], chain[i + 1]);
+  Control<QPlainTextEdit>(*this, "Text1").setFocusPolicy(Qt::ClickFocus);
 }
 
 std::string ParameterForm::LabelName(std::string_view box) { return "lbl" + std::string(box.substr(3)); }
 
 void ParameterForm::SetCaption(std::string_view box, std::string_view text, std::string_view field) {
   auto& label = Control<QLabel>(*this, LabelName(box));
-  const QFontMetrics metrics(label.font());
-  const QString t = QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-  const int blank = std::max(1, metrics.horizontalAdvance(' '));
-  const int blanks = std::max(2, (column_ - metrics.horizontalAdvance(t) + blank - 1) / blank);
-  label.setText(t + QString(blanks, ' ') + "(" + QString::fromUtf8(field.data(), static_cast<int>(field.size())) + ")");
+  QFont font = label.font();
+  font.setWordSpacing(0);
+  const QFontMetricsF metrics(font);
+  const QString t = Q(text);
+  // A caption set later (one that names the unit system) may need the column further right; the
+  // captions set before then move with it.
+  const double wanted = metrics.horizontalAdvance(t + "  ");
+  captions_[std::string(box)] = {std::string(text), std::string(field)};
+  if (wanted > column_) {
+    column_ = wanted;
+    for (const auto& [other, caption] : captions_) {
+      if (other != box) SetCaption(other, caption.first, caption.second);
+    }
+  }
+  const double blank = std::max(1.0, metrics.horizontalAdvance(' '));
+  const int blanks = std::max(2, static_cast<int>((column_ - metrics.horizontalAdvance(t)) / blank));
+  const QString padded = t + QString(blanks, ' ');
+  // Whole blanks of a proportional face fall short of the column by part of a blank; the caption's
+  // runs of blanks (word spacing widens each run once) share what is left, so that every field name
+  // starts at the same place.
+  const double rest = column_ - metrics.horizontalAdvance(padded);
+  int runs = 0;
+  for (qsizetype i = 0; i < padded.size(); ++i) runs += padded[i] == ' ' && (i == 0 || padded[i - 1] != ' ');
+  if (rest > 0) font.setWordSpacing(rest / runs);
+  label.setFont(font);
+  label.setText(padded + FieldPart(field));
 }
 
 QLineEdit& ParameterForm::Box(std::string_view name) const { return Control<QLineEdit>(*this, name); }

@@ -101,12 +101,13 @@ class ParameterForm : public Form, public EditorBound {
   std::deque<std::string> texts_;   // captions the control table points into
   std::vector<ControlSpec> controls_;
   std::map<std::string, std::string, std::less<>> fields_;   // field name of each value box
+  double column_ = 0;   // pixels from a label's left edge to its field name
+  std::map<std::string, std::pair<std::string, std::string>> captions_;   // box: text and field
 
   // The number in a box, refused unless it lies from -most to most, `shown` being most as the
   // message writes it (an infinite `most` lets a number beyond a double's range through as an
   // infinity).
   std::optional<double> BoxWithin(std::string_view box, double most, const std::string& shown);
-  int column_ = 0;   // pixels from a label's left edge to its field name
 };
 
 }  // namespace pave
