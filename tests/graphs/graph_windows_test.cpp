@@ -236,7 +236,9 @@ TEST_F(GraphWindowTest, TheIntervalIsAskedUntilItIsUsableAndCancelSkipsThePage) 
   // The interval box and the print question open clear of the page they are about.
   for (const auto& a : platform_.messages.asked) EXPECT_EQ(a.place, BoxPlace::ClearOfWindow);
   for (const auto& s : platform_.messages.shown) {
-    if (s.text == "Want to print on the printer?") EXPECT_EQ(s.place, BoxPlace::ClearOfWindow);
+    if (s.text == "Want to print on the printer?") {
+      EXPECT_EQ(s.place, BoxPlace::ClearOfWindow);
+    }
   }
   EXPECT_EQ(r.captions.size(), 4u);
   EXPECT_EQ(r.captions[1], "PROBLEM  1, SLAB LAYER  2, STRESSES IN X DIRECTION");

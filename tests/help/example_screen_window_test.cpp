@@ -315,7 +315,9 @@ TEST_F(ExampleScreenTest, PrintingWithoutAPrinterWritesPdfPages) {
     EXPECT_LT(facts.pages[0].width(), facts.pages[0].height());
     if (std::string(job.item) == "mnuPrintForm") {
       // Painted at the printer's resolution, not the screen's.
-      if (facts.pictures > 0) EXPECT_GE(facts.least_ppi, 600);
+      if (facts.pictures > 0) {
+        EXPECT_GE(facts.least_ppi, 600);
+      }
       EXPECT_GT(facts.first_page_ink.width(), facts.first_page.width() * 0.8);
     }
 
