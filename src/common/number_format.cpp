@@ -223,6 +223,17 @@ std::string Str(std::int16_t v) { return DropTrailingBlank(GenNum(v)); }
 std::string Str(int v) { return DropTrailingBlank(GenNum(v)); }
 std::string Str(long v) { return DropTrailingBlank(GenNum(v)); }
 
+namespace {
+std::string DropSignBlank(std::string s) {
+  if (!s.empty() && s.front() == ' ') s.erase(0, 1);
+  return s;
+}
+}  // namespace
+
+std::string BareStr(float v) { return DropSignBlank(Str(v)); }
+std::string BareStr(double v) { return DropSignBlank(Str(v)); }
+std::string BareStr(long v) { return DropSignBlank(Str(v)); }
+
 std::string FormatMask(double v, std::string_view mask) { return FormatReal(v, kDoubleDigits, mask); }
 std::string FormatMask(float v, std::string_view mask) { return FormatReal(v, kSingleDigits, mask); }
 

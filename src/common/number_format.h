@@ -38,6 +38,14 @@ std::string Str(long v);
 template <std::integral T>
 std::string Str(T v) { return Str(static_cast<long>(v)); }
 
+// The Str form without the blank that stands for a positive sign ("3", "-.5"), as a message quotes
+// a value.
+std::string BareStr(float v);
+std::string BareStr(double v);
+std::string BareStr(long v);
+template <std::integral T>
+std::string BareStr(T v) { return BareStr(static_cast<long>(v)); }
+
 // Formats v with a mask: "0" a digit always written, "#" a digit written only when significant,
 // "." the decimal point, "E+00" / "E-00" scientific notation; e.g. "##0.000", "0.000E+00",
 // ".00000E+00", "####.##", "##".

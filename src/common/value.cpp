@@ -27,9 +27,7 @@ double Value::Number() const {
 
 std::string Value::Text() const {
   if (const double* d = std::get_if<double>(&v_)) {
-    std::string s = Str(*d);
-    if (!s.empty() && s.front() == ' ') s.erase(0, 1);
-    return s;
+    return BareStr(*d);
   }
   if (const std::string* s = std::get_if<std::string>(&v_)) return *s;
   return {};

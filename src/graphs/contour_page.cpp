@@ -24,8 +24,7 @@ std::string Unit(const SlabGraphProblem& p) {
 // a message saying what the question takes; nothing on cancel.
 std::optional<ContourLevels> AskLevels(const ContourRange& range, const std::string& unit) {
   const std::string prompt = "Contour Interval in " + Str(range.scale) + " " + unit;
-  std::string preset = Str(range.default_interval);
-  if (!preset.empty() && preset.front() == ' ') preset.erase(0, 1);
+  const std::string preset = BareStr(range.default_interval);
   for (;;) {
     const std::optional<std::string> answer =
         platform().messages().Input(prompt, kGraphMessageTitle, preset, BoxPlace::ClearOfWindow);

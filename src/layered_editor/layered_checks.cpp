@@ -37,13 +37,6 @@ struct Refusal {
   std::string message;
 };
 
-template <class T>
-std::string Shown(T v) {
-  std::string s = Str(v);
-  if (!s.empty() && s.front() == ' ') s.erase(0, 1);
-  return s;
-}
-
 class ValueCheck {
  public:
   explicit ValueCheck(int set) : set_(set) {}
@@ -56,7 +49,7 @@ class ValueCheck {
   template <class T>
   void Need(T v, const std::string& item, const std::function<bool(double)>& ok, const char* rule) const {
     if (!ok(static_cast<double>(v)))
-      throw Refusal{"Data Set " + std::to_string(set_) + ": " + item + " is " + Shown(v) + ", which should " + rule + "."};
+      throw Refusal{"Data Set " + std::to_string(set_) + ": " + item + " is " + BareStr(v) + ", which should " + rule + "."};
   }
 
  private:

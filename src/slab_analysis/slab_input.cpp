@@ -24,8 +24,7 @@ std::string ValueMessage(const std::string& item, double value, const std::strin
   // A value held in single precision is shown with the digits it has there.
   const bool single = std::fabs(value) <= std::numeric_limits<float>::max() &&
                       static_cast<double>(static_cast<float>(value)) == value;
-  std::string shown = single ? Str(static_cast<float>(value)) : Str(value);
-  if (!shown.empty() && shown.front() == ' ') shown.erase(0, 1);
+  const std::string shown = single ? BareStr(static_cast<float>(value)) : BareStr(value);
   return item + " IS " + shown + " WHICH SHOULD " + rule + ", SO COMPUTATION STOPS.";
 }
 

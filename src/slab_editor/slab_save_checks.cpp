@@ -86,17 +86,6 @@ constexpr const char* kGaps = "Optional\\Gaps menu";
 // How the analysis program reads a value.
 enum class Read { Number, Single, Integer };
 
-std::string Num(double v) {
-  std::string s = Str(v);
-  if (!s.empty() && s.front() == ' ') s.erase(0, 1);
-  return s;
-}
-// A value held in single precision is shown with the digits it has there.
-std::string Num(float v) {
-  std::string s = Str(v);
-  if (!s.empty() && s.front() == ' ') s.erase(0, 1);
-  return s;
-}
 
 class DataSetCheck {
  public:
@@ -109,13 +98,13 @@ class DataSetCheck {
     throw Refusal{Prefix() + text + (where ? std::string(" Please correct it by clicking ") + where + "." : "")};
   }
   [[noreturn]] void Limit(const std::string& what, double n, int limit, const char* where) const {
-    Refuse(what + " is " + Num(n) + ", which is greater than the limit of " + std::to_string(limit) + ".", where);
+    Refuse(what + " is " + BareStr(n) + ", which is greater than the limit of " + std::to_string(limit) + ".", where);
   }
   // A count within 0..limit (or lower..limit).
   void Count(const std::string& item, double n, int limit, const char* where, int lower = 0) const {
-    if (!std::isfinite(n) || n != std::floor(n)) Refuse(item + " = " + Num(n) + " is not a whole number.", where);
+    if (!std::isfinite(n) || n != std::floor(n)) Refuse(item + " = " + BareStr(n) + " is not a whole number.", where);
     if (n < lower)
-      Refuse(item + " is " + Num(n) + ", which is less than " + std::to_string(lower) + ".", where);
+      Refuse(item + " is " + BareStr(n) + ", which is less than " + std::to_string(lower) + ".", where);
     if (n > limit) Limit(item, n, limit, where);
   }
   // A value the program reads as a number: it must hold one (or a text that spells one) of the
@@ -134,9 +123,9 @@ class DataSetCheck {
     }
     if (!std::isfinite(n)) Refuse(item + " is not a number.", where);
     if (read == Read::Single && std::fabs(n) > std::numeric_limits<float>::max())
-      Refuse(item + " = " + Num(n) + " is beyond the range of the program's numbers.", where);
+      Refuse(item + " = " + BareStr(n) + " is beyond the range of the program's numbers.", where);
     if (read == Read::Integer && (std::nearbyint(n) < -32768 || std::nearbyint(n) > 32767))
-      Refuse(item + " = " + Num(n) + " is beyond the range of -32768 to 32767.", where);
+      Refuse(item + " = " + BareStr(n) + " is beyond the range of -32768 to 32767.", where);
     return n;
   }
   int Whole(const pave::Value& v, const std::string& item, const char* where, int lower, int upper) const {
@@ -148,7 +137,7 @@ class DataSetCheck {
   void Node(double node, const std::string& item, const char* where) const {
     const double n = std::nearbyint(node);
     if (n < 1 || n > nnode_)
-      Refuse(item + " is node " + Num(n) + ", which is not one of the nodes 1 to " + std::to_string(nnode_) + ".", where);
+      Refuse(item + " is node " + BareStr(n) + ", which is not one of the nodes 1 to " + std::to_string(nnode_) + ".", where);
   }
   void NodeValue(const pave::Value& v, const std::string& item, const char* where) const {
     Node(Value(v, item, where, Read::Integer), item, where);
@@ -157,15 +146,15 @@ class DataSetCheck {
   // outside 0 to 0.5, a negative count or amount.
   template <class T>
   void Positive(T v, const std::string& item, const char* where) const {
-    if (!(v > 0)) Refuse(item + " is " + Num(v) + ", which should be greater than 0.", where);
+    if (!(v > 0)) Refuse(item + " is " + BareStr(v) + ", which should be greater than 0.", where);
   }
   template <class T>
   void NotNegative(T v, const std::string& item, const char* where) const {
-    if (!(v >= 0)) Refuse(item + " is " + Num(v) + ", which should not be negative.", where);
+    if (!(v >= 0)) Refuse(item + " is " + BareStr(v) + ", which should not be negative.", where);
   }
   template <class T>
   void Poisson(T v, const std::string& item, const char* where) const {
-    if (!(v >= 0 && v <= 0.5)) Refuse(item + " is " + Num(v) + ", which should be from 0 to 0.5.", where);
+    if (!(v >= 0 && v <= 0.5)) Refuse(item + " is " + BareStr(v) + ", which should be from 0 to 0.5.", where);
   }
   void ZeroOrOne(double v, const std::string& item, const char* where) const {
     if (v != 0 && v != 1) Refuse(item + " should be 0 or 1.", where);
@@ -409,8 +398,8 @@ void DataSetCheck::Loads() const {
       const int nx = gSlabArrangement(s_, ls, 1), ny = gSlabArrangement(s_, ls, 2);
       const float x0 = gSlabX(s_, ls, 1), x1 = gSlabX(s_, ls, nx), y0 = gSlabY(s_, ls, 1), y1 = gSlabY(s_, ls, ny);
       if (!(v[2] >= x0 && v[2] < v[3] && v[3] <= x1 && v[4] >= y0 && v[4] < v[5] && v[5] <= y1))
-        Refuse("loaded area " + std::to_string(a) + " of load group " + std::to_string(g) + " (x from " + Num(v[2]) +
-                   " to " + Num(v[3]) + ", y from " + Num(v[4]) + " to " + Num(v[5]) +
+        Refuse("loaded area " + std::to_string(a) + " of load group " + std::to_string(g) + " (x from " + BareStr(v[2]) +
+                   " to " + BareStr(v[3]) + ", y from " + BareStr(v[4]) + " to " + BareStr(v[5]) +
                    ") does not lie within slab " + std::to_string(ls) + ".",
                menu::kUniform);
     }
@@ -434,7 +423,7 @@ void DataSetCheck::Foundation() const {
   if (nfound == 2) {
     const int nl = Whole(gSlabLayered(s_, 2), "NL", menu::kFoundation, 1, slab_cap::kFoundationLayers);
     if (Value(gSlabLayered(s_, 1), "MAXIC", menu::kFoundation, Read::Integer) < 1)
-      Refuse("MAXIC is " + Num(gSlabLayered(s_, 1).Number()) + ", which should be at least 1.", menu::kFoundation);
+      Refuse("MAXIC is " + BareStr(gSlabLayered(s_, 1).Number()) + ", which should be at least 1.", menu::kFoundation);
     for (int L = 1; L <= nl; ++L) {
       const std::string layer = " of foundation layer " + std::to_string(L);
       if (L < nl) Positive(Value(gSlabFoundLayers(s_, L, 1), "TH" + layer, menu::kFoundation), "TH" + layer, menu::kFoundation);
