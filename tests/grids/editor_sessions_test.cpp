@@ -128,6 +128,7 @@ struct OpenWindowCase {
   const char* window;
   const char* second;   // the file opened next
 };
+void PrintTo(const OpenWindowCase& c, std::ostream* os) { *os << c.name; }
 
 class WindowsOfAnEndedSession : public EditorSessionsTest,
                                 public ::testing::WithParamInterface<OpenWindowCase> {};
@@ -206,6 +207,7 @@ struct FreshCase {
   std::string example;      // the file read before File New
   bool misplace_record9;    // with the identifier of its record (9) where another belongs
 };
+void PrintTo(const FreshCase& c, std::ostream* os) { *os << c.name; }
 
 class FileNewAfterAFile : public EditorSessionsTest, public ::testing::WithParamInterface<FreshCase> {};
 

@@ -20,6 +20,7 @@ struct EntryCase {
   const char* message;
   Value (*stored)();   // the data set value behind the box
 };
+void PrintTo(const EntryCase& c, std::ostream* os) { *os << c.name; }
 
 // The current data set is 1 throughout; a nonlinear layer's forms work on its line 1.
 const EntryCase kCases[] = {
