@@ -20,11 +20,20 @@ GraphPlacement PlaceGraphWindow(int screen_width, int screen_height, int width, 
   return at;
 }
 
+std::string GraphPrintName(const std::string& data_file, const std::string& graph) {
+  const std::size_t slash = data_file.find_last_of('/');
+  std::string name = slash == std::string::npos ? data_file : data_file.substr(slash + 1);
+  if (EndsWithDat(name)) name.resize(name.size() - 4);
+  return name + " " + graph;
+}
+
 bool EndPage(GraphRun& run) {
   run.host.ShowWindow();
+  ++run.page;
   // The question stands clear of the page it asks about.
   if (platform().messages().Show(kPrintQuestion, MessageButtons::YesNo, kGraphMessageTitle, BoxPlace::ClearOfWindow) ==
       MessageAnswer::Yes) {
+    const PrintCommand command(platform().printer(), run.print_name + " page " + std::to_string(run.page));
     if (!platform().printer().PrintPage(DrawingPage(run.surface, PageOrientation::Landscape)))
       platform().messages().Tell(kGraphPrinterFailed, kGraphMessageTitle);
   }

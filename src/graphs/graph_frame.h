@@ -51,10 +51,18 @@ struct GraphRun {
   DrawingSurface& surface;
   GraphWindowHost& host;
   PlotKit kit;
+  std::string print_name;   // what a printed page names: the data file and the graph ("LAY5 TOLMER")
+  int page = 0;             // pages ended so far
 };
 
+// The print name of a graph of a data file's full path: its file name without ".DAT", then the
+// graph's name.
+std::string GraphPrintName(const std::string& data_file, const std::string& graph);
+
 // The end of a page: shows it, asks "Want to print on the printer?" (Yes/No), on Yes prints the
-// page's drawing (drawn again by the printer, the sheet turned to landscape) and clears the drawing. False when the window was closed meanwhile (no further page then).
+// page's drawing (drawn again by the printer, the sheet turned to landscape) as a print command
+// named after the run's print name and the page's number, and clears the drawing. False when the
+// window was closed meanwhile (no further page then).
 bool EndPage(GraphRun& run);
 
 // Runs `body` (the reading and drawing of a whole graph file); any failure in it ends the run with

@@ -16,6 +16,7 @@ std::string StoppedProblemMessage(int problem) {
 }
 
 void RunLayerGraph(const std::string& data_file, GraphRun& run) {
+  run.print_name = GraphPrintName(data_file, "TOLMER");
   RunGraphFile([&] {
     LayerGraphReader reader = LayerGraphReader::FromFile(GraphFileName(data_file, ".LAY"));
     auto p = std::make_unique<LayerGraphProblem>();
@@ -52,6 +53,7 @@ struct SlabGraphRead {
 }  // namespace
 
 void RunSlabGridGraph(const std::string& data_file, GraphRun& run) {
+  run.print_name = GraphPrintName(data_file, "VANSEK");
   RunGraphFile([&] {
     SlabGraphRead file(data_file);
     SlabGraphReader& reader = file.reader;
@@ -78,6 +80,7 @@ void RunSlabGridGraph(const std::string& data_file, GraphRun& run) {
 }
 
 void RunContourGraph(const std::string& data_file, GraphRun& run, std::int16_t& direction) {
+  run.print_name = GraphPrintName(data_file, "CONTOUR");
   RunGraphFile([&] {
     SlabGraphRead file(data_file);
     SlabGraphReader& reader = file.reader;

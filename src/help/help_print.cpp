@@ -15,7 +15,7 @@ PagedPrintStyle HelpPagedStyle() {
 bool PrintHelpTopic(std::string_view title, std::string_view text, Printer& printer) {
   PagedTitle heading;
   heading.text = std::string(title);
-  return PrintPaged(text, HelpPagedStyle(), printer, &heading);
+  return PrintPaged(text, HelpPagedStyle(), printer, &heading, heading.text);
 }
 
 }  // namespace pave

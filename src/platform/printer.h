@@ -36,6 +36,9 @@ class Printer {
   // the current font) and ends the line. An empty text prints an empty line. A full page goes on
   // on a new sheet of the same document. False when printing failed.
   virtual bool PrintLine(const std::string& text, int column = 1) = 0;
+  // How many columns (average character widths of the current font) one line of the sheet holds
+  // from its left margin; 0 when the printer cannot tell, or a line of any length fits.
+  virtual int LineColumns() = 0;
   // Ends the print document: the printed lines go to the printer as one job. A document without
   // any line sends nothing. False when the job could not be sent.
   virtual bool EndDocument() = 0;
@@ -47,15 +50,18 @@ class Printer {
 
   // One print command of the user (a Print menu item) may send several documents: a paged text
   // sends each page as a document of its own. Where no printer is installed the documents of one
-  // command go into one PDF file, one after the other. Commands may nest; the outermost counts.
-  virtual void BeginCommand() = 0;
+  // command go into one PDF file, one after the other, named after `what` was printed (a file, a
+  // help topic, a screen, a graph page). Commands may nest; the outermost counts.
+  virtual void BeginCommand(const std::string& what) = 0;
   virtual void EndCommand() = 0;
 };
 
 // Brackets one print command: begins it when made, ends it when gone.
 class PrintCommand {
  public:
-  explicit PrintCommand(Printer& printer) : printer_(printer) { printer_.BeginCommand(); }
+  explicit PrintCommand(Printer& printer, const std::string& what = "") : printer_(printer) {
+    printer_.BeginCommand(what);
+  }
   ~PrintCommand() { printer_.EndCommand(); }
   PrintCommand(const PrintCommand&) = delete;
   PrintCommand& operator=(const PrintCommand&) = delete;

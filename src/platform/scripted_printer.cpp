@@ -1,5 +1,7 @@
 #include "platform/scripted_services.h"
 
+#include <cmath>
+
 #include "platform/recording_surface.h"
 
 namespace pave {
@@ -19,7 +21,9 @@ bool ScriptedPrinter::SetFontName(const std::string& name) {
 bool ScriptedPrinter::SetFontSize(double points) {
   Call call(Op::FontSize);
   call.size = points;
-  return Record(call) && !refuse_fonts;
+  if (!Record(call) || refuse_fonts) return false;
+  points_ = points;
+  return true;
 }
 
 bool ScriptedPrinter::SetFontBold(bool bold) {
@@ -36,6 +40,11 @@ bool ScriptedPrinter::PrintLine(const std::string& text, int column) {
   std::string line = column > 1 ? std::string(static_cast<std::size_t>(column - 1), ' ') : "";
   open_document.push_back(line + text);
   return true;
+}
+
+int ScriptedPrinter::LineColumns() {
+  if (line_points <= 0 || points_ <= 0) return 0;
+  return static_cast<int>(std::floor(line_points / (0.6 * points_) + 1e-9));
 }
 
 bool ScriptedPrinter::EndDocument() {
@@ -66,13 +75,17 @@ void ScriptedPrinter::SetDataDirectory(const std::string& directory) {
   Record(call);
 }
 
-void ScriptedPrinter::BeginCommand() {
-  if (command_depth_++ == 0) command_start_ = documents.size();
+void ScriptedPrinter::BeginCommand(const std::string& what) {
+  if (command_depth_++ == 0) {
+    command_start_ = documents.size();
+    command_name_ = what;
+  }
 }
 
 void ScriptedPrinter::EndCommand() {
   if (command_depth_ > 0 && --command_depth_ == 0) {
     commands.push_back(static_cast<int>(documents.size() - command_start_));
+    command_names.push_back(command_name_);
   }
 }
 

@@ -118,14 +118,20 @@ class ScriptedPrinter : public Printer {
   bool SetFontSize(double points) override;
   bool SetFontBold(bool bold) override;
   bool PrintLine(const std::string& text, int column = 1) override;
+  int LineColumns() override;
   bool EndDocument() override;
   bool PrintPage(const PrintablePage& page) override;
   void SetDataDirectory(const std::string& directory) override;
-  void BeginCommand() override;
+  void BeginCommand(const std::string& what) override;
   void EndCommand() override;
 
-  // Print commands ended so far, each as the number of documents it sent (commands are not calls).
+  // Print commands ended so far, each as the number of documents it sent (commands are not calls),
+  // and what each one said it printed.
   std::vector<int> commands;
+  std::vector<std::string> command_names;
+  // The width of a line of the sheet in points, for a font whose characters are 0.6 of its size
+  // wide; 0: a line of any length fits.
+  double line_points = 0;
 
   // Documents ended so far, each as its lines with the column shown as leading blanks
   // (column 12 = 11 blanks). A printed page is a document with one line "[page WxH]" (twips),
@@ -144,6 +150,8 @@ class ScriptedPrinter : public Printer {
   bool Record(Call call);
   int command_depth_ = 0;
   std::size_t command_start_ = 0;
+  std::string command_name_;
+  double points_ = 10;   // the font size last accepted
 };
 
 class ScriptedProcesses : public Processes {

@@ -40,19 +40,23 @@ struct PagedTitle {
   int column = 12;
 };
 
-// Prints text, whose lines end in CR LF (or LF), with `style` on `printer` as one print command:
-// every line is printed,
-// also a last one without a line end; a page heading is printed only when a line follows it.
+// Prints text, whose lines end in CR LF (or LF), with `style` on `printer` as one print command
+// that prints `what` (a file's or a topic's name): every line is printed, also a last one without
+// a line end; a page heading is printed only when a line follows it.
 // The font is "Courier New" 10 point bold; a refused setting skips the ones not yet made. With a
 // title, the title and its empty line count as text lines of page 1, and after the title only the
 // name and the size of the text font are set (bold stays). Returns false when the printer failed;
 // printing then stops and what was printed is sent.
+// Every character reaches the sheet: where the longest line, from its print column, is wider than
+// the sheet, the whole text is printed in a smaller size that holds it (not below 7 points); a line
+// wider still goes on on continuation lines, each beginning with "+ " two columns in front of the
+// text column. A continuation line counts as a line of its page.
 bool PrintPaged(std::string_view text, const PagedPrintStyle& style, Printer& printer,
-                const PagedTitle* title = nullptr);
+                const PagedTitle* title = nullptr, const std::string& what = "");
 
 // The shared procedure of the example screens and the help: PrintPaged with the shared style on
 // the platform's printer; a printer failure is told in a message box.
-void PrintPagedText(const std::string& text);
+void PrintPagedText(const std::string& text, const std::string& what = "");
 
 // The message shown when the printer fails in the middle of a printout.
 inline constexpr const char* kPrinterFailedMessage =

@@ -146,7 +146,8 @@ void TextEditor::Print() {
   // A count that is not a whole positive number is never reached: one document without pages.
   int per_page = 0;
   if (*lines >= 1 && *lines <= 1e6 && std::floor(*lines) == *lines) per_page = static_cast<int>(*lines);
-  if (!PrintPaged(view_.Text(), EditorPagedStyle(per_page), platform().printer())) {
+  // The caption names the file read or saved last.
+  if (!PrintPaged(view_.Text(), EditorPagedStyle(per_page), platform().printer(), nullptr, view_.Caption())) {
     platform().messages().Tell(kPrinterFailedMessage, kTitle);
   }
 }

@@ -95,10 +95,12 @@ class ExampleGraphTest : public GraphWindowTest {
 class EveryExample : public ExampleGraphTest, public ::testing::WithParamInterface<const char*> {
  protected:
   // Opens a window answering Yes to the print question of the first and of the last page and No
-  // to the others; saves the printed pages as pictures.
+  // to the others; saves the printed pages as pictures. Each print is named after the data file,
+  // the window and the page's number.
   void Draw(const char* kind, const std::string& window, const std::string& name, int pages) {
     platform_.messages.shown.clear();
     platform_.printer.pages.clear();
+    platform_.printer.command_names.clear();
     for (int i = 1; i <= pages; ++i)
       platform_.messages.QueueAnswer(i == 1 || i == pages ? MessageAnswer::Yes : MessageAnswer::No);
     OpenGraph(kind, name + ".DAT");
@@ -106,6 +108,11 @@ class EveryExample : public ExampleGraphTest, public ::testing::WithParamInterfa
     EXPECT_EQ(platform_.messages.unanswered, 0) << kind << " " << name;
     const auto& printed = platform_.printer.pages;
     ASSERT_EQ(printed.size(), static_cast<std::size_t>(std::min(pages, 2)));
+    std::vector<std::string> names;
+    const std::string printed_name = name + " " + window + " page ";
+    if (pages >= 1) names.push_back(printed_name + "1");
+    if (pages >= 2) names.push_back(printed_name + std::to_string(pages));
+    EXPECT_EQ(platform_.printer.command_names, names);
     if (pages >= 1) SavePage(printed.front(), "graph_" + window + "_" + name + ".png");
     if (pages >= 2) SavePage(printed.back(), "graph_" + window + "_" + name + "_last.png");
   }

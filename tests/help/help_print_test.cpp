@@ -137,21 +137,22 @@ TEST(HelpPrint, PrinterFailureStopsAndSendsWhatWasPrinted) {
 }  // namespace
 }  // namespace pave
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/gui/qt_services.h"
 #include "shell/qt_test_app.h"
+#include "support/pdf_facts.h"
 
 namespace pave {
 namespace {
 
-// Where no printer is installed, one Print of a topic is one PDF in the data directory, a sheet a page.
+// Where no printer is installed, one Print of a topic is one PDF in the data directory, a sheet a
+// page, which holds every character of the topic's lines.
 TEST(HelpPrint, WithoutPrinterATopicIsOnePdfOfItsPages) {
   testing::ShellTestApp();
   namespace fs = std::filesystem;
-  const fs::path dir = fs::path(PAVE_OUTPUT_DIR) / "help print";
-  fs::remove_all(dir);
-  fs::create_directories(dir);
+  const fs::path dir = testing::FreshDirectory(fs::path(PAVE_OUTPUT_DIR) / "help print");
   QtPrinter printer(/*force_pdf=*/true);
   printer.SetDataDirectory(dir.string() + "/");
   ASSERT_TRUE(PrintHelpTopic("Use of Main Screen", HelpTopicText(1), printer));
@@ -163,6 +164,19 @@ TEST(HelpPrint, WithoutPrinterATopicIsOnePdfOfItsPages) {
   at = pdf.find("/Count ", at);
   ASSERT_NE(at, std::string::npos);
   EXPECT_EQ(std::atoi(pdf.c_str() + at + 7), 4);
+
+  for (int code = 1; code <= kHelpTopicCount; ++code) {
+    const HelpTopic* topic = FindHelpTopic(code);
+    ASSERT_NE(topic, nullptr);
+    ASSERT_TRUE(PrintHelpTopic(topic->title, HelpTopicText(code), printer));
+    const testing::PdfFacts facts = testing::ReadPdf(printer.last_pdf());
+    ASSERT_TRUE(facts.read);
+    const std::vector<std::string> printed = testing::PrintedLines(facts.text);
+    for (std::string_view line : topic->lines) {
+      EXPECT_NE(std::find(printed.begin(), printed.end(), testing::WithoutBlanks(line)), printed.end())
+          << "topic " << code << ": " << line;
+    }
+  }
 }
 
 }  // namespace

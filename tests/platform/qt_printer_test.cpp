@@ -4,12 +4,14 @@
 #include <QPrinterInfo>
 #include <QWidget>
 
-#include <filesystem>
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 #include "platform/drawing_surface.h"
 #include "platform/gui/qt_services.h"
+#include "platform/print_file_name.h"
 #include "qt_app.h"
 #include "support/file_text.h"
 #include "support/pdf_facts.h"
@@ -35,12 +37,7 @@ int Sheets(const std::string& path) {
   return at == std::string::npos ? -1 : std::atoi(text.c_str() + at + 7);
 }
 
-fs::path FreshDir(const std::string& name) {
-  fs::path dir = fs::path(PAVE_OUTPUT_DIR) / name;
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  return dir;
-}
+fs::path FreshDir(const std::string& name) { return testing::FreshDirectory(fs::path(PAVE_OUTPUT_DIR) / name); }
 
 // A page of 6000 x 3000 twips: a frame round its edge, a cross, a circle and a text.
 class SketchPage : public PrintablePage {
@@ -165,6 +162,56 @@ TEST(QtPrinterTest, DrawnPageFillsTheTurnedSheetWithLinesAndText) {
     EXPECT_LT(ink.top(), facts.first_page.height() * 0.1);
   }
   EXPECT_FALSE(printer.PrintPage(EmptyPage()));
+}
+
+// Where no printer is installed, the PDFs of print commands made one after the other sort by name
+// in the order they were printed, also within one second, and each name says what was printed.
+TEST(QtPrinterTest, PdfNamesSortInTheOrderPrintedAndSayWhat) {
+  testing::TestApp();
+  fs::path dir = FreshDir("pdf names");
+  QtPrinter printer(/*force_pdf=*/true);
+  printer.SetDataDirectory(dir.string() + "/");
+  const std::vector<std::string> printed = {"LAY5 TOLMER page 1", "LAY5 TOLMER page 2", "LAY5 TOLMER page 3",
+                                            "SLA4.TXT", "Use of Main Screen"};
+  for (const std::string& what : printed) {
+    const PrintCommand command(printer, what);
+    ASSERT_TRUE(printer.PrintPage(SketchPage(PageOrientation::Landscape)));
+  }
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  ASSERT_EQ(names.size(), printed.size());
+  const std::vector<std::string> labels = {"-LAY5-TOLMER-page-1.pdf", "-LAY5-TOLMER-page-2.pdf",
+                                           "-LAY5-TOLMER-page-3.pdf", "-SLA4.TXT.pdf", "-Use-of-Main-Screen.pdf"};
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    EXPECT_TRUE(names[i].ends_with(labels[i])) << names[i];
+    EXPECT_EQ(names[i].rfind("pave_tests-print-", 0), 0u) << names[i];
+  }
+}
+
+// The number after the time counts the files of that second; what was printed is told in the
+// characters a file name keeps.
+TEST(PrintFileNameTest, NumberedWithinTheSecondAndNamedAfterWhatWasPrinted) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> existing;
+    const char* what;
+    const char* expected;
+  } cases[] = {
+      {"first of its second", {"other.pdf", "rovante-print-20240101-120000-004.pdf"}, "SLA4.TXT",
+       "rovante-print-20240101-120001-001-SLA4.TXT.pdf"},
+      {"after the highest of its second",
+       {"rovante-print-20240101-120001-001-a.pdf", "rovante-print-20240101-120001-009-b.pdf",
+        "rovante-print-20240101-120001-002-c.pdf", "morvelin-print-20240101-120001-020.pdf"},
+       "LAY5 TOLMER page 2", "rovante-print-20240101-120001-010-LAY5-TOLMER-page-2.pdf"},
+      {"nothing named", {}, "", "rovante-print-20240101-120001-001.pdf"},
+      {"blanks, slashes and dots at the ends", {}, " ../Use of  Main/Screen. ",
+       "rovante-print-20240101-120001-001-Use-of-Main-Screen.pdf"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(NextPrintFileName("rovante", "20240101-120001", c.existing, c.what), c.expected) << c.name;
+  }
+  EXPECT_EQ(PrintLabel(std::string(200, 'x')).size(), 80u);
 }
 
 }  // namespace

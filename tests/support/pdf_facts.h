@@ -10,7 +10,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pave::testing {
@@ -24,6 +26,13 @@ struct PdfFacts {
   QSize first_page;               // first page rendered at 36 dots per inch, in dots
   QRect first_page_ink;           // the part of it that is not white
 };
+
+// A directory for a test's print files, emptied (made where missing).
+inline std::filesystem::path FreshDirectory(const std::filesystem::path& dir) {
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  return dir;
+}
 
 inline bool RunTool(const QString& tool, const QStringList& arguments, QString* out) {
   QProcess process;
@@ -71,6 +80,34 @@ inline PdfFacts ReadPdf(const std::string& path) {
   if (right >= 0) facts.first_page_ink = QRect(QPoint(left, top), QPoint(right, bottom));
   facts.read = true;
   return facts;
+}
+
+// A line as the PDF's text compares with it: without blanks, which the text tools space freely.
+inline std::string WithoutBlanks(std::string_view line) {
+  std::string out;
+  for (char c : line) {
+    if (c != ' ' && c != '\t' && c != '\r' && c != '\f') out += c;
+  }
+  return out;
+}
+
+// The lines of a printed text in a PDF's text: without blanks, each continuation
+// line (one that begins with "+") joined to the line it continues.
+inline std::vector<std::string> PrintedLines(const std::string& pdf_text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < pdf_text.size()) {
+    std::size_t end = pdf_text.find('\n', start);
+    if (end == std::string::npos) end = pdf_text.size();
+    const std::string bare = WithoutBlanks(std::string_view(pdf_text).substr(start, end - start));
+    if (bare.rfind('+', 0) == 0 && !lines.empty()) {
+      lines.back() += bare.substr(1);
+    } else {
+      lines.push_back(bare);
+    }
+    start = end + 1;
+  }
+  return lines;
 }
 
 }  // namespace pave::testing

@@ -5,6 +5,8 @@
 #include <QPlainTextEdit>
 #include <QSvgWidget>
 
+#include <cctype>
+#include <string>
 #include <vector>
 
 #include "help/gui/example_figures.h"
@@ -87,6 +89,16 @@ std::string WithCrLf(const QString& text) {
   return crlf;
 }
 
+// What a print of the screen names: the example by its data file ("LAY5 example"), other screens
+// by their caption.
+std::string PrintedName(const ExampleScreen& screen) {
+  const std::string_view kind = screen.kind;
+  if (!kind.starts_with("frmLay") && !kind.starts_with("frmSla")) return std::string(screen.caption);
+  std::string name(kind.substr(3));
+  for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return name + " example";
+}
+
 }  // namespace
 
 ExampleScreenWindow::ExampleScreenWindow(const ExampleScreen& screen) : screen_(screen) {}
@@ -152,13 +164,17 @@ QRect ExampleScreenWindow::PrintedArea() const {
 }
 
 void ExampleScreenWindow::PrintForm() {
-  const bool printed = PrintWidget(*this, PrintedArea());
+  bool printed = false;
+  {
+    const PrintCommand command(platform().printer(), PrintedName(screen_) + " figure");
+    printed = PrintWidget(*this, PrintedArea());
+  }
   SetSizeTwips(screen_.width, screen_.print_height);
   if (!printed) platform().messages().Tell(kPrinterFailedMessage, "ROVANTE");
 }
 
 void ExampleScreenWindow::PrintText() {
-  PrintPagedText(ExampleScreenPrintText(WithCrLf(txtHelp->toPlainText())));
+  PrintPagedText(ExampleScreenPrintText(WithCrLf(txtHelp->toPlainText())), PrintedName(screen_) + " text");
 }
 
 void InstallExampleScreens() {

@@ -1,7 +1,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -9,9 +8,11 @@
 #include <QPrinterInfo>
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/gui/qt_services.h"
 #include "platform/gui/qt_drawing_surface.h"
+#include "platform/print_file_name.h"
 
 namespace pave {
 namespace {
@@ -54,12 +55,12 @@ std::unique_ptr<QPrinter> QtPrinter::NewPrinter(PageOrientation orientation) {
   printer->setPageOrientation(Turned(orientation));
   if (!pdf_) return printer;
   QDir dir(data_directory_.empty() ? QDir::currentPath() : QString::fromStdString(data_directory_));
-  QString stem = ProgramName() + "-print-" +
-                 QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss");
-  QString path = dir.filePath(stem + ".pdf");
-  for (int n = 2; QFileInfo::exists(path); ++n) {
-    path = dir.filePath(stem + "-" + QString::number(n) + ".pdf");
-  }
+  const std::string program = ProgramName().toStdString();
+  const std::string stamp = QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss").toStdString();
+  std::vector<std::string> existing;
+  for (const QString& name : dir.entryList({QString::fromStdString(program + "-print-" + stamp + "-*")}, QDir::Files))
+    existing.push_back(name.toStdString());
+  QString path = dir.filePath(QString::fromStdString(NextPrintFileName(program, stamp, existing, command_name_)));
   printer->setOutputFormat(QPrinter::PdfFormat);
   printer->setOutputFileName(path);
   last_pdf_ = path.toStdString();
@@ -92,10 +93,15 @@ bool QtPrinter::NextPage(PageOrientation orientation) {
   return true;
 }
 
-void QtPrinter::BeginCommand() { ++command_depth_; }
+void QtPrinter::BeginCommand(const std::string& what) {
+  if (command_depth_++ == 0) command_name_ = what;
+}
 
 void QtPrinter::EndCommand() {
-  if (command_depth_ > 0 && --command_depth_ == 0) CloseDocument();
+  if (command_depth_ > 0 && --command_depth_ == 0) {
+    CloseDocument();
+    command_name_.clear();
+  }
 }
 
 bool QtPrinter::CloseDocument() {
@@ -106,11 +112,32 @@ bool QtPrinter::CloseDocument() {
   return ended;
 }
 
-bool QtPrinter::PrintLine(const std::string& text, int column) {
-  if (!BeginDocument(PageOrientation::Portrait) || !NextPage(PageOrientation::Portrait)) return false;
+QFont QtPrinter::Font() const {
   QFont font(QString::fromStdString(family_));
   font.setPointSizeF(points_);
   font.setBold(bold_);
+  return font;
+}
+
+int QtPrinter::LineColumns() {
+  // The sheet of the document being printed, else the sheet a new document would get.
+  std::unique_ptr<QPrinter> probe;
+  QPrinter* sheet = printer_.get();
+  if (!sheet) {
+    probe = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (pdf_) probe->setOutputFormat(QPrinter::PdfFormat);
+    sheet = probe.get();
+  }
+  const QFontMetricsF metrics(Font(), sheet);
+  const double width = sheet->pageRect(QPrinter::DevicePixel).width();
+  const double column = std::max(metrics.averageCharWidth(), metrics.horizontalAdvance(QChar('0')));
+  if (!(column > 0) || !(width > 0)) return 0;
+  return static_cast<int>(width / column);
+}
+
+bool QtPrinter::PrintLine(const std::string& text, int column) {
+  if (!BeginDocument(PageOrientation::Portrait) || !NextPage(PageOrientation::Portrait)) return false;
+  const QFont font = Font();
   QFontMetricsF metrics(font, printer_.get());
   double page_height = printer_->pageRect(QPrinter::DevicePixel).height();
   if (y_ > 0 && y_ + metrics.height() > page_height) {

@@ -12,6 +12,7 @@
 #include "platform/printer.h"
 #include "platform/processes.h"
 
+class QFont;
 class QPainter;
 class QPrinter;
 
@@ -46,8 +47,9 @@ class QtFileDialog : public FileDialog {
 
 // Prints through Qt on the default printer; where no printer is installed (or when built with
 // force_pdf) each print command (or each document outside a command) becomes one PDF file in the
-// data directory (the working directory while none was set), named
-// "<program>-print-<date>-<time>[-n].pdf", its documents on pages one after the other.
+// data directory (the working directory while none was set), named as NextPrintFileName says after
+// the program, the time, its number within that second and what the command printed, its
+// documents on pages one after the other.
 class QtPrinter : public Printer {
  public:
   explicit QtPrinter(bool force_pdf = false);
@@ -57,10 +59,11 @@ class QtPrinter : public Printer {
   bool SetFontSize(double points) override;
   bool SetFontBold(bool bold) override;
   bool PrintLine(const std::string& text, int column = 1) override;
+  int LineColumns() override;
   bool EndDocument() override;
   bool PrintPage(const PrintablePage& page) override;
   void SetDataDirectory(const std::string& directory) override { data_directory_ = directory; }
-  void BeginCommand() override;
+  void BeginCommand(const std::string& what) override;
   void EndCommand() override;
 
   bool writes_pdf() const { return pdf_; }
@@ -69,6 +72,7 @@ class QtPrinter : public Printer {
 
  private:
   std::unique_ptr<QPrinter> NewPrinter(PageOrientation orientation);
+  QFont Font() const;   // the font of the following lines
   bool BeginDocument(PageOrientation orientation);
   // Starts the next document of a command's PDF on a new page, turned as given.
   bool NextPage(PageOrientation orientation);
@@ -85,6 +89,7 @@ class QtPrinter : public Printer {
   std::unique_ptr<QPainter> painter_;
   double y_ = 0;   // top of the next line, device pixels from the top of the printable area
   int command_depth_ = 0;
+  std::string command_name_;   // what the outermost command prints
   bool page_used_ = false;     // the current page holds something
   bool document_ended_ = false;   // inside a command: the next document starts a new page
 };
