@@ -20,6 +20,11 @@ long long OverlapArea(const ScreenRect& a, const ScreenRect& b) {
 }
 
 ScreenPoint PlaceClearOf(const ScreenRect& window, int width, int height, const ScreenRect& screen) {
+  return PlaceClearOf(window, window, width, height, screen);
+}
+
+ScreenPoint PlaceClearOf(const ScreenRect& window, const ScreenRect& keep, int width, int height,
+                         const ScreenRect& screen) {
   const int right = window.left + window.width, bottom = window.top + window.height;
   const int screen_right = screen.left + screen.width, screen_bottom = screen.top + screen.height;
   const std::array<ScreenPoint, 8> candidates = {{
@@ -33,12 +38,14 @@ ScreenPoint PlaceClearOf(const ScreenRect& window, int width, int height, const 
       {screen.left, screen.top},
   }};
   ScreenPoint best{};
-  long long least = -1;
+  long long least_kept = -1, least = -1;
   for (ScreenPoint at : candidates) {
     at.left = Clamp(at.left, screen.left, screen.width, width);
     at.top = Clamp(at.top, screen.top, screen.height, height);
-    const long long covered = OverlapArea(window, {at.left, at.top, width, height});
-    if (least < 0 || covered < least) {
+    const ScreenRect box{at.left, at.top, width, height};
+    const long long kept = OverlapArea(keep, box), covered = OverlapArea(window, box);
+    if (least < 0 || kept < least_kept || (kept == least_kept && covered < least)) {
+      least_kept = kept;
       least = covered;
       best = at;
     }

@@ -22,6 +22,12 @@ struct ScreenPoint {
 // four corners covers the least of the window.
 ScreenPoint PlaceClearOf(const ScreenRect& window, int width, int height, const ScreenRect& screen);
 
+// The same for a window of which one part must stay in sight above all (the last lines of a log):
+// where none of these places is clear of the window, the one that covers least of `keep`, and of
+// those the one that covers least of the window.
+ScreenPoint PlaceClearOf(const ScreenRect& window, const ScreenRect& keep, int width, int height,
+                         const ScreenRect& screen);
+
 // The area the two rectangles share, in square pixels.
 long long OverlapArea(const ScreenRect& a, const ScreenRect& b);
 

@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QMessageBox>
+#include <QAbstractButton>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
 
 #include <filesystem>
 #include <stdexcept>
@@ -44,6 +47,41 @@ TEST(AnalysisWindowTest, RunShowsProgressAndMessages) {
   });
   EXPECT_EQ(status, 2);
   EXPECT_EQ(acceptor.accepted, 2);
+}
+
+// The end box leaves the log's last lines in sight: the log shows its newest lines, the box opens
+// where it hides none of them (the offscreen screen, as small as the window's place allows, has no
+// room beside the window) and the log can be scrolled while the box waits.
+TEST(AnalysisWindowTest, EndBoxLeavesTheLastLinesOfTheLogInSight) {
+  testing::TestApp();
+  AnalysisProgram program{"MORVELIN", 6450, 9615, "File not found or data error"};
+  std::string log;
+  for (int i = 1; i <= 40; ++i) log += "COMPLETE LAYERS SUBROUTINE WITH INTEGRATION CYCLES IC= " + std::to_string(i) + "\r\n";
+  log += "\r\nYour text output is stored in a file called /data/LAY2.TXT.\r\n";
+  bool looked = false;
+  testing::ModalDriver driver([&](QWidget& box) {
+    auto& window = dynamic_cast<AnalysisWindow&>(*box.parentWidget());
+    PlainTextBox& text = window.text_box();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);   // the log can be scrolled
+    // The line that names the report is in sight, whole, and the box is clear of the last lines.
+    QTextCursor end(text.document()->lastBlock().previous());
+    end.movePosition(QTextCursor::EndOfBlock);
+    EXPECT_TRUE(text.viewport()->rect().contains(text.cursorRect(end)));
+    const QRect last = window.LastLinesOnScreen();
+    EXPECT_GE(last.height(), 3 * text.fontMetrics().height());
+    EXPECT_FALSE(box.frameGeometry().intersects(last));
+    text.verticalScrollBar()->setValue(0);
+    EXPECT_EQ(text.verticalScrollBar()->value(), 0);
+    looked = true;
+    qobject_cast<QMessageBox*>(&box)->button(QMessageBox::Ok)->click();
+  });
+  const int status = RunInWindow("/data/LAY2", program, [&](const std::string&, AnalysisHost& host) {
+    host.ShowProgress(log);
+    host.Message(kExitText);
+    return RunEnd::Normal;
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_TRUE(looked);
 }
 
 }  // namespace

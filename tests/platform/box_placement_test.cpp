@@ -20,6 +20,7 @@ struct Case {
   ScreenRect screen;
   ScreenPoint expected;
   long long covered;   // of the window
+  ScreenRect keep{};   // the part of the window kept in sight; none: the whole window
 };
 
 void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
@@ -28,7 +29,11 @@ class PlaceClearOfTest : public ::testing::TestWithParam<Case> {};
 
 TEST_P(PlaceClearOfTest, KeepsClearOfTheWindowInsideTheScreen) {
   const Case& c = GetParam();
-  const ScreenPoint at = PlaceClearOf(c.window, c.width, c.height, c.screen);
+  const ScreenPoint at = c.keep.width > 0 ? PlaceClearOf(c.window, c.keep, c.width, c.height, c.screen)
+                                           : PlaceClearOf(c.window, c.width, c.height, c.screen);
+  if (c.keep.width > 0) {
+    EXPECT_EQ(OverlapArea(c.keep, {at.left, at.top, c.width, c.height}), 0);
+  }
   EXPECT_EQ(at.left, c.expected.left);
   EXPECT_EQ(at.top, c.expected.top);
   EXPECT_EQ(OverlapArea(c.window, {at.left, at.top, c.width, c.height}), c.covered);
@@ -50,7 +55,15 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"AboveWhenOnlyTheTopHasRoom", {50, 400, 1500, 590}, 300, 120, kScreen, {50, 272}, 0},
                       Case{"TheCornerThatHidesLeastOfAWindowFillingTheScreen",
                            {0, 0, 1500, 980}, 300, 120, kScreen, {1300, 880}, 200 * 100},
-                      Case{"OnAScreenWithAnOffset", {1700, 100, 700, 500}, 300, 120, {1600, 0, 1280, 1024}, {2408, 100}, 0}),
+                      Case{"OnAScreenWithAnOffset", {1700, 100, 700, 500}, 300, 120, {1600, 0, 1280, 1024}, {2408, 100}, 0},
+                      // A log window with no room around it: the box covers least of the window
+                      // where it leaves the log's last lines clear, at the bottom or at the top.
+                      Case{"AboveTheLastLinesAtTheBottom", {100, 100, 1400, 800}, 300, 250, kScreen, {1300, 0},
+                           200 * 150, {100, 700, 1400, 200}},
+                      Case{"BelowTheLastLinesAtTheTop", {100, 100, 1400, 800}, 300, 250, kScreen, {1300, 750},
+                           200 * 150, {100, 100, 1400, 300}},
+                      Case{"BesideTheWindowWhereThereIsRoom", kGraph, 300, 120, kScreen, {1185, 217}, 0,
+                           {422, 600, 755, 157}}),
     [](const ::testing::TestParamInfo<Case>& i) { return std::string(i.param.name); });
 
 // The real message box and input box, asked to keep clear of a shown window, open beside it; the

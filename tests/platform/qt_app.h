@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -12,12 +13,22 @@
 
 namespace pave::testing {
 
-// Presses Enter on every modal dialog that opens while the object lives (answers OK).
+// A dialog waiting for an answer: the modal one, else a message box shown without blocking its
+// window.
+inline QWidget* WaitingDialog() {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->isVisible() && qobject_cast<QMessageBox*>(w)) return w;
+  }
+  return nullptr;
+}
+
+// Closes every dialog that waits for an answer while the object lives (answers OK).
 class ModalAcceptor {
  public:
   ModalAcceptor() {
     QObject::connect(&timer_, &QTimer::timeout, [this] {
-      if (QWidget* modal = QApplication::activeModalWidget()) {
+      if (QWidget* modal = WaitingDialog()) {
         ++accepted;
         modal->close();
       }
@@ -30,12 +41,12 @@ class ModalAcceptor {
   QTimer timer_;
 };
 
-// Hands every modal dialog that opens while the object lives to `act` (once per dialog).
+// Hands every dialog that waits for an answer while the object lives to `act` (once per dialog).
 class ModalDriver {
  public:
   explicit ModalDriver(std::function<void(QWidget&)> act) : act_(std::move(act)) {
     QObject::connect(&timer_, &QTimer::timeout, [this] {
-      QWidget* modal = QApplication::activeModalWidget();
+      QWidget* modal = WaitingDialog();
       if (modal && modal != last_.data()) {
         last_ = modal;
         ++handled;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QRect>
 #include <QWidget>
 #include <string>
 
@@ -31,10 +32,16 @@ class AnalysisWindow : public QWidget, public AnalysisHost {
   void ShowProgress(const std::string& text) override;
   static constexpr qint64 kRepaintIntervalMs = 40;
   // An OK-only message box titled with the program's name. The normal pointer shows while it waits.
+  // It opens beside the window where the screen has room, else where it leaves the log's last
+  // lines in sight, and the log can be scrolled while it waits.
   void Message(const std::string& text) override;
   void SetBusy(bool busy) override;
 
   PlainTextBox& text_box() { return *text_box_; }
+  // The log's last lines (the last kLastLinesKept up to the last line with text), as far as they
+  // are in sight, in screen pixels.
+  QRect LastLinesOnScreen() const;
+  static constexpr int kLastLinesKept = 8;
   bool busy() const { return desktop_.busy(); }
   // While true the window ignores attempts to close it (the run cannot be left halfway).
   void set_running(bool running) { running_ = running; }
@@ -51,6 +58,7 @@ class AnalysisWindow : public QWidget, public AnalysisHost {
   bool has_pending_ = false;
   QElapsedTimer shown_at_;
   void FlushProgress();
+  void PlaceClearOfLastLines(QWidget& box) const;
 };
 
 }  // namespace pave
