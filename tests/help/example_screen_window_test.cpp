@@ -401,7 +401,7 @@ TEST_F(ExampleScreenTest, FigureLabelsStayClearOfEachOtherAndOfTheAxes) {
       {"frmLay3", "10  psi ", "psi", "T= 1 sec", "T="},
       {"frmLay3", "2", "2", "Layer 1 (10    in.  /lb)", "/lb)"},
       {"frmLay3", "2", "2", "Layer 2 (10    in.  /lb)", "/lb)"},
-      {"frmLay3", "10 in.", "in.", "For layer 2     D(t) = 10   [(1 - e     ) + 10(1 - e     )]", "For"},
+      {"frmLay3", "10 in.", "in.", "For layer 2     D(t) = 10    [(1 - e      ) + 10(1 - e      )]", "For"},
       {"frmLay6", "3.375 in.", "3.375", "6.75 in.", "6.75"},
       {"frmSla6", "0          60      120     180     240    300     360    420     480     540    600", "600", "101",
        "101"},

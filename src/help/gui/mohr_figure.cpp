@@ -33,9 +33,10 @@ constexpr ControlSpec kMohrLabels[] = {
     FigureLabel("= Vertical stress", 4630, 1910, 1410, 225, fig::kName, fig::kFormula),
     FigureLabel("f", 4300, 2210, 195, 330, fig::kName, fig::kSymbol),
     FigureLabel("= Angle of internal friction", 4630, 2290, 2235, 225, fig::kName, fig::kFormula),
-    FigureLabel("f", 4300, 2620, 195, 330, fig::kDimension, fig::kSymbol),
-    FigureLabel("     is represented by input parameter", 4300, 2670, 2100, 450, fig::kMaterial, fig::kFormula, ctl::kWrap),
-    FigureLabel("PHI", 5718, 2895, 360, 225, fig::kDimension, fig::kFormula),
+    // The last two lines end well above the text box, descenders and all.
+    FigureLabel("f", 4300, 2560, 195, 330, fig::kDimension, fig::kSymbol),
+    FigureLabel("     is represented by input parameter", 4300, 2610, 2100, 510, fig::kMaterial, fig::kFormula, ctl::kWrap),
+    FigureLabel("PHI", 5718, 2835, 360, 285, fig::kDimension, fig::kFormula),
 };
 
 }  // namespace
