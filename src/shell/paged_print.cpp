@@ -188,19 +188,11 @@ bool PrintPaged(std::string_view text, const PagedPrintStyle& style, Printer& pr
       count = 0;
       page_lines = style.lines_per_page;
       if (!EmptyLines(style.heading_empty_lines, printer) ||
-          !printer.PrintLine("page " + Str(page), heading_column)) {
-        printer.EndDocument();
-        return printed = false;
-      }
-      if (!EmptyLines(1, printer)) {
-        printer.EndDocument();
-        return printed = false;
+          !printer.PrintLine("page " + Str(page), heading_column) || !EmptyLines(1, printer)) {
+        return printed = fail();
       }
     }
-    if (!printer.PrintLine(line, column)) {
-      printer.EndDocument();
-      return printed = false;
-    }
+    if (!printer.PrintLine(line, column)) return printed = fail();
     ++count;
     return true;
   };
