@@ -7,7 +7,8 @@ namespace pave::slab {
 
 SlabRun::SlabRun(const SlabVariant& v, AnalysisHost& h, SlabExtensions e)
     : variant(v),
-      host(h),
+      noting_(h),
+      host(noting_),
       ext(std::move(e)),
       state(std::make_unique<SlabState>(v.nstore)),
       s(*state),
@@ -18,6 +19,21 @@ void SlabRun::CreateOutputs() {
   outputs->Open();
   rep = std::make_unique<LineWriter>(outputs->report());
   gra = std::make_unique<LineWriter>(outputs->graph());
+}
+
+void SlabRun::PassGraphLines() {
+  if (outputs) outputs->PassGraphLines();
+}
+
+void SlabRun::RecordStop() {
+  if (!outputs) return;
+  const std::string& why = noting_.last_message;
+  if (!why.empty()) {
+    if (rep->Column() != 1) rep->End();
+    rep->End();
+    rep->Text(why).End();
+  }
+  outputs->StopGraphProblem(s.TITLE);
 }
 
 std::string SlabRun::CommitOutputs() { return outputs ? outputs->Commit() : std::string(); }
