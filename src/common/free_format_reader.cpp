@@ -80,13 +80,14 @@ std::string FreeFormatReader::ItemAt(std::size_t at) const {
 }
 
 std::string FreeFormatReader::EndOfData() const {
-  // The last line that holds anything: a file that ends with a line end ends on the line before.
   std::size_t last = data_.size();
-  while (last > 0 && IsLineEnd(data_[last - 1])) --last;
+  while (last > 0 && (IsLineEnd(data_[last - 1]) || IsBlank(data_[last - 1]))) --last;
   std::size_t content = 0;
   while (content < data_.size() && (IsBlank(data_[content]) || IsLineEnd(data_[content]))) ++content;
   if (content >= data_.size() && !cut_at_ctrl_z_) return "the file holds no data";
-  std::string text = "line " + std::to_string(LineAt(last > 0 ? last - 1 : 0)) + ": the data end";
+  // A Ctrl-Z ends the data on its own line; otherwise they end on the last line that holds anything.
+  const int line = cut_at_ctrl_z_ ? LineAt(data_.size()) : LineAt(last > 0 ? last - 1 : 0);
+  std::string text = "line " + std::to_string(line) + ": the data end";
   if (cut_at_ctrl_z_) text += " at a Ctrl-Z";
   if (!last_record_.empty()) text += " after record " + last_record_;
   return text + ", where more data were expected";

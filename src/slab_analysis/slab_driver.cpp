@@ -180,8 +180,10 @@ void Problem(SlabRun& r, int iprob) {
   const int nfoundLine = r.In().Line();
   const Value nfound = r.In().ReadValue();
   if (cutAtComma) r.StopNow("No comma should be used for TITLE and use semicolon instead.");
-  if (!nfound.IsNumber())
-    throw DataError("line " + std::to_string(nfoundLine) + ": \"" + nfound.Text() + "\" is not a number");
+  if (!nfound.IsNumber()) {
+    const std::string item = nfound.Text().substr(0, nfound.Text().find_first_of(" \t"));
+    throw DataError("line " + std::to_string(nfoundLine) + ": \"" + item + "\" is not a number");
+  }
   s.NFOUND = nfound.Number();
   // 2. Records (3) and (4).
   s.NDAMA = r.ReadNumber();
