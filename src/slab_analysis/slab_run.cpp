@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "common/number_format.h"
+
 namespace pave::slab {
 
 SlabRun::SlabRun(const SlabVariant& v, AnalysisHost& h, SlabExtensions e)
@@ -69,7 +71,8 @@ float Single(double v) {
 }
 
 int Count(double v) {
-  if (!std::isfinite(v) || v < -32768.5 || v > 32767.5) throw DataError("count out of range");
+  if (!std::isfinite(v)) throw DataError("a count is not a finite number");
+  if (v < -32768.5 || v > 32767.5) throw DataError("a count of" + Str(v) + " lies outside -32768..32767");
   return static_cast<int>(std::lround(v));
 }
 
