@@ -20,6 +20,14 @@ void ProgressLog::Line(const std::string& line) {
   text += line + kCrLf;
 }
 
+std::string DataErrorMessage(const std::string& sentence, const std::string& dataFile, const std::string& where) {
+  if (where.empty()) return sentence;
+  std::string detail = where.compare(0, 5, "line ") == 0 ? "In " + dataFile + ", " + where : where;
+  if (detail[0] >= 'a' && detail[0] <= 'z') detail[0] = static_cast<char>(detail[0] - 'a' + 'A');
+  if (detail.back() != '.') detail += '.';
+  return sentence + "\n" + detail;
+}
+
 RunEnd EndWithoutProblems(ProgressLog& log, AnalysisHost& host, double nprob) {
   const std::string none = "The data file declares no problem (NPROB =" + Str(nprob) + "), so nothing was analysed.";
   log.Line(none);

@@ -30,6 +30,25 @@ class AnalysisHost {
   virtual void SetBusy(bool busy) = 0;
 };
 
+// Passes every call on to another host and keeps the text of the last message: the reason of a
+// stop, which the report then ends with.
+class NotingHost : public AnalysisHost {
+ public:
+  explicit NotingHost(AnalysisHost& host) : host_(host) {}
+  void SetCaption(const std::string& caption) override { host_.SetCaption(caption); }
+  void ShowProgress(const std::string& text) override { host_.ShowProgress(text); }
+  void Message(const std::string& text) override {
+    last_message = text;
+    host_.Message(text);
+  }
+  void SetBusy(bool busy) override { host_.SetBusy(busy); }
+
+  std::string last_message;
+
+ private:
+  AnalysisHost& host_;
+};
+
 // Records every call; for tests.
 class RecordingHost : public AnalysisHost {
  public:
@@ -60,6 +79,10 @@ class ProgressLog {
   AnalysisHost& host_;
   int limit_;
 };
+
+// The message of a run that bad data stopped: the program's sentence and, on a line of its own, what
+// the reader could not read and where ("In /data/X.DAT, line 10: "74x000" is not a number.").
+std::string DataErrorMessage(const std::string& sentence, const std::string& dataFile, const std::string& where);
 
 // Ends a run whose data file declares no problem (NPROB not above 0): says so in the progress text
 // and in a message, then gives the exit message; the run ends as an input stop.

@@ -1,6 +1,8 @@
 #include "common/free_format_reader.h"
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -21,19 +23,24 @@ bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 FreeFormatReader::FreeFormatReader(std::string content) : data_(std::move(content)) {
   // A Ctrl-Z ends the data (files written on older systems may carry one).
   const std::size_t eof = data_.find('\x1a');
-  if (eof != std::string::npos) data_.resize(eof);
+  if (eof != std::string::npos) {
+    data_.resize(eof);
+    cut_at_ctrl_z_ = true;
+  }
   if (data_.size() >= 3 && data_.compare(0, 3, "\xEF\xBB\xBF") == 0) pos_ = 3;
 }
 
 FreeFormatReader FreeFormatReader::FromFile(const std::filesystem::path& path) {
   // Only a regular file has an end: a named pipe or a device (a link to /dev/zero) would be read
   // without end, or would wait for a writer before it even opens.
+  if (path.empty()) throw DataError("no file is named");
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) throw DataError("not a regular file: " + path.string());
+  if (!std::filesystem::exists(path, ec)) throw DataError(path.string() + " does not exist");
+  if (!std::filesystem::is_regular_file(path, ec)) throw DataError(path.string() + " is not a regular file");
   std::ifstream in(path, std::ios::binary);
-  if (!in) throw DataError("cannot open " + path.string());
+  if (!in) throw DataError(path.string() + " cannot be opened (" + std::strerror(errno) + ")");
   std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw DataError("cannot read " + path.string());
+  if (in.bad()) throw DataError(path.string() + " cannot be read");
   return FreeFormatReader(std::move(content));
 }
 
@@ -66,6 +73,26 @@ void FreeFormatReader::EndItem() {
 
 std::string FreeFormatReader::Where(std::size_t at) const { return "line " + std::to_string(LineAt(at)); }
 
+std::string FreeFormatReader::ItemAt(std::size_t at) const {
+  std::size_t end = at;
+  while (end < data_.size() && !IsBlank(data_[end]) && !IsLineEnd(data_[end]) && data_[end] != ',') ++end;
+  return data_.substr(at, end - at);
+}
+
+std::string FreeFormatReader::EndOfData() const {
+  std::size_t last = data_.size();
+  while (last > 0 && (IsLineEnd(data_[last - 1]) || IsBlank(data_[last - 1]))) --last;
+  std::size_t content = 0;
+  while (content < data_.size() && (IsBlank(data_[content]) || IsLineEnd(data_[content]))) ++content;
+  if (content >= data_.size() && !cut_at_ctrl_z_) return "the file holds no data";
+  // A Ctrl-Z ends the data on its own line; otherwise they end on the last line that holds anything.
+  const int line = cut_at_ctrl_z_ ? LineAt(data_.size()) : LineAt(last > 0 ? last - 1 : 0);
+  std::string text = "line " + std::to_string(line) + ": the data end";
+  if (cut_at_ctrl_z_) text += " at a Ctrl-Z";
+  if (!last_record_.empty()) text += " after record " + last_record_;
+  return text + ", where more data were expected";
+}
+
 std::string FreeFormatReader::NumberToken() {
   std::size_t start = pos_;
   while (pos_ < data_.size() && !IsBlank(data_[pos_]) && !IsLineEnd(data_[pos_]) && data_[pos_] != ',') ++pos_;
@@ -96,7 +123,7 @@ std::string FreeFormatReader::PlainText() {
 
 double FreeFormatReader::ReadNumber() {
   SkipBlanksAndLineEnds();
-  if (pos_ >= data_.size()) throw DataError("end of data reached where a number was expected");
+  if (pos_ >= data_.size()) throw DataError(EndOfData());
   const std::size_t start = pos_;
   if (data_[pos_] == ',') throw DataError(Where(start) + ": empty item where a number was expected");
   std::string token = data_[pos_] == '"' ? QuotedText() : NumberToken();
@@ -111,7 +138,7 @@ float FreeFormatReader::ReadSingle() {
   const std::size_t start = pos_;
   const double v = ReadNumber();
   if (std::fabs(v) > static_cast<double>(std::numeric_limits<float>::max())) {
-    throw DataError(Where(start) + ": number too large for single precision");
+    throw DataError(Where(start) + ": \"" + ItemAt(start) + "\" is too large for single precision");
   }
   return static_cast<float>(v);
 }
@@ -122,21 +149,22 @@ std::int16_t FreeFormatReader::ReadInt16() {
   const double v = ReadNumber();
   const double whole = std::nearbyint(v);  // halves to even
   if (!(whole >= -32768.0 && whole <= 32767.0)) {
-    throw DataError(Where(start) + ":" + Str(v) + " is outside -32768..32767");
+    throw DataError(Where(start) + ": \"" + ItemAt(start) + "\" is outside -32768..32767");
   }
   return static_cast<std::int16_t>(whole);
 }
 
 std::string FreeFormatReader::ReadText() {
   SkipBlanks();
-  if (pos_ >= data_.size()) throw DataError("end of data reached where a text was expected");
-  if (data_[pos_] == '"') return QuotedText();
-  return PlainText();
+  if (pos_ >= data_.size()) throw DataError(EndOfData());
+  std::string text = data_[pos_] == '"' ? QuotedText() : PlainText();
+  NoteRecord(text);
+  return text;
 }
 
 Value FreeFormatReader::ReadValue() {
   SkipBlanksAndLineEnds();
-  if (pos_ >= data_.size()) throw DataError("end of data reached where a value was expected");
+  if (pos_ >= data_.size()) throw DataError(EndOfData());
   if (data_[pos_] == ',') {
     ++pos_;
     return Value();
@@ -153,7 +181,7 @@ Value FreeFormatReader::ReadValue() {
 }
 
 std::string FreeFormatReader::ReadLine() {
-  if (pos_ >= data_.size()) throw DataError("end of data reached where a line was expected");
+  if (pos_ >= data_.size()) throw DataError(EndOfData());
   const std::size_t start = pos_;
   while (pos_ < data_.size() && !IsLineEnd(data_[pos_])) ++pos_;
   std::string line = data_.substr(start, pos_ - start);
@@ -178,6 +206,14 @@ bool FreeFormatReader::AtEnd() const {
 }
 
 int FreeFormatReader::Line() const { return LineAt(pos_); }
+
+void FreeFormatReader::NoteRecord(const std::string& text) {
+  // A record identifier begins with its number in parentheses: " (11) E".
+  if (text.size() < 3 || text[0] != '(') return;
+  std::size_t close = 1;
+  while (close < text.size() && text[close] >= '0' && text[close] <= '9') ++close;
+  if (close > 1 && close < text.size() && text[close] == ')') last_record_ = text.substr(0, close + 1);
+}
 
 int FreeFormatReader::LineAt(std::size_t at) const {
   int line = 1;

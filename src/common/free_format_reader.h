@@ -21,6 +21,8 @@ namespace pave {
 
 // A read that cannot be done: the file cannot be opened, the end of the data is reached, an item is
 // not a number, or a number does not fit its type. Programs turn it into their data-error message.
+// what() says where: "line 10: "74x000" is not a number", "line 14: the data end after record (9),
+// where more data were expected", "/data/X.DAT does not exist".
 class DataError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -72,9 +74,14 @@ class FreeFormatReader {
   std::string PlainText();
   int LineAt(std::size_t at) const;
   std::string Where(std::size_t at) const;
+  std::string ItemAt(std::size_t at) const;  // the item's text from `at` to its separator
+  std::string EndOfData() const;             // where the data end, for the message
+  void NoteRecord(const std::string& text);  // keeps the number of a record identifier read
 
   std::string data_;
   std::size_t pos_ = 0;
+  bool cut_at_ctrl_z_ = false;
+  std::string last_record_;  // "(9)": the last record identifier read
 };
 
 }  // namespace pave

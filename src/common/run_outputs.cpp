@@ -2,8 +2,8 @@
 
 #include <filesystem>
 #include <utility>
-#include <vector>
 
+#include "common/line_writer.h"
 #include "common/safe_file_write.h"
 
 namespace pave {
@@ -11,30 +11,50 @@ namespace pave {
 RunOutputs::RunOutputs(std::string reportPath, std::string graphPath, std::string graphKind)
     : reportPath_(std::move(reportPath)), graphPath_(std::move(graphPath)), graphKind_(std::move(graphKind)) {}
 
-std::string RunOutputs::Message(const std::string& path, const std::string& reason) const {
+std::string RunOutputs::Kind(const std::string& path) const {
+  return path == reportPath_ ? "report file" : graphKind_;
+}
+
+std::string RunOutputs::Shown(const std::string& path) const {
   std::error_code ec;
   std::filesystem::path where = std::filesystem::absolute(path, ec);
-  const std::string shown = ec ? path : where.lexically_normal().string();
-  const std::string kind = path == reportPath_ ? "report file" : graphKind_;
-  return "The " + kind + " " + shown + " cannot be written (" + reason +
-         "). The files of an earlier run are left as they were.";
+  return ec ? path : where.lexically_normal().string();
 }
 
 void RunOutputs::Open() {
   for (const std::string* path : {&reportPath_, &graphPath_}) {
     const std::string why = WhyNotReplaceable(*path);
-    if (!why.empty()) throw OutputError(Message(*path, why));
+    if (!why.empty()) {
+      throw OutputError("The " + Kind(*path) + " " + Shown(*path) + " cannot be written (" + why +
+                        "). The files of an earlier run are left as they were.");
+    }
   }
   opened_ = true;
+}
+
+void RunOutputs::PassGraphLines() {
+  graph_ << pending_.str();
+  pending_.str("");
+}
+
+void RunOutputs::StopGraphProblem(const std::string& title) {
+  pending_.str("");
+  graph_ << title << kCrLf << kStoppedGraphLine << kCrLf;
 }
 
 std::string RunOutputs::Commit() {
   if (!opened_) return std::string();
   opened_ = false;
+  PassGraphLines();
   std::string failed, reason;
-  if (!WriteFilesSafely({{reportPath_, report_.str()}, {graphPath_, graph_.str()}}, failed, reason))
-    return Message(failed, reason);
-  return std::string();
+  std::vector<std::string> replaced;
+  if (WriteFilesSafely({{reportPath_, report_.str()}, {graphPath_, graph_.str()}}, failed, reason, &replaced)) {
+    return std::string();
+  }
+  std::string message = "The " + Kind(failed) + " " + Shown(failed) + " cannot be written (" + reason + ").";
+  if (replaced.empty()) return message + " The files of an earlier run are left as they were.";
+  for (const std::string& path : replaced) message += " The " + Kind(path) + " " + Shown(path) + " was replaced.";
+  return message + " The " + Kind(failed) + " is left as it was.";
 }
 
 }  // namespace pave

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -18,7 +19,35 @@ std::string Directory(const std::string& path) {
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-// A file written beside its target and not yet in its place; removed unless Commit renamed it.
+// The name pattern (for mkstemp) of a file beside `path`: ".~NAME.XXXXXX". Where that would be too
+// long for the folder (a name near the longest the file system allows), the name is cut so that the
+// temporary name is no longer than the file's own: it fits wherever the file's name fits.
+std::string TempPattern(const std::string& path) {
+  const std::string dir = Directory(path);
+  const std::string name = path.substr(dir.size());
+  const std::string full = ".~" + name + ".XXXXXX";
+  long name_max = ::pathconf(dir.empty() ? "." : dir.c_str(), _PC_NAME_MAX);
+  if (name_max <= 0) name_max = NAME_MAX;
+  if (full.size() <= static_cast<std::size_t>(name_max) && dir.size() + full.size() < PATH_MAX) return dir + full;
+  std::size_t keep = name.size() > 9 ? name.size() - 9 : 0;
+  while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;  // not inside a UTF-8 character
+  return dir + ".~" + name.substr(0, keep) + ".XXXXXX";
+}
+
+// A new name beside `path` that no file has yet, or empty.
+std::string FreeName(const std::string& path) {
+  std::string pattern = TempPattern(path);
+  std::vector<char> name(pattern.begin(), pattern.end());
+  name.push_back('\0');
+  const int fd = ::mkstemp(name.data());
+  if (fd < 0) return std::string();
+  ::close(fd);
+  ::unlink(name.data());
+  return name.data();
+}
+
+// A file written beside its target and not yet in its place; removed unless Commit renamed it. Before
+// the rename, Keep links the old file under a second name, so that Undo can put it back.
 class Replacement {
  public:
   Replacement() = default;
@@ -26,6 +55,7 @@ class Replacement {
   Replacement& operator=(const Replacement&) = delete;
   ~Replacement() {
     if (!temp_.empty()) ::unlink(temp_.c_str());
+    if (!kept_.empty()) ::unlink(kept_.c_str());
   }
 
   bool Prepare(const std::string& path, const std::string& bytes, std::string& reason) {
@@ -45,7 +75,8 @@ class Replacement {
       }
       mode = st.st_mode & 07777;
     }
-    std::string pattern = Directory(path) + ".~" + path.substr(Directory(path).size()) + ".XXXXXX";
+    existed_ = exists;
+    std::string pattern = TempPattern(path);
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = ::mkstemp(name.data());
@@ -83,6 +114,18 @@ class Replacement {
     return true;
   }
 
+  // Links the old file under a free name beside it. Where the file system refuses (no hard links
+  // there), nothing is kept and Undo cannot put the old file back.
+  void Keep() {
+    if (!existed_) return;
+    for (int attempt = 0; attempt < 5 && kept_.empty(); ++attempt) {
+      const std::string name = FreeName(path_);
+      if (name.empty()) return;
+      if (::link(path_.c_str(), name.c_str()) == 0) kept_ = name;
+      else if (errno != EEXIST) return;
+    }
+  }
+
   bool Commit(std::string& reason) {
     if (::rename(temp_.c_str(), path_.c_str()) != 0) {
       reason = std::strerror(errno);
@@ -92,8 +135,18 @@ class Replacement {
     return true;
   }
 
+  // Puts back what stood in the file's place before Commit: the old file, or no file. False when
+  // it cannot.
+  bool Undo() {
+    if (!existed_) return ::unlink(path_.c_str()) == 0;
+    if (kept_.empty() || ::rename(kept_.c_str(), path_.c_str()) != 0) return false;
+    kept_.clear();
+    return true;
+  }
+
  private:
-  std::string path_, temp_;
+  std::string path_, temp_, kept_;
+  bool existed_ = false;
 };
 
 }  // namespace
@@ -104,7 +157,7 @@ bool WriteFileSafely(const std::string& path, const std::string& bytes, std::str
 }
 
 bool WriteFilesSafely(const std::vector<std::pair<std::string, std::string>>& files, std::string& failed,
-                      std::string& reason) {
+                      std::string& reason, std::vector<std::string>* replaced) {
   std::vector<Replacement> replacements(files.size());
   for (std::size_t i = 0; i < files.size(); ++i) {
     if (!replacements[i].Prepare(files[i].first, files[i].second, reason)) {
@@ -112,9 +165,13 @@ bool WriteFilesSafely(const std::vector<std::pair<std::string, std::string>>& fi
       return false;
     }
   }
+  for (Replacement& r : replacements) r.Keep();
   for (std::size_t i = 0; i < files.size(); ++i) {
     if (!replacements[i].Commit(reason)) {
       failed = files[i].first;
+      for (std::size_t j = 0; j < i; ++j) {
+        if (!replacements[j].Undo() && replaced) replaced->push_back(files[j].first);
+      }
       return false;
     }
   }

@@ -1,5 +1,6 @@
 // Writing a file a user keeps: the bytes go to a temporary file beside it, which then replaces the
 // file in one rename. A failure at any point leaves the old file as it was (or no file) and says why.
+// The temporary file's name fits wherever the file's own name fits.
 #pragma once
 
 #include <string>
@@ -11,11 +12,13 @@ namespace pave {
 // Writes `bytes` as the file `path`; false with the reason (the system's text) when it could not.
 bool WriteFileSafely(const std::string& path, const std::string& bytes, std::string& reason);
 
-// Several files written together: every temporary file is written completely before the first
-// rename, so a failure while writing leaves all of the old files as they were. `failed` names the
-// file that could not be written.
+// Several files written together, all or none: every temporary file is written completely before the
+// first rename, and when a rename fails the files renamed before it are put back as they were. So a
+// failure leaves all of the old files as they were; `failed` names the file that could not be
+// written. A file that could not be put back (a file system without hard links keeps no copy of the
+// old file) stays replaced and is named in `replaced`.
 bool WriteFilesSafely(const std::vector<std::pair<std::string, std::string>>& files, std::string& failed,
-                      std::string& reason);
+                      std::string& reason, std::vector<std::string>* replaced = nullptr);
 
 // Why `path` cannot be replaced, checked before anything is written: a directory in its place, a
 // file or folder marked read-only (for every user, the super-user too), a folder that is missing or

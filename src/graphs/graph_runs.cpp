@@ -15,6 +15,14 @@ std::string StoppedProblemMessage(int problem) {
          " stopped before its analysis was complete, so it has no graph.";
 }
 
+namespace {
+// A problem that the analysis stopped has no pages: the window says so. True when it stopped.
+bool TellWhenStopped(bool complete, int problem) {
+  if (!complete) platform().messages().Tell(StoppedProblemMessage(problem), kGraphMessageTitle);
+  return !complete;
+}
+}  // namespace
+
 void RunLayerGraph(const std::string& data_file, GraphRun& run) {
   run.print_name = GraphPrintName(data_file, "TOLMER");
   RunGraphFile([&] {
@@ -25,11 +33,8 @@ void RunLayerGraph(const std::string& data_file, GraphRun& run) {
       // The analysis ends its run at some stops: nothing follows the stopped problem then.
       if (after_stop && reader.AtEnd()) break;
       run.host.ShowWindow();
-      after_stop = !reader.ReadProblem(*p);
-      if (after_stop) {
-        platform().messages().Tell(StoppedProblemMessage(n), kGraphMessageTitle);
-        continue;
-      }
+      after_stop = TellWhenStopped(reader.ReadProblem(*p), n);
+      if (after_stop) continue;
       run.kit.QScreen(kGraphPageWidth, kGraphPageHeight);
       for (int j = 1; j <= p->npy; ++j) {
         for (int k = 1; k <= p->nlg; ++k) {
@@ -59,9 +64,13 @@ void RunSlabGridGraph(const std::string& data_file, GraphRun& run) {
     SlabGraphReader& reader = file.reader;
     SlabGraphProblem* p = file.p.get();
     SlabGraphPage* page = file.page.get();
+    bool after_stop = false;
     for (int n = 1; n <= reader.ProblemCount(); ++n) {
+      // The analysis ends its run at a stop: nothing follows the stopped problem.
+      if (after_stop && reader.AtEnd()) break;
       run.host.ShowWindow();
-      reader.ReadProblemHead(*p);
+      after_stop = TellWhenStopped(reader.ReadProblemHead(*p), n);
+      if (after_stop) continue;
       reader.ReadProblemRest(*p);
       run.surface.SetFontBold(true);
       run.kit.QScreen(kGraphPageWidth, kGraphPageHeight);
@@ -86,9 +95,12 @@ void RunContourGraph(const std::string& data_file, GraphRun& run, std::int16_t& 
     SlabGraphReader& reader = file.reader;
     SlabGraphProblem* p = file.p.get();
     SlabGraphPage* page = file.page.get();
+    bool after_stop = false;
     for (int n = 1; n <= reader.ProblemCount(); ++n) {
+      if (after_stop && reader.AtEnd()) break;
       run.host.ShowWindow();
-      reader.ReadProblemHead(*p);
+      after_stop = TellWhenStopped(reader.ReadProblemHead(*p), n);
+      if (after_stop) continue;
       if (!ContourConditionsMet(*p)) {
         platform().messages().Tell(kContourConditionsMessage, kGraphMessageTitle);
         return;

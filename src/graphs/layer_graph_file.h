@@ -14,6 +14,7 @@
 #include <string>
 
 #include "common/free_format_reader.h"
+#include "common/run_outputs.h"
 #include "common/value.h"
 
 namespace pave::graphs {
@@ -26,7 +27,7 @@ inline constexpr int kGraphNonlinear = 12;   // NOLAY, NVL, layer numbers of vis
 inline constexpr int kGraphTimes = 15;       // NTYME
 
 // The line that stands for the values of a problem the analysis stopped.
-inline constexpr const char* kStoppedProblemLine = "STOPPED";
+inline constexpr const char* kStoppedProblemLine = kStoppedGraphLine;
 
 template <typename T, int N>
 using Row = std::array<T, N + 1>;

@@ -1,5 +1,6 @@
 #include "graphs/slab_graph_file.h"
 
+#include "common/run_outputs.h"
 #include "graphs/graph_reading.h"
 
 namespace pave::graphs {
@@ -12,10 +13,12 @@ SlabGraphReader SlabGraphReader::FromFile(const std::string& path) {
   return SlabGraphReader(FreeFormatReader::FromFile(path));
 }
 
-void SlabGraphReader::ReadProblemHead(SlabGraphProblem& p) {
+bool SlabGraphReader::ReadProblemHead(SlabGraphProblem& p) {
   FreeFormatReader& in = in_;
   p.title = ReadTitleLine(in);
-  p.nfound = in.ReadInt16();
+  const Value first = in.ReadValue();
+  if (first.IsText() && first.Text() == kStoppedGraphLine) return false;
+  p.nfound = WholeInt16(first);
   p.ndama = in.ReadInt16();
   p.npy = in.ReadInt16();
   p.nlg = in.ReadInt16();
@@ -58,6 +61,7 @@ void SlabGraphReader::ReadProblemHead(SlabGraphProblem& p) {
   Checked(p.ncmy, 0, kGraphNodalLoads, "NCMY");
   p.nodes_to[0] = 0;
   for (int s = 1; s <= nslab; ++s) p.nodes_to[s] = p.nodes_to[s - 1] + p.nx[s] * p.ny[s];
+  return true;
 }
 
 void SlabGraphReader::ReadProblemRest(SlabGraphProblem& p) {

@@ -5,6 +5,9 @@
 // are read as free-format items; the title is the whole of its line. Tables are indexed from 1 and
 // sized to what the slab analysis writes. A file that exceeds a table, ends early or holds a text
 // where a number belongs throws DataError.
+//
+// A problem that the analysis stopped stands in the file as its title followed by the line "STOPPED"
+// and nothing else.
 #pragma once
 
 #include <array>
@@ -88,8 +91,9 @@ class SlabGraphReader {
   static SlabGraphReader FromFile(const std::string& path);
 
   std::int16_t ProblemCount() const { return nprob_; }
-  // The problem's title to its output mode (records 2 to 10).
-  void ReadProblemHead(SlabGraphProblem& p);
+  // The problem's title to its output mode (records 2 to 10). False when the file holds the problem
+  // as stopped: only its title is read then (the other values keep what they held).
+  bool ReadProblemHead(SlabGraphProblem& p);
   // The rest of the problem's input part: loaded areas, nodal loads, foundation adjustment factors,
   // foundation and load repetitions (records 11 to 15).
   void ReadProblemRest(SlabGraphProblem& p);

@@ -1,11 +1,10 @@
 #include "layered_analysis/run_driver.h"
 
 #include <memory>
-#include <sstream>
 
+#include "common/data_file_name.h"
 #include "common/number_format.h"
 #include "common/run_outputs.h"
-#include "common/text_compare.h"
 #include "layered_analysis/equation_solver.h"
 #include "layered_analysis/extended_analyses.h"
 #include "layered_analysis/problem_fault.h"
@@ -160,31 +159,10 @@ void AnalyseLinear(RunContext& c) {
   }
 }
 
-std::string BaseName(const std::string& argument) {
-  if (EndsWithDat(argument))
-    return argument.substr(0, argument.size() - 4);
-  return argument;
-}
-
-std::filesystem::path DataFileOf(const std::string& base) {
-  namespace fs = std::filesystem;
-  const fs::path exact = base + ".DAT";
-  std::error_code ec;
-  if (fs::is_regular_file(exact, ec)) return exact;
-  const fs::path b(base);
-  const fs::path dir = b.has_parent_path() ? b.parent_path() : fs::path(".");
-  const std::string want = b.filename().string() + ".DAT";
-  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-    if (it->is_regular_file(ec) && EqualsIgnoringCase(it->path().filename().string(), want))
-      return b.has_parent_path() ? it->path() : it->path().filename();
-  }
-  return exact;
-}
-
 RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host) {
   host.SetBusy(true);
   const std::string base = BaseName(argument);
-  const std::string dataName = DataFileOf(base).string();
+  const std::string dataName = DataFileOf(base);
   const std::string reportName = base + ".TXT";
   const std::string graphName = base + ".LAY";
   host.SetCaption("MORVELIN - " + base);
@@ -192,27 +170,14 @@ RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host) {
   auto state = std::make_unique<ProblemState>();
   ProblemState& s = *state;
   ProgressLog log(host, kProgressLineLimit);
+  // The layer graph file gets each problem whole; a problem that stops leaves only its title and the
+  // line "STOPPED", so that the file stays readable to its end.
   RunOutputs outputs(reportName, graphName, "layer graph file");
-  // The layer graph file gets each problem whole: its lines wait here until the problem is complete.
-  // A problem that stops leaves only its title and the line "STOPPED", so that the file stays
-  // readable to its end.
-  std::ostringstream graphLines;
-  LineWriter report(outputs.report()), graph(graphLines);
-  bool problemOpen = false;
-  auto passGraphLines = [&] {
-    outputs.graph() << graphLines.str();
-    graphLines.str("");
-  };
-  auto stopGraphProblem = [&] {
-    graphLines.str("");
-    if (problemOpen) outputs.graph() << s.TITLE << kCrLf << "STOPPED" << kCrLf;
-    problemOpen = false;
-  };
+  LineWriter report(outputs.report()), graph(outputs.graph());
   ResponseIntegrator integrator;
   bool anyProblemStopped = false;
 
   try {
-    if (argument.empty()) throw DataError("no data file named");
     FreeFormatReader in = FreeFormatReader::FromFile(dataName);
     RunContext c{s, in, report, graph, log, host, integrator};
     s.NPROB = in.ReadInt16();
@@ -247,27 +212,25 @@ RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host) {
       }
       log.Line("TITLE: " + s.TITLE);
       log.Display();
-      passGraphLines();
-      problemOpen = true;
+      outputs.PassGraphLines();
       EchoGeneralRecords(c);
 
       s.NSTOP = 0;
       try {
         if (!AnalyseProblem(c)) {
-          stopGraphProblem();
+          outputs.StopGraphProblem(s.TITLE);
           break;
         }
-        passGraphLines();
-        problemOpen = false;
+        outputs.PassGraphLines();
       } catch (const SingularSolve&) {
-        stopGraphProblem();
+        outputs.StopGraphProblem(s.TITLE);
         report.End();
         report.Text(kGelgMessage).End();
         report.Text("SO THE COMPUTATION OF PROBLEM NO.").Num(s.IPROB).Text("STOPS.").End();
         host.Message(kGelgMessage);
         anyProblemStopped = true;
       } catch (const ProblemFault& e) {
-        stopGraphProblem();
+        outputs.StopGraphProblem(s.TITLE);
         report.End();
         report.Text(e.what()).End();
         host.Message(e.what());
@@ -291,6 +254,10 @@ RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host) {
     return RunEnd::Normal;
   } catch (const OutputError& e) {
     host.Message(e.what());
+    host.SetBusy(false);
+    return RunEnd::DataError;
+  } catch (const DataError& e) {
+    host.Message(DataErrorMessage(kDataErrorText, dataName, e.what()));
     host.SetBusy(false);
     return RunEnd::DataError;
   } catch (const std::exception&) {

@@ -3,7 +3,6 @@
 // report (".TXT") and the layer graph file (".LAY") are written beside the data file as the run goes.
 #pragma once
 
-#include <filesystem>
 #include <string>
 
 #include "common/analysis_host.h"
@@ -11,12 +10,6 @@
 namespace pave::layered {
 
 inline constexpr const char* kWrongFormatText = "FILE IS WRONG AND DOES NOT FIT WITH MORVELIN FORMAT";
-
-// The base name of the command-line argument: a final ".DAT" removed in any letter case.
-std::string BaseName(const std::string& argument);
-// The data file of a base name: base + ".DAT" when it exists, otherwise a file in the same directory
-// whose name is the base's file name followed by ".DAT" in any letter case; base + ".DAT" when none.
-std::filesystem::path DataFileOf(const std::string& base);
 
 // Runs the whole program on the host: progress log, message boxes, files. Returns the exit status.
 RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host);

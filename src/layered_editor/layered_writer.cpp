@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/data_set_title.h"
 #include "common/number_format.h"
 #include "common/numeric_value.h"
 #include "common/record_writer.h"
@@ -65,6 +66,7 @@ std::string N(int i) { return Str(i); }
 void WriteSet(Writer& o, int s) {
   const std::string& title = gLayeredTITLE(s);
   if (title.find(',') != std::string::npos) o.Fail("TITLE", "contains a comma, which ends the title when it is read");
+  if (BeginsWithQuote(title)) o.Fail("TITLE", "begins with a double quote, which is dropped when the title is read");
   auto G = [s](int k) { return gLayeredGeneral(s, k); };
   const int MATL = o.Count(G(gen::MATL), "MATL", 1, 4);
   const int NDAMA = o.Count(G(gen::NDAMA), "NDAMA", 0, 2);
@@ -76,7 +78,7 @@ void WriteSet(Writer& o, int s) {
   const int NLBT = NDAMA > 0 ? o.Count(G(gen::NLBT), "NLBT", 0, kLayeredDamageLayers) : 0;
   const int NLTC = NDAMA > 0 ? o.Count(G(gen::NLTC), "NLTC", 0, kLayeredDamageLayers) : 0;
 
-  o.w.Line(title);
+  o.w.Line(TitleAsWritten(title));
   o.Plain(G(gen::MATL)); o.Plain(G(gen::NDAMA)); o.Plain(G(gen::NPY)); o.Plain(G(gen::NLG));
   o.End(" (3) MATL NDAMA NPY NLG");
   o.Plain(G(gen::DEL));

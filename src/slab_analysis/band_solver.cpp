@@ -16,9 +16,10 @@ void CheckPivot(float p) {
 void CheckSizes(SlabRun& r, bool copy) {
   SlabState& s = r.s;
   const long neq = static_cast<long>(s.NEQ), nb = static_cast<long>(s.NB);
-  if (neq < 1 || nb < 1 || neq > kMaxEquations || neq * nb > s.NSTORE()) throw CapacityError("band beyond SK");
-  if (copy && (static_cast<long>(s.NSK2) < 0 || static_cast<long>(s.NSK2) + neq * nb > s.NSTORE()))
-    throw CapacityError("second copy beyond SK");
+  if (neq < 1 || nb < 1 || neq > kMaxEquations) throw CapacityError("band of no equations or beyond the equations");
+  if (neq * nb > s.NSTORE()) throw StorageError("band beyond SK");
+  if (copy && static_cast<long>(s.NSK2) < 0) throw CapacityError("second copy before SK");
+  if (copy && static_cast<long>(s.NSK2) + neq * nb > s.NSTORE()) throw StorageError("second copy beyond SK");
 }
 
 void Progress(SlabRun& r, const std::string& line) {

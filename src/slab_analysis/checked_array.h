@@ -16,6 +16,13 @@ class CapacityError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The work array SK cannot hold what the problem needs: storage, not the data, is the cause (the large
+// build holds sixteen times as much).
+class StorageError : public CapacityError {
+ public:
+  using CapacityError::CapacityError;
+};
+
 // A(i), i = 0..N.
 template <class T, int N>
 class Arr {

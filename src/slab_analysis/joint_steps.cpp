@@ -79,7 +79,8 @@ void DowSti(SlabRun& r) {
   SlabState& s = r.s;
   const long NB = static_cast<long>(s.NB);
   const long neq = static_cast<long>(s.NEQ);
-  if (NB <= 0 || neq * NB > s.NSTORE()) throw CapacityError("band matrix beyond the work array");
+  if (NB <= 0) throw CapacityError("no band");
+  if (neq * NB > s.NSTORE()) throw StorageError("band matrix beyond the work array");
   for (int J = 1; J <= static_cast<int>(s.NJOINT); ++J) {
     const JointLine line = LineOf(s, J);
     for (int K = 1; K <= line.pairs; ++K) {

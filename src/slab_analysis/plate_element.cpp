@@ -88,7 +88,7 @@ void Stiffn(SlabRun& r) {
   const long neq = static_cast<long>(s.NEQ);
   const int nslab = Count(s.NSLAB);
   const int nlayer = Count(s.NLAYER);
-  if (nb * neq > s.NSTORE()) throw CapacityError("band beyond the work array");
+  if (nb * neq > s.NSTORE()) throw StorageError("band beyond the work array");
   // 1. Clear.
   for (int n = 1; n <= nnode; ++n) s.AREA(n) = 0;
   std::fill(s.SK.begin() + 1, s.SK.begin() + 1 + nb * neq, 0.0f);

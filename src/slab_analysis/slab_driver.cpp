@@ -3,11 +3,10 @@
 #include "slab_analysis/slab_driver.h"
 
 #include <cmath>
-#include <filesystem>
 
+#include "common/data_file_name.h"
 #include "common/number_format.h"
 #include "common/numeric_value.h"
-#include "common/text_compare.h"
 #include "slab_analysis/band_solver.h"
 #include "slab_analysis/fatigue.h"
 #include "slab_analysis/liquid_contact.h"
@@ -18,32 +17,6 @@
 #include "slab_analysis/stress_output.h"
 
 namespace pave::slab {
-
-namespace fs = std::filesystem;
-
-std::string BaseName(const std::string& argument) {
-  const std::size_t n = argument.size();
-  if (n >= 4) {
-    const std::string tail = argument.substr(n - 4);
-    if (tail == ".DAT" || tail == ".dat") return argument.substr(0, n - 4);
-  }
-  return argument;
-}
-
-std::string FindDataFile(const std::string& base) {
-  const std::string exact = base + ".DAT";
-  std::error_code ec;
-  if (fs::exists(exact, ec)) return exact;
-  const fs::path p(exact);
-  const fs::path dir = p.has_parent_path() ? p.parent_path() : fs::path(".");
-  const std::string stem = fs::path(base).filename().string();
-  for (const auto& entry : fs::directory_iterator(dir, ec)) {
-    const std::string name = entry.path().filename().string();
-    if (name.size() != stem.size() + 4 || name.compare(0, stem.size(), stem) != 0) continue;
-    if (EqualsIgnoringCase(name.substr(stem.size()), ".DAT")) return (p.has_parent_path() ? (dir / name).string() : name);
-  }
-  return exact;
-}
 
 namespace {
 
@@ -204,9 +177,13 @@ void Problem(SlabRun& r, int iprob) {
   s.TITLE = r.In().ReadText();
   // A title cut at a comma leaves the rest of its line where NFOUND is read.
   const bool cutAtComma = !r.In().Eof() && r.In().Line() == titleLine;
+  const int nfoundLine = r.In().Line();
   const Value nfound = r.In().ReadValue();
   if (cutAtComma) r.StopNow("No comma should be used for TITLE and use semicolon instead.");
-  if (!nfound.IsNumber()) throw DataError("NFOUND");
+  if (!nfound.IsNumber()) {
+    const std::string item = nfound.Text().substr(0, nfound.Text().find_first_of(" \t"));
+    throw DataError("line " + std::to_string(nfoundLine) + ": \"" + item + "\" is not a number");
+  }
   s.NFOUND = nfound.Number();
   // 2. Records (3) and (4).
   s.NDAMA = r.ReadNumber();
@@ -242,6 +219,7 @@ void Problem(SlabRun& r, int iprob) {
     r.Rep().End();
     r.Rep().Text("NUMBER OF PROBLEMS TO BE SOLVED = ").Num(s.NPROB).End();
     r.Gra().Num(s.NPROB).End();
+    r.PassGraphLines();
   } else {
     r.log.Line("PROBLEM NO. " + Str(iprob));
     r.Display();
@@ -409,26 +387,38 @@ RunEnd RunSlabProgram(const std::string& argument, const SlabVariant& variant, A
     return reached;
   };
   try {
-    r.dataName = FindDataFile(base);
+    r.dataName = DataFileOf(base);
     r.in.emplace(FreeFormatReader::FromFile(r.dataName));
     r.s.NPROB = r.ReadNumber();
     r.SkipIdentifier();
     const int nprob = Count(r.s.NPROB);
     // Nothing to analyse: no report is written, so none is named.
     if (nprob <= 0) return EndWithoutProblems(r.log, host, r.s.NPROB);
-    for (int iprob = 1; iprob <= nprob; ++iprob) Problem(r, iprob);
+    for (int iprob = 1; iprob <= nprob; ++iprob) {
+      Problem(r, iprob);
+      r.PassGraphLines();
+    }
     end = finish(RunEnd::Normal);
   } catch (const EndPath&) {
+    r.RecordStop();
     end = finish(RunEnd::InputStop);
   } catch (const EndNow&) {
     end = RunEnd::InputStop;
   } catch (const OutputError& e) {
     host.Message(e.what());
     end = RunEnd::DataError;
+  } catch (const StorageError&) {
+    // Only here is the work array the cause, and only BRUNTOLA has a larger build to advise.
+    host.Message((variant.large ? std::string(kDataErrorText) : std::string(kStorageErrorText)) + "\n" +
+                 "The problem needs more storage than the work array of " + std::to_string(variant.nstore) +
+                 " values holds.");
+    end = RunEnd::DataError;
+  } catch (const DataError& e) {
+    host.Message(DataErrorMessage(kDataErrorText, r.dataName, e.what()));
+    end = RunEnd::DataError;
   } catch (const std::exception&) {
-    // DataError, CapacityError, ArithmeticError and anything else a run-time error raises.
-    host.Message(variant.large ? kDataErrorText
-                               : "File not found, data error or insufficient memory.  You may want to use BRUNTOLA LARGE RAM.");
+    // CapacityError, ArithmeticError and anything else a run-time error raises.
+    host.Message(kDataErrorText);
     end = RunEnd::DataError;
   }
   host.SetBusy(false);

@@ -8,14 +8,13 @@
 
 namespace pave::slab {
 
+// The error text of BRUNTOLA when the work array cannot hold the problem.
+inline constexpr const char* kStorageErrorText =
+    "File not found, data error or insufficient memory.  You may want to use BRUNTOLA LARGE RAM.";
+
 // Runs the program for the command-line argument (the data file's path with or without ".DAT").
 // Writes the report (".TXT") and the graph file (".SLA") beside the data file.
 RunEnd RunSlabProgram(const std::string& argument, const SlabVariant& variant, AnalysisHost& host,
                       SlabExtensions extensions = DefaultSlabExtensions());
-
-// The argument without a final ".DAT" or ".dat".
-std::string BaseName(const std::string& argument);
-// base + ".DAT", or the file whose extension matches ".DAT" ignoring case.
-std::string FindDataFile(const std::string& base);
 
 }  // namespace pave::slab

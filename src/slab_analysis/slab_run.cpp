@@ -3,11 +3,14 @@
 #include <cmath>
 #include <limits>
 
+#include "common/number_format.h"
+
 namespace pave::slab {
 
 SlabRun::SlabRun(const SlabVariant& v, AnalysisHost& h, SlabExtensions e)
     : variant(v),
-      host(h),
+      noting_(h),
+      host(noting_),
       ext(std::move(e)),
       state(std::make_unique<SlabState>(v.nstore)),
       s(*state),
@@ -18,6 +21,21 @@ void SlabRun::CreateOutputs() {
   outputs->Open();
   rep = std::make_unique<LineWriter>(outputs->report());
   gra = std::make_unique<LineWriter>(outputs->graph());
+}
+
+void SlabRun::PassGraphLines() {
+  if (outputs) outputs->PassGraphLines();
+}
+
+void SlabRun::RecordStop() {
+  if (!outputs) return;
+  const std::string& why = noting_.last_message;
+  if (!why.empty()) {
+    if (rep->Column() != 1) rep->End();
+    rep->End();
+    rep->Text(why).End();
+  }
+  outputs->StopGraphProblem(s.TITLE);
 }
 
 std::string SlabRun::CommitOutputs() { return outputs ? outputs->Commit() : std::string(); }
@@ -53,7 +71,8 @@ float Single(double v) {
 }
 
 int Count(double v) {
-  if (!std::isfinite(v) || v < -32768.5 || v > 32767.5) throw DataError("count out of range");
+  if (!std::isfinite(v)) throw DataError("a count is not a finite number");
+  if (v < -32768.5 || v > 32767.5) throw DataError("a count of" + Str(v) + " lies outside -32768..32767");
   return static_cast<int>(std::lround(v));
 }
 

@@ -64,6 +64,11 @@ class SlabRun {
   SlabRun(const SlabVariant& variant, AnalysisHost& host, SlabExtensions ext = {});
 
   const SlabVariant variant;
+
+ private:
+  NotingHost noting_;  // keeps the last message: the reason of a stop
+
+ public:
   AnalysisHost& host;
   SlabExtensions ext;
   std::unique_ptr<SlabState> state;
@@ -77,7 +82,12 @@ class SlabRun {
 
   // Starts the report and the graph file (first problem); OutputError when one cannot be written.
   void CreateOutputs();
-  // Puts the report and the graph file in place at the end of the run; the message when one could
+  // The graph lines of the problem so far go into the graph file (its heading, a complete problem).
+  void PassGraphLines();
+  // A stop that takes the end path: the report ends with the stop's message, and the graph file
+  // holds the problem as stopped (its title and "STOPPED").
+  void RecordStop();
+  // Puts the report and the graph file in place at the end of the run; the message when they could
   // not be written (empty when they were, or were never started).
   std::string CommitOutputs();
 

@@ -131,7 +131,7 @@ struct SlabState {
 
   // SK(i) with the capacity test.
   float& sk(long i) {
-    if (i < 1 || i > NSTORE()) throw CapacityError("SK(" + std::to_string(i) + ") beyond the work array");
+    if (i < 1 || i > NSTORE()) throw StorageError("SK(" + std::to_string(i) + ") beyond the work array");
     return SK[static_cast<std::size_t>(i)];
   }
 };

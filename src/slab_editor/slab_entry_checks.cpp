@@ -20,13 +20,6 @@ constexpr const char* kGeneralFields[] = {"",     "NFOUND", "NDAMA", "NPY",  "NL
                                           "NSY",  "MDPO",   "NUNIT", "NAT1", "NAT2"};
 }
 
-std::optional<std::string> TitleRefusal(const std::string& title) {
-  if (title.find(',') != std::string::npos) return "No comma should be used in TITLE";
-  const std::size_t first = title.find_first_not_of(' ');
-  if (first != std::string::npos && title[first] == '"') return "TITLE should not begin with a double quote";
-  return std::nullopt;
-}
-
 std::optional<std::string> GeneralRefusal(const std::string& title, std::array<double, 17>& v, int* field) {
   if (auto refusal = TitleRefusal(title)) return refusal;
   for (int k = 1; k <= 16; ++k) v[k] = std::nearbyint(v[k]);   // the default rounding: a half to the even number

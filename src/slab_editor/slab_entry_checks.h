@@ -6,14 +6,13 @@
 #include <optional>
 #include <string>
 
+#include "common/data_set_title.h"   // TitleRefusal: the General form's title
+
 namespace pave {
 
 // A count of a form: a whole number from low to high, else the refusal ("NPY should not be greater
 // than 12", "NOTCON should be a whole number").
 std::optional<std::string> CountRefusal(const std::string& field, double value, int low, int high);
-
-// The General form's title: no comma, no double quote at its start.
-std::optional<std::string> TitleRefusal(const std::string& title);
 
 // The General form's entries: the title and the sixteen integers by their field number (1 NFOUND
 // ... 16 NAT2; element 0 unused), each the number in its box. The integers are rounded to

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/data_set_title.h"
 #include "common/record_writer.h"
 #include "shell/program_state.h"
 #include "slab_editor/slab_data_set.h"
@@ -33,7 +34,7 @@ std::string SlabDataSetText(int s) {
   const auto G = [s](int k) { return gSlabGeneral(s, k); };
   const auto C = [s](int k) -> const Value& { return gSlabCurling(s, k); };
 
-  w.Line(gSlabTITLE(s));                                                         // (2)
+  w.Line(TitleAsWritten(gSlabTITLE(s)));                                                         // (2)
   for (int k : {gen::kNFOUND, gen::kNDAMA, gen::kNPY, gen::kNLG}) w.Plain(G(k));  // (3)
   w.End(rec::k3);
   w.Plain(G(gen::kNSLAB));                                                        // (4)

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "common/data_set_title.h"
 #include "common/number_format.h"
 #include "common/numeric_value.h"
 #include "shell/program_state.h"
@@ -180,8 +181,7 @@ void DataSetCheck::Title() const {
   const std::string& title = gSlabTITLE(s_);
   if (title.find(',') != std::string::npos)
     Refuse("No comma should be used in TITLE. Use colon or semicolon instead.", menu::kGeneral);
-  const std::size_t first = title.find_first_not_of(' ');
-  if (first != std::string::npos && title[first] == '"')
+  if (BeginsWithQuote(title))
     Refuse("TITLE should not begin with a double quote.", menu::kGeneral);
 }
 

@@ -1,7 +1,15 @@
 #include "common/safe_file_write.h"
 
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "common/run_outputs.h"
 
 #include <filesystem>
 #include <fstream>
@@ -50,6 +58,51 @@ TEST_F(SafeFileWriteTest, AFailedWriteKeepsTheOldFileAndSaysWhy) {
   EXPECT_FALSE(WriteFileSafely((dir / "sub.DAT").string(), "x", reason));
   EXPECT_EQ(reason, "it is a directory");
   EXPECT_FALSE(WriteFileSafely("", "x", reason));
+}
+
+// Two files written together, the second of which is busy (a mount point, which no rename replaces):
+// the first is put back from the link kept to it, and both stay as they were (the analysis programs
+// show this for their report and graph file). Where the first cannot be put back, because the file
+// system refused the link (here: a file the writer may write but not read, which the kernel's
+// protection of hard links keeps from being linked), the message says exactly which file was
+// replaced. Runs in a child with a mount namespace of its own, as the user "nobody".
+TEST_F(SafeFileWriteTest, AFileThatCannotBePutBackIsNamedAsReplaced) {
+  std::ifstream protection("/proc/sys/fs/protected_hardlinks");
+  int protectedLinks = 0;
+  protection >> protectedLinks;
+  if (protectedLinks != 1) GTEST_SKIP() << "hard links are not protected here";
+  const fs::path report = dir / "R.TXT", graph = dir / "G.SLA";
+  std::ofstream(report, std::ios::binary) << "old report";
+  std::ofstream(graph, std::ios::binary) << "old graph";
+  ::chmod(report.c_str(), 0222);
+  ::chmod(graph.c_str(), 0666);
+  ::chmod(dir.c_str(), 0777);
+  const std::string expected = "The slab graph file " + graph.string() +
+                               " cannot be written (Device or resource busy). The report file " + report.string() +
+                               " was replaced. The slab graph file is left as it was.";
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        ::mount(graph.c_str(), graph.c_str(), nullptr, MS_BIND, nullptr) != 0 || ::setgid(65534) != 0 ||
+        ::setuid(65534) != 0)
+      ::_exit(77);
+    RunOutputs outputs(report.string(), graph.string(), "slab graph file");
+    outputs.Open();
+    outputs.report() << "new report";
+    outputs.graph() << "new graph";
+    const std::string message = outputs.Commit();
+    if (message != expected) std::fprintf(stderr, "%s\n", message.c_str());
+    ::_exit(message == expected ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "no mount namespace of its own for the test";
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(Read(report), "new report");
+  EXPECT_EQ(Read(graph), "old graph");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2) << "no file left beside them";
 }
 
 }  // namespace

@@ -108,6 +108,19 @@ TEST_F(GraphWindowTest, AStoppedProblemIsToldAndTheOthersAreDrawn) {
   OpenGraph(kind::kLayerGraph, "LAST.DAT");
   EXPECT_EQ(PrintQuestions(), 1);
   EXPECT_EQ(OtherMessages(), std::vector<std::string>{StoppedProblemMessage(2)});
+
+  // The slab analysis marks a stopped problem alike, and both slab graphs say so.
+  std::string slab = SlabGraphText{}.Text();
+  slab.replace(0, slab.find("\r\n"), " 2 ");
+  WriteFile("SLAB.SLA", slab + "Second\r\nSTOPPED\r\n");
+  for (const char* kind : {kind::kSlabGraph, kind::kContourGraph}) {
+    platform_.messages.shown.clear();
+    platform_.messages.QueueInput(".5");
+    platform_.messages.QueueInput(".5");
+    OpenGraph(kind, "SLAB.DAT");
+    EXPECT_EQ(PrintQuestions(), std::string(kind) == kind::kSlabGraph ? 1 : 2) << kind;
+    EXPECT_EQ(OtherMessages(), std::vector<std::string>{StoppedProblemMessage(2)}) << kind;
+  }
 }
 
 TEST_F(GraphWindowTest, OneLayerHasAProfileDownToItsDeepestResponse) {

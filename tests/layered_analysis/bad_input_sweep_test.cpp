@@ -37,29 +37,52 @@ INSTANTIATE_TEST_SUITE_P(Examples, LayeredBadInputSweep,
                                            "LAY5", "LAY5SI", "LAY6", "LAY6SI"),
                          [](const ::testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
+// LAY1 with its record (11), line 10, " 740000   23000   11000   (11) E", changed.
+std::string Lay1WithModuli(const std::string& moduli) {
+  std::string text = ExampleText("LAY1");
+  const std::string record = " 740000   23000   11000   (11) E";
+  text.replace(text.find(record), record.size(), moduli + "   (11) E");
+  return text;
+}
+
+// The files a user may meet; a read fault is told with the sentence and where (the line and the
+// text that could not be read, or where the data end).
 TEST(LayeredBadInput, HandmadeFilesEndSoundly) {
   const std::string lay1 = ExampleText("LAY1");
   std::string manyProblems = lay1;
   manyProblems.replace(0, manyProblems.find('('), " 30000  ");
+  const std::size_t line10 = lay1.find(" 740000");
   struct Case {
     const char* what;
     std::string text;
     RunEnd end;
+    std::string where;  // in the message of a data error
   };
   const std::vector<Case> cases = {
-      {"an empty file", "", RunEnd::DataError},
-      {"a file of blanks", "   \r\n  \r\n\t \r\n", RunEnd::DataError},
-      {"30000 problems declared, one present", manyProblems, RunEnd::DataError},
-      {"LAY1 with CR line ends only", pave::testing::CrOnly(lay1), RunEnd::Normal},
+      {"an empty file", "", RunEnd::DataError, "\nThe file holds no data."},
+      {"a file of blanks", "   \r\n  \r\n\t \r\n", RunEnd::DataError, "\nThe file holds no data."},
+      {"30000 problems declared, one present", manyProblems, RunEnd::DataError,
+       ", line 14: the data end after record (20), where more data were expected."},
+      {"LAY1 with CR line ends only", pave::testing::CrOnly(lay1), RunEnd::Normal, ""},
+      {"letters in a number", Lay1WithModuli(" 74x000   23000   11000"), RunEnd::DataError,
+       ", line 10: \"74x000\" is not a number."},
+      {"NaN for a modulus", Lay1WithModuli(" NaN   23000   11000"), RunEnd::DataError,
+       ", line 10: \"NaN\" is not a number."},
+      {"a modulus beyond single precision", Lay1WithModuli(" 740000   1e39   11000"), RunEnd::DataError,
+       ", line 10: \"1e39\" is too large for single precision."},
+      {"the file cut after record (9)", lay1.substr(0, line10), RunEnd::DataError,
+       ", line 9: the data end after record (9), where more data were expected."},
+      {"a Ctrl-Z before record (11)", lay1.substr(0, line10) + "\x1a" + lay1.substr(line10), RunEnd::DataError,
+       ", line 10: the data end at a Ctrl-Z after record (9), where more data were expected."},
   };
   SweepRunner runner = Runner("handmade");
   for (const Case& c : cases) {
     const Outcome o = runner.Run(c.what, &c.text);
-    ExpectSound(c.what, o, kExitText);
+    ExpectSound(c.what, o, kExitText, c.where);
     EXPECT_EQ(o.end, c.end) << c.what;
   }
   const Outcome missing = runner.Run("a missing file", nullptr);
-  ExpectSound("a missing file", missing, kExitText);
+  ExpectSound("a missing file", missing, kExitText, "CASE.DAT does not exist.");
   EXPECT_EQ(missing.end, RunEnd::DataError);
 }
 

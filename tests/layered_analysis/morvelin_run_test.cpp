@@ -2,6 +2,8 @@
 // the files the editor writes, several problems, and the report's tables.
 #include "layered_analysis/run_driver.h"
 
+#include "common/data_file_name.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -152,7 +154,8 @@ TEST_F(MorvelinRunTest, TheDataFileIsFoundWithOrWithoutItsExtensionInAnyCase) {
 
 TEST_F(MorvelinRunTest, AMissingFileIsADataError) {
   EXPECT_EQ(Run((dir_ / "NONE").string()), RunEnd::DataError);
-  EXPECT_THAT(host_.messages, ElementsAre(kDataErrorText));
+  EXPECT_THAT(host_.messages,
+              ElementsAre(std::string(kDataErrorText) + "\n" + (dir_ / "NONE.DAT").string() + " does not exist."));
   EXPECT_FALSE(fs::exists(dir_ / "NONE.TXT"));
   EXPECT_EQ(Run(""), RunEnd::DataError);
 }
@@ -164,7 +167,8 @@ TEST_F(MorvelinRunTest, ATruncatedFileIsADataErrorAndWritesNoFile) {
   lines.push_back(" 0 ");  // one of two radial coordinates, then the end of the file
   Write("CUT.DAT", lines);
   EXPECT_EQ(Run((dir_ / "CUT").string()), RunEnd::DataError);
-  EXPECT_THAT(host_.messages, ElementsAre(kDataErrorText));
+  EXPECT_THAT(host_.messages, ElementsAre(std::string(kDataErrorText) + "\nIn " + (dir_ / "CUT.DAT").string() +
+                                          ", line 14: the data end after record (16), where more data were expected."));
   EXPECT_FALSE(fs::exists(dir_ / "CUT.TXT"));
   EXPECT_FALSE(fs::exists(dir_ / "CUT.LAY"));
 }

@@ -63,6 +63,10 @@ TEST_F(FormsTest, GeneralRefusesCountsOutsideTheirRangesBeforeStoringThem) {
   Click(f, "cmdOk");
   EXPECT_EQ(LastMessage(), "No comma should be used in TITLE");
   EXPECT_EQ(gLayeredTITLE(1), "");
+  Type(f, "txtTitle1", "\" quoted");   // a reader would take the quote away, and the blank after it
+  Click(f, "cmdOk");
+  EXPECT_EQ(LastMessage(), "TITLE should not begin with a double quote");
+  EXPECT_EQ(gLayeredTITLE(1), "");
 
   Type(f, "txtTitle1", "Two periods");
   Type(f, "txtNpy", " 12 ");   // blanks around the number

@@ -226,7 +226,9 @@ INSTANTIATE_TEST_SUITE_P(
         Unwritable{"NlgFraction", [] { gLayeredGeneral(1, gen::NLG) = 1.5f; },
                    "In data set 1, NLG is 1.5; it should be a whole number from 0 to 12."},
         Unwritable{"CommaInTitle", [] { gLayeredTITLE(2) = "a, b"; },
-                   "In data set 2, TITLE contains a comma, which ends the title when it is read."}),
+                   "In data set 2, TITLE contains a comma, which ends the title when it is read."},
+        Unwritable{"QuoteOpensTheTitle", [] { gLayeredTITLE(2) = " \" a"; },
+                   "In data set 2, TITLE begins with a double quote, which is dropped when the title is read."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -48,6 +48,24 @@ std::vector<SweepCase> SweepCases() {
   return cases;
 }
 
+// The slab program's own checks of every run: the advice to use the large build never follows bad
+// data; a stop after the files were started ends the report with the stop's message and leaves the
+// stopped problem in the graph file as its title and "STOPPED".
+void ExpectSlabEnd(const Outcome& o) {
+  if (o.end == RunEnd::DataError) {
+    for (const std::string& m : o.host.messages) EXPECT_EQ(m.find("LARGE RAM"), std::string::npos) << m;
+  }
+  if (o.end != RunEnd::InputStop || o.report.empty()) return;
+  ASSERT_GE(o.host.messages.size(), 2u);
+  const std::string& why = o.host.messages[o.host.messages.size() - 2];
+  const std::string reportEnd = "\r\n\r\n" + why + "\r\n";
+  ASSERT_GE(o.report.size(), reportEnd.size());
+  EXPECT_EQ(o.report.substr(o.report.size() - reportEnd.size()), reportEnd);
+  const std::string graphEnd = "\r\nSTOPPED\r\n";
+  ASSERT_GE(o.graph.size(), graphEnd.size());
+  EXPECT_EQ(o.graph.substr(o.graph.size() - graphEnd.size()), graphEnd);
+}
+
 class SlabBadInputSweep : public ::testing::TestWithParam<SweepCase> {};
 
 TEST_P(SlabBadInputSweep, EveryMutantEndsSoundly) {
@@ -55,38 +73,69 @@ TEST_P(SlabBadInputSweep, EveryMutantEndsSoundly) {
   SweepRunner runner = Runner(c.Tag(), c.large ? kLarge : kBruntola);
   const pave::testing::SweepPlan plan = c.large ? pave::testing::SweepPlan{2 * kStride, kStride / 2, 2}
                                                  : pave::testing::SweepPlan{kStride};
-  pave::testing::SweepExample(c.name, runner, plan, kExitText);
+  pave::testing::SweepExample(c.name, runner, plan, kExitText, ExpectSlabEnd);
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, SlabBadInputSweep, ::testing::ValuesIn(SweepCases()),
                          [](const ::testing::TestParamInfo<SweepCase>& info) { return info.param.Tag(); });
 
+// SLA1 with the first occurrence of `from` (from its line `from` on when it starts the line) changed.
+std::string Sla1With(const std::string& from, const std::string& to, std::size_t after = 0) {
+  std::string text = ExampleText("SLA1");
+  text.replace(text.find(from, after), from.size(), to);
+  return text;
+}
+
+// The files a user may meet. A read fault is told with the sentence and where (the line and the text
+// that could not be read, or where the data end); a stop ends the report with its message and marks
+// the stopped problem in the graph file (ExpectSlabEnd).
 TEST(SlabBadInput, HandmadeFilesEndSoundly) {
   const std::string sla1 = ExampleText("SLA1");
   std::string manyProblems = sla1, noProblem = sla1;
   manyProblems.replace(0, manyProblems.find('('), " 30000  ");
   noProblem.replace(0, noProblem.find('('), " 0  ");
+  const std::size_t line12 = sla1.find(" 0   (12) NUDL");
+  const std::size_t second = sla1.find("CURLING OF SLAB WITH FULL CONTACT ON SOLID");
   struct Case {
     const char* what;
     std::string text;
     RunEnd end;
+    std::string where;  // in the first message
   };
   const std::vector<Case> cases = {
-      {"an empty file", "", RunEnd::DataError},
-      {"a file of blanks", "   \r\n  \r\n\t \r\n", RunEnd::DataError},
-      {"30000 problems declared, two present", manyProblems, RunEnd::DataError},
-      {"SLA1 with CR line ends only", pave::testing::CrOnly(sla1), RunEnd::Normal},
-      {"no problem declared", noProblem, RunEnd::InputStop},
+      {"an empty file", "", RunEnd::DataError, "\nThe file holds no data."},
+      {"a file of blanks", "   \r\n  \r\n\t \r\n", RunEnd::DataError, "\nThe file holds no data."},
+      {"30000 problems declared, two present", manyProblems, RunEnd::DataError,
+       ", line 33: the data end after record (28), where more data were expected."},
+      {"SLA1 with CR line ends only", pave::testing::CrOnly(sla1), RunEnd::Normal, ""},
+      {"no problem declared", noProblem, RunEnd::InputStop, "(NPROB = 0)"},
+      {"letters in a number", Sla1With(" 8   .15   4000000", " 8   .1x5   4000000"), RunEnd::DataError,
+       ", line 10: \".1x5\" is not a number."},
+      {"a letter for NFOUND", Sla1With(" 0  0  1  1  (3)", " X  0  1  1  (3)"), RunEnd::DataError,
+       ", line 3: \"X\" is not a number."},
+      {"NaN for a thickness", Sla1With(" 8   .15   4000000", " NaN   .15   4000000"), RunEnd::DataError,
+       ", line 10: \"NaN\" is not a number."},
+      {"a modulus beyond single precision", Sla1With(" 8   .15   4000000", " 8   .15   1e39"), RunEnd::DataError,
+       ", line 10: \"1e39\" is too large for single precision."},
+      {"the file cut after record (10)", sla1.substr(0, sla1.find(" 0   (12) NUDL")), RunEnd::DataError,
+       ", line 10: the data end after record (10), where more data were expected."},
+      {"a Ctrl-Z before record (12)", sla1.substr(0, line12) + "\x1a" + sla1.substr(line12), RunEnd::DataError,
+       ", line 11: the data end at a Ctrl-Z after record (10), where more data were expected."},
+      // A stop in the first problem, and one in the second after the first was complete.
+      {"NLAYER -1 in problem 1", Sla1With(" 1  49  0", " -1  49  0"), RunEnd::InputStop, "(NLAYER)"},
+      {"NLAYER -1 in problem 2", Sla1With(" 1  49  0", " -1  49  0", second), RunEnd::InputStop, "(NLAYER)"},
   };
   for (const SlabVariant& v : {kBruntola, kLarge}) {
     SweepRunner runner = Runner(v.large ? "handmade_large" : "handmade", v);
     for (const Case& c : cases) {
       const Outcome o = runner.Run(c.what, &c.text);
-      ExpectSound(c.what, o, kExitText);
+      ExpectSound(c.what, o, kExitText, "", ExpectSlabEnd);
       EXPECT_EQ(o.end, c.end) << c.what;
+      ASSERT_FALSE(o.host.messages.empty()) << c.what;
+      EXPECT_NE(o.host.messages.front().find(c.where), std::string::npos) << c.what << ": " << o.host.messages.front();
     }
     const Outcome missing = runner.Run("a missing file", nullptr);
-    ExpectSound("a missing file", missing, kExitText);
+    ExpectSound("a missing file", missing, kExitText, "CASE.DAT does not exist.");
     EXPECT_EQ(missing.end, RunEnd::DataError);
     // A file that declares no problem says so, and names no report, since none is written.
     const Outcome none = runner.Run("no problem declared", &noProblem);

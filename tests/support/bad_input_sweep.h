@@ -1,7 +1,8 @@
 // Bad-input sweep of the analysis programs: mutants of a good data file (cut after a line or in the
 // middle of one, a numeric item replaced by a hostile value) and the checks every run must pass
 // whatever its input: a known exit status, a message when it stops, no "NaN" or "Inf" in what it
-// writes, and no hang (a watchdog ends the test program naming the mutant that does not finish).
+// writes, and no hang (a watchdog ends the test program naming the mutant that does not finish). A
+// run that a read fault ends says where: the line, and the text that could not be read.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -28,8 +29,9 @@
 namespace pave::testing {
 
 struct Mutant {
-  std::string name;  // what was changed, for failure messages
-  std::string text;  // the mutated data file
+  std::string name;   // what was changed, for failure messages
+  std::string text;   // the mutated data file
+  std::string where;  // what the message of a run that ends as a data error says (empty: not known)
 };
 
 // The values put in place of a numeric item. The empty item leaves a lone comma, which the reader
@@ -63,9 +65,11 @@ inline std::vector<Mutant> Truncations(const std::string& text) {
     ++n;
     std::size_t content = line.size();
     while (content > 0 && (line[content - 1] == '\r' || line[content - 1] == '\n')) --content;
-    if (content > 1) out.push_back({"cut in the middle of line " + std::to_string(n), text.substr(0, at + content / 2)});
+    // A file cut short is read to its end, or to a number cut into a text: either way a line is named.
+    if (content > 1)
+      out.push_back({"cut in the middle of line " + std::to_string(n), text.substr(0, at + content / 2), "line "});
     at += line.size();
-    if (at < text.size()) out.push_back({"cut after line " + std::to_string(n), text.substr(0, at)});
+    if (at < text.size()) out.push_back({"cut after line " + std::to_string(n), text.substr(0, at), "line "});
   }
   return out;
 }
@@ -114,9 +118,12 @@ inline std::vector<Mutant> ValueMutants(const std::string& text, int stride, int
       const NumericItem& it = items[k];
       std::string t = text;
       t.replace(it.pos, it.len, values[v]);
+      // Everything before the item reads as in the good file, so a read fault is the item's own.
+      std::string where;
+      if (values[v] == "X") where = "line " + std::to_string(it.line) + ": \"X\" is not a number";
       out.push_back({"item " + std::to_string(k + 1) + " (\"" + text.substr(it.pos, it.len) + "\", line " +
                          std::to_string(it.line) + ") replaced by \"" + values[v] + "\"",
-                     std::move(t)});
+                     std::move(t), std::move(where)});
     }
   return out;
 }
@@ -237,11 +244,16 @@ class SweepRunner {
   Watchdog watchdog_{std::chrono::seconds(30)};
 };
 
+// A check of its own that a program's sweep makes on every run.
+using ExtraCheck = std::function<void(const Outcome&)>;
+
 // The checks every run must pass whatever its input: one of the three exit statuses; a stop says
 // why in a message of its own (not only the closing "click OK"); a normal end has written its
-// report; no "NaN" or "Inf" in the report, the graph file, the progress text or a message.
-// Returns false (after recording the failures) when a check fails.
-inline bool ExpectSound(const std::string& what, const Outcome& o, const std::string& exitText) {
+// report; no "NaN" or "Inf" in the report, the graph file, the progress text or a message; a run
+// that ends as a data error says `where` in its message. Returns false (after recording the
+// failures) when a check fails.
+inline bool ExpectSound(const std::string& what, const Outcome& o, const std::string& exitText,
+                        const std::string& where = std::string(), const ExtraCheck& extra = ExtraCheck()) {
   SCOPED_TRACE(what);
   const int failures = ::testing::UnitTest::GetInstance()->current_test_info()->result()->total_part_count();
   const int end = static_cast<int>(o.end);
@@ -257,13 +269,20 @@ inline bool ExpectSound(const std::string& what, const Outcome& o, const std::st
   EXPECT_EQ(NonFiniteWord(o.graph), "") << "in the graph file";
   for (const std::string& t : o.host.shown) EXPECT_EQ(NonFiniteWord(t), "") << "in the progress text";
   for (const std::string& m : o.host.messages) EXPECT_EQ(NonFiniteWord(m), "") << "in a message";
+  if (o.end == RunEnd::DataError && !where.empty()) {
+    bool said = false;
+    for (const std::string& m : o.host.messages) said = said || m.find(where) != std::string::npos;
+    EXPECT_TRUE(said) << "a data error that does not say \"" << where << "\": " << ::testing::PrintToString(o.host.messages);
+  }
+  if (extra) extra(o);
   return ::testing::UnitTest::GetInstance()->current_test_info()->result()->total_part_count() == failures;
 }
 
 // Every example's mutants, cut short and with hostile values, each run checked by ExpectSound.
 // The English file and its SI twin ("...SI") try different values on the same items. Stops at the
 // first unsound mutant of a file, so that one fault does not bury the output.
-inline void SweepExample(const std::string& name, SweepRunner& runner, SweepPlan plan, const std::string& exitText) {
+inline void SweepExample(const std::string& name, SweepRunner& runner, SweepPlan plan, const std::string& exitText,
+                         const ExtraCheck& extra = ExtraCheck()) {
   plan = FromEnvironment(plan);
   const std::string good = ExampleText(name);
   ASSERT_FALSE(good.empty()) << name;
@@ -275,7 +294,7 @@ inline void SweepExample(const std::string& name, SweepRunner& runner, SweepPlan
     mutants.push_back(std::move(m));
   for (const Mutant& m : mutants) {
     const std::string what = name + ": " + m.name;
-    if (!ExpectSound(what, runner.Run(what, &m.text), exitText)) return;
+    if (!ExpectSound(what, runner.Run(what, &m.text), exitText, m.where, extra)) return;
   }
 }
 

@@ -7,7 +7,8 @@
 namespace pave::testing {
 
 // The first word "NaN" or "Inf" (any letter case, standing alone as a word) in a text, with the line
-// it stands on; empty when there is none. "INFLUENCE" or "NANO" are not such words.
+// it stands on; empty when there is none. "INFLUENCE" or "NANO" are not such words, nor is a word in
+// double quotes, which quotes what a data file holds ("NaN" is not a number).
 inline std::string NonFiniteWord(const std::string& text) {
   auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
   auto lower = [](char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); };
@@ -22,6 +23,7 @@ inline std::string NonFiniteWord(const std::string& text) {
       if (rest == "inity") end += 5;
     }
     if (end < text.size() && letter(text[end])) continue;
+    if (i > 0 && text[i - 1] == '"' && end < text.size() && text[end] == '"') continue;
     const std::size_t from = text.rfind('\n', i) == std::string::npos ? 0 : text.rfind('\n', i) + 1;
     std::size_t to = text.find_first_of("\r\n", i);
     if (to == std::string::npos) to = text.size();

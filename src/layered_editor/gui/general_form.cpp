@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "common/data_set_title.h"
 #include "common/number_format.h"
 #include "layered_editor/gui/layered_form_support.h"
 #include "layered_editor/layered_data_set.h"
@@ -60,7 +61,7 @@ void GeneralForm::Ok() {
   const int s = set_;
   auto store = [s](int k, double v) { gLayeredGeneral(s, k) = static_cast<float>(v); };
   const std::string title = Box("txtTitle1").text().toStdString();
-  if (title.find(',') != std::string::npos) return RefuseAt("txtTitle1", "No comma should be used in TITLE");
+  if (std::optional<std::string> refusal = TitleRefusal(title)) return RefuseAt("txtTitle1", *refusal);
   gLayeredTITLE(s) = title;
   // Every box holds a number; codes and counts are whole numbers inside their ranges. Each value is
   // stored once it passed.

@@ -1,0 +1,26 @@
+#include "common/data_set_title.h"
+
+namespace pave {
+
+namespace {
+constexpr const char* kBlanks = " \t";
+}
+
+bool BeginsWithQuote(const std::string& title) {
+  const std::size_t first = title.find_first_not_of(kBlanks);
+  return first != std::string::npos && title[first] == '"';
+}
+
+std::optional<std::string> TitleRefusal(const std::string& title) {
+  if (title.find(',') != std::string::npos) return "No comma should be used in TITLE";
+  if (BeginsWithQuote(title)) return "TITLE should not begin with a double quote";
+  return std::nullopt;
+}
+
+std::string TitleAsWritten(const std::string& title) {
+  const std::size_t first = title.find_first_not_of(kBlanks);
+  if (first == std::string::npos) return std::string();
+  return title.substr(first, title.find_last_not_of(kBlanks) - first + 1);
+}
+
+}  // namespace pave
