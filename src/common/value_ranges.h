@@ -29,8 +29,9 @@ namespace range {
 // Thicknesses of layers, slabs and foundation layers, and radii of loaded areas. The least keeps a
 // layer thicker than the step below a layer's top where its compressive strain is taken.
 inline constexpr ValueRange kThickness{0.001, 1000};
-// Depths and radial distances of the layered system's response points.
-inline constexpr ValueRange kDepth{0, 1000};
+// Lengths that may be 0: depths and radial distances of the layered system's response points, the
+// widths of joints and the gaps at dowels.
+inline constexpr ValueRange kLength{0, 1000};
 // Horizontal coordinates and wheel spacings of the layered system.
 inline constexpr ValueRange kCoordinate{-1000, 1000};
 // Coordinates of a slab grid and of its loaded areas (several slabs side by side).
@@ -47,8 +48,20 @@ inline constexpr ValueRange kCompliance{1e-10, 1};
 inline constexpr ValueRange kCreepTime{1e-6, 1e8};
 // Contact pressures and pressures of loaded areas.
 inline constexpr ValueRange kPressure{-10000, 10000};
+// Forces (lb or kN) and moments (lb-in. or kN-cm) at the nodes of a slab.
+inline constexpr ValueRange kNodalLoad{-1e9, 1e9};
+// Initial gaps between a slab and its foundation.
+inline constexpr ValueRange kGap{-10, 10};
+// Moduli of rupture.
+inline constexpr ValueRange kStrength{1, 100000};
+// Unit weights (pcf or kN/m^3).
+inline constexpr ValueRange kUnitWeight{0, 10000};
 // Moduli of subgrade reaction (pci or MN/m^3); 0 for no support.
 inline constexpr ValueRange kSubgradeModulus{0.1, 100000, true};
+// Spring constants of joints; 0 for none (or, for the shear spring, one that the dowels give).
+inline constexpr ValueRange kSpringConstant{0, 1e10};
+// Factors that scale a stiffness (the foundation adjustment factors).
+inline constexpr ValueRange kFactor{0.001, 1000};
 
 }  // namespace range
 

@@ -382,7 +382,7 @@ void CheckBeforeAnalysis(RunContext& c) {
         return;
       }
       if (RangeStop(c, StopLine().Text("THE VERTICAL COORDINATE (ZC) OF POINT").Num(static_cast<i16>(i)).Text("IS"),
-                    s.ZC(i), range::kDepth))
+                    s.ZC(i), range::kLength))
         return;
     }
   }
@@ -402,7 +402,7 @@ void CheckBeforeAnalysis(RunContext& c) {
                         .Text("THE RADIAL COORDINATE (RC) NO.").Num(static_cast<i16>(J))
                         .Text("OF LOAD GROUP").Num(static_cast<i16>(LG))
                         .Text("IS"),
-                    s.RC(J, 1, LG), range::kDepth))
+                    s.RC(J, 1, LG), range::kLength))
         return;
     }
   }

@@ -94,7 +94,7 @@ void CheckSet(int s) {
   if (NDAMA == 0)
     for (int i = 1; i <= NZ; ++i) {
       c.Need(gLayeredZC(s, i), "ZC" + Of("point", i), NotNegative, kNotNegative);
-      c.Within(gLayeredZC(s, i), "ZC" + Of("point", i), range::kDepth);
+      c.Within(gLayeredZC(s, i), "ZC" + Of("point", i), range::kLength);
     }
   if (G(gen::NBOND) != 1)
     for (int i = 1; i <= NL - 1; ++i) c.Need(static_cast<int>(gLayeredINT(s, i)), "INT" + Of("interface", i), ZeroOrOne, "be 0 or 1");
@@ -115,7 +115,7 @@ void CheckSet(int s) {
     if (gLayeredLoad(s, g, ld::LOAD).IsNumber() && gLayeredLoad(s, g, ld::LOAD).Number() == 0) {
       for (int i = 1; i <= points; ++i) {
         c.Need(gLayeredRC(s, g, i), "RC" + Of("point", i) + Of("load group", g), NotNegative, kNotNegative);
-        c.Within(gLayeredRC(s, g, i), "RC" + Of("point", i) + Of("load group", g), range::kDepth);
+        c.Within(gLayeredRC(s, g, i), "RC" + Of("point", i) + Of("load group", g), range::kLength);
       }
     } else {
       c.Within(gLayeredLoad(s, g, ld::XW), "XW" + Of("load group", g), range::kCoordinate);
@@ -134,10 +134,10 @@ void CheckSet(int s) {
     c.Need(gLayeredViscoGeneral(s, vsg::NTYME), "NTYME", AtLeastOne, kAtLeastOne);
     const int NTYME = CountOf(gLayeredViscoGeneral(s, vsg::NTYME), kLayeredTimes);
     const int NVL = CountOf(gLayeredViscoGeneral(s, vsg::NVL), kLayeredSequences);
-    for (int i = 1; i <= NTYME; ++i) c.Within(gLayeredTYME(s, i), "TYME" + Of("time", i), range::kCreepTime);
+    for (int i = 1; i <= NTYME; ++i) c.Within(gLayeredTYME(s, i), "TYME " + std::to_string(i), range::kCreepTime);
     for (int j = 1; j <= NVL; ++j)
       for (int i = 1; i <= NTYME; ++i)
-        c.Within(gLayeredCREEP(s, j, i), "CREEP" + Of("time", i) + Of("viscoelastic layer", j), range::kCompliance);
+        c.Within(gLayeredCREEP(s, j, i), "CREEP " + std::to_string(i) + Of("viscoelastic layer", j), range::kCompliance);
   }
   if (NDAMA > 0)
     for (int p = 1; p <= NPY; ++p)

@@ -214,6 +214,34 @@ INSTANTIATE_TEST_SUITE_P(
                   "COMPUTATION STOPS."},
         ValueCase{"LargeToleranceZero", Program::Large, "SLA1", " .001  1  (7)", " 0  1  (7)",
                   "THE TOLERANCE FOR ITERATIONS (DEL) IS 0 WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS."},
+        ValueCase{"BruntolaThicknessDenormal", Program::Bruntola, "SLA1", " 8   .15   4000000   (10)",
+                  " 1E-45   .15   4000000   (10)",
+                  "THE THICKNESS (T) OF SLAB LAYER 1 IS 1.401298E-45 WHICH SHOULD BE FROM .001 TO 1000, SO COMPUTATION "
+                  "STOPS."},
+        ValueCase{"LargeModulusDenormal", Program::Large, "SLA1", " 8   .15   4000000   (10)", " 8   .15   1E-45   (10)",
+                  "THE YOUNG'S MODULUS (YM) OF SLAB LAYER 1 IS 1.401298E-45 WHICH SHOULD BE FROM 1 TO 1E+10, SO "
+                  "COMPUTATION STOPS."},
+        ValueCase{"LargeLoadBeyondColumn", Program::Large, "SLA6", " 1   0   600   0   10   125   (15)",
+                  " 1   0   600   0   10   1E+11   (15)",
+                  "THE INTENSITY (QQ) OF LOADED AREA 1 OF LOAD GROUP 1 IS 1E+11 WHICH SHOULD BE FROM -10000 TO 10000, SO "
+                  "COMPUTATION STOPS."},
+        ValueCase{"BruntolaLoadNoPavementCarries", Program::Bruntola, "SLA6", " 1   0   600   0   10   125   (15)",
+                  " 1   0   600   0   10   1E+30   (15)",
+                  "THE INTENSITY (QQ) OF LOADED AREA 1 OF LOAD GROUP 1 IS 1E+30 WHICH SHOULD BE FROM -10000 TO 10000, SO "
+                  "COMPUTATION STOPS."},
+        ValueCase{"LargeLoadNoPavementCarries", Program::Large, "SLA6", " 1   0   600   0   10   125   (15)",
+                  " 1   0   600   0   10   1E+30   (15)",
+                  "THE INTENSITY (QQ) OF LOADED AREA 1 OF LOAD GROUP 1 IS 1E+30 WHICH SHOULD BE FROM -10000 TO 10000, SO "
+                  "COMPUTATION STOPS."},
+        ValueCase{"BruntolaCoordinateFarAway", Program::Bruntola, "SLA6", " 0   60   120   180 ", " 0   60   120   1E+05 ",
+                  "THE X COORDINATE NO. 4 OF SLAB 1 (RECORD (9)) IS 100000 WHICH SHOULD BE FROM -10000 TO 10000, SO "
+                  "COMPUTATION STOPS."},
+        ValueCase{"BruntolaSubgradeModulusDenormal", Program::Bruntola, "SLA1", " 0   200   (24)", " 0   1E-45   (24)",
+                  "THE SUBGRADE MODULUS (SUBMOD) IS 1.401298E-45 WHICH SHOULD BE 0 OR FROM .1 TO 100000, SO COMPUTATION "
+                  "STOPS."},
+        ValueCase{"LargeFoundationModulusDenormal", Program::Large, "SLA1", " 15000   .4   (28)", " 1E-45   .4   (28)",
+                  "THE YOUNG'S MODULUS OF FOUNDATION (YMS) IS 1E-45 WHICH SHOULD BE FROM 1 TO 1E+10, SO COMPUTATION "
+                  "STOPS."},
         ValueCase{"BruntolaSubgradeModulusNegative", Program::Bruntola, "SLA1", " 0   200   (24)", " 0   -200   (24)",
                   "THE SUBGRADE MODULUS (SUBMOD) IS -200 WHICH SHOULD NOT BE NEGATIVE, SO COMPUTATION STOPS."},
         ValueCase{"BruntolaAdjustmentFactorZero", Program::Bruntola, "SLA1", " 1   (22) FSAF", " 0   (22) FSAF",
