@@ -3,6 +3,9 @@
 # seconds (default 60), with libFuzzer under AddressSanitizer and UndefinedBehaviorSanitizer.
 # Corpora start from the examples and grow in build/fuzz/corpus/<target>; what a fuzzer finds is
 # left as build/fuzz/findings/<target>/crash-* (keep each as a fixture in tests/fuzz/fixtures/<target>).
+# Every target mutates with a dictionary: the extreme numbers of fuzz/dict/numbers.dict and what
+# else its input holds (record identifiers, graph-file words, text bytes), joined into
+# build/fuzz/dict/<target>.dict.
 #   ./scripts/fuzz.sh [seconds] [target ...]
 # FUZZ_JOBS=n runs n targets at a time (default 1). Prints, per target, the inputs executed and
 # whether it ended clean.
@@ -37,13 +40,24 @@ seed() {   # the example files a target starts from
     *) ls "$root"/examples/*.DAT ;;
   esac
 }
+dictionary() {   # the dictionaries of fuzz/dict a target mutates with
+  echo "$root/fuzz/dict/numbers.dict"
+  case "$1" in
+    morvelin|layered_file_old) echo "$root/fuzz/dict/layered_records.dict" ;;
+    bruntola|large|slab_file_old) echo "$root/fuzz/dict/slab_records.dict" ;;
+    layer_graph|slab_graph) echo "$root/fuzz/dict/graph_files.dict" ;;
+    text_editor_open) echo "$root/fuzz/dict/text_files.dict" ;;
+  esac
+}
 run_target() {   # fuzzes one target; leaves its summary line in build/fuzz/<target>.result
   local t="$1"
   local corpus="$root/build/fuzz/corpus/$t" findings="$root/build/fuzz/findings/$t" log="$root/build/fuzz/$t.log"
-  mkdir -p "$corpus" "$findings"
+  local dict="$root/build/fuzz/dict/$t.dict"
+  mkdir -p "$corpus" "$findings" "$(dirname "$dict")"
   for f in $(seed "$t"); do cp -n "$f" "$corpus/" 2>/dev/null || true; done
+  cat $(dictionary "$t") >"$dict"
   local rc=0
-  ASAN_OPTIONS=detect_leaks=1 "$bin/${t}_fuzzer" "$corpus" -max_total_time="$seconds" -timeout=30 \
+  ASAN_OPTIONS=detect_leaks=1 "$bin/${t}_fuzzer" "$corpus" -dict="$dict" -max_total_time="$seconds" -timeout=30 \
     -rss_limit_mb=4096 -max_len=65536 -artifact_prefix="$findings/" -print_final_stats=1 >"$log" 2>&1 || rc=$?
   local runs verdict
   runs=$(grep -E '^stat::number_of_executed_units' "$log" | awk '{print $2}')

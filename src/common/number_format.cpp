@@ -240,4 +240,16 @@ std::string FormatMask(float v, std::string_view mask) { return FormatReal(v, kS
 std::string LnUp(double var, int fL, std::string_view FM) { return PadLeft(Trim(FormatMask(var, FM)), fL); }
 std::string LnUp(float var, int fL, std::string_view FM) { return PadLeft(Trim(FormatMask(var, FM)), fL); }
 
+namespace {
+
+std::string Apart(std::string field) {
+  if (!field.empty() && field[0] != ' ' && field[0] != '-') field.insert(0, 1, ' ');
+  return field;
+}
+
+}  // namespace
+
+std::string LnUpApart(double var, int fL, std::string_view FM) { return Apart(LnUp(var, fL, FM)); }
+std::string LnUpApart(float var, int fL, std::string_view FM) { return Apart(LnUp(var, fL, FM)); }
+
 }  // namespace pave

@@ -77,4 +77,12 @@ std::string LnUp(float var, int fL, std::string_view FM);
 template <std::integral T>
 std::string LnUp(T var, int fL, std::string_view FM) { return LnUp(static_cast<double>(var), fL, FM); }
 
+// LnUp for a field that follows another field of its line: a value that fills its field or runs
+// past it gets one blank in front, unless it begins with its minus sign, so that it never runs into
+// the number before it. A value that leaves a blank of its own is the LnUp text unchanged.
+std::string LnUpApart(double var, int fL, std::string_view FM);
+std::string LnUpApart(float var, int fL, std::string_view FM);
+template <std::integral T>
+std::string LnUpApart(T var, int fL, std::string_view FM) { return LnUpApart(static_cast<double>(var), fL, FM); }
+
 }  // namespace pave

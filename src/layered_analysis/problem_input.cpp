@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/number_format.h"
+#include "common/value_ranges.h"
 
 namespace pave::layered {
 
@@ -34,6 +35,14 @@ void ModulusPairs(LineWriter& w, int i, float e, int NL) {
 void GraphList(LineWriter& g, const std::vector<float>& v) {
   for (float x : v) g.Num(x);
   g.End();
+}
+
+// Stops when v lies outside its range: the line (which names the item and ends with "IS"), v and
+// "WHICH SHOULD BE <range>, SO COMPUTATION STOPS.".
+bool RangeStop(RunContext& c, StopLine line, float v, const ValueRange& range) {
+  if (range.Holds(v)) return false;
+  line.Num(v).Stop(c, "WHICH SHOULD BE " + RangeRule(range) + ", SO COMPUTATION STOPS.");
+  return true;
 }
 
 }  // namespace
@@ -266,6 +275,21 @@ void ELAINP(RunContext& c) {
            "FOR LOAD GROUP " + Str(lg) + " WITH LOAD = " + Str(load) + " XW SHOULD NOT BE 0");
       return;
     }
+    // The wheel layout and the response-point table take no spacing or point beyond a pavement.
+    const std::string group = "OF LOAD GROUP";
+    if (RangeStop(c, StopLine().Text("THE WHEEL SPACING ALONG X-AXIS (XW)").Text(group).Num(lg).Text("IS"), s.XW(LG),
+                  range::kCoordinate) ||
+        RangeStop(c, StopLine().Text("THE WHEEL SPACING ALONG Y-AXIS (YW)").Text(group).Num(lg).Text("IS"), s.YW(LG),
+                  range::kCoordinate))
+      return;
+    for (int IPT = 1; IPT <= s.NPT(LG); ++IPT) {
+      const i16 pt = static_cast<i16>(IPT);
+      if (RangeStop(c, StopLine().Text("THE X COORDINATE (XPT) OF RESPONSE POINT").Num(pt).Text(group).Num(lg).Text("IS"),
+                    s.XPT(IPT), range::kCoordinate) ||
+          RangeStop(c, StopLine().Text("THE Y COORDINATE (YPT) OF RESPONSE POINT").Num(pt).Text(group).Num(lg).Text("IS"),
+                    s.YPT(IPT), range::kCoordinate))
+        return;
+    }
 
     // Wheel layout: the axle group, then (damage analysis of multiple axles) the halfway wheels.
     const float xw = s.XW(LG), yw = s.YW(LG);
@@ -318,7 +342,7 @@ void ELAINP(RunContext& c) {
     r.End();
     r.Text("RESPONSE PT. NO. AND (XPT, YPT) ARE:");
     for (int IPT = 1; IPT <= s.NPT(LG); ++IPT) {
-      r.Text(LnUp(IPT, 3, "##")).Text(LnUp(s.XPT(IPT), 8, "##0.000")).Text(LnUp(s.YPT(IPT), 8, "##0.000"));
+      r.Text(LnUp(IPT, 3, "##")).Text(LnUpApart(s.XPT(IPT), 8, "##0.000")).Text(LnUpApart(s.YPT(IPT), 8, "##0.000"));
       if ((IPT - 2) % 4 == 0 && IPT != s.NPT(LG)) r.End();
     }
     r.End();
@@ -346,6 +370,9 @@ void CheckBeforeAnalysis(RunContext& c) {
           .Stop(c, "WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS.");
       return;
     }
+    if (RangeStop(c, StopLine().Text("THE THICKNESS (TH) OF LAYER").Num(static_cast<i16>(i)).Text("IS"), s.TH(i),
+                  range::kThickness))
+      return;
   }
   if (s.NDAMA == 0) {
     for (int i = 1; i <= s.NZ; ++i) {
@@ -354,6 +381,9 @@ void CheckBeforeAnalysis(RunContext& c) {
             .Stop(c, "WHICH SHOULD NOT BE NEGATIVE, SO COMPUTATION STOPS.");
         return;
       }
+      if (RangeStop(c, StopLine().Text("THE VERTICAL COORDINATE (ZC) OF POINT").Num(static_cast<i16>(i)).Text("IS"),
+                    s.ZC(i), range::kLength))
+        return;
     }
   }
   for (int LG = 1; LG <= s.NLG; ++LG) {
@@ -367,6 +397,13 @@ void CheckBeforeAnalysis(RunContext& c) {
             .Stop(c, "WHICH SHOULD NOT BE NEGATIVE, SO COMPUTATION STOPS.");
         return;
       }
+      if (RangeStop(c,
+                    StopLine()
+                        .Text("THE RADIAL COORDINATE (RC) NO.").Num(static_cast<i16>(J))
+                        .Text("OF LOAD GROUP").Num(static_cast<i16>(LG))
+                        .Text("IS"),
+                    s.RC(J, 1, LG), range::kLength))
+        return;
     }
   }
   for (int LG = 1; LG <= s.NLG; ++LG) {
@@ -375,6 +412,11 @@ void CheckBeforeAnalysis(RunContext& c) {
           .Stop(c, "WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS.");
       return;
     }
+    if (RangeStop(c, StopLine().Text("THE CONTACT RADIUS (CR) OF LOAD GROUP").Num(static_cast<i16>(LG)).Text("IS"),
+                  s.CR(LG), range::kThickness) ||
+        RangeStop(c, StopLine().Text("THE CONTACT PRESSURE (CP) OF LOAD GROUP").Num(static_cast<i16>(LG)).Text("IS"),
+                  s.CP(LG), range::kPressure))
+      return;
   }
   for (int p = 1; p <= s.NPY; ++p)
     for (int i = 1; i <= s.NL; ++i) {
@@ -388,6 +430,13 @@ void CheckBeforeAnalysis(RunContext& c) {
                                  : "WHICH SHOULD NOT BE NEGATIVE, SO COMPUTATION STOPS.");
         return;
       }
+      if (RangeStop(c,
+                    StopLine()
+                        .Text("THE MODULUS (E) OF LAYER").Num(static_cast<i16>(i))
+                        .Text("IN PERIOD").Num(static_cast<i16>(p))
+                        .Text("IS"),
+                    s.EPY(i, p), s.MATL == 1 ? range::kModulus : range::kModulusOrZero))
+        return;
     }
   for (int i = 1; i <= s.NL; ++i) {
     if (!(s.PR(i) <= 0.5f && s.PR(i) >= 0.0f)) {

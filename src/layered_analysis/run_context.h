@@ -9,6 +9,7 @@
 #include "common/free_format_reader.h"
 #include "common/line_writer.h"
 #include "common/number_format.h"
+#include "common/value_ranges.h"
 #include "layered_analysis/layered_responses.h"
 #include "layered_analysis/problem_state.h"
 
@@ -57,6 +58,13 @@ class StopLine {
 template <class T>
 void ValueStop(RunContext& c, const std::string& what, T value, const std::string& rule) {
   StopLine().Text(what + " IS").Num(value).Stop(c, "WHICH SHOULD " + rule + ", SO COMPUTATION STOPS.");
+}
+
+// The stop of a value outside the range of its kind:
+//   "<what> IS v" / "WHICH SHOULD BE <range>, SO COMPUTATION STOPS."
+template <class T>
+void RangeValueStop(RunContext& c, const std::string& what, T value, const ValueRange& range) {
+  ValueStop(c, what, value, "BE " + RangeRule(range));
 }
 
 // The limit stop of the counts and tables:

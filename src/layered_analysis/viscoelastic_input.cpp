@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/number_format.h"
+#include "common/value_ranges.h"
 #include "layered_analysis/collocation.h"
 #include "layered_analysis/dirichlet_series.h"
 #include "layered_analysis/equation_solver.h"
@@ -95,6 +96,9 @@ void VISINP(RunContext& c) {
   }
   rep.End();
   lay.End();
+  for (int i = 1; i <= nt; ++i)
+    if (!range::kCreepTime.Holds(s.TYME(i)))
+      return RangeValueStop(c, "THE CREEP TIME (TYME) NO." + Str(static_cast<i16>(i)), s.TYME(i), range::kCreepTime);
 
   // (41) BETA TEMREF and (42) CREEP of each viscoelastic layer.
   for (int j = 1; j <= nvl; ++j) {
@@ -112,6 +116,11 @@ void VISINP(RunContext& c) {
     lay.Num(s.BETA(j)).Num(s.TEMREF(j)).End();
     for (int i = 1; i <= nt; ++i) lay.Num(s.CREEP(j, i, 1));
     lay.End();
+    for (int i = 1; i <= nt; ++i)
+      if (!range::kCompliance.Holds(s.CREEP(j, i, 1)))
+        return RangeValueStop(c,
+                              "THE CREEP COMPLIANCE (CREEP) NO." + Str(static_cast<i16>(i)) + " OF LAYER" + Str(s.LNV(j)),
+                              s.CREEP(j, i, 1), range::kCompliance);
   }
 
   // (44) temperatures of each period, stored by layer number.

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "common/number_format.h"
+#include "common/value_ranges.h"
 #include "layered_editor/layered_data_set.h"
 #include "shell/program_state.h"
 
@@ -42,14 +43,19 @@ class ValueCheck {
   explicit ValueCheck(int set) : set_(set) {}
 
   // Refuses `v` unless `ok(v)`; a value that is not a number is left to the file writer's checks.
-  void Need(const Value& v, const std::string& item, const std::function<bool(double)>& ok, const char* rule) const {
+  void Need(const Value& v, const std::string& item, const std::function<bool(double)>& ok, const std::string& rule) const {
     if (v.IsNumber()) Need(v.Number(), item, ok, rule);
   }
   // Shown with the digits of its own precision.
   template <class T>
-  void Need(T v, const std::string& item, const std::function<bool(double)>& ok, const char* rule) const {
+  void Need(T v, const std::string& item, const std::function<bool(double)>& ok, const std::string& rule) const {
     if (!ok(static_cast<double>(v)))
       throw Refusal{"Data Set " + std::to_string(set_) + ": " + item + " is " + BareStr(v) + ", which should " + rule + "."};
+  }
+  // Refuses a value outside the range of its kind, as the analysis program does.
+  template <class T>
+  void Within(const T& v, const std::string& item, const ValueRange& r) const {
+    Need(v, item, [&r](double x) { return r.Holds(x); }, "be " + RangeRule(r, false));
   }
 
  private:
@@ -80,28 +86,59 @@ void CheckSet(int s) {
   const int NLG = CountOf(G(gen::NLG), kLayeredLoadGroups), NZ = CountOf(G(gen::NZ), kLayeredDepths);
   c.Need(G(gen::DEL), "DEL", Positive, kPositive);
   c.Need(G(gen::ICL), "ICL", AtLeastOne, kAtLeastOne);
-  for (int i = 1; i <= NL - 1; ++i) c.Need(gLayeredLayer(s, i, 1), "TH" + Of("layer", i), Positive, kPositive);
+  for (int i = 1; i <= NL - 1; ++i) {
+    c.Need(gLayeredLayer(s, i, 1), "TH" + Of("layer", i), Positive, kPositive);
+    c.Within(gLayeredLayer(s, i, 1), "TH" + Of("layer", i), range::kThickness);
+  }
   for (int i = 1; i <= NL; ++i) c.Need(gLayeredLayer(s, i, 2), "PR" + Of("layer", i), Poisson, "be from 0 to 0.5");
   if (NDAMA == 0)
-    for (int i = 1; i <= NZ; ++i) c.Need(gLayeredZC(s, i), "ZC" + Of("point", i), NotNegative, kNotNegative);
+    for (int i = 1; i <= NZ; ++i) {
+      c.Need(gLayeredZC(s, i), "ZC" + Of("point", i), NotNegative, kNotNegative);
+      c.Within(gLayeredZC(s, i), "ZC" + Of("point", i), range::kLength);
+    }
   if (G(gen::NBOND) != 1)
     for (int i = 1; i <= NL - 1; ++i) c.Need(static_cast<int>(gLayeredINT(s, i)), "INT" + Of("interface", i), ZeroOrOne, "be 0 or 1");
   // A layer whose modulus comes from its creep compliances may have 0 here.
   for (int p = 1; p <= NPY; ++p)
     for (int i = 1; i <= NL; ++i)
+    {
       c.Need(gLayeredE(s, p, i), "E" + Of("layer", i) + Of("period", p), MATL == 1 ? Positive : NotNegative,
              MATL == 1 ? kPositive : kNotNegative);
+      c.Within(gLayeredE(s, p, i), "E" + Of("layer", i) + Of("period", p),
+               MATL == 1 ? range::kModulus : range::kModulusOrZero);
+    }
   for (int g = 1; g <= NLG; ++g) {
     c.Need(gLayeredLoad(s, g, ld::CR), "CR" + Of("load group", g), Positive, kPositive);
-    if (gLayeredLoad(s, g, ld::LOAD).IsNumber() && gLayeredLoad(s, g, ld::LOAD).Number() == 0)
-      for (int i = 1; i <= CountOf(gLayeredLoad(s, g, ld::NRNPT), kLayeredPoints); ++i)
+    c.Within(gLayeredLoad(s, g, ld::CR), "CR" + Of("load group", g), range::kThickness);
+    c.Within(gLayeredLoad(s, g, ld::CP), "CP" + Of("load group", g), range::kPressure);
+    const int points = CountOf(gLayeredLoad(s, g, ld::NRNPT), kLayeredPoints);
+    if (gLayeredLoad(s, g, ld::LOAD).IsNumber() && gLayeredLoad(s, g, ld::LOAD).Number() == 0) {
+      for (int i = 1; i <= points; ++i) {
         c.Need(gLayeredRC(s, g, i), "RC" + Of("point", i) + Of("load group", g), NotNegative, kNotNegative);
+        c.Within(gLayeredRC(s, g, i), "RC" + Of("point", i) + Of("load group", g), range::kLength);
+      }
+    } else {
+      c.Within(gLayeredLoad(s, g, ld::XW), "XW" + Of("load group", g), range::kCoordinate);
+      c.Within(gLayeredLoad(s, g, ld::YW), "YW" + Of("load group", g), range::kCoordinate);
+      for (int i = 1; i <= points; ++i) {
+        c.Within(gLayeredPoints(s, g, i, 1), "XPT" + Of("point", i) + Of("load group", g), range::kCoordinate);
+        c.Within(gLayeredPoints(s, g, i, 2), "YPT" + Of("point", i) + Of("load group", g), range::kCoordinate);
+      }
+    }
   }
   if (MATL == 2 || MATL == 4) {
     c.Need(gLayeredNonlinGeneral(s, nlg::ITENOL), "ITENOL", AtLeastOne, kAtLeastOne);
     c.Need(gLayeredNonlinGeneral(s, nlg::DELNOL), "DELNOL", Positive, kPositive);
   }
-  if (MATL == 3 || MATL == 4) c.Need(gLayeredViscoGeneral(s, vsg::NTYME), "NTYME", AtLeastOne, kAtLeastOne);
+  if (MATL == 3 || MATL == 4) {
+    c.Need(gLayeredViscoGeneral(s, vsg::NTYME), "NTYME", AtLeastOne, kAtLeastOne);
+    const int NTYME = CountOf(gLayeredViscoGeneral(s, vsg::NTYME), kLayeredTimes);
+    const int NVL = CountOf(gLayeredViscoGeneral(s, vsg::NVL), kLayeredSequences);
+    for (int i = 1; i <= NTYME; ++i) c.Within(gLayeredTYME(s, i), "TYME " + std::to_string(i), range::kCreepTime);
+    for (int j = 1; j <= NVL; ++j)
+      for (int i = 1; i <= NTYME; ++i)
+        c.Within(gLayeredCREEP(s, j, i), "CREEP " + std::to_string(i) + Of("viscoelastic layer", j), range::kCompliance);
+  }
   if (NDAMA > 0)
     for (int p = 1; p <= NPY; ++p)
       for (int g = 1; g <= NLG; ++g)

@@ -16,6 +16,7 @@ void LiqInp(SlabRun& r) {
   r.SkipIdentifier();
   CheckCount(r, "THE NUMBER OF ADDITIONAL SUBGRADE MODULI (NAS)", nas, 0, kMaxNodes);
   if (!(s.SUBMOD(1) >= 0)) RefuseValue(r, "THE SUBGRADE MODULUS (SUBMOD)", s.SUBMOD(1), "NOT BE NEGATIVE");
+  CheckRange(r, "THE SUBGRADE MODULUS (SUBMOD)", s.SUBMOD(1), range::kSubgradeModulus);
   r.Gra().Num(s.SUBMOD(1)).End();
   w.End();
   w.Text("NUMBER OF ADDITIONAL SUBGRADE MODULI (NAS) TO BE READ IN-----= ").Num(static_cast<std::int16_t>(nas)).End();
@@ -28,6 +29,7 @@ void LiqInp(SlabRun& r) {
       s.SUBMOD(s.NLIST(i)) = r.ReadSingle();
       if (!(s.SUBMOD(s.NLIST(i)) >= 0))
         RefuseValue(r, "THE SUBGRADE MODULUS (SUBMOD) AT NODE" + Str(s.NLIST(i)), s.SUBMOD(s.NLIST(i)), "NOT BE NEGATIVE");
+      CheckRange(r, "THE SUBGRADE MODULUS (SUBMOD) AT NODE" + Str(s.NLIST(i)), s.SUBMOD(s.NLIST(i)), range::kSubgradeModulus);
     }
     r.SkipIdentifier();
     w.End();
@@ -45,6 +47,7 @@ void BouInp(SlabRun& r) {
   s.PRS = r.ReadSingle();
   r.SkipIdentifier();
   CheckPositive(r, "THE YOUNG'S MODULUS OF FOUNDATION (YMS)", s.YMS);
+  CheckRange(r, "THE YOUNG'S MODULUS OF FOUNDATION (YMS)", s.YMS, range::kModulus);
   CheckPoisson(r, "THE POISSON'S RATIO OF FOUNDATION (PRS)", s.PRS);
   r.Gra().Num(s.YMS).Num(s.PRS).End();
   r.Rep().Text("YOUNG'S MODULUS OF FOUNDATION (YMS) = ").Num(s.YMS).End();
@@ -75,7 +78,10 @@ void BurInp(SlabRun& r) {
     for (int i = 1; i <= nl1; ++i) s.TH(i) = r.ReadSingle();
     r.SkipIdentifier();
   }
-  for (int i = 1; i <= nl1; ++i) CheckPositive(r, "THE THICKNESS (TH) OF FOUNDATION LAYER" + Str(i), s.TH(i));
+  for (int i = 1; i <= nl1; ++i) {
+    CheckPositive(r, "THE THICKNESS (TH) OF FOUNDATION LAYER" + Str(i), s.TH(i));
+    CheckRange(r, "THE THICKNESS (TH) OF FOUNDATION LAYER" + Str(i), s.TH(i), range::kThickness);
+  }
   for (int i = 1; i <= nl1; ++i) r.Gra().Num(s.TH(i));
   r.Gra().End();
   w.End();
@@ -84,7 +90,10 @@ void BurInp(SlabRun& r) {
   w.End();
   for (int i = 1; i <= nl; ++i) s.E(i) = r.ReadSingle();
   r.SkipIdentifier();
-  for (int i = 1; i <= nl; ++i) CheckPositive(r, "THE YOUNG MODULUS (E) OF FOUNDATION LAYER" + Str(i), s.E(i));
+  for (int i = 1; i <= nl; ++i) {
+    CheckPositive(r, "THE YOUNG MODULUS (E) OF FOUNDATION LAYER" + Str(i), s.E(i));
+    CheckRange(r, "THE YOUNG MODULUS (E) OF FOUNDATION LAYER" + Str(i), s.E(i), range::kModulus);
+  }
   for (int i = 1; i <= nl; ++i) r.Gra().Num(s.E(i));
   r.Gra().End();
   w.End();
@@ -134,17 +143,26 @@ void DowInp(SlabRun& r) {
     const std::string joint = " OF JOINT" + Str(J);
     if (!(s.SPCON(1, J) >= 0)) RefuseValue(r, "THE SHEAR SPRING CONSTANT (SPCON1)" + joint, s.SPCON(1, J), "NOT BE NEGATIVE");
     if (!(s.SPCON(2, J) >= 0)) RefuseValue(r, "THE MOMENT SPRING CONSTANT (SPCON2)" + joint, s.SPCON(2, J), "NOT BE NEGATIVE");
+    CheckRange(r, "THE SHEAR SPRING CONSTANT (SPCON1)" + joint, s.SPCON(1, J), range::kSpringConstant);
+    CheckRange(r, "THE MOMENT SPRING CONSTANT (SPCON2)" + joint, s.SPCON(2, J), range::kSpringConstant);
     if (s.IDOW(J) == 1) {
       // The shear spring comes from the dowels: their support, size and spacing must be real.
       CheckPositive(r, "THE MODULUS OF DOWEL SUPPORT (SCKV)" + joint, s.SCKV(J));
+      CheckRange(r, "THE MODULUS OF DOWEL SUPPORT (SCKV)" + joint, s.SCKV(J), range::kModulus);
       CheckPositive(r, "THE DOWEL DIAMETER (BD)" + joint, s.BD(J));
-      if (s.NNAJ(J) == 0) CheckPositive(r, "THE DOWEL SPACING (BS)" + joint, s.BS(J));
+      CheckRange(r, "THE DOWEL DIAMETER (BD)" + joint, s.BD(J), range::kThickness);
+      if (s.NNAJ(J) == 0) {
+        CheckPositive(r, "THE DOWEL SPACING (BS)" + joint, s.BS(J));
+        CheckRange(r, "THE DOWEL SPACING (BS)" + joint, s.BS(J), range::kThickness);
+      }
       if (!(s.WJ(J) >= 0)) RefuseValue(r, "THE JOINT WIDTH (WJ)" + joint, s.WJ(J), "NOT BE NEGATIVE");
+      CheckRange(r, "THE JOINT WIDTH (WJ)" + joint, s.WJ(J), range::kLength);
       if (!(s.GDC(J) >= 0)) RefuseValue(r, "THE GAP BETWEEN DOWEL AND CONCRETE (GDC)" + joint, s.GDC(J), "NOT BE NEGATIVE");
+      CheckRange(r, "THE GAP BETWEEN DOWEL AND CONCRETE (GDC)" + joint, s.GDC(J), range::kLength);
     }
-    w.Text(LnUp(J, 3, "#0")).Text(LnUp(s.SPCON(1, J), 10, "0.000E+00")).Text(LnUp(s.SPCON(2, J), 10, "0.000E+00"))
-        .Text(LnUp(s.SCKV(J), 10, "0.000E+00")).Text(LnUp(s.BD(J), 8, "#0.000")).Text(LnUp(s.BS(J), 9, "##0.000"))
-        .Text(LnUp(s.WJ(J), 8, "#0.000")).Text(LnUp(s.GDC(J), 9, "0.00000")).Text(LnUp(s.NNAJ(J), 5, "#0")).End();
+    w.Text(LnUp(J, 3, "#0")).Text(LnUpApart(s.SPCON(1, J), 10, "0.000E+00")).Text(LnUpApart(s.SPCON(2, J), 10, "0.000E+00"))
+        .Text(LnUpApart(s.SCKV(J), 10, "0.000E+00")).Text(LnUpApart(s.BD(J), 8, "#0.000")).Text(LnUpApart(s.BS(J), 9, "##0.000"))
+        .Text(LnUpApart(s.WJ(J), 8, "#0.000")).Text(LnUpApart(s.GDC(J), 9, "0.00000")).Text(LnUp(s.NNAJ(J), 5, "#0")).End();
     if (s.NUNIT != 0) s.SCKV(J) = s.SCKV(J) / 1000.0f;
     if (s.NNAJ(J) < 0 || s.NNAJ(J) > kMaxNodesPerJoint) {
       r.host.Message("THE NUMBER OF JOINT NODES (NNAJ) OF JOINT" + Str(J) + " IS" + Str(s.NNAJ(J)) +
@@ -156,6 +174,7 @@ void DowInp(SlabRun& r) {
     // The dowel bars themselves matter where a shear spring comes from them.
     if (s.IDOW(J) == 1) {
       CheckPositive(r, "THE YOUNG MODULUS OF DOWEL BAR (YMSB)", s.YMSB);
+      CheckRange(r, "THE YOUNG MODULUS OF DOWEL BAR (YMSB)", s.YMSB, range::kModulus);
       CheckPoisson(r, "THE POISSON RATIO OF DOWEL BAR (PRSB)", s.PRSB);
     }
   }

@@ -272,7 +272,10 @@ void Problem(SlabRun& r, int iprob) {
     r.Gra().Num(s.FSAF(p));
   }
   r.SkipIdentifier();
-  for (int p = 1; p <= npy; ++p) CheckPositive(r, "THE FOUNDATION ADJUSTMENT FACTOR (FSAF) OF PERIOD" + Str(p), s.FSAF(p));
+  for (int p = 1; p <= npy; ++p) {
+    CheckPositive(r, "THE FOUNDATION ADJUSTMENT FACTOR (FSAF) OF PERIOD" + Str(p), s.FSAF(p));
+    CheckRange(r, "THE FOUNDATION ADJUSTMENT FACTOR (FSAF) OF PERIOD" + Str(p), s.FSAF(p), range::kFactor);
+  }
   r.Rep().End();
   r.Gra().End();
   r.Rep().Text("FOUNDATION ADJUSTMENT FACTOR (FSAF) FOR EACH PERIOD ARE:");

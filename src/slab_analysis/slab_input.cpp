@@ -45,6 +45,10 @@ void CheckPositive(SlabRun& r, const std::string& item, double value) {
   if (!(value > 0)) RefuseValue(r, item, value, "BE GREATER THAN 0");
 }
 
+void CheckRange(SlabRun& r, const std::string& item, double value, const ValueRange& range) {
+  if (!range.Holds(value)) RefuseValue(r, item, value, "BE " + RangeRule(range));
+}
+
 void CheckNode(SlabRun& r, long node, const std::string& record) {
   const int nnode = Count(r.s.NNODE);
   if (node < 1 || node > nnode)
@@ -86,6 +90,9 @@ void ReadNodalLoads(SlabRun& r, int kind, int count) {
     s.NN(i, kind) = r.ReadInt16();
     CheckNode(r, s.NN(i, kind), idents[kind]);
     s.FF(i, kind) = r.ReadSingle();
+    CheckRange(r, std::string(kind == 1 ? "THE NODAL FORCE (FF)" : kind == 2 ? "THE NODAL MOMENT (FMX)" : "THE NODAL MOMENT (FMY)") +
+                      " NO." + Str(i),
+               s.FF(i, kind), range::kNodalLoad);
   }
   r.SkipIdentifier();
   LineWriter& w = r.Rep();
@@ -275,7 +282,11 @@ void SlaInp(SlabRun& r) {
   for (int L = 1; L <= nlayer; ++L) {
     if (s.NWT != 0 && !(s.GAMA(L) >= 0))
       RefuseValue(r, "THE UNIT WEIGHT OF LAYER" + Str(L) + " (GAMA)", s.GAMA(L), "NOT BE NEGATIVE");
-    if (s.NDAMA != 0) CheckPositive(r, "THE MODULUS OF RUPTURE OF LAYER" + Str(L) + " (PMR)", s.PMR(L));
+    if (s.NWT != 0) CheckRange(r, "THE UNIT WEIGHT OF LAYER" + Str(L) + " (GAMA)", s.GAMA(L), range::kUnitWeight);
+    if (s.NDAMA != 0) {
+      CheckPositive(r, "THE MODULUS OF RUPTURE OF LAYER" + Str(L) + " (PMR)", s.PMR(L));
+      CheckRange(r, "THE MODULUS OF RUPTURE OF LAYER" + Str(L) + " (PMR)", s.PMR(L), range::kStrength);
+    }
   }
 
   // 12.
@@ -320,6 +331,14 @@ void SlaInp(SlabRun& r) {
     for (int i = 1; i <= s.NX(k); ++i) s.X(s.NXX(k) + i) = r.ReadSingle();
     for (int i = 1; i <= s.NY(k); ++i) s.Y(s.NYY(k) + i) = r.ReadSingle();
     r.SkipIdentifier();
+  }
+  for (int k = 1; k <= nslab; ++k) {
+    for (int i = 1; i <= s.NX(k); ++i)
+      CheckRange(r, "THE X COORDINATE NO." + Str(i) + " OF SLAB" + Str(k) + " (RECORD (9))", s.X(s.NXX(k) + i),
+                 range::kSlabCoordinate);
+    for (int i = 1; i <= s.NY(k); ++i)
+      CheckRange(r, "THE Y COORDINATE NO." + Str(i) + " OF SLAB" + Str(k) + " (RECORD (9))", s.Y(s.NYY(k) + i),
+                 range::kSlabCoordinate);
   }
   for (int k = 1; k <= nslab; ++k) {
     w.End();
@@ -377,8 +396,10 @@ void SlaInp(SlabRun& r) {
   r.SkipIdentifier();
   for (int L = 1; L <= nlayer; ++L) {
     CheckPositive(r, "THE THICKNESS (T) OF SLAB LAYER" + Str(L), thick[L]);
+    CheckRange(r, "THE THICKNESS (T) OF SLAB LAYER" + Str(L), thick[L], range::kThickness);
     CheckPoisson(r, "THE POISSON'S RATIO (PR) OF SLAB LAYER" + Str(L), s.PR(L));
     CheckPositive(r, "THE YOUNG'S MODULUS (YM) OF SLAB LAYER" + Str(L), s.YM(L));
+    CheckRange(r, "THE YOUNG'S MODULUS (YM) OF SLAB LAYER" + Str(L), s.YM(L), range::kModulus);
   }
   w.End();
   w.Text("LAYER        THICKNESS (T)        POISSON'S          YOUNG'S").End();
@@ -397,8 +418,9 @@ void SlaInp(SlabRun& r) {
         s.NLIST(i) = r.ReadInt16();
         CheckNode(r, s.NLIST(i), "(11) NT T");
         s.THK(L, s.NLIST(i)) = r.ReadSingle();
-        CheckPositive(r, "THE THICKNESS OF SLAB LAYER" + Str(L) + " AT NODE" + Str(s.NLIST(i)) + " (RECORD (11))",
-                      s.THK(L, s.NLIST(i)));
+        const std::string item = "THE THICKNESS OF SLAB LAYER" + Str(L) + " AT NODE" + Str(s.NLIST(i)) + " (RECORD (11))";
+        CheckPositive(r, item, s.THK(L, s.NLIST(i)));
+        CheckRange(r, item, s.THK(L, s.NLIST(i)), range::kThickness);
       }
       r.SkipIdentifier();
       w.End();
@@ -470,6 +492,7 @@ void SlaInp(SlabRun& r) {
       s.QQ(k) = r.ReadSingle();
       r.SkipIdentifier();
       g.Num(s.LS(k)).Num(s.XL(1, k)).Num(s.XL(2, k)).Num(s.YL(1, k)).Num(s.YL(2, k)).Num(s.QQ(k)).End();
+      CheckRange(r, "THE INTENSITY (QQ) OF LOADED AREA" + Str(i) + " OF LOAD GROUP" + Str(gr), s.QQ(k), range::kPressure);
       // The area must lie on a slab of the problem, within its grid.
       const int ls = s.LS(k);
       if (ls < 1 || ls > nslab)
@@ -490,7 +513,7 @@ void SlaInp(SlabRun& r) {
     for (int i = 1; i <= s.NUDL(gr); ++i) {
       int k = s.NUDLS(gr) + i;
       w.Text(LnUp(s.LS(k), 5, "#0"));
-      for (float v : {s.XL(1, k), s.XL(2, k), s.YL(1, k), s.YL(2, k), s.QQ(k)}) w.Text(LnUp(v, 12, "####0.00000"));
+      for (float v : {s.XL(1, k), s.XL(2, k), s.YL(1, k), s.YL(2, k), s.QQ(k)}) w.Text(LnUpApart(v, 12, "####0.00000"));
       w.End();
       if (s.NUNIT == 1) s.QQ(k) = s.QQ(k) / 10000.0f;
     }
@@ -533,9 +556,9 @@ void SlaInp(SlabRun& r) {
     for (int n = 1; n <= nn; ++n) {
       w.Text(LnUp(n, 5, "###0"));
       if (s.NCONP(n) > 0)
-        w.Text(LnUp(s.GAP(n), 10, "##0.00000"));
+        w.Text(LnUpApart(s.GAP(n), 10, "##0.00000"));
       else
-        w.Text(LnUp(s.SUMP(n), 10, "######0.0"));
+        w.Text(LnUpApart(s.SUMP(n), 10, "######0.0"));
       if (n % 5 == 0 && n != nn) w.End();
     }
     w.End();
@@ -548,12 +571,13 @@ void SlaInp(SlabRun& r) {
     s.NLIST(i) = r.ReadInt16();
     CheckNode(r, s.NLIST(i), "(21) NG CURL");
     s.CURL(s.NLIST(i)) = r.ReadSingle();
+    CheckRange(r, "THE INITIAL GAP (CURL) AT NODE" + Str(s.NLIST(i)), s.CURL(s.NLIST(i)), range::kGap);
   }
   r.SkipIdentifier();
   w.End();
   w.Text("NODAL NUMBERS AND INITIAL GAPS (GAP) ARE TABULATED AS FOLLOWS:").End();
   for (int i = 1; i <= ngap; ++i) {
-    w.Text(LnUp(s.NLIST(i), 4, "###")).Text(LnUp(s.CURL(s.NLIST(i)), 8, "0.00000"));
+    w.Text(LnUp(s.NLIST(i), 4, "###")).Text(LnUpApart(s.CURL(s.NLIST(i)), 8, "0.00000"));
     if (i % 6 == 0 && i != ngap) w.End();
   }
   w.End();

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "common/value_ranges.h"
 #include "slab_analysis/slab_run.h"
 
 namespace pave::slab {
@@ -24,5 +25,7 @@ void CheckCount(SlabRun& r, const std::string& item, double value, double low, d
 void CheckPoisson(SlabRun& r, const std::string& item, double value);
 // Refuses a thickness, modulus or other size that is not greater than 0.
 void CheckPositive(SlabRun& r, const std::string& item, double value);
+// Refuses a value outside the range of its kind: "... WHICH SHOULD BE FROM .001 TO 1000, ...".
+void CheckRange(SlabRun& r, const std::string& item, double value, const ValueRange& range);
 
 }  // namespace pave::slab

@@ -6,6 +6,7 @@
 #include "common/data_set_title.h"
 #include "common/number_format.h"
 #include "common/numeric_value.h"
+#include "common/value_ranges.h"
 #include "shell/program_state.h"
 #include "slab_editor/slab_data_set.h"
 #include "slab_editor/slab_limits.h"
@@ -157,6 +158,12 @@ class DataSetCheck {
   void Poisson(T v, const std::string& item, const char* where) const {
     if (!(v >= 0 && v <= 0.5)) Refuse(item + " is " + BareStr(v) + ", which should be from 0 to 0.5.", where);
   }
+  // A value outside the range of its kind, as the analysis program refuses it.
+  template <class T>
+  void Within(T v, const std::string& item, const ValueRange& r, const char* where) const {
+    if (!r.Holds(static_cast<double>(v)))
+      Refuse(item + " is " + BareStr(v) + ", which should be " + RangeRule(r, false) + ".", where);
+  }
   void ZeroOrOne(double v, const std::string& item, const char* where) const {
     if (v != 0 && v != 1) Refuse(item + " should be 0 or 1.", where);
   }
@@ -241,6 +248,10 @@ void DataSetCheck::Slabs() {
         Refuse("JONO" + std::to_string(k - 2) + which + " is " + std::to_string(gSlabArrangement(s_, slab, k)) +
                    ", which is not a joint 0 to " + std::to_string(njoint_) + ".",
                menu::kArrangement);
+    for (int n = 1; n <= nx; ++n)
+      Within(gSlabX(s_, slab, n), "x coordinate " + std::to_string(n) + which, range::kSlabCoordinate, menu::kXcoord);
+    for (int n = 1; n <= ny; ++n)
+      Within(gSlabY(s_, slab, n), "y coordinate " + std::to_string(n) + which, range::kSlabCoordinate, menu::kYcoord);
     for (int n = 1; n < nx; ++n)
       if (!(gSlabX(s_, slab, n + 1) > gSlabX(s_, slab, n)))
         Refuse("the x coordinates" + which + " do not increase from node to node.", menu::kXcoord);
@@ -266,9 +277,14 @@ void DataSetCheck::Slabs() {
     if (gSlabLayerProps(s_, L, 1) == 0) Refuse("T" + layer + " should not be 0.", menu::kProperties);
     if (gSlabLayerProps(s_, L, 3) == 0) Refuse("YM" + layer + " should not be 0.", menu::kProperties);
     Positive(gSlabLayerProps(s_, L, 1), "T" + layer, menu::kProperties);
+    Within(gSlabLayerProps(s_, L, 1), "T" + layer, range::kThickness, menu::kProperties);
     Poisson(gSlabLayerProps(s_, L, 2), "PR" + layer, menu::kProperties);
     Positive(gSlabLayerProps(s_, L, 3), "YM" + layer, menu::kProperties);
-    if (C(curl::kNWT).Number() != 0) NotNegative(gSlabLayerProps(s_, L, 4), "GAMA" + layer, menu::kProperties);
+    Within(gSlabLayerProps(s_, L, 3), "YM" + layer, range::kModulus, menu::kProperties);
+    if (C(curl::kNWT).Number() != 0) {
+      NotNegative(gSlabLayerProps(s_, L, 4), "GAMA" + layer, menu::kProperties);
+      Within(gSlabLayerProps(s_, L, 4), "GAMA" + layer, range::kUnitWeight, menu::kProperties);
+    }
   }
   // Elements of slab 1 more oblong than 5 to 1 are refused by the program.
   const int nx1 = gSlabArrangement(s_, 1, 1), ny1 = gSlabArrangement(s_, 1, 2);
@@ -321,14 +337,23 @@ void DataSetCheck::Joints() const {
              menu::kJoint);
     NotNegative(v[1], "SPCON1 of " + joint, menu::kJoint);
     NotNegative(v[2], "SPCON2 of " + joint, menu::kJoint);
+    Within(v[1], "SPCON1 of " + joint, range::kSpringConstant, menu::kJoint);
+    Within(v[2], "SPCON2 of " + joint, range::kSpringConstant, menu::kJoint);
     if (v[1] == 0) {
       // The shear spring comes from the dowels.
       dowels = true;
       Positive(v[3], "SCKV of " + joint, menu::kJoint);
+      Within(v[3], "SCKV of " + joint, range::kModulus, menu::kJoint);
       Positive(v[4], "BD of " + joint, menu::kJoint);
-      if (nnaj == 0) Positive(v[5], "BS of " + joint, menu::kJoint);
+      Within(v[4], "BD of " + joint, range::kThickness, menu::kJoint);
+      if (nnaj == 0) {
+        Positive(v[5], "BS of " + joint, menu::kJoint);
+        Within(v[5], "BS of " + joint, range::kThickness, menu::kJoint);
+      }
       NotNegative(v[6], "WJ of " + joint, menu::kJoint);
+      Within(v[6], "WJ of " + joint, range::kLength, menu::kJoint);
       NotNegative(v[7], "GDC of " + joint, menu::kJoint);
+      Within(v[7], "GDC of " + joint, range::kLength, menu::kJoint);
     }
     for (int n = 1; n <= nnaj; ++n)
       NotNegative(Value(gSlabBARNO(s_, j, n), "BARNO " + std::to_string(n) + " of " + joint, menu::kJoint),
@@ -341,6 +366,7 @@ void DataSetCheck::Joints() const {
     const double prsb = Value(gSlabDowel(s_, 2), "PRSB", menu::kDowel);
     if (dowels) {
       Positive(ymsb, "YMSB", menu::kDowel);
+      Within(ymsb, "YMSB", range::kModulus, menu::kDowel);
       Poisson(prsb, "PRSB", menu::kDowel);
     }
   }
@@ -356,6 +382,7 @@ void DataSetCheck::Lists() const {
       const std::string entry = " of additional thickness " + std::to_string(i) + " of slab layer " + std::to_string(L);
       NodeValue(table(s_, i, 1), "NT" + entry, where);
       Positive(Value(table(s_, i, 2), "T" + entry, where), "T" + entry, where);
+      Within(table(s_, i, 2).Number(), "T" + entry, range::kThickness, where);
     }
   }
   const auto nodes = [this](auto& table, int n, const char* item, const char* where) {
@@ -367,11 +394,13 @@ void DataSetCheck::Lists() const {
   nodes(gSlabNODSY, G(gen::kNSY), "NODSY", menu::kNsy);
   for (int i = 1; i <= static_cast<int>(C(curl::kNGAP).Number()); ++i) {
     NodeValue(gSlabGaps(s_, i, 1), "NG of gap " + std::to_string(i), menu::kGaps);
-    Value(gSlabGaps(s_, i, 2), "CURL of gap " + std::to_string(i), menu::kGaps);
+    Within(Value(gSlabGaps(s_, i, 2), "CURL of gap " + std::to_string(i), menu::kGaps), "CURL of gap " + std::to_string(i),
+           range::kGap, menu::kGaps);
   }
   for (int p = 1; p <= npy_; ++p) {
     if (!std::isfinite(gSlabFSAF(s_, p))) Refuse("FSAF of period " + std::to_string(p) + " is not a number.", menu::kAdjust);
     Positive(gSlabFSAF(s_, p), "FSAF of period " + std::to_string(p), menu::kAdjust);
+    Within(gSlabFSAF(s_, p), "FSAF of period " + std::to_string(p), range::kFactor, menu::kAdjust);
   }
 }
 
@@ -395,6 +424,7 @@ void DataSetCheck::Loads() const {
       float v[7] = {};
       for (int k = 2; k <= 6; ++k)
         v[k] = static_cast<float>(Value(gSlabLoadAreas(s_, g, a, k), names[k] + area, menu::kUniform));
+      Within(v[6], "QQ" + area, range::kPressure, menu::kUniform);
       const int nx = gSlabArrangement(s_, ls, 1), ny = gSlabArrangement(s_, ls, 2);
       const float x0 = gSlabX(s_, ls, 1), x1 = gSlabX(s_, ls, nx), y0 = gSlabY(s_, ls, 1), y1 = gSlabY(s_, ls, ny);
       if (!(v[2] >= x0 && v[2] < v[3] && v[3] <= x1 && v[4] >= y0 && v[4] < v[5] && v[5] <= y1))
@@ -413,7 +443,8 @@ void DataSetCheck::Loads() const {
       const std::string entry = " " + std::to_string(i);
       Value(gSlabNodalLoads(s_, i, 1, kind), std::string(nodes[kind]) + entry, menu::kRaft, Read::Integer);
       Node(gSlabNodalLoads(s_, i, 1, kind), std::string(nodes[kind]) + entry, menu::kRaft);
-      Value(gSlabNodalLoads(s_, i, 2, kind), std::string(values[kind]) + entry, menu::kRaft);
+      Within(Value(gSlabNodalLoads(s_, i, 2, kind), std::string(values[kind]) + entry, menu::kRaft),
+             std::string(values[kind]) + entry, range::kNodalLoad, menu::kRaft);
     }
   }
 }
@@ -426,24 +457,31 @@ void DataSetCheck::Foundation() const {
       Refuse("MAXIC is " + BareStr(gSlabLayered(s_, 1).Number()) + ", which should be at least 1.", menu::kFoundation);
     for (int L = 1; L <= nl; ++L) {
       const std::string layer = " of foundation layer " + std::to_string(L);
-      if (L < nl) Positive(Value(gSlabFoundLayers(s_, L, 1), "TH" + layer, menu::kFoundation), "TH" + layer, menu::kFoundation);
+      if (L < nl) {
+        Positive(Value(gSlabFoundLayers(s_, L, 1), "TH" + layer, menu::kFoundation), "TH" + layer, menu::kFoundation);
+        Within(gSlabFoundLayers(s_, L, 1).Number(), "TH" + layer, range::kThickness, menu::kFoundation);
+      }
       if (Value(gSlabFoundLayers(s_, L, 2), "E" + layer, menu::kFoundation) == 0)
         Refuse("E" + layer + " should not be 0.", menu::kFoundation);
       Positive(gSlabFoundLayers(s_, L, 2).Number(), "E" + layer, menu::kFoundation);
+      Within(gSlabFoundLayers(s_, L, 2).Number(), "E" + layer, range::kModulus, menu::kFoundation);
       Poisson(Value(gSlabFoundLayers(s_, L, 3), "PRBF" + layer, menu::kFoundation), "PRBF" + layer, menu::kFoundation);
     }
   } else if (nfound == 1) {
     if (Value(gSlabSolid(s_, 1), "YMS", menu::kFoundation, Read::Number) == 0)
       Refuse("YMS should not be 0.", menu::kFoundation);
     Positive(gSlabSolid(s_, 1).Number(), "YMS", menu::kFoundation);
+    Within(gSlabSolid(s_, 1).Number(), "YMS", range::kModulus, menu::kFoundation);
     Poisson(Value(gSlabSolid(s_, 2), "PRS", menu::kFoundation), "PRS", menu::kFoundation);
   } else {
     const int nas = Whole(gSlabLiquid(s_, 2), "NAS", menu::kFoundation, 0, limit::kNodeList);
     NotNegative(Value(gSlabLiquid(s_, 1), "SUBMOD", menu::kFoundation), "SUBMOD", menu::kFoundation);
+    Within(gSlabLiquid(s_, 1).Number(), "SUBMOD", range::kSubgradeModulus, menu::kFoundation);
     for (int i = 1; i <= nas; ++i) {
       NodeValue(gSlabAddSubmod(s_, i, 1), "NS " + std::to_string(i), menu::kFoundation);
       NotNegative(Value(gSlabAddSubmod(s_, i, 2), "SUBMOD " + std::to_string(i), menu::kFoundation),
                "SUBMOD " + std::to_string(i), menu::kFoundation);
+      Within(gSlabAddSubmod(s_, i, 2).Number(), "SUBMOD " + std::to_string(i), range::kSubgradeModulus, menu::kFoundation);
     }
   }
 }
@@ -459,7 +497,10 @@ void DataSetCheck::Damage() const {
                   "TNLR of load group " + std::to_string(g) + " in period " + std::to_string(p), menu::kDamage);
   // The fatigue steps divide the stresses by the modulus of rupture.
   for (int L = 1; L <= nlayer_; ++L)
+  {
     Positive(gSlabFatigue(s_, L, 1), "PMR of slab layer " + std::to_string(L), menu::kDamage);
+    Within(gSlabFatigue(s_, L, 1), "PMR of slab layer " + std::to_string(L), range::kStrength, menu::kDamage);
+  }
 }
 
 void DataSetCheck::Run() {

@@ -168,5 +168,16 @@ TEST(LnUp, RightAlignsAndNeverCuts) {
   EXPECT_EQ(LnUp(5, -3, "##"), "5");
 }
 
+// A field after another: a value that fills its field or runs past it keeps a blank before it,
+// unless its minus sign stands there; one that leaves a blank of its own is unchanged.
+TEST(LnUpApart, KeepsTheFieldApartFromTheOneBefore) {
+  EXPECT_EQ(LnUpApart(12.5f, 9, "####0.000"), "   12.500");
+  EXPECT_EQ(LnUpApart(12345.5f, 9, "####0.000"), " 12345.500");
+  EXPECT_EQ(LnUpApart(1e11f, 12, "####0.00000"), " 100000000000.00000");
+  EXPECT_EQ(LnUpApart(-2440.657f, 9, "####0.000"), "-2440.657");
+  EXPECT_EQ(LnUpApart(-12345.5f, 9, "####0.000"), "-12345.500");
+  EXPECT_EQ(LnUpApart(420, 3, "##0"), " 420");
+}
+
 }  // namespace
 }  // namespace pave

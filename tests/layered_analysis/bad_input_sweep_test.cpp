@@ -91,8 +91,8 @@ TEST(LayeredBadInput, CrLineEndsGiveTheReportOfCrLf) {
   pave::testing::ExpectCrLineEndsReadAlike("LAY1", runner);
 }
 
-// Loads, moduli, earth-pressure coefficients and fatigue constants (every record of the example
-// changed alike) whose responses, stresses or damage ratios leave the range of single precision
+// Earth-pressure coefficients and fatigue constants (every record of the example changed alike)
+// whose stresses or damage ratios leave the range of single precision
 // stop their problem with a message before they are written, instead of printing "NaN" or "Inf".
 TEST(LayeredBadInput, ResultsOutOfRangeStopTheProblem) {
   struct Case {
@@ -101,8 +101,6 @@ TEST(LayeredBadInput, ResultsOutOfRangeStopTheProblem) {
     const char* replaced;  // and as the case has them
   };
   const std::vector<Case> cases = {
-      {"LAY5", " 3.785   100   (14) CR CP", " 3.785   1E+30   (14) CR CP"},
-      {"LAY5", " 450000  ", " 1E-30  "},
       {"LAY2SI", " .5  .6  (31)", " .5  3.4E+38  (31)"},
       {"LAY4SI", " .414   3.291   .854   (50)", " .414   3.291   7   (50)"},
   };
@@ -122,9 +120,8 @@ TEST(LayeredBadInput, ResultsOutOfRangeStopTheProblem) {
   }
 }
 
-// Input whose derived values leave the range of single precision (a modulus point far away, creep
-// times that are not positive, a compliance at the top of the range, the depth below two layers
-// at the top of the range) ends the run through the data-error path before such a value is written.
+// Input whose derived values leave the range of single precision (a modulus point far away) ends the
+// run through the data-error path before such a value is written.
 TEST(LayeredBadInput, DerivedValuesOutOfRangeAreDataErrors) {
   struct Case {
     const char* example;
@@ -133,9 +130,6 @@ TEST(LayeredBadInput, DerivedValuesOutOfRangeAreDataErrors) {
   };
   const std::vector<Case> cases = {
       {"LAY2", " 0  0  0  0  .01  (28)", " 0  0  0  1E+38  .01  (28)"},
-      {"LAY4", " .001   .003   .01 ", " -.5   .003   .01 "},
-      {"LAY4", "   2.601E-05   (42)", "   3.4E+38   (42)"},
-      {"LAY4", " 6   8   (6) TH", " 3.4E+38   3.4E+38   (6) TH"},
   };
   SweepRunner runner = Runner("derived");
   for (const Case& c : cases) {

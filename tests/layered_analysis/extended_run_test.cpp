@@ -219,7 +219,17 @@ TEST(ExtendedRun, AZeroCreepComplianceStopsItsProblem) {
   const RunResult r = RunData("zero_creep", TwoLayers(3, 0, " 0", " 15000", Visco(".0", creep)));
   EXPECT_EQ(r.end, RunEnd::InputStop);
   ASSERT_EQ(r.messages.size(), 2u);
-  EXPECT_EQ(r.messages[0], "THE CREEP COMPLIANCE OF LAYER  1 AT TIME  .001 IN PERIOD  1 IS NOT GREATER THAN 0, SO THIS "
+  // A compliance as read is refused with the input checks, naming the item.
+  EXPECT_EQ(r.messages[0], "THE CREEP COMPLIANCE (CREEP) NO. 1 OF LAYER 1 IS  0 WHICH SHOULD BE FROM 1E-10 TO 1, SO "
+                           "COMPUTATION STOPS.");
+  // One that the time-temperature shift takes to 0 (a shift coefficient no material has) stops its
+  // problem where it would be used.
+  std::string shifted = pave::testing::ExampleText("LAY4");
+  shifted.replace(shifted.find(" .113   70   (41)"), 17, " 1E+30   70   (41)");
+  const RunResult s = RunData("shifted", shifted);
+  EXPECT_EQ(s.end, RunEnd::InputStop);
+  ASSERT_EQ(s.messages.size(), 2u);
+  EXPECT_EQ(s.messages[0], "THE CREEP COMPLIANCE OF LAYER  1 AT TIME  .001 IN PERIOD  3 IS NOT GREATER THAN 0, SO THIS "
                            "PROBLEM STOPS.");
 }
 

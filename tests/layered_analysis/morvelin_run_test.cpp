@@ -328,17 +328,18 @@ TEST_F(MorvelinRunTest, TheStopOfASecondProblemLeavesTheFirstComplete) {
 }
 
 TEST_F(MorvelinRunTest, ANoResultSolveStopsItsProblemAndTheNextIsAnalysed) {
-  // A frictionless film far thinner than the load: the interface system has no result at the first
-  // integration points. The second problem is an ordinary one.
-  auto problem = [](const std::string& th, const std::string& cr) {
+  // A stiff frictionless film, as thin as a layer may be, under the widest load on the softest
+  // subgrade: the interface system has no result at the first integration points. The second
+  // problem is an ordinary one.
+  auto problem = [](const std::string& th, const std::string& cr, const std::string& e) {
     return std::vector<std::string>{"Frictionless film", kLinear, " .001  (4) DEL", " 2  1  80  1  0  (5) NL NZ ICL NSTD NUNIT",
                                     th + "   (6) TH", " 0   .25   (7) PR", " 0   (8) ZC", " 0  (9) NBOND", " 0   (10) INT",
-                                    " 1   10000   (11) E", " 0   (13) LOAD", cr + "   100   (14) CR CP", " 1   (16) NR",
+                                    e + "   (11) E", " 0   (13) LOAD", cr + "   100   (14) CR CP", " 1   (16) NR",
                                     " 0   (17) RC"};
   };
   std::vector<std::string> lines = {" 2  (1) NPROB"};
-  for (const auto& l : problem(" .00001", " 100")) lines.push_back(l);
-  for (const auto& l : problem(" 2", " 6")) lines.push_back(l);
+  for (const auto& l : problem(" .001", " 1000", " 1E+10   1")) lines.push_back(l);
+  for (const auto& l : problem(" 2", " 6", " 1   10000")) lines.push_back(l);
   Write("FILM.DAT", lines);
   EXPECT_EQ(Run((dir_ / "FILM").string()), RunEnd::InputStop);
   EXPECT_THAT(host_.messages, ElementsAre(HasSubstr("ERROR IN EQUATION SOLVING, IER=-1"), kExitText));

@@ -77,7 +77,24 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"NonlinearToleranceZero", "LAY2", [] { gLayeredNonlinGeneral(1, nlg::DELNOL) = Value(0); },
              "Data Set 1: DELNOL is 0, which should be greater than 0."},
         Case{"RepetitionsNegative", "LAY5", [] { gLayeredTNLR(1, 1, 2) = -5; },
-             "Data Set 1: TNLR of load group 2 of period 1 is -5, which should not be negative."}),
+             "Data Set 1: TNLR of load group 2 of period 1 is -5, which should not be negative."},
+        // The ranges of the analysis program: what single precision carries and a report column holds.
+        Case{"ModulusDenormal", "LAY1", [] { gLayeredE(1, 1, 2) = Value(1e-45); },
+             "Data Set 1: E of layer 2 of period 1 is 1E-45, which should be from 1 to 1E+10."},
+        Case{"ViscoelasticModulusDenormal", "LAY4", [] { gLayeredE(1, 1, 1) = Value(1e-45); },
+             "Data Set 1: E of layer 1 of period 1 is 1E-45, which should be 0 or from 1 to 1E+10."},
+        Case{"ThicknessDenormal", "LAY3", [] { gLayeredLayer(1, 1, 1) = Value(1e-45); },
+             "Data Set 1: TH of layer 1 is 1E-45, which should be from .001 to 1000."},
+        Case{"DepthBeyondColumn", "LAY2", [] { gLayeredZC(1, 2) = Value(1e11); },
+             "Data Set 1: ZC of point 2 is 100000000000, which should be from 0 to 1000."},
+        Case{"PressureHuge", "LAY5", [] { gLayeredLoad(1, 1, ld::CP) = Value(1e30); },
+             "Data Set 1: CP of load group 1 is 1E+30, which should be from -10000 to 10000."},
+        Case{"PointFarAway", "LAY1", [] { gLayeredPoints(1, 1, 1, 1) = Value(1e5); },
+             "Data Set 1: XPT of point 1 of load group 1 is 100000, which should be from -1000 to 1000."},
+        Case{"CreepTimeNegative", "LAY4", [] { gLayeredTYME(1, 1) = Value(-1); },
+             "Data Set 1: TYME 1 is -1, which should be from .000001 to 1E+08."},
+        Case{"ComplianceHuge", "LAY3", [] { gLayeredCREEP(1, 2, 7) = 3.4e38f; },
+             "Data Set 1: CREEP 7 of viscoelastic layer 2 is 3.4E+38, which should be from 1E-10 to 1."}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 }  // namespace

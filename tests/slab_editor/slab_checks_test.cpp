@@ -149,6 +149,32 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"AdjustmentFactorZero", [] { gSlabFSAF(1, 1) = 0; },
                     "Data Set 1: FSAF of period 1 is 0, which should be greater than 0. Please correct it by clicking "
                     "the Adjust menu."},
+        // The ranges of the analysis program: what single precision carries and a report column holds.
+        RefusalCase{"SlabThicknessDenormal", [] { gSlabLayerProps(1, 1, 1) = 1e-45f; },
+                    "Data Set 1: T of slab layer 1 is 1.401298E-45, which should be from .001 to 1000. Please correct "
+                    "it by clicking Slab\\Properties menu."},
+        RefusalCase{"SlabModulusDenormal", [] { gSlabLayerProps(1, 1, 3) = 1e-45f; },
+                    "Data Set 1: YM of slab layer 1 is 1.401298E-45, which should be from 1 to 1E+10. Please correct "
+                    "it by clicking Slab\\Properties menu."},
+        RefusalCase{"CoordinateFarAway", [] { gSlabX(1, 1, 3) = 1e5f; },
+                    "Data Set 1: x coordinate 3 of slab 1 is 100000, which should be from -10000 to 10000. Please "
+                    "correct it by clicking Slab\\X-coordinate menu."},
+        RefusalCase{"LoadedAreaPressureHuge", [] {
+                      gSlabNUDL(1, 1) = 1;
+                      const Value area[] = {1, 0, 5, 0, 5, 1e30};
+                      for (int k = 1; k <= 6; ++k) gSlabLoadAreas(1, 1, 1, k) = area[k - 1];
+                    },
+                    "Data Set 1: QQ of loaded area 1 of load group 1 is 1E+30, which should be from -10000 to 10000. "
+                    "Please correct it by clicking the Uniform menu."},
+        RefusalCase{"SubgradeModulusDenormal", [] { gSlabLiquid(1, 1) = 1e-45; },
+                    "Data Set 1: SUBMOD is 1E-45, which should be 0 or from .1 to 100000. Please correct it by "
+                    "clicking the Foundation menu."},
+        RefusalCase{"FoundationModulusDenormal", [] {
+                      gSlabGeneral(1, gen::kNFOUND) = 1;
+                      gSlabSolid(1, 1) = 1e-45;
+                    },
+                    "Data Set 1: YMS is 1E-45, which should be from 1 to 1E+10. Please correct it by clicking the "
+                    "Foundation menu."},
         RefusalCase{"OblongElements", [] { gSlabX(1, 1, 2) = 1; },
                     "Data Set 1: some elements of slab 1 are too oblong, with an aspect ratio greater than 5. Please "
                     "correct it by clicking Slab\\X-coordinate menu."},

@@ -35,10 +35,11 @@ struct Mutant {
 };
 
 // The values put in place of a numeric item. The empty item leaves a lone comma, which the reader
-// takes as an empty item at the start of a line and as a separator after another item.
+// takes as an empty item at the start of a line and as a separator after another item. 1E-45 is
+// a denormal in single precision; 1E+11 is wider than any report column.
 inline const std::vector<std::string>& HostileValues() {
-  static const std::vector<std::string> values = {"0",     "-1",    "1E+30", "-1E+30", "1E-30",
-                                                  "32767", "32768", "99999", "X",      ","};
+  static const std::vector<std::string> values = {"0",     "-1",    "1E+30", "-1E+30", "1E-30", "1E-45",
+                                                  "1E+11", "32767", "32768", "99999", "X",      ","};
   return values;
 }
 
@@ -244,14 +245,31 @@ class SweepRunner {
   Watchdog watchdog_{std::chrono::seconds(30)};
 };
 
+// The first line of a report on which two numbers run into each other, a number with a decimal
+// point following the digits of another with neither a blank nor a minus sign between them
+// ("0.00000100000000000.00000"); empty when there is none.
+inline std::string RunTogetherNumbers(const std::string& text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '.') continue;
+    std::size_t j = i + 1;
+    while (j < text.size() && text[j] >= '0' && text[j] <= '9') ++j;
+    if (j == i + 1 || j >= text.size() || text[j] != '.') continue;
+    const std::size_t from = text.rfind('\n', i) == std::string::npos ? 0 : text.rfind('\n', i) + 1;
+    std::size_t to = text.find_first_of("\r\n", i);
+    if (to == std::string::npos) to = text.size();
+    return text.substr(from, to - from);
+  }
+  return {};
+}
+
 // A check of its own that a program's sweep makes on every run.
 using ExtraCheck = std::function<void(const Outcome&)>;
 
 // The checks every run must pass whatever its input: one of the three exit statuses; a stop says
 // why in a message of its own (not only the closing "click OK"); a normal end has written its
 // report; no "NaN" or "Inf" in the report, the graph file, the progress text or a message; a run
-// that ends as a data error says `where` in its message. Returns false (after recording the
-// failures) when a check fails.
+// that ends as a data error says `where` in its message; no two numbers of the report run into
+// each other. Returns false (after recording the failures) when a check fails.
 inline bool ExpectSound(const std::string& what, const Outcome& o, const std::string& exitText,
                         const std::string& where = std::string(), const ExtraCheck& extra = ExtraCheck()) {
   SCOPED_TRACE(what);
@@ -266,6 +284,7 @@ inline bool ExpectSound(const std::string& what, const Outcome& o, const std::st
     EXPECT_TRUE(told) << "stopped without a message";
   }
   EXPECT_EQ(NonFiniteWord(o.report), "") << "in the report";
+  EXPECT_EQ(RunTogetherNumbers(o.report), "") << "in the report";
   EXPECT_EQ(NonFiniteWord(o.graph), "") << "in the graph file";
   for (const std::string& t : o.host.shown) EXPECT_EQ(NonFiniteWord(t), "") << "in the progress text";
   for (const std::string& m : o.host.messages) EXPECT_EQ(NonFiniteWord(m), "") << "in a message";
