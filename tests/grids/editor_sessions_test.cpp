@@ -265,10 +265,18 @@ TEST_F(EditorSessionsTest, TheSavedStateFollowsTheFileThatIsOpen) {
     EXPECT_FALSE(platform_.windows.IsLoaded(c.editor));
     EXPECT_EQ(Questions(), 0u);
 
-    // A table confirmed after Save changes the file again.
+    // A table confirmed after Save changes the file again; one confirmed as it was does not.
     OpenFile(c.editor, c.example);
     Menu(c.editor, c.menu);
     Press(c.editor, "cmdSave");
+    Ok(c.table);
+    Press(c.editor, "cmdExit");
+    EXPECT_EQ(Questions(), 0u);
+    EXPECT_FALSE(platform_.windows.IsLoaded(c.editor));
+    OpenFile(c.editor, c.example);
+    Menu(c.editor, c.menu);
+    Press(c.editor, "cmdSave");
+    Cells(c.table, {"2"});
     Ok(c.table);
     platform_.messages.QueueAnswer(MessageAnswer::Cancel);
     Press(c.editor, "cmdExit");

@@ -45,7 +45,9 @@ TEST_F(MainTableTest, TypingTheCountAndEnterOpensTheAuxiliaryTableAndItsOkComesB
   EXPECT_EQ(f.grid().Col(), 4);
   ClickCell(f, 1, 6);
   Enter(f, "5");
-  EXPECT_EQ(Grid(kind::kGridMain), nullptr);
+  // The main table waits, hidden, for the points of its line.
+  EXPECT_TRUE(f.Waiting());
+  EXPECT_FALSE(f.isVisible());
   GridForm* points = Grid(kind::kGridSingle);
   ASSERT_NE(points, nullptr);
   EXPECT_EQ(points->grid().Cols(), 2);
@@ -113,9 +115,15 @@ TEST_F(MainTableTest, OkChecksTheCountsLineByLine) {
   ClickOk(f);
   EXPECT_EQ(Messages(), (std::vector<std::string>{"NR or NPT should not be greater than 25."}));
   EXPECT_EQ(Grid(kind::kGridMain), &f);
+  EXPECT_EQ(L->General(1, 4), 1.0f);   // a refused OK stores nothing
+  EXPECT_EQ(L->Load(1, 1, 2), Value(5.0));
+  EXPECT_EQ(f.grid().Row(), 2);
+  ClickCell(f, 2, 6);
+  Type(f, "25");
+  ClickOk(f);
+  EXPECT_EQ(Grid(kind::kGridMain), nullptr);
   EXPECT_EQ(L->General(1, 4), 3.0f);
   EXPECT_EQ(L->Load(1, 1, 2), Value(4.5));   // the value still in the editor is taken
-  EXPECT_EQ(f.grid().Row(), 2);
 }
 
 TEST_F(MainTableTest, DeletingALoadGroupMovesItsPointsAndRepetitionsWithIt) {
@@ -301,10 +309,11 @@ TEST_F(MainTableTest, UniformLoadsAreCheckedAndCounted) {
   GridForm& g = Open(kind::kGridMainSlab, 209, 2);
   ClickCell(g, 1, 1);
   Type(g, "2.5");
+  const std::int16_t groups = S->General(1, 4);
   ClickOk(g);
   EXPECT_EQ(Messages().back(), "NUDL should not be greater than 24");
-  EXPECT_EQ(S->NUDL(1, 1), 2);
-  EXPECT_EQ(S->General(1, 4), 2);
+  EXPECT_EQ(S->NUDL(1, 1), 24);   // a refused OK stores nothing
+  EXPECT_EQ(S->General(1, 4), groups);
 }
 
 TEST_F(MainTableTest, RaftCountsRaiseADefaultFmaxAndTheRaftTableKeepsItsLines) {
@@ -320,8 +329,11 @@ TEST_F(MainTableTest, RaftCountsRaiseADefaultFmaxAndTheRaftTableKeepsItsLines) {
     EXPECT_EQ(S->Curling(1, 10), si ? Value(2.54) : Value(1.0));   // all counts 0: FMAX as it was
     GridForm& g = Open(kind::kGridMainSlab, 210, 3);
     ClickCell(g, 2, 1);
-    Type(g, "3.5");
-    ClickOk(g);
+    Enter(g, "3.5");   // a count is raised through the line's own table
+    ASSERT_NE(Grid(kind::kGridSingle), nullptr);
+    ClickOk(*Grid(kind::kGridSingle));
+    ASSERT_NE(Grid(kind::kGridMainSlab), nullptr);
+    ClickOk(*Grid(kind::kGridMainSlab));
     EXPECT_EQ(S->RaftCounts(1, 2), 4);
     EXPECT_EQ(S->Curling(1, 10), si ? Value(25.4) : Value(10.0));
     S->RaftCounts(1, 2) = 0;
