@@ -15,8 +15,11 @@ std::string Units(bool si) { return si ? "SI units" : "English units"; }
 
 std::string Shown(const Value& v) { return v.IsNumber() ? BareStr(v.Number()) : v.Text(); }
 
-// The fields named in order of their first entry, each with the value it shows.
-std::string FieldList(const std::vector<std::pair<std::string, double>>& fields) {
+// The fields named in the order of `order`, each with the value it shows.
+std::string FieldList(std::vector<std::pair<std::string, double>> fields, const std::vector<std::string>& order) {
+  std::stable_sort(fields.begin(), fields.end(), [&](const auto& a, const auto& b) {
+    return std::find(order.begin(), order.end(), a.first) < std::find(order.begin(), order.end(), b.first);
+  });
   std::string text;
   for (std::size_t i = 0; i < fields.size(); ++i) {
     if (i > 0) text += i + 1 == fields.size() ? " and " : ", ";
@@ -37,6 +40,8 @@ UnitDefaultReview ReviewUnitDefaults(const ArrayDirectory& arrays, int set, cons
                                      bool si) {
   UnitDefaultReview review;
   for (const UnitDefault& entry : entries) {
+    if (std::find(review.fields.begin(), review.fields.end(), entry.field) == review.fields.end())
+      review.fields.push_back(entry.field);
     const Value v = arrays[entry.array].Get(set, entry.index);
     if (v.IsEmpty()) continue;
     const double number = v.Number();
@@ -68,9 +73,9 @@ std::string UnitDefaultQuestion(const UnitDefaultReview& review, bool si) {
     }
     AddField(then, entry->field, wanted);
   }
-  return "NUNIT is now " + std::string(si ? "1" : "0") + " (" + Units(si) + "), but " + FieldList(now) +
-         " still hold the defaults for " + Units(!si) + ".  Do you want them set to the defaults for " +
-         Units(si) + " (" + FieldList(then) + ")?";
+  return "NUNIT is now " + std::string(si ? "1" : "0") + " (" + Units(si) + "), but " +
+         FieldList(now, review.fields) + " still hold the defaults for " + Units(!si) +
+         ".  Do you want them set to the defaults for " + Units(si) + " (" + FieldList(then, review.fields) + ")?";
 }
 
 std::string UnitDefaultNote(const UnitDefaultReview& review, bool si) {

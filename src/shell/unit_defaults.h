@@ -26,6 +26,7 @@ struct UnitDefault {
 struct UnitDefaultReview {
   std::vector<std::pair<const UnitDefault*, double>> at_old_defaults;   // with the new default
   std::vector<std::pair<const UnitDefault*, Value>> entered;            // in use, neither system's
+  std::vector<std::string> fields;                                      // the fields in their order
 };
 UnitDefaultReview ReviewUnitDefaults(const ArrayDirectory& arrays, int set, const std::vector<UnitDefault>& entries,
                                      bool si);

@@ -157,7 +157,7 @@ void GridForm::OpenAuxiliary(const std::function<OkOutcome()>& open, std::functi
   stored_for_auxiliary_ = std::move(stored);
   reshow_ = std::move(reshow);
   waiting_ = true;
-  hide();
+  setEnabled(false);   // it stays in view, behind the auxiliary table, until that table ends
   Window* before = platform().windows().Find(outcome.next_window);
   LoadWithHandover(outcome.next_window, outcome.next);
   Window* loaded = platform().windows().Find(outcome.next_window);
@@ -192,6 +192,7 @@ void GridForm::AuxiliaryEnded(bool confirmed) {
   }
   if (SessionCurrent()) stored.Undo();
   if (reshow_) Guarded(reshow_);
+  setEnabled(true);
   Show();
   if (grid_) grid_->SetFocus();
 }
@@ -201,6 +202,7 @@ void GridForm::Destroy() {
     waiting_ = false;
     if (SessionCurrent()) stored_for_auxiliary_.Undo();
   }
+  hide();   // gone before a waiting opener shows itself again
   WindowClosing();
   Form::Destroy();
 }

@@ -3,9 +3,9 @@
 // an OK (close, open the next window, mark the caller's status label). A grid window belongs to the
 // session of the editor whose table it shows: it is closed when that session ends, and its OK
 // stores nothing once it has ended. A refused OK stores nothing; a main table that opens a line's
-// auxiliary table stores that line for it and waits, hidden: the auxiliary table's OK confirms what
-// was stored, and an auxiliary table left without its OK takes it back and shows the main table
-// again as the user left it.
+// auxiliary table stores that line for it and waits, disabled behind it: the auxiliary table's OK
+// confirms what was stored, and an auxiliary table left without its OK takes it back and gives the
+// main table back as the user left it.
 #pragma once
 
 #include <QString>
@@ -52,7 +52,7 @@ class GridForm : public Form, public GridWindowTexts, public EditorBound {
   // OK (BtnRun, cmdOK of frmSpread3).
   virtual void Ok() = 0;
 
-  // True while the window waits, hidden, for the auxiliary table it opened.
+  // True while the window waits (disabled) for the auxiliary table it opened.
   bool Waiting() const { return waiting_; }
 
   // EditorBound
@@ -85,7 +85,7 @@ class GridForm : public Form, public GridWindowTexts, public EditorBound {
   // Runs a table's OK and carries out its end; what a refused OK stored is taken back.
   void RunOk(const std::function<OkOutcome()>& ok);
   // Runs the opening of a line's auxiliary table (`open` stores the line and says which window
-  // comes next): the window then waits, hidden, for that table; nothing is kept when it is refused.
+  // comes next): the window then waits, disabled, for that table; nothing is kept when it is refused.
   // When the auxiliary table is left without its OK, `reshow` puts this table back as the user left
   // it before the window is shown again.
   void OpenAuxiliary(const std::function<OkOutcome()>& open, std::function<void()> reshow);

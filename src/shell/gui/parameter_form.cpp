@@ -139,6 +139,7 @@ bool ParameterForm::TakeEdits() { return RunOk(); }
 void ParameterForm::DropEdits() { Close(); }
 
 void ParameterForm::Destroy() {
+  hide();   // gone before a waiting opener shows itself again
   WindowClosing();
   Form::Destroy();
 }
