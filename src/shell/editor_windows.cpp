@@ -134,6 +134,8 @@ bool SettleOpenWindows(EditorKind editor, const std::string& title, const std::s
   for (int round = 0; round < 100; ++round) {
     EditorBound* open = WindowHoldingEdits(editor);
     if (!open) return true;
+    // The window asked about comes to the front, where its OK shows a refusal too.
+    if (auto* window = dynamic_cast<Window*>(open)) window->Show();
     const std::string question = "\"" + open->WindowTitle() + "\" shows entries that its OK has not stored.  " +
                                  "Do you want them taken before " + before + "?  Yes: they are checked and " +
                                  "stored as its OK stores them.  No: they are dropped and the window closes.  " +

@@ -75,7 +75,8 @@ std::string UnitDefaultQuestion(const UnitDefaultReview& review, bool si) {
   }
   return "NUNIT is now " + std::string(si ? "1" : "0") + " (" + Units(si) + "), but " +
          FieldList(now, review.fields) + " still hold the defaults for " + Units(!si) +
-         ".  Do you want them set to the defaults for " + Units(si) + " (" + FieldList(then, review.fields) + ")?";
+         ".  Do you want them set to the defaults for " + Units(si) + " (" + FieldList(then, review.fields) +
+         ")?  No other value is converted.";
 }
 
 std::string UnitDefaultNote(const UnitDefaultReview& review, bool si) {

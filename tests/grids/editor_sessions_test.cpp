@@ -508,7 +508,7 @@ TEST_F(EditorSessionsTest, AChangeOfNunitOffersTheNewSystemsDefaults) {
         << question;
     EXPECT_NE(question.find("NUNIT is now 1 (SI units), but BETA .113, TEMPREF 70, TEMP 70 and FT1 .0796 still "
                             "hold the defaults for English units.  Do you want them set to the defaults for SI "
-                            "units (BETA .2034, TEMPREF 21.1, TEMP 21.1 and FT1 .414)?"),
+                            "units (BETA .2034, TEMPREF 21.1, TEMP 21.1 and FT1 .414)?  No other value is converted."),
               std::string::npos)
         << question;
     const bool reset = answer == MessageAnswer::Yes;
