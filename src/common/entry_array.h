@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstddef>
 #include <map>
 #include <memory>
 #include <type_traits>
@@ -52,6 +53,24 @@ class EntryArray {
   // allowed) and keeps its value, returning false, when the text is not wholly a number or the
   // number does not fit.
   bool PutCellText(int set, std::span<const long> index, const std::string& text);
+
+  // What the array holds at one moment (every entry, index 0 included), to tell later which entries
+  // changed since.
+  class Copy {
+   public:
+    virtual ~Copy() = default;
+  };
+  // The entries that differ from a copy, with their values then and now.
+  class Changes {
+   public:
+    virtual ~Changes() = default;
+    virtual bool empty() const = 0;
+    // Puts each entry back as the copy held it, unless it was changed again since.
+    virtual void Undo() = 0;
+  };
+  virtual std::unique_ptr<Copy> Keep() const = 0;
+  // `kept` must be a copy this array made.
+  virtual std::unique_ptr<Changes> ChangesSince(const Copy& kept) = 0;
 
   // Convenience forms with the indexes as arguments.
   template <typename... I>
@@ -125,7 +144,39 @@ class TableEntries final : public EntryArray {
     return true;
   }
 
+  std::unique_ptr<Copy> Keep() const override { return std::make_unique<Kept>(table_); }
+
+  std::unique_ptr<Changes> ChangesSince(const Copy& kept) override {
+    const Table& before = static_cast<const Kept&>(kept).table;
+    auto changes = std::make_unique<Changed>(table_);
+    for (std::size_t i = 0; i < Table::kSize; ++i) {
+      if (!(before.data()[i] == table_.data()[i])) changes->entries.push_back({i, before.data()[i], table_.data()[i]});
+    }
+    return changes;
+  }
+
  private:
+  struct Kept final : Copy {
+    explicit Kept(const Table& t) : table(t) {}
+    Table table;
+  };
+  struct Changed final : Changes {
+    explicit Changed(Table& t) : table(t) {}
+    struct Entry {
+      std::size_t place;
+      T before, after;
+    };
+    bool empty() const override { return entries.empty(); }
+    void Undo() override {
+      for (const Entry& e : entries) {
+        T& entry = table.data()[e.place];
+        if (entry == e.after) entry = e.before;
+      }
+    }
+    Table& table;
+    std::vector<Entry> entries;
+  };
+
   static std::array<long, sizeof...(Bounds)> Index(int set, std::span<const long> index) {
     if (index.size() + 1 != sizeof...(Bounds)) {
       throw TableIndexError("array takes " + std::to_string(sizeof...(Bounds) - 1) + " indexes after the data set");

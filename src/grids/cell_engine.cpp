@@ -50,6 +50,21 @@ std::optional<Value> CellEngine::Untouched(int line, int col) const {
   return row[static_cast<std::size_t>(col)];
 }
 
+bool CellEngine::Edited() const {
+  if (edited_) return true;
+  if (!editor_.Visible() || edit_row_ < 1 || edit_row_ > lines_ || edit_col_ < 1 || edit_col_ >= grid_.Cols())
+    return false;
+  return editor_.Text() != grid_.Text(edit_row_, edit_col_);
+}
+
+void CellEngine::Reshow(int line, int col, const std::string& text, std::optional<Value> shown) {
+  if (line < 1 || line > lines_ || col < 1 || col >= grid_.Cols()) return;
+  if (editor_.Visible() && edit_row_ == line && edit_col_ == col) editor_.SetVisible(false);
+  grid_.SetText(line, col, text);
+  auto& row = shown_[static_cast<std::size_t>(line)];
+  if (col < static_cast<int>(row.size())) row[static_cast<std::size_t>(col)] = std::move(shown);
+}
+
 void CellEngine::SetCell(int row, int col) {
   grid_.SetRow(row);
   grid_.SetCol(col);
@@ -82,6 +97,7 @@ void CellEngine::Commit() {
   if (edit_row_ < 1 || edit_row_ > lines_ || edit_col_ < 1 || edit_col_ >= grid_.Cols()) return;
   if (grid_.Text(edit_row_, edit_col_) == text) return;
   grid_.SetText(edit_row_, edit_col_, text);
+  edited_ = true;
   auto& row = shown_[static_cast<std::size_t>(edit_row_)];
   if (edit_col_ < static_cast<int>(row.size())) row[static_cast<std::size_t>(edit_col_)].reset();
 }
@@ -153,6 +169,7 @@ void CellEngine::ClearCell() {
   if (row < 1 || row > lines_ || col < 1 || col >= grid_.Cols()) return;
   if (grid_.Text(row, col).empty()) return;
   grid_.SetText(row, col, "");
+  edited_ = true;
   auto& shown = shown_[static_cast<std::size_t>(row)];
   if (col < static_cast<int>(shown.size())) shown[static_cast<std::size_t>(col)].reset();
 }
@@ -195,6 +212,7 @@ void CellEngine::InsertLine() {
   fresh_shown[0].reset();
   shown_.insert(shown_.begin() + cur, std::move(fresh_shown));
   ++lines_;
+  edited_ = true;
   Rebuild(buffer);
   SetCell(cur, 1);
   table_.LineInserted(cur, lines_);
@@ -218,6 +236,7 @@ void CellEngine::DeleteLine() {
   }
   shown_.erase(shown_.begin() + cur);
   --lines_;
+  edited_ = true;
   Rebuild(buffer);
   if (lines_ == 0) {
     grid_.SetRow(0);

@@ -76,6 +76,10 @@ class CellEngine : public GridEvents, public CellEditorEvents {
   // The value to store for a data cell that still shows what it showed when the window opened;
   // nothing when the user changed the cell (or it never showed an entry).
   std::optional<Value> Untouched(int line, int col) const;
+  // True once the user changed a cell or the lines, or while the cell editor holds a changed text.
+  bool Edited() const;
+  // Puts a cell back as it showed the entry `shown` (an untouched cell again), with `text`.
+  void Reshow(int line, int col, const std::string& text, std::optional<Value> shown);
 
   // The engine's operations, as the events run them.
   void Edit(int key_ascii);                      // open the cell editor over the current cell
@@ -112,6 +116,7 @@ class CellEngine : public GridEvents, public CellEditorEvents {
   int lines_ = 0;
   int edit_row_ = 0, edit_col_ = 0;   // the cell the editor was opened over
   bool stopped_ = false;
+  bool edited_ = false;
   // shown_[line][col]: the value the cell stands for while untouched (index 0 unused).
   std::vector<std::vector<std::optional<Value>>> shown_;
 };

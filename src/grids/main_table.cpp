@@ -46,6 +46,15 @@ std::string TooMany(int kind, int capacity) {
 }
 
 std::string Negative(int kind) { return CountName(kind) + " should not be negative"; }
+
+// A count raised on the main table, whose new lines only the auxiliary table enters.
+std::string RaisedCountMessage(int kind, int line, std::string text) {
+  text.erase(0, text.find_first_not_of(" \t"));
+  text.erase(text.find_last_not_of(" \t") + 1);
+  return CountName(kind) + " of line " + std::to_string(line) + " was raised to " + text +
+         ".  The lines it adds are entered in its auxiliary table: double-click the line (or press Enter on "
+         "the count) to open that table, or put the count back.";
+}
 }  // namespace
 
 // The entries the lines own, copied at opening and moved with their lines.
@@ -120,6 +129,9 @@ class MainTable::OwnedCopy {
     dirty_ = true;
   }
 
+  // What the copy holds must go into the data set again (what it was committed to was taken back).
+  void Touch() { dirty_ = true; }
+
   void Commit(const TableContext& context) {
     if (!dirty_) return;
     for (const Slice& s : slices_) {
@@ -152,6 +164,12 @@ MainTable::MainTable(const MainLayout& layout, const GridHandover& handover, Gri
                      GridWindowTexts& texts, int capacity)
     : layout_(layout), context_(handover), grid_(grid), texts_(texts), capacity_(capacity) {
   owned_ = std::make_unique<OwnedCopy>(context_, layout_.owned, capacity_);
+  const int lines = std::clamp(handover.main_lines, 0, capacity_);
+  held_counts_.assign(static_cast<std::size_t>(lines) + 1, 0.0);
+  if (layout_.kind != 111) {
+    const EntryRef& count = layout_.cells[static_cast<std::size_t>(layout_.count_col) - 1];
+    for (int i = 1; i <= lines; ++i) held_counts_[static_cast<std::size_t>(i)] = context_.Get(count, i).Number();
+  }
 }
 
 MainTable::~MainTable() = default;
@@ -253,8 +271,20 @@ void MainTable::StoreCell(int line, int col, float value) {
 void MainTable::CommitMoves() { owned_->Commit(context_); }
 
 void MainTable::DoubleClickAction() {
-  const MainStep step = OpenAuxiliary();
-  if (on_step) on_step(step);
+  if (on_open) {
+    on_open([this] { return OpenAuxiliary(); });
+  } else {
+    OpenAuxiliary();
+  }
+}
+
+void MainTable::AuxiliaryLeft() {
+  owned_->Touch();
+  if (!engine_ || aux_owner_ < 1 || aux_owner_ > engine_->Lines()) return;
+  const int col = layout_.count_col;
+  engine_->Reshow(aux_owner_, col, CellText(aux_owner_, col), Shown(aux_owner_, col));
+  grid_.SetRow(aux_owner_);
+  grid_.SetCol(col);
 }
 
 bool MainTable::EnterAction(int, int col, const std::string& text) {
@@ -275,12 +305,15 @@ bool MainTable::EnterAction(int, int col, const std::string& text) {
 
 void MainTable::LineInserted(int line, int lines) {
   owned_->Insert(line, lines);
+  if (line >= 1 && line <= static_cast<int>(held_counts_.size()))
+    held_counts_.insert(held_counts_.begin() + line, 0.0);
   gMainLines = Value(lines);
   gMainRows = Value(lines + 1);
 }
 
 void MainTable::LineDeleted(int line, int lines) {
   owned_->Delete(line, lines);
+  if (line >= 1 && line < static_cast<int>(held_counts_.size())) held_counts_.erase(held_counts_.begin() + line);
   gMainLines = Value(lines);
   gMainRows = Value(lines + 1);
 }
@@ -360,7 +393,7 @@ MainStep MainTable::AuxiliaryStep(int owner, const std::array<float, 9>& values)
     next.grid_cols = 0;
     out.next_window = values[3] != 0 ? kind::kClay : kind::kGranular;
   }
-  if (engine_) engine_->Stop();
+  aux_owner_ = owner;
   return step;
 }
 
@@ -371,6 +404,16 @@ MainStep MainTable::Ok() {
   std::vector<std::array<float, 9>> rows(static_cast<std::size_t>(lines) + 1);
   for (int i = 1; i <= lines; ++i) {
     if (!ReadLine(i, rows[static_cast<std::size_t>(i)])) return {};
+  }
+  if (layout_.kind != 111) {
+    for (int i = 1; i <= lines; ++i) {
+      const double held = i < static_cast<int>(held_counts_.size()) ? held_counts_[static_cast<std::size_t>(i)] : 0;
+      const float count = rows[static_cast<std::size_t>(i)][static_cast<std::size_t>(layout_.count_col)];
+      if (count > held && count > 0) {
+        TellAtCell(grid_, i, layout_.count_col, RaisedCountMessage(layout_.kind, i, grid_.Text(i, layout_.count_col)));
+        return {};
+      }
+    }
   }
   CommitMoves();
   if (!layout_.line_count.empty()) context_.PutCount(layout_.line_count, lines);

@@ -6,6 +6,9 @@
 // seasonal parameters, load repetitions). The moves are made on a copy of those entries; the copy
 // goes into the data set when the table is confirmed, by OK or by opening an auxiliary table (which
 // writes the line count too), and is dropped when the window is closed otherwise.
+//
+// The count column of a line says how many lines its auxiliary table holds; a larger count is taken
+// only by that table's OK, which enters the new lines: OK refuses a count raised on the main table.
 #pragma once
 
 #include <array>
@@ -41,12 +44,15 @@ class MainTable : public GridTable {
   void Attach(CellEngine& engine) { engine_ = &engine; }
 
   // Opens the auxiliary table of the current line (double click, Esc on the grid, Enter in the count
-  // column); the window then closes and the step says what comes next.
+  // column): stores the line and its count for that table; the step says what comes next.
   MainStep OpenAuxiliary();
+  // The auxiliary table was left without its OK, and what was stored for it was taken back: the
+  // table goes on as the user left it, the line's count as stored.
+  void AuxiliaryLeft();
   // OK: stores the table and checks it.
   MainStep Ok();
-  // The window's reaction to a step, set by the window.
-  std::function<void(const MainStep&)> on_step;
+  // The window runs the opening of an auxiliary table (`open`); set by the window.
+  std::function<void(const std::function<MainStep()>& open)> on_open;
 
   // GridTable
   void Setup(int rows) override;
@@ -70,6 +76,10 @@ class MainTable : public GridTable {
   void StoreCell(int line, int col, float value);
   void CommitMoves();
   MainStep AuxiliaryStep(int owner, const std::array<float, 9>& values);
+
+  // The count of each line as stored (index 0 unused), moved with inserted and deleted lines.
+  std::vector<double> held_counts_;
+  int aux_owner_ = 0;   // the line whose auxiliary table was opened last
 
   const MainLayout& layout_;
   TableContext context_;

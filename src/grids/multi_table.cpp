@@ -184,7 +184,9 @@ OkOutcome MultiTable::Ok(CellEngine& engine) {
       if (!ShownValue(key) || key.Number() == 0) return refuse(r, cols_ - 1, layout_.check_message);
     }
   }
-  if (layout_.kind == 203 && gArrangementVisits == 1 && (gNewFile.Number() == 1 || gSlabReadError.Number() == 1)) {
+  // The arrangement's defaults are filled by the first OK of the table that succeeds.
+  if (layout_.kind == 203 && ++gArrangementVisits == 1 &&
+      (gNewFile.Number() == 1 || gSlabReadError.Number() == 1)) {
     ArrangementDefaults(lines);
   }
   if (layout_.kind == 208 && context_.Get(Entry("gSlabLayerProps", At(1), At(1))).Number() == 0) {

@@ -56,12 +56,28 @@ bool EditorSession::Load() {
 }
 
 bool EditorSession::MenuAllowed() {
-  SaveState = 1;
   if (gFileLoaded.Number() != 1) {
+    SaveState = 1;
     Tell("No data file has been loaded.");
     return false;
   }
   return true;
+}
+
+bool EditorSession::SettleWindows(bool closing) {
+  return SettleOpenWindows(editor_, texts_.title, closing ? "the editor closes" : "the file is saved",
+                           closing ? "the editor stays open" : "nothing is saved");
+}
+
+std::string EditorSession::SavedMessage() const {
+  std::string text = Saved(SaveFile);
+  if (left_out_from_ >= 2) {
+    const int count = doc_.DataSetCount();
+    text += left_out_from_ < count ? " without Data Sets " + std::to_string(left_out_from_) + " to " +
+                                         std::to_string(count)
+                                   : " without Data Set " + std::to_string(left_out_from_);
+  }
+  return text;
 }
 
 void EditorSession::New() {
@@ -203,11 +219,27 @@ void EditorSession::LeaveOutUnfilledSets() {
   }
 }
 
-bool EditorSession::Write() {
+bool EditorSession::Write(bool closing) {
+  left_out_from_ = 0;
   LeaveOutUnfilledSets();
   if (std::optional<std::string> problem = doc_.WriteProblem()) {
-    Tell(*problem + "  The file has not been saved.");
-    return false;
+    // The set named becomes the current one, so that the menus open it for the correction.
+    const int set = FirstRefusedSet();
+    if (set >= 1) doc_.MakeSetCurrent(set);
+    if (set < 2) {
+      Tell(*problem + "  The file has not been saved.");
+      return false;
+    }
+    const std::string name = "Data Set " + std::to_string(set);
+    const bool later_sets = set < doc_.DataSetCount();
+    const std::string sets = later_sets ? name + " and the data sets after it" : name;
+    const std::string question =
+        *problem + "  Do you want to save the file without " + sets + "?  " +
+        (closing ? "The editor then closes without " + std::string(later_sets ? "them" : "it") + "."
+                 : std::string(later_sets ? "They stay" : "It stays") +
+                       " in the editor, to be completed and saved later.");
+    if (platform().messages().Show(question, MessageButtons::YesNo, texts_.title) != MessageAnswer::Yes) return false;
+    left_out_from_ = set;
   }
   const std::string upper = UpperCase(SaveFile);
   if (upper.size() < 4 || upper.substr(upper.size() - 4) != ".DAT") SaveFile += ".DAT";
@@ -222,8 +254,17 @@ bool EditorSession::Write() {
       if (answer != MessageAnswer::Yes) return false;
     }
   }
+  std::string bytes;
+  if (left_out_from_ >= 2) {
+    const int count = doc_.DataSetCount();
+    doc_.SetDataSetCount(left_out_from_ - 1);
+    bytes = doc_.FileBytes();
+    doc_.SetDataSetCount(count);
+  } else {
+    bytes = doc_.FileBytes();
+  }
   std::string reason;
-  if (!WriteFileSafely(path, doc_.FileBytes(), reason)) {
+  if (!WriteFileSafely(path, bytes, reason)) {
     Tell("File with a filename of " + SaveFile + " could not be saved: " + reason);
     return false;
   }
@@ -232,16 +273,19 @@ bool EditorSession::Write() {
 }
 
 bool EditorSession::Save() {
+  if (!SettleWindows(false)) return false;
   if (!CheckComplete()) return false;
   ShortenSaveFile();
   if (!Write()) return false;
   HandFileToMainWindow();
-  SaveState = 2;
-  Tell(Saved(SaveFile));
+  // A file written without some data sets does not hold everything the editor holds.
+  SaveState = left_out_from_ ? 1 : 2;
+  Tell(SavedMessage());
   return true;
 }
 
 bool EditorSession::SaveAs() {
+  if (!SettleWindows(false)) return false;
   const bool complete = CheckComplete();
   DataDir = gDataPath;
   if (!complete) return false;
@@ -260,8 +304,8 @@ bool EditorSession::SaveAs() {
   }
   SaveFile = choice->file_name.substr(DataDir.size());
   if (!Write()) return false;
-  SaveState = 2;
-  Tell(Saved(SaveFile));
+  SaveState = left_out_from_ ? 1 : 2;
+  Tell(SavedMessage());
   doc_.ShowFileName(DropLast4(SaveFile));
   gEditFileName = Value(SaveFile);
   HandFileToMainWindow();
@@ -269,13 +313,14 @@ bool EditorSession::SaveAs() {
 }
 
 bool EditorSession::MayClose() {
+  if (!SettleWindows(true)) return false;
   if (SaveState == 2) return true;
   switch (platform().messages().Show(kNotSaved, MessageButtons::YesNoCancel, texts_.title)) {
     case MessageAnswer::Yes:
       if (!CheckComplete()) return false;
-      if (!Write()) return false;
-      SaveState = 2;
-      Tell(Saved(SaveFile));
+      if (!Write(true)) return false;
+      SaveState = left_out_from_ ? 1 : 2;
+      Tell(SavedMessage());
       return true;
     case MessageAnswer::No:
       return true;

@@ -30,6 +30,10 @@ class EditorDocument {
   }
   // Makes data set 1 the current set, option buttons included.
   virtual void MakeSetOneCurrent() = 0;
+  // Makes data set `set` the current set, option buttons included.
+  virtual void MakeSetCurrent(int set) {
+    if (set == 1) MakeSetOneCurrent();
+  }
   // A reason why the data sets cannot be written as a complete file (naming data set and item).
   virtual std::optional<std::string> WriteProblem() = 0;
   // The file's bytes.
@@ -90,7 +94,8 @@ class EditorSession {
   // A data set was made or changed outside the menus: SaveState 1.
   void Changed() { SaveState = 1; }
 
-  // Every data menu: SaveState 1, then false (after the message) when no file is loaded.
+  // Every data menu: false (after the message, SaveState 1) when no file is loaded. A menu marks
+  // nothing changed: the form or table it opens does so when its OK stores a change.
   bool MenuAllowed();
 
   // The completeness check of data set 1 (ErrCheck1): true when it passes.
@@ -107,7 +112,15 @@ class EditorSession {
  private:
   // The path Save writes: SaveFile inside DataDir unless it is a full path.
   std::string TargetPath() const;
-  bool Write();
+  // Writes the file; `closing` when the editor closes after it. A data set after the first that
+  // the file cannot hold is named and made current, and the user may save the file without it (and
+  // the sets after it): `left_out_from_` is then that set.
+  bool Write(bool closing = false);
+  // Before a save or an exit: the open windows holding entries not yet stored are settled.
+  bool SettleWindows(bool closing);
+  // The "has been saved" message, naming data sets left out of the file.
+  std::string SavedMessage() const;
+  int left_out_from_ = 0;
   // A data set made with its Data Set button and never filled since does not stop a save: when it
   // is the first set the file cannot hold as it is, it is left out after the user is told.
   void LeaveOutUnfilledSets();

@@ -1,6 +1,7 @@
 #include "shell/editor_windows.h"
 
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "platform/platform.h"
@@ -11,6 +12,7 @@ namespace {
 
 struct EditorState {
   int generation = 0;
+  const ArrayDirectory* arrays = nullptr;
   std::vector<std::string> kinds;
   std::function<void()> listener;
   const void* owner = nullptr;
@@ -23,9 +25,34 @@ EditorState& State(EditorKind editor) {
 
 }  // namespace
 
-void EditorBound::BindToEditor(EditorKind editor) {
+void EditorBound::BindToEditor(EditorKind editor) { BindToEditor(editor, EditorArrays(editor)); }
+
+void EditorBound::BindToEditor(EditorKind editor, const ArrayDirectory* arrays) {
   editor_ = editor;
   generation_ = EditorGeneration(editor);
+  arrays_ = arrays;
+}
+
+bool EditorBound::StoreByOk(const std::function<bool()>& ok) {
+  DataSetWatch watch = Watch();
+  bool succeeded = false;
+  try {
+    succeeded = ok();
+  } catch (...) {
+    watch.Changes().Undo();
+    throw;
+  }
+  DataSetChanges changes = watch.Changes();
+  if (!succeeded) {
+    changes.Undo();
+  } else if (!changes.empty()) {
+    DataChanged();
+  }
+  return succeeded;
+}
+
+void EditorBound::WindowClosing() {
+  if (auto ended = std::exchange(opener_, nullptr)) ended(confirmed_);
 }
 
 bool EditorBound::SessionCurrent() const { return !editor_ || generation_ == EditorGeneration(*editor_); }
@@ -37,6 +64,10 @@ void EditorBound::DataChanged() const {
 int EditorGeneration(EditorKind editor) { return State(editor).generation; }
 
 void NextEditorGeneration(EditorKind editor) { ++State(editor).generation; }
+
+void SetEditorArrays(EditorKind editor, const ArrayDirectory* arrays) { State(editor).arrays = arrays; }
+
+const ArrayDirectory* EditorArrays(EditorKind editor) { return State(editor).arrays; }
 
 void SetEditorWindowKinds(EditorKind editor, std::span<const char* const> kinds) {
   State(editor).kinds.assign(kinds.begin(), kinds.end());
@@ -77,6 +108,50 @@ bool RemoveEditorChangeListener(EditorKind editor, const void* owner) {
 
 void EditorDataChanged(EditorKind editor) {
   if (const auto& listener = State(editor).listener) listener();
+}
+
+}  // namespace pave
+
+namespace pave {
+
+namespace {
+// The first open window of the editor's current session that holds entries not yet stored.
+EditorBound* WindowHoldingEdits(EditorKind editor) {
+  WindowRegistry& windows = platform().windows();
+  for (const std::string& kind : windows.LoadedKinds()) {
+    auto* bound = dynamic_cast<EditorBound*>(windows.Find(kind));
+    if (bound && bound->Bound() && bound->BoundEditor() == editor && bound->SessionCurrent() && bound->HoldsEdits())
+      return bound;
+  }
+  return nullptr;
+}
+}  // namespace
+
+bool SettleOpenWindows(EditorKind editor, const std::string& title, const std::string& before,
+                       const std::string& cancel) {
+  // Each answer closes a window or opens the next one of a chain (a main table after its auxiliary
+  // table); the count only guards against a window that neither closes nor is left.
+  for (int round = 0; round < 100; ++round) {
+    EditorBound* open = WindowHoldingEdits(editor);
+    if (!open) return true;
+    // The window asked about comes to the front, where its OK shows a refusal too.
+    if (auto* window = dynamic_cast<Window*>(open)) window->Show();
+    const std::string question = "\"" + open->WindowTitle() + "\" shows entries that its OK has not stored.  " +
+                                 "Do you want them taken before " + before + "?  Yes: they are checked and " +
+                                 "stored as its OK stores them.  No: they are dropped and the window closes.  " +
+                                 "Cancel: " + cancel + ".";
+    switch (platform().messages().Show(question, MessageButtons::YesNoCancel, title)) {
+      case MessageAnswer::Yes:
+        if (!open->TakeEdits()) return false;
+        break;
+      case MessageAnswer::No:
+        open->DropEdits();
+        break;
+      default:
+        return false;
+    }
+  }
+  return false;
 }
 
 }  // namespace pave

@@ -3,6 +3,7 @@
 // is open, a data set made and never filled does not stop a save, and a title longer than the box
 // survives General and OK.
 #include <QLabel>
+#include <QRadioButton>
 
 #include "editors_fixture.h"
 #include "layered_editor/layered_kinds.h"
@@ -265,10 +266,18 @@ TEST_F(EditorSessionsTest, TheSavedStateFollowsTheFileThatIsOpen) {
     EXPECT_FALSE(platform_.windows.IsLoaded(c.editor));
     EXPECT_EQ(Questions(), 0u);
 
-    // A table confirmed after Save changes the file again.
+    // A table confirmed after Save changes the file again; one confirmed as it was does not.
     OpenFile(c.editor, c.example);
     Menu(c.editor, c.menu);
     Press(c.editor, "cmdSave");
+    Ok(c.table);
+    Press(c.editor, "cmdExit");
+    EXPECT_EQ(Questions(), 0u);
+    EXPECT_FALSE(platform_.windows.IsLoaded(c.editor));
+    OpenFile(c.editor, c.example);
+    Menu(c.editor, c.menu);
+    Press(c.editor, "cmdSave");
+    Cells(c.table, {"2"});
     Ok(c.table);
     platform_.messages.QueueAnswer(MessageAnswer::Cancel);
     Press(c.editor, "cmdExit");
@@ -347,6 +356,197 @@ TEST_F(EditorSessionsTest, ADataSetTheUserWorkedOnIsNeverLeftOut) {
   EXPECT_EQ(LastMessage().rfind("Data Set 2: ", 0), 0u) << LastMessage();
   EXPECT_EQ(gSlabNPROB.Number(), 2);
   EXPECT_FALSE(std::filesystem::exists(data_dir + "UNTITLE.DAT"));
+}
+
+// ---- Save and Exit with a form or table open ----
+
+// A window holding entries its OK has not stored is named before a save or an exit: Yes takes them
+// as its OK does (a refused OK stops the save), No drops them, Cancel keeps everything as it is.
+TEST_F(EditorSessionsTest, SaveAndExitSettleTheOpenFormsAndTables) {
+  struct Case {
+    const char* editor;
+    const char* example;
+    std::function<void(const std::string&)> type;   // opens the window, types a value
+    const char* window;
+    std::vector<std::string> saved_line;   // a line the file then holds (numbers by value: FileItems)
+  };
+  const Case cases[] = {
+      {kLayered, "LAY1",
+       [this](const std::string& v) {
+         Menu(kLayered, "mnuLayer");
+         Cells(kind::kGridMulti, {v});
+       },
+       kind::kGridMulti, {"#10", "#8", "(6)", "TH"}},
+      {kSlab, "SLA3",
+       [this](const std::string& v) {
+         Menu(kSlab, "mnuGeneral");
+         Fill(kind::kSlabGeneral, "txtTitle", v == "x" ? "A, B" : "TITLE " + v);
+       },
+       kind::kSlabGeneral, {"TITLE", "#10"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.example);
+    OpenExample(c.editor, c.example);
+    const std::string path = data_dir + std::string(c.example) + ".DAT";
+    const std::string example = ExampleText(c.example);
+
+    // Cancel: nothing saved, the window keeps what it shows.
+    c.type("10");
+    platform_.messages.shown.clear();
+    platform_.messages.QueueAnswer(MessageAnswer::Cancel);
+    Press(c.editor, "cmdSave");
+    ASSERT_EQ(Questions(), 1u);
+    EXPECT_NE(platform_.messages.shown[0].text.find("shows entries that its OK has not stored"), std::string::npos);
+    EXPECT_NE(platform_.messages.shown[0].text.find(Window(c.window).windowTitle().toStdString()), std::string::npos);
+    EXPECT_EQ(platform_.messages.shown.size(), 1u);   // no "has been saved"
+    EXPECT_TRUE(platform_.windows.IsLoaded(c.window));
+    EXPECT_EQ(FileText(path), example);
+
+    // Yes: taken through the OK, then saved.
+    platform_.messages.QueueAnswer(MessageAnswer::Yes);
+    Press(c.editor, "cmdSave");
+    EXPECT_FALSE(platform_.windows.IsLoaded(c.window));
+    EXPECT_EQ(LastMessage(), "File with a filename of " + std::string(c.example) + ".DAT has been saved");
+    const std::string saved = FileText(path);
+    const auto lines = FileItems(saved);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), c.saved_line), lines.end()) << saved;
+
+    // Yes with an entry its OK refuses: the refusal, and no save.
+    c.type("x");
+    platform_.messages.shown.clear();
+    platform_.messages.QueueAnswer(MessageAnswer::Yes);
+    Press(c.editor, "cmdSave");
+    EXPECT_TRUE(platform_.windows.IsLoaded(c.window));
+    EXPECT_EQ(platform_.messages.shown.size(), 2u) << ::testing::PrintToString(platform_.messages.Texts());
+    EXPECT_EQ(FileText(path), saved);
+
+    // Exit: No drops the entries; the file was saved, so the editor closes without more questions.
+    platform_.messages.shown.clear();
+    platform_.messages.QueueAnswer(MessageAnswer::No);
+    Press(c.editor, "cmdExit");
+    EXPECT_EQ(Questions(), 1u);
+    EXPECT_FALSE(platform_.windows.IsLoaded(c.editor));
+    EXPECT_EQ(FileText(path), saved);
+  }
+}
+
+// ---- A data set after the first that the file cannot hold ----
+
+// The refusal names the set and makes it current; the user may save the file without it (and the
+// sets after it), which stay in the editor.
+TEST_F(EditorSessionsTest, ADataSetTheFileCannotHoldIsMadeCurrentAndCanBeLeftOut) {
+  struct Case {
+    const char* editor;
+    const char* example;
+    const char* general;
+    const char* box;
+    const char* value;
+  };
+  for (const Case& c : {Case{kLayered, "LAY1", kind::kLayeredGeneral, "txtNl", "4"},
+                        Case{kSlab, "SLA3", kind::kSlabGeneral, "txtNslab", "3"}}) {
+    SCOPED_TRACE(c.example);
+    OpenExample(c.editor, c.example);
+    const std::string path = data_dir + std::string(c.example) + ".DAT";
+    Press(c.editor, "optDataSet2");
+    Menu(c.editor, "mnuGeneral");
+    Fill(c.general, c.box, c.value);
+    Press(c.general, "cmdOk");
+    ASSERT_FALSE(platform_.windows.IsLoaded(c.general)) << ::testing::PrintToString(platform_.messages.Texts());
+    Press(c.editor, "optDataSet1");
+    const Value& set = c.editor == kLayered ? gLayeredSet : gSlabSet;
+
+    platform_.messages.shown.clear();
+    platform_.messages.QueueAnswer(MessageAnswer::No);
+    Press(c.editor, "cmdSave");
+    ASSERT_EQ(Questions(), 1u) << ::testing::PrintToString(platform_.messages.Texts());
+    const std::string question = platform_.messages.shown.back().text;
+    EXPECT_EQ(question.rfind("Data Set 2: ", 0), 0u) << question;
+    EXPECT_NE(question.find("Do you want to save the file without Data Set 2?"), std::string::npos) << question;
+    EXPECT_TRUE(In<QRadioButton>(c.editor, "optDataSet2").isChecked());
+    EXPECT_EQ(set, Value(2));
+    EXPECT_EQ(FileText(path), ExampleText(c.example));
+
+    platform_.messages.QueueAnswer(MessageAnswer::Yes);
+    Press(c.editor, "cmdSave");
+    EXPECT_EQ(LastMessage(), "File with a filename of " + std::string(c.example) + ".DAT has been saved without Data Set 2");
+    EXPECT_EQ(FileText(path), ExampleText(c.example));   // data set 1 as it was read
+    EXPECT_EQ(NPROB(c.editor), Value(2));                 // set 2 stays in the editor
+    platform_.messages.shown.clear();
+    platform_.messages.QueueAnswer(MessageAnswer::Cancel);
+    Press(c.editor, "cmdExit");                            // not everything is saved: asked
+    EXPECT_EQ(platform_.messages.shown.back().text, "You have not save the file.  Do you want to save the file?");
+    ExitWithout(c.editor);
+  }
+}
+
+// ---- Unit-dependent defaults ----
+
+// The first OK of General fills the defaults of its unit system; a later change of NUNIT offers the
+// other system's defaults for every value still at the old ones and names the values entered.
+TEST_F(EditorSessionsTest, AChangeOfNunitOffersTheNewSystemsDefaults) {
+  // PELDRANE: File New, General with NUNIT 0, then with NUNIT 1.
+  NewFile(kLayered);
+  Menu(kLayered, "mnuGeneral");
+  Fill(kind::kLayeredGeneral, "txtMatl", "3");
+  Press(kind::kLayeredGeneral, "cmdOk");
+  EXPECT_EQ(gLayeredViscoLayer(1, 1, 2), Value(0.113));
+  Menu(kLayered, "mnuViscoelastic");
+  Menu(kind::kViscoMenu, "mnuLayer");
+  Cells(kind::kGridMulti, {"1", ".15"});   // BETA of layer 1 entered, TEMPREF left at 70
+  Ok(kind::kGridMulti);
+  for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+    platform_.messages.shown.clear();
+    platform_.messages.QueueAnswer(answer);
+    Menu(kLayered, "mnuGeneral");
+    Fill(kind::kLayeredGeneral, "txtNunit", "1");
+    Press(kind::kLayeredGeneral, "cmdOk");
+    ASSERT_EQ(Questions(), 1u) << ::testing::PrintToString(platform_.messages.Texts());
+    const std::string question = platform_.messages.shown.back().text;
+    EXPECT_NE(question.find("These values were entered for English units and are not converted: BETA of "
+                            "viscoelastic layer 1 (.15)."),
+              std::string::npos)
+        << question;
+    EXPECT_NE(question.find("NUNIT is now 1 (SI units), but BETA .113, TEMPREF 70, TEMP 70 and FT1 .0796 still "
+                            "hold the defaults for English units.  Do you want them set to the defaults for SI "
+                            "units (BETA .2034, TEMPREF 21.1, TEMP 21.1 and FT1 .414)?  No other value is converted."),
+              std::string::npos)
+        << question;
+    const bool reset = answer == MessageAnswer::Yes;
+    EXPECT_EQ(gLayeredViscoLayer(1, 1, 2), Value(".15"));
+    EXPECT_EQ(gLayeredViscoLayer(1, 1, 3), reset ? Value(21.1) : Value(70.0));
+    EXPECT_EQ(gLayeredViscoLayer(1, 12, 2), reset ? Value(0.2034) : Value(0.113));
+    EXPECT_EQ(gLayeredTEMP(1, 12, 12), reset ? Value(21.1) : Value(70.0));
+    EXPECT_EQ(gLayeredBottom(1, 1, 2), reset ? Value(0.414) : Value(0.0796));
+    if (!reset) {   // back to English units for the second round: nothing to offer then
+      Menu(kLayered, "mnuGeneral");
+      Fill(kind::kLayeredGeneral, "txtNunit", "0");
+      Press(kind::kLayeredGeneral, "cmdOk");
+    }
+  }
+  ExitWithout(kLayered);
+
+  // CORVISTA: the same for YM, GAMA, PMR, CT, FMAX and YMSB.
+  NewFile(kSlab);
+  Menu(kSlab, "mnuGeneral");
+  Press(kind::kSlabGeneral, "cmdOk");
+  EXPECT_EQ(gSlabLayerProps(1, 1, 3), 4000000.0f);
+  platform_.messages.shown.clear();
+  platform_.messages.QueueAnswer(MessageAnswer::Yes);
+  Menu(kSlab, "mnuGeneral");
+  Fill(kind::kSlabGeneral, "txtNunit", "1");
+  Press(kind::kSlabGeneral, "cmdOk");
+  ASSERT_EQ(Questions(), 1u) << ::testing::PrintToString(platform_.messages.Texts());
+  EXPECT_EQ(gSlabLayerProps(1, 1, 3), 27600000.0f);
+  EXPECT_EQ(gSlabLayerProps(1, 1, 4), 23.6f);
+  EXPECT_EQ(gSlabFatigue(1, 1, 1), 3450.0f);
+  EXPECT_EQ(gSlabCurling(1, curl::kCT), Value(0.000009));
+  EXPECT_EQ(gSlabCurling(1, curl::kFMAX), Value(2.54));
+  EXPECT_EQ(gSlabDowel(1, 1), Value(200000000.0));
+  Menu(kSlab, "mnuSlab");
+  Menu(kind::kSlabData, "mnuProperties");
+  EXPECT_NE(LabelText(kind::kGridSlabLayer, "lblUnit").find("kPa"), std::string::npos);
+  EXPECT_EQ(Cell(Grid(kind::kGridSlabLayer), 1, 3), " 2.76E+07");
+  ExitWithout(kSlab);
 }
 
 // ---- Titles longer than the title box ----

@@ -45,7 +45,9 @@ TEST_F(MainTableTest, TypingTheCountAndEnterOpensTheAuxiliaryTableAndItsOkComesB
   EXPECT_EQ(f.grid().Col(), 4);
   ClickCell(f, 1, 6);
   Enter(f, "5");
-  EXPECT_EQ(Grid(kind::kGridMain), nullptr);
+  // The main table waits, disabled, for the points of its line.
+  EXPECT_TRUE(f.Waiting());
+  EXPECT_FALSE(f.isEnabled());
   GridForm* points = Grid(kind::kGridSingle);
   ASSERT_NE(points, nullptr);
   EXPECT_EQ(points->grid().Cols(), 2);
@@ -113,9 +115,15 @@ TEST_F(MainTableTest, OkChecksTheCountsLineByLine) {
   ClickOk(f);
   EXPECT_EQ(Messages(), (std::vector<std::string>{"NR or NPT should not be greater than 25."}));
   EXPECT_EQ(Grid(kind::kGridMain), &f);
+  EXPECT_EQ(L->General(1, 4), 1.0f);   // a refused OK stores nothing
+  EXPECT_EQ(L->Load(1, 1, 2), Value(5.0));
+  EXPECT_EQ(f.grid().Row(), 2);
+  ClickCell(f, 2, 6);
+  Type(f, "25");
+  ClickOk(f);
+  EXPECT_EQ(Grid(kind::kGridMain), nullptr);
   EXPECT_EQ(L->General(1, 4), 3.0f);
   EXPECT_EQ(L->Load(1, 1, 2), Value(4.5));   // the value still in the editor is taken
-  EXPECT_EQ(f.grid().Row(), 2);
 }
 
 TEST_F(MainTableTest, DeletingALoadGroupMovesItsPointsAndRepetitionsWithIt) {
@@ -301,10 +309,11 @@ TEST_F(MainTableTest, UniformLoadsAreCheckedAndCounted) {
   GridForm& g = Open(kind::kGridMainSlab, 209, 2);
   ClickCell(g, 1, 1);
   Type(g, "2.5");
+  const std::int16_t groups = S->General(1, 4);
   ClickOk(g);
   EXPECT_EQ(Messages().back(), "NUDL should not be greater than 24");
-  EXPECT_EQ(S->NUDL(1, 1), 2);
-  EXPECT_EQ(S->General(1, 4), 2);
+  EXPECT_EQ(S->NUDL(1, 1), 24);   // a refused OK stores nothing
+  EXPECT_EQ(S->General(1, 4), groups);
 }
 
 TEST_F(MainTableTest, RaftCountsRaiseADefaultFmaxAndTheRaftTableKeepsItsLines) {
@@ -320,8 +329,11 @@ TEST_F(MainTableTest, RaftCountsRaiseADefaultFmaxAndTheRaftTableKeepsItsLines) {
     EXPECT_EQ(S->Curling(1, 10), si ? Value(2.54) : Value(1.0));   // all counts 0: FMAX as it was
     GridForm& g = Open(kind::kGridMainSlab, 210, 3);
     ClickCell(g, 2, 1);
-    Type(g, "3.5");
-    ClickOk(g);
+    Enter(g, "3.5");   // a count is raised through the line's own table
+    ASSERT_NE(Grid(kind::kGridSingle), nullptr);
+    ClickOk(*Grid(kind::kGridSingle));
+    ASSERT_NE(Grid(kind::kGridMainSlab), nullptr);
+    ClickOk(*Grid(kind::kGridMainSlab));
     EXPECT_EQ(S->RaftCounts(1, 2), 4);
     EXPECT_EQ(S->Curling(1, 10), si ? Value(25.4) : Value(10.0));
     S->RaftCounts(1, 2) = 0;
@@ -367,6 +379,84 @@ TEST_F(MainTableTest, FoundationTablesCheckTheirEntries) {
   EXPECT_EQ(Messages().back(), "SUBMOD should not be 0");
   DoubleClickCell(g, 1, 1);
   EXPECT_EQ(Messages().back(), "You don't have to enter this screen because NAS = 0");
+}
+
+// A count raised on a main table changes the data set only through its auxiliary table's OK: the
+// main table waits for that table, and closing it without OK shows the main table again as the
+// user left it, the count as stored.
+TEST_F(MainTableTest, ARaisedCountTakesEffectOnlyWithTheAuxiliaryTablesOk) {
+  struct Case {
+    const char* name;
+    const char* window;
+    int kind;
+    int count_col, other_col;   // other_col: a further column typed into (0: none)
+    const char* aux;
+    std::function<void(LayeredTestSets&, SlabTestSets&)> data;
+    std::function<double(LayeredTestSets&, SlabTestSets&)> count;
+  };
+  const Case cases[] = {
+      {"load group points", kind::kGridMain, 107, 6, 2, kind::kGridSingle,
+       [](LayeredTestSets& l, SlabTestSets&) {
+         for (int f = 1; f <= 6; ++f) l.Load(1, 1, f) = Value(std::vector<double>{1, 5, 80, 13.5, 0, 12}[f - 1]);
+         l.General(1, 4) = 1;
+       },
+       [](LayeredTestSets& l, SlabTestSets&) { return l.Load(1, 1, 6).Number(); }},
+      {"uniform loads", kind::kGridMainSlab, 209, 1, 0, kind::kGridMulti,
+       [](LayeredTestSets&, SlabTestSets& s) {
+         s.NUDL(1, 1) = 2;
+         s.General(1, 4) = 1;
+       },
+       [](LayeredTestSets&, SlabTestSets& s) { return static_cast<double>(s.NUDL(1, 1)); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.data(*L, *S);
+    const double held = c.count(*L, *S);
+    const std::string raised = std::to_string(static_cast<int>(held) + 2);
+    GridForm& f = Open(c.window, c.kind, 1);
+    const std::string shown = Cell(f, 1, c.count_col);
+    if (c.other_col) {
+      ClickCell(f, 1, c.other_col);
+      Type(f, "9");
+    }
+    ClickCell(f, 1, c.count_col);
+    Enter(f, raised);
+    ASSERT_NE(Grid(c.aux), nullptr) << ::testing::PrintToString(Messages());
+    EXPECT_TRUE(f.Waiting());
+    EXPECT_EQ(c.count(*L, *S), held + 2);   // stored for the auxiliary table, not yet confirmed
+
+    Grid(c.aux)->close();
+    EXPECT_EQ(Grid(c.aux), nullptr);
+    EXPECT_FALSE(f.Waiting());
+    EXPECT_TRUE(f.isEnabled());
+    EXPECT_EQ(c.count(*L, *S), held);
+    EXPECT_EQ(Cell(f, 1, c.count_col), shown);
+    if (c.other_col) {
+      EXPECT_EQ(Cell(f, 1, c.other_col), "9");   // what else was typed is still there
+    }
+
+    // The main table's OK does not take a raised count either.
+    platform_.messages.shown.clear();
+    ClickCell(f, 1, c.count_col);
+    Type(f, raised);
+    ClickOk(f);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_NE(Messages()[0].find(" of line 1 was raised to " + raised + "."), std::string::npos) << Messages()[0];
+    EXPECT_EQ(c.count(*L, *S), held);
+
+    // Through the auxiliary table the count is taken.
+    ClickCell(f, 1, c.count_col);
+    Enter(f, raised);
+    ASSERT_NE(Grid(c.aux), nullptr);
+    ClickOk(*Grid(c.aux));
+    EXPECT_EQ(c.count(*L, *S), held + 2) << ::testing::PrintToString(Messages());
+    GridForm* back = Grid(c.window);
+    ASSERT_NE(back, nullptr);   // opened anew from what is stored
+    EXPECT_FALSE(back->Waiting());
+    EXPECT_EQ(Cell(*back, 1, c.count_col), " " + raised);
+    ClickOk(*back);
+    EXPECT_EQ(c.count(*L, *S), held + 2);
+  }
 }
 
 }  // namespace

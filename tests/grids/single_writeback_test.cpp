@@ -95,7 +95,7 @@ TEST_F(SingleWritebackTest, ACellThatIsNoNumberIsRefusedAndNothingIsStored) {
   EXPECT_EQ(main.Caption("lblZcoord"), "done");
 }
 
-TEST_F(SingleWritebackTest, GranularK1OfZeroStopsAfterItsPeriod) {
+TEST_F(SingleWritebackTest, AGranularK1OfZeroRefusesTheTableAndStoresNothing) {
   OwnerWindow& chooser = Owner("frmLayer", {"lblLayer1"});
   for (int p = 1; p <= 5; ++p) {
     L->Seasonal(1, 1, p, 1) = Value("30.0");
@@ -113,8 +113,8 @@ TEST_F(SingleWritebackTest, GranularK1OfZeroStopsAfterItsPeriod) {
   ClickOk(f);
   EXPECT_EQ(Messages(), (std::vector<std::string>{"K1 should not be 0"}));
   EXPECT_EQ(Grid(kind::kGridSingle), &f);
-  EXPECT_EQ(L->Seasonal(1, 1, 2, 1), Value("35"));
-  EXPECT_EQ(L->Seasonal(1, 1, 3, 2), Value("0"));
+  EXPECT_EQ(L->Seasonal(1, 1, 2, 1), Value("30.0"));   // a refused OK stores nothing
+  EXPECT_EQ(L->Seasonal(1, 1, 3, 2), Value(9.0));
   EXPECT_EQ(L->Seasonal(1, 1, 4, 1), Value("30.0"));
   EXPECT_EQ(chooser.Caption("lblLayer1"), "input");
   ClickCell(f, 3, 2);

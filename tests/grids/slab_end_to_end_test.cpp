@@ -73,15 +73,16 @@ TEST_F(SlabEndToEndTest, Example1FromFileNew) {
   General("CURLING OF SLAB WITH FULL CONTACT ON LIQUID FOUNDATION",
           {"0", "0", "1", "1", "1", "0", "1", "0", "49", "0", "7", "7", "0", "0", "0", "0"});
   // The example's slab weighs nothing and has no modulus of rupture: the weight is reached with NWT
-  // at 1 and the modulus of rupture through the damage menu, both switched off again afterwards.
+  // at 1 and the modulus of rupture through the damage menu (which wants three print nodes), both
+  // switched off again afterwards.
   Curling({"0", "0", "0", "1", "1", "1", "20", ".000005", ".001", "1"});
-  General("CURLING OF SLAB WITH FULL CONTACT ON LIQUID FOUNDATION", {"0", "1"});
+  General("CURLING OF SLAB WITH FULL CONTACT ON LIQUID FOUNDATION", {"0", "1", "1", "1", "1", "0", "1", "0", "49", "3"});
   Menu(kEditor, "mnuDamage");
   Menu(kind::kSlabDamage, "mnuFatigue");
   Cells(kind::kGridSlabLayer, {"0"});
   Ok(kind::kGridSlabLayer);
   Press(kind::kSlabDamage, "cmdOk");
-  General("CURLING OF SLAB WITH FULL CONTACT ON LIQUID FOUNDATION", {"0", "0"});
+  General("CURLING OF SLAB WITH FULL CONTACT ON LIQUID FOUNDATION", {"0", "0", "1", "1", "1", "0", "1", "0", "49", "0"});
   Menu(kEditor, "mnuSlab");
   Menu(kind::kSlabData, "mnuArrangement");
   Cells(kind::kGridMulti, {"7", "7"});

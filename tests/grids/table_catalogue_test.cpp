@@ -50,7 +50,14 @@ std::vector<TableCase> Cases() {
   const auto none = [](LayeredTestSets&, SlabTestSets&) {};
   return {
       // Main tables.
-      {"LoadGroups", "frmSpread1", 107, [](LayeredTestSets& l, SlabTestSets&) { l.General(2, 4) = 5; }, 2,
+      // The counts of the main tables' lines are held high: a count typed lower is a plain entry (a higher
+      // one is entered through the line's auxiliary table).
+      {"LoadGroups", "frmSpread1", 107,
+       [](LayeredTestSets& l, SlabTestSets&) {
+         l.General(2, 4) = 5;
+         for (int g = 1; g <= 2; ++g) l.Load(2, g, 6) = Value(25.0);
+       },
+       2,
        "Load Information for Data Set No. 2", {"Load Group No.", "LOAD", "CR", "CP", "YW", "XW", "NR or NPT"},
        {"1", "2"}, "Unit              in.     psi     in.     in.", "Unit              cm      kPa     cm      cm",
        "Double click anywhere on a line to get auxiliary form for NR or NPT.", Cols("gLayeredLoad", 6),
@@ -59,23 +66,37 @@ std::vector<TableCase> Cases() {
        2, "Nonseasonal Information for Data Set No. 2", {"Sequence", "LAYNO", "ZCNOL", "NCLAY"}, {"1", "2"}, "", "",
        "Double click anywhere on a line to get auxiliary form.", Cols("gLayeredNonseasonal", 3),
        {"gLayeredNonlinGeneral(2,1)"}, "frmNonlin", "lblNonseasonal", "1 in. below its top"},
-      {"Joints", "frmSpread1", 224, [](LayeredTestSets&, SlabTestSets& s) { s.General(2, 8) = 5; }, 2,
+      {"Joints", "frmSpread1", 224,
+       [](LayeredTestSets&, SlabTestSets& s) {
+         s.General(2, 8) = 5;
+         for (int j = 1; j <= 2; ++j) s.Joints(2, j, 8) = Value(15.0);
+       },
+       2,
        "Joint Information for Data Set No. 2",
        {"Joint No.", "SPCON1", "SPCON2", "SCKV", "BD", "BS", "WJ", "GDC", "NNAJ"}, {"1", "2"},
        "Unit      psi    in.-lb/in. pci   in.     in.      in.     in.",
        "Unit     kN/cm^2 cm-kN/cm Mn/m^3  cm      cm       cm      cm",
        "Double click anywhere on a line to get auxiliary form for NNAJ.", Cols("gSlabJoints", 8),
        {"gSlabGeneral(2,8)"}, "frmCORVISTA", "lblJoint", "81.5 to 409 GN/m^3"},
-      {"Uniform", "frmSpreada", 209, [](LayeredTestSets&, SlabTestSets& s) { s.General(2, 4) = 5; }, 2,
+      {"Uniform", "frmSpreada", 209,
+       [](LayeredTestSets&, SlabTestSets& s) {
+         s.General(2, 4) = 5;
+         for (int g = 1; g <= 2; ++g) s.NUDL(2, g) = 24;
+       },
+       2,
        "Loaded Areas and Contact Pressures for Data Set No. 2", {"Load Group No.", "NUDL"}, {"1", "2"}, "", "",
        kDouble, {"gSlabNUDL(2,L)"}, {"gSlabGeneral(2,4)"}, "", "", "at most 24"},
-      {"Raft", "frmSpreada", 210, none, 3, "Number of Concentrated Forces and Moments on Raft", {"Type", ""},
+      {"Raft", "frmSpreada", 210,
+       [](LayeredTestSets&, SlabTestSets& s) {
+         for (int k = 1; k <= 3; ++k) s.RaftCounts(2, k) = 120;
+       },
+       3, "Number of Concentrated Forces and Moments on Raft", {"Type", ""},
        {"NCNF", "NNMX"}, "", "", kDouble, {"gSlabRaftCounts(2,L)"}, {"gSlabCurling(2,10)"}, "", "",
        "right-hand rule"},
-      {"Liquid", "frmSpreada", 221, none, 1, "Liquid Foundation for Data Set No. 2", {"", "SUBMOD", "NAS"}, {""},
+      {"Liquid", "frmSpreada", 221, [](LayeredTestSets&, SlabTestSets& s) { s.Liquid(2, 2) = Value(120.0); }, 1, "Liquid Foundation for Data Set No. 2", {"", "SUBMOD", "NAS"}, {""},
        "Unit     pci", "Unit     MN/m^3", kDouble, {"gSlabLiquid(2,1)", "gSlabLiquid(2,2)"}, {}, "frmCORVISTA",
        "lblFoundation", "uniform throughout"},
-      {"LayeredFoundation", "frmSpreada", 223, none, 1, "Layered Foundation for Data Set No. 2", {"", "MAXIC", "NL"},
+      {"LayeredFoundation", "frmSpreada", 223, [](LayeredTestSets&, SlabTestSets& s) { s.Layered(2, 2) = Value(6.0); }, 1, "Layered Foundation for Data Set No. 2", {"", "MAXIC", "NL"},
        {""}, "", "", kDouble, {"gSlabLayered(2,1)", "gSlabLayered(2,2)"}, {}, "frmCORVISTA", "lblFoundation",
        "30 is suggested"},
       // Multi-column tables.

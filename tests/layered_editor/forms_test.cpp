@@ -80,13 +80,14 @@ TEST_F(FormsTest, GeneralRecoloursTheMenuAndFillsUnitDefaultsOnTheFirstOk) {
   SetStatus(In<QLabel>(kMenu, "lblZcoord"), Status::Done);
   Trigger(kMenu, "mnuGeneral");
   const char* f = kind::kLayeredGeneral;
-  EXPECT_EQ(LabelText(kMenu, "lblGeneral"), "done");
+  EXPECT_EQ(LabelText(kMenu, "lblGeneral"), "input");   // "done" comes with the OK
   Type(f, "txtTitle1", "SI");
   Type(f, "txtNdama", "1");
   Type(f, "txtNz", "3");
   Type(f, "txtMatl", "3");
   Type(f, "txtNunit", "1");
   Click(f, "cmdOk");
+  EXPECT_EQ(LabelText(kMenu, "lblGeneral"), "done");
   EXPECT_EQ(LabelText(kMenu, "lblZcoord"), "done");
   EXPECT_EQ(LabelColour(kMenu, "lblZcoord"), colour::kRed);
   EXPECT_EQ(LabelText(kMenu, "lblDamage"), "input");
@@ -125,7 +126,7 @@ TEST_F(FormsTest, NonlinearMenuAndItsForms) {
   In<ClickLabel>(m, "lblGeneral").clicked();
   const char* g = kind::kNonlinearGeneral;
   ASSERT_NE(Window(g), nullptr);
-  EXPECT_EQ(LabelText(m, "lblGeneral"), "done");
+  EXPECT_EQ(LabelText(m, "lblGeneral"), "input");   // "done" comes with the OK
   EXPECT_TRUE(LabelText(g, "lblRcnol").starts_with("Radial coordinate for nonlinear analysis in cm "));
   EXPECT_TRUE(LabelText(g, "lblRcnol").ends_with("(RCNOL)"));
   SavePng(g, "frmGenNon.png");
@@ -138,6 +139,7 @@ TEST_F(FormsTest, NonlinearMenuAndItsForms) {
   Click(g, "cmdOk");
   EXPECT_EQ(gLayeredNonlinGeneral(1, nlg::NOLAY), Value(2));
   EXPECT_EQ(gLayeredNonlinGeneral(1, nlg::SLD), Value(0.5));
+  EXPECT_EQ(LabelText(m, "lblGeneral"), "done");
   EXPECT_EQ(LabelText(kMenu, "lblNonlinear"), "done");
 
   // The clay form offers the suggested values until the layer holds values of the user's own.

@@ -36,13 +36,14 @@ TEST_F(EditorTest, OldChangeInGeneralSaveAndMorvelinRunsTheFile) {
   Trigger(kMenu, "mnuGeneral");
   ASSERT_NE(Window(kind::kLayeredGeneral), nullptr);
   EXPECT_EQ(Window(kind::kLayeredGeneral)->windowTitle(), "General Information of PELDRANE for Set No.  1");
-  EXPECT_EQ(LabelText(kMenu, "lblGeneral"), "done");
+  EXPECT_EQ(LabelText(kMenu, "lblGeneral"), "input");   // "done" comes with the OK
   EXPECT_EQ(In<QLineEdit>(kind::kLayeredGeneral, "txtDel").text(), "0.001");
   SavePng(kind::kLayeredGeneral, "frmGeneral1.png");
   Type(kind::kLayeredGeneral, "txtTitle1", "LAY1 changed in the editor");
   Type(kind::kLayeredGeneral, "txtIcl", "90");
   Click(kind::kLayeredGeneral, "cmdOk");
   EXPECT_EQ(Window(kind::kLayeredGeneral), nullptr);
+  EXPECT_EQ(LabelText(kMenu, "lblGeneral"), "done");
 
   Click(kMenu, "cmdSave");
   EXPECT_EQ(platform_.messages.Texts().back(), "File with a filename of LAY1.DAT has been saved");
@@ -186,7 +187,12 @@ TEST_F(EditorTest, SaveWritesIntoTheDataDirectoryAndKeepsTheFileWhenWritingFails
   const std::string path = Example("LAY1");
   platform_.file_dialog.QueueChoice(path);
   Trigger(kMenu, "mnuOpen");
-  Trigger(kMenu, "mnuInterface");   // a menu, even one that refuses, counts as a change
+  Trigger(kMenu, "mnuInterface");   // a menu that refuses changes nothing
+  EXPECT_EQ(menu->session().SaveState, 2);
+  Trigger(kMenu, "mnuGeneral");
+  Type(kind::kLayeredGeneral, "txtIcl", "90");
+  Click(kind::kLayeredGeneral, "cmdOk");
+  EXPECT_EQ(menu->session().SaveState, 1);
   std::filesystem::current_path(Dir());   // the working directory is not the data directory
   std::filesystem::rename(data_dir, Path("away"));
   Click(kMenu, "cmdSave");

@@ -5,8 +5,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QPointer>
 #include <QRadioButton>
 
+#include "grids/data_sets.h"
 #include "layered_editor/layered_kinds.h"
 #include "shell/window_makers.h"
 #include "slab_editor/slab_kinds.h"
@@ -66,6 +68,8 @@ void GridForm::SetDoubleClickHint(const std::string& hint) {
 bool GridForm::AnotherTableOpen() const {
   for (const char* k : kGridWindows) {
     Window* open = platform().windows().Find(k);
+    const auto* grid = dynamic_cast<const GridForm*>(open);
+    if (grid && grid->Waiting()) continue;   // a main table waiting for its auxiliary table
     if (open && open != this) {
       Tell(kOneTableAtATime);
       return true;
@@ -75,6 +79,11 @@ bool GridForm::AnotherTableOpen() const {
 }
 
 void GridForm::SecondOpening() {
+  if (waiting_) {
+    // Hidden behind its auxiliary table, which is finished first.
+    Tell(kOneTableAtATime);
+    return;
+  }
   if (!SameTable(HandoverFromProgramState(), handover_)) Tell(kOneTableAtATime);
   Show();
 }
@@ -87,7 +96,13 @@ bool GridForm::LoadGrid(const char* window_kind, std::span<const ControlSpec> co
     return false;
   }
   handover_ = TakeHandover(window_kind);
-  BindToEditor(handover_.Layered() ? EditorKind::Layered : EditorKind::Slab);
+  const ArrayDirectory* arrays = nullptr;
+  try {
+    arrays = &DataSetsOfKind(handover_.kind);
+  } catch (const std::exception&) {
+    // The table's own opening tells the user.
+  }
+  BindToEditor(handover_.Layered() ? EditorKind::Layered : EditorKind::Slab, arrays);
   gCrLf = "\r\n";
   // The common window height leaves the OK button a pixel short of the client area; the window
   // grows by the few twips its controls need.
@@ -122,9 +137,89 @@ bool GridForm::SessionEnded() {
 void GridForm::RunOk(const std::function<OkOutcome()>& ok) {
   if (!engine_ || SessionEnded()) return;
   OkOutcome outcome;
-  Guarded([&] { outcome = ok(); });
+  StoreByOk([&] {
+    Guarded([&] { outcome = ok(); });
+    return outcome.close;
+  });
   Finish(outcome);
 }
+
+void GridForm::OpenAuxiliary(const std::function<OkOutcome()>& open, std::function<void()> reshow) {
+  if (!engine_ || waiting_ || SessionEnded()) return;
+  DataSetWatch watch = Watch();
+  OkOutcome outcome;
+  Guarded([&] { outcome = open(); });
+  DataSetChanges stored = watch.Changes();
+  if (!outcome.close || outcome.next_window.empty()) {
+    stored.Undo();   // refused: the table stays as it is, the cell editor on the cell concerned
+    return;
+  }
+  stored_for_auxiliary_ = std::move(stored);
+  reshow_ = std::move(reshow);
+  waiting_ = true;
+  setEnabled(false);   // it stays in view, behind the auxiliary table, until that table ends
+  Window* before = platform().windows().Find(outcome.next_window);
+  LoadWithHandover(outcome.next_window, outcome.next);
+  Window* loaded = platform().windows().Find(outcome.next_window);
+  if (!loaded || loaded == before || loaded == this) {
+    // The auxiliary table did not open (the user was told why).
+    AuxiliaryEnded(false);
+    return;
+  }
+  auto* next = dynamic_cast<EditorBound*>(loaded);
+  if (!next) {
+    // A window that cannot say how it ends: what was stored for it stays.
+    AuxiliaryEnded(true);
+    return;
+  }
+  QPointer<GridForm> self(this);
+  next->SetWaitingOpener([self](bool confirmed) {
+    if (self && self->registry()) self->AuxiliaryEnded(confirmed);
+  });
+}
+
+void GridForm::AuxiliaryEnded(bool confirmed) {
+  if (!waiting_) return;
+  waiting_ = false;
+  DataSetChanges stored = std::move(stored_for_auxiliary_);
+  if (confirmed) {
+    // The auxiliary table opens this table anew from what is now stored.
+    if (!stored.empty()) DataChanged();
+    confirmed_ = true;
+    if (engine_) engine_->Stop();
+    if (registry()) registry()->Unload(this);
+    return;
+  }
+  if (SessionCurrent()) stored.Undo();
+  if (reshow_) Guarded(reshow_);
+  setEnabled(true);
+  Show();
+  if (grid_) grid_->SetFocus();
+}
+
+void GridForm::Destroy() {
+  if (waiting_) {
+    waiting_ = false;
+    if (SessionCurrent()) stored_for_auxiliary_.Undo();
+  }
+  hide();   // gone before a waiting opener shows itself again
+  WindowClosing();
+  Form::Destroy();
+}
+
+bool GridForm::HoldsEdits() const {
+  if (waiting_ || !engine_ || !registry()) return false;
+  return engine_->Edited() || WaitedOn();
+}
+
+std::string GridForm::WindowTitle() const { return windowTitle().toStdString(); }
+
+bool GridForm::TakeEdits() {
+  Ok();
+  return registry() == nullptr;
+}
+
+void GridForm::DropEdits() { Abandon(); }
 
 void GridForm::BuildGridForm(const FormSpec& spec) {
   BuildForm(*this, spec);
@@ -157,13 +252,13 @@ void GridForm::TellFailure(const std::exception& e) {
 }
 
 void GridForm::Finish(const OkOutcome& outcome) {
-  DataChanged();
   if (!outcome.close) {
     // Refused: the user goes on typing in the cell the message was about, not on the OK button.
     if (grid_) grid_->SetFocus();
     return;
   }
   if (engine_) engine_->Stop();
+  confirmed_ = true;
   if (registry()) registry()->Unload(this);
   if (outcome.clay_values_kept) {
     gClayDefaults = 2;

@@ -2,7 +2,10 @@
 // the texts a table sets on the window, the rule that one table is edited at a time, and the end of
 // an OK (close, open the next window, mark the caller's status label). A grid window belongs to the
 // session of the editor whose table it shows: it is closed when that session ends, and its OK
-// stores nothing once it has ended.
+// stores nothing once it has ended. A refused OK stores nothing; a main table that opens a line's
+// auxiliary table stores that line for it and waits, disabled behind it: the auxiliary table's OK
+// confirms what was stored, and an auxiliary table left without its OK takes it back and gives the
+// main table back as the user left it.
 #pragma once
 
 #include <QString>
@@ -49,6 +52,15 @@ class GridForm : public Form, public GridWindowTexts, public EditorBound {
   // OK (BtnRun, cmdOK of frmSpread3).
   virtual void Ok() = 0;
 
+  // True while the window waits (disabled) for the auxiliary table it opened.
+  bool Waiting() const { return waiting_; }
+
+  // EditorBound
+  bool HoldsEdits() const override;
+  std::string WindowTitle() const override;
+  bool TakeEdits() override;
+  void DropEdits() override;
+
  protected:
   // The load step every grid window shares: refuses a second table, takes the hand-over, builds
   // the form from its controls, opens the table with `open` (false: the user was told why), shows
@@ -70,8 +82,18 @@ class GridForm : public Form, public GridWindowTexts, public EditorBound {
   // True, after telling the user and closing the window, when the editor session the window was
   // opened in has ended.
   bool SessionEnded();
-  // Runs a table's OK and carries out its end.
+  // Runs a table's OK and carries out its end; what a refused OK stored is taken back.
   void RunOk(const std::function<OkOutcome()>& ok);
+  // Runs the opening of a line's auxiliary table (`open` stores the line and says which window
+  // comes next): the window then waits, disabled, for that table; nothing is kept when it is refused.
+  // When the auxiliary table is left without its OK, `reshow` puts this table back as the user left
+  // it before the window is shown again.
+  void OpenAuxiliary(const std::function<OkOutcome()>& open, std::function<void()> reshow);
+  // The auxiliary table this window waits for has closed: with its OK (this window then closes, and
+  // the table opens it anew) or without (what was stored for it is taken back and this window is
+  // shown again).
+  void AuxiliaryEnded(bool confirmed);
+  void Destroy() override;
   // Runs a handler and tells the user, rather than ending the program, when a data-set entry cannot
   // be reached.
   template <class F>
@@ -83,6 +105,11 @@ class GridForm : public Form, public GridWindowTexts, public EditorBound {
   std::unique_ptr<QtCellEditor> editor_;
   std::unique_ptr<CellEngine> engine_;
   QPlainTextEdit* Text1 = nullptr;
+
+ private:
+  bool waiting_ = false;
+  DataSetChanges stored_for_auxiliary_;
+  std::function<void()> reshow_;
 };
 
 template <class F>

@@ -74,18 +74,24 @@ void MainGridFormBase::Load() {
         StartEngine(*table_, {.grid_left = at.left, .grid_top = at.top, .paging = EngineStyle::Paging::MainTable},
                     handover_.main_lines);
         table_->Attach(*engine_);
-        table_->on_step = [this](const MainStep& step) {
-          if (step.close) Finish(step.outcome);
+        table_->on_open = [this](const std::function<MainStep()>& open) {
+          OpenAuxiliary(
+              [&] {
+                const MainStep step = open();
+                return step.close ? step.outcome : OkOutcome{};
+              },
+              [this] { table_->AuxiliaryLeft(); });
         };
       },
       "BtnRun");
 }
 
 void MainGridFormBase::Ok() {
-  if (!table_ || !engine_ || SessionEnded()) return;
-  MainStep step;
-  Guarded([&] { step = table_->Ok(); });
-  Finish(step.close ? step.outcome : OkOutcome{});
+  if (!table_) return;
+  RunOk([this] {
+    const MainStep step = table_->Ok();
+    return step.close ? step.outcome : OkOutcome{};
+  });
 }
 
 }  // namespace pave

@@ -62,7 +62,6 @@ void MultiGridFormBase::Load() {
         return table_ != nullptr;
       },
       [&] {
-        if (handover_.kind == 203) ++gArrangementVisits;
         SetHelp(table_->Help());
         gGridCols = static_cast<std::int16_t>(table_->Cols());
         gGridRows = static_cast<std::int16_t>(handover_.grid_lines + 1);

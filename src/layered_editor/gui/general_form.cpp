@@ -2,12 +2,15 @@
 
 #include <QLineEdit>
 
+#include <array>
+
 #include "common/data_set_title.h"
 #include "common/number_format.h"
 #include "layered_editor/gui/layered_form_support.h"
 #include "layered_editor/layered_data_set.h"
 #include "layered_editor/layered_help_texts.h"
 #include "layered_editor/layered_kinds.h"
+#include "layered_editor/layered_unit_defaults.h"
 #include "shell/gui/status_label.h"
 #include "shell/program_state.h"
 #include "shell/window_makers.h"
@@ -49,8 +52,6 @@ void GeneralForm::Load() {
   BuildParameterForm(kind::kLayeredGeneral, "General Information of PELDRANE for Set No. " + Str(set_), kRows,
                      kLayout, kTitleRow);
   SetTitleBox("txtTitle1", gLayeredTITLE(set_));
-  if (QLabel* done = LabelOf(kind::kLayeredEditor, "lblGeneral")) SetStatus(*done, Status::Done);
-  gLayeredGeneralVisits = Value(gLayeredGeneralVisits.Number() + 1);
   for (int k = 1; k <= 13; ++k) SetBox(kRows[k - 1].box, gLayeredGeneral(set_, k));
   gHelpText = Value(GeneralHelp());
   SetHelp(gHelpText.Text());
@@ -59,43 +60,37 @@ void GeneralForm::Load() {
 
 void GeneralForm::Ok() {
   const int s = set_;
-  auto store = [s](int k, double v) { gLayeredGeneral(s, k) = static_cast<float>(v); };
   const std::string title = Box("txtTitle1").text().toStdString();
   if (std::optional<std::string> refusal = TitleRefusal(title)) return RefuseAt("txtTitle1", *refusal);
-  gLayeredTITLE(s) = title;
-  // Every box holds a number; codes and counts are whole numbers inside their ranges. Each value is
-  // stored once it passed.
-  std::optional<int> v;
-  if (!(v = BoxCount("txtMatl", 1, 4))) return;
-  store(gen::MATL, *v);
-  if (!(v = BoxCount("txtNdama", 0, 2))) return;
-  store(gen::NDAMA, *v);
-  if (!(v = BoxCount("txtNpy", 0, kLayeredPeriods))) return;
-  store(gen::NPY, *v);
-  if (!(v = BoxCount("txtNlg", 0, kLayeredLoadGroups))) return;
-  store(gen::NLG, *v);
-  std::optional<double> x;
-  if (!(x = BoxSingle("txtDel"))) return;
-  store(gen::DEL, *x);
-  if (!(x = BoxValue("txtNl"))) return;
-  if (*x == 0) return RefuseAt("txtNl", "NL cannot be zero and should be specified.");
-  if (!(v = BoxCount("txtNl", 1, kLayeredLayers))) return;
-  store(gen::NL, *v);
-  if (!(v = BoxCount("txtNz", 0, kLayeredDepths))) return;
-  store(gen::NZ, *v);
-  if (!(x = BoxSingle("txtIcl"))) return;
-  store(gen::ICL, *x);
-  if (!(x = BoxSingle("txtNstd"))) return;
-  store(gen::NSTD, *x);
-  if (!(v = BoxCount("txtNbond", 0, 1))) return;
-  store(gen::NBOND, *v);
-  if (!(v = BoxCount("txtNlbt", 0, kLayeredDamageLayers))) return;
-  store(gen::NLBT, *v);
-  if (!(v = BoxCount("txtNltc", 0, kLayeredDamageLayers))) return;
-  store(gen::NLTC, *v);
-  if (!(x = BoxSingle("txtNunit"))) return;
-  store(gen::NUNIT, *x);
+  // Every box holds a number; codes and counts are whole numbers inside their ranges. Nothing is
+  // stored before every value has passed.
+  std::array<double, 14> values{};
+  const auto count = [&](int k, int low, int high) {
+    const std::optional<int> v = BoxCount(kRows[k - 1].box, low, high);
+    if (v) values[k] = *v;
+    return v.has_value();
+  };
+  const auto single = [&](int k) {
+    const std::optional<double> v = BoxSingle(kRows[k - 1].box);
+    if (v) values[k] = *v;
+    return v.has_value();
+  };
+  if (!count(gen::MATL, 1, 4) || !count(gen::NDAMA, 0, 2) || !count(gen::NPY, 0, kLayeredPeriods) ||
+      !count(gen::NLG, 0, kLayeredLoadGroups) || !single(gen::DEL))
+    return;
+  const std::optional<double> nl = BoxValue("txtNl");
+  if (!nl) return;
+  if (*nl == 0) return RefuseAt("txtNl", "NL cannot be zero and should be specified.");
+  if (!count(gen::NL, 1, kLayeredLayers) || !count(gen::NZ, 0, kLayeredDepths) || !single(gen::ICL) ||
+      !single(gen::NSTD) || !count(gen::NBOND, 0, 1) || !count(gen::NLBT, 0, kLayeredDamageLayers) ||
+      !count(gen::NLTC, 0, kLayeredDamageLayers) || !single(gen::NUNIT))
+    return;
 
+  const bool was_si = gLayeredGeneral(s, gen::NUNIT) != 0;
+  gLayeredTITLE(s) = title;
+  for (int k = 1; k <= 13; ++k) gLayeredGeneral(s, k) = static_cast<float>(values[k]);
+
+  if (QLabel* done = LabelOf(kind::kLayeredEditor, "lblGeneral")) SetStatus(*done, Status::Done);
   const float MATL = gLayeredGeneral(s, gen::MATL);
   RecolourByCondition("lblNonlinear", MATL == 2 || MATL == 4);
   RecolourByCondition("lblViscoelastic", MATL == 3 || MATL == 4);
@@ -103,8 +98,11 @@ void GeneralForm::Ok() {
   RecolourByCondition("lblInterface", gLayeredGeneral(s, gen::NBOND) == 0);
   RecolourByCondition("lblDamage", gLayeredGeneral(s, gen::NDAMA) != 0);
 
+  // The unit-dependent defaults are filled by the first OK that succeeds for a new or badly read
+  // file; a later change of the unit system offers the new system's defaults.
+  gLayeredGeneralVisits = Value(gLayeredGeneralVisits.Number() + 1);
+  const bool si = gLayeredGeneral(s, gen::NUNIT) != 0;
   if ((gNewFile.Number() == 1 || gLayeredReadError.Number() == 1) && gLayeredGeneralVisits.Number() == 1) {
-    const bool si = gLayeredGeneral(s, gen::NUNIT) != 0;
     for (int i = 1; i <= kLayeredSequences; ++i) {
       gLayeredViscoLayer(s, i, 2) = Value(si ? 0.2034 : 0.113);
       gLayeredViscoLayer(s, i, 3) = Value(si ? 21.1 : 70.0);
@@ -113,6 +111,8 @@ void GeneralForm::Ok() {
     // FT1 of every bottom-tension layer the data set holds, so that no layer keeps the English value.
     if (si)
       for (int i = 1; i <= kLayeredDamageLayers; ++i) gLayeredBottom(s, i, 2) = Value(0.414);
+  } else if (si != was_si) {
+    OfferUnitDefaults(LayeredArrays(), s, LayeredUnitDefaults(s), si, kTitle);
   }
   Close();
 }

@@ -279,6 +279,11 @@ void LayeredMainMenu::MakeSetOneCurrent() {
   buttons_->Select(1);
 }
 
+void LayeredMainMenu::MakeSetCurrent(int set) {
+  gLayeredSet = Value(set);
+  buttons_->Select(set);
+}
+
 std::optional<std::string> LayeredMainMenu::WriteProblem() {
   if (std::optional<std::string> problem = LayeredWriteProblem()) return problem;
   return LayeredValueRefusal();

@@ -43,6 +43,7 @@ class LayeredMainMenu : public Form, public EditorDocument, public AsksBeforeClo
   // EditorDocument
   std::optional<std::string> CompletenessProblem() override;
   void MakeSetOneCurrent() override;
+  void MakeSetCurrent(int set) override;
   std::optional<std::string> WriteProblem() override;
   std::string FileBytes() override;
   void BeginRead() override;

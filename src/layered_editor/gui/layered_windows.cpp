@@ -5,12 +5,15 @@
 #include "layered_editor/gui/layered_main_menu.h"
 #include "layered_editor/gui/nonlinear_forms.h"
 #include "layered_editor/gui/visco_forms.h"
+#include "layered_editor/layered_data_set.h"
 #include "layered_editor/layered_kinds.h"
+#include "shell/editor_windows.h"
 #include "shell/window_makers.h"
 
 namespace pave {
 
 void InstallLayeredEditorWindows() {
+  SetEditorArrays(EditorKind::Layered, &LayeredArrays());
   SetWindowMaker(kind::kLayeredEditor, [] { return new LayeredMainMenu; });
   SetWindowMaker(kind::kLayeredGeneral, [] { return new GeneralForm; });
   SetWindowMaker(kind::kNonlinearMenu, [] { return new NonlinearMenu; });

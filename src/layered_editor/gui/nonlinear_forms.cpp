@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <vector>
 
 #include "common/number_format.h"
@@ -137,7 +138,6 @@ void NonlinearGeneralForm::Load() {
   const char* fields[] = {"RCNOL", "XPTNOL", "YPTNOL"};
   const char* boxes[] = {"txtRcnol", "txtXcnol", "txtYcnol"};
   for (int i = 0; i < 3; ++i) SetCaption(boxes[i], std::string(coordinates[i].second) + Units(si), fields[i]);
-  MarkDone(kind::kNonlinearMenu, "lblGeneral");
   gHelpText = Value(NonlinearGeneralHelp());
   SetHelp(gHelpText.Text());
   for (int k = 1; k <= 7; ++k) SetBox(kGeneralRows[k - 1].box, gLayeredNonlinGeneral(set_, k));
@@ -152,6 +152,7 @@ void NonlinearGeneralForm::Ok() {
   if (!values) return;
   gLayeredNonlinGeneral(set_, nlg::NOLAY) = Value(*nolay);
   for (int k = nlg::ITENOL; k <= nlg::DELNOL; ++k) gLayeredNonlinGeneral(set_, k) = Value((*values)[k - 2]);
+  MarkDone(kind::kNonlinearMenu, "lblGeneral");
   MarkDone(kind::kLayeredEditor, "lblNonlinear");
   Close();
 }
@@ -176,6 +177,12 @@ void NonseasonalForm::Load() {
     Close();
     return;
   }
+  const auto rows = Rows(clay_);
+  std::vector<Value> shown;
+  for (std::size_t k = 0; k < rows.size(); ++k) {
+    const int field = static_cast<int>(k) + 1;
+    shown.push_back(clay_ ? gLayeredClay(set_, line_, field) : gLayeredGranular(set_, line_, field));
+  }
   if (clay_) {
     const bool si = gLayeredGeneral(set_, gen::NUNIT) != 0;
     SetCaption("txtK2",
@@ -183,29 +190,20 @@ void NonseasonalForm::Load() {
                "K2");
     if (gClayDefaults == 1) {
       // The suggested values are offered only while the layer holds no values of the user's own:
-      // nothing yet, or the suggestion of either unit system.
+      // nothing yet, or the suggestion of either unit system. They are shown, and stored by OK.
       auto holds = [&](const ClaySuggestion& c) {
-        return gLayeredClay(set_, line_, 1) == Value(c.K2) && gLayeredClay(set_, line_, 2) == Value(c.K3) &&
-               gLayeredClay(set_, line_, 3) == Value(c.K4) && gLayeredClay(set_, line_, 4) == Value(c.K0);
+        return shown == std::vector<Value>{Value(c.K2), Value(c.K3), Value(c.K4), Value(c.K0)};
       };
-      bool empty = true;
-      for (int k = 1; k <= 4; ++k) empty = empty && gLayeredClay(set_, line_, k).IsEmpty();
+      const bool empty = std::all_of(shown.begin(), shown.end(), [](const Value& v) { return v.IsEmpty(); });
       if (empty || holds(SuggestedClay(false)) || holds(SuggestedClay(true))) {
         const ClaySuggestion c = SuggestedClay(si);
-        gLayeredClay(set_, line_, 1) = Value(c.K2);
-        gLayeredClay(set_, line_, 2) = Value(c.K3);
-        gLayeredClay(set_, line_, 3) = Value(c.K4);
-        gLayeredClay(set_, line_, 4) = Value(c.K0);
+        shown = {Value(c.K2), Value(c.K3), Value(c.K4), Value(c.K0)};
       }
     }
   }
   gHelpText = Value(NonseasonalHelp());
   SetHelp(gHelpText.Text());
-  const auto rows = Rows(clay_);
-  for (std::size_t k = 0; k < rows.size(); ++k) {
-    const int field = static_cast<int>(k) + 1;
-    SetBox(rows[k].box, clay_ ? gLayeredClay(set_, line_, field) : gLayeredGranular(set_, line_, field));
-  }
+  for (std::size_t k = 0; k < rows.size(); ++k) SetBox(rows[k].box, shown[k]);
   Show();
 }
 

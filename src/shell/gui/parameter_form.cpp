@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include <algorithm>
 #include <cmath>
@@ -80,15 +81,7 @@ void ParameterForm::BuildParameterForm(std::string_view name, const std::string&
     connect(static_cast<ClickLineEdit*>(box), &ClickLineEdit::clicked, box, [box] { box->clear(); });
   }
   if (std::optional<EditorKind> editor = EditorOfWindowKind(std::string(name))) BindToEditor(*editor);
-  connect(&Control<QPushButton>(*this, "cmdOk"), &QPushButton::clicked, this, [this] {
-    if (!SessionCurrent()) {
-      Refuse(kSessionEndedMessage);
-      Close();
-      return;
-    }
-    Ok();
-    DataChanged();
-  });
+  connect(&Control<QPushButton>(*this, "cmdOk"), &QPushButton::clicked, this, [this] { RunOk(); });
 
   // Tab goes from the form's own text boxes (the title) down the rows to OK, then to the form's
   // other controls (option buttons); the help text takes the focus only when clicked.
@@ -105,6 +98,50 @@ void ParameterForm::BuildParameterForm(std::string_view name, const std::string&
   }
   for (std::size_t i = 0; i + 1 < chain.size(); ++i) QWidget::setTabOrder(chain[i], chain[i + 1]);
   Control<QPlainTextEdit>(*this, "Text1").setFocusPolicy(Qt::ClickFocus);
+}
+
+bool ParameterForm::RunOk() {
+  if (!SessionCurrent()) {
+    Refuse(kSessionEndedMessage);
+    Close();
+    return false;
+  }
+  return StoreByOk([this] {
+    // A form closes only through an OK that succeeded.
+    confirmed_ = true;
+    Ok();
+    confirmed_ = registry() == nullptr;
+    return confirmed_;
+  });
+}
+
+void ParameterForm::Show() {
+  if (!shown_) shown_ = Shown();
+  Form::Show();
+}
+
+std::vector<std::string> ParameterForm::Shown() const {
+  std::vector<std::string> shown;
+  for (const QLineEdit* box : findChildren<QLineEdit*>()) shown.push_back(box->text().toStdString());
+  for (const QAbstractButton* b : findChildren<QAbstractButton*>()) shown.push_back(b->isChecked() ? "1" : "0");
+  return shown;
+}
+
+bool ParameterForm::HoldsEdits() const {
+  // A form that the table which opened it waits for confirms what that table stored for it.
+  return registry() && (WaitedOn() || (shown_ && Shown() != *shown_));
+}
+
+std::string ParameterForm::WindowTitle() const { return windowTitle().toStdString(); }
+
+bool ParameterForm::TakeEdits() { return RunOk(); }
+
+void ParameterForm::DropEdits() { Close(); }
+
+void ParameterForm::Destroy() {
+  hide();   // gone before a waiting opener shows itself again
+  WindowClosing();
+  Form::Destroy();
 }
 
 std::string ParameterForm::LabelName(std::string_view box) { return "lbl" + std::string(box.substr(3)); }

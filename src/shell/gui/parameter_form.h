@@ -6,6 +6,8 @@
 // "done". Every value box must hold a number (letters or an empty box are refused, never taken as
 // 0); counts are checked to be whole numbers inside their index range before they are stored. A
 // form of an editor's session stores nothing once that session has ended (shell/editor_windows.h).
+// A refused OK stores nothing, and a form closed any other way than by its OK leaves the data sets
+// as they were.
 #pragma once
 
 #include <deque>
@@ -51,6 +53,16 @@ class ParameterForm : public Form, public EditorBound {
   // The message boxes' title.
   static constexpr const char* kTitle = "ROVANTE";
 
+  // Shows the form; the first time, what its boxes and buttons show is noted, so that entries made
+  // since can be told.
+  void Show() override;
+
+  // EditorBound
+  bool HoldsEdits() const override;
+  std::string WindowTitle() const override;
+  bool TakeEdits() override;
+  void DropEdits() override;
+
  protected:
   // Builds the form: `rows` (from `first_row` on, below any rows of `extra`), the OK button cmdOk
   // ("&OK") and the help text box Text1 (blue text) under the rows, plus the form's own controls.
@@ -94,8 +106,9 @@ class ParameterForm : public Form, public EditorBound {
   // The help text box.
   void SetHelp(const std::string& text);
 
-  // The OK handler of the form.
+  // The OK handler of the form: it closes the form when it succeeds.
   virtual void Ok() = 0;
+  void Destroy() override;
 
  private:
   std::deque<std::string> texts_;   // captions the control table points into
@@ -103,6 +116,12 @@ class ParameterForm : public Form, public EditorBound {
   std::map<std::string, std::string, std::less<>> fields_;   // field name of each value box
   double column_ = 0;   // pixels from a label's left edge to its field name
   std::map<std::string, std::pair<std::string, std::string>> captions_;   // box: text and field
+  std::optional<std::vector<std::string>> shown_;   // what the boxes and buttons showed at first
+
+  // What the boxes show and which buttons are checked, in a fixed order.
+  std::vector<std::string> Shown() const;
+  // The OK button's click: true when the OK succeeded (the form closed).
+  bool RunOk();
 
   // The number in a box, refused unless it lies from -most to most, `shown` being most as the
   // message writes it (an infinite `most` lets a number beyond a double's range through as an

@@ -59,7 +59,6 @@ void CurlingForm::Load() {
   const std::span<const ParameterRow> rows = Rows(gSlabGeneral(s, gen::kNUNIT) != 0);
   BuildParameterForm(kind::kCurling, DataSetCaption("Curling and Contact Conditions for Data Set No. ", s), rows,
                      kLayout);
-  MarkDone(kind::kSlabEditor, "lblCurling");
   for (int k = 1; k <= 10; ++k) SetBox(rows[k - 1].box, gSlabCurling(s, k));
   gHelpText = Value(CurlingHelp());
   SetHelp(gHelpText.Text());
@@ -77,6 +76,7 @@ void CurlingForm::Ok() {
   int field = 0;
   if (std::optional<std::string> refusal = CurlingRefusal(values, &field)) return RefuseAt(rows[field - 1].box, *refusal);
   for (int k = 1; k <= 10; ++k) gSlabCurling(s, k) = values[k];
+  MarkDone(kind::kSlabEditor, "lblCurling");
   if (gSlabGeneral(s, gen::kNJOINT) != 0) MarkStatus(kind::kSlabEditor, "lblJoint", Status::Input);
   if (values[curl::kNOTCON] != 0 || values[curl::kNGAP] != 0) MarkStatus(kind::kSlabEditor, "lblOptional", Status::Input);
   Close();

@@ -61,10 +61,9 @@ void SolidForm::Ok() {
   const std::optional<std::vector<double>> v = BoxValues(Rows(SI(set_)));
   if (!v) return;
   const double yms = (*v)[0], prs = (*v)[1];
+  if (yms == 0 || prs == 0) return RefuseAt(yms == 0 ? "txtYms" : "txtPrs", "None of the entries should be 0");
   gSlabSolid(set_, 1) = yms;
   gSlabSolid(set_, 2) = prs;
-  // The values stay stored; saving refuses a YMS of 0 too.
-  if (yms == 0 || prs == 0) return RefuseAt(yms == 0 ? "txtYms" : "txtPrs", "None of the entries should be 0");
   MarkDone(kind::kSlabEditor, "lblFoundation");
   Close();
 }

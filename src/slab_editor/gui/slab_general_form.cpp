@@ -15,6 +15,7 @@
 #include "slab_editor/slab_entry_checks.h"
 #include "slab_editor/slab_help_texts.h"
 #include "slab_editor/slab_kinds.h"
+#include "slab_editor/slab_unit_defaults.h"
 
 namespace pave {
 
@@ -86,6 +87,10 @@ void StoreFlag(int s, int flag, int value) {
   if (flag == 3) gSlabCL(s) = value;
 }
 
+constexpr const char* kDamageLimit =
+    "Damage analysis is limited to edge loading involving only one slab symmetry with respect to y axis, as "
+    "shown in Example SLA4.  NPRINT must be equal to 3 and NSY to the number of nodes on the y axis of symmetry";
+
 void Mark(std::string_view label, Status status, bool keep_done) {
   MarkStatus(kind::kSlabEditor, label, status, keep_done);
 }
@@ -108,13 +113,12 @@ void SlabGeneralForm::Load() {
     if (gSlabTC(s) == 1) Control<QRadioButton>(*this, "optWTC").setChecked(true);
     if (gSlabCL(s).Number() == 1) Control<QRadioButton>(*this, "optWCL").setChecked(true);
   }
+  // A click on an option button chooses its flag; OK stores the flags chosen.
   for (const FlagOption& o : kOptions) {
     connect(&Control<QRadioButton>(*this, o.name), &QRadioButton::clicked, this,
-            [this, o] { StoreFlag(set_, o.flag, o.value); });
+            [this, o] { chosen_flags_[o.flag] = o.value; });
   }
   SetTitleBox("txtTitle", gSlabTITLE(s));
-  MarkDone(kind::kSlabEditor, "lblGeneral");
-  gSlabGeneralVisits = Value(gSlabGeneralVisits.Number() + 1);
   for (std::size_t row = 0; row < std::size(kRows); ++row) SetBox(kRows[row].box, Value(gSlabGeneral(s, kField[row])));
   gHelpText = Value(SlabGeneralHelp());
   SetHelp(gHelpText.Text());
@@ -170,21 +174,29 @@ void SlabGeneralForm::Ok() {
     const auto row = std::find(std::begin(kField), std::end(kField), field);
     return row != std::end(kField) ? RefuseAt(kRows[row - std::begin(kField)].box, *refusal) : Refuse(*refusal);
   }
+  std::array<std::int16_t, 17> stored{};
+  for (int k = 1; k <= 16; ++k) stored[k] = static_cast<std::int16_t>(values[k]);
+  if (stored[gen::kNDAMA] != 0 && !(stored[gen::kNSY] != 0 && stored[gen::kNPRINT] == 3)) return Refuse(kDamageLimit);
+
+  const bool was_si = gSlabGeneral(s, gen::kNUNIT) != 0;
   gSlabTITLE(s) = title;
-  for (int k = 1; k <= 16; ++k) gSlabGeneral(s, k) = static_cast<std::int16_t>(values[k]);
+  for (int k = 1; k <= 16; ++k) gSlabGeneral(s, k) = stored[k];
+  for (const auto& [flag, value] : chosen_flags_) StoreFlag(s, flag, value);
+  MarkDone(kind::kSlabEditor, "lblGeneral");
   Recolour();
-  const auto G = [s](int k) { return gSlabGeneral(s, k); };
-  if (G(gen::kNDAMA) != 0 && !(G(gen::kNSY) != 0 && G(gen::kNPRINT) == 3)) {
-    return Refuse(
-        "Damage analysis is limited to edge loading involving only one slab symmetry with respect to y axis, "
-        "as shown in Example SLA4.  NPRINT must be equal to 3 and NSY to the number of nodes on the y axis of "
-        "symmetry");
-  }
-  if (G(gen::kNDAMA) != 0)
+  if (gSlabGeneral(s, gen::kNDAMA) != 0)
     Mark("lblDamage", Status::Input, true);
   else
     Mark("lblDamage", Status::Default, false);
-  if ((gNewFile.Number() == 1 || gSlabReadError.Number() == 1) && gSlabGeneralVisits.Number() == 1) FillDefaults();
+  // The unit-dependent defaults are filled by the first OK that succeeds for a new or badly read
+  // file; a later change of the unit system offers the new system's defaults.
+  gSlabGeneralVisits = Value(gSlabGeneralVisits.Number() + 1);
+  const bool si = gSlabGeneral(s, gen::kNUNIT) != 0;
+  if ((gNewFile.Number() == 1 || gSlabReadError.Number() == 1) && gSlabGeneralVisits.Number() == 1) {
+    FillDefaults();
+  } else if (si != was_si) {
+    OfferUnitDefaults(SlabArrays(), s, SlabUnitDefaults(s), si, kTitle);
+  }
   Close();
 }
 

@@ -1,6 +1,7 @@
 // frmGeneral: the title, the sixteen general integers and the flags UL, TC, CL of a slab data set.
 #pragma once
 
+#include <map>
 #include <span>
 
 #include "shell/gui/parameter_form.h"
@@ -22,6 +23,7 @@ class SlabGeneralForm : public ParameterForm {
   void Recolour() const;
   void FillDefaults() const;
   int set_ = 1;
+  std::map<int, int> chosen_flags_;   // flag (1 UL, 2 TC, 3 CL) and the value its option chose
 };
 
 }  // namespace pave

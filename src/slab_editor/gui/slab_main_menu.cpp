@@ -273,6 +273,12 @@ void SlabMainMenu::MakeSetOneCurrent() {
   buttons_->Select(1);
 }
 
+void SlabMainMenu::MakeSetCurrent(int set) {
+  gSlabSet = Value(set);
+  buttons_->Select(set);
+  ShowUniform(gSlabUL(set));
+}
+
 std::optional<std::string> SlabMainMenu::WriteProblem() { return AnalysisRefusal(); }
 
 std::string SlabMainMenu::FileBytes() { return SlabFileText(); }

@@ -48,6 +48,7 @@ class SlabMainMenu : public Form, public EditorDocument, public AsksBeforeClosin
   std::optional<std::string> CompletenessProblem() override;
   std::vector<std::string> CompletenessProblems() override;
   void MakeSetOneCurrent() override;
+  void MakeSetCurrent(int set) override;
   std::optional<std::string> WriteProblem() override;
   std::string FileBytes() override;
   void BeginRead() override;
