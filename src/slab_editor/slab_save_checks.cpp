@@ -4,7 +4,6 @@
 #include <limits>
 
 #include "common/number_format.h"
-#include "common/numeric_value.h"
 #include "shell/program_state.h"
 #include "slab_editor/slab_data_set.h"
 #include "slab_editor/slab_limits.h"
@@ -107,20 +106,14 @@ class DataSetCheck {
       Refuse(item + " is " + BareStr(n) + ", which is less than " + std::to_string(lower) + ".", where);
     if (n > limit) Limit(item, n, limit, where);
   }
-  // A value the program reads as a number: it must hold one (or a text that spells one) of the
-  // kind read.
+  // A value the program reads as a number: it must hold one (or a text that spells one, as a
+  // number typed into a grid is held, blanks around it allowed) of the kind read.
   double Value(const pave::Value& v, const std::string& item, const char* where, Read read = Read::Single) const {
     if (v.IsEmpty() || (v.IsText() && v.Text().find_first_not_of(' ') == std::string::npos))
       Refuse(item + " has no value.", where);
-    double n = 0;
-    if (v.IsNumber()) {
-      n = v.Number();
-    } else {
-      const std::optional<double> parsed = ParseNumber(v.Text());
-      if (!parsed || v.Text().find_first_of(" ,") != std::string::npos)
-        Refuse(item + " = \"" + v.Text() + "\" is not a number.", where);
-      n = *parsed;
-    }
+    const std::optional<double> number = v.AsNumber();
+    if (!number) Refuse(item + " = \"" + v.Text() + "\" is not a number.", where);
+    const double n = *number;
     if (!std::isfinite(n)) Refuse(item + " is not a number.", where);
     if (read == Read::Single && std::fabs(n) > std::numeric_limits<float>::max())
       Refuse(item + " = " + BareStr(n) + " is beyond the range of the program's numbers.", where);

@@ -57,7 +57,8 @@ TEST_F(MultiTableTest, TheMarkTravelsWithItsLine) {
   ClickOk(f);
   EXPECT_EQ(L->General(1, 6), 3.0f);
   EXPECT_EQ(L->Layer(1, 2, 1), Value(0.0));
-  EXPECT_EQ(L->Layer(1, 3, 1), Value(30.0));   // the new last line's thickness is not stored
+  // The new last line's thickness is not stored: the layer keeps its own, the old layer 3 is gone.
+  EXPECT_EQ(L->Layer(1, 3, 1), Value(20.0));
 }
 
 TEST_F(MultiTableTest, TheLayerNumberIsCheckedLineByLine) {

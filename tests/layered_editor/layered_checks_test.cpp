@@ -77,7 +77,21 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"NonlinearToleranceZero", "LAY2", [] { gLayeredNonlinGeneral(1, nlg::DELNOL) = Value(0); },
              "Data Set 1: DELNOL is 0, which should be greater than 0."},
         Case{"RepetitionsNegative", "LAY5", [] { gLayeredTNLR(1, 1, 2) = -5; },
-             "Data Set 1: TNLR of load group 2 of period 1 is -5, which should not be negative."}),
+             "Data Set 1: TNLR of load group 2 of period 1 is -5, which should not be negative."},
+        // A number typed into a grid is held as its text, and checked as the number it spells.
+        Case{"ThicknessTyped", "LAY1", [] { gLayeredLayer(1, 1, 1) = Value("-5"); },
+             "Data Set 1: TH of layer 1 is -5, which should be greater than 0."},
+        Case{"PoissonTypedAsShown", "LAY1", [] { gLayeredLayer(1, 1, 2) = Value(" .7"); },
+             "Data Set 1: PR of layer 1 is .7, which should be from 0 to 0.5."},
+        Case{"ModulusTyped", "LAY1", [] { gLayeredE(1, 1, 1) = Value("-740000"); },
+             "Data Set 1: E of layer 1 of period 1 is -740000, which should be greater than 0."},
+        Case{"DepthTyped", "LAY1", [] { gLayeredZC(1, 3) = Value("-6"); },
+             "Data Set 1: ZC of point 3 is -6, which should not be negative."},
+        Case{"RadialPointTypedUnderATypedSingleWheel", "LAY2", [] {
+               gLayeredLoad(1, 1, ld::LOAD) = Value("0");
+               gLayeredRC(1, 1, 1) = Value("-3");
+             },
+             "Data Set 1: RC of point 1 of load group 1 is -3, which should not be negative."}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 }  // namespace
