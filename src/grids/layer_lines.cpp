@@ -34,14 +34,14 @@ int WholeOf(const Value& v) {
 // The lines of reference `r` that the data set uses now: none when MATL or NDAMA leave that data
 // out, else the lines within its count.
 int UsedLines(const TableContext& c, const Reference& r) {
-  const auto general = [&](int k) { return c.Get(Entry("gLayeredGeneral", At(k))).Number(); };
-  const double matl = general(1), ndama = general(2);
+  const auto field = [&](const char* array, int k) { return c.Get(Entry(array, At(k))).Number(); };
+  const double matl = field("gLayeredGeneral", 1), ndama = field("gLayeredGeneral", 2);
   const std::string_view array = r.array;
   double count = 0;
-  if (array == "gLayeredNonseasonal") count = matl == 2 || matl == 4 ? c.Get(Entry("gLayeredNonlinGeneral", At(1))).Number() : 0;
-  if (array == "gLayeredViscoLayer") count = matl == 3 || matl == 4 ? c.Get(Entry("gLayeredViscoGeneral", At(2))).Number() : 0;
-  if (array == "gLayeredBottom") count = ndama > 0 ? general(11) : 0;
-  if (array == "gLayeredTop") count = ndama > 0 ? general(12) : 0;
+  if (array == "gLayeredNonseasonal" && (matl == 2 || matl == 4)) count = field("gLayeredNonlinGeneral", 1);   // NOLAY
+  if (array == "gLayeredViscoLayer" && (matl == 3 || matl == 4)) count = field("gLayeredViscoGeneral", 2);    // NVL
+  if (array == "gLayeredBottom" && ndama > 0) count = field("gLayeredGeneral", 11);                            // NLBT
+  if (array == "gLayeredTop" && ndama > 0) count = field("gLayeredGeneral", 12);                               // NLTC
   const int bound = c.Array(r.array).bounds()[1];
   return count >= 1 ? std::min(static_cast<int>(count), bound) : 0;
 }
@@ -145,7 +145,9 @@ void LayerLines::Commit(const TableContext& context) {
   std::vector<std::optional<Value>> now(static_cast<std::size_t>(std::max(count, 0)) + 1);
   for (int i = 1; i <= count; ++i) {
     const int from = origin_[static_cast<std::size_t>(i) - 1];
-    if (from >= 1 && from < opened_ && from <= bound) now[static_cast<std::size_t>(i)] = interfaces.Get(set, std::vector<long>{from});
+    if (from >= 1 && from < opened_ && from <= bound) {
+      now[static_cast<std::size_t>(i)] = interfaces.Get(set, std::vector<long>{from});
+    }
   }
   for (int i = 2; i <= count; ++i) {
     if (!now[static_cast<std::size_t>(i)]) now[static_cast<std::size_t>(i)] = now[static_cast<std::size_t>(i) - 1];
