@@ -25,6 +25,12 @@ double Value::Number() const {
   return 0;
 }
 
+std::optional<double> Value::AsNumber() const {
+  if (const double* d = std::get_if<double>(&v_)) return *d;
+  if (const std::string* s = std::get_if<std::string>(&v_)) return ParseNumber(*s);
+  return std::nullopt;
+}
+
 std::string Value::Text() const {
   if (const double* d = std::get_if<double>(&v_)) {
     return BareStr(*d);

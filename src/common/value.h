@@ -2,6 +2,7 @@
 #pragma once
 
 #include <concepts>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -27,6 +28,10 @@ class Value {
 
   // The number held, or the number a text spells (NumericValue); 0 when empty.
   double Number() const;
+  // The number held, or the number a text wholly spells (ParseNumber: blanks around it allowed);
+  // nothing when empty or a text that is no number. A number typed into a grid is held as its text
+  // and stands for this number.
+  std::optional<double> AsNumber() const;
   // A text as held; a number in the general number format without blanks around it; "" when empty.
   std::string Text() const;
   // How the data files print the value: a number in the general number format (with its blanks),

@@ -223,7 +223,7 @@ void CellEngine::DeleteLine() {
   Commit();
   if (lines_ == 0) return;
   const int cur = style_.lines_at_selection ? grid_.RowSel() : grid_.Row();
-  if (cur < 1 || cur > lines_) return;
+  if (cur < 1 || cur > lines_ || !table_.DeleteAllowed(cur)) return;
   const int cols = DataCols();
   std::vector<std::vector<std::string>> buffer;
   buffer.reserve(static_cast<std::size_t>(lines_));

@@ -37,6 +37,8 @@ class GridTable {
   virtual bool EnterAction(int line, int col, const std::string& text) { (void)line, (void)col, (void)text; return false; }
   // The column Enter moves to when it goes on to the next line.
   virtual int FirstColumnOf(int line) const { (void)line; return 1; }
+  // Ctrl+Del on `line`: false, after a message saying why, when the line must stay.
+  virtual bool DeleteAllowed(int line) { (void)line; return true; }
   // A line was inserted before `line`, or `line` was deleted; `lines` is the new number of lines.
   virtual void LineInserted(int line, int lines) { (void)line, (void)lines; }
   virtual void LineDeleted(int line, int lines) { (void)line, (void)lines; }

@@ -19,7 +19,7 @@ constexpr MultiLayout kLayouts[] = {
      .cells = {Entry("gLayeredLayer", kLine, At(1)), Entry("gLayeredLayer", kLine, At(2)),
                Entry("gLayeredLayer", kLine, At(3))},
      .count = Entry("gLayeredGeneral", At(6)), .marked_last = Entry("gLayeredGeneral", At(6)),
-     .done_window = kind::kLayeredEditor, .done_label = "lblLayer"},
+     .done_window = kind::kLayeredEditor, .done_label = "lblLayer", .layer_lines = true},
     {.kind = 112, .name = "tblSeasonal", .window = kind::kGridMulti, .cols = 4, .capacity = 12,
      .caption = "Seasonal Input Parameters for Layer No.{layno} (Clay) and Data Set No.{set}",
      .units_si = "Unit        kPa     kPa     kPa", .units_english = "Unit        psi     psi     psi",

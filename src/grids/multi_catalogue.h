@@ -46,6 +46,7 @@ struct MultiLayout {
   std::string_view done_window{};
   std::string_view done_label{};               // {layer} replaced
   bool back_to_main = false;                   // 209, 223: OK opens frmSpreada again
+  bool layer_lines = false;                    // 104: the lines are the layers (LayerLines)
 };
 
 std::span<const MultiLayout> MultiLayouts();

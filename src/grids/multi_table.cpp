@@ -39,7 +39,9 @@ int MultiColumns(const MultiLayout& layout, const TableContext& context) {
 
 MultiTable::MultiTable(const MultiLayout& layout, const GridHandover& handover, GridControl& grid,
                        GridWindowTexts& texts, int capacity, int cols)
-    : layout_(layout), context_(handover), grid_(grid), texts_(texts), capacity_(capacity), cols_(cols) {}
+    : layout_(layout), context_(handover), grid_(grid), texts_(texts), capacity_(capacity), cols_(cols) {
+  if (layout_.layer_lines) layers_.emplace(handover.grid_lines);
+}
 
 std::unique_ptr<MultiTable> MultiTable::Open(const GridHandover& handover, const std::string& window_kind,
                                              GridControl& grid, GridWindowTexts& texts) {
@@ -100,12 +102,19 @@ int MultiTable::FirstColumnOf(int line) const {
   return grid_.Text(line, 1) == kInfiniteThickness && cols_ > 2 ? 2 : 1;
 }
 
-void MultiTable::LineInserted(int, int lines) {
+bool MultiTable::DeleteAllowed(int line) { return LayerDeleteAllowed(layers_, context_, line); }
+
+void MultiTable::LineInserted(int line, int lines) {
+  if (layers_) layers_->Inserted(line);
   gGridLines = Value(lines);
   gGridRows = static_cast<std::int16_t>(lines + 1);
 }
 
-void MultiTable::LineDeleted(int, int lines) { LineInserted(0, lines); }
+void MultiTable::LineDeleted(int line, int lines) {
+  if (layers_) layers_->Deleted(line);
+  gGridLines = Value(lines);
+  gGridRows = static_cast<std::int16_t>(lines + 1);
+}
 
 void MultiTable::ArrangementDefaults(int slabs) {
   const int joints = WholeValue(context_.Get(Entry("gSlabGeneral", At(8))));
@@ -163,6 +172,7 @@ OkOutcome MultiTable::Ok(CellEngine& engine) {
     TellAtCell(grid_, r, c, std::string(message));
     return OkOutcome{};
   };
+  if (!CommitLayers(layers_, context_)) return {};
   if (!layout_.count.empty()) context_.PutCount(layout_.count, lines);
   for (int r = 1; r <= lines; ++r) {
     for (int c = 1; c < cols_; ++c) {

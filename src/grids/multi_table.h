@@ -8,6 +8,7 @@
 
 #include "grids/cell_engine.h"
 #include "grids/grid_window.h"
+#include "grids/layer_lines.h"
 #include "grids/multi_catalogue.h"
 #include "grids/table_entries.h"
 
@@ -33,6 +34,7 @@ class MultiTable : public GridTable {
   int Capacity() const override { return capacity_; }
   bool LinesFixed() const override;
   int FirstColumnOf(int line) const override;
+  bool DeleteAllowed(int line) override;
   void LineInserted(int line, int lines) override;
   void LineDeleted(int line, int lines) override;
 
@@ -48,6 +50,7 @@ class MultiTable : public GridTable {
   GridWindowTexts& texts_;
   int capacity_;
   int cols_;
+  std::optional<LayerLines> layers_;   // a table of the layers
 };
 
 // The grid columns a table shows for its data set (column 0 included).

@@ -31,7 +31,7 @@ constexpr SingleLayout kLayouts[] = {
      .caption = "Layer Moduli for Period No.{period} and Data Set No.{set}", .headers = {"Layer No.", "E"},
      .units_si = "Unit     kPa", .units_english = "Unit     psi",
      .cells = {Entry("gLayeredE", kPeriod, kLine)}, .count = Entry("gLayeredGeneral", At(6)),
-     .done_window = kPeriodSelector, .done_label = "lblPeriod{period}"},
+     .done_window = kPeriodSelector, .done_label = "lblPeriod{period}", .layer_lines = true},
     {.kind = 107, .variant = V::Points, .name = "tblLoad points", .data_cols = 2, .capacity = 25,
      .caption = "X and Y Coordinates of Response Points for Load Group No.{owner} and Data Set No.{set}",
      .headers = {"Point No.", "XPT", "YPT"}, .units_si = "Unit     cm      cm", .units_english = "Unit     in.     in.",

@@ -49,6 +49,7 @@ struct SingleLayout {
   std::string_view done_window{};            // status label marked "done" (none: empty)
   std::string_view done_label{};             // {period}, {layer}, {slab} replaced
   SingleReturn after = SingleReturn::Close;
+  bool layer_lines = false;                  // 106: the lines are the layers (LayerLines)
 };
 
 std::span<const SingleLayout> SingleLayouts();

@@ -32,7 +32,9 @@ ClayValues DefaultClayValues(int type, bool si_units) {
 
 SingleTable::SingleTable(const SingleLayout& layout, const GridHandover& handover, GridControl& grid,
                          GridWindowTexts& texts, int capacity)
-    : layout_(layout), context_(handover), grid_(grid), texts_(texts), capacity_(capacity) {}
+    : layout_(layout), context_(handover), grid_(grid), texts_(texts), capacity_(capacity) {
+  if (layout_.layer_lines) layers_.emplace(handover.grid_lines);
+}
 
 std::unique_ptr<SingleTable> SingleTable::Open(const GridHandover& handover, GridControl& grid,
                                                GridWindowTexts& texts) {
@@ -93,16 +95,24 @@ void SingleTable::Setup(int rows) {
 }
 
 std::optional<Value> SingleTable::Shown(int line, int col) const {
-  if (layout_.variant == SingleVariant::ClayType || col < 1 || col > layout_.data_cols) return std::nullopt;
+  if (col < 1 || col > layout_.data_cols) return std::nullopt;
+  if (layout_.variant == SingleVariant::ClayType) return Value(0.0);   // no type chosen
   return ShownValue(context_.Get(layout_.cells[static_cast<std::size_t>(col) - 1], line, col));
 }
 
-void SingleTable::LineInserted(int, int lines) {
+bool SingleTable::DeleteAllowed(int line) { return LayerDeleteAllowed(layers_, context_, line); }
+
+void SingleTable::LineInserted(int line, int lines) {
+  if (layers_) layers_->Inserted(line);
   gGridLines = Value(lines);
   gGridRows = static_cast<std::int16_t>(lines + 1);
 }
 
-void SingleTable::LineDeleted(int, int lines) { LineInserted(0, lines); }
+void SingleTable::LineDeleted(int line, int lines) {
+  if (layers_) layers_->Deleted(line);
+  gGridLines = Value(lines);
+  gGridRows = static_cast<std::int16_t>(lines + 1);
+}
 
 std::string SingleTable::DoneLabel() const {
   std::string label(layout_.done_label);
@@ -112,26 +122,23 @@ std::string SingleTable::DoneLabel() const {
   return label;
 }
 
-bool SingleTable::StoreClayTypes(int lines) {
+std::optional<int> SingleTable::ClayType(const CellEngine& engine, int line) const {
+  if (engine.Untouched(line, 1)) return 0;
+  const std::optional<double> type = ParseNumber(grid_.Text(line, 1));
+  if (type && (*type == 0 || *type == 1 || *type == 2 || *type == 3 || *type == 4)) return static_cast<int>(*type);
+  return std::nullopt;
+}
+
+void SingleTable::StoreClayTypes(const CellEngine& engine, int lines) {
   const bool si = context_.SiUnits();
   for (int i = 1; i <= lines; ++i) {
-    const std::string text = grid_.Text(i, 1);
-    const EntryRef emin = Entry("gLayeredSeasonal", kLayer, kLine, At(1));
-    context_.PutText(emin, text, i);
-    const std::optional<double> type = ParseNumber(text);
-    int t = 0;
-    if (!type) {
-      t = 1;   // an empty or unreadable type takes the values of the softest clay
-    } else if (*type == 1 || *type == 2 || *type == 3 || *type == 4) {
-      t = static_cast<int>(*type);
-    }
-    if (t == 0) continue;   // another number: EMIN keeps the text typed
-    const ClayValues v = DefaultClayValues(t, si);
-    context_.Put(emin, Value(v.emin), i);
+    const int type = ClayType(engine, i).value_or(0);
+    if (type == 0) continue;   // the period keeps its values
+    const ClayValues v = DefaultClayValues(type, si);
+    context_.Put(Entry("gLayeredSeasonal", kLayer, kLine, At(1)), Value(v.emin), i);
     context_.Put(Entry("gLayeredSeasonal", kLayer, kLine, At(2)), Value(v.emax), i);
     context_.Put(Entry("gLayeredSeasonal", kLayer, kLine, At(3)), Value(v.k1), i);
   }
-  return true;
 }
 
 OkOutcome SingleTable::Ok(CellEngine& engine) {
@@ -139,6 +146,15 @@ OkOutcome SingleTable::Ok(CellEngine& engine) {
   const int lines = engine.Lines();
   const bool clay_type = layout_.variant == SingleVariant::ClayType;
 
+  // A clay type is one of the four types, or 0 for none.
+  if (clay_type) {
+    for (int i = 1; i <= lines; ++i) {
+      if (!ClayType(engine, i)) {
+        TellAtCell(grid_, i, 1, "The clay type of period " + std::to_string(i) + " should be " + kClayTypes + ".");
+        return {};
+      }
+    }
+  }
   // Every changed cell must be a number its entry holds: a cell stored as its text would otherwise
   // lose a value in the data file, and a numeric entry would keep its old value unseen.
   if (!clay_type) {
@@ -158,9 +174,10 @@ OkOutcome SingleTable::Ok(CellEngine& engine) {
     }
   }
 
+  if (!CommitLayers(layers_, context_)) return {};
   if (!layout_.count.empty()) context_.PutCount(layout_.count, lines);
   if (clay_type) {
-    StoreClayTypes(lines);
+    StoreClayTypes(engine, lines);
   } else {
     for (int i = 1; i <= lines; ++i) {
       for (int c = 1; c <= layout_.data_cols; ++c) {

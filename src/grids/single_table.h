@@ -8,6 +8,7 @@
 
 #include "grids/cell_engine.h"
 #include "grids/grid_window.h"
+#include "grids/layer_lines.h"
 #include "grids/single_catalogue.h"
 #include "grids/table_entries.h"
 
@@ -35,6 +36,7 @@ class SingleTable : public GridTable {
   std::optional<Value> Shown(int line, int col) const override;
   int Capacity() const override { return capacity_; }
   bool LinesFixed() const override { return layout_.lines_fixed; }
+  bool DeleteAllowed(int line) override;
   void LineInserted(int line, int lines) override;
   void LineDeleted(int line, int lines) override;
 
@@ -43,14 +45,23 @@ class SingleTable : public GridTable {
               int capacity);
   std::string CellText(int line, int col) const;
   std::string DoneLabel() const;
-  bool StoreClayTypes(int lines);
+  // The clay type of a line of the clay-type table: 1 to 4, 0 for none (a line left as shown, or
+  // 0 typed); nothing for another entry.
+  std::optional<int> ClayType(const CellEngine& engine, int line) const;
+  // EMIN, EMAX and K1 of each period from its clay type; a period without one keeps its values.
+  void StoreClayTypes(const CellEngine& engine, int lines);
 
   const SingleLayout& layout_;
   TableContext context_;
   GridControl& grid_;
   GridWindowTexts& texts_;
   int capacity_;
+  std::optional<LayerLines> layers_;   // a table of the layers
 };
+
+// The entries a clay-type cell takes, as the messages name them.
+inline constexpr const char* kClayTypes =
+    "1 (very soft), 2 (soft), 3 (medium) or 4 (stiff), or 0 to keep the period's EMIN, EMAX and K1";
 
 // The default clay values of a clay type 1 to 4: EMIN, EMAX and K1, in psi or in kPa.
 struct ClayValues {

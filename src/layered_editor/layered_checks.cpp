@@ -42,9 +42,10 @@ class ValueCheck {
  public:
   explicit ValueCheck(int set) : set_(set) {}
 
-  // Refuses `v` unless `ok(v)`; a value that is not a number is left to the file writer's checks.
+  // Refuses `v` unless `ok(v)`: a number read from a file and the same number typed into a grid
+  // (held as its text) alike; a value that is no number is left to the file writer's checks.
   void Need(const Value& v, const std::string& item, const std::function<bool(double)>& ok, const std::string& rule) const {
-    if (v.IsNumber()) Need(v.Number(), item, ok, rule);
+    if (const std::optional<double> n = v.AsNumber()) Need(*n, item, ok, rule);
   }
   // Shown with the digits of its own precision.
   template <class T>
@@ -112,7 +113,7 @@ void CheckSet(int s) {
     c.Within(gLayeredLoad(s, g, ld::CR), "CR" + Of("load group", g), range::kThickness);
     c.Within(gLayeredLoad(s, g, ld::CP), "CP" + Of("load group", g), range::kPressure);
     const int points = CountOf(gLayeredLoad(s, g, ld::NRNPT), kLayeredPoints);
-    if (gLayeredLoad(s, g, ld::LOAD).IsNumber() && gLayeredLoad(s, g, ld::LOAD).Number() == 0) {
+    if (gLayeredLoad(s, g, ld::LOAD).AsNumber() == 0.0) {
       for (int i = 1; i <= points; ++i) {
         c.Need(gLayeredRC(s, g, i), "RC" + Of("point", i) + Of("load group", g), NotNegative, kNotNegative);
         c.Within(gLayeredRC(s, g, i), "RC" + Of("point", i) + Of("load group", g), range::kLength);

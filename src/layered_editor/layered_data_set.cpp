@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "common/numeric_value.h"
 #include "shell/program_state.h"
 
 namespace pave {
@@ -39,16 +38,9 @@ ArrayDirectory& LayeredArrays() {
 }
 
 int LayeredCount(const Value& v, int limit) {
-  double n = 0;
-  if (v.IsNumber()) {
-    n = v.Number();
-  } else if (v.IsText()) {
-    const std::optional<double> parsed = ParseNumber(v.Text());
-    if (!parsed) return -1;
-    n = *parsed;
-  } else {
-    return -1;
-  }
+  const std::optional<double> number = v.AsNumber();
+  if (!number) return -1;
+  const double n = *number;
   if (!(n >= 0) || n > limit || std::floor(n) != n) return -1;
   return static_cast<int>(n);
 }

@@ -109,20 +109,14 @@ class DataSetCheck {
       Refuse(item + " is " + BareStr(n) + ", which is less than " + std::to_string(lower) + ".", where);
     if (n > limit) Limit(item, n, limit, where);
   }
-  // A value the program reads as a number: it must hold one (or a text that spells one) of the
-  // kind read.
+  // A value the program reads as a number: it must hold one (or a text that spells one, as a
+  // number typed into a grid is held, blanks around it allowed) of the kind read.
   double Value(const pave::Value& v, const std::string& item, const char* where, Read read = Read::Single) const {
     if (v.IsEmpty() || (v.IsText() && v.Text().find_first_not_of(' ') == std::string::npos))
       Refuse(item + " has no value.", where);
-    double n = 0;
-    if (v.IsNumber()) {
-      n = v.Number();
-    } else {
-      const std::optional<double> parsed = ParseNumber(v.Text());
-      if (!parsed || v.Text().find_first_of(" ,") != std::string::npos)
-        Refuse(item + " = \"" + v.Text() + "\" is not a number.", where);
-      n = *parsed;
-    }
+    const std::optional<double> number = v.AsNumber();
+    if (!number) Refuse(item + " = \"" + v.Text() + "\" is not a number.", where);
+    const double n = *number;
     if (!std::isfinite(n)) Refuse(item + " is not a number.", where);
     if (read == Read::Single && std::fabs(n) > std::numeric_limits<float>::max())
       Refuse(item + " = " + BareStr(n) + " is beyond the range of the program's numbers.", where);
@@ -381,8 +375,9 @@ void DataSetCheck::Lists() const {
     for (int i = 1; i <= n; ++i) {
       const std::string entry = " of additional thickness " + std::to_string(i) + " of slab layer " + std::to_string(L);
       NodeValue(table(s_, i, 1), "NT" + entry, where);
-      Positive(Value(table(s_, i, 2), "T" + entry, where), "T" + entry, where);
-      Within(table(s_, i, 2).Number(), "T" + entry, range::kThickness, where);
+      const double t = Value(table(s_, i, 2), "T" + entry, where);
+      Positive(t, "T" + entry, where);
+      Within(t, "T" + entry, range::kThickness, where);
     }
   }
   const auto nodes = [this](auto& table, int n, const char* item, const char* where) {

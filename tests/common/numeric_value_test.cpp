@@ -56,6 +56,14 @@ TEST(Value, RemembersWhatItHolds) {
   EXPECT_EQ(text.Printed(), "0.5");
   EXPECT_EQ(Value(std::string("12 abc")).Number(), 12);
 
+  // The number it stands for: held, or spelled by the whole text (a number typed into a grid).
+  EXPECT_EQ(number.AsNumber(), 0.5);
+  EXPECT_EQ(text.AsNumber(), 0.5);
+  EXPECT_EQ(Value(" -5 ").AsNumber(), -5);
+  EXPECT_EQ(empty.AsNumber(), std::nullopt);
+  EXPECT_EQ(Value("12 abc").AsNumber(), std::nullopt);
+  EXPECT_EQ(Value("").AsNumber(), std::nullopt);
+
   EXPECT_NE(number, text);  // same value, different kinds
   EXPECT_EQ(number, Value(0.5));
 }

@@ -1,6 +1,7 @@
-// The multi-column and slab-layer grid windows: the infinite thickness of the last layer, the column
-// counts by the data set, the key-column checks, the defaults of a new slab arrangement, and the
-// slab-layer tables.
+// The multi-column and slab-layer grid windows: the infinite thickness of the last layer, layers
+// inserted and deleted with every per-layer entry, the column counts by the data set, the key-column
+// checks, the defaults of a new slab arrangement, and the slab-layer tables.
+#include "entry_snapshot.h"
 #include "grids_fixture.h"
 
 namespace pave::testing {
@@ -57,7 +58,85 @@ TEST_F(MultiTableTest, TheMarkTravelsWithItsLine) {
   ClickOk(f);
   EXPECT_EQ(L->General(1, 6), 3.0f);
   EXPECT_EQ(L->Layer(1, 2, 1), Value(0.0));
-  EXPECT_EQ(L->Layer(1, 3, 1), Value(30.0));   // the new last line's thickness is not stored
+  // The new last line's thickness is not stored: the layer keeps its own, the old layer 3 is gone.
+  EXPECT_EQ(L->Layer(1, 3, 1), Value(20.0));
+}
+
+// Four layers of data set 1 with MATL 1 (GAM not shown), interfaces of their own (NBOND 0), two
+// periods of moduli, a stale nonlinear layer number and a top compression of layer 4.
+void FourLayers(LayeredTestSets& l) {
+  l.General(1, 1) = 1;
+  l.General(1, 2) = 1;    // NDAMA
+  l.General(1, 6) = 4;
+  l.General(1, 10) = 0;   // NBOND
+  l.General(1, 12) = 1;   // NLTC
+  for (int i = 1; i <= 4; ++i) {
+    l.Layer(1, i, 1) = Value(10.0 * i);
+    l.Layer(1, i, 2) = Value(0.3);
+    l.Layer(1, i, 3) = Value(100.0 + i);
+    for (int p = 1; p <= 2; ++p) l.E(1, p, i) = Value(1000.0 * p + i);
+  }
+  l.INT(1, 1) = 0;
+  l.INT(1, 2) = 1;
+  l.INT(1, 3) = 0;
+  l.Nonseasonal(1, 1, 1) = Value(3.0);   // MATL 1: not in use
+  l.Top(1, 1, 1) = 4;
+}
+
+TEST_F(MultiTableTest, LayersMovedTakeEveryPerLayerEntryAlong) {
+  FourLayers(*L);
+  GridForm& f = Open(kind::kGridMulti, 104, 4);
+  ClickCell(f, 2, 1);
+  Key(f, Qt::Key_Delete, Qt::ControlModifier);   // layers 1, 3, 4
+  ClickCell(f, 3, 1);
+  Key(f, Qt::Key_Delete, Qt::ControlModifier);   // layer 4 stays: the damage analysis names it
+  EXPECT_EQ(Messages(), (std::vector<std::string>{
+                            "Layer 3 cannot be deleted: LNTC of damage layer sequence 1 names it. Delete that sequence "
+                            "in the Damage\\Top Compression table first, or give it another layer."}));
+  EXPECT_EQ(f.grid().Rows(), 4);
+  Key(f, Qt::Key_Insert, Qt::ControlModifier);   // layers 1, 3, new, 4
+  Enter(f, "5");
+  Enter(f, ".2");
+  ClickOk(f);
+  ASSERT_EQ(Grid(kind::kGridMulti), nullptr) << ::testing::PrintToString(Messages());
+  EXPECT_EQ(L->General(1, 6), 4.0f);
+  const int from[] = {1, 3, 0, 4};   // the layer each line holds (0: the new one)
+  for (int i = 1; i <= 4; ++i) {
+    const int was = from[i - 1];
+    EXPECT_EQ(L->Layer(1, i, 3).Number(), was == 0 ? 0 : 100.0 + was) << "GAM of layer " << i;
+    for (int p = 1; p <= 2; ++p) {
+      EXPECT_EQ(L->E(1, p, i).Number(), was == 0 ? 0 : 1000.0 * p + was) << "E of layer " << i << " in period " << p;
+    }
+  }
+  EXPECT_EQ(L->Layer(1, 3, 1), Value("5"));
+  // The interface below layer 2 went with it; the new layer meets the layer below as the one above.
+  EXPECT_EQ(std::vector<int>({L->INT(1, 1), L->INT(1, 2), L->INT(1, 3)}), std::vector<int>({0, 0, 0}));
+  EXPECT_EQ(L->Nonseasonal(1, 1, 1), Value(2));
+  EXPECT_EQ(L->Top(1, 1, 1), 4.0f);
+}
+
+TEST_F(MultiTableTest, LayersMovedReachTheDataSetOnlyByAnOkThatCanMakeThem) {
+  FourLayers(*L);
+  const EntrySnapshot before = Snapshot(L->dir);
+  GridForm& closed = Open(kind::kGridMulti, 104, 4);
+  ClickCell(closed, 2, 1);
+  Key(closed, Qt::Key_Delete, Qt::ControlModifier);
+  closed.close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(Changed(before, Snapshot(L->dir)).empty());
+
+  GridForm& f = Open(kind::kGridMulti, 104, 4);
+  ClickCell(f, 2, 1);
+  Key(f, Qt::Key_Delete, Qt::ControlModifier);
+  L->Top(1, 1, 1) = 2;   // named meanwhile, in the damage analysis
+  const EntrySnapshot named = Snapshot(L->dir);
+  ClickOk(f);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{
+                            "The layers cannot be stored: layer 2 of the data set was deleted in this table, but LNTC "
+                            "of damage layer sequence 1 names it. Delete that sequence in the Damage\\Top Compression "
+                            "table first, or give it another layer."}));
+  EXPECT_EQ(Grid(kind::kGridMulti), &f);
+  EXPECT_TRUE(Changed(named, Snapshot(L->dir)).empty());
 }
 
 TEST_F(MultiTableTest, TheLayerNumberIsCheckedLineByLine) {

@@ -105,6 +105,27 @@ TEST_F(QtGridTest, CellPlaceIsTheCellsRectangleOnTheGrid) {
   EXPECT_GT(r.top(), grid_->horizontalHeader()->height() - 1);
 }
 
+// A column is widened to what the view needs to draw a cell's text whole, whatever the text, and a
+// text that fits leaves its width alone.
+TEST_F(QtGridTest, AColumnIsWidenedToShowEachTextWhole) {
+  const QFontMetrics cells(grid_->font());
+  const auto needed = [&](int row, int col) {
+    return cells.horizontalAdvance(grid_->item(row - 1, col)->text()) + 6;
+  };
+  const char* const texts[] = {"XXXXXXXXX", " 1.234568E+09", "WWWWWWWWWWWWWW", "-.0001234567",
+                               "\xC3\x84\xC3\x84\xC3\x84\xC3\x84\xC3\x84\xC3\x84\xC3\x84\xC3\x84\xC3\x84"};
+  for (const char* text : texts) {
+    SCOPED_TRACE(text);
+    grid_->SetColWidth(1, 300);
+    const int narrow = grid_->columnWidth(1);
+    grid_->SetText(2, 1, " 5");
+    EXPECT_EQ(grid_->columnWidth(1), narrow);
+    grid_->SetText(3, 1, text);
+    EXPECT_GE(grid_->columnWidth(1), needed(3, 1));
+    EXPECT_GT(grid_->columnWidth(1), narrow);
+  }
+}
+
 // The engine on the Z-coordinate table of the single-level window.
 class GridKeysTest : public GridsTest {
  protected:

@@ -24,6 +24,7 @@ struct SingleCase {
   std::string done_window, done_label;         // the label marked "done" ("" none)
   std::string help_phrase;                     // a fact the help text must give
   std::string next_window = {};                // the window OK opens next ("" none)
+  std::vector<std::string> moved = {};         // entries of other tables the inserted line 1 writes
 };
 
 void PrintTo(const SingleCase& c, std::ostream* os) { *os << c.name; }
@@ -35,6 +36,19 @@ std::string At(std::string pattern, int line) {
 }
 
 void Nothing(LayeredTestSets&, SlabTestSets&) {}
+
+// A layer inserted as layer 1 of data set 2: its entries in the per-layer tables, 0 (none were set
+// before), other than those of period `own_period`'s moduli.
+std::vector<std::string> NewLayerOne(int own_period) {
+  std::vector<std::string> v;
+  for (int p = 1; p <= 12; ++p) {
+    if (p != own_period) v.push_back("gLayeredE(2," + std::to_string(p) + ",1)");
+  }
+  if (own_period != 0) {
+    for (int k = 1; k <= 3; ++k) v.push_back("gLayeredLayer(2,1," + std::to_string(k) + ")");
+  }
+  return v;
+}
 
 const std::string kHint =
     "Use <Ctrl>-<Del> to delete a line, <Ctrl>-<Ins> to insert a line, and <Del> to clear a cell.";
@@ -48,7 +62,7 @@ std::vector<SingleCase> Cases() {
        {"gLayeredINT(2,L)"}, "", "frmPELDRANE", "lblInterface", "You cannot delete or add a line on this form."},
       {"Moduli", 106, 0, Nothing, "Layer Moduli for Period No. 3 and Data Set No. 2", {"Layer No.", "E"}, "2",
        "Unit     psi", "Unit     kPa", {"gLayeredE(2,3,L)"}, "gLayeredGeneral(2,6)", "frmPeriod", "lblPeriod3",
-       "1.234E5"},
+       "1.234E5", "", NewLayerOne(3)},
       {"Points", 107, 2, [](LayeredTestSets& l, SlabTestSets&) { l.Load(2, 2, 1) = Value(1.0); },
        "X and Y Coordinates of Response Points for Load Group No. 2 and Data Set No. 2",
        {"Point No.", "XPT", "YPT"}, "2", "Unit     in.     in.", "Unit     cm      cm",
@@ -195,6 +209,7 @@ TEST_P(SingleCatalogueTest, OpensAsCataloguedAndWritesExactlyItsEntries) {
     for (const std::string& cell : c.cells) expected.push_back(At(cell, line));
   }
   if (!c.count.empty()) expected.push_back(c.count);
+  for (const std::string& e : c.moved) expected.push_back(e);
   std::vector<std::string> changed = Changed(before_l, Snapshot(L->dir));
   for (const std::string& s : Changed(before_s, Snapshot(S->dir))) changed.push_back(s);
   std::sort(expected.begin(), expected.end());

@@ -125,55 +125,108 @@ TEST_F(SingleWritebackTest, AGranularK1OfZeroRefusesTheTableAndStoresNothing) {
   EXPECT_EQ(chooser.Caption("lblLayer1"), "done");
 }
 
-TEST_F(SingleWritebackTest, ClayTypesFillTheDefaultValuesAndOpenTheThreeColumnTable) {
-  struct Row {
-    const char* typed;
-    Value emin, emax, k1;
-  };
-  for (bool si : {false, true}) {
-    QRadioButton* no_default = nullptr;
+class ClayTypeTest : public SingleWritebackTest {
+ protected:
+  // The clay-type table of nonlinear sequence 2 (a clay layer) over seven periods that hold EMIN
+  // 10 + p, EMAX 11, K1 12.
+  GridForm& OpenClayTypes(bool si) {
     auto& nonlin = Owner("frmNonlin", {});
-    no_default = new QRadioButton(&nonlin);
-    no_default->setObjectName("optNoDefault");
+    no_default_ = new QRadioButton(&nonlin);
+    no_default_->setObjectName("optNoDefault");
     L->General(1, 13) = si ? 1.0f : 0.0f;
     L->Nonseasonal(1, 2, 3) = Value(1.0);
     for (int p = 1; p <= 7; ++p) {
+      L->Seasonal(1, 2, p, 1) = Value(10.0 + p);
       L->Seasonal(1, 2, p, 2) = Value(11.0);
       L->Seasonal(1, 2, p, 3) = Value(12.0);
     }
     gClayDefaults = 1;
-    GridForm& f = Open(112, 7, 0, 2);
+    return Open(112, 7, 0, 2);
+  }
+  QRadioButton* no_default_ = nullptr;
+};
+
+// Types 1 to 4 give their default values; a period left as shown, or given 0, keeps its own.
+TEST_F(ClayTypeTest, TypesFillTheDefaultValuesAndOpenTheThreeColumnTable) {
+  struct Row {
+    const char* typed;   // nullptr: left as shown
+    Value emin, emax, k1;
+  };
+  for (bool si : {false, true}) {
+    GridForm& f = OpenClayTypes(si);
     EXPECT_EQ(f.windowTitle().toStdString(), "Seasonal Input Parameters for Layer No. 0 (CLAY) and Data Set No. 1");
-    for (const char* typed : {"1", "2", "3", "4", "5", "", "x"}) {
-      if (*typed) Type(f, typed);
-      else Key(f, Qt::Key_Delete);
-      Key(f, Qt::Key_Down);
-    }
-    ClickOk(f);
     const std::vector<Row> rows =
         si ? std::vector<Row>{{"1", 6895.0, 39040.0, 6895.0}, {"2", 12597.0, 52967.0, 20823.0},
                               {"3", 32517.0, 85098.0, 52954.0}, {"4", 52436.0, 117229.0, 85084.0},
-                              {"5", Value("5"), 11.0, 12.0}, {"", 6895.0, 39040.0, 6895.0}, {"x", 6895.0, 39040.0, 6895.0}}
+                              {nullptr, 15.0, 11.0, 12.0}, {"0", 16.0, 11.0, 12.0}, {"4.0", 52436.0, 117229.0, 85084.0}}
            : std::vector<Row>{{"1", 1000.0, 5662.0, 1000.0}, {"2", 1827.0, 7682.0, 3020.0},
                               {"3", 4716.0, 12342.0, 7680.0}, {"4", 7605.0, 17002.0, 12340.0},
-                              {"5", Value("5"), 11.0, 12.0}, {"", 1000.0, 5662.0, 1000.0}, {"x", 1000.0, 5662.0, 1000.0}};
+                              {nullptr, 15.0, 11.0, 12.0}, {"0", 16.0, 11.0, 12.0}, {"4.0", 7605.0, 17002.0, 12340.0}};
+    for (const Row& r : rows) {
+      if (r.typed) Type(f, r.typed);
+      Key(f, Qt::Key_Down);
+    }
+    ClickOk(f);
+    EXPECT_TRUE(Messages().empty()) << ::testing::PrintToString(Messages());
     for (int p = 1; p <= 7; ++p) {
       const Row& r = rows[static_cast<std::size_t>(p) - 1];
-      EXPECT_EQ(L->Seasonal(1, 2, p, 1), r.emin) << si << " type " << r.typed;
-      EXPECT_EQ(L->Seasonal(1, 2, p, 2), r.emax) << si << " type " << r.typed;
-      EXPECT_EQ(L->Seasonal(1, 2, p, 3), r.k1) << si << " type " << r.typed;
+      const std::string typed = r.typed ? r.typed : "(as shown)";
+      EXPECT_EQ(L->Seasonal(1, 2, p, 1), r.emin) << si << " type " << typed;
+      EXPECT_EQ(L->Seasonal(1, 2, p, 2), r.emax) << si << " type " << typed;
+      EXPECT_EQ(L->Seasonal(1, 2, p, 3), r.k1) << si << " type " << typed;
     }
     EXPECT_EQ(gClayDefaults, 2);
-    EXPECT_TRUE(no_default->isChecked());
+    EXPECT_TRUE(no_default_->isChecked());
     GridForm* next = Grid(kind::kGridMulti);
     ASSERT_NE(next, nullptr);
     EXPECT_EQ(next->grid().Cols(), 4);
     EXPECT_EQ(next->grid().Rows(), 8);
     EXPECT_EQ(Cell(*next, 1, 2), si ? " 39040" : " 5662");
+    EXPECT_EQ(Cell(*next, 5, 1), " 15");
     platform_.windows.UnloadAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 }
+
+struct ClayRefusal {
+  const char* name;
+  const char* typed;   // into period 2, after period 1 was given type 4
+};
+void PrintTo(const ClayRefusal& c, std::ostream* os) { *os << c.name; }
+
+class ClayTypeRefusalTest : public ClayTypeTest, public ::testing::WithParamInterface<ClayRefusal> {};
+
+// An entry that is none of the types is refused at its cell and nothing is stored: no period takes
+// a soil the user did not choose.
+TEST_P(ClayTypeRefusalTest, NamesTheAcceptedEntriesAndStoresNothing) {
+  GridForm& f = OpenClayTypes(false);
+  Type(f, "4");
+  Key(f, Qt::Key_Down);
+  if (*GetParam().typed) {
+    Type(f, GetParam().typed);
+  } else {
+    Key(f, Qt::Key_Delete);
+  }
+  Key(f, Qt::Key_Down);
+  ClickOk(f);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{
+                            "The clay type of period 2 should be 1 (very soft), 2 (soft), 3 (medium) or 4 (stiff), or "
+                            "0 to keep the period's EMIN, EMAX and K1."}));
+  ASSERT_EQ(Grid(kind::kGridSingle), &f);
+  EXPECT_EQ(std::make_pair(f.grid().Row(), f.grid().Col()), std::make_pair(2, 1));
+  for (int p = 1; p <= 7; ++p) {
+    EXPECT_EQ(L->Seasonal(1, 2, p, 1), Value(10.0 + p)) << p;
+    EXPECT_EQ(L->Seasonal(1, 2, p, 2), Value(11.0)) << p;
+  }
+  EXPECT_EQ(gClayDefaults, 1);
+  EXPECT_EQ(Grid(kind::kGridMulti), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, ClayTypeRefusalTest,
+                         ::testing::Values(ClayRefusal{"AWord", "stiff"}, ClayRefusal{"AnotherType", "5"},
+                                           ClayRefusal{"Negative", "-1"}, ClayRefusal{"AFraction", "2.5"},
+                                           ClayRefusal{"Empty", ""}, ClayRefusal{"ANumberAndAWord", "4 stiff"}),
+                         [](const ::testing::TestParamInfo<ClayRefusal>& info) { return std::string(info.param.name); });
 
 TEST_F(SingleWritebackTest, ResponsePointsReturnToTheLoadGroupsAtTheNextLine) {
   OwnerWindow& main = Owner("frmPELDRANE", {"lblLoad1"});

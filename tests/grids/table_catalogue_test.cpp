@@ -46,6 +46,13 @@ std::vector<std::string> Cols(const std::string& array, int n, const std::string
   return v;
 }
 
+// NL, and the moduli of every period of the layer inserted as layer 1 (0; none were set before).
+std::vector<std::string> LayerCountAndNewModuli() {
+  std::vector<std::string> v{"gLayeredGeneral(2,6)"};
+  for (int p = 1; p <= 12; ++p) v.push_back("gLayeredE(2," + std::to_string(p) + ",1)");
+  return v;
+}
+
 std::vector<TableCase> Cases() {
   const auto none = [](LayeredTestSets&, SlabTestSets&) {};
   return {
@@ -103,7 +110,7 @@ std::vector<TableCase> Cases() {
       {"Layer", "frmSpread2", 104, [](LayeredTestSets& l, SlabTestSets&) { l.General(2, 1) = 2; l.General(2, 6) = 2; },
        2, "Layer Thickness, Poisson's Ratio and Unit Weight for Data Set No. 2", {"Layer No.", "TH", "PR", "GAM"},
        {"1", "2"}, "Unit       in.              pcf", "Unit       cm               kN/m^3", kHint,
-       Cols("gLayeredLayer", 3), {"gLayeredGeneral(2,6)"}, "frmPELDRANE", "lblLayer", "19.6 kN/m^3", true},
+       Cols("gLayeredLayer", 3), LayerCountAndNewModuli(), "frmPELDRANE", "lblLayer", "19.6 kN/m^3", true},
       {"ClaySeasonal", "frmSpread2", 112, [](LayeredTestSets& l, SlabTestSets&) { l.Nonseasonal(2, 2, 1) = Value(7.0); },
        2, "Seasonal Input Parameters for Layer No. 7 (Clay) and Data Set No. 2", {"Period No.", "EMIN", "EMAX", "K1"},
        {"1", "2"}, "Unit        psi     psi     psi", "Unit        kPa     kPa     kPa", kHint,

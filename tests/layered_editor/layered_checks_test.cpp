@@ -94,7 +94,23 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"CreepTimeNegative", "LAY4", [] { gLayeredTYME(1, 1) = Value(-1); },
              "Data Set 1: TYME 1 is -1, which should be from .000001 to 1E+08."},
         Case{"ComplianceHuge", "LAY3", [] { gLayeredCREEP(1, 2, 7) = 3.4e38f; },
-             "Data Set 1: CREEP 7 of viscoelastic layer 2 is 3.4E+38, which should be from 1E-10 to 1."}),
+             "Data Set 1: CREEP 7 of viscoelastic layer 2 is 3.4E+38, which should be from 1E-10 to 1."},
+        // A number typed into a grid is held as its text, and checked as the number it spells.
+        Case{"ThicknessTyped", "LAY1", [] { gLayeredLayer(1, 1, 1) = Value("-5"); },
+             "Data Set 1: TH of layer 1 is -5, which should be greater than 0."},
+        Case{"PoissonTypedAsShown", "LAY1", [] { gLayeredLayer(1, 1, 2) = Value(" .7"); },
+             "Data Set 1: PR of layer 1 is .7, which should be from 0 to 0.5."},
+        Case{"ModulusTyped", "LAY1", [] { gLayeredE(1, 1, 1) = Value("-740000"); },
+             "Data Set 1: E of layer 1 of period 1 is -740000, which should be greater than 0."},
+        Case{"DepthTyped", "LAY1", [] { gLayeredZC(1, 3) = Value("-6"); },
+             "Data Set 1: ZC of point 3 is -6, which should not be negative."},
+        Case{"RadialPointTypedUnderATypedSingleWheel", "LAY2", [] {
+               gLayeredLoad(1, 1, ld::LOAD) = Value("0");
+               gLayeredRC(1, 1, 1) = Value("-3");
+             },
+             "Data Set 1: RC of point 1 of load group 1 is -3, which should not be negative."},
+        Case{"DepthTypedBeyondColumn", "LAY2", [] { gLayeredZC(1, 2) = Value("1E11"); },
+             "Data Set 1: ZC of point 2 is 100000000000, which should be from 0 to 1000."}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 }  // namespace

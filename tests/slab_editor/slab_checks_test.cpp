@@ -61,6 +61,20 @@ void TwoSlabs() {
   }
 }
 
+// A layered foundation of two layers whose values were typed into its table; the first thickness
+// as `thickness`.
+void LayeredFoundationTyped(const char* thickness) {
+  gSlabGeneral(1, gen::kNFOUND) = 2;
+  gSlabLayered(1, 1) = Value(" 30");
+  gSlabLayered(1, 2) = Value(" 2");
+  const char* const typed[2][3] = {{thickness, " 20000", " .3"}, {nullptr, "5000 ", ".4"}};   // no TH below
+  for (int L = 1; L <= 2; ++L) {
+    for (int k = 1; k <= 3; ++k) {
+      if (typed[L - 1][k - 1]) gSlabFoundLayers(1, L, k) = Value(typed[L - 1][k - 1]);
+    }
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, AnalysisRefusalTest,
     ::testing::Values(
@@ -75,6 +89,11 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"CommaInTitle", [] { gSlabTITLE(1) = "A, B"; },
                     "Data Set 1: No comma should be used in TITLE. Use colon or semicolon instead. Please correct it "
                     "by clicking the General menu."},
+        // Numbers typed into a grid are held as their texts, as the grid showed them or as typed.
+        RefusalCase{"LayeredFoundationTypedAsShown", [] { LayeredFoundationTyped(" 6"); }, nullptr},
+        RefusalCase{"LayeredFoundationThicknessTypedNegative", [] { LayeredFoundationTyped("-6"); },
+                    "Data Set 1: TH of foundation layer 1 is -6, which should be greater than 0. Please correct it by "
+                    "clicking the Foundation menu."},
         RefusalCase{"NoSlab", [] { gSlabGeneral(1, gen::kNSLAB) = 0; },
                     "Data Set 1: NSLAB is 0, which is less than 1. Please correct it by clicking the General menu."},
         RefusalCase{"NoPeriod", [] { gSlabGeneral(1, gen::kNPY) = 0; },

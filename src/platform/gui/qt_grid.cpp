@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -11,9 +12,12 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyleOptionViewItem>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "platform/gui/form.h"
 #include "platform/platform.h"
@@ -154,12 +158,41 @@ void QtGrid::SetText(int row, int col, const std::string& text) {
     return;
   }
   QTableWidgetItem* cell = ItemAt(row - 1, col);
-  cell->setText(Q(text));
+  const QString shown = Q(text);
+  cell->setText(shown);
   // A column is widened rather than cut its cell's text ("XXXXXXXXX" in a column of 1000 twips).
+  // Measuring a cell the way the view draws it is slow next to setting its text, and a table sets
+  // every cell at each line insertion: a cell is measured only when a generous estimate of its
+  // width does not fit the column.
+  if (NeededWidthAtMost(shown) <= columnWidth(col)) return;
   QStyleOptionViewItem option;
   initViewItemOption(&option);
   const int wanted = itemDelegate()->sizeHint(option, indexFromItem(cell)).width();
   if (columnWidth(col) < wanted) setColumnWidth(col, wanted);
+}
+
+int QtGrid::NeededWidthAtMost(const QString& text) {
+  if (advances_.empty()) {
+    // The advance of each printable ASCII character in the cells' font, and what the view adds
+    // around a text: the style's focus-frame margins, with room for kerning and rounding.
+    const QFontMetricsF metrics(font());
+    advances_.assign(128, 0.0);
+    for (int c = 32; c < 127; ++c) advances_[static_cast<std::size_t>(c)] = metrics.horizontalAdvance(QChar(c));
+    const int frame = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    text_allowance_ = 2 * frame + 4;
+  }
+  qreal width = text_allowance_;
+  for (const QChar ch : text) {
+    const char16_t c = ch.unicode();
+    if (c < 32 || c >= 127) return std::numeric_limits<int>::max();   // measured as drawn
+    width += advances_[c];
+  }
+  return static_cast<int>(std::ceil(width * 1.05));
+}
+
+void QtGrid::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) advances_.clear();
+  QTableWidget::changeEvent(event);
 }
 
 int QtGrid::ColWidth(int col) const {

@@ -7,6 +7,8 @@
 
 #include <QTableWidget>
 
+#include <vector>
+
 #include "platform/grid_control.h"
 
 class QKeyEvent;
@@ -58,6 +60,7 @@ class QtGrid : public QTableWidget, public GridControl {
   QRect CellRect(int row, int col) const;
 
  protected:
+  void changeEvent(QEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -69,6 +72,12 @@ class QtGrid : public QTableWidget, public GridControl {
   QTableWidgetItem* ItemAt(int table_row, int col);
   void MoveTo(int row, int col);
   QRect CurrentRect() const;
+  // A width, in pixels, that a cell showing `text` surely does not need more of (the largest int
+  // for texts it cannot estimate).
+  int NeededWidthAtMost(const QString& text);
+
+  std::vector<qreal> advances_;   // of the ASCII characters in the cells' font; empty: to be found
+  qreal text_allowance_ = 0;
 
   GridEvents* events_ = nullptr;
   bool moving_ = false;   // a move of the program's own, which reported GridLeaveCell itself
