@@ -30,21 +30,14 @@ class Replacement {
 
   bool Prepare(const std::string& path, const std::string& bytes, std::string& reason) {
     path_ = path;
-    if (path.empty() || path.back() == '/') {
-      reason = "no file name";
-      return false;
-    }
+    // A read-only file is kept as it is, though its folder would let the rename replace it.
+    reason = WhyNotReplaceable(path);
+    if (!reason.empty()) return false;
     // A file that exists keeps its permissions; a new one gets the usual ones.
     mode_t mode = 0666;
     struct stat st {};
     const bool exists = ::stat(path.c_str(), &st) == 0;
-    if (exists) {
-      if (S_ISDIR(st.st_mode)) {
-        reason = "it is a directory";
-        return false;
-      }
-      mode = st.st_mode & 07777;
-    }
+    if (exists) mode = st.st_mode & 07777;
     std::string pattern = Directory(path) + ".~" + path.substr(Directory(path).size()) + ".XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');

@@ -8,6 +8,7 @@
 #include "common/text_compare.h"
 #include "platform/platform.h"
 #include "shell/directory_of.h"
+#include "shell/file_replacement.h"
 #include "shell/main_screen.h"
 #include "shell/program_state.h"
 #include "shell/record_reader.h"
@@ -19,6 +20,8 @@ constexpr const char* kDataFilter = "Data Files (*.DAT)|*.DAT|";
 constexpr const char* kNotSaved = "You have not save the file.  Do you want to save the file?";
 
 std::string Saved(const std::string& name) { return "File with a filename of " + name + " has been saved"; }
+
+std::string WithDat(const std::string& name) { return EndsWithDat(name) ? name : name + ".DAT"; }
 
 std::string DropLast4(const std::string& s) { return s.size() >= 4 ? s.substr(0, s.size() - 4) : std::string(); }
 }  // namespace
@@ -45,6 +48,8 @@ std::string EditorDataFileName(const std::string& data_file) {
 
 bool EditorSession::Load() {
   NextEditorGeneration(editor_);
+  opened_ = Opened::None;
+  agreed_.clear();
   DataDir = gDataPath;
   gDataFile = EditorDataFileName(gDataFile);
   gEditFileName = Value(gDataFile);
@@ -64,9 +69,15 @@ bool EditorSession::MenuAllowed() {
   return true;
 }
 
+void EditorSession::TellAlreadyLoaded() const {
+  // This editor knows how it opened its file; a file loaded by the other editor is told by gNewFile.
+  const bool as_new = opened_ == Opened::None ? gNewFile.Number() == 1 : opened_ == Opened::New;
+  Tell(as_new ? texts_.opened_as_new : texts_.opened_as_existing);
+}
+
 void EditorSession::New() {
   if (gFileLoaded.Number() == 1) {
-    Tell(texts_.opened_as_existing);
+    TellAlreadyLoaded();
     return;
   }
   EndWindows();
@@ -75,6 +86,8 @@ void EditorSession::New() {
   SaveFile = texts_.new_file_name;
   gNewFile = Value(1);
   gFileLoaded = Value(1);
+  opened_ = Opened::New;
+  agreed_.clear();   // a file of the new file's name that is there is replaced only after a question
   doc_.ShowFileName("Untitled");
   SaveState = 1;
 }
@@ -92,7 +105,7 @@ void EditorSession::HandFileToMainWindow() {
 
 void EditorSession::Old() {
   if (gFileLoaded.Number() == 1) {
-    Tell(texts_.opened_as_new);
+    TellAlreadyLoaded();
     return;
   }
   FileDialogRequest request;
@@ -114,6 +127,8 @@ void EditorSession::Old() {
   if (main) main->SetFileText(ShownName);
   ShownName = DropLast4(ShownName);
   gFileLoaded = Value(1);
+  opened_ = Opened::Old;
+  agreed_ = SaveFile;
   IncompleteFile.clear();
 
   try {
@@ -128,6 +143,7 @@ void EditorSession::Old() {
   } catch (const FileRejected& rejected) {
     Tell(rejected.what());
     gFileLoaded = Value(0);
+    opened_ = Opened::None;
     return;
   } catch (const RecordReadError& error) {
     doc_.ReadFailed();
@@ -173,6 +189,13 @@ void EditorSession::ShortenSaveFile() {
 std::string EditorSession::TargetPath() const {
   if (!SaveFile.empty() && SaveFile.front() == '/') return SaveFile;
   return DataDir + SaveFile;
+}
+
+std::string EditorSession::SavedPath() const { return WithDat(TargetPath()); }
+
+std::string EditorSession::NameInMessages() const {
+  const std::string path = TargetPath();
+  return SameFile(DirectoryOf(path), gDataPath) ? SaveFile : path;
 }
 
 int EditorSession::FirstRefusedSet() {
@@ -222,11 +245,14 @@ bool EditorSession::Write() {
       if (answer != MessageAnswer::Yes) return false;
     }
   }
+  if (!MayReplace(path, agreed_, texts_.title)) return false;
   std::string reason;
   if (!WriteFileSafely(path, doc_.FileBytes(), reason)) {
-    Tell("File with a filename of " + SaveFile + " could not be saved: " + reason);
+    Tell("File with a filename of " + NameInMessages() + " could not be saved: " + reason +
+         ".  The file on disk is left as it was.");
     return false;
   }
+  agreed_ = path;
   if (path == IncompleteFile) IncompleteFile.clear();
   return true;
 }
@@ -237,21 +263,20 @@ bool EditorSession::Save() {
   if (!Write()) return false;
   HandFileToMainWindow();
   SaveState = 2;
-  Tell(Saved(SaveFile));
+  Tell(Saved(NameInMessages()));
   return true;
 }
 
 bool EditorSession::SaveAs() {
-  const bool complete = CheckComplete();
-  DataDir = gDataPath;
-  if (!complete) return false;
+  if (!CheckComplete()) return false;
   ShortenSaveFile();
+  // The dialog offers the open file's own name in its own folder.
   FileDialogRequest request;
   request.mode = FileDialogMode::SaveAs;
   request.filter = kDataFilter;
   request.filter_index = 2;
-  request.file_name = gEditFileName.Text();
-  std::optional<FileChoice> choice = platform().file_dialog().Show(request);
+  request.file_name = SavedPath();
+  std::optional<FileChoice> choice = ChooseFileToSave(request, agreed_, texts_.title, WithDat);
   if (!choice) return false;   // cancelled: nothing is written
   DataDir = DirectoryOf(choice->file_name);
   if (MainScreen* main = frmROVANTE()) {
@@ -261,7 +286,7 @@ bool EditorSession::SaveAs() {
   SaveFile = choice->file_name.substr(DataDir.size());
   if (!Write()) return false;
   SaveState = 2;
-  Tell(Saved(SaveFile));
+  Tell(Saved(NameInMessages()));
   doc_.ShowFileName(DropLast4(SaveFile));
   gEditFileName = Value(SaveFile);
   HandFileToMainWindow();
@@ -275,7 +300,7 @@ bool EditorSession::MayClose() {
       if (!CheckComplete()) return false;
       if (!Write()) return false;
       SaveState = 2;
-      Tell(Saved(SaveFile));
+      Tell(Saved(NameInMessages()));
       return true;
     case MessageAnswer::No:
       return true;
@@ -284,8 +309,14 @@ bool EditorSession::MayClose() {
   }
 }
 
+bool EditorSession::MayRun(const std::string& data_file) {
+  if (opened_ == Opened::None || SaveState == 2 || !SameFile(SavedPath(), data_file)) return true;
+  return AskToSaveBeforeRun(data_file, texts_.editor_name, [this] { return Save(); });
+}
+
 bool EditorSession::Exit() {
   if (!MayClose()) return false;
+  opened_ = Opened::None;
   gFileLoaded = Value(0);
   EndWindows();
   return true;

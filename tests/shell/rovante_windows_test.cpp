@@ -217,7 +217,7 @@ TEST_F(RovanteWindowsTest, EditorOpensEditsSavesPrintsAndHandsTheFileBack) {
   EXPECT_EQ(editor->txtEditor->font().family(), "Courier New");
   EXPECT_EQ(QFontInfo(editor->txtEditor->font()).family(), "Liberation Mono");
 
-  platform_.file_dialog.QueueChoice(data_dir + "LAY1.DAT");   // Text Files: the report
+  platform_.file_dialog.QueueChoice(data_dir + "LAY1.TXT", 3);
   editor->Item("mnuOpen")->trigger();
   EXPECT_EQ(editor->windowTitle(), "LAY1.TXT");
   EXPECT_EQ(editor->txtEditor->toPlainText().count('\n'), 14);
