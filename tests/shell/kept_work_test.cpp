@@ -158,102 +158,87 @@ TEST_P(ReplacingAFileAsks, AndKeepsTheFileUnlessTheUserAgrees) {
   EXPECT_EQ(platform_.file_dialog.unanswered, 0);
 }
 
-void SaveAsIn(const char* editor, KeptWorkTest& t, const std::string& file, MessageAnswer replace) {
-  t.ChooseInSaveAs(file, replace);
-  if (editor == kind::kEditor) {
-    t.Trigger(editor, "mnuSaveAs");
-  } else {
-    t.Click(editor, "cmdSaveAs");
-  }
+using Scene = std::function<std::string(KeptWorkTest&)>;
+using SaveStep = std::function<void(KeptWorkTest&, const std::string&, MessageAnswer)>;
+
+// The editor opened with `box` in the Filename box and File Old of the example `opened`; the
+// example `other` is in the data directory too, and is the file a save could replace.
+Scene OldBesideAnother(const char* editor, const char* box, const char* opened, const char* other) {
+  return [=](KeptWorkTest& t) {
+    const std::string path = t.Example(other);
+    t.OpenEditor(editor, box);
+    t.OldExample(editor, opened);
+    return path;
+  };
 }
-void SaveIn(const char* editor, KeptWorkTest& t, MessageAnswer replace) {
-  t.platform_.messages.QueueAnswer(replace);
-  t.Click(editor, "cmdSave");
+// File New with the example's data entered; a file of the new file's name is there already.
+Scene NewOverAFile(const char* editor, const char* untitled, const char* example) {
+  return [=](KeptWorkTest& t) {
+    const std::string path = t.data_dir + untitled;
+    t.WriteFile(path, kKept);
+    t.NewWithData(editor, example);
+    return path;
+  };
+}
+// File Old of an example whose file is read-only.
+Scene ReadOnlyOld(const char* editor, const char* example) {
+  return [=](KeptWorkTest& t) {
+    t.OpenEditor(editor, std::string(example) + ".DAT");
+    const std::string path = t.OldExample(editor, example);
+    fs::permissions(path, fs::perms(0444));
+    return path;
+  };
+}
+// The text editor with a report read, or with a fresh text typed; NOTES.TXT is there already.
+Scene TextEditorBesideNotes(bool fresh) {
+  return [=](KeptWorkTest& t) {
+    const std::string notes = t.data_dir + "NOTES.TXT";
+    t.WriteFile(notes, kKept);
+    if (fresh) {
+      t.OpenEditor(kind::kEditor, "LAY1.DAT");
+      t.EditorText().setPlainText("typed into a fresh editor");
+    } else {
+      t.TextEditorWith("LAY1.TXT", "report\r\n");
+    }
+    return notes;
+  };
+}
+
+// Save As choosing the file; `item` is the editor's button or menu item.
+SaveStep SaveAsBy(const char* editor, const char* item) {
+  return [=](KeptWorkTest& t, const std::string& file, MessageAnswer replace) {
+    t.ChooseInSaveAs(file, replace);
+    if (editor == kind::kEditor) {
+      t.Trigger(editor, item);
+    } else {
+      t.Click(editor, item);
+    }
+  };
+}
+// Save, or Exit answering Yes to saving, in an input editor.
+SaveStep SaveBy(const char* editor, const char* button) {
+  return [=](KeptWorkTest& t, const std::string&, MessageAnswer replace) {
+    if (std::string(button) == "cmdExit") t.platform_.messages.QueueAnswer(MessageAnswer::Yes);
+    t.platform_.messages.QueueAnswer(replace);
+    t.Click(editor, button);
+  };
 }
 
 const Saver kSavers[] = {
-    {"LayeredSaveAsOntoAnotherFile",
-     [](KeptWorkTest& t) {
-       const std::string other = t.Example("LAY1");
-       t.OpenEditor(kLayered, "LAY1.DAT");   // the Filename box names another file
-       t.OldExample(kLayered, "LAY3");
-       return other;
-     },
-     [](KeptWorkTest& t, const std::string& f, MessageAnswer a) { SaveAsIn(kLayered, t, f, a); }, "LAY3.DAT"},
-    {"SlabSaveAsOntoAnotherFile",
-     [](KeptWorkTest& t) {
-       const std::string other = t.Example("SLA1");
-       t.OpenEditor(kSlab, "LAY1.DAT");   // a layered file in the Filename box
-       t.OldExample(kSlab, "SLA3");
-       return other;
-     },
-     [](KeptWorkTest& t, const std::string& f, MessageAnswer a) { SaveAsIn(kSlab, t, f, a); }, "SLA3.DAT"},
-    {"LayeredNewFileSaved",
-     [](KeptWorkTest& t) {
-       const std::string untitled = t.data_dir + "UNTITLED.DAT";
-       t.WriteFile(untitled, kKept);
-       t.NewWithData(kLayered, "LAY1");
-       return untitled;
-     },
-     [](KeptWorkTest& t, const std::string&, MessageAnswer a) { SaveIn(kLayered, t, a); }, nullptr},
-    {"LayeredNewFileSavedAtExit",
-     [](KeptWorkTest& t) {
-       const std::string untitled = t.data_dir + "UNTITLED.DAT";
-       t.WriteFile(untitled, kKept);
-       t.NewWithData(kLayered, "LAY2");
-       return untitled;
-     },
-     [](KeptWorkTest& t, const std::string&, MessageAnswer a) {
-       t.platform_.messages.QueueAnswer(MessageAnswer::Yes);   // "Do you want to save the file?"
-       t.platform_.messages.QueueAnswer(a);
-       t.Click(kLayered, "cmdExit");
-     },
+    // The Filename box names another file than the one open (in CORVISTA even a layered one).
+    {"LayeredSaveAsOntoAnotherFile", OldBesideAnother(kLayered, "LAY1.DAT", "LAY3", "LAY1"),
+     SaveAsBy(kLayered, "cmdSaveAs"), "LAY3.DAT"},
+    {"SlabSaveAsOntoAnotherFile", OldBesideAnother(kSlab, "LAY1.DAT", "SLA3", "SLA1"), SaveAsBy(kSlab, "cmdSaveAs"),
+     "SLA3.DAT"},
+    {"LayeredNewFileSaved", NewOverAFile(kLayered, "UNTITLED.DAT", "LAY1"), SaveBy(kLayered, "cmdSave"), nullptr},
+    {"LayeredNewFileSavedAtExit", NewOverAFile(kLayered, "UNTITLED.DAT", "LAY2"), SaveBy(kLayered, "cmdExit"),
      nullptr},
-    {"SlabNewFileSaved",
-     [](KeptWorkTest& t) {
-       const std::string untitled = t.data_dir + "UNTITLE.DAT";
-       t.WriteFile(untitled, kKept);
-       t.NewWithData(kSlab, "SLA1");
-       return untitled;
-     },
-     [](KeptWorkTest& t, const std::string&, MessageAnswer a) { SaveIn(kSlab, t, a); }, nullptr},
-    {"TextEditorSaveAsOntoAnotherFile",
-     [](KeptWorkTest& t) {
-       const std::string other = t.data_dir + "NOTES.TXT";
-       t.WriteFile(other, kKept);
-       t.TextEditorWith("LAY1.TXT", "report\r\n");
-       return other;
-     },
-     [](KeptWorkTest& t, const std::string& f, MessageAnswer a) { SaveAsIn(kind::kEditor, t, f, a); }, "LAY1.TXT"},
-    {"TextEditorFreshTextSaved",
-     [](KeptWorkTest& t) {
-       const std::string other = t.data_dir + "NOTES.TXT";
-       t.WriteFile(other, kKept);
-       t.OpenEditor(kind::kEditor, "LAY1.DAT");
-       t.EditorText().setPlainText("typed into a fresh editor");
-       return other;
-     },
-     [](KeptWorkTest& t, const std::string& f, MessageAnswer a) {
-       t.ChooseInSaveAs(f, a);
-       t.Trigger(kind::kEditor, "mnuSave");
-     },
-     ""},
-    {"LayeredSaveOfAReadOnlyFile",
-     [](KeptWorkTest& t) {
-       t.OpenEditor(kLayered, "LAY1.DAT");
-       const std::string path = t.OldExample(kLayered, "LAY1");
-       fs::permissions(path, fs::perms(0444));
-       return path;
-     },
-     [](KeptWorkTest& t, const std::string&, MessageAnswer a) { SaveIn(kLayered, t, a); }, nullptr, true},
-    {"SlabSaveOfAReadOnlyFile",
-     [](KeptWorkTest& t) {
-       t.OpenEditor(kSlab, "SLA1.DAT");
-       const std::string path = t.OldExample(kSlab, "SLA1");
-       fs::permissions(path, fs::perms(0444));
-       return path;
-     },
-     [](KeptWorkTest& t, const std::string&, MessageAnswer a) { SaveIn(kSlab, t, a); }, nullptr, true},
+    {"SlabNewFileSaved", NewOverAFile(kSlab, "UNTITLE.DAT", "SLA1"), SaveBy(kSlab, "cmdSave"), nullptr},
+    {"TextEditorSaveAsOntoAnotherFile", TextEditorBesideNotes(false), SaveAsBy(kind::kEditor, "mnuSaveAs"),
+     "LAY1.TXT"},
+    {"TextEditorFreshTextSaved", TextEditorBesideNotes(true), SaveAsBy(kind::kEditor, "mnuSave"), ""},
+    {"LayeredSaveOfAReadOnlyFile", ReadOnlyOld(kLayered, "LAY1"), SaveBy(kLayered, "cmdSave"), nullptr, true},
+    {"SlabSaveOfAReadOnlyFile", ReadOnlyOld(kSlab, "SLA1"), SaveBy(kSlab, "cmdSave"), nullptr, true},
     {"TextEditorSaveOfAReadOnlyFile",
      [](KeptWorkTest& t) {
        t.TextEditorWith("LAY1.TXT", "report\r\n");
