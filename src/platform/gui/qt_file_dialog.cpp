@@ -1,4 +1,5 @@
 #include <QFileDialog>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -81,7 +82,13 @@ std::optional<FileChoice> QtFileDialog::Show(const FileDialogRequest& request) {
       auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
       if (chosen < 0 || !name || name->text().isEmpty()) return;
       const QStringList& listed = patterns[static_cast<std::size_t>(chosen)];
-      if (!listed.contains("*.*") && !QDir::match(listed, name->text())) name->clear();
+      if (listed.contains("*.*") || QDir::match(listed, name->text())) return;
+      // The file stays selected in the list until the filter hides it, and a selection fills the
+      // name box again: it goes first.
+      for (auto* view : dialog.findChildren<QAbstractItemView*>()) {
+        if (view->selectionModel()) view->selectionModel()->clearSelection();
+      }
+      name->clear();
     });
   }
 
