@@ -21,8 +21,6 @@ constexpr const char* kNotSaved = "You have not save the file.  Do you want to s
 
 std::string Saved(const std::string& name) { return "File with a filename of " + name + " has been saved"; }
 
-std::string WithDat(const std::string& name) { return EndsWithDat(name) ? name : name + ".DAT"; }
-
 std::string DropLast4(const std::string& s) { return s.size() >= 4 ? s.substr(0, s.size() - 4) : std::string(); }
 }  // namespace
 
@@ -191,7 +189,7 @@ std::string EditorSession::TargetPath() const {
   return DataDir + SaveFile;
 }
 
-std::string EditorSession::SavedPath() const { return WithDat(TargetPath()); }
+std::string EditorSession::SavedPath() const { return EditorDataFileName(TargetPath()); }
 
 std::string EditorSession::NameInMessages() const {
   const std::string path = TargetPath();
@@ -276,7 +274,7 @@ bool EditorSession::SaveAs() {
   request.filter = kDataFilter;
   request.filter_index = 2;
   request.file_name = SavedPath();
-  std::optional<FileChoice> choice = ChooseFileToSave(request, agreed_, texts_.title, WithDat);
+  std::optional<FileChoice> choice = ChooseFileToSave(request, agreed_, texts_.title, EditorDataFileName);
   if (!choice) return false;   // cancelled: nothing is written
   DataDir = DirectoryOf(choice->file_name);
   if (MainScreen* main = frmROVANTE()) {
