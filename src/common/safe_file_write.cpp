@@ -60,10 +60,9 @@ class Replacement {
 
   bool Prepare(const std::string& path, const std::string& bytes, std::string& reason) {
     path_ = path;
-    if (path.empty() || path.back() == '/') {
-      reason = "no file name";
-      return false;
-    }
+    // A read-only file is kept as it is, though its folder would let the rename replace it.
+    reason = WhyNotReplaceable(path);
+    if (!reason.empty()) return false;
     // A file that exists keeps its permissions; a new one gets the usual ones.
     mode_t mode = 0666;
     struct stat st {};

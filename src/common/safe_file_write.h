@@ -10,6 +10,7 @@
 namespace pave {
 
 // Writes `bytes` as the file `path`; false with the reason (the system's text) when it could not.
+// A path that WhyNotReplaceable refuses (a read-only file or folder among them) is not written.
 bool WriteFileSafely(const std::string& path, const std::string& bytes, std::string& reason);
 
 // Several files written together, all or none: every temporary file is written completely before the

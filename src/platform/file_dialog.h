@@ -29,7 +29,8 @@ class FileDialog {
   virtual ~FileDialog() = default;
   // Shows the dialog. Returns the choice, or nothing when the user cancelled (an error while the
   // dialog is shown counts as no choice too). After a choice the chosen file's directory is the
-  // working directory. The save-as dialog does not ask before replacing a file.
+  // working directory. The save-as dialog itself does not ask before replacing a file: the savers
+  // ask a question of their own, the same for every way a file is replaced.
   virtual std::optional<FileChoice> Show(const FileDialogRequest& request) = 0;
 };
 

@@ -21,14 +21,22 @@ EditorFileType EditorFileTypeOf(int filter_index) {
   return EditorFileType::Text;
 }
 
+int EditorFilterIndexFor(const std::string& file_name) {
+  const std::string name = UpperCase(BareName(file_name));
+  if (name.empty()) return kEditorFilterIndex;
+  auto ends = [&](const char* extension) { return name.size() > 4 && name.compare(name.size() - 4, 4, extension) == 0; };
+  if (ends(".DAT")) return 2;
+  if (ends(".TXT")) return 3;
+  return 1;
+}
+
 std::string OpenedFileName(const std::string& chosen, EditorFileType type) {
-  if (type == EditorFileType::All) return chosen;
-  const char* extension = type == EditorFileType::Text ? "txt" : "dat";
-  std::string dir = DirectoryOf(chosen);
-  std::string name = chosen.substr(dir.size());
-  std::size_t dot = name.rfind('.');
-  if (dot == std::string::npos || dot == 0) return chosen + "." + extension;
-  return dir + name.substr(0, dot + 1) + extension;
+  std::error_code error;
+  if (fs::exists(chosen, error) || type == EditorFileType::All) return ExistingFileIgnoringCase(chosen);
+  const std::string name = BareName(chosen);
+  const std::size_t dot = name.rfind('.');
+  if (dot != std::string::npos && dot != 0) return ExistingFileIgnoringCase(chosen);
+  return ExistingFileIgnoringCase(chosen + (type == EditorFileType::Text ? ".txt" : ".dat"));
 }
 
 std::string ExistingFileIgnoringCase(const std::string& path) {

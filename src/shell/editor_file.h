@@ -9,15 +9,18 @@ namespace pave {
 // The filter the user chose in the editor's file dialog.
 enum class EditorFileType { Text = 0, All = 1, Data = 2 };
 
-// The editor dialog's filter list, "Text Files" (entry 3) selected at first.
+// The editor dialog's filter list, "Text Files" (entry 3) selected when no file is named.
 inline constexpr const char* kEditorFilter =
     "All Files (*.*)|*.*|Data Files (*.DAT)|*.DAT|Text Files (*.TXT)|*.TXT|";
 inline constexpr int kEditorFilterIndex = 3;
 EditorFileType EditorFileTypeOf(int filter_index);
+// The filter entry the dialog opens with for a preset file name: the one that lists that file
+// (Data Files for ".DAT", Text Files for ".TXT" or no name, All Files for any other name).
+int EditorFilterIndexFor(const std::string& file_name);
 
-// The file that Open reads for the chosen name: with Text Files selected the name gets the
-// extension "txt", with Data Files "dat" (the report or the data file beside the chosen file);
-// with All Files it stays. A name without an extension gets one.
+// The file that Open reads for the chosen name: the chosen file itself. Only a name typed without
+// an extension that names no file gets the extension of the selected filter ("txt" for Text Files,
+// "dat" for Data Files). A name that names no file exactly finds one without regard to case.
 std::string OpenedFileName(const std::string& chosen, EditorFileType type);
 
 // The existing file of that name, found without regard to case when no file has exactly that name

@@ -8,6 +8,7 @@
 #include "common/text_compare.h"
 #include "platform/platform.h"
 #include "shell/directory_of.h"
+#include "shell/file_replacement.h"
 #include "shell/main_screen.h"
 #include "shell/program_state.h"
 #include "shell/record_reader.h"
@@ -45,6 +46,8 @@ std::string EditorDataFileName(const std::string& data_file) {
 
 bool EditorSession::Load() {
   NextEditorGeneration(editor_);
+  opened_ = Opened::None;
+  agreed_.clear();
   DataDir = gDataPath;
   gDataFile = EditorDataFileName(gDataFile);
   gEditFileName = Value(gDataFile);
@@ -70,7 +73,7 @@ bool EditorSession::SettleWindows(bool closing) {
 }
 
 std::string EditorSession::SavedMessage() const {
-  std::string text = Saved(SaveFile);
+  std::string text = Saved(NameInMessages());
   if (left_out_from_ >= 2) {
     const int count = doc_.DataSetCount();
     text += left_out_from_ < count ? " without Data Sets " + std::to_string(left_out_from_) + " to " +
@@ -80,9 +83,15 @@ std::string EditorSession::SavedMessage() const {
   return text;
 }
 
+void EditorSession::TellAlreadyLoaded() const {
+  // This editor knows how it opened its file; a file loaded by the other editor is told by gNewFile.
+  const bool as_new = opened_ == Opened::None ? gNewFile.Number() == 1 : opened_ == Opened::New;
+  Tell(as_new ? texts_.opened_as_new : texts_.opened_as_existing);
+}
+
 void EditorSession::New() {
   if (gFileLoaded.Number() == 1) {
-    Tell(texts_.opened_as_existing);
+    TellAlreadyLoaded();
     return;
   }
   EndWindows();
@@ -91,6 +100,8 @@ void EditorSession::New() {
   SaveFile = texts_.new_file_name;
   gNewFile = Value(1);
   gFileLoaded = Value(1);
+  opened_ = Opened::New;
+  agreed_.clear();   // a file of the new file's name that is there is replaced only after a question
   doc_.ShowFileName("Untitled");
   SaveState = 1;
 }
@@ -108,7 +119,7 @@ void EditorSession::HandFileToMainWindow() {
 
 void EditorSession::Old() {
   if (gFileLoaded.Number() == 1) {
-    Tell(texts_.opened_as_new);
+    TellAlreadyLoaded();
     return;
   }
   FileDialogRequest request;
@@ -130,6 +141,8 @@ void EditorSession::Old() {
   if (main) main->SetFileText(ShownName);
   ShownName = DropLast4(ShownName);
   gFileLoaded = Value(1);
+  opened_ = Opened::Old;
+  agreed_ = SaveFile;
   IncompleteFile.clear();
 
   try {
@@ -144,6 +157,7 @@ void EditorSession::Old() {
   } catch (const FileRejected& rejected) {
     Tell(rejected.what());
     gFileLoaded = Value(0);
+    opened_ = Opened::None;
     return;
   } catch (const RecordReadError& error) {
     doc_.ReadFailed();
@@ -189,6 +203,13 @@ void EditorSession::ShortenSaveFile() {
 std::string EditorSession::TargetPath() const {
   if (!SaveFile.empty() && SaveFile.front() == '/') return SaveFile;
   return DataDir + SaveFile;
+}
+
+std::string EditorSession::SavedPath() const { return EditorDataFileName(TargetPath()); }
+
+std::string EditorSession::NameInMessages() const {
+  const std::string path = TargetPath();
+  return SameFile(DirectoryOf(path), gDataPath) ? SaveFile : path;
 }
 
 int EditorSession::FirstRefusedSet() {
@@ -254,6 +275,7 @@ bool EditorSession::Write(bool closing) {
       if (answer != MessageAnswer::Yes) return false;
     }
   }
+  if (!MayReplace(path, agreed_, texts_.title)) return false;
   std::string bytes;
   if (left_out_from_ >= 2) {
     const int count = doc_.DataSetCount();
@@ -265,9 +287,11 @@ bool EditorSession::Write(bool closing) {
   }
   std::string reason;
   if (!WriteFileSafely(path, bytes, reason)) {
-    Tell("File with a filename of " + SaveFile + " could not be saved: " + reason);
+    Tell("File with a filename of " + NameInMessages() + " could not be saved: " + reason +
+         ".  The file on disk is left as it was.");
     return false;
   }
+  agreed_ = path;
   if (path == IncompleteFile) IncompleteFile.clear();
   return true;
 }
@@ -286,16 +310,15 @@ bool EditorSession::Save() {
 
 bool EditorSession::SaveAs() {
   if (!SettleWindows(false)) return false;
-  const bool complete = CheckComplete();
-  DataDir = gDataPath;
-  if (!complete) return false;
+  if (!CheckComplete()) return false;
   ShortenSaveFile();
+  // The dialog offers the open file's own name in its own folder.
   FileDialogRequest request;
   request.mode = FileDialogMode::SaveAs;
   request.filter = kDataFilter;
   request.filter_index = 2;
-  request.file_name = gEditFileName.Text();
-  std::optional<FileChoice> choice = platform().file_dialog().Show(request);
+  request.file_name = SavedPath();
+  std::optional<FileChoice> choice = ChooseFileToSave(request, agreed_, texts_.title, EditorDataFileName);
   if (!choice) return false;   // cancelled: nothing is written
   DataDir = DirectoryOf(choice->file_name);
   if (MainScreen* main = frmROVANTE()) {
@@ -329,8 +352,14 @@ bool EditorSession::MayClose() {
   }
 }
 
+bool EditorSession::MayRun(const std::string& data_file) {
+  if (opened_ == Opened::None || SaveState == 2 || !SameFile(SavedPath(), data_file)) return true;
+  return AskToSaveBeforeRun(data_file, texts_.editor_name, [this] { return Save(); });
+}
+
 bool EditorSession::Exit() {
   if (!MayClose()) return false;
+  opened_ = Opened::None;
   gFileLoaded = Value(0);
   EndWindows();
   return true;

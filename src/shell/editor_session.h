@@ -5,7 +5,8 @@
 //
 // What differs between the editors (their data set, its checks, writer and reader, their labels)
 // comes through EditorDocument. Files are written into DataDir through a temporary file and one
-// rename; a file that was not read completely is never written over without asking.
+// rename; a file that was not read completely, and any file that is there but is not the file the
+// user opened or agreed to replace, is never written over without asking.
 #pragma once
 
 #include <optional>
@@ -67,6 +68,7 @@ struct EditorTexts {
   std::string opened_as_existing;   // New while a file is loaded
   std::string opened_as_new;        // Old while a file is loaded
   std::string new_file_name = "UNTITLED.DAT";   // the name File New gives
+  std::string editor_name = "PELDRANE";          // the editor as the main window's questions name it
 };
 
 class EditorSession {
@@ -90,6 +92,12 @@ class EditorSession {
   bool Exit();
   // Whether the editor may close without losing changes (asks like Exit, but closes nothing).
   bool MayClose();
+  // Before an analysis reads `data_file`: when the editor holds changes of that very file that are
+  // not saved, asks whether to save them first. True when the run may start (nothing unsaved of
+  // that file, saved, or the user chose the file as it is on disk).
+  bool MayRun(const std::string& data_file);
+  // The file Save writes, as a full path with its ".DAT".
+  std::string SavedPath() const;
 
   // A data set was made or changed outside the menus: SaveState 1.
   void Changed() { SaveState = 1; }
@@ -112,6 +120,10 @@ class EditorSession {
  private:
   // The path Save writes: SaveFile inside DataDir unless it is a full path.
   std::string TargetPath() const;
+  // The saved file as messages name it: SaveFile, with its folder when that is not the data path.
+  std::string NameInMessages() const;
+  // New or Old while a file is loaded: says how the loaded file was opened.
+  void TellAlreadyLoaded() const;
   // Writes the file; `closing` when the editor closes after it. A data set after the first that
   // the file cannot hold is named and made current, and the user may save the file without it (and
   // the sets after it): `left_out_from_` is then that set.
@@ -137,6 +149,11 @@ class EditorSession {
   EditorDocument& doc_;
   EditorTexts texts_;
   EditorKind editor_;
+  // How this editor's file was opened (nothing while it has none).
+  enum class Opened { None, New, Old } opened_ = Opened::None;
+  // The file that Save may replace without asking: the file opened, or the one last written or
+  // agreed to in a question.
+  std::string agreed_;
 };
 
 // The input editors' file name: gDataFile with ".DAT" appended when its last four characters are

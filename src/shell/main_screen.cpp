@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "platform/platform.h"
+#include "shell/directory_of.h"
 #include "shell/file_list.h"
 #include "shell/program_state.h"
 #include "shell/window_makers.h"
@@ -34,8 +35,37 @@ bool UsableDirectory(const std::string& directory) {
 }  // namespace
 
 std::string MissingDataPathMessage(const std::string& path) {
-  return "The data path " + path + " does not exist or cannot be opened.  Choose a directory from the "
-         "list or type one that exists; the data paths you have saved are kept.";
+  return "The data path " + path + " is not a folder that exists and can be opened.  Choose a directory "
+         "from the list or type one that exists; the data paths you have saved are kept.";
+}
+
+std::string UnsavedRunQuestion(const std::string& name, const std::string& editor) {
+  return "The file " + name + " has changes in " + editor + " that have not been saved, and the analysis "
+         "reads the file as it is on disk.  Do you want to save the file first?";
+}
+
+bool AskToSaveBeforeRun(const std::string& path, const std::string& editor, const std::function<bool()>& save) {
+  switch (platform().messages().Show(UnsavedRunQuestion(BareName(path), editor), MessageButtons::YesNoCancel, "ROVANTE")) {
+    case MessageAnswer::Yes:
+      return save();
+    case MessageAnswer::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::string TypedDataPath(const std::string& box_text) {
+  std::string path = box_text.substr(0, box_text.find_first_of("\r\n"));
+  const std::size_t begin = path.find_first_not_of(" \t");
+  if (begin == std::string::npos) return std::string();
+  return path.substr(begin, path.find_last_not_of(" \t") - begin + 1);
+}
+
+std::string CompletedDataPath(const std::string& box_text) {
+  std::string path = TypedDataPath(box_text);
+  if (!path.empty() && path.back() != '/') path += '/';
+  return path;
 }
 
 MainScreen* frmROVANTE() { return g_main_screen; }
@@ -101,12 +131,25 @@ void MainScreen::SetDataPathText(const std::string& text) {
   ChangeStep();
 }
 
-void MainScreen::DataPathEdited() { ChangeStep(); }
+void MainScreen::DataPathEdited() {
+  const std::string text = path_box_.Text();
+  const std::size_t line_end = text.find_first_of("\r\n");
+  if (line_end != std::string::npos) path_box_.SetText(text.substr(0, line_end));
+  ChangeStep();
+}
+
+void MainScreen::DataPathFinished() {
+  const std::string completed = CompletedDataPath(path_box_.Text());
+  if (completed == path_box_.Text()) return;
+  const std::string file = file_box_.Text();
+  SetDataPathText(completed);
+  if (!file.empty()) file_box_.SetText(file);
+}
 
 void MainScreen::ChangeStep() {
   try {
     file_box_.SetText("");
-    gDataPath = path_box_.Text();
+    gDataPath = TypedDataPath(path_box_.Text());
     platform().printer().SetDataDirectory(gDataPath);
     FillFileList(gDataPath, "*.dat", file_box_);
   } catch (const std::exception&) {
@@ -127,6 +170,7 @@ std::int16_t MainScreen::RefillFileList() { return FillFileList(gDataPath, "*.da
 std::int16_t MainScreen::nPaths() const { return gPathList.nPaths(); }
 
 void MainScreen::cmbDirectory() {
+  DataPathFinished();
   std::string box = path_box_.Text();
   PathList::Confirmation confirmed = gPathList.Confirm(box);
   if (confirmed.added) {
@@ -148,8 +192,15 @@ void MainScreen::cmbDirectory() {
 }
 
 void MainScreen::StartAnalysis(AnalysisProgram program) {
+  DataPathFinished();
   AnalysisStart start = PrepareAnalysisStart(program, file_box_.Text(), gCurntPath, gDataPath);
   file_box_.SetText(start.file_box);
+  // An editor holding unsaved changes of this very file is asked first: the run reads the disk.
+  WindowRegistry& windows = platform().windows();
+  for (const std::string& loaded : windows.LoadedKinds()) {
+    auto* editor = dynamic_cast<EditsDataFile*>(windows.Find(loaded));
+    if (editor && !editor->MayRun(gDataPath + start.file_box)) return;
+  }
   platform().processes().Start(start.program, start.argument);
 }
 
@@ -173,6 +224,7 @@ void MainScreen::Help() {
 }
 
 void MainScreen::CommandPrompt() {
+  DataPathFinished();
   EnterDirectory(gDataPath);
   platform().processes().OpenTerminal(gDataPath);
 }
@@ -187,7 +239,9 @@ bool MainScreen::Exit() {
     auto* asks = dynamic_cast<AsksBeforeClosing*>(windows.Find(loaded));
     if (asks && !asks->MayClose()) return false;
   }
-  WriteDataPath(DataPathFileText(gPathList.ExitLines(path_box_.Text(), gDataPath)));
+  // The box's path as it would be confirmed: one line, its final "/".
+  const std::string box = CompletedDataPath(path_box_.Text());
+  WriteDataPath(DataPathFileText(gPathList.ExitLines(box, box)));
   debug_.close();
   EndProgram();
   return true;

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include "shell/analysis_start.h"
@@ -22,6 +23,22 @@ class AsksBeforeClosing {
   virtual bool MayClose() = 0;
 };
 
+// A window that edits a data file: asked before an analysis program reads a file.
+class EditsDataFile {
+ public:
+  virtual ~EditsDataFile() = default;
+  // Before an analysis reads the data file `path`: when the window holds changes of that very file
+  // that are not saved, asks whether to save them first. True when the run may start (nothing
+  // unsaved of that file, saved, or the user chose the file as it is on disk).
+  virtual bool MayRun(const std::string& path) = 0;
+};
+
+// The question of an editor holding unsaved changes of the file an analysis is about to read.
+std::string UnsavedRunQuestion(const std::string& name, const std::string& editor);
+// Asks it for the data file `path`: Yes runs `save`, No leaves the file on disk as it is. True when
+// the run may start (saved, or No), false after Cancel or a save that failed.
+bool AskToSaveBeforeRun(const std::string& path, const std::string& editor, const std::function<bool()>& save);
+
 // The drive message of the change step.
 inline constexpr const char* kDriveMessage =
     "The default data path is Drive A:, please place a disk in drive A: and then click OK.  If you "
@@ -30,6 +47,11 @@ inline constexpr const char* kDriveMessage =
 
 // The message of the change step for a data directory that is not there.
 std::string MissingDataPathMessage(const std::string& path);
+
+// The data path a text of the data-directory box names: its first line without the blanks around
+// it. Completed, it also ends in "/" (an empty text stays empty).
+std::string TypedDataPath(const std::string& box_text);
+std::string CompletedDataPath(const std::string& box_text);
 
 class MainScreen {
  public:
@@ -46,8 +68,13 @@ class MainScreen {
   std::string DataPathText() const { return path_box_.Text(); }
   // Sets the box's text from any window; runs the change step when the text really changes.
   void SetDataPathText(const std::string& text);
-  // The user typed in the box or chose an entry of its list (the text already shows it).
+  // The user typed in the box or chose an entry of its list (the text already shows it). A text
+  // with line breaks (pasted) keeps its first line.
   void DataPathEdited();
+  // The user finished typing in the box (Enter, or it lost the focus), and before a button uses
+  // the data path: the text gets its final "/" and loses the blanks around it, and a path that is
+  // not a folder is told. A name already in the file box stays there.
+  void DataPathFinished();
   // Adds a directory at the top of the box's list (the remembered list stays as it is).
   void InsertDataPathAtTop(const std::string& directory);
 

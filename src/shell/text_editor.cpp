@@ -8,6 +8,7 @@
 #include "platform/platform.h"
 #include "shell/directory_of.h"
 #include "shell/file_list.h"
+#include "shell/file_replacement.h"
 #include "shell/main_screen.h"
 #include "shell/paged_print.h"
 #include "shell/program_state.h"
@@ -23,6 +24,8 @@ constexpr const char* kNotOpen = "File not open";
 void TextEditor::Load() {
   FileOpened = 0;
   EditFile = gDataFile;
+  SavedText.clear();
+  agreed_.clear();
   view_.SetCaption(kEditorCaption);
 }
 
@@ -30,10 +33,12 @@ bool TextEditor::EditorDialogBox(int action, const std::string& preset, std::str
   FileDialogRequest request;
   request.mode = action == 1 ? FileDialogMode::Open : FileDialogMode::SaveAs;
   request.filter = kEditorFilter;
-  request.filter_index = kEditorFilterIndex;
+  // The filter that lists the preset file: a data file is not offered under "Text Files".
+  request.filter_index = EditorFilterIndexFor(preset);
   request.file_name = preset;
-  FileType = EditorFileType::Text;
-  std::optional<FileChoice> choice = platform().file_dialog().Show(request);
+  FileType = EditorFileTypeOf(request.filter_index);
+  std::optional<FileChoice> choice = action == 1 ? platform().file_dialog().Show(request)
+                                                 : ChooseFileToSave(request, agreed_, kTitle);
   if (!choice) return false;
   chosen = choice->file_name;
   FileType = EditorFileTypeOf(choice->filter_index);
@@ -68,6 +73,7 @@ bool TextEditor::SaveTextFile(const std::string& name) {
     return false;
   }
   SavedText = text;
+  agreed_ = name;
   return true;
 }
 
@@ -81,11 +87,14 @@ void TextEditor::Open() {
   if (error) return;
   std::string chosen;
   if (!EditorDialogBox(1, EditFile, chosen)) return;
-  WorkFile = ExistingFileIgnoringCase(OpenedFileName(chosen, FileType));
+  // The text on screen is replaced only after the user had the chance to keep it.
+  if (Unsaved() && !AskToSave()) return;
+  WorkFile = OpenedFileName(chosen, FileType);
   EditDir = DirectoryOf(WorkFile);
   if (frmROVANTE()) frmROVANTE()->SetDataPathText(EditDir);
   if (LoadTextFile(WorkFile)) {
     EditFile = WorkFile;
+    agreed_ = WorkFile;
     FileOpened = 1;
     view_.SetCaption(EditFile.substr(EditDir.size()));
   }
@@ -94,24 +103,38 @@ void TextEditor::Open() {
 
 void TextEditor::Save() {
   if (FileOpened != 1) {
-    platform().messages().Tell(kNotOpen, kTitle);
-  } else {
-    SaveTextFile(EditFile);
+    SaveAs();
+    return;
   }
+  SaveTextFile(EditFile);
   HandFileBack();
 }
 
-void TextEditor::SaveAs() {
-  if (FileOpened != 1) {
-    platform().messages().Tell(kNotOpen, kTitle);
-    return;
+bool TextEditor::SaveText() {
+  if (FileOpened != 1) return SaveAs();
+  if (!SaveTextFile(EditFile)) return false;
+  HandFileBack();
+  return true;
+}
+
+bool TextEditor::SaveAs() {
+  // The dialog offers the file's own name in its own folder; a text not read from a file is
+  // offered the data directory.
+  std::string preset;
+  if (FileOpened == 1) {
+    preset = EditFile;
+  } else {
+    std::error_code error;
+    std::filesystem::current_path(gDataPath, error);
   }
-  std::string preset = EditFile.empty() ? std::string() : BareName(EditFile);
+  bool saved = false;
   std::string chosen;
   if (EditorDialogBox(2, preset, chosen)) {
     WorkFile = chosen;
     if (SaveTextFile(WorkFile)) {
+      saved = true;
       EditFile = WorkFile;
+      FileOpened = 1;
       EditDir = DirectoryOf(EditFile);
       if (MainScreen* main = frmROVANTE()) {
         main->SetDataPathText(EditDir);
@@ -124,10 +147,11 @@ void TextEditor::SaveAs() {
     try {
       main->RefillFileList();
     } catch (const std::exception&) {
-      return;
+      return saved;
     }
   }
   HandFileBack();
+  return saved;
 }
 
 void TextEditor::Print() {
@@ -156,24 +180,22 @@ bool TextEditor::AskToSave() {
   MessageAnswer answer =
       platform().messages().Show("Do you like to save the file?", MessageButtons::YesNoCancel, kTitle);
   if (answer == MessageAnswer::Cancel) return false;
-  if (answer == MessageAnswer::Yes) {
-    if (!SaveTextFile(EditFile)) return false;
-    HandFileBack();
-  }
-  return true;
+  return answer == MessageAnswer::No || SaveText();
 }
 
 void TextEditor::Exit() {
-  if (FileOpened != 1) {
+  if (FileOpened != 1 && !Unsaved()) {
     platform().messages().Tell("File not open.  Click the X at the right upper corner to exit.", kTitle);
     return;
   }
-  if (view_.Text() == SavedText || AskToSave()) view_.CloseWindow();
+  if (!Unsaved() || AskToSave()) view_.CloseWindow();
 }
 
-bool TextEditor::MayClose() {
-  if (FileOpened != 1 || view_.Text() == SavedText) return true;
-  return AskToSave();
+bool TextEditor::MayClose() { return !Unsaved() || AskToSave(); }
+
+bool TextEditor::MayRun(const std::string& path) {
+  if (FileOpened != 1 || !Unsaved() || !SameFile(EditFile, path)) return true;
+  return AskToSaveBeforeRun(path, "the text editor", [this] { return SaveText(); });
 }
 
 void TextEditor::Cut() {

@@ -32,9 +32,10 @@ class TextEditor {
   explicit TextEditor(EditorView& view) : view_(view) {}
 
   void Load();       // FileOpened = 0, EditFile = gDataFile, caption "Editor Screen"
-  void Open();       // mnuOpen
-  void Save();       // mnuSave
-  void SaveAs();     // mnuSaveAs
+  void Open();       // mnuOpen; asks before unsaved text is replaced
+  void Save();       // mnuSave; a text not read from a file is saved through Save As
+  // mnuSaveAs; also a text typed into a fresh editor. True when the text was written.
+  bool SaveAs();
   void Print();      // mnuPrint
   void Exit();       // mnuExit
   void Cut();        // mnuCut
@@ -42,6 +43,9 @@ class TextEditor {
   void Paste();      // mnuPast, and the text box's paste keys and context menu
   // The window button: true when the window may close (nothing unsaved, saved, or declined).
   bool MayClose();
+  // Before an analysis reads the data file `path`: asks when the text is that very file with
+  // changes not saved. True when the run may start.
+  bool MayRun(const std::string& path);
   // The help items (codes 2 to 10) and the example screens.
   void HelpTopic(int code);
   void ExampleScreen(const std::string& kind);
@@ -59,11 +63,17 @@ class TextEditor {
   bool LoadTextFile(const std::string& name);
   bool SaveTextFile(const std::string& name);
   void HandFileBack();     // the caption into the main window's file box when it names a data file
-  // Asks "Do you like to save the file?"; true when the window may close.
+  // Asks "Do you like to save the file?"; true when the text may be dropped (saved, or the user
+  // chose not to save it).
   bool AskToSave();
+  // Saves the text into its file, or through Save As when it has none; true when written.
+  bool SaveText();
+  bool Unsaved() const { return view_.Text() != SavedText; }
 
   EditorView& view_;
   bool latin1_ = false;
+  // The file that may be replaced without asking: the one read or written last.
+  std::string agreed_;
 };
 
 }  // namespace pave

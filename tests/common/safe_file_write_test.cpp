@@ -58,6 +58,20 @@ TEST_F(SafeFileWriteTest, AFailedWriteKeepsTheOldFileAndSaysWhy) {
   EXPECT_FALSE(WriteFileSafely((dir / "sub.DAT").string(), "x", reason));
   EXPECT_EQ(reason, "it is a directory");
   EXPECT_FALSE(WriteFileSafely("", "x", reason));
+
+  // A read-only file in a folder that could take the rename stays as it was, for root too.
+  const fs::path locked = dir / "LOCKED.DAT";
+  ASSERT_TRUE(WriteFileSafely(locked.string(), "kept\r\n", reason)) << reason;
+  fs::permissions(locked, fs::perms(0444));
+  EXPECT_FALSE(WriteFileSafely(locked.string(), "new\r\n", reason));
+  EXPECT_EQ(reason, "the file is read-only");
+  std::string failed;
+  EXPECT_FALSE(WriteFilesSafely({{(dir / "A.TXT").string(), "a"}, {locked.string(), "b"}}, failed, reason));
+  EXPECT_EQ(failed, locked.string());
+  EXPECT_EQ(Read(locked), "kept\r\n");
+  EXPECT_EQ(fs::status(locked).permissions() & fs::perms::all, fs::perms(0444));
+  EXPECT_FALSE(fs::exists(dir / "A.TXT"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2) << "no temporary file left";
 }
 
 // Two files written together, the second of which is busy (a mount point, which no rename replaces):

@@ -82,7 +82,7 @@ TEST_F(EditorTest, MenusBeforeAFileAndTheirRefusals) {
             "This file has been opened as a new file.  Please exit from PELDRANE before loading another file.");
   Trigger(kMenu, "mnuNew");
   EXPECT_EQ(platform_.messages.Texts().back(),
-            "This file has been opened as an existing file.  Please exit from PELDRANE before loading another file.");
+            "This file has been opened as a new file.  Please exit from PELDRANE before loading another file.");
 
   struct Refusal {
     const char* menu;

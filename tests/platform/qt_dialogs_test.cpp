@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QHeaderView>
@@ -112,6 +113,51 @@ TEST(QtDialogsTest, FileDialogChoosesAdoptsDirectoryAndKeepsFilter) {
   accept = false;
   EXPECT_FALSE(dialogs.Show(request));
   EXPECT_EQ(fs::current_path(), old_dir);
+}
+
+// Opening with a data file offered under "Data Files", then choosing "Text Files": the list shows
+// the text files only and the data file's name leaves the name box, so Open does not read it.
+TEST(QtDialogsTest, AnotherFilterListsItsFilesAndDropsTheNameItDoesNotList) {
+  testing::TestApp();
+  fs::path dir = fs::path(PAVE_OUTPUT_DIR) / "file dialog filters";
+  fs::create_directories(dir);
+  std::ofstream(dir / "LAY1.DAT") << "1\n";
+  std::ofstream(dir / "LAY1.TXT") << "report\n";
+  fs::path old_dir = fs::current_path();
+  QtFileDialog dialogs;
+  FileDialogRequest request{FileDialogMode::Open,
+                            "All Files (*.*)|*.*|Data Files (*.DAT)|*.DAT|Text Files (*.TXT)|*.TXT|", 2,
+                            (dir / "LAY1.DAT").string(), ""};
+  QString name_before, name_after;
+  std::vector<std::string> listed;
+  testing::ModalDriver driver([&](QWidget& modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(&modal);
+    ASSERT_NE(dialog, nullptr);
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+    auto* list = dialog->findChild<QTreeView*>("treeView");
+    ASSERT_TRUE(name && types && list);
+    auto rows = [&] {
+      QStringList shown;
+      const QModelIndex root = list->rootIndex();
+      for (int row = 0; row < list->model()->rowCount(root); ++row) shown << list->model()->index(row, 0, root).data().toString();
+      return shown;
+    };
+    for (int wait = 0; wait < 200 && rows().isEmpty(); ++wait) QTest::qWait(10);
+    name_before = name->text();
+    types->setCurrentIndex(2);   // as the user chooses it
+    emit types->activated(2);
+    emit types->textActivated(types->currentText());
+    name_after = name->text();
+    for (int wait = 0; wait < 200 && rows() != QStringList{"LAY1.TXT"}; ++wait) QTest::qWait(10);
+    for (const QString& row : rows()) listed.push_back(row.toStdString());
+    dialog->reject();
+  });
+  EXPECT_FALSE(dialogs.Show(request));
+  EXPECT_EQ(name_before, "LAY1.DAT");
+  EXPECT_EQ(name_after, "");
+  EXPECT_EQ(listed, std::vector<std::string>{"LAY1.TXT"});
+  fs::current_path(old_dir);
 }
 
 // The list of files shows every column whole: what its size, type and date need of the window

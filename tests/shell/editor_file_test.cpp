@@ -7,27 +7,42 @@
 namespace pave::testing {
 namespace {
 
-TEST(EditorFile, OpenedNameReplacesTheExtensionByTheFilter) {
+class EditorFileTest : public ShellTest {};
+
+// The file chosen in the open dialog is the file read, whatever filter is selected; only a name
+// typed without an extension gets the filter's.
+TEST_F(EditorFileTest, TheChosenFileIsTheFileOpened) {
+  for (const char* name : {"LAY1.DAT", "LAY1.TXT", "NOTE.TXT", "PLAIN", "a.b.TXT"}) WriteFile(Path(name), "x");
   struct Case {
     const char* chosen;
     EditorFileType type;
     const char* opened;
   } cases[] = {
-      {"/work/LAY1.DAT", EditorFileType::Text, "/work/LAY1.txt"},
-      {"/work/LAY1.DAT", EditorFileType::Data, "/work/LAY1.dat"},
-      {"/work/LAY1.DAT", EditorFileType::All, "/work/LAY1.DAT"},
-      {"/work/NOTE.TX", EditorFileType::Text, "/work/NOTE.txt"},
-      {"/work/NOTE", EditorFileType::Text, "/work/NOTE.txt"},
-      {"/work.d/NOTE", EditorFileType::Data, "/work.d/NOTE.dat"},
-      {"/work/a.b.TXT", EditorFileType::Text, "/work/a.b.txt"},
+      {"LAY1.DAT", EditorFileType::Text, "LAY1.DAT"},
+      {"LAY1.DAT", EditorFileType::Data, "LAY1.DAT"},
+      {"LAY1.DAT", EditorFileType::All, "LAY1.DAT"},
+      {"lay1.dat", EditorFileType::Text, "LAY1.DAT"},   // found without regard to case
+      {"a.b.TXT", EditorFileType::Data, "a.b.TXT"},
+      {"NOTE", EditorFileType::Text, "NOTE.TXT"},       // typed without its extension
+      {"LAY1", EditorFileType::Data, "LAY1.DAT"},
+      {"PLAIN", EditorFileType::Text, "PLAIN"},         // a file without an extension
+      {"NOTE.TX", EditorFileType::Text, "NOTE.TX"},     // no such file: the read says so
+      {"GONE", EditorFileType::All, "GONE"},
   };
-  for (const Case& c : cases) EXPECT_EQ(OpenedFileName(c.chosen, c.type), c.opened) << c.chosen;
+  for (const Case& c : cases) EXPECT_EQ(OpenedFileName(Path(c.chosen), c.type), Path(c.opened)) << c.chosen;
+}
+
+TEST(EditorFile, TheDialogOpensWithTheFilterThatListsTheOfferedFile) {
+  struct Case {
+    const char* offered;
+    int filter_index;
+  } cases[] = {{"", 3}, {"LAY1.DAT", 2}, {"/work/sla1si.dat", 2}, {"/work/LAY1.TXT", 3},
+               {"notes.txt", 3}, {"README", 1}, {"/work.dat/NOTE.LOG", 1}, {".DAT", 1}};
+  for (const Case& c : cases) EXPECT_EQ(EditorFilterIndexFor(c.offered), c.filter_index) << c.offered;
   EXPECT_EQ(EditorFileTypeOf(1), EditorFileType::All);
   EXPECT_EQ(EditorFileTypeOf(2), EditorFileType::Data);
   EXPECT_EQ(EditorFileTypeOf(3), EditorFileType::Text);
 }
-
-class EditorFileTest : public ShellTest {};
 
 TEST_F(EditorFileTest, FindsTheFileWithoutRegardToCase) {
   WriteFile(Path("LAY1.TXT"), "r");

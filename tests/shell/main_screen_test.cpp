@@ -165,6 +165,62 @@ TEST_F(MainScreenTest, ChangeStepFollowsTheDataDirectoryBox) {
   EXPECT_EQ(platform_.messages.shown[0].title, "ROVANTE");
 }
 
+// What the user leaves in the data-directory box becomes a data path the file list, the command
+// lines and "DataPath" can use: one line, no blanks around it, its final "/"; a path that is not a
+// folder is told when the user finishes it.
+TEST_F(MainScreenTest, ADataPathIsCompletedWhenTheUserFinishesIt) {
+  WriteDataPath(data_dir + "\r\n");
+  Start();
+  struct Case {
+    const char* name;
+    std::string typed;
+    std::string path;        // the box and gDataPath afterwards
+    bool told_not_a_folder;
+  } cases[] = {
+      {"without its final slash", program_dir, program_dir + "/", false},
+      {"with blanks around it", "  " + program_dir + "/ \t", program_dir + "/", false},
+      {"pasted with more lines", program_dir + "\r\nsecond line\n", program_dir + "/", false},
+      {"a file, not a folder", data_dir + "LAY1.DAT", data_dir + "LAY1.DAT/", true},
+      {"a folder that is not there", Path("gone"), Path("gone/"), true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    screen->SetDataPathText(data_dir);
+    platform_.messages.shown.clear();
+    path_box.SetText(c.typed);   // typed or pasted: the box shows it, then its change step runs
+    screen->DataPathEdited();
+    EXPECT_EQ(path_box.Text().find_first_of("\r\n"), std::string::npos);
+    EXPECT_TRUE(platform_.messages.shown.empty());   // still being typed
+    screen->DataPathFinished();
+    EXPECT_EQ(path_box.Text(), c.path);
+    EXPECT_EQ(gDataPath, c.path);
+    if (c.told_not_a_folder) {
+      EXPECT_EQ(platform_.messages.Texts(), std::vector<std::string>{MissingDataPathMessage(c.path)});
+      EXPECT_TRUE(file_box.Items().empty());
+    } else {
+      EXPECT_TRUE(platform_.messages.shown.empty());
+      EXPECT_EQ(file_box.Items(), std::vector<std::string>{"PROG.DAT"});
+    }
+    screen->DataPathFinished();   // finished again: nothing more
+    EXPECT_EQ(platform_.messages.shown.size(), c.told_not_a_folder ? 1u : 0u);
+  }
+
+  // A button that uses the path completes it first; the file name typed stays.
+  path_box.SetText(" " + data_dir.substr(0, data_dir.size() - 1));
+  screen->DataPathEdited();
+  file_box.SetText("LAY1");
+  screen->StartAnalysis(AnalysisProgram::Morvelin);
+  ASSERT_EQ(platform_.processes.started.size(), 1u);
+  EXPECT_EQ(platform_.processes.started[0].argument, data_dir + "LAY1");
+  EXPECT_EQ(file_box.Text(), "LAY1.DAT");
+
+  // EXIT writes the box's path as one line with its final "/".
+  path_box.SetText(program_dir + "\nmore");
+  screen->DataPathEdited();
+  EXPECT_TRUE(screen->Exit());
+  EXPECT_EQ(DataPathFile(), program_dir + "/\r\n" + data_dir + "\r\n");
+}
+
 TEST_F(MainScreenTest, ConfirmingMovesANewDirectoryToTheTop) {
   for (int i = 1; i <= 20; ++i) std::filesystem::create_directories(Path("x" + std::to_string(i)));
   std::filesystem::create_directories(Path("new"));

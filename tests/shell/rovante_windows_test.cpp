@@ -94,6 +94,11 @@ TEST_F(RovanteWindowsTest, TypingADirectoryRunsTheChangeStep) {
   EXPECT_EQ(main->cmbFileName->count(), 4);   // no final "/" yet: the list stays
   main->cmbDataPath->lineEdit()->setText(QString::fromStdString(program_dir + "/"));
   EXPECT_EQ(main->cmbFileName->count(), 0);
+  // Enter completes the path the user typed.
+  main->cmbDataPath->lineEdit()->setText(QString::fromStdString(program_dir));
+  QTest::keyClick(main->cmbDataPath->lineEdit(), Qt::Key_Return);
+  EXPECT_EQ(main->cmbDataPath->currentText().toStdString(), program_dir + "/");
+  EXPECT_EQ(gDataPath, program_dir + "/");
   // Choosing the remembered directory from the list.
   main->cmbDataPath->setCurrentIndex(0);
   EXPECT_EQ(gDataPath, data_dir);
@@ -217,7 +222,7 @@ TEST_F(RovanteWindowsTest, EditorOpensEditsSavesPrintsAndHandsTheFileBack) {
   EXPECT_EQ(editor->txtEditor->font().family(), "Courier New");
   EXPECT_EQ(QFontInfo(editor->txtEditor->font()).family(), "Liberation Mono");
 
-  platform_.file_dialog.QueueChoice(data_dir + "LAY1.DAT");   // Text Files: the report
+  platform_.file_dialog.QueueChoice(data_dir + "LAY1.TXT", 3);
   editor->Item("mnuOpen")->trigger();
   EXPECT_EQ(editor->windowTitle(), "LAY1.TXT");
   EXPECT_EQ(editor->txtEditor->toPlainText().count('\n'), 14);

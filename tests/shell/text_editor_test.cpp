@@ -48,7 +48,7 @@ class TextEditorTest : public ShellTest {
     editor.Load();
   }
   void OpenReport() {
-    platform_.file_dialog.QueueChoice(Path("LAY1.DAT"));   // Text Files selected: the report
+    platform_.file_dialog.QueueChoice(Path("LAY1.TXT"), 3);
     editor.Open();
   }
   std::vector<std::string> Texts() { return platform_.messages.Texts(); }
@@ -59,7 +59,7 @@ class TextEditorTest : public ShellTest {
   TextEditor editor{view};
 };
 
-TEST_F(TextEditorTest, OpenReadsTheFileOfTheChosenFilterAndHandsItBack) {
+TEST_F(TextEditorTest, OpenReadsTheChosenFileAndHandsItBack) {
   EXPECT_EQ(view.caption, "Editor Screen");
   EXPECT_EQ(editor.EditFile, "LAY1.DAT");
 
@@ -68,26 +68,30 @@ TEST_F(TextEditorTest, OpenReadsTheFileOfTheChosenFilterAndHandsItBack) {
   const FileDialogRequest& request = platform_.file_dialog.requests[0];
   EXPECT_EQ(request.mode, FileDialogMode::Open);
   EXPECT_EQ(request.filter, "All Files (*.*)|*.*|Data Files (*.DAT)|*.DAT|Text Files (*.TXT)|*.TXT|");
-  EXPECT_EQ(request.filter_index, 3);
+  EXPECT_EQ(request.filter_index, 2);   // the filter that lists the data file offered
   EXPECT_EQ(request.file_name, "LAY1.DAT");
   EXPECT_EQ(view.text, "report line 1\nreport line 2\n");
-  EXPECT_EQ(view.caption, "LAY1.TXT");   // LAY1.txt found without regard to case
+  EXPECT_EQ(view.caption, "LAY1.TXT");
   EXPECT_EQ(editor.FileOpened, 1);
   EXPECT_EQ(editor.EditFile, Path("LAY1.TXT"));
   EXPECT_EQ(editor.EditDir, Dir());
   EXPECT_EQ(platform_.desktop.busy_calls, (std::vector<bool>{true, false}));
 
-  // Data Files: the data file, whose name goes into the main window's file box.
+  // A data file chosen while "Text Files" is selected is the file read, and its name goes into
+  // the main window's file box.
   std::filesystem::create_directories(Path("other"));
   WriteFile(Path("other/SLA1.DAT"), "slab\r\n");
+  WriteFile(Path("other/SLA1.TXT"), "slab report\r\n");
   file_box.SetText("");
-  platform_.file_dialog.QueueChoice(Path("other/SLA1.DAT"), 2);
+  platform_.file_dialog.QueueChoice(Path("other/SLA1.DAT"), 3);
   editor.Open();
   EXPECT_EQ(view.caption, "SLA1.DAT");
+  EXPECT_EQ(view.text, "slab\n");
   EXPECT_EQ(gDataPath, Path("other/"));
   EXPECT_EQ(path_box.Text(), Path("other/"));
   EXPECT_EQ(file_box.Text(), "SLA1.DAT");
   EXPECT_EQ(platform_.file_dialog.requests[1].file_name, Path("LAY1.TXT"));
+  EXPECT_EQ(platform_.file_dialog.requests[1].filter_index, 3);
   EXPECT_TRUE(Texts().empty());
 }
 
@@ -107,8 +111,6 @@ TEST_F(TextEditorTest, AFailedOrCancelledOpenKeepsTheEditedFile) {
 }
 
 TEST_F(TextEditorTest, SaveWritesCrLfLinesAndDoesNotGrowTheFile) {
-  editor.Save();
-  EXPECT_EQ(Texts(), std::vector<std::string>{"File not open"});
   OpenReport();
   editor.Save();
   editor.Save();
@@ -135,16 +137,14 @@ TEST_F(TextEditorTest, SaveFailureIsToldAndTheTextStaysUnsaved) {
 }
 
 TEST_F(TextEditorTest, SaveAsWritesTheChosenFileAndHandsItBack) {
-  editor.SaveAs();
-  EXPECT_EQ(Texts(), std::vector<std::string>{"File not open"});
-  EXPECT_TRUE(platform_.file_dialog.requests.empty());
-
   OpenReport();
   std::filesystem::create_directories(Path("new dir"));
   platform_.file_dialog.QueueChoice(Path("new dir/COPY.DAT"), 1);
   editor.SaveAs();
   EXPECT_EQ(platform_.file_dialog.requests.back().mode, FileDialogMode::SaveAs);
-  EXPECT_EQ(platform_.file_dialog.requests.back().file_name, "LAY1.TXT");
+  // The file's own name in its own folder, under the filter that lists it.
+  EXPECT_EQ(platform_.file_dialog.requests.back().file_name, Path("LAY1.TXT"));
+  EXPECT_EQ(platform_.file_dialog.requests.back().filter_index, 3);
   EXPECT_EQ(FileText(Path("new dir/COPY.DAT")), "report line 1\r\nreport line 2\r\n");
   EXPECT_EQ(editor.EditFile, Path("new dir/COPY.DAT"));
   EXPECT_EQ(view.caption, "COPY.DAT");
@@ -160,6 +160,65 @@ TEST_F(TextEditorTest, SaveAsWritesTheChosenFileAndHandsItBack) {
   editor.SaveAs();
   EXPECT_EQ(file_box.Items(), (std::vector<std::string>{"COPY.DAT", "MORE.DAT"}));
   EXPECT_EQ(file_box.Text(), "COPY.DAT");
+}
+
+// Text that is not saved is dropped only after a question: typed into a fresh editor, or edited
+// after a file was read, when another file is opened, at Exit and at the window button.
+TEST_F(TextEditorTest, UnsavedTextIsNotDroppedUnasked) {
+  const std::string report = "report line 1\nreport line 2\n";
+  view.text = "notes\n";   // typed into the fresh editor
+  platform_.messages.QueueAnswer(MessageAnswer::Cancel);
+  EXPECT_FALSE(editor.MayClose());
+  platform_.messages.QueueAnswer(MessageAnswer::Cancel);
+  editor.Exit();
+  EXPECT_EQ(view.closed, 0);
+
+  platform_.file_dialog.QueueChoice(Path("LAY1.TXT"), 3);
+  platform_.messages.QueueAnswer(MessageAnswer::Cancel);
+  editor.Open();
+  EXPECT_EQ(view.text, "notes\n");
+  EXPECT_EQ(editor.FileOpened, 0);
+
+  // Yes: the text without a file is saved through Save As, then the chosen file is read.
+  platform_.file_dialog.QueueChoice(Path("LAY1.TXT"), 3);
+  platform_.messages.QueueAnswer(MessageAnswer::Yes);
+  platform_.file_dialog.QueueChoice(Path("NOTES.TXT"), 3);
+  editor.Open();
+  const FileDialogRequest& save_as = platform_.file_dialog.requests[2];
+  EXPECT_EQ(save_as.mode, FileDialogMode::SaveAs);
+  EXPECT_EQ(save_as.file_name, "");
+  EXPECT_EQ(save_as.filter_index, 3);
+  EXPECT_EQ(FileText(Path("NOTES.TXT")), "notes\r\n");
+  EXPECT_EQ(view.text, report);
+  EXPECT_EQ(view.caption, "LAY1.TXT");
+
+  // No: the edits of the report go, the report on disk stays as it was.
+  view.text += "draft\n";
+  platform_.file_dialog.QueueChoice(Path("LAY1.DAT"), 2);
+  platform_.messages.QueueAnswer(MessageAnswer::No);
+  editor.Open();
+  EXPECT_EQ(view.text, "data\n");
+  EXPECT_EQ(FileText(Path("LAY1.TXT")), "report line 1\r\nreport line 2\r\n");
+  EXPECT_EQ(platform_.messages.unanswered, 0);
+  EXPECT_EQ(platform_.file_dialog.unanswered, 0);
+}
+
+// Save of a text typed into a fresh editor goes to Save As; the saved text then has its file.
+TEST_F(TextEditorTest, AFreshTextIsSavedThroughSaveAs) {
+  view.text = "typed\n";
+  platform_.file_dialog.QueueChoice(Path("NEW.TXT"), 3);
+  editor.Save();
+  EXPECT_EQ(FileText(Path("NEW.TXT")), "typed\r\n");
+  EXPECT_EQ(editor.FileOpened, 1);
+  EXPECT_EQ(editor.EditFile, Path("NEW.TXT"));
+  EXPECT_EQ(view.caption, "NEW.TXT");
+  view.text += "more\n";
+  editor.Save();   // now into its file, without a dialog
+  EXPECT_EQ(FileText(Path("NEW.TXT")), "typed\r\nmore\r\n");
+  EXPECT_EQ(platform_.file_dialog.requests.size(), 1u);
+  editor.Exit();
+  EXPECT_EQ(view.closed, 1);
+  EXPECT_TRUE(Texts().empty());
 }
 
 TEST_F(TextEditorTest, PrintAsksForTheLinesAPage) {

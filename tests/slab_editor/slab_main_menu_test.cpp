@@ -110,8 +110,7 @@ TEST_F(SlabEditorTest, MenusRefuseWithoutAFileAndHandTheirTablesToTheGrids) {
   Trigger(kMenu, "mnuOpen");
   EXPECT_EQ(LastMessage(), "This file has been opened as a new file.  Please exit from CORVISTA before loading another file.");
   Trigger(kMenu, "mnuNew");
-  EXPECT_EQ(LastMessage(),
-            "This file has been opened as an existing file.  Please exit from CORVISTA before loading another file.");
+  EXPECT_EQ(LastMessage(), "This file has been opened as a new file.  Please exit from CORVISTA before loading another file.");
 
   Trigger(kMenu, "mnuJoint");
   EXPECT_EQ(LastMessage(), "You don't have to click this menu because NJOINT = 0");
@@ -332,7 +331,7 @@ TEST_F(SlabEditorTest, SaveAsCancelledWritesNothingAndANewNameGoesToTheMainWindo
   Click(kind::kSlabEditor, "cmdSaveAs");
   EXPECT_TRUE(platform_.messages.Texts().empty());
   EXPECT_EQ(menu->session().SaveState, 1);
-  EXPECT_EQ(platform_.file_dialog.requests.back().file_name, "UNTITLE.DAT");
+  EXPECT_EQ(platform_.file_dialog.requests.back().file_name, data_dir + "UNTITLE.DAT");   // in the editor's folder
 
   std::filesystem::create_directories(Path("other"));
   platform_.file_dialog.QueueChoice(Path("other/ROAD.DAT"));

@@ -15,7 +15,7 @@
 
 namespace pave {
 
-class LayeredMainMenu : public Form, public EditorDocument, public AsksBeforeClosing {
+class LayeredMainMenu : public Form, public EditorDocument, public AsksBeforeClosing, public EditsDataFile {
   Q_OBJECT
 
  public:
@@ -59,6 +59,9 @@ class LayeredMainMenu : public Form, public EditorDocument, public AsksBeforeClo
 
   // AsksBeforeClosing
   bool MayClose() override;
+
+  // EditsDataFile
+  bool MayRun(const std::string& path) override { return session_->MayRun(path); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -1,11 +1,14 @@
 #include <QFileDialog>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QStringList>
 #include <QTreeView>
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/gui/qt_services.h"
 
@@ -49,7 +52,7 @@ std::optional<FileChoice> QtFileDialog::Show(const FileDialogRequest& request) {
   if (request.mode == FileDialogMode::SaveAs) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);   // the caller asks (see FileDialog::Show)
   } else {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -57,13 +60,36 @@ std::optional<FileChoice> QtFileDialog::Show(const FileDialogRequest& request) {
   dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
 
   QStringList filters;
-  for (const FileFilter& entry : ParseFileFilter(request.filter)) filters << QtFilter(entry);
+  std::vector<QStringList> patterns;
+  for (const FileFilter& entry : ParseFileFilter(request.filter)) {
+    filters << QtFilter(entry);
+    QStringList listed;
+    for (const std::string& pattern : entry.patterns) listed << QString::fromStdString(pattern);
+    patterns.push_back(listed);
+  }
   if (!filters.isEmpty()) {
     dialog.setNameFilters(filters);
     int index = request.filter_index >= 1 && request.filter_index <= filters.size()
                     ? request.filter_index
                     : 1;
     dialog.selectNameFilter(filters[index - 1]);
+  }
+  // Opening, a name left in the name box that the newly chosen filter does not list is cleared:
+  // the file opened is one the list shows, or one the user types.
+  if (request.mode == FileDialogMode::Open) {
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+      const qsizetype chosen = filters.indexOf(filter);
+      auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+      if (chosen < 0 || !name || name->text().isEmpty()) return;
+      const QStringList& listed = patterns[static_cast<std::size_t>(chosen)];
+      if (listed.contains("*.*") || QDir::match(listed, name->text())) return;
+      // The file stays selected in the list until the filter hides it, and a selection fills the
+      // name box again: it goes first.
+      for (auto* view : dialog.findChildren<QAbstractItemView*>()) {
+        if (view->selectionModel()) view->selectionModel()->clearSelection();
+      }
+      name->clear();
+    });
   }
 
   QFileInfo preset(QString::fromStdString(request.file_name));

@@ -15,7 +15,7 @@ class QMenuBar;
 
 namespace pave {
 
-class EditorWindow : public Form, public EditorView, public AsksBeforeClosing {
+class EditorWindow : public Form, public EditorView, public AsksBeforeClosing, public EditsDataFile {
   Q_OBJECT
 
  public:
@@ -34,6 +34,9 @@ class EditorWindow : public Form, public EditorView, public AsksBeforeClosing {
 
   // AsksBeforeClosing
   bool MayClose() override { return editor_.MayClose(); }
+
+  // EditsDataFile
+  bool MayRun(const std::string& path) override { return editor_.MayRun(path); }
 
   TextEditor& editor() { return editor_; }
   // The menu item of this name (mnuOpen, mnuLay1, ...), or null.

@@ -1,8 +1,10 @@
 #include "shell/gui/main_window.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -111,6 +113,7 @@ void MainWindow::Load() {
 
   MainScreen& s = *screen_;
   connect(cmbDataPath, &QComboBox::editTextChanged, this, [&s] { s.DataPathEdited(); });
+  connect(cmbDataPath->lineEdit(), &QLineEdit::editingFinished, this, [&s] { s.DataPathFinished(); });
   connect(cmdMorvelin, &QPushButton::clicked, this, [&s] { s.StartAnalysis(AnalysisProgram::Morvelin); });
   connect(cmdBruntola, &QPushButton::clicked, this, [&s] { s.StartAnalysis(AnalysisProgram::Bruntola); });
   connect(cmdLarge, &QPushButton::clicked, this, [&s] { s.StartAnalysis(AnalysisProgram::Large); });
@@ -133,6 +136,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   return Form::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!screen_ || !screen_->Exit()) {
+    event->ignore();
+    return;
+  }
+  Form::closeEvent(event);
 }
 
 }  // namespace pave

@@ -54,6 +54,8 @@ class MainWindow : public Form {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // The window's close button works as EXIT: the open editors ask first, and the program ends.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   QPushButton* Button(const char* caption, int left, int top, int width);

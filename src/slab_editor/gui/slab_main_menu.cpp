@@ -96,6 +96,7 @@ EditorTexts Texts() {
       "This file has been opened as an existing file.  Please exit from CORVISTA before loading another file.",
       "This file has been opened as a new file.  Please exit from CORVISTA before loading another file."};
   texts.new_file_name = "UNTITLE.DAT";
+  texts.editor_name = "CORVISTA";
   return texts;
 }
 

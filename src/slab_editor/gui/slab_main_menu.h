@@ -15,7 +15,7 @@
 
 namespace pave {
 
-class SlabMainMenu : public Form, public EditorDocument, public AsksBeforeClosing {
+class SlabMainMenu : public Form, public EditorDocument, public AsksBeforeClosing, public EditsDataFile {
   Q_OBJECT
 
  public:
@@ -64,6 +64,9 @@ class SlabMainMenu : public Form, public EditorDocument, public AsksBeforeClosin
 
   // AsksBeforeClosing
   bool MayClose() override;
+
+  // EditsDataFile
+  bool MayRun(const std::string& path) override { return session_->MayRun(path); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;

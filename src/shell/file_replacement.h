@@ -1,0 +1,30 @@
+// A file on disk is replaced only when the user agreed to replace that very file: the file a saver
+// opened or wrote last, or one the user answered Yes for. Every saver of ROVANTE (both input editors
+// and the text editor) asks through here before it writes over a file that is already there.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "platform/file_dialog.h"
+
+namespace pave {
+
+// True when both paths name the same file (".", ".." and links resolved); false when one is empty.
+bool SameFile(const std::string& a, const std::string& b);
+
+// The question asked before a file that is there is replaced.
+std::string ReplaceQuestion(const std::string& path);
+
+// True when `path` may be written: no file is there, it is the `agreed` file, it cannot be replaced
+// anyway (the write then says why), or the user answered Yes, after which `path` is the agreed file.
+bool MayReplace(const std::string& path, std::string& agreed, const std::string& title);
+
+// The save-as dialog, asking before a chosen file that is there is replaced: after a No the dialog
+// opens again on that name; nothing when the dialog is cancelled. `written` gives the file that a
+// chosen name is saved as (the input editors add ".DAT"); the agreed file becomes the chosen one.
+std::optional<FileChoice> ChooseFileToSave(FileDialogRequest request, std::string& agreed, const std::string& title,
+                                           const std::function<std::string(const std::string&)>& written = nullptr);
+
+}  // namespace pave

@@ -1,0 +1,399 @@
+// A user's work is kept: every saver of ROVANTE (both input editors and the text editor) replaces a
+// file that is already there only after the user agreed to replace that very file, a read-only file
+// is never replaced, the main window's close button asks as EXIT does, an analysis asks about unsaved
+// changes of the file it reads, and the editors say how their open file was loaded. The real windows
+// offscreen, with the scripted dialogs answering.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QCoreApplication>
+#include <QPlainTextEdit>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "all_windows.h"
+#include "common/free_format_reader.h"
+#include "layered_editor/gui/layered_main_menu.h"
+#include "layered_editor/layered_kinds.h"
+#include "main_window_fixture.h"
+#include "shell/directory_of.h"
+#include "shell/file_replacement.h"
+#include "shell/gui/editor_window.h"
+#include "slab_editor/gui/slab_main_menu.h"
+#include "slab_editor/slab_data_set.h"
+#include "slab_editor/slab_kinds.h"
+
+namespace pave::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kLayered = kind::kLayeredEditor;
+constexpr const char* kSlab = kind::kSlabEditor;
+constexpr const char* kKept = "a file the user keeps\r\n";
+
+class KeptWorkTest : public MainWindowTest {
+ protected:
+  void InstallWindows() override {
+    ClearSlabDataSets();
+    InstallAllWindows();
+  }
+
+ public:
+  // The scenes of the savers' table drive the windows through these.
+  using MainWindowTest::Click;
+  using MainWindowTest::data_dir;
+  using MainWindowTest::Example;
+  using MainWindowTest::Trigger;
+  using MainWindowTest::Type;
+  using ShellTest::platform_;
+  using ShellTest::WriteFile;
+
+  // The editor of `kind` opened from the main window with `file` in the file-name box.
+  void OpenEditor(const char* editor, const std::string& file) {
+    main->cmbFileName->setEditText(QString::fromStdString(file));
+    (editor == kLayered ? main->cmdPeldrane : editor == kSlab ? main->cmdCorvista : main->cmdEdit)->click();
+    ASSERT_NE(Window(editor), nullptr) << LastMessage();
+  }
+  // File Old of an example copied into the data directory; its path.
+  std::string OldExample(const char* editor, const std::string& name) {
+    const std::string path = Example(name);
+    platform_.file_dialog.QueueChoice(path);
+    Trigger(editor, "mnuOpen");
+    return path;
+  }
+  // File New, and data set 1 filled with an example's values, as complete as the user makes it.
+  void NewWithData(const char* editor, const std::string& example) {
+    OpenEditor(editor, "NEW.DAT");
+    Trigger(editor, "mnuNew");
+    const std::string source = Path(example + ".source");
+    WriteFile(source, ExampleText(example));
+    FreeFormatReader in = FreeFormatReader::FromFile(source);
+    dynamic_cast<EditorDocument*>(Window(editor))->Read(in);
+  }
+  // The text editor with a file read into it.
+  void TextEditorWith(const std::string& name, const std::string& bytes) {
+    WriteFile(data_dir + name, bytes);
+    OpenEditor(kind::kEditor, name);
+    platform_.file_dialog.QueueChoice(data_dir + name);
+    Trigger(kind::kEditor, "mnuOpen");
+  }
+  QPlainTextEdit& EditorText() { return *dynamic_cast<EditorWindow*>(Window(kind::kEditor))->txtEditor; }
+
+  // The Save As dialog choosing `path`, its replace question answered by `replace` (after a No the
+  // dialog opens again and is cancelled).
+  void ChooseInSaveAs(const std::string& path, MessageAnswer replace) {
+    platform_.file_dialog.QueueChoice(path);
+    platform_.messages.QueueAnswer(replace);
+    if (replace == MessageAnswer::No) platform_.file_dialog.QueueCancel();
+  }
+
+ protected:
+  bool Asked(const std::string& question) const {
+    for (const auto& shown : platform_.messages.shown) {
+      if (shown.text == question && shown.buttons != MessageButtons::Ok) return true;
+    }
+    return false;
+  }
+  std::size_t Questions() const {
+    std::size_t n = 0;
+    for (const auto& shown : platform_.messages.shown) n += shown.buttons != MessageButtons::Ok;
+    return n;
+  }
+};
+
+// One saver: the scene it saves in, and the user's save with the answer to a replace question.
+struct Saver {
+  const char* name;
+  // Sets the scene; returns the file that the save would replace, which is there already.
+  std::function<std::string(KeptWorkTest&)> scene;
+  std::function<void(KeptWorkTest&, const std::string& file, MessageAnswer replace)> save;
+  // The name the Save As dialog offers first (nullptr: the save shows no dialog).
+  const char* offered;
+  // The file is read-only: refused with a message, no question.
+  bool read_only = false;
+};
+
+void PrintTo(const Saver& saver, std::ostream* out) { *out << saver.name; }
+
+class ReplacingAFileAsks : public KeptWorkTest, public ::testing::WithParamInterface<Saver> {};
+
+// Each saver, answered No, leaves the file there as it was; answered Yes, replaces it. A read-only
+// file is refused without a question and left in place, its permissions too.
+TEST_P(ReplacingAFileAsks, AndKeepsTheFileUnlessTheUserAgrees) {
+  const Saver& saver = GetParam();
+  const std::string file = saver.scene(*this);
+  ASSERT_FALSE(HasFatalFailure());
+  ASSERT_TRUE(fs::exists(file));
+  const std::string before = FileText(file);
+  struct stat old_stat {};
+  ::stat(file.c_str(), &old_stat);
+  platform_.messages.shown.clear();
+  platform_.file_dialog.requests.clear();
+
+  saver.save(*this, file, MessageAnswer::No);
+  if (saver.offered) {
+    ASSERT_FALSE(platform_.file_dialog.requests.empty());
+    EXPECT_EQ(BareName(platform_.file_dialog.requests.front().file_name), saver.offered);
+  }
+  EXPECT_EQ(FileText(file), before);
+  if (saver.read_only) {
+    EXPECT_EQ(Questions(), 0u) << ::testing::PrintToString(platform_.messages.Texts());
+    EXPECT_NE(LastMessage().find("read-only"), std::string::npos) << LastMessage();
+    struct stat now {};
+    ::stat(file.c_str(), &now);
+    EXPECT_EQ(now.st_ino, old_stat.st_ino) << "the file was replaced";
+    EXPECT_EQ(now.st_mode & 07777, 0444u);
+  } else {
+    EXPECT_TRUE(Asked(ReplaceQuestion(file))) << ::testing::PrintToString(platform_.messages.Texts());
+    saver.save(*this, file, MessageAnswer::Yes);
+    EXPECT_NE(FileText(file), before);
+  }
+  EXPECT_EQ(platform_.messages.unanswered, 0);
+  EXPECT_EQ(platform_.file_dialog.unanswered, 0);
+}
+
+using Scene = std::function<std::string(KeptWorkTest&)>;
+using SaveStep = std::function<void(KeptWorkTest&, const std::string&, MessageAnswer)>;
+
+// The editor opened with `box` in the Filename box and File Old of the example `opened`; the
+// example `other` is in the data directory too, and is the file a save could replace.
+Scene OldBesideAnother(const char* editor, const char* box, const char* opened, const char* other) {
+  return [=](KeptWorkTest& t) {
+    const std::string path = t.Example(other);
+    t.OpenEditor(editor, box);
+    t.OldExample(editor, opened);
+    return path;
+  };
+}
+// File New with the example's data entered; a file of the new file's name is there already.
+Scene NewOverAFile(const char* editor, const char* untitled, const char* example) {
+  return [=](KeptWorkTest& t) {
+    const std::string path = t.data_dir + untitled;
+    t.WriteFile(path, kKept);
+    t.NewWithData(editor, example);
+    return path;
+  };
+}
+// File Old of an example whose file is read-only.
+Scene ReadOnlyOld(const char* editor, const char* example) {
+  return [=](KeptWorkTest& t) {
+    t.OpenEditor(editor, std::string(example) + ".DAT");
+    const std::string path = t.OldExample(editor, example);
+    fs::permissions(path, fs::perms(0444));
+    return path;
+  };
+}
+// The text editor with a report read, or with a fresh text typed; NOTES.TXT is there already.
+Scene TextEditorBesideNotes(bool fresh) {
+  return [=](KeptWorkTest& t) {
+    const std::string notes = t.data_dir + "NOTES.TXT";
+    t.WriteFile(notes, kKept);
+    if (fresh) {
+      t.OpenEditor(kind::kEditor, "LAY1.DAT");
+      t.EditorText().setPlainText("typed into a fresh editor");
+    } else {
+      t.TextEditorWith("LAY1.TXT", "report\r\n");
+    }
+    return notes;
+  };
+}
+
+// Save As choosing the file; `item` is the editor's button or menu item.
+SaveStep SaveAsBy(const char* editor, const char* item) {
+  return [=](KeptWorkTest& t, const std::string& file, MessageAnswer replace) {
+    t.ChooseInSaveAs(file, replace);
+    if (editor == kind::kEditor) {
+      t.Trigger(editor, item);
+    } else {
+      t.Click(editor, item);
+    }
+  };
+}
+// Save, or Exit answering Yes to saving, in an input editor.
+SaveStep SaveBy(const char* editor, const char* button) {
+  return [=](KeptWorkTest& t, const std::string&, MessageAnswer replace) {
+    if (std::string(button) == "cmdExit") t.platform_.messages.QueueAnswer(MessageAnswer::Yes);
+    t.platform_.messages.QueueAnswer(replace);
+    t.Click(editor, button);
+  };
+}
+
+const Saver kSavers[] = {
+    // The Filename box names another file than the one open (in CORVISTA even a layered one).
+    {"LayeredSaveAsOntoAnotherFile", OldBesideAnother(kLayered, "LAY1.DAT", "LAY3", "LAY1"),
+     SaveAsBy(kLayered, "cmdSaveAs"), "LAY3.DAT"},
+    {"SlabSaveAsOntoAnotherFile", OldBesideAnother(kSlab, "LAY1.DAT", "SLA3", "SLA1"), SaveAsBy(kSlab, "cmdSaveAs"),
+     "SLA3.DAT"},
+    {"LayeredNewFileSaved", NewOverAFile(kLayered, "UNTITLED.DAT", "LAY1"), SaveBy(kLayered, "cmdSave"), nullptr},
+    {"LayeredNewFileSavedAtExit", NewOverAFile(kLayered, "UNTITLED.DAT", "LAY2"), SaveBy(kLayered, "cmdExit"),
+     nullptr},
+    {"SlabNewFileSaved", NewOverAFile(kSlab, "UNTITLE.DAT", "SLA1"), SaveBy(kSlab, "cmdSave"), nullptr},
+    {"TextEditorSaveAsOntoAnotherFile", TextEditorBesideNotes(false), SaveAsBy(kind::kEditor, "mnuSaveAs"),
+     "LAY1.TXT"},
+    {"TextEditorFreshTextSaved", TextEditorBesideNotes(true), SaveAsBy(kind::kEditor, "mnuSave"), ""},
+    {"LayeredSaveOfAReadOnlyFile", ReadOnlyOld(kLayered, "LAY1"), SaveBy(kLayered, "cmdSave"), nullptr, true},
+    {"SlabSaveOfAReadOnlyFile", ReadOnlyOld(kSlab, "SLA1"), SaveBy(kSlab, "cmdSave"), nullptr, true},
+    {"TextEditorSaveOfAReadOnlyFile",
+     [](KeptWorkTest& t) {
+       t.TextEditorWith("LAY1.TXT", "report\r\n");
+       const std::string path = t.data_dir + "LAY1.TXT";
+       fs::permissions(path, fs::perms(0444));
+       t.EditorText().appendPlainText("changed");
+       return path;
+     },
+     [](KeptWorkTest& t, const std::string&, MessageAnswer) { t.Trigger(kind::kEditor, "mnuSave"); }, nullptr,
+     true},
+};
+
+INSTANTIATE_TEST_SUITE_P(EverySaver, ReplacingAFileAsks, ::testing::ValuesIn(kSavers),
+                         [](const ::testing::TestParamInfo<Saver>& info) { return std::string(info.param.name); });
+
+// File New or File Old while a file is open is refused with a message that says how the open file
+// was loaded, in both editors.
+TEST_F(KeptWorkTest, NewOrOldWhileAFileIsOpenSaysHowItWasLoaded) {
+  struct Editor {
+    const char* kind;
+    const char* name;
+    const char* example;
+  } editors[] = {{kLayered, "PELDRANE", "LAY1"}, {kSlab, "CORVISTA", "SLA1"}};
+  for (const Editor& editor : editors) {
+    for (const bool loaded_new : {true, false}) {
+      for (const char* then : {"mnuNew", "mnuOpen"}) {
+        SCOPED_TRACE(std::string(editor.name) + (loaded_new ? " New, then " : " Old, then ") + then);
+        OpenEditor(editor.kind, std::string(editor.example) + ".DAT");
+        if (loaded_new) {
+          Trigger(editor.kind, "mnuNew");
+        } else {
+          OldExample(editor.kind, editor.example);
+        }
+        Trigger(editor.kind, then);
+        EXPECT_EQ(LastMessage(), std::string("This file has been opened as ") + (loaded_new ? "a new" : "an existing") +
+                                     " file.  Please exit from " + editor.name + " before loading another file.");
+        platform_.windows.Unload(editor.kind);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      }
+    }
+  }
+  EXPECT_EQ(platform_.file_dialog.requests.size(), 4u);   // only the File Old that loaded a file
+}
+
+// The main window's close button asks what EXIT asks of an open editor, and ends the program
+// (with the data paths written) once the user lets it go.
+TEST_F(KeptWorkTest, TheMainWindowsCloseButtonWorksAsExit) {
+  OpenEditor(kLayered, "NEW.DAT");
+  Trigger(kLayered, "mnuNew");
+  platform_.messages.QueueAnswer(MessageAnswer::Cancel);
+  main->close();
+  EXPECT_EQ(LastMessage(), "You have not save the file.  Do you want to save the file?");
+  EXPECT_EQ(program_ends, 0);
+  EXPECT_TRUE(platform_.windows.IsLoaded(kind::kMain));
+  EXPECT_TRUE(main->isVisible());
+  EXPECT_TRUE(platform_.windows.IsLoaded(kLayered));
+
+  main->cmbDataPath->lineEdit()->setText(QString::fromStdString(program_dir + "/"));
+  platform_.messages.QueueAnswer(MessageAnswer::No);
+  main->close();
+  EXPECT_EQ(program_ends, 1);
+  EXPECT_EQ(FileText(program_dir + "/DataPath"), program_dir + "/\r\n" + data_dir + "\r\n");
+  EXPECT_EQ(platform_.messages.unanswered, 0);
+}
+
+// An analysis started from the main window while an editor holds unsaved changes of that very file
+// asks first: Cancel starts nothing, No runs the file on disk as it is, Yes saves and runs.
+TEST_F(KeptWorkTest, AnAnalysisAsksAboutUnsavedChangesOfTheFileItReads) {
+  struct Case {
+    const char* name;
+    const char* editor;
+    const char* example;
+    std::function<void(KeptWorkTest&)> change;
+    AnalysisProgram program;
+  } cases[] = {
+      {"PELDRANE", kLayered, "LAY1",
+       [](KeptWorkTest& t) {
+         t.Trigger(kLayered, "mnuGeneral");
+         t.Type(kind::kLayeredGeneral, "txtTitle1", "CHANGED BEFORE THE RUN");
+         t.Click(kind::kLayeredGeneral, "cmdOk");
+       },
+       AnalysisProgram::Morvelin},
+      {"CORVISTA", kSlab, "SLA1",
+       [](KeptWorkTest& t) {
+         t.Trigger(kSlab, "mnuGeneral");
+         t.Type(kind::kSlabGeneral, "txtTitle", "CHANGED BEFORE THE RUN");
+         t.Click(kind::kSlabGeneral, "cmdOk");
+       },
+       AnalysisProgram::Bruntola},
+      {"the text editor", kind::kEditor, "LAY1",
+       [](KeptWorkTest& t) { t.EditorText().appendPlainText("CHANGED BEFORE THE RUN"); }, AnalysisProgram::Large},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string file = Example(c.example);
+    const std::string on_disk = FileText(file);
+    OpenEditor(c.editor, std::string(c.example) + ".DAT");
+    if (c.editor == kind::kEditor) {
+      platform_.file_dialog.QueueChoice(file);
+      Trigger(c.editor, "mnuOpen");
+    } else {
+      OldExample(c.editor, c.example);
+    }
+    c.change(*this);
+    const std::size_t runs = platform_.processes.started.size();
+    const std::string question = UnsavedRunQuestion(std::string(c.example) + ".DAT", c.name);
+
+    // A file the editor does not hold is run without a question.
+    main->cmbFileName->setEditText("OTHER.DAT");
+    main->screen().StartAnalysis(c.program);
+    EXPECT_EQ(platform_.processes.started.size(), runs + 1);
+    EXPECT_FALSE(Asked(question));
+
+    const MessageAnswer answers[] = {MessageAnswer::Cancel, MessageAnswer::No, MessageAnswer::Yes};
+    const std::size_t started[] = {runs + 1, runs + 2, runs + 3};
+    for (std::size_t i = 0; i < 3; ++i) {
+      platform_.messages.shown.clear();
+      main->cmbFileName->setEditText(QString::fromStdString(std::string(c.example) + ".DAT"));
+      platform_.messages.QueueAnswer(answers[i]);
+      main->screen().StartAnalysis(c.program);
+      EXPECT_TRUE(Asked(question)) << ::testing::PrintToString(platform_.messages.Texts());
+      EXPECT_EQ(platform_.processes.started.size(), started[i]) << i;
+      if (answers[i] != MessageAnswer::Yes) {
+        EXPECT_EQ(FileText(file), on_disk);
+      }
+    }
+    EXPECT_NE(FileText(file).find("CHANGED BEFORE THE RUN"), std::string::npos);
+    EXPECT_EQ(platform_.processes.started.back().argument, data_dir + c.example);
+    // Saved now: the next run asks nothing.
+    platform_.messages.shown.clear();
+    main->screen().StartAnalysis(c.program);
+    EXPECT_EQ(Questions(), 0u);
+    platform_.windows.Unload(c.editor);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  EXPECT_EQ(platform_.messages.unanswered, 0);
+}
+
+// After the main window's data path moved to another folder, a save names the folder the editor
+// wrote into, since the Filename box's name now means the other folder's file.
+TEST_F(KeptWorkTest, ASaveOutsideTheDataPathNamesItsFolder) {
+  OpenEditor(kLayered, "LAY1.DAT");
+  OldExample(kLayered, "LAY1");
+  Click(kLayered, "cmdSave");
+  EXPECT_EQ(LastMessage(), "File with a filename of LAY1.DAT has been saved");
+
+  const std::string other = Path("other/");
+  WriteFile(other + "LAY1.DAT", kKept);
+  main->cmbDataPath->lineEdit()->setText(QString::fromStdString(other));
+  Trigger(kLayered, "mnuInterface");   // a menu counts as a change
+  Click(kLayered, "cmdSave");
+  EXPECT_EQ(LastMessage(), "File with a filename of " + data_dir + "LAY1.DAT has been saved");
+  EXPECT_EQ(FileText(other + "LAY1.DAT"), kKept);
+  EXPECT_EQ(FileText(data_dir + "LAY1.DAT"), ExampleText("LAY1"));
+}
+
+}  // namespace
+}  // namespace pave::testing
