@@ -22,15 +22,15 @@ std::string Unit(const SlabGraphProblem& p) {
 
 // The interval question, asked until the answer is a usable interval, each refused answer followed by
 // a message saying what the question takes; nothing on cancel.
-std::optional<ContourLevels> AskLevels(const ContourRange& range, const std::string& unit) {
+std::optional<ContourLevels> AskLevels(const ContourRange& range, const std::string& unit, const BoxPlace& ask_at) {
   const std::string prompt = "Contour Interval in " + Str(range.scale) + " " + unit;
   const std::string preset = BareStr(range.default_interval);
   for (;;) {
     const std::optional<std::string> answer =
-        platform().messages().Input(prompt, kGraphMessageTitle, preset, BoxPlace::ClearOfWindow);
+        platform().messages().Input(prompt, kGraphMessageTitle, preset, ask_at);
     if (!answer) return std::nullopt;
     if (const std::optional<float> interval = IntervalAnswer(range, *answer)) return LevelsAt(range, *interval);
-    platform().messages().Tell(IntervalRule(range), kGraphMessageTitle);
+    platform().messages().Show(IntervalRule(range), MessageButtons::Ok, kGraphMessageTitle, ask_at);
   }
 }
 
@@ -42,6 +42,14 @@ void Star(PlotKit& kit, float x, float y) {
 }
 
 }  // namespace
+
+std::string ForceNodeLabel(float value, float scale) {
+  float k = std::floor(value / scale + 1);
+  if (k == 1) k = 0;
+  // A whole number a long holds is written in plain digits; beyond, in the general number format.
+  if (std::fabs(k) < 2147483648.0f) return Str(static_cast<long>(k));
+  return Str(k);
+}
 
 std::string ContourCaption(const SlabGraphProblem& p, int problem, ContourDirection dir, int layer) {
   std::string caption = "PROBLEM " + Str(problem);
@@ -61,7 +69,7 @@ GridNode LocateSlabNode(int node, int nx, int ny) {
 }
 
 bool DrawContourPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPage& page, ContourDirection dir,
-                     int layer) {
+                     int layer, const BoxPlace& ask_at) {
   DrawingSurface& s = kit.Surface();
   const bool x_page = dir == ContourDirection::X;
   const int L = layer;
@@ -157,7 +165,7 @@ bool DrawContourPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPag
 
   // 9, 10. Levels, after the interval question; grid values in units of the scale.
   const ContourRange range = ContourRangeOf(page_max, page_min, moments);
-  const std::optional<ContourLevels> levels = AskLevels(range, unit);
+  const std::optional<ContourLevels> levels = AskLevels(range, unit, ask_at);
   if (!levels) return false;
   auto z = std::make_unique<ContourValues>();
   for (int i = 1; i <= nx; ++i)
@@ -185,9 +193,7 @@ bool DrawContourPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPag
     s.SetFillStyle(FillStyle::Solid);
     kit.Circle(at.x, at.y, 40, 13);
     s.SetFillStyle(FillStyle::Transparent);
-    long k = static_cast<long>(std::floor(result(node) / range.scale + 1));
-    if (k == 1) k = 0;
-    kit.QGTxtX(Str(k), 13, at.x, at.y - 180);
+    kit.QGTxtX(ForceNodeLabel(result(node), range.scale), 13, at.x, at.y - 180);
   }
 
   // 13. Place of the page's maximum.
@@ -213,7 +219,7 @@ bool DrawContourPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPag
     float room = 500;
     for (int i = 1; i <= nx; ++i) {
       at.push_back(kit.QRtoIX(x_of(i)));
-      room = std::max<float>(room, static_cast<float>(s.TextWidth(FormatMask(x_of(i), "##0.#"))) + 60);
+      room = std::max<float>(room, static_cast<float>(s.TextWidth(Formatted(x_of(i), "##0.#"))) + 60);
     }
     const std::vector<bool> numbered = NumberedCoordinates(at, room);
     for (int i = 1; i <= nx; ++i) {

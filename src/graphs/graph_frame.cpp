@@ -23,8 +23,8 @@ GraphPlacement PlaceGraphWindow(int screen_width, int screen_height, int width, 
 bool EndPage(GraphRun& run) {
   run.host.ShowWindow();
   // The question stands clear of the page it asks about.
-  if (platform().messages().Show(kPrintQuestion, MessageButtons::YesNo, kGraphMessageTitle, BoxPlace::ClearOfWindow) ==
-      MessageAnswer::Yes) {
+  if (platform().messages().Show(kPrintQuestion, MessageButtons::YesNo, kGraphMessageTitle,
+                                 run.host.QuestionPlace()) == MessageAnswer::Yes) {
     if (!platform().printer().PrintPage(DrawingPage(run.surface, PageOrientation::Landscape)))
       platform().messages().Tell(kGraphPrinterFailed, kGraphMessageTitle);
   }
@@ -32,9 +32,15 @@ bool EndPage(GraphRun& run) {
   return run.host.StillOpen();
 }
 
-void RunGraphFile(const std::function<void()>& body) {
+std::string CannotDrawMessage(int problem, const std::string& why) {
+  return "Problem No. " + std::to_string(problem) + " cannot be drawn: " + why + ".";
+}
+
+void RunGraphFile(GraphRun& run, const std::function<void()>& body) {
   try {
     body();
+  } catch (const GraphError& e) {
+    platform().messages().Tell(CannotDrawMessage(run.problem, e.what()), kGraphMessageTitle);
   } catch (const std::exception&) {
     platform().messages().Tell(kDataErrorText, kGraphMessageTitle);
   }

@@ -16,7 +16,7 @@ std::string StoppedProblemMessage(int problem) {
 }
 
 void RunLayerGraph(const std::string& data_file, GraphRun& run) {
-  RunGraphFile([&] {
+  RunGraphFile(run, [&] {
     LayerGraphReader reader = LayerGraphReader::FromFile(GraphFileName(data_file, ".LAY"));
     auto p = std::make_unique<LayerGraphProblem>();
     bool after_stop = false;
@@ -24,6 +24,7 @@ void RunLayerGraph(const std::string& data_file, GraphRun& run) {
       // The analysis ends its run at some stops: nothing follows the stopped problem then.
       if (after_stop && reader.AtEnd()) break;
       run.host.ShowWindow();
+      run.problem = n;
       after_stop = !reader.ReadProblem(*p);
       if (after_stop) {
         platform().messages().Tell(StoppedProblemMessage(n), kGraphMessageTitle);
@@ -52,13 +53,14 @@ struct SlabGraphRead {
 }  // namespace
 
 void RunSlabGridGraph(const std::string& data_file, GraphRun& run) {
-  RunGraphFile([&] {
+  RunGraphFile(run, [&] {
     SlabGraphRead file(data_file);
     SlabGraphReader& reader = file.reader;
     SlabGraphProblem* p = file.p.get();
     SlabGraphPage* page = file.page.get();
     for (int n = 1; n <= reader.ProblemCount(); ++n) {
       run.host.ShowWindow();
+      run.problem = n;
       reader.ReadProblemHead(*p);
       reader.ReadProblemRest(*p);
       run.surface.SetFontBold(true);
@@ -78,13 +80,14 @@ void RunSlabGridGraph(const std::string& data_file, GraphRun& run) {
 }
 
 void RunContourGraph(const std::string& data_file, GraphRun& run, std::int16_t& direction) {
-  RunGraphFile([&] {
+  RunGraphFile(run, [&] {
     SlabGraphRead file(data_file);
     SlabGraphReader& reader = file.reader;
     SlabGraphProblem* p = file.p.get();
     SlabGraphPage* page = file.page.get();
     for (int n = 1; n <= reader.ProblemCount(); ++n) {
       run.host.ShowWindow();
+      run.problem = n;
       reader.ReadProblemHead(*p);
       if (!ContourConditionsMet(*p)) {
         platform().messages().Tell(kContourConditionsMessage, kGraphMessageTitle);
@@ -98,7 +101,7 @@ void RunContourGraph(const std::string& data_file, GraphRun& run, std::int16_t& 
         direction = static_cast<std::int16_t>(dir);
         for (int layer = 1; layer <= p->nlayer; ++layer) {
           run.host.SetCaption(ContourCaption(*p, n, dir, layer));
-          if (DrawContourPage(run.kit, *p, *page, dir, layer)) {
+          if (DrawContourPage(run.kit, *p, *page, dir, layer, run.host.QuestionPlace())) {
             run.surface.SetFontSize(10);
             if (!EndPage(run)) return;
           } else {

@@ -94,7 +94,7 @@ void XNumbers(PlotKit& kit, const SlabGraphProblem& p, int s, float y0) {
   float room = 400;
   for (int i = 1; i <= p.nx[s]; ++i) {
     at.push_back(kit.QRtoIX(p.x[i][s]));
-    room = std::max<float>(room, static_cast<float>(surface.TextWidth(FormatMask(p.x[i][s], "###.0"))) + 60);
+    room = std::max<float>(room, static_cast<float>(surface.TextWidth(Formatted(p.x[i][s], "###.0"))) + 60);
   }
   const std::vector<bool> numbered = NumberedCoordinates(at, room);
   for (int i = 1; i <= p.nx[s]; ++i) {
@@ -119,7 +119,7 @@ void YNumbers(PlotKit& kit, const SlabGraphProblem& p, int s, float x0, std::vec
     const float y = at[static_cast<std::size_t>(j - 1)];
     if (!numbered[static_cast<std::size_t>(j - 1)]) continue;
     if (std::any_of(drawn.begin(), drawn.end(), [&](float d) { return std::fabs(d - y) < line; })) continue;
-    const std::string text = FormatMask(p.y[j][s], "###.0");
+    const std::string text = Formatted(p.y[j][s], "###.0");
     kit.SHOWn(x0 - 260 - static_cast<float>(surface.TextWidth(text)), y - 120, "###.0", p.y[j][s]);
     drawn.push_back(y);
   }
@@ -222,7 +222,7 @@ void DrawSlabProfile(PlotKit& kit, const SlabGraphProblem& p, float plan_right) 
     const float y = kit.QRtoIY(z);
     const bool room = k == 1 || y - previous > 50;
     if (room) {   // right-aligned, clear of the vertical title
-      const float width = static_cast<float>(kit.Surface().TextWidth(FormatMask(z, "##0.0")));
+      const float width = static_cast<float>(kit.Surface().TextWidth(Formatted(z, "##0.0")));
       kit.SHOWn(x0 - 60 - width, y - 100, "##0.0", z);
     }
     if (k <= p.nlayer) {

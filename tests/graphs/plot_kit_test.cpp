@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "platform/recording_surface.h"
 
 namespace pave::graphs {
@@ -65,10 +68,30 @@ TEST_F(PlotKitTest, LinesAndRectanglesAreShiftedByThePageMargin) {
   EXPECT_NEAR(lines[0].y1, 1200 + 0.9 * 7650, 0.01);
 }
 
-TEST_F(PlotKitTest, ARangeWithEqualEndsCannotBeMapped) {
-  kit.QPlotSetup(13, 53, 34, 63, 0, 100, 0, 0);
-  EXPECT_THROW(kit.QRtoIY(0), GraphError);
-  EXPECT_NO_THROW(kit.QRtoIX(0));
+TEST_F(PlotKitTest, WhatCannotBeMappedIsNamed) {
+  struct Case {
+    float lo, hi, v;
+    const char* why;   // empty: mapped
+  };
+  const float inf = std::numeric_limits<float>::infinity();
+  const Case cases[] = {
+      {0, 0, 0, "the page would show the range from 0 to 0, which has no extent"},
+      {0, 100, 1e30f, ""},   // far off the page, still a position
+      {0, 100, 3.4e38f, "the value 3.4E+38 lies too far from the range from 0 to 100 that the page shows"},
+      {-3e38f, 3e38f, 0, "the page would show the range from -3E+38 to 3E+38, which is wider than single precision holds"},
+      {inf, 0, 0, "a position reckoned from its values lies beyond single precision"},
+  };
+  for (const Case& c : cases) {
+    kit.QPlotSetup(13, 53, 34, 63, 0, 100, c.lo, c.hi);
+    EXPECT_NO_THROW(kit.QRtoIX(0));
+    try {
+      const float y = kit.QRtoIY(c.v);
+      EXPECT_STREQ("", c.why) << c.v;
+      EXPECT_TRUE(std::isfinite(y));
+    } catch (const GraphError& e) {
+      EXPECT_STREQ(e.what(), c.why);
+    }
+  }
 }
 
 TEST_F(PlotKitTest, VerticalTextStandsOneCharacterALine) {
@@ -96,7 +119,12 @@ TEST_F(PlotKitTest, NumbersAreShownWithTheirPatternAndContinueTheLine) {
   };
   const Case cases[] = {{"0.###", 2, "2."},         {"##0.0", 12.345, "12.3"}, {"###.##", 0.001, "."},
                         {"###.##", 0.5, ".5"},      {"0.000E+00", 30000, "3.000E+04"},
-                        {"#.###E+##", 30000, "3.E+4"}, {"##", -3, "-3"}};
+                        {"#.###E+##", 30000, "3.E+4"}, {"##", -3, "-3"},
+                        // Wider than the pattern: the shorter of the pattern's digits and the general
+                        // number format of single precision.
+                        {"##", 100, "100"},         {"######0", 12345678, "12345678"},
+                        {"#########0.0", -8.9e33, "-8.9E+33"}, {"######0", 1.2e33, "1.2E+33"},
+                        {"######0", 1.6e116, "1.6E+116"}};
   for (const Case& c : cases) {
     surface.Clear();
     kit.SHOWnum(500, 300, "Label", c.pattern, c.value);
