@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "graphs/axis_labels.h"
+#include "graphs/clear_labels.h"
 #include "graphs/contour_tracer.h"
 #include "graphs/graph_frame.h"
 #include "platform/platform.h"
@@ -141,19 +142,21 @@ bool DrawContourPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPag
     if (area.ls == slab) kit.PaintRCT(area.xl1, area.xl2, area.yl1, area.yl2, 13);
   }
 
-  // 7. Nodal moments on this slab.
+  // 7. Nodal moments on this slab. Labels of nodes close together keep clear of each other: the y
+  // labels, a row above their nodes, are written first, so that an x label beside its node gives way.
+  ClearLabels labels(kit);
   if (moments) {
-    for (int j = 1; j <= p.ncmx; ++j) {
-      const int node = own(p.moments_x[j].node);
-      if (node == 0) continue;
-      const WindowPos at = position(node);
-      kit.QGTxtX(p.moments_x[j].value < 0 ? "-X" : "+X", 13, at.x + 100, at.y - 100);
-    }
     for (int j = 1; j <= p.ncmy; ++j) {
       const int node = own(p.moments_y[j].node);
       if (node == 0) continue;
       const WindowPos at = position(node);
-      kit.QGTxtX(p.moments_y[j].value < 0 ? "-Y" : "+Y", 13, at.x, at.y - 200);
+      labels.Write(p.moments_y[j].value < 0 ? "-Y" : "+Y", 13, at.x, at.y - 200);
+    }
+    for (int j = 1; j <= p.ncmx; ++j) {
+      const int node = own(p.moments_x[j].node);
+      if (node == 0) continue;
+      const WindowPos at = position(node);
+      labels.Write(p.moments_x[j].value < 0 ? "-X" : "+X", 13, at.x + 100, at.y - 100);
     }
   }
 
@@ -193,7 +196,8 @@ bool DrawContourPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPag
     s.SetFillStyle(FillStyle::Solid);
     kit.Circle(at.x, at.y, 40, 13);
     s.SetFillStyle(FillStyle::Transparent);
-    kit.QGTxtX(ForceNodeLabel(result(node), range.scale), 13, at.x, at.y - 180);
+    // Above the node and a little right of it, clear of the grid line through it.
+    kit.QGTxtX(ForceNodeLabel(result(node), range.scale), 13, at.x + 60, at.y - 180);
   }
 
   // 13. Place of the page's maximum.
@@ -210,7 +214,7 @@ bool DrawContourPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPag
   kit.QGTxtX("- sign for tension at bottom", 0, 5900, 5800);
   kit.SHOWnum(100, 5600, "Slab Layer ", "#", L);
   if (p.nsy != 0) kit.QGtxtY("symmetry", 0, 800, 2000);
-  if (p.nsx != 0) kit.QGTxtX("symmetry", 0, 4500, 5150);
+  if (p.nsx != 0) labels.XSymmetry(kit.QRtoIX(xmax), low.y, kContourPageWidth, 4500, 5150);
 
   // 15. Numbers of the x coordinates, 200 twips under the plot.
   s.SetFontSize(8);

@@ -5,7 +5,9 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
+#include "graphs/clear_labels.h"
 #include "platform/recording_surface.h"
 
 namespace pave::graphs {
@@ -182,6 +184,40 @@ TEST_F(PlotKitTest, AxesHaveTheirTicksAndNumbers) {
   EXPECT_EQ(labels[3].text, " 30 ");
   EXPECT_DOUBLE_EQ(labels[3].x1, 1200 + 450);
   EXPECT_DOUBLE_EQ(labels[3].y1, 1200 + 2295 - 3 * 535.5 - 100);
+}
+
+TEST_F(PlotKitTest, LabelsThatWouldMeetAreMovedApartTheLeastDistance) {
+  // 10-point labels of the recording surface: 230 twips high, 120 a character wide; 20 kept between.
+  struct Written {
+    const char* text;
+    float col, row;
+    float at;   // the row written at
+  };
+  struct Case {
+    const char* name;
+    std::vector<Written> labels;
+  };
+  const Case cases[] = {
+      {"ApartStayWhereTheyAre", {{"-X", 1000, 1000, 1000}, {"-X", 1000, 1300, 1300}, {"+Y", 1300, 1000, 1000}}},
+      {"TwoRowsCloseTogether", {{"-X", 1000, 1000, 1000}, {"-X", 1000, 1173, 1250}}},
+      {"ACornerLabelGivesWayDownwards", {{"+Y", 5000, 800, 800}, {"-X", 5100, 900, 1050}}},
+      {"AboveWhenThatIsNearer", {{"-X", 1000, 1000, 1000}, {"-X", 1000, 900, 750}}},
+      {"IntoTheGapBetweenTwo", {{"-X", 1000, 1000, 1000}, {"-X", 1000, 1600, 1600}, {"-X", 1000, 1200, 1250}}},
+      {"PastBothWhenTheGapIsTooNarrow",
+       {{"-X", 1000, 1000, 1000}, {"-X", 1000, 1400, 1400}, {"-X", 1000, 1250, 1650}}},
+  };
+  surface.SetFontSize(10);
+  for (const Case& c : cases) {
+    surface.Clear();
+    ClearLabels labels(kit);
+    for (const Written& w : c.labels) EXPECT_FLOAT_EQ(labels.Write(w.text, 13, w.col, w.row), w.at) << c.name;
+    const std::vector<RecordingSurface::Op> texts = surface.Since(Kind::Text);
+    ASSERT_EQ(texts.size(), c.labels.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      EXPECT_DOUBLE_EQ(texts[i].y1, c.labels[i].at + 1200) << c.name;
+      EXPECT_EQ(texts[i].colour, 13);
+    }
+  }
 }
 
 }  // namespace
