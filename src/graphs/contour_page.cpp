@@ -70,7 +70,7 @@ GridNode LocateSlabNode(int node, int nx, int ny) {
 }
 
 bool DrawContourPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPage& page, ContourDirection dir,
-                     int layer, const BoxPlace& ask_at) {
+                     int layer, GraphWindowHost& host) {
   DrawingSurface& s = kit.Surface();
   const bool x_page = dir == ContourDirection::X;
   const int L = layer;
@@ -168,7 +168,8 @@ bool DrawContourPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPag
 
   // 9, 10. Levels, after the interval question; grid values in units of the scale.
   const ContourRange range = ContourRangeOf(page_max, page_min, moments);
-  const std::optional<ContourLevels> levels = AskLevels(range, unit, ask_at);
+  host.ShowWindow();
+  const std::optional<ContourLevels> levels = AskLevels(range, unit, host.QuestionPlace());
   if (!levels) return false;
   auto z = std::make_unique<ContourValues>();
   for (int i = 1; i <= nx; ++i)

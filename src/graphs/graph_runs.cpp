@@ -101,7 +101,7 @@ void RunContourGraph(const std::string& data_file, GraphRun& run, std::int16_t& 
         direction = static_cast<std::int16_t>(dir);
         for (int layer = 1; layer <= p->nlayer; ++layer) {
           run.host.SetCaption(ContourCaption(*p, n, dir, layer));
-          if (DrawContourPage(run.kit, *p, *page, dir, layer, run.host.QuestionPlace())) {
+          if (DrawContourPage(run.kit, *p, *page, dir, layer, run.host)) {
             run.surface.SetFontSize(10);
             if (!EndPage(run)) return;
           } else {

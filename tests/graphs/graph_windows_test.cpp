@@ -159,12 +159,21 @@ class RecordedRun : public GraphWindowHost {
   struct PageWindowStub : Window {
     void Show() override {}
   };
-  void ShowWindow() override { ++shown; }
+  // Each time the window is shown: how many questions had been asked, and how much the page held.
+  struct Shown {
+    std::size_t questions_before, figures;
+  };
+  void ShowWindow() override {
+    ++shown;
+    const auto* asked = dynamic_cast<ScriptedMessages*>(&platform().messages());
+    shows.push_back({asked ? asked->asked.size() : 0, surface.Drawing().size()});
+  }
   void SetCaption(const std::string& caption) override { captions.push_back(caption); }
   bool StillOpen() const override { return open; }
   Window* PageWindow() override { return &window; }
   PageWindowStub window;
   bool open = true;
+  std::vector<Shown> shows;
   RecordingSurface surface{kContourPageWidth + kPageOffset, kGraphPageHeight + kPageOffset};
   GraphRun run{surface, *this};
   int shown = 0;
@@ -191,6 +200,15 @@ TEST_F(GraphWindowTest, TheContourGraphUsesTheNumbersOfTheSlabItDraws) {
   EXPECT_TRUE(OtherMessages().empty()) << OtherMessages().front();
   EXPECT_EQ(r.captions, (std::vector<std::string>{"PROBLEM  1, STRESSES IN X DIRECTION",
                                                   "PROBLEM  1, STRESSES IN Y DIRECTION"}));
+  // Each interval is asked with the page drawn so far shown in the window (the last showing before
+  // the question, with the page's grid on it).
+  for (std::size_t q = 0; q < platform_.messages.asked.size(); ++q) {
+    const RecordedRun::Shown* last = nullptr;
+    for (const auto& show : r.shows)
+      if (show.questions_before == q) last = &show;
+    ASSERT_NE(last, nullptr) << q;
+    EXPECT_GT(last->figures, 0u) << q;
+  }
 
   // The x page (before the first clear): the kit's window for slab 2, 0..120 by 0..96.
   PlotKit kit(r.surface);
