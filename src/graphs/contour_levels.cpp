@@ -5,6 +5,7 @@
 #include "common/entry_array.h"
 #include "common/number_format.h"
 #include "common/numeric_value.h"
+#include "graphs/plot_kit.h"
 
 namespace pave::graphs {
 
@@ -59,8 +60,8 @@ std::string IntervalRule(const ContourRange& r) {
     return "The contour interval should be a number other than 0, from -" + limit + " to " + limit + ".";
   }
   // LevelsAt refuses floor(range / interval) > 200, that is an interval of range / 201 or less.
-  std::string least = FormatMask(static_cast<float>(static_cast<double>(r.range) / (kMaxContourLevels + 1)),
-                                 "0.##########");
+  std::string least = Formatted(static_cast<float>(static_cast<double>(r.range) / (kMaxContourLevels + 1)),
+                                "0.##########");
   if (!least.empty() && least.back() == '.') least.pop_back();
   return "The contour interval should be a number greater than " + least + " and not greater than " + limit +
          ": a smaller interval would give more than " + std::to_string(kMaxContourLevels) +

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "graphs/axis_labels.h"
+#include "graphs/clear_labels.h"
 #include "graphs/contour_tracer.h"
 #include "graphs/graph_frame.h"
 #include "platform/platform.h"
@@ -22,15 +23,15 @@ std::string Unit(const SlabGraphProblem& p) {
 
 // The interval question, asked until the answer is a usable interval, each refused answer followed by
 // a message saying what the question takes; nothing on cancel.
-std::optional<ContourLevels> AskLevels(const ContourRange& range, const std::string& unit) {
+std::optional<ContourLevels> AskLevels(const ContourRange& range, const std::string& unit, const BoxPlace& ask_at) {
   const std::string prompt = "Contour Interval in " + Str(range.scale) + " " + unit;
   const std::string preset = BareStr(range.default_interval);
   for (;;) {
     const std::optional<std::string> answer =
-        platform().messages().Input(prompt, kGraphMessageTitle, preset, BoxPlace::ClearOfWindow);
+        platform().messages().Input(prompt, kGraphMessageTitle, preset, ask_at);
     if (!answer) return std::nullopt;
     if (const std::optional<float> interval = IntervalAnswer(range, *answer)) return LevelsAt(range, *interval);
-    platform().messages().Tell(IntervalRule(range), kGraphMessageTitle);
+    platform().messages().Show(IntervalRule(range), MessageButtons::Ok, kGraphMessageTitle, ask_at);
   }
 }
 
@@ -42,6 +43,14 @@ void Star(PlotKit& kit, float x, float y) {
 }
 
 }  // namespace
+
+std::string ForceNodeLabel(float value, float scale) {
+  float k = std::floor(value / scale + 1);
+  if (k == 1) k = 0;
+  // A whole number a long holds is written in plain digits; beyond, in the general number format.
+  if (std::fabs(k) < 2147483648.0f) return Str(static_cast<long>(k));
+  return Str(k);
+}
 
 std::string ContourCaption(const SlabGraphProblem& p, int problem, ContourDirection dir, int layer) {
   std::string caption = "PROBLEM " + Str(problem);
@@ -61,7 +70,7 @@ GridNode LocateSlabNode(int node, int nx, int ny) {
 }
 
 bool DrawContourPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPage& page, ContourDirection dir,
-                     int layer) {
+                     int layer, GraphWindowHost& host) {
   DrawingSurface& s = kit.Surface();
   const bool x_page = dir == ContourDirection::X;
   const int L = layer;
@@ -133,19 +142,21 @@ bool DrawContourPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPag
     if (area.ls == slab) kit.PaintRCT(area.xl1, area.xl2, area.yl1, area.yl2, 13);
   }
 
-  // 7. Nodal moments on this slab.
+  // 7. Nodal moments on this slab. Labels of nodes close together keep clear of each other: the y
+  // labels, a row above their nodes, are written first, so that an x label beside its node gives way.
+  ClearLabels labels(kit);
   if (moments) {
-    for (int j = 1; j <= p.ncmx; ++j) {
-      const int node = own(p.moments_x[j].node);
-      if (node == 0) continue;
-      const WindowPos at = position(node);
-      kit.QGTxtX(p.moments_x[j].value < 0 ? "-X" : "+X", 13, at.x + 100, at.y - 100);
-    }
     for (int j = 1; j <= p.ncmy; ++j) {
       const int node = own(p.moments_y[j].node);
       if (node == 0) continue;
       const WindowPos at = position(node);
-      kit.QGTxtX(p.moments_y[j].value < 0 ? "-Y" : "+Y", 13, at.x, at.y - 200);
+      labels.Write(p.moments_y[j].value < 0 ? "-Y" : "+Y", 13, at.x, at.y - 200);
+    }
+    for (int j = 1; j <= p.ncmx; ++j) {
+      const int node = own(p.moments_x[j].node);
+      if (node == 0) continue;
+      const WindowPos at = position(node);
+      labels.Write(p.moments_x[j].value < 0 ? "-X" : "+X", 13, at.x + 100, at.y - 100);
     }
   }
 
@@ -157,7 +168,8 @@ bool DrawContourPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPag
 
   // 9, 10. Levels, after the interval question; grid values in units of the scale.
   const ContourRange range = ContourRangeOf(page_max, page_min, moments);
-  const std::optional<ContourLevels> levels = AskLevels(range, unit);
+  host.ShowWindow();
+  const std::optional<ContourLevels> levels = AskLevels(range, unit, host.QuestionPlace());
   if (!levels) return false;
   auto z = std::make_unique<ContourValues>();
   for (int i = 1; i <= nx; ++i)
@@ -185,9 +197,8 @@ bool DrawContourPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPag
     s.SetFillStyle(FillStyle::Solid);
     kit.Circle(at.x, at.y, 40, 13);
     s.SetFillStyle(FillStyle::Transparent);
-    long k = static_cast<long>(std::floor(result(node) / range.scale + 1));
-    if (k == 1) k = 0;
-    kit.QGTxtX(Str(k), 13, at.x, at.y - 180);
+    // Above the node and a little right of it, clear of the grid line through it.
+    kit.QGTxtX(ForceNodeLabel(result(node), range.scale), 13, at.x + 60, at.y - 180);
   }
 
   // 13. Place of the page's maximum.
@@ -204,7 +215,7 @@ bool DrawContourPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPag
   kit.QGTxtX("- sign for tension at bottom", 0, 5900, 5800);
   kit.SHOWnum(100, 5600, "Slab Layer ", "#", L);
   if (p.nsy != 0) kit.QGtxtY("symmetry", 0, 800, 2000);
-  if (p.nsx != 0) kit.QGTxtX("symmetry", 0, 4500, 5150);
+  if (p.nsx != 0) labels.XSymmetry(kit.QRtoIX(xmax), low.y, kContourPageWidth, 4500, 5150);
 
   // 15. Numbers of the x coordinates, 200 twips under the plot.
   s.SetFontSize(8);
@@ -213,7 +224,7 @@ bool DrawContourPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPag
     float room = 500;
     for (int i = 1; i <= nx; ++i) {
       at.push_back(kit.QRtoIX(x_of(i)));
-      room = std::max<float>(room, static_cast<float>(s.TextWidth(FormatMask(x_of(i), "##0.#"))) + 60);
+      room = std::max<float>(room, static_cast<float>(s.TextWidth(Formatted(x_of(i), "##0.#"))) + 60);
     }
     const std::vector<bool> numbered = NumberedCoordinates(at, room);
     for (int i = 1; i <= nx; ++i) {

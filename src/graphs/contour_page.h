@@ -7,6 +7,7 @@
 #include <string>
 
 #include "graphs/contour_levels.h"
+#include "graphs/graph_frame.h"
 #include "graphs/plot_kit.h"
 #include "graphs/slab_graph_file.h"
 
@@ -25,10 +26,14 @@ inline constexpr const char* kContourConditionsMessage =
     "NLG = 1, NDAMA = 0, and NPRINT = 0";
 
 // Draws the page. The interval is asked for in the middle of the page, with what is drawn so far
-// visible; an answer that is not a usable interval is asked again. False when the question was
-// cancelled (the page is left unfinished).
+// shown in the host's window and the box beside it; an answer that is not a usable interval is asked
+// again. False when the question was cancelled (the page is left unfinished).
 bool DrawContourPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPage& page, ContourDirection dir,
-                     int layer);
+                     int layer, GraphWindowHost& host);
+
+// The text at a nodal force: the node's result in units of the scale, k = floor(value / scale + 1),
+// with k = 1 written as 0 (" 0" from -1 up to just below 1, " 2" from 1 up to just below 2).
+std::string ForceNodeLabel(float value, float scale);
 
 // A node number within slab LS(1) checked against the slab's grid; DataError outside it.
 struct GridNode {

@@ -58,7 +58,7 @@ class CellTracer {
 
   void Label(float level, const WindowPos& a, const WindowPos& b) {
     DrawingSurface& s = kit_.Surface();
-    const std::string text = FormatMask(level, "#0.##");
+    const std::string text = Formatted(level, "#0.##");
     const float mx = std::nearbyint((a.x + b.x) / 2), my = std::nearbyint((a.y + b.y) / 2);
     s.SetFontName("MS Serif");
     s.SetFontSize(7);

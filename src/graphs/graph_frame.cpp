@@ -31,8 +31,8 @@ bool EndPage(GraphRun& run) {
   run.host.ShowWindow();
   ++run.page;
   // The question stands clear of the page it asks about.
-  if (platform().messages().Show(kPrintQuestion, MessageButtons::YesNo, kGraphMessageTitle, BoxPlace::ClearOfWindow) ==
-      MessageAnswer::Yes) {
+  if (platform().messages().Show(kPrintQuestion, MessageButtons::YesNo, kGraphMessageTitle,
+                                 run.host.QuestionPlace()) == MessageAnswer::Yes) {
     const PrintCommand command(platform().printer(), run.print_name + " page " + std::to_string(run.page));
     if (!platform().printer().PrintPage(DrawingPage(run.surface, PageOrientation::Landscape)))
       platform().messages().Tell(kGraphPrinterFailed, kGraphMessageTitle);
@@ -41,9 +41,15 @@ bool EndPage(GraphRun& run) {
   return run.host.StillOpen();
 }
 
-void RunGraphFile(const std::function<void()>& body) {
+std::string CannotDrawMessage(int problem, const std::string& why) {
+  return "Problem No. " + std::to_string(problem) + " cannot be drawn: " + why + ".";
+}
+
+void RunGraphFile(GraphRun& run, const std::function<void()>& body) {
   try {
     body();
+  } catch (const GraphError& e) {
+    platform().messages().Tell(CannotDrawMessage(run.problem, e.what()), kGraphMessageTitle);
   } catch (const std::exception&) {
     platform().messages().Tell(kDataErrorText, kGraphMessageTitle);
   }

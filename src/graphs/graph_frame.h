@@ -9,6 +9,7 @@
 
 #include "graphs/plot_kit.h"
 #include "platform/drawing_surface.h"
+#include "platform/messages.h"
 
 namespace pave::graphs {
 
@@ -43,6 +44,10 @@ class GraphWindowHost {
   virtual void SetCaption(const std::string& caption) = 0;
   // False once the user has closed the window: the run then ends.
   virtual bool StillOpen() const { return true; }
+  // The window showing the pages: the questions about a page open beside it (none: over the active
+  // window).
+  virtual Window* PageWindow() { return nullptr; }
+  BoxPlace QuestionPlace() { return BoxPlace::ClearOf(PageWindow()); }
 };
 
 // What every graph run works with.
@@ -53,6 +58,7 @@ struct GraphRun {
   PlotKit kit;
   std::string print_name;   // what a printed page names: the data file and the graph ("LAY5 TOLMER")
   int page = 0;             // pages ended so far
+  int problem = 0;   // the problem being drawn, from 1
 };
 
 // The print name of a graph of a data file's full path: its file name without ".DAT", then the
@@ -65,8 +71,12 @@ std::string GraphPrintName(const std::string& data_file, const std::string& grap
 // window was closed meanwhile (no further page then).
 bool EndPage(GraphRun& run);
 
-// Runs `body` (the reading and drawing of a whole graph file); any failure in it ends the run with
-// "File not found or data error", the pages drawn so far having been offered for printing.
-void RunGraphFile(const std::function<void()>& body);
+// Runs `body` (the reading and drawing of a whole graph file). A value the page cannot show (the
+// kit's GraphError) ends the run with CannotDrawMessage for the run's problem; any other failure
+// with "File not found or data error". The pages drawn before have been offered for printing.
+void RunGraphFile(GraphRun& run, const std::function<void()>& body);
+
+// "Problem No. 2 cannot be drawn: " followed by what cannot be drawn, and a full stop.
+std::string CannotDrawMessage(int problem, const std::string& why);
 
 }  // namespace pave::graphs

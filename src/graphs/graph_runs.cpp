@@ -25,7 +25,7 @@ bool TellWhenStopped(bool complete, int problem) {
 
 void RunLayerGraph(const std::string& data_file, GraphRun& run) {
   run.print_name = GraphPrintName(data_file, "TOLMER");
-  RunGraphFile([&] {
+  RunGraphFile(run, [&] {
     LayerGraphReader reader = LayerGraphReader::FromFile(GraphFileName(data_file, ".LAY"));
     auto p = std::make_unique<LayerGraphProblem>();
     bool after_stop = false;
@@ -33,6 +33,7 @@ void RunLayerGraph(const std::string& data_file, GraphRun& run) {
       // The analysis ends its run at some stops: nothing follows the stopped problem then.
       if (after_stop && reader.AtEnd()) break;
       run.host.ShowWindow();
+      run.problem = n;
       after_stop = TellWhenStopped(reader.ReadProblem(*p), n);
       if (after_stop) continue;
       run.kit.QScreen(kGraphPageWidth, kGraphPageHeight);
@@ -59,7 +60,7 @@ struct SlabGraphRead {
 
 void RunSlabGridGraph(const std::string& data_file, GraphRun& run) {
   run.print_name = GraphPrintName(data_file, "VANSEK");
-  RunGraphFile([&] {
+  RunGraphFile(run, [&] {
     SlabGraphRead file(data_file);
     SlabGraphReader& reader = file.reader;
     SlabGraphProblem* p = file.p.get();
@@ -69,6 +70,7 @@ void RunSlabGridGraph(const std::string& data_file, GraphRun& run) {
       // The analysis ends its run at a stop: nothing follows the stopped problem.
       if (after_stop && reader.AtEnd()) break;
       run.host.ShowWindow();
+      run.problem = n;
       after_stop = TellWhenStopped(reader.ReadProblemHead(*p), n);
       if (after_stop) continue;
       reader.ReadProblemRest(*p);
@@ -90,7 +92,7 @@ void RunSlabGridGraph(const std::string& data_file, GraphRun& run) {
 
 void RunContourGraph(const std::string& data_file, GraphRun& run, std::int16_t& direction) {
   run.print_name = GraphPrintName(data_file, "CONTOUR");
-  RunGraphFile([&] {
+  RunGraphFile(run, [&] {
     SlabGraphRead file(data_file);
     SlabGraphReader& reader = file.reader;
     SlabGraphProblem* p = file.p.get();
@@ -99,6 +101,7 @@ void RunContourGraph(const std::string& data_file, GraphRun& run, std::int16_t& 
     for (int n = 1; n <= reader.ProblemCount(); ++n) {
       if (after_stop && reader.AtEnd()) break;
       run.host.ShowWindow();
+      run.problem = n;
       after_stop = TellWhenStopped(reader.ReadProblemHead(*p), n);
       if (after_stop) continue;
       if (!ContourConditionsMet(*p)) {
@@ -113,7 +116,7 @@ void RunContourGraph(const std::string& data_file, GraphRun& run, std::int16_t& 
         direction = static_cast<std::int16_t>(dir);
         for (int layer = 1; layer <= p->nlayer; ++layer) {
           run.host.SetCaption(ContourCaption(*p, n, dir, layer));
-          if (DrawContourPage(run.kit, *p, *page, dir, layer)) {
+          if (DrawContourPage(run.kit, *p, *page, dir, layer, run.host)) {
             run.surface.SetFontSize(10);
             if (!EndPage(run)) return;
           } else {

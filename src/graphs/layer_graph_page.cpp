@@ -2,12 +2,16 @@
 
 #include <algorithm>
 
+#include "graphs/clear_labels.h"
+
 namespace pave::graphs {
 
 namespace {
 
 // The column right of the plan and the profile: load data, legend, damage sums.
 constexpr float kRightColumn = 6100;
+// Between the depth numbers and the profile's left edge.
+constexpr float kDepthGap = 100;
 
 struct Units {
   const char* stress;    // psi, kPa
@@ -165,8 +169,6 @@ void LayerLabels(PlotKit& kit, const LayerGraphProblem& p, const Units& u, int l
   }
 }
 
-bool HasDecimalPoint(float v) { return Str(v).find('.') != std::string::npos; }
-
 }  // namespace
 
 Row<float, kGraphLayers> LayerTops(const LayerGraphProblem& p) {
@@ -252,13 +254,19 @@ void DrawLayerGraphPage(PlotKit& kit, const LayerGraphProblem& p, int problem, i
   float top = kit.QRtoIY(0), right = kit.QRtoIX(xmax);
 
   // 7. Layers: depth of the top, material values, interface below.
+  const float edge = kit.QRtoIX(-1);   // the profile's left edge line
   for (int l = 1; l <= p.nl; ++l) {
     const float y = kit.QRtoIY(ztop[l]);
-    const float shift = HasDecimalPoint(ztop[l]) ? 0.0f : 100.0f;
     s.SetFontSize(10);
-    kit.SHOWn(left - (ztop[l] < 10 ? 520 : 630) + shift, y - 100, "##0.0", ztop[l]);
+    // The depth of the top, level with it and right-aligned clear of the profile's left edge.
+    const float width = static_cast<float>(s.TextWidth(Formatted(ztop[l], "##0.0")));
+    kit.SHOWn(edge - kDepthGap - width, y - 100, "##0.0", ztop[l]);
     s.SetFontSize(8);
-    LayerLabels(kit, p, u, l, J, K, left, y);
+    // The material values just under the layer's top, clear of the interface lines above and below
+    // (when the layer is high enough) and of the points marked at the profile's left edge.
+    const float below = kit.QRtoIY(l < p.nl ? ztop[l + 1] : depth);
+    const float drop = BandTextDrop(y, below, static_cast<float>(s.TextHeight()));
+    LayerLabels(kit, p, u, l, J, K, left + kBandIndent, y + drop);
     s.SetFontSize(10);
     if (l < p.nl) kit.QLine(0, ztop[l + 1], xmax, ztop[l + 1], 0);
   }

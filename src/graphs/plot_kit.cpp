@@ -1,26 +1,53 @@
 #include "graphs/plot_kit.h"
 
 #include <cmath>
+#include <limits>
 
 namespace pave::graphs {
 
 namespace {
-float Checked(float v) {
-  if (!std::isfinite(v)) throw GraphError("a position of the drawing lies beyond single precision");
-  return v;
-}
+std::string RangeText(float lo, float hi) { return "from " + BareStr(lo) + " to " + BareStr(hi); }
 
 // One coordinate: ((v - lo) / (hi - lo) * (p2 - p1) + p1) / 100 * (e2 - e1) + e1.
 float Map(float v, float lo, float hi, float p1, float p2, float e1, float e2) {
+  if (!std::isfinite(v) || !std::isfinite(lo) || !std::isfinite(hi))
+    throw GraphError("a position reckoned from its values lies beyond single precision");
   const float range = hi - lo;
-  if (range == 0) throw GraphError("a data range of the drawing has two equal ends");
-  return Checked(((v - lo) / range * (p2 - p1) + p1) / 100.0f * (e2 - e1) + e1);
+  if (range == 0) throw GraphError("the page would show the range " + RangeText(lo, hi) + ", which has no extent");
+  if (!std::isfinite(range)) {
+    throw GraphError("the page would show the range " + RangeText(lo, hi) + ", which is wider than single precision holds");
+  }
+  const float at = ((v - lo) / range * (p2 - p1) + p1) / 100.0f * (e2 - e1) + e1;
+  if (!std::isfinite(at)) {
+    throw GraphError("the value " + BareStr(v) + " lies too far from the range " + RangeText(lo, hi) +
+                     " that the page shows");
+  }
+  return at;
+}
+
+float CheckedLabel(float v) {
+  if (!std::isfinite(v)) throw GraphError("an axis number of the page lies beyond single precision");
+  return v;
+}
+
+// A number too wide for its pattern in the general number format of single precision (7 digits),
+// or in exponent form with 7 digits beyond single precision.
+template <class T>
+std::string FittedNumber(T v, std::string_view pattern) {
+  std::string text = FormatMask(v, pattern);
+  if (text.size() <= pattern.size()) return text;
+  const bool single = std::fabs(v) <= std::numeric_limits<float>::max();
+  std::string short_form = single ? BareStr(static_cast<float>(v)) : FormatMask(v, "0.######E+00");
+  return short_form.size() < text.size() ? short_form : text;
 }
 }  // namespace
 
+std::string Formatted(float v, std::string_view pattern) { return FittedNumber(v, pattern); }
+std::string Formatted(double v, std::string_view pattern) { return FittedNumber(v, pattern); }
+
 std::string Formatted(const Value& v, std::string_view pattern) {
   if (v.IsText()) return v.Text();
-  return FormatMask(v.Number(), pattern);
+  return Formatted(v.Number(), pattern);
 }
 
 void PlotKit::QScreen(int width, int height) {
@@ -80,7 +107,7 @@ void PlotKit::QXaxis(float x_min_pix, float y_min_pix) {
     Line(x, y_min_pix + 100, x, y_min_pix);
     const float label = xx_min_ + static_cast<float>(i) * dxVal;
     surface_.SetPosition(Margin(x_min_pix + static_cast<float>(i) * dxPix - 200), Margin(5250));
-    surface_.Print(GenNum(Checked(label)), true);
+    surface_.Print(GenNum(CheckedLabel(label)), true);
   }
 }
 
@@ -90,7 +117,7 @@ void PlotKit::QYaxis(float x_min_pix, float y_min_pix) {
     Line(x_min_pix - 550, y, x_min_pix - 450, y);
     const float label = yy_min_ + static_cast<float>(i) * dyVal;
     surface_.SetPosition(Margin(450), Margin(y - 100));
-    surface_.Print(GenNum(Checked(label)), true);
+    surface_.Print(GenNum(CheckedLabel(label)), true);
   }
 }
 

@@ -6,7 +6,7 @@
 // Rows count in percent from the bottom of the page, columns from the left; the page's extents are
 // set by QScreen. x and y have independent scales and nothing is clipped. Mapping is done in single
 // precision; a data range whose two ends are equal, or a position beyond single precision, throws
-// GraphError.
+// GraphError, whose text names the value and the range.
 #pragma once
 
 #include <concepts>
@@ -35,10 +35,14 @@ struct WindowPos {
   float y = 0;
 };
 
-// A number as the kit shows it with a pattern (FormatMask); a text value is shown as it is.
+// A number as the kit shows it with a pattern (FormatMask); a text value is shown as it is. A number
+// too wide for its pattern is shown with the 7 digits of the general number format (exponent form
+// from 1E+07) when that is shorter, so that a value far beyond what the page was laid out for
+// (8.9E+33 with "#########0.0") stays one short number instead of a row of digits running over its
+// neighbours.
 std::string Formatted(const Value& v, std::string_view pattern);
-inline std::string Formatted(float v, std::string_view pattern) { return FormatMask(v, pattern); }
-inline std::string Formatted(double v, std::string_view pattern) { return FormatMask(v, pattern); }
+std::string Formatted(float v, std::string_view pattern);
+std::string Formatted(double v, std::string_view pattern);
 template <std::integral T>
 std::string Formatted(T v, std::string_view pattern) { return FormatMask(v, pattern); }
 

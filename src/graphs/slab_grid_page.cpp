@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "graphs/clear_labels.h"
+#include "graphs/graph_frame.h"
+
 namespace pave::graphs {
 
 PageForces ForcesOfPage(const SlabGraphProblem& p, int group) {
@@ -79,9 +82,10 @@ void DrawSlabGridPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPa
     }
   }
 
-  // 9, 10: axes of symmetry.
+  // 9, 10: axes of symmetry; the x axis's label of a single slab follows its plan.
   if (p.nsy != 0) kit.QGtxtY("symmetry", 0, 800, 2500);
-  if (p.nsx != 0) kit.QGTxtX("symmetry", 0, 4500, 5200);
+  if (p.nsx != 0 && p.nslab != 1) kit.QGTxtX("symmetry", 0, 4500, 5200);
+  const SurfaceFont header_font = s.Font();
 
   // 11: design life on the problem's last page.
   if (design_life) {
@@ -95,6 +99,17 @@ void DrawSlabGridPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPa
   kit.QGTxtX(p.nunit == 0 ? "X COORDINATES IN in." : "X COORDINATES IN cm", 0, 3500, 5600);
   kit.QGtxtY("Y COORDINATES", 0, -50, 2000);
   const float plan_right = DrawSlabPlan(kit, p, page, group);
+  if (p.nsx != 0 && p.nslab == 1) {
+    // The plan's window is the slab's still: its bottom edge is the x axis.
+    const SurfaceFont plan_font = s.Font();
+    s.SetFontName(header_font.name);
+    s.SetFontSize(header_font.size);
+    s.SetFontBold(header_font.bold);
+    ClearLabels(kit).XSymmetry(plan_right, kit.QRtoIY(0), kGraphPageWidth, 4500, 5200);
+    s.SetFontName(plan_font.name);
+    s.SetFontSize(plan_font.size);
+    s.SetFontBold(plan_font.bold);
+  }
   DrawSlabProfile(kit, p, plan_right);
 }
 

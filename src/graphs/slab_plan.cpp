@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "graphs/axis_labels.h"
+#include "graphs/clear_labels.h"
+#include "graphs/graph_frame.h"
 #include "graphs/slab_grid_page.h"
 
 namespace pave::graphs {
@@ -36,12 +38,26 @@ bool NumbersY(int nslab, int s) { return s == 1 || (nslab == 4 && s == 2); }
 
 std::string JointLabel(int joint) { return "JOINT " + std::to_string(joint); }
 
+// Kept between a joint's label and the slab edges above and below it.
+constexpr float kJointClearance = 40;
+
 // Joint labels of slab s between the slabs, in green.
 void JointLabels(PlotKit& kit, const SlabGraphProblem& p, int s) {
   auto jono = [&](int side) { return static_cast<int>(p.jono[side][s]); };
   auto in = [](int v, int hi) { return v >= 1 && v <= hi; };
   auto vertical = [&](int joint, float x, float y) { kit.QGtxtY(JointLabel(joint), 2, x, y); };
   auto horizontal = [&](int joint, float x, float y) { kit.QGTxtX(JointLabel(joint), 2, x, y); };
+  // A joint between a slab below (its top edge on row `top_row`, percent from the bottom of the page)
+  // and one above (its bottom edge on `bottom_row`): the label in the middle of the gap, smaller
+  // where the gap is narrow, clear of both edges.
+  auto between = [&](int joint, float x, float top_row, float bottom_row) {
+    DrawingSurface& surface = kit.Surface();
+    const float page = static_cast<float>(kGraphPageHeight);
+    const float lower = page * (1 - top_row / 100), upper = page * (1 - bottom_row / 100);
+    if (static_cast<float>(surface.TextHeight()) + 2 * kJointClearance > lower - upper) surface.SetFontSize(6);
+    horizontal(joint, x, (lower + upper - static_cast<float>(surface.TextHeight())) / 2);
+    surface.SetFontSize(8);
+  };
   switch (p.nslab) {
     case 2:
       if (s != 1) break;
@@ -62,23 +78,23 @@ void JointLabels(PlotKit& kit, const SlabGraphProblem& p, int s) {
     case 4:
       if (s == 1) {
         if (in(jono(2), 4)) vertical(jono(2), 5000, 3600);
-        if (in(jono(4), 4)) horizontal(jono(4), 2600, 3500);
+        if (in(jono(4), 4)) between(jono(4), 2600, 52, 54);
       } else if (s == 4) {
         if (in(jono(1), 4)) vertical(jono(1), 5000, 2000);
-        if (in(jono(3), 4)) horizontal(jono(3), 6900, 3500);
+        if (in(jono(3), 4)) between(jono(3), 6900, 52, 54);
       }
       break;
     case 6:
       if (s == 1) {
         if (in(jono(2), 7)) vertical(jono(2), 3600, 3600);
-        if (in(jono(4), 7)) horizontal(jono(4), 1800, 3500);
+        if (in(jono(4), 7)) between(jono(4), 1800, 46, 54);
       } else if (s == 4) {
         if (in(jono(1), 7)) vertical(jono(1), 3600, 2000);
         if (in(jono(2), 7)) vertical(jono(2), 6400, 2000);
-        if (in(jono(3), 7)) horizontal(jono(3), 4630, 3500);
+        if (in(jono(3), 7)) between(jono(3), 4630, 52, 54);
       } else if (s == 5) {
         if (in(jono(1), 7)) vertical(jono(1), 6400, 3600);
-        if (in(jono(4), 7)) horizontal(jono(4), 7460, 3500);
+        if (in(jono(4), 7)) between(jono(4), 7460, 52, 54);
       }
       break;
     default: break;
@@ -94,7 +110,7 @@ void XNumbers(PlotKit& kit, const SlabGraphProblem& p, int s, float y0) {
   float room = 400;
   for (int i = 1; i <= p.nx[s]; ++i) {
     at.push_back(kit.QRtoIX(p.x[i][s]));
-    room = std::max<float>(room, static_cast<float>(surface.TextWidth(FormatMask(p.x[i][s], "###.0"))) + 60);
+    room = std::max<float>(room, static_cast<float>(surface.TextWidth(Formatted(p.x[i][s], "###.0"))) + 60);
   }
   const std::vector<bool> numbered = NumberedCoordinates(at, room);
   for (int i = 1; i <= p.nx[s]; ++i) {
@@ -119,7 +135,7 @@ void YNumbers(PlotKit& kit, const SlabGraphProblem& p, int s, float x0, std::vec
     const float y = at[static_cast<std::size_t>(j - 1)];
     if (!numbered[static_cast<std::size_t>(j - 1)]) continue;
     if (std::any_of(drawn.begin(), drawn.end(), [&](float d) { return std::fabs(d - y) < line; })) continue;
-    const std::string text = FormatMask(p.y[j][s], "###.0");
+    const std::string text = Formatted(p.y[j][s], "###.0");
     kit.SHOWn(x0 - 260 - static_cast<float>(surface.TextWidth(text)), y - 120, "###.0", p.y[j][s]);
     drawn.push_back(y);
   }
@@ -222,23 +238,27 @@ void DrawSlabProfile(PlotKit& kit, const SlabGraphProblem& p, float plan_right) 
     const float y = kit.QRtoIY(z);
     const bool room = k == 1 || y - previous > 50;
     if (room) {   // right-aligned, clear of the vertical title
-      const float width = static_cast<float>(kit.Surface().TextWidth(FormatMask(z, "##0.0")));
+      const float width = static_cast<float>(kit.Surface().TextWidth(Formatted(z, "##0.0")));
       kit.SHOWn(x0 - 60 - width, y - 100, "##0.0", z);
     }
+    // The layer's values just under its top, clear of the lines around them.
+    const float below = kit.QRtoIY(i + 1 < depth.size() ? depth[i + 1] : 1.5f * deepest);
+    const float tx = x0 + kBandIndent;
+    const float ty = y + BandTextDrop(y, below, static_cast<float>(kit.Surface().TextHeight()));
     if (k <= p.nlayer) {
-      kit.SHOWnum(x0, y, "YM =", "0.000E+00", p.ym[k]);
+      kit.SHOWnum(tx, ty, "YM =", "0.000E+00", p.ym[k]);
       kit.Print(stress);
       kit.PRN(" PR =", "0.####", p.pr[k]);
     } else if (p.nfound == 0) {
-      kit.SHOWnum(x0, y, "SUBMOD =", "###0.###", p.submod);
+      kit.SHOWnum(tx, ty, "SUBMOD =", "###0.###", p.submod);
       kit.Print(p.nunit == 0 ? "pci" : "kN/m3");
     } else if (p.nfound == 1) {
-      kit.SHOWnum(x0, y, "YMS =", "0.000E+00", p.yms);
+      kit.SHOWnum(tx, ty, "YMS =", "0.000E+00", p.yms);
       kit.Print(stress);
       kit.PRN(" PRS =", "0.####", p.prs);
     } else if (p.nfound == 2 && room) {
       const int l = k - p.nlayer;
-      kit.SHOWnum(x0, y, "E =", "0.000E+00", p.e[l]);
+      kit.SHOWnum(tx, ty, "E =", "0.000E+00", p.e[l]);
       kit.Print(stress);
       kit.PRN(" PRBF =", "0.####", p.prbf[l]);
     }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <initializer_list>
+#include <optional>
 #include <stdexcept>
 
 namespace pave {
@@ -78,10 +79,14 @@ DrawnFigure Figure(DrawnFigure::Kind kind, double x1, double y1, double x2, doub
 }
 }  // namespace
 
+ClipRegion DrawingSurface::Region() const { return RegionAroundPage(width_, height_); }
+
 void DrawingSurface::Line(double x1, double y1, double x2, double y2, int colour) {
   const Pen pen = PenOf(colour);
   if (!Finite({x1, y1, x2, y2})) return;
-  DrawnFigure figure = Figure(DrawnFigure::Kind::Line, x1, y1, x2, y2);
+  const std::optional<Segment> kept = ClipSegment({x1, y1, x2, y2}, Region());
+  if (!kept) return;
+  DrawnFigure figure = Figure(DrawnFigure::Kind::Line, kept->x1, kept->y1, kept->x2, kept->y2);
   figure.colour = pen.colour, figure.pen_width = pen.width, figure.style = pen.style;
   Draw(figure, pen);
 }
@@ -89,7 +94,9 @@ void DrawingSurface::Line(double x1, double y1, double x2, double y2, int colour
 void DrawingSurface::Box(double x1, double y1, double x2, double y2, int colour) {
   const Pen pen = PenOf(colour);
   if (!Finite({x1, y1, x2, y2})) return;
-  DrawnFigure figure = Figure(DrawnFigure::Kind::Box, x1, y1, x2, y2);
+  const std::optional<Segment> kept = ClipRectangle({x1, y1, x2, y2}, Region());
+  if (!kept) return;
+  DrawnFigure figure = Figure(DrawnFigure::Kind::Box, kept->x1, kept->y1, kept->x2, kept->y2);
   figure.colour = pen.colour, figure.pen_width = pen.width, figure.style = pen.style;
   Draw(figure, pen);
 }
@@ -97,16 +104,31 @@ void DrawingSurface::Box(double x1, double y1, double x2, double y2, int colour)
 void DrawingSurface::Circle(double x, double y, double radius, int colour) {
   const Pen pen = PenOf(colour);
   if (!Finite({x, y, radius})) return;
-  DrawnFigure figure = Figure(DrawnFigure::Kind::Circle, x, y, 0, 0);
-  figure.radius = radius;
+  const bool filled = fill_style_ == FillStyle::Solid;
+  const CircleShape shape = FitCircle(x, y, radius, filled, Region());
+  DrawnFigure figure;
+  switch (shape.kind) {
+    case CircleShape::Kind::Hidden:
+      return;
+    case CircleShape::Kind::Chord:
+      figure = Figure(DrawnFigure::Kind::Line, shape.chord.x1, shape.chord.y1, shape.chord.x2, shape.chord.y2);
+      break;
+    case CircleShape::Kind::Circle:
+      figure = Figure(DrawnFigure::Kind::Circle, shape.x, shape.y, 0, 0);
+      figure.radius = shape.radius;
+      figure.fill = filled ? fill_colour_ : -1;
+      break;
+  }
   figure.colour = pen.colour, figure.pen_width = pen.width, figure.style = pen.style;
-  figure.fill = fill_style_ == FillStyle::Solid ? fill_colour_ : -1;
   Draw(figure, pen);
 }
 
 void DrawingSurface::Print(std::string_view text, bool line_end) {
   const double width = MeasureWidth(text, font_);
-  if (!text.empty() && Finite({x_, y_})) {
+  const ClipRegion region = Region();
+  const bool within = x_ <= region.right && x_ + width >= region.left && y_ <= region.bottom &&
+                      y_ + MeasureHeight(font_) >= region.top;
+  if (!text.empty() && Finite({x_, y_}) && within) {
     DrawnFigure figure = Figure(DrawnFigure::Kind::Text, x_, y_, x_ + width, 0);
     figure.text = text;
     figure.font = font_;

@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/page_clip.h"
 #include "platform/printer.h"
 
 namespace pave {
@@ -94,7 +95,9 @@ class DrawingSurface {
   void SetCurrentX(double x) { x_ = x; }
   void SetCurrentY(double y) { y_ = y; }
 
-  // Figures and texts at a place that is not a finite number are left out.
+  // Figures and texts at a place that is not a finite number are left out, and so is what lies far
+  // off the page (beyond the page's larger side from its edges); a figure reaching out that far is
+  // cut there (page_clip.h), so that what shows on the page stays as it was.
   // A straight line; colour -1 takes the foreground colour.
   void Line(double x1, double y1, double x2, double y2, int colour = -1);
   // The outline of the rectangle with corners (x1, y1) and (x2, y2).
@@ -138,6 +141,7 @@ class DrawingSurface {
 
  private:
   Pen PenOf(int colour) const;
+  ClipRegion Region() const;
   void Draw(const DrawnFigure& figure, const Pen& pen);
 
   int width_, height_;

@@ -9,9 +9,19 @@ namespace pave {
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
-// Where a box opens: over the active window, or clear of it, for a question about what that window
-// shows (a graph's page), so that the user sees the drawing while answering.
-enum class BoxPlace { OverWindow, ClearOfWindow };
+class Window;
+
+// Where a box opens: over the active window, or beside a given window and clear of it, for a
+// question about what that window shows (a graph's page), so that the user sees the drawing while
+// answering. The window is named rather than taken to be the active one: a window shown a moment
+// ago may not be active yet.
+struct BoxPlace {
+  Window* clear_of = nullptr;   // null: over the active window
+
+  static BoxPlace OverWindow() { return {}; }
+  static BoxPlace ClearOf(Window* window) { return {window}; }
+  bool operator==(const BoxPlace&) const = default;
+};
 
 class Messages {
  public:
@@ -27,11 +37,11 @@ class Messages {
 
   // The boxes over the active window, the common case.
   MessageAnswer Show(const std::string& text, MessageButtons buttons, const std::string& title) {
-    return Show(text, buttons, title, BoxPlace::OverWindow);
+    return Show(text, buttons, title, BoxPlace::OverWindow());
   }
   std::optional<std::string> Input(const std::string& prompt, const std::string& title,
                                    const std::string& default_text) {
-    return Input(prompt, title, default_text, BoxPlace::OverWindow);
+    return Input(prompt, title, default_text, BoxPlace::OverWindow());
   }
 
   // An OK-only box, the common case.

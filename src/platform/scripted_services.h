@@ -26,12 +26,12 @@ class ScriptedMessages : public Messages {
     MessageButtons buttons;
     std::string title;
     MessageAnswer answer;
-    BoxPlace place = BoxPlace::OverWindow;
+    BoxPlace place;
   };
   struct Asked {
     std::string prompt, title, default_text;
     std::optional<std::string> answer;
-    BoxPlace place = BoxPlace::OverWindow;
+    BoxPlace place;
   };
 
   // Answers for the next boxes with Yes/No or Yes/No/Cancel buttons; OK-only boxes take none.

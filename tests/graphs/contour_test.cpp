@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "graphs/contour_levels.h"
+#include "graphs/contour_page.h"
 #include "graphs/contour_tracer.h"
 #include "platform/recording_surface.h"
 
@@ -29,6 +30,9 @@ TEST(ContourLevels, ScaleBoundsAndDefaultInterval) {
       {-35, 0.5f, false, 10, 1, -5, 0.2f},
       {0, 0, false, 1, 1, -1, 0.1f},                 // nothing at all: scale 1
       {-3.4e7f, 0, true, 1e7f, 1, -5, 0.2f},
+      // A load no pavement carries: the largest scale, and a whole number of eighteenths as ever.
+      {-8.9e33f, 0, true, 1e7f, 1, -8.9e26f, std::floor(8.9e26f / 18)},
+      {-3.4e38f, 3.4e38f, false, 1000, 3.4e35f, -3.4e35f, std::floor(6.8e35f / 18)},
   };
   for (const Case& c : cases) {
     const ContourRange r = ContourRangeOf(c.page_max, c.page_min, c.moments);
@@ -44,6 +48,18 @@ TEST(ContourLevels, ScaleBoundsAndDefaultInterval) {
   EXPECT_FLOAT_EQ(r.default_interval, 2);
   r = ContourRangeOf(-17500, 500, false);   // hi 1, lo -19, range 20
   EXPECT_FLOAT_EQ(r.default_interval, 1);
+}
+
+TEST(ContourLevels, ANodalForceIsLabelledWithItsResultInUnitsOfTheScale) {
+  struct Case {
+    float value, scale;
+    const char* label;
+  };
+  const Case cases[] = {{50, 100, " 0"},   {120, 100, " 2"},         {-150, 100, "-1"},
+                        {-100, 100, " 0"},  {-101, 100, "-1"}, {2.1e11f, 100, " 2100000000"},
+                        // Beyond what a whole number of the page holds: the general number format.
+                        {3e11f, 100, " 3E+09"}, {-8.9e33f, 1e7f, "-8.9E+26"}, {3.4e38f, 1, " 3.4E+38"}};
+  for (const Case& c : cases) EXPECT_EQ(ForceNodeLabel(c.value, c.scale), c.label) << c.value;
 }
 
 TEST(ContourLevels, LevelsDescendFromTheTopAndEverySecondIsMajor) {

@@ -1,11 +1,16 @@
 // The three graph windows on the graph files that the analysis programs write for every example: every
 // page is drawn without a message and offered for printing; the first page of each window is printed
 // and kept as a picture in the test output.
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
+#include <QLineF>
+#include <QRectF>
 
 #include "graph_test_support.h"
 #include "platform/gui/qt_services.h"
@@ -92,29 +97,120 @@ class ExampleGraphTest : public GraphWindowTest {
   }
 };
 
+// What stands over a label on a printed page, or too close to keep it clear: another text, or a line
+// of the page's frame, grid, layers or loads. A text's rectangle is the ink of its glyphs, as the
+// screen's fonts draw them. The
+// contour lines and their numbers (drawn along them by design), and the star marking a node, are
+// left out.
+std::vector<std::string> LabelCollisions(const ScriptedPrinter::PrintedPage& page) {
+  QImage screen(1, 1, QImage::Format_ARGB32_Premultiplied);
+  screen.setDotsPerMeterX(3780);   // 96 dots an inch, 15 twips a dot, as the windows draw
+  screen.setDotsPerMeterY(3780);
+  struct Label {
+    QRectF box;
+    std::string text;
+  };
+  std::vector<Label> labels;
+  std::vector<QLineF> lines;
+  bool continued = false;   // the figure before was a label's text, ending at `end`
+  QPointF end;
+  for (const DrawnFigure& f : page.figures) {
+    if (f.kind == DrawnFigure::Kind::Text) {
+      if ((f.font.name == "MS Serif" && f.font.size == 7) || f.text == "*") {   // a contour's number, a star
+        continued = false;
+        continue;
+      }
+      if (f.text.find_first_not_of(' ') == std::string::npos) {   // blanks between the parts of a label
+        end = QPointF(f.x2, f.y1);
+        continue;
+      }
+      QFont font(QString::fromStdString(f.font.name));
+      font.setPointSizeF(f.font.size);
+      font.setBold(f.font.bold);
+      const QFontMetricsF metrics(font, &screen);
+      const QRectF ink = metrics.tightBoundingRect(QString::fromStdString(f.text));   // from the baseline, dots
+      const QPointF baseline(f.x1, f.y1 + metrics.ascent() * 15);
+      const QRectF box(baseline + ink.topLeft() * 15, ink.size() * 15);
+      // A text that goes on where the one before ended is the same label.
+      if (!labels.empty() && continued && std::abs(f.x1 - end.x()) < 1 && std::abs(f.y1 - end.y()) < 1) {
+        labels.back().box |= box;
+        labels.back().text += f.text;
+      } else {
+        labels.push_back({box, f.text});
+      }
+      continued = true;
+      end = QPointF(f.x2, f.y1);
+      continue;
+    }
+    continued = false;
+    if (f.kind == DrawnFigure::Kind::Line && !(f.colour == 9 || f.colour == 12)) {
+      lines.emplace_back(f.x1, f.y1, f.x2, f.y2);
+    } else if (f.kind == DrawnFigure::Kind::Box) {
+      const QRectF b = QRectF(QPointF(f.x1, f.y1), QPointF(f.x2, f.y2)).normalized();
+      lines.emplace_back(b.topLeft(), b.topRight());
+      lines.emplace_back(b.topRight(), b.bottomRight());
+      lines.emplace_back(b.bottomRight(), b.bottomLeft());
+      lines.emplace_back(b.bottomLeft(), b.topLeft());
+    }
+  }
+  auto crosses = [](const QLineF& line, const QRectF& box) {
+    // Clipped to the box (Liang-Barsky): some part of the line lies inside it.
+    double t0 = 0, t1 = 1;
+    const double dx = line.dx(), dy = line.dy();
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {line.x1() - box.left(), box.right() - line.x1(), line.y1() - box.top(), box.bottom() - line.y1()};
+    for (int i = 0; i < 4; ++i) {
+      if (p[i] == 0) {
+        if (q[i] <= 0) return false;
+        continue;
+      }
+      const double t = q[i] / p[i];
+      if (p[i] < 0) t0 = std::max(t0, t);
+      else t1 = std::min(t1, t);
+    }
+    return t0 < t1;
+  };
+  // Clear means a screen pixel from another label, two from a line.
+  constexpr double kFromLabel = 15, kFromLine = 30;
+  std::vector<std::string> found;
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    const QRectF& a = labels[i].box;
+    for (std::size_t j = i + 1; j < labels.size(); ++j) {
+      const QRectF near = labels[j].box.adjusted(-kFromLabel, -kFromLabel, kFromLabel, kFromLabel);
+      if (a.intersected(near).isValid()) found.push_back("\"" + labels[i].text + "\" and \"" + labels[j].text + "\"");
+    }
+    for (const QLineF& line : lines) {
+      if (crosses(line, a.adjusted(-kFromLine, -kFromLine, kFromLine, kFromLine))) {
+        found.push_back("\"" + labels[i].text + "\" and a line from " + std::to_string(line.x1()) + "," +
+                        std::to_string(line.y1()) + " to " + std::to_string(line.x2()) + "," + std::to_string(line.y2()));
+      }
+    }
+  }
+  return found;
+}
+
 class EveryExample : public ExampleGraphTest, public ::testing::WithParamInterface<const char*> {
  protected:
-  // Opens a window answering Yes to the print question of the first and of the last page and No
-  // to the others; saves the printed pages as pictures. Each print is named after the data file,
-  // the window and the page's number.
+  // Opens a window answering Yes to every print question; saves the first and the last printed page
+  // as pictures. Each print is named after the data file, the window and the page's number. No label
+  // of any page stands over another or over a line.
   void Draw(const char* kind, const std::string& window, const std::string& name, int pages) {
     platform_.messages.shown.clear();
     platform_.printer.pages.clear();
     platform_.printer.command_names.clear();
-    for (int i = 1; i <= pages; ++i)
-      platform_.messages.QueueAnswer(i == 1 || i == pages ? MessageAnswer::Yes : MessageAnswer::No);
+    for (int i = 1; i <= pages; ++i) platform_.messages.QueueAnswer(MessageAnswer::Yes);
     OpenGraph(kind, name + ".DAT");
     EXPECT_EQ(PrintQuestions(), pages) << kind << " " << name;
     EXPECT_EQ(platform_.messages.unanswered, 0) << kind << " " << name;
     const auto& printed = platform_.printer.pages;
-    ASSERT_EQ(printed.size(), static_cast<std::size_t>(std::min(pages, 2)));
+    ASSERT_EQ(printed.size(), static_cast<std::size_t>(pages));
     std::vector<std::string> names;
-    const std::string printed_name = name + " " + window + " page ";
-    if (pages >= 1) names.push_back(printed_name + "1");
-    if (pages >= 2) names.push_back(printed_name + std::to_string(pages));
+    for (int i = 1; i <= pages; ++i) names.push_back(name + " " + window + " page " + std::to_string(i));
     EXPECT_EQ(platform_.printer.command_names, names);
     if (pages >= 1) SavePage(printed.front(), "graph_" + window + "_" + name + ".png");
     if (pages >= 2) SavePage(printed.back(), "graph_" + window + "_" + name + "_last.png");
+    for (std::size_t i = 0; i < printed.size(); ++i)
+      EXPECT_EQ(LabelCollisions(printed[i]), std::vector<std::string>{}) << window << " page " << i + 1;
   }
 };
 

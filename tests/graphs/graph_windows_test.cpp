@@ -1,9 +1,16 @@
 // The graph windows' frame on small graph files: the file's name, the window, the page cycle, the
 // error ending, stopped problems, the slab layouts, the contour graph's slab, interval and conditions,
 // and printing where no printer is installed.
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QScreen>
 #include <QPushButton>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <memory>
 
@@ -11,9 +18,11 @@
 #include "graphs/contour_page.h"
 #include "graphs/graph_runs.h"
 #include "platform/gui/qt_services.h"
+#include "platform/page_clip.h"
 #include "platform/recording_surface.h"
 #include "shell/gui/main_window.h"
 #include "slab_graph_text.h"
+#include "support/modal_driver.h"
 
 namespace pave::graphs::testing {
 namespace {
@@ -160,10 +169,24 @@ TEST_F(GraphWindowTest, EveryNumberOfSlabsHasItsPlan) {
 // A graph run on a recording surface, for what is drawn where.
 class RecordedRun : public GraphWindowHost {
  public:
-  void ShowWindow() override { ++shown; }
+  struct PageWindowStub : Window {
+    void Show() override {}
+  };
+  // Each time the window is shown: how many questions had been asked, and how much the page held.
+  struct Shown {
+    std::size_t questions_before, figures;
+  };
+  void ShowWindow() override {
+    ++shown;
+    const auto* asked = dynamic_cast<ScriptedMessages*>(&platform().messages());
+    shows.push_back({asked ? asked->asked.size() : 0, surface.Drawing().size()});
+  }
   void SetCaption(const std::string& caption) override { captions.push_back(caption); }
   bool StillOpen() const override { return open; }
+  Window* PageWindow() override { return &window; }
+  PageWindowStub window;
   bool open = true;
+  std::vector<Shown> shows;
   RecordingSurface surface{kContourPageWidth + kPageOffset, kGraphPageHeight + kPageOffset};
   GraphRun run{surface, *this};
   int shown = 0;
@@ -190,6 +213,15 @@ TEST_F(GraphWindowTest, TheContourGraphUsesTheNumbersOfTheSlabItDraws) {
   EXPECT_TRUE(OtherMessages().empty()) << OtherMessages().front();
   EXPECT_EQ(r.captions, (std::vector<std::string>{"PROBLEM  1, STRESSES IN X DIRECTION",
                                                   "PROBLEM  1, STRESSES IN Y DIRECTION"}));
+  // Each interval is asked with the page drawn so far shown in the window (the last showing before
+  // the question, with the page's grid on it).
+  for (std::size_t q = 0; q < platform_.messages.asked.size(); ++q) {
+    const RecordedRun::Shown* last = nullptr;
+    for (const auto& show : r.shows)
+      if (show.questions_before == q) last = &show;
+    ASSERT_NE(last, nullptr) << q;
+    EXPECT_GT(last->figures, 0u) << q;
+  }
 
   // The x page (before the first clear): the kit's window for slab 2, 0..120 by 0..96.
   PlotKit kit(r.surface);
@@ -246,13 +278,10 @@ TEST_F(GraphWindowTest, TheIntervalIsAskedUntilItIsUsableAndCancelSkipsThePage) 
   EXPECT_EQ(platform_.messages.asked[1].default_text, platform_.messages.asked[0].default_text);
   EXPECT_EQ(PrintQuestions(), 3);   // the cancelled page is not offered
   EXPECT_EQ(OtherMessages().size(), 3u);   // one for each refused answer, none for the cancel
-  // The interval box and the print question open clear of the page they are about.
-  for (const auto& a : platform_.messages.asked) EXPECT_EQ(a.place, BoxPlace::ClearOfWindow);
-  for (const auto& s : platform_.messages.shown) {
-    if (s.text == "Want to print on the printer?") {
-      EXPECT_EQ(s.place, BoxPlace::ClearOfWindow);
-    }
-  }
+  // The interval box, the refusals and the print question open clear of the window whose page they
+  // are about.
+  for (const auto& a : platform_.messages.asked) EXPECT_EQ(a.place, BoxPlace::ClearOf(&r.window));
+  for (const auto& s : platform_.messages.shown) EXPECT_EQ(s.place, BoxPlace::ClearOf(&r.window)) << s.text;
   EXPECT_EQ(r.captions.size(), 4u);
   EXPECT_EQ(r.captions[1], "PROBLEM  1, SLAB LAYER  2, STRESSES IN X DIRECTION");
 }
@@ -351,6 +380,208 @@ TEST_F(GraphWindowTest, AWindowClosedWhileItsPageWaitsEndsTheRun) {
   EXPECT_EQ(PrintQuestions(), 1);
   EXPECT_TRUE(OtherMessages().empty());
 }
+
+// A user paging through: Yes to every print question, the offered interval to every interval question.
+class PagingThrough : public ScriptedMessages {
+ public:
+  using ScriptedMessages::Input;
+  using ScriptedMessages::Show;
+  MessageAnswer Show(const std::string& text, MessageButtons buttons, const std::string& title,
+                     BoxPlace place) override {
+    if (buttons == MessageButtons::YesNo) QueueAnswer(MessageAnswer::Yes);
+    return ScriptedMessages::Show(text, buttons, title, place);
+  }
+  std::optional<std::string> Input(const std::string& prompt, const std::string& title,
+                                   const std::string& default_text, BoxPlace place) override {
+    QueueInput(default_text);
+    return ScriptedMessages::Input(prompt, title, default_text, place);
+  }
+};
+
+// Graph files edited by hand to hold values no pavement has, each finite: every page is drawn, with
+// every figure within reach of the page and every number short enough to read, or the run ends
+// saying what cannot be drawn.
+struct ExtremeCase {
+  std::string name;
+  const char* kind;
+  std::string file;      // the graph file
+  int pages;             // printed
+  std::string message;   // besides the print questions; empty for none
+};
+
+void PrintTo(const ExtremeCase& c, std::ostream* os) { *os << c.name; }
+
+// One layer problem of LayerProblem's shape with the given thickness of layer 1, contact radius and
+// radial coordinates.
+std::string LayerWith(const std::string& th, const std::string& cr, const std::string& rc) {
+  return " 1 \r\nEdited\r\n 1  0  1  1 \r\n 2  2  0 \r\n " + th + " \r\n .35  .35 \r\n 0  3 \r\n 300000  300000 \r\n"
+         " 0 \r\n " + cr + "  80 \r\n 2 \r\n " + rc + " \r\n";
+}
+
+std::vector<ExtremeCase> ExtremeCases() {
+  const std::string beyond = "Problem No. 1 cannot be drawn: ";
+  SlabGraphText load;   // a load no pavement carries: results of some 1E+33 psi at the nodes
+  load.areas = {{1, 0, 120, 0, 10, 1e30f}};
+  load.forces = {{6, 1e30f}};
+  load.rx = [](int i, int j, int) { return -8.9e33f * static_cast<float>(i * j) / 16; };
+  load.ry = [](int i, int j, int) { return 2e33f * static_cast<float>(i - j); };
+  SlabGraphText ends;   // results at the ends of single precision
+  ends.forces = {{6, 1000}};
+  ends.rx = [](int i, int j, int) { return i == 1 && j == 1 ? 3.4e38f : -3.4e38f * (static_cast<float>(i * j) / 16); };
+  SlabGraphText wide;   // a slab wider than any pavement
+  wide.slabs[0].width = 1e30f;
+  wide.areas = {{1, 0, 1e29f, 0, 32, 100}};
+  SlabGraphText beyond_slab;   // a loaded area reaching beyond single precision from the slab
+  beyond_slab.areas = {{1, 40, 3.4e38f, 32, 64, 100}};
+  SlabGraphText flat;   // every x coordinate 0
+  flat.slabs[0].width = 0;
+  return {
+      {"ContourOfALoadNoPavementCarries", kind::kContourGraph, load.Text(), 2, ""},
+      {"SlabGridOfALoadNoPavementCarries", kind::kSlabGraph, load.Text(), 1, ""},
+      {"ContourOfResultsAtTheEndsOfSinglePrecision", kind::kContourGraph, ends.Text(), 2, ""},
+      {"ContourOfASlabWiderThanAnyPavement", kind::kContourGraph, wide.Text(), 2, ""},
+      {"SlabGridOfASlabWiderThanAnyPavement", kind::kSlabGraph, wide.Text(), 1, ""},
+      {"SlabGridOfAnAreaBeyondSinglePrecision", kind::kSlabGraph, beyond_slab.Text(), 0,
+       beyond + "the value 3.4E+38 lies too far from the range from 0 to 120 that the page shows."},
+      {"ContourOfASlabWithoutWidth", kind::kContourGraph, flat.Text(), 0,
+       beyond + "the page would show the range from 0 to 0, which has no extent."},
+      {"LayersDeeperThanSinglePrecision", kind::kLayerGraph, LayerWith("3.4E+38", "6", "0  8"), 0,
+       beyond + "a position reckoned from its values lies beyond single precision."},
+      {"WheelWiderThanAnyPavement", kind::kLayerGraph, LayerWith("5", "1E+30", "0  1E+30"), 1, ""},
+      {"ResponsesFarBeyondThePage", kind::kLayerGraph, LayerWith("5", "6", "-1E+30  1E+30"), 1, ""},
+  };
+}
+
+class ExtremeValues : public GraphWindowTest, public ::testing::WithParamInterface<ExtremeCase> {};
+
+TEST_P(ExtremeValues, DrawEveryPageWithinReachOrSayWhatCannotBeDrawn) {
+  const ExtremeCase& c = GetParam();
+  PagingThrough messages;
+  PlatformServices services = platform().services();
+  services.messages = &messages;
+  ScopedPlatform paging(services);
+  WriteFile(std::string(c.kind) == kind::kLayerGraph ? "EDITED.LAY" : "EDITED.SLA", c.file);
+  OpenGraph(c.kind, "EDITED.DAT");
+
+  std::vector<std::string> others;
+  for (const auto& m : messages.shown)
+    if (m.text != kPrintQuestion) others.push_back(m.text);
+  EXPECT_EQ(others, c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
+  ASSERT_EQ(platform_.printer.pages.size(), static_cast<std::size_t>(c.pages));
+  for (const auto& page : platform_.printer.pages) {
+    const ClipRegion reach = RegionAroundPage(page.width, page.height);
+    auto within = [&](double x, double y) {
+      return x >= reach.left && x <= reach.right && y >= reach.top && y <= reach.bottom;
+    };
+    for (const DrawnFigure& f : page.figures) {
+      if (f.kind == DrawnFigure::Kind::Text) {
+        EXPECT_TRUE(within(f.x1, f.y1)) << f.text;
+        // A number of more digits than single precision shows cannot be read at a glance.
+        std::size_t run = 0, longest = 0;
+        for (char ch : f.text) longest = std::max(longest, run = std::isdigit(static_cast<unsigned char>(ch)) ? run + 1 : 0);
+        EXPECT_LE(longest, 10u) << "[" << f.text << "]";
+      } else if (f.kind == DrawnFigure::Kind::Circle) {
+        EXPECT_LE(f.radius, 2 * (reach.right - reach.left)) << f.x1 << ", " << f.y1;
+        EXPECT_TRUE(within(f.x1, f.y1) || f.radius < 1e9) << f.x1 << ", " << f.y1;
+      } else {
+        EXPECT_TRUE(within(f.x1, f.y1) && within(f.x2, f.y2)) << f.x1 << ", " << f.y1 << " to " << f.x2 << ", " << f.y2;
+      }
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(EditedGraphFiles, ExtremeValues, ::testing::ValuesIn(ExtremeCases()),
+                         [](const ::testing::TestParamInfo<ExtremeCase>& info) { return info.param.name; });
+
+// The questions about a page, as the real boxes put them up, on each screen a graph window meets:
+// beside the graph window where the screen has room for them, else where they hide the least of it
+// (no corner of the screen would hide less), and always on the screen.
+struct GraphKind {
+  const char* window;
+  const char* kind;
+  int boxes;   // put up for the small graph file: the print question of each page, the intervals
+};
+constexpr GraphKind kGraphKinds[] = {{"TOLMER", kind::kLayerGraph, 1},
+                                     {"VANSEK", kind::kSlabGraph, 1},
+                                     {"CONTOUR", kind::kContourGraph, 4}};
+
+void PrintTo(const GraphKind& g, std::ostream* os) { *os << g.window; }
+
+class QuestionBoxes : public GraphWindowTest,
+                      public ::testing::WithParamInterface<std::tuple<GraphKind, TestScreen>> {};
+
+long long Shared(const QRect& a, const QRect& b) {
+  const QRect both = a.intersected(b);
+  return both.isEmpty() ? 0 : static_cast<long long>(both.width()) * both.height();
+}
+
+TEST_P(QuestionBoxes, StandBesideTheGraphOrHideTheLeastOfIt) {
+  const auto& [graph, size] = GetParam();
+  QScreen* screen = nullptr;
+  for (QScreen* s : QGuiApplication::screens())
+    if (s->geometry().size() == QSize(size.width, size.height)) screen = s;
+  ASSERT_NE(screen, nullptr) << "the test screens are made on the offscreen platform";
+  // The graph window opens on this screen.
+  const std::string kind = graph.kind;
+  SetWindowMaker(kind, [&]() -> Window* {
+    GraphWindow* window = nullptr;
+    if (kind == kind::kLayerGraph) window = new LayerGraphWindow;
+    if (kind == kind::kSlabGraph) window = new SlabGridGraphWindow;
+    if (kind == kind::kContourGraph) window = new ContourGraphWindow;
+    window->setScreen(screen);
+    return window;
+  });
+  WriteFile("BOXES.LAY", " 1 \r\n" + LayerProblem("Boxes"));
+  WriteFile("BOXES.SLA", SlabGraphText{}.Text());
+
+  QtMessages messages;
+  PlatformServices services = platform().services();
+  services.messages = &messages;
+  ScopedPlatform real_boxes(services);
+  struct Seen {
+    QRect box, window;
+  };
+  std::vector<Seen> seen;
+  pave::testing::ModalDriver driver([&](QWidget& modal) {
+    auto* window = dynamic_cast<QWidget*>(platform_.windows.Find(kind));
+    seen.push_back({modal.frameGeometry(), window ? window->frameGeometry() : QRect()});
+    if (auto* box = qobject_cast<QMessageBox*>(&modal)) box->button(QMessageBox::No)->click();
+    if (auto* input = qobject_cast<QInputDialog*>(&modal)) input->accept();
+  });
+  OpenGraph(graph.kind, "BOXES.DAT");
+
+  ASSERT_EQ(seen.size(), static_cast<std::size_t>(graph.boxes));
+  const QRect area = screen->availableGeometry();
+  for (const Seen& s : seen) {
+    const QRect& box = s.box;
+    const QRect& window = s.window;
+    ASSERT_TRUE(window.isValid());
+    EXPECT_TRUE(area.contains(box)) << box.x() << "," << box.y();
+    const int right = area.x() + area.width() - (window.x() + window.width());
+    const int left = window.x() - area.x();
+    const int below = area.y() + area.height() - (window.y() + window.height());
+    const int above = window.y() - area.y();
+    const bool room = box.width() <= right || box.width() <= left || box.height() <= below || box.height() <= above;
+    if (room) {
+      EXPECT_FALSE(box.intersects(window)) << "box at " << box.x() << "," << box.y() << " over the graph at "
+                                           << window.x() << "," << window.y();
+      continue;
+    }
+    const int r = area.x() + area.width() - box.width(), b = area.y() + area.height() - box.height();
+    for (const QPoint corner : {area.topLeft(), QPoint(r, area.y()), QPoint(area.x(), b), QPoint(r, b)}) {
+      EXPECT_LE(Shared(box, window), Shared(QRect(corner, box.size()), window))
+          << "box at " << box.x() << "," << box.y();
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(OnEachScreen, QuestionBoxes,
+                         ::testing::Combine(::testing::ValuesIn(kGraphKinds), ::testing::ValuesIn(kTestScreens)),
+                         [](const ::testing::TestParamInfo<std::tuple<GraphKind, TestScreen>>& info) {
+                           const TestScreen& size = std::get<1>(info.param);
+                           return std::string(std::get<0>(info.param).window) + "_" + std::to_string(size.width) +
+                                  "x" + std::to_string(size.height);
+                         });
 
 }  // namespace
 }  // namespace pave::graphs::testing

@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "graphs/clear_labels.h"
 #include "platform/recording_surface.h"
 
 namespace pave::graphs {
@@ -65,10 +70,30 @@ TEST_F(PlotKitTest, LinesAndRectanglesAreShiftedByThePageMargin) {
   EXPECT_NEAR(lines[0].y1, 1200 + 0.9 * 7650, 0.01);
 }
 
-TEST_F(PlotKitTest, ARangeWithEqualEndsCannotBeMapped) {
-  kit.QPlotSetup(13, 53, 34, 63, 0, 100, 0, 0);
-  EXPECT_THROW(kit.QRtoIY(0), GraphError);
-  EXPECT_NO_THROW(kit.QRtoIX(0));
+TEST_F(PlotKitTest, WhatCannotBeMappedIsNamed) {
+  struct Case {
+    float lo, hi, v;
+    const char* why;   // empty: mapped
+  };
+  const float inf = std::numeric_limits<float>::infinity();
+  const Case cases[] = {
+      {0, 0, 0, "the page would show the range from 0 to 0, which has no extent"},
+      {0, 100, 1e30f, ""},   // far off the page, still a position
+      {0, 100, 3.4e38f, "the value 3.4E+38 lies too far from the range from 0 to 100 that the page shows"},
+      {-3e38f, 3e38f, 0, "the page would show the range from -3E+38 to 3E+38, which is wider than single precision holds"},
+      {inf, 0, 0, "a position reckoned from its values lies beyond single precision"},
+  };
+  for (const Case& c : cases) {
+    kit.QPlotSetup(13, 53, 34, 63, 0, 100, c.lo, c.hi);
+    EXPECT_NO_THROW(kit.QRtoIX(0));
+    try {
+      const float y = kit.QRtoIY(c.v);
+      EXPECT_STREQ("", c.why) << c.v;
+      EXPECT_TRUE(std::isfinite(y));
+    } catch (const GraphError& e) {
+      EXPECT_STREQ(e.what(), c.why);
+    }
+  }
 }
 
 TEST_F(PlotKitTest, VerticalTextStandsOneCharacterALine) {
@@ -96,7 +121,12 @@ TEST_F(PlotKitTest, NumbersAreShownWithTheirPatternAndContinueTheLine) {
   };
   const Case cases[] = {{"0.###", 2, "2."},         {"##0.0", 12.345, "12.3"}, {"###.##", 0.001, "."},
                         {"###.##", 0.5, ".5"},      {"0.000E+00", 30000, "3.000E+04"},
-                        {"#.###E+##", 30000, "3.E+4"}, {"##", -3, "-3"}};
+                        {"#.###E+##", 30000, "3.E+4"}, {"##", -3, "-3"},
+                        // Wider than the pattern: the shorter of the pattern's digits and the general
+                        // number format of single precision.
+                        {"##", 100, "100"},         {"######0", 12345678, "12345678"},
+                        {"#########0.0", -8.9e33, "-8.9E+33"}, {"######0", 1.2e33, "1.2E+33"},
+                        {"######0", 1.6e116, "1.6E+116"}};
   for (const Case& c : cases) {
     surface.Clear();
     kit.SHOWnum(500, 300, "Label", c.pattern, c.value);
@@ -154,6 +184,40 @@ TEST_F(PlotKitTest, AxesHaveTheirTicksAndNumbers) {
   EXPECT_EQ(labels[3].text, " 30 ");
   EXPECT_DOUBLE_EQ(labels[3].x1, 1200 + 450);
   EXPECT_DOUBLE_EQ(labels[3].y1, 1200 + 2295 - 3 * 535.5 - 100);
+}
+
+TEST_F(PlotKitTest, LabelsThatWouldMeetAreMovedApartTheLeastDistance) {
+  // 10-point labels of the recording surface: 230 twips high, 120 a character wide; 20 kept between.
+  struct Written {
+    const char* text;
+    float col, row;
+    float at;   // the row written at
+  };
+  struct Case {
+    const char* name;
+    std::vector<Written> labels;
+  };
+  const Case cases[] = {
+      {"ApartStayWhereTheyAre", {{"-X", 1000, 1000, 1000}, {"-X", 1000, 1300, 1300}, {"+Y", 1300, 1000, 1000}}},
+      {"TwoRowsCloseTogether", {{"-X", 1000, 1000, 1000}, {"-X", 1000, 1173, 1250}}},
+      {"ACornerLabelGivesWayDownwards", {{"+Y", 5000, 800, 800}, {"-X", 5100, 900, 1050}}},
+      {"AboveWhenThatIsNearer", {{"-X", 1000, 1000, 1000}, {"-X", 1000, 900, 750}}},
+      {"IntoTheGapBetweenTwo", {{"-X", 1000, 1000, 1000}, {"-X", 1000, 1600, 1600}, {"-X", 1000, 1200, 1250}}},
+      {"PastBothWhenTheGapIsTooNarrow",
+       {{"-X", 1000, 1000, 1000}, {"-X", 1000, 1400, 1400}, {"-X", 1000, 1250, 1650}}},
+  };
+  surface.SetFontSize(10);
+  for (const Case& c : cases) {
+    surface.Clear();
+    ClearLabels labels(kit);
+    for (const Written& w : c.labels) EXPECT_FLOAT_EQ(labels.Write(w.text, 13, w.col, w.row), w.at) << c.name;
+    const std::vector<RecordingSurface::Op> texts = surface.Since(Kind::Text);
+    ASSERT_EQ(texts.size(), c.labels.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      EXPECT_DOUBLE_EQ(texts[i].y1, c.labels[i].at + 1200) << c.name;
+      EXPECT_EQ(texts[i].colour, 13);
+    }
+  }
 }
 
 }  // namespace

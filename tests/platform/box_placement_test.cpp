@@ -7,6 +7,7 @@
 #include <QMessageBox>
 
 #include "platform/box_placement.h"
+#include "platform/gui/form.h"
 #include "platform/gui/qt_services.h"
 #include "qt_app.h"
 
@@ -66,15 +67,21 @@ INSTANTIATE_TEST_SUITE_P(
                            {422, 600, 755, 157}}),
     [](const ::testing::TestParamInfo<Case>& i) { return std::string(i.param.name); });
 
-// The real message box and input box, asked to keep clear of a shown window, open beside it; the
+// The real message box and input box, asked to keep clear of a shown window, open beside it even
+// while another window is the active one (a window shown a moment ago may not be active yet); the
 // other boxes are left where Qt puts them.
-TEST(QtBoxPlacementTest, QuestionsAboutAWindowOpenBesideIt) {
+TEST(QtBoxPlacementTest, QuestionsAboutAWindowOpenBesideItWhateverWindowIsActive) {
   testing::TestApp();
-  QWidget graph;
-  graph.setGeometry(200, 150, 600, 450);
+  // The offscreen screen is 800 by 600: the main window on the left, the graph on the right, so that
+  // a box beside the main window would stand over the graph.
+  Form graph, main;
+  graph.setGeometry(330, 80, 400, 300);
+  main.setGeometry(20, 80, 300, 300);
   graph.show();
-  graph.activateWindow();
+  main.show();
+  main.activateWindow();
   QApplication::processEvents();
+  ASSERT_EQ(QApplication::activeWindow(), &main);
   QtMessages messages;
   std::vector<QRect> boxes;
   testing::ModalDriver driver([&](QWidget& modal) {
@@ -82,9 +89,9 @@ TEST(QtBoxPlacementTest, QuestionsAboutAWindowOpenBesideIt) {
     if (auto* box = qobject_cast<QMessageBox*>(&modal)) box->button(QMessageBox::No)->click();
     if (auto* input = qobject_cast<QInputDialog*>(&modal)) input->accept();
   });
-  EXPECT_EQ(messages.Show("Want to print on the printer?", MessageButtons::YesNo, "ROVANTE", BoxPlace::ClearOfWindow),
+  EXPECT_EQ(messages.Show("Want to print on the printer?", MessageButtons::YesNo, "ROVANTE", BoxPlace::ClearOf(&graph)),
             MessageAnswer::No);
-  EXPECT_EQ(messages.Input("Contour Interval in  1 psi", "ROVANTE", "50", BoxPlace::ClearOfWindow),
+  EXPECT_EQ(messages.Input("Contour Interval in  1 psi", "ROVANTE", "50", BoxPlace::ClearOf(&graph)),
             std::optional<std::string>("50"));
   ASSERT_EQ(boxes.size(), 2u);
   for (const QRect& box : boxes) {

@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 
 #include "graphs/graph_runs.h"
 #include "platform/gui/control_table.h"
@@ -28,8 +29,12 @@ void GraphWindow::Load() {
   spec.height = height;
   spec.font = FontSpec{"Courier New", 9.75, false};
   BuildForm(*this, spec);
-  const graphs::GraphPlacement at = graphs::PlaceGraphWindow(ScreenWidthTwips(), ScreenHeightTwips(), width, height);
-  SetGeometryTwips(at.left, at.top, width, height);
+  // Placed on the screen the window opens on (the primary one unless it was given another).
+  const QRect area = screen() ? screen()->geometry() : QRect(0, 0, TwipsToPixels(ScreenWidthTwips()),
+                                                            TwipsToPixels(ScreenHeightTwips()));
+  const graphs::GraphPlacement at =
+      graphs::PlaceGraphWindow(PixelsToTwips(area.width()), PixelsToTwips(area.height()), width, height);
+  SetGeometryTwips(PixelsToTwips(area.x()) + at.left, PixelsToTwips(area.y()) + at.top, width, height);
   setAttribute(Qt::WA_OpaquePaintEvent);
   gCrLf = kCrLf;
 

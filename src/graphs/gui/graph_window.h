@@ -32,6 +32,7 @@ class GraphWindow : public Form, public graphs::GraphWindowHost {
   void ShowWindow() override;
   void SetCaption(const std::string& caption) override;
   bool StillOpen() const override { return registry() != nullptr; }
+  Window* PageWindow() override { return this; }
 
  protected:
   virtual void Run(graphs::GraphRun& run) = 0;

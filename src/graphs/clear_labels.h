@@ -1,0 +1,43 @@
+// Labels that keep clear of each other: a label that would stand over one written before it through
+// the same list is moved straight up or down, the least distance that clears every one of them.
+// Positions are the kit's (twips of the page before its margin); a label's rectangle is its text's
+// width and line height in the surface's current font.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "graphs/plot_kit.h"
+
+namespace pave::graphs {
+
+class ClearLabels {
+ public:
+  explicit ClearLabels(PlotKit& kit) : kit_(kit) {}
+
+  // Writes `text` in colour number `colour` with the kit's QGTxtX at (jcol, jrow), or moved up or
+  // down as above; returns the row it was written at.
+  float Write(std::string_view text, int colour, float jcol, float jrow);
+
+  // "symmetry" for the x axis of symmetry, the plan's bottom edge (window y `edge_y`, ending at
+  // window x `edge_right`): level with the edge just right of its end, where no line crosses it and
+  // the numbers under the edge stay clear, when it fits before `page_right`; else at (jcol, jrow).
+  void XSymmetry(float edge_right, float edge_y, float page_right, float jcol, float jrow);
+
+ private:
+  struct Box {
+    float left, top, right, bottom;
+  };
+  bool Clear(const Box& b) const;
+
+  PlotKit& kit_;
+  std::vector<Box> taken_;
+};
+
+// The text of a band between two lines (a layer between its top and the interface below it) starts
+// kBandIndent right of the band's left edge and BandTextDrop below its top: just under the top, its
+// line kept clear of both lines where the band is high enough.
+inline constexpr float kBandIndent = 60;
+float BandTextDrop(float top, float bottom, float line_height);
+
+}  // namespace pave::graphs
