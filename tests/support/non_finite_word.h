@@ -7,8 +7,9 @@
 namespace pave::testing {
 
 // The first word "NaN" or "Inf" (any letter case, standing alone as a word) in a text, with the line
-// it stands on; empty when there is none. "INFLUENCE" or "NANO" are not such words, nor is a word in
-// double quotes, which quotes what a data file holds ("NaN" is not a number).
+// it stands on; empty when there is none. "INFLUENCE" or "NANO" are not such words, nor is a word
+// inside double quotes on its line, which quotes what a data file holds ("NaN" or "-inf1" is not a
+// number).
 inline std::string NonFiniteWord(const std::string& text) {
   auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
   auto lower = [](char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); };
@@ -23,8 +24,10 @@ inline std::string NonFiniteWord(const std::string& text) {
       if (rest == "inity") end += 5;
     }
     if (end < text.size() && letter(text[end])) continue;
-    if (i > 0 && text[i - 1] == '"' && end < text.size() && text[end] == '"') continue;
     const std::size_t from = text.rfind('\n', i) == std::string::npos ? 0 : text.rfind('\n', i) + 1;
+    std::size_t quotes = 0;
+    for (std::size_t j = from; j < i; ++j) quotes += text[j] == '"';
+    if (quotes % 2 == 1 && text.find('"', end) < text.find('\n', end)) continue;
     std::size_t to = text.find_first_of("\r\n", i);
     if (to == std::string::npos) to = text.size();
     return text.substr(from, to - from);
