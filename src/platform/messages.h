@@ -6,7 +6,9 @@
 
 namespace pave {
 
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
+// YesNoDefaultNo: Yes and No with No as the button Enter presses, for a question whose Yes loses
+// something (replacing a file).
+enum class MessageButtons { Ok, YesNo, YesNoCancel, YesNoDefaultNo };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 class Window;

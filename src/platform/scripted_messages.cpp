@@ -8,7 +8,7 @@ MessageAnswer ScriptedMessages::Show(const std::string& text, MessageButtons but
   if (buttons != MessageButtons::Ok) {
     if (answers_.empty()) {
       ++unanswered;
-      answer = buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
+      answer = buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel : MessageAnswer::No;
     } else {
       answer = answers_.front();
       answers_.pop_front();

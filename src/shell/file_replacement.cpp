@@ -26,7 +26,7 @@ bool MayReplace(const std::string& path, std::string& agreed, const std::string&
   std::error_code error;
   if (!fs::exists(path, error) || SameFile(path, agreed)) return true;
   if (!WhyNotReplaceable(path).empty()) return true;
-  if (platform().messages().Show(ReplaceQuestion(path), MessageButtons::YesNo, title) != MessageAnswer::Yes)
+  if (platform().messages().Show(ReplaceQuestion(path), MessageButtons::YesNoDefaultNo, title) != MessageAnswer::Yes)
     return false;
   agreed = path;
   return true;

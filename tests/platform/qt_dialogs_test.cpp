@@ -54,6 +54,18 @@ TEST(QtDialogsTest, MessageBoxAnswersAndTitle) {
   EXPECT_EQ(driver.handled, 5);
 }
 
+// Enter answers a question whose Yes replaces a file with No; in the other Yes/No boxes with Yes.
+TEST(QtDialogsTest, EnterOnTheReplaceQuestionAnswersNo) {
+  testing::TestApp();
+  QtMessages messages;
+  testing::ModalDriver driver([](QWidget& modal) { QTest::keyClick(&modal, Qt::Key_Return); });
+  EXPECT_EQ(messages.Show("The file /tmp/LAY1.DAT already exists.  Do you want to replace it?",
+                          MessageButtons::YesNoDefaultNo, "ROVANTE"),
+            MessageAnswer::No);
+  EXPECT_EQ(messages.Show("Want to print on the printer?", MessageButtons::YesNo, "TOLMER"), MessageAnswer::Yes);
+  EXPECT_EQ(driver.handled, 2);
+}
+
 TEST(QtDialogsTest, InputBoxGivesTextOrNothing) {
   testing::TestApp();
   QtMessages messages;

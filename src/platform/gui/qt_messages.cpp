@@ -73,6 +73,7 @@ MessageAnswer Answer(MessageButtons buttons, int pressed) {
     case MessageButtons::Ok:
       return MessageAnswer::Ok;
     case MessageButtons::YesNo:
+    case MessageButtons::YesNoDefaultNo:
       return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
     case MessageButtons::YesNoCancel:
       return pressed == QMessageBox::Yes  ? MessageAnswer::Yes
@@ -96,6 +97,11 @@ void SetUp(QMessageBox& box, const std::string& text, MessageButtons buttons, co
     case MessageButtons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       box.setEscapeButton(QMessageBox::Cancel);
+      break;
+    case MessageButtons::YesNoDefaultNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.setDefaultButton(QMessageBox::No);
+      box.setEscapeButton(QMessageBox::No);
       break;
   }
 }
