@@ -71,6 +71,17 @@ void FreeFormatReader::EndItem() {
   }
 }
 
+std::string QuotedItem(const std::string& item) {
+  constexpr std::size_t kLongest = 40;
+  std::string shown;
+  for (std::size_t i = 0; i < item.size() && i < kLongest; ++i) {
+    const unsigned char c = static_cast<unsigned char>(item[i]);
+    shown += c < 0x20 || c == 0x7F ? '?' : item[i];
+  }
+  if (item.size() > kLongest) shown += "...";
+  return "\"" + shown + "\"";
+}
+
 std::string FreeFormatReader::Where(std::size_t at) const { return "line " + std::to_string(LineAt(at)); }
 
 std::string FreeFormatReader::ItemAt(std::size_t at) const {
@@ -129,7 +140,7 @@ double FreeFormatReader::ReadNumber() {
   std::string token = data_[pos_] == '"' ? QuotedText() : NumberToken();
   if (pos_ > start && data_[start] != '"') EndItem();
   const std::optional<double> value = ParseNumber(token);
-  if (!value) throw DataError(Where(start) + ": \"" + token + "\" is not a number");
+  if (!value) throw DataError(Where(start) + ": " + QuotedItem(token) + " is not a number");
   return *value;
 }
 
@@ -138,7 +149,7 @@ float FreeFormatReader::ReadSingle() {
   const std::size_t start = pos_;
   const double v = ReadNumber();
   if (std::fabs(v) > static_cast<double>(std::numeric_limits<float>::max())) {
-    throw DataError(Where(start) + ": \"" + ItemAt(start) + "\" is too large for single precision");
+    throw DataError(Where(start) + ": " + QuotedItem(ItemAt(start)) + " is too large for single precision");
   }
   return static_cast<float>(v);
 }
@@ -149,7 +160,7 @@ std::int16_t FreeFormatReader::ReadInt16() {
   const double v = ReadNumber();
   const double whole = std::nearbyint(v);  // halves to even
   if (!(whole >= -32768.0 && whole <= 32767.0)) {
-    throw DataError(Where(start) + ": \"" + ItemAt(start) + "\" is outside -32768..32767");
+    throw DataError(Where(start) + ": " + QuotedItem(ItemAt(start)) + " is outside -32768..32767");
   }
   return static_cast<std::int16_t>(whole);
 }

@@ -28,6 +28,11 @@ class DataError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// An item of a file as a message quotes it, within its double quotes: a control character (a NUL, a
+// tab, an escape) shown as "?", and a long item cut to its first 40 characters and "...", so that a
+// message stays one readable line whatever the file holds.
+std::string QuotedItem(const std::string& item);
+
 class FreeFormatReader {
  public:
   explicit FreeFormatReader(std::string content);

@@ -15,7 +15,7 @@ std::string ReadTitleLine(FreeFormatReader& in) {
 }
 
 std::int16_t WholeInt16(const Value& v) {
-  if (!v.IsNumber()) throw DataError("graph file: \"" + v.Text() + "\" is not a number");
+  if (!v.IsNumber()) throw DataError("graph file: " + QuotedItem(v.Text()) + " is not a number");
   const double whole = std::nearbyint(v.Number());
   if (!(whole >= -32768.0 && whole <= 32767.0)) throw DataError("graph file: " + Str(v.Number()) + " is outside -32768..32767");
   return static_cast<std::int16_t>(whole);

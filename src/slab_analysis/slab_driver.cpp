@@ -182,7 +182,7 @@ void Problem(SlabRun& r, int iprob) {
   if (cutAtComma) r.StopNow("No comma should be used for TITLE and use semicolon instead.");
   if (!nfound.IsNumber()) {
     const std::string item = nfound.Text().substr(0, nfound.Text().find_first_of(" \t"));
-    throw DataError("line " + std::to_string(nfoundLine) + ": \"" + item + "\" is not a number");
+    throw DataError("line " + std::to_string(nfoundLine) + ": " + QuotedItem(item) + " is not a number");
   }
   s.NFOUND = nfound.Number();
   // 2. Records (3) and (4).

@@ -175,6 +175,25 @@ TEST(FreeFormatReader, ErrorsAreDataErrors) {
   EXPECT_THROW(FreeFormatReader::FromFile("/nonexistent/dir/NOFILE.DAT"), DataError);
 }
 
+// A message quotes an item as one readable line: control characters shown as "?", a long item cut.
+TEST(FreeFormatReader, AMessageQuotesAnItemReadably) {
+  const std::string nul_item = std::string(" inf") + '\0' + "\x1b" + "7 2\r\n";
+  FreeFormatReader nul(nul_item);
+  try {
+    nul.ReadNumber();
+    FAIL();
+  } catch (const DataError& e) {
+    EXPECT_EQ(std::string(e.what()), "line 1: \"inf??7\" is not a number");
+  }
+  FreeFormatReader long_item(" " + std::string(60, '9') + "x\r\n");
+  try {
+    long_item.ReadNumber();
+    FAIL();
+  } catch (const DataError& e) {
+    EXPECT_EQ(std::string(e.what()), "line 1: \"" + std::string(40, '9') + "...\" is not a number");
+  }
+}
+
 TEST(FreeFormatReader, WholeLines) {
   FreeFormatReader r("/home/a b/data/\r\n  /tmp/x  \n\nlast");
   EXPECT_EQ(r.ReadLine(), "/home/a b/data/");
