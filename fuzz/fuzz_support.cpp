@@ -26,8 +26,16 @@ std::string ScratchFile(const std::string& name, const std::uint8_t* data, std::
   return file.string();
 }
 
-void CheckFinite(const std::string& where, const std::string& text, const std::string& input) {
-  // Line by line: a line whose word the input holds with the same neighbours is an echo.
+void CheckFinite(const std::string& where, const std::string& text, const std::string& raw_input) {
+  // Line by line: a line whose word the input holds with the same neighbours is an echo. A message
+  // quotes an item of the input with its control characters shown as "?", so the input is compared
+  // as a message shows it.
+  std::string shown = raw_input;
+  for (char& c : shown) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    if (u < 0x20 && c != '\n' && c != '\r') c = '?';
+    if (u == 0x7F) c = '?';
+  }
   std::size_t start = 0;
   while (start < text.size()) {
     std::size_t end = text.find('\n', start);
@@ -46,8 +54,10 @@ void CheckFinite(const std::string& where, const std::string& text, const std::s
         for (char& c : w) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
         if (w != "nan" && w != "inf") continue;
         const std::size_t left = at >= 3 ? at - 3 : 0;
-        echoed = input.find(trimmed.substr(left, at + 3 - left)) != std::string::npos ||
-                 input.find(trimmed.substr(at, std::min<std::size_t>(6, trimmed.size() - at))) != std::string::npos;
+        for (const std::string* input : {&raw_input, static_cast<const std::string*>(&shown)}) {
+          echoed = echoed || input->find(trimmed.substr(left, at + 3 - left)) != std::string::npos ||
+                   input->find(trimmed.substr(at, std::min<std::size_t>(6, trimmed.size() - at))) != std::string::npos;
+        }
       }
       if (!echoed) Fault("a NaN or Inf in " + where + ": " + found);
     }
