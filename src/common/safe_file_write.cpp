@@ -34,16 +34,25 @@ std::string TempPattern(const std::string& path) {
   return dir + ".~" + name.substr(0, keep) + ".XXXXXX";
 }
 
+// Creates a new empty file beside `path` under a name no file had (TempPattern); its descriptor,
+// and its name in `name`, or -1 with errno set.
+int CreateBeside(const std::string& path, std::string& name) {
+  const std::string pattern = TempPattern(path);
+  std::vector<char> chars(pattern.begin(), pattern.end());
+  chars.push_back('\0');
+  const int fd = ::mkstemp(chars.data());
+  if (fd >= 0) name = chars.data();
+  return fd;
+}
+
 // A new name beside `path` that no file has yet, or empty.
 std::string FreeName(const std::string& path) {
-  std::string pattern = TempPattern(path);
-  std::vector<char> name(pattern.begin(), pattern.end());
-  name.push_back('\0');
-  const int fd = ::mkstemp(name.data());
+  std::string name;
+  const int fd = CreateBeside(path, name);
   if (fd < 0) return std::string();
   ::close(fd);
-  ::unlink(name.data());
-  return name.data();
+  ::unlink(name.c_str());
+  return name;
 }
 
 // A file written beside its target and not yet in its place; removed unless Commit renamed it. Before
@@ -63,27 +72,18 @@ class Replacement {
     // A read-only file is kept as it is, though its folder would let the rename replace it.
     reason = WhyNotReplaceable(path);
     if (!reason.empty()) return false;
-    // A file that exists keeps its permissions; a new one gets the usual ones.
+    // A file that exists (not a directory: WhyNotReplaceable refused that) keeps its permissions; a
+    // new one gets the usual ones.
     mode_t mode = 0666;
     struct stat st {};
     const bool exists = ::stat(path.c_str(), &st) == 0;
-    if (exists) {
-      if (S_ISDIR(st.st_mode)) {
-        reason = "it is a directory";
-        return false;
-      }
-      mode = st.st_mode & 07777;
-    }
+    if (exists) mode = st.st_mode & 07777;
     existed_ = exists;
-    std::string pattern = TempPattern(path);
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
+    const int fd = CreateBeside(path, temp_);
     if (fd < 0) {
       reason = std::strerror(errno);
       return false;
     }
-    temp_ = name.data();
     auto fail = [&](int error) {
       ::close(fd);
       reason = std::strerror(error);

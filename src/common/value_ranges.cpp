@@ -1,6 +1,5 @@
 #include "common/value_ranges.h"
 
-#include <cctype>
 #include <cmath>
 #include <limits>
 
@@ -15,14 +14,10 @@ bool ValueRange::Holds(double v) const {
 }
 
 std::string RangeRule(const ValueRange& r, bool upper) {
-  std::string rule = (r.zeroToo ? "0 OR FROM " : "FROM ") + BareStr(static_cast<float>(r.least)) + " TO " + BareStr(static_cast<float>(r.greatest));
-  if (!upper) {
-    // The words in lower case; the numbers keep their exponent letter.
-    for (std::size_t i = 0; i < rule.size(); ++i)
-      if (std::isalpha(static_cast<unsigned char>(rule[i])) && (i == 0 || !std::isdigit(static_cast<unsigned char>(rule[i - 1]))))
-        rule[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(rule[i])));
-  }
-  return rule;
+  const std::string least = BareStr(static_cast<float>(r.least)), greatest = BareStr(static_cast<float>(r.greatest));
+  const std::string range = upper ? "FROM " + least + " TO " + greatest : "from " + least + " to " + greatest;
+  if (!r.zeroToo) return range;
+  return (upper ? "0 OR " : "0 or ") + range;
 }
 
 }  // namespace pave

@@ -16,7 +16,7 @@ bool LayerGraphReader::ReadProblem(LayerGraphProblem& p) {
   FreeFormatReader& in = in_;
   p.title = ReadTitleLine(in);
   const Value first = in.ReadValue();
-  if (first.IsText() && first.Text() == kStoppedProblemLine) return false;
+  if (first.IsText() && first.Text() == kStoppedGraphLine) return false;
   p.matl = WholeInt16(first);
   p.ndama = in.ReadInt16();
   p.npy = in.ReadInt16();

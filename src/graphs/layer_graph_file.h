@@ -26,9 +26,6 @@ inline constexpr int kGraphPoints = 25;      // NPT per load group
 inline constexpr int kGraphNonlinear = 12;   // NOLAY, NVL, layer numbers of viscoelastic layers (LNV)
 inline constexpr int kGraphTimes = 15;       // NTYME
 
-// The line that stands for the values of a problem the analysis stopped.
-inline constexpr const char* kStoppedProblemLine = kStoppedGraphLine;
-
 template <typename T, int N>
 using Row = std::array<T, N + 1>;
 template <typename T, int N, int M>

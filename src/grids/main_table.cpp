@@ -7,6 +7,7 @@
 #include "layered_editor/layered_kinds.h"
 #include "shell/window_makers.h"
 #include "slab_editor/slab_kinds.h"
+#include "slab_editor/slab_unit_defaults.h"
 #include "grids/table_checks.h"
 #include "shell/program_state.h"
 
@@ -464,7 +465,7 @@ MainStep MainTable::Ok() {
     const bool si = context_.SiUnits();
     const EntryRef fmax = Entry("gSlabCurling", At(10));
     const double now = context_.Get(fmax).Number();
-    if (any && (now == 0 || now == (si ? 2.54 : 1.0))) context_.Put(fmax, si ? Value(25.4) : Value(10.0));
+    if (any && (now == 0 || now == kFmaxDefault.In(si))) context_.Put(fmax, Value(kFmaxConcentrated.In(si)));
   }
   if (kind == 221 && lines >= 1) {
     const double nas = context_.Get(layout_.cells[1], 1).Number();

@@ -37,14 +37,6 @@ void GraphList(LineWriter& g, const std::vector<float>& v) {
   g.End();
 }
 
-// Stops when v lies outside its range: the line (which names the item and ends with "IS"), v and
-// "WHICH SHOULD BE <range>, SO COMPUTATION STOPS.".
-bool RangeStop(RunContext& c, StopLine line, float v, const ValueRange& range) {
-  if (range.Holds(v)) return false;
-  line.Num(v).Stop(c, "WHICH SHOULD BE " + RangeRule(range) + ", SO COMPUTATION STOPS.");
-  return true;
-}
-
 }  // namespace
 
 bool ReadGeneralRecords(RunContext& c) {

@@ -30,6 +30,12 @@ void StopLine::Stop(RunContext& c, const std::string& tail) const {
   layered::Stop(c, {report_, {{tail}}}, message_ + " " + tail);
 }
 
+bool RangeStop(RunContext& c, StopLine line, float v, const ValueRange& range) {
+  if (range.Holds(v)) return false;
+  line.Num(v).Stop(c, "WHICH SHOULD BE " + RangeRule(range) + ", SO COMPUTATION STOPS.");
+  return true;
+}
+
 void LimitStop(RunContext& c, const std::string& what, long value, int limit) {
   StopLine().Text(what + " IS").Num(value).Stop(
       c, "WHICH IS GREATER THAN THE LIMIT OF " + std::to_string(limit) + ", SO COMPUTATION STOPS.");

@@ -60,12 +60,9 @@ void ValueStop(RunContext& c, const std::string& what, T value, const std::strin
   StopLine().Text(what + " IS").Num(value).Stop(c, "WHICH SHOULD " + rule + ", SO COMPUTATION STOPS.");
 }
 
-// The stop of a value outside the range of its kind:
-//   "<what> IS v" / "WHICH SHOULD BE <range>, SO COMPUTATION STOPS."
-template <class T>
-void RangeValueStop(RunContext& c, const std::string& what, T value, const ValueRange& range) {
-  ValueStop(c, what, value, "BE " + RangeRule(range));
-}
+// Stops when v lies outside the range of its kind: the line (which names the item and ends with
+// "IS"), v and "WHICH SHOULD BE <range>, SO COMPUTATION STOPS.". True when it stopped.
+bool RangeStop(RunContext& c, StopLine line, float v, const ValueRange& range);
 
 // The limit stop of the counts and tables:
 //   report "<what> IS n" / "WHICH IS GREATER THAN THE LIMIT OF m, SO COMPUTATION STOPS."

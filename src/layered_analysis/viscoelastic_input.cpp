@@ -97,8 +97,9 @@ void VISINP(RunContext& c) {
   rep.End();
   lay.End();
   for (int i = 1; i <= nt; ++i)
-    if (!range::kCreepTime.Holds(s.TYME(i)))
-      return RangeValueStop(c, "THE CREEP TIME (TYME) NO." + Str(static_cast<i16>(i)), s.TYME(i), range::kCreepTime);
+    if (RangeStop(c, StopLine().Text("THE CREEP TIME (TYME) NO." + Str(static_cast<i16>(i)) + " IS"), s.TYME(i),
+                  range::kCreepTime))
+      return;
 
   // (41) BETA TEMREF and (42) CREEP of each viscoelastic layer.
   for (int j = 1; j <= nvl; ++j) {
@@ -117,10 +118,11 @@ void VISINP(RunContext& c) {
     for (int i = 1; i <= nt; ++i) lay.Num(s.CREEP(j, i, 1));
     lay.End();
     for (int i = 1; i <= nt; ++i)
-      if (!range::kCompliance.Holds(s.CREEP(j, i, 1)))
-        return RangeValueStop(c,
-                              "THE CREEP COMPLIANCE (CREEP) NO." + Str(static_cast<i16>(i)) + " OF LAYER" + Str(s.LNV(j)),
-                              s.CREEP(j, i, 1), range::kCompliance);
+      if (RangeStop(c,
+                    StopLine().Text("THE CREEP COMPLIANCE (CREEP) NO." + Str(static_cast<i16>(i)) + " OF LAYER" +
+                                    Str(s.LNV(j)) + " IS"),
+                    s.CREEP(j, i, 1), range::kCompliance))
+        return;
   }
 
   // (44) temperatures of each period, stored by layer number.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "layered_editor/layered_unit_defaults.h"
 #include "shell/program_state.h"
 
 namespace pave {
@@ -120,7 +121,7 @@ void DefaultsOf(int s) {
   }
   // The damage coefficients for every damage layer the tables hold.
   for (int d = 1; d <= kLayeredDamageLayers; ++d) {
-    gLayeredBottom(s, d, 2) = Value(0.0796);
+    gLayeredBottom(s, d, 2) = Value(kFt1Default.english);
     gLayeredBottom(s, d, 3) = Value(3.291);
     gLayeredBottom(s, d, 4) = Value(0.854);
     gLayeredTop(s, d, 2) = 1.365E-09f;

@@ -13,19 +13,19 @@ std::vector<UnitDefault> LayeredUnitDefaults(int set) {
   std::vector<UnitDefault> entries;
   for (int i = 1; i <= kLayeredSequences; ++i) {
     const std::string layer = "viscoelastic layer " + std::to_string(i);
-    entries.push_back({"gLayeredViscoLayer", {i, 2}, "BETA", layer, {{0.113, 0.2034}}, i <= nvl});
-    entries.push_back({"gLayeredViscoLayer", {i, 3}, "TEMPREF", layer, {{70, 21.1}}, i <= nvl});
+    entries.push_back({"gLayeredViscoLayer", {i, 2}, "BETA", layer, {kBetaDefault}, i <= nvl});
+    entries.push_back({"gLayeredViscoLayer", {i, 3}, "TEMPREF", layer, {kTemperatureDefault}, i <= nvl});
   }
   for (int p = 1; p <= kLayeredPeriods; ++p) {
     for (int i = 1; i <= kLayeredSequences; ++i) {
       entries.push_back({"gLayeredTEMP", {p, i}, "TEMP",
                          "viscoelastic layer " + std::to_string(i) + " in period " + std::to_string(p),
-                         {{70, 21.1}}, i <= nvl && p <= npy});
+                         {kTemperatureDefault}, i <= nvl && p <= npy});
     }
   }
   for (int i = 1; i <= kLayeredDamageLayers; ++i) {
     entries.push_back({"gLayeredBottom", {i, 2}, "FT1", "bottom-tension layer " + std::to_string(i),
-                       {{0.0796, 0.414}}, i <= nlbt});
+                       {kFt1Default}, i <= nlbt});
   }
   return entries;
 }

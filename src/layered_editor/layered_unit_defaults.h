@@ -9,6 +9,11 @@
 
 namespace pave {
 
+// The defaults that depend on the unit system.
+inline constexpr UnitPair kBetaDefault{0.113, 0.2034};          // BETA, per F or per C
+inline constexpr UnitPair kTemperatureDefault{70, 21.1};        // TEMPREF and TEMP, F or C
+inline constexpr UnitPair kFt1Default{0.0796, 0.414};           // FT1 of a bottom-tension layer
+
 std::vector<UnitDefault> LayeredUnitDefaults(int set);
 
 }  // namespace pave

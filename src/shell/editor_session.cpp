@@ -1,6 +1,5 @@
 #include "shell/editor_session.h"
 
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -266,8 +265,7 @@ bool EditorSession::Write(bool closing) {
   if (upper.size() < 4 || upper.substr(upper.size() - 4) != ".DAT") SaveFile += ".DAT";
   const std::string path = TargetPath();
   if (!IncompleteFile.empty()) {
-    std::error_code ec;
-    if (std::filesystem::weakly_canonical(path, ec) == std::filesystem::weakly_canonical(IncompleteFile, ec)) {
+    if (SameFile(path, IncompleteFile)) {
       const MessageAnswer answer = platform().messages().Show(
           "The file " + IncompleteFile + " was not read completely.  Saving replaces it with the data shown, "
           "and what could not be read is lost.  Do you want to save over it?",

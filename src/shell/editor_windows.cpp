@@ -110,10 +110,6 @@ void EditorDataChanged(EditorKind editor) {
   if (const auto& listener = State(editor).listener) listener();
 }
 
-}  // namespace pave
-
-namespace pave {
-
 namespace {
 // The first open window of the editor's current session that holds entries not yet stored.
 EditorBound* WindowHoldingEdits(EditorKind editor) {

@@ -13,8 +13,6 @@ bool SameNumber(double a, double b) { return static_cast<float>(a) == static_cas
 
 std::string Units(bool si) { return si ? "SI units" : "English units"; }
 
-std::string Shown(const Value& v) { return v.IsNumber() ? BareStr(v.Number()) : v.Text(); }
-
 // The fields named in the order of `order`, each with the value it shows.
 std::string FieldList(std::vector<std::pair<std::string, double>> fields, const std::vector<std::string>& order) {
   std::stable_sort(fields.begin(), fields.end(), [&](const auto& a, const auto& b) {
@@ -86,7 +84,7 @@ std::string UnitDefaultNote(const UnitDefaultReview& review, bool si) {
   for (std::size_t i = 0; i < review.entered.size() && i < kNamed; ++i) {
     const auto& [entry, value] = review.entered[i];
     if (i > 0) names += ", ";
-    names += entry->field + (entry->owner.empty() ? "" : " of " + entry->owner) + " (" + Shown(value) + ")";
+    names += entry->field + (entry->owner.empty() ? "" : " of " + entry->owner) + " (" + value.Text() + ")";
   }
   if (review.entered.size() > kNamed) names += " and " + std::to_string(review.entered.size() - kNamed) + " more";
   return "These values were entered for " + Units(!si) + " and are not converted: " + names +

@@ -13,12 +13,18 @@
 
 namespace pave {
 
+// A default in both unit systems.
+struct UnitPair {
+  double english, si;
+  constexpr double In(bool si_units) const { return si_units ? si : english; }
+};
+
 struct UnitDefault {
   std::string array;                              // "gLayeredViscoLayer"
   std::vector<long> index;                        // the indexes after the data set
   std::string field;                              // "BETA"
   std::string owner;                              // "viscoelastic layer 1" (empty: a single value)
-  std::vector<std::pair<double, double>> values;  // its defaults: English, SI
+  std::vector<UnitPair> values;                   // its defaults
   bool in_use = true;                             // the data set uses it (the note names only these)
 };
 

@@ -104,13 +104,13 @@ void GeneralForm::Ok() {
   const bool si = gLayeredGeneral(s, gen::NUNIT) != 0;
   if ((gNewFile.Number() == 1 || gLayeredReadError.Number() == 1) && gLayeredGeneralVisits.Number() == 1) {
     for (int i = 1; i <= kLayeredSequences; ++i) {
-      gLayeredViscoLayer(s, i, 2) = Value(si ? 0.2034 : 0.113);
-      gLayeredViscoLayer(s, i, 3) = Value(si ? 21.1 : 70.0);
-      for (int p = 1; p <= kLayeredPeriods; ++p) gLayeredTEMP(s, p, i) = Value(si ? 21.1 : 70.0);
+      gLayeredViscoLayer(s, i, 2) = Value(kBetaDefault.In(si));
+      gLayeredViscoLayer(s, i, 3) = Value(kTemperatureDefault.In(si));
+      for (int p = 1; p <= kLayeredPeriods; ++p) gLayeredTEMP(s, p, i) = Value(kTemperatureDefault.In(si));
     }
     // FT1 of every bottom-tension layer the data set holds, so that no layer keeps the English value.
     if (si)
-      for (int i = 1; i <= kLayeredDamageLayers; ++i) gLayeredBottom(s, i, 2) = Value(0.414);
+      for (int i = 1; i <= kLayeredDamageLayers; ++i) gLayeredBottom(s, i, 2) = Value(kFt1Default.si);
   } else if (si != was_si) {
     OfferUnitDefaults(LayeredArrays(), s, LayeredUnitDefaults(s), si, kTitle);
   }

@@ -150,13 +150,13 @@ void SlabGeneralForm::FillDefaults() const {
   // After a reading that failed, only what it did not reach takes a default.
   const int reached = gNewFile.Number() == 1 ? 0 : gSlabRecordsRead(s);
   if (reached < 7) {
-    gSlabCurling(s, curl::kCT) = si ? 0.000009 : 0.000005;
-    gSlabCurling(s, curl::kFMAX) = si ? Value(2.54) : Value(1);
-    gSlabLayerProps(s, 1, 4) = si ? 23.6f : 150.0f;
-    gSlabFatigue(s, 1, 1) = si ? 3450.0f : 500.0f;
+    gSlabCurling(s, curl::kCT) = kCtDefault.In(si);
+    gSlabCurling(s, curl::kFMAX) = Value(kFmaxDefault.In(si));
+    gSlabLayerProps(s, 1, 4) = static_cast<float>(kGamaDefault.In(si));
+    gSlabFatigue(s, 1, 1) = static_cast<float>(kPmrDefault.In(si));
   }
-  if (reached < 10) gSlabLayerProps(s, 1, 3) = si ? 27600000.0f : 4000000.0f;
-  if (reached < 34 || gSlabGeneral(s, gen::kNSLAB) <= 1) gSlabDowel(s, 1) = si ? 200000000.0 : 29000000.0;
+  if (reached < 10) gSlabLayerProps(s, 1, 3) = static_cast<float>(kYmDefault.In(si));
+  if (reached < 34 || gSlabGeneral(s, gen::kNSLAB) <= 1) gSlabDowel(s, 1) = kYmsbDefault.In(si);
 }
 
 void SlabGeneralForm::Ok() {
