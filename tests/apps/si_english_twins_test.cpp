@@ -233,7 +233,8 @@ struct Report {
 };
 
 Report RunReport(Program program, const std::string& name, const std::string& data) {
-  const fs::path dir = fs::temp_directory_path() / ("pave_si_twins_" + std::to_string(::getpid()));
+  const fs::path dir = fs::temp_directory_path() / ("pave_si_twins_" + std::to_string(::getpid())) / name;
+  fs::remove_all(dir);
   fs::create_directories(dir);
   std::ofstream(dir / (name + ".DAT"), std::ios::binary) << data;
   RecordingHost host;
@@ -247,6 +248,7 @@ Report RunReport(Program program, const std::string& name, const std::string& da
   for (const std::string& line : lines) {
     if (line.find("(DEL)") != std::string::npos) r.del = PrintedNumbers(line.substr(line.find('='))).at(0).value;
   }
+  fs::remove_all(dir.parent_path());
   return r;
 }
 
