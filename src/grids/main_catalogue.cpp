@@ -140,9 +140,11 @@ std::vector<std::string> Paragraphs(int kind) {
     case 224:
       return {"This form appears when the 'Joint' menu on the main menu is clicked. The number of lines, or "
               "joints, equals NJOINT as specified in the 'General' menu.",
-              "SPCON1 (spring constant for shear transfer): 0 when the dowel bar data (SCKV, BD, BS, WJ and "
-              "GDC in the other columns) are given.",
-              "SPCON2 (spring constant for moment transfer): 0 when dowel bars are used.",
+              "SPCON1 (spring constant for shear transfer, in psi, or in kN/cm^2 in SI units; "
+              "1 kN/cm^2 is 10,000 kPa): 0 when the dowel bar data (SCKV, BD, BS, WJ and GDC in the other "
+              "columns) are given.",
+              "SPCON2 (spring constant for moment transfer, in in.-lb/in., or in cm-kN/cm in SI units): 0 "
+              "when dowel bars are used.",
               "SCKV (modulus of dowel support, or steel-concrete k value): 0 or any value when SPCON1 is "
               "not 0. Suggested values range from 300,000 to 1,500,000 pci (81.5 to 409 GN/m^3).",
               "BD (dowel bar diameter): 0 or any value when SPCON1 is not 0.",

@@ -120,7 +120,8 @@ constexpr std::string_view kSlabOutput[] = {
     "    NB - Half band width.",
     "    SHEARS - Shear stress in the dowel.",
     "    SMAX - Maximum stress.",
-    "    SPCON - Equivalent spring constant for doweled joints.",
+    "    SPCON - Equivalent spring constant for doweled joints, in the unit of the",
+    "shear spring constant SPCON1: psi, or kN/cm^2 in SI units.",
     "    STRESS X - Stresses in the x direction, negative when the bottom of the",
     "slab is in tension.",
     "    STRESS Y - Stresses in the y direction, negative when the bottom of the",
@@ -182,10 +183,9 @@ constexpr std::string_view kSlabOutput[] = {
     "trial runs; they are in English units. Five files SLA1SI.DAT through SLA5SI.DAT",
     "in SI units are also provided. Regular printout (MDPO = 0) is specified in all",
     "of them except the second problem of SLA5, which shows the more detailed",
-    "printout (MDPO = 1). Where damage analysis is performed, as in SLA4, summary",
-    "printout by the PCA fatigue criteria (NDAMA = 1) is specified for the English",
-    "files, while more detailed printout by user-specified fatigue coefficients",
-    "(NDAMA = 2), which adds the secondary cracking indices of multiple axles,",
+    "printout (MDPO = 1). The damage analysis of SLA4 uses the PCA fatigue criteria",
+    "(NDAMA = 1) in both units, so both files give the same design life; the same",
+    "analysis and printout as for the English files",
     "is specified for the SI files. You may want to run both and see the difference.",
 };
 

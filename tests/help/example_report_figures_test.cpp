@@ -267,7 +267,7 @@ double Parsed(std::string number) {
 }
 
 constexpr double kInToMm = 25.4, kPsiToKPa = 6.894757, kPsiToMPa = kPsiToKPa / 1000, kLbToN = 4.448222,
-                 kInLbToKNm = 0.0001129848;
+                 kInLbToKNm = 0.0001129848, kPsiToKNPerCm2 = kPsiToKPa / 10000;
 
 std::function<double(const Reports&)> In(const std::string& run, std::function<double(const std::string&)> f) {
   return [run, f](const Reports& r) { return f(r.at(run)); };
@@ -520,6 +520,13 @@ const Case kCases[] = {
          const std::string step2 = Problem(r, 2);
          return StressRow(step2, 8, 7) == StressRow(step2, 17, 7) ? -StressRow(step2, 17, 7) : NAN;
        })},
+      // The shear springs as the program took them: the joint table of the report.
+      {"shear springs of 5000 psi (3.45 kN/cm^2) at the longitudinal joints", "5000",
+       In("SLA5", [](const std::string& r) {
+         const auto joints = Rows(r, "(SPCON1)  (SPCON2)");
+         return joints.size() == 4 && joints[0][1] == joints[2][1] && joints[1][1] == 0 && joints[3][1] == 0 ? joints[0][1] : NAN;
+       }),
+       "3.45", kPsiToKNPerCm2},
       {"curl down by the same -0.06642 in. (-1.687 mm)", "-0.06642",
        In("SLA5", [](const std::string& r) { return NodeValues(r, "AMOUNT OF INITIAL CURLING AND GAP (CURL)").at(3); }),
        "-1.687", kInToMm},
@@ -572,7 +579,7 @@ const Case kCases[] = {
     {"SlabExamplesTopic", [] { return TopicText(help_lines::SlabExamples()); },
      {{"SLA1", "SLA1", Program::kBruntola}, {"SLA2", "SLA2", Program::kBruntola},
       {"SLA3", "SLA3", Program::kBruntola}, {"SLA4", "SLA4", Program::kBruntola},
-      {"SLA5", "SLA5", Program::kBruntola}},
+      {"SLA4SI", "SLA4SI", Program::kBruntola}, {"SLA5", "SLA5", Program::kBruntola}},
      {{"Examples 1 to 3 use NPRINT = 0", "", [](const Reports& r) {
          bool zero = true;
          for (const char* run : {"SLA1", "SLA2", "SLA3"}) {
@@ -582,6 +589,12 @@ const Case kCases[] = {
        }},
       {"prints the stresses at three edge nodes only (NPRINT = 3)", "3",
        In("SLA4", [](const std::string& r) { return Value(r, "(NPRINT)"); })},
+      {"the PCA fatigue criteria (NDAMA = 1) are specified in the English and the SI file alike", "",
+       [](const Reports& r) { return Fact(Value(r.at("SLA4"), "(NDAMA)") == 1 && Value(r.at("SLA4SI"), "(NDAMA)") == 1); }},
+      {"The two reports differ only in their units", "",
+       [](const Reports& r) {
+         return Fact(Value(r.at("SLA4"), "DESIGN LIFE (DL) IN YEARS") == Value(r.at("SLA4SI"), "DESIGN LIFE (DL) IN YEARS"));
+       }},
       {"simplified output (MDPO = 0) is specified in step 1", "0",
        In("SLA5", [](const std::string& r) { return Value(Problem(r, 1), "(MDPO)"); })},
       {"more detailed output (MDPO = 1) in step 2", "1",

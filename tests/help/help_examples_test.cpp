@@ -95,8 +95,8 @@ TEST(ExampleTopics, SlabExamplesAreWhatTopicTenSays) {
         EXPECT_EQ(options[set][15], si ? 1 : 0);   // NUNIT
         // MDPO is 0 but in the second step of Example 5.
         EXPECT_EQ(options[set][14], example == 5 && set == 1 ? 1 : 0);
-        // Only Example 4 analyses damage: the PCA criteria in English units, user coefficients in SI.
-        EXPECT_EQ(general[set][1], example != 4 ? 0 : si ? 2 : 1);
+        // Only Example 4 analyses damage, by the PCA criteria in both units.
+        EXPECT_EQ(general[set][1], example != 4 ? 0 : 1);
         // Examples 1 to 3 print every node, so that their contours can be drawn.
         if (example <= 3) {
           EXPECT_EQ(options[set][4], 0);   // NPRINT

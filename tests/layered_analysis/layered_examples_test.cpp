@@ -77,9 +77,6 @@ TEST(Examples, Lay3InterfaceDisplacementsAndStrains) {
 TEST(Examples, DesignLivesOfTheDamageExamples) {
   EXPECT_NEAR(DesignLife(RunExample("LAY4").report), 11.83, 0.005);
   EXPECT_NEAR(DesignLife(RunExample("LAY6").report), 30.48, 0.005);
-  // The SI twins agree within the rounding of their converted input.
-  EXPECT_NEAR(DesignLife(RunExample("LAY4SI").report), 11.83, 0.15);
-  EXPECT_NEAR(DesignLife(RunExample("LAY6SI").report), 30.48, 0.4);
 }
 
 TEST(Examples, Lay4IsControlledByFatigueAndLay6ByDeformation) {
