@@ -28,14 +28,8 @@ std::string DataErrorMessage(const std::string& sentence, const std::string& dat
   return sentence + "\n" + detail;
 }
 
-RunEnd EndWithoutProblems(ProgressLog& log, AnalysisHost& host, double nprob) {
-  const std::string none = "The data file declares no problem (NPROB =" + Str(nprob) + "), so nothing was analysed.";
-  log.Line(none);
-  log.Display();
-  host.Message(none);
-  host.Message(kExitText);
-  host.SetBusy(false);
-  return RunEnd::InputStop;
+std::string NoProblemMessage(double nprob) {
+  return "The data file declares no problem (NPROB =" + Str(nprob) + "), so nothing was analysed.";
 }
 
 }  // namespace pave

@@ -84,8 +84,7 @@ class ProgressLog {
 // the reader could not read and where ("In /data/X.DAT, line 10: "74x000" is not a number.").
 std::string DataErrorMessage(const std::string& sentence, const std::string& dataFile, const std::string& where);
 
-// Ends a run whose data file declares no problem (NPROB not above 0): says so in the progress text
-// and in a message, then gives the exit message; the run ends as an input stop.
-RunEnd EndWithoutProblems(ProgressLog& log, AnalysisHost& host, double nprob);
+// The stop of a run whose data file declares no problem (NPROB not above 0).
+std::string NoProblemMessage(double nprob);
 
 }  // namespace pave

@@ -23,4 +23,21 @@ std::string TitleAsWritten(const std::string& title) {
   return title.substr(first, title.find_last_not_of(kBlanks) - first + 1);
 }
 
+TitleRecord ReadTitleRecord(FreeFormatReader& in) {
+  const int lineNumber = in.Line();
+  const std::string line = in.ReadLine();
+  TitleRecord record;
+  if (BeginsWithQuote(line)) {
+    record.title = TitleAsWritten(line);
+    record.refusal = "The TITLE in line " + std::to_string(lineNumber) + ", " + ShownItem(record.title, 80) +
+                     ", begins with a double quote, which would cut it to the quoted text. TITLE should not begin "
+                     "with a double quote, so computation stops.";
+    return record;
+  }
+  const std::size_t comma = line.find(',');
+  record.title = TitleAsWritten(line.substr(0, comma));
+  if (comma != std::string::npos) record.refusal = kTitleCommaStop;
+  return record;
+}
+
 }  // namespace pave

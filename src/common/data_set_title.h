@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "common/free_format_reader.h"
+
 namespace pave {
 
 // True when the first character that is not a blank is a double quote.
@@ -20,5 +22,19 @@ std::optional<std::string> TitleRefusal(const std::string& title);
 // The title as the file holds it: without the blanks around it, which no reader keeps, so that the
 // file reads back as it was saved.
 std::string TitleAsWritten(const std::string& title);
+
+// The stop of the analysis programs for a title line that holds a comma.
+inline constexpr const char* kTitleCommaStop = "No comma should be used for TITLE and use semicolon instead.";
+
+// Record (2) as the analysis programs read it: the whole line. `title` is the text before the first
+// comma without the blanks around it, or the whole line when it begins with a double quote.
+// `refusal` is the message of the stop when the programs cannot analyse under the title (empty
+// otherwise): a comma, after which the rest of the line would be read as the next record, or a
+// double quote at the start, which would cut the title to the quoted text.
+struct TitleRecord {
+  std::string title;
+  std::string refusal;
+};
+TitleRecord ReadTitleRecord(FreeFormatReader& in);
 
 }  // namespace pave

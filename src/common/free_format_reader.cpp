@@ -71,16 +71,17 @@ void FreeFormatReader::EndItem() {
   }
 }
 
-std::string QuotedItem(const std::string& item) {
-  constexpr std::size_t kLongest = 40;
+std::string ShownItem(const std::string& item, std::size_t longest) {
   std::string shown;
-  for (std::size_t i = 0; i < item.size() && i < kLongest; ++i) {
+  for (std::size_t i = 0; i < item.size() && i < longest; ++i) {
     const unsigned char c = static_cast<unsigned char>(item[i]);
     shown += c < 0x20 || c == 0x7F ? '?' : item[i];
   }
-  if (item.size() > kLongest) shown += "...";
-  return "\"" + shown + "\"";
+  if (item.size() > longest) shown += "...";
+  return shown;
 }
+
+std::string QuotedItem(const std::string& item) { return "\"" + ShownItem(item, 40) + "\""; }
 
 std::string FreeFormatReader::Where(std::size_t at) const { return "line " + std::to_string(LineAt(at)); }
 

@@ -32,6 +32,8 @@ class DataError : public std::runtime_error {
 // tab, an escape) shown as "?", and a long item cut to its first 40 characters and "...", so that a
 // message stays one readable line whatever the file holds.
 std::string QuotedItem(const std::string& item);
+// The same without the quotes, cut to its first `longest` characters.
+std::string ShownItem(const std::string& item, std::size_t longest);
 
 class FreeFormatReader {
  public:

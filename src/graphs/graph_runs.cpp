@@ -15,11 +15,19 @@ std::string StoppedProblemMessage(int problem) {
          " stopped before its analysis was complete, so it has no graph.";
 }
 
+std::string NoProblemGraphMessage() {
+  return "The graph file holds no problem: the analysis stopped before the first one, so there is no graph.";
+}
+
 namespace {
 // A problem that the analysis stopped has no pages: the window says so. True when it stopped.
 bool TellWhenStopped(bool complete, int problem) {
   if (!complete) platform().messages().Tell(StoppedProblemMessage(problem), kGraphMessageTitle);
   return !complete;
+}
+// A graph file of a data file that declares no problem holds nothing to draw: the window says so.
+void TellWhenNoProblem(int count) {
+  if (count < 1) platform().messages().Tell(NoProblemGraphMessage(), kGraphMessageTitle);
 }
 }  // namespace
 
@@ -27,6 +35,7 @@ void RunLayerGraph(const std::string& data_file, GraphRun& run) {
   run.print_name = GraphPrintName(data_file, "TOLMER");
   RunGraphFile(run, [&] {
     LayerGraphReader reader = LayerGraphReader::FromFile(GraphFileName(data_file, ".LAY"));
+    TellWhenNoProblem(reader.ProblemCount());
     auto p = std::make_unique<LayerGraphProblem>();
     bool after_stop = false;
     for (int n = 1; n <= reader.ProblemCount(); ++n) {
@@ -63,6 +72,7 @@ void RunSlabGridGraph(const std::string& data_file, GraphRun& run) {
   RunGraphFile(run, [&] {
     SlabGraphRead file(data_file);
     SlabGraphReader& reader = file.reader;
+    TellWhenNoProblem(reader.ProblemCount());
     SlabGraphProblem* p = file.p.get();
     SlabGraphPage* page = file.page.get();
     bool after_stop = false;
@@ -95,6 +105,7 @@ void RunContourGraph(const std::string& data_file, GraphRun& run, std::int16_t& 
   RunGraphFile(run, [&] {
     SlabGraphRead file(data_file);
     SlabGraphReader& reader = file.reader;
+    TellWhenNoProblem(reader.ProblemCount());
     SlabGraphProblem* p = file.p.get();
     SlabGraphPage* page = file.page.get();
     bool after_stop = false;

@@ -14,6 +14,8 @@ namespace pave::graphs {
 // stopped is reported in a message and has no pages.
 void RunLayerGraph(const std::string& data_file, GraphRun& run);
 std::string StoppedProblemMessage(int problem);
+// What the graph windows say of a graph file without problems (a data file that declares none).
+std::string NoProblemGraphMessage();
 
 // The slab grid graph (".SLA"): one page per problem, period and load group.
 void RunSlabGridGraph(const std::string& data_file, GraphRun& run);

@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "common/data_set_title.h"
 #include "common/number_format.h"
 #include "common/value_ranges.h"
+#include "layered_analysis/run_driver.h"
 
 namespace pave::layered {
 
@@ -39,9 +41,11 @@ void GraphList(LineWriter& g, const std::vector<float>& v) {
 
 }  // namespace
 
-bool ReadGeneralRecords(RunContext& c) {
+std::string ReadGeneralRecords(RunContext& c) {
   ProblemState& s = c.s;
-  s.TITLE = c.in.ReadText();
+  const TitleRecord title = ReadTitleRecord(c.in);
+  s.TITLE = title.title;
+  if (!title.refusal.empty()) return title.refusal;
   s.MATL = c.in.ReadInt16();
   s.NDAMA = c.in.ReadInt16();
   s.NPY = c.in.ReadInt16();
@@ -56,12 +60,12 @@ bool ReadGeneralRecords(RunContext& c) {
   s.NSTD = c.in.ReadInt16();
   // An old file has no NUNIT: its identifier stands where NUNIT is expected.
   const Value nunit = c.in.ReadValue();
-  if (!nunit.IsNumber()) return false;
+  if (!nunit.IsNumber()) return kWrongFormatText;
   const double whole = std::nearbyint(nunit.Number());
   if (!(whole >= -32768.0 && whole <= 32767.0)) throw DataError("NUNIT outside the 16-bit range");
   s.NUNIT = static_cast<i16>(whole);
   const std::string id = c.in.ReadText();
-  return Ends(id, 5) == "NUNIT";
+  return Ends(id, 5) == "NUNIT" ? std::string() : std::string(kWrongFormatText);
 }
 
 void EchoGeneralRecords(RunContext& c) {

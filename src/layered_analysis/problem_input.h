@@ -3,12 +3,16 @@
 // group, and the checks made before the analysis starts.
 #pragma once
 
+#include <string>
+
 #include "layered_analysis/run_context.h"
 
 namespace pave::layered {
 
-// Records (2) to (5). Returns false when the identifier of record (5) does not end in "NUNIT".
-bool ReadGeneralRecords(RunContext& c);
+// Records (2) to (5). Returns the message of the stop when the problem cannot be analysed: a title
+// that cannot be analysed under (the records after it are then not read), or an identifier of
+// record (5) that does not end in "NUNIT"; empty otherwise.
+std::string ReadGeneralRecords(RunContext& c);
 // Echo of records (2) to (5) to the report and the layer graph file.
 void EchoGeneralRecords(RunContext& c);
 // Records (6) to (20); sets NSTOP when the computation must stop.

@@ -16,6 +16,8 @@ void Stop(RunContext& c, const std::vector<ReportLine>& lines, const std::string
     c.report.End();
   }
   c.s.NSTOP = 1;
+  // The window keeps the reason beside the closing text once the message box is gone.
+  c.log.Line(message);
   c.host.Message(message);
 }
 

@@ -30,7 +30,8 @@ struct RunContext {
 // Progress log: appends text and shows the log.
 void Progress(RunContext& c, const std::string& text);
 
-// An input stop: an empty line and the given lines in the report, NSTOP = 1 and the message box.
+// An input stop: an empty line and the given lines in the report, NSTOP = 1, the message in the
+// progress text and in the message box.
 // Each report line is written by the caller-supplied function (items with their blanks).
 struct ReportLine {
   std::vector<std::string> texts;  // already formatted items, written one after another

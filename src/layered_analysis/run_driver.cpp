@@ -183,28 +183,29 @@ RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host) {
     s.NPROB = in.ReadInt16();
     in.SkipIdentifier();
 
-    if (s.NPROB <= 0) return EndWithoutProblems(log, host, s.NPROB);
+    // The report and the layer graph file begin before the first problem, so that every stop,
+    // whatever its place, ends them with its message.
+    outputs.Open();
+    report.End();
+    report.Text("INPUT FILE NAME  -").Text(dataName).End();
+    report.End();
+    log.text = std::string("FLEXIBLE PAVEMENT ANALYSIS BY MULTILAYERED SYSTEM - PROGRAM MORVELIN") + kCrLf + kCrLf +
+               "FILENAME: " + dataName + kCrLf;
+    log.lines = 3;
+    log.Display();
+    s.NDIR = 7;
+    report.Text("NUMBER OF PROBLEMS TO BE SOLVED = ").Num(s.NPROB).End();
+    graph.Num(s.NPROB).End();
+    outputs.PassGraphLines();
+    if (s.NPROB <= 0) {
+      const std::string none = NoProblemMessage(s.NPROB);
+      Stop(c, {{{none}}}, none);
+    }
 
     for (int iprob = 1; iprob <= s.NPROB; ++iprob) {
       s.IPROB = static_cast<i16>(iprob);
-      if (!ReadGeneralRecords(c)) {
-        host.Message(kWrongFormatText);
-        host.SetBusy(false);
-        return RunEnd::InputStop;
-      }
-      if (iprob == 1) {
-        outputs.Open();
-        report.End();
-        report.Text("INPUT FILE NAME  -").Text(dataName).End();
-        report.End();
-        log.text = std::string("FLEXIBLE PAVEMENT ANALYSIS BY MULTILAYERED SYSTEM - PROGRAM MORVELIN") + kCrLf + kCrLf +
-                   "FILENAME: " + dataName + kCrLf;
-        log.lines = 3;
-        log.Display();
-        s.NDIR = 7;
-        report.Text("NUMBER OF PROBLEMS TO BE SOLVED = ").Num(s.NPROB).End();
-        graph.Num(s.NPROB).End();
-      } else {
+      const std::string refusal = ReadGeneralRecords(c);
+      if (iprob > 1) {
         report.End();
         report.Text("PROBLRM NO.").Num(s.IPROB).End();
         log.Line("PROBLEM NO. " + Str(s.IPROB));
@@ -212,7 +213,15 @@ RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host) {
       }
       log.Line("TITLE: " + s.TITLE);
       log.Display();
-      outputs.PassGraphLines();
+      if (!refusal.empty()) {
+        // The title, or the records read after it, cannot be analysed: the report names the problem
+        // by its title before the message.
+        report.End();
+        report.Text("TITLE -").Text(s.TITLE).End();
+        Stop(c, {{{refusal}}}, refusal);
+        outputs.StopGraphProblem(s.TITLE);
+        break;
+      }
       EchoGeneralRecords(c);
 
       s.NSTOP = 0;

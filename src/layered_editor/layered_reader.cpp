@@ -17,7 +17,7 @@ void ReadSet(RecordReader& r, int s, const LayeredReadHooks& hooks) {
   r.DataSet(s);
   auto G = [s](int k) -> float& { return gLayeredGeneral(s, k); };
   r.Record("(2) TITLE");
-  gLayeredTITLE(s) = r.ReadText();
+  gLayeredTITLE(s) = r.ReadTitle();
   r.Record("(3) MATL NDAMA NPY NLG");
   G(gen::MATL) = r.ReadSingle();
   G(gen::NDAMA) = r.ReadSingle();

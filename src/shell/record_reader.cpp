@@ -2,8 +2,9 @@
 
 #include <cmath>
 
-#include "common/number_format.h"
+#include "common/data_set_title.h"
 #include "common/fixed_table.h"
+#include "common/number_format.h"
 
 namespace pave {
 
@@ -33,6 +34,7 @@ float RecordReader::ReadSingle() { return Guard([&] { return in_.ReadSingle(); }
 std::int16_t RecordReader::ReadInt16() { return Guard([&] { return in_.ReadInt16(); }); }
 std::string RecordReader::ReadText() { return Guard([&] { return in_.ReadText(); }); }
 std::string RecordReader::ReadIdentifier() { return ReadText(); }
+std::string RecordReader::ReadTitle() { return Guard([&] { return TitleAsWritten(in_.ReadLine()); }); }
 
 int RecordReader::CheckCount(const std::string& name, double value, int low, int high) const {
   if (!(value >= low && value <= high) || std::floor(value) != value) {

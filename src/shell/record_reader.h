@@ -53,6 +53,10 @@ class RecordReader {
   float ReadSingle();
   std::int16_t ReadInt16();
   std::string ReadText();       // a text item
+  // Record (2), the title: the whole line without the blanks around it. A title that holds a comma or
+  // begins with a double quote is thus taken as the file holds it (not cut short, and the records
+  // after it read as they stand), and the editor refuses it until it is corrected.
+  std::string ReadTitle();
   std::string ReadIdentifier(); // the record's identifier, as read (leading blanks skipped)
 
   // A count: a whole number from `low` to `high`; otherwise the read fails, naming the count.

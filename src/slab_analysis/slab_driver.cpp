@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "common/data_file_name.h"
+#include "common/data_set_title.h"
 #include "common/number_format.h"
 #include "common/numeric_value.h"
 #include "slab_analysis/band_solver.h"
@@ -170,56 +171,50 @@ void Periods(SlabRun& r) {
   }
 }
 
+// The heading of the run, before its first problem: the report and the graph file are started, with
+// the number of problems, and the progress text begins.
+void RunHeading(SlabRun& r) {
+  r.CreateOutputs();
+  r.log.text.clear();
+  r.Append(std::string("BRUNTOLA: ANALYSIS OF RIGID PAVEMENTS BY THE FINITE ELEMENT METHOD") + kCrLf + kCrLf);
+  r.Append("FILENAME: " + r.dataName + kCrLf + kCrLf);
+  r.log.lines = 3;
+  r.Display();
+  r.Rep().End();
+  r.Rep().Text("INPUT FILE NAME  -" + r.dataName).End();
+  r.Rep().End();
+  r.Rep().Text("NUMBER OF PROBLEMS TO BE SOLVED = ").Num(r.s.NPROB).End();
+  r.Gra().Num(r.s.NPROB).End();
+  r.PassGraphLines();
+}
+
 void Problem(SlabRun& r, int iprob) {
   SlabState& s = r.s;
-  // 1. Title and foundation type.
-  const int titleLine = r.In().Line();
-  s.TITLE = r.In().ReadText();
-  // A title cut at a comma leaves the rest of its line where NFOUND is read.
-  const bool cutAtComma = !r.In().Eof() && r.In().Line() == titleLine;
-  const int nfoundLine = r.In().Line();
-  const Value nfound = r.In().ReadValue();
-  if (cutAtComma) r.StopNow("No comma should be used for TITLE and use semicolon instead.");
-  if (!nfound.IsNumber()) {
-    const std::string item = nfound.Text().substr(0, nfound.Text().find_first_of(" \t"));
-    throw DataError("line " + std::to_string(nfoundLine) + ": " + QuotedItem(item) + " is not a number");
+  // 1, 2. Records (2) to (4). A title that cannot be analysed is told once the problem's heading
+  // stands in the report; the records after it are not read.
+  const TitleRecord titleRecord = ReadTitleRecord(r.In());
+  s.TITLE = titleRecord.title;
+  std::string ident;
+  if (titleRecord.refusal.empty()) {
+    const int nfoundLine = r.In().Line();
+    const Value nfound = r.In().ReadValue();
+    if (!nfound.IsNumber()) {
+      const std::string item = nfound.Text().substr(0, nfound.Text().find_first_of(" \t"));
+      throw DataError("line " + std::to_string(nfoundLine) + ": " + QuotedItem(item) + " is not a number");
+    }
+    s.NFOUND = nfound.Number();
+    s.NDAMA = r.ReadNumber();
+    s.NPY = r.ReadNumber();
+    s.NLG = r.ReadNumber();
+    r.SkipIdentifier();
+    s.NSLAB = r.ReadNumber();
+    s.NJOINT = r.ReadNumber();
+    ident = r.In().ReadText();
   }
-  s.NFOUND = nfound.Number();
-  // 2. Records (3) and (4).
-  s.NDAMA = r.ReadNumber();
-  s.NPY = r.ReadNumber();
-  s.NLG = r.ReadNumber();
-  r.SkipIdentifier();
-  s.NSLAB = r.ReadNumber();
-  s.NJOINT = r.ReadNumber();
-  const std::string ident = r.In().ReadText();
-  if (ident.size() < 6 || ident.substr(ident.size() - 6) != "NJOINT")
-    r.StopNow("FILE IS WRONG AND DOES NOT FIT WITH BRUNTOLA FORMAT");
-  // The codes of records (3) and (4), before anything of the problem is written.
-  if (s.NFOUND != 0 && s.NFOUND != 1 && s.NFOUND != 2)
-    r.StopNow(ValueMessage("THE TYPE OF FOUNDATION (NFOUND)", s.NFOUND, "BE 0, 1 OR 2"));
-  if (s.NDAMA != 0 && s.NDAMA != 1 && s.NDAMA != 2 && s.NDAMA != 3)
-    r.StopNow(ValueMessage("THE TYPE OF DAMAGE ANALYSIS (NDAMA)", s.NDAMA, "BE 0, 1, 2 OR 3"));
-  if (!(s.NPY >= 1 && s.NPY == std::floor(s.NPY)))
-    r.StopNow(ValueMessage("THE NUMBER OF PERIODS PER YEAR (NPY)", s.NPY, "BE A WHOLE NUMBER OF AT LEAST 1"));
-  if (!(s.NLG >= 0 && s.NLG == std::floor(s.NLG)))
-    r.StopNow(ValueMessage("THE NUMBER OF LOAD GROUPS (NLG)", s.NLG, "BE A WHOLE NUMBER OF AT LEAST 0"));
   // 3, 4. Headings.
   if (iprob == 1) {
-    r.CreateOutputs();
-    r.log.text.clear();
-    r.Append(std::string("BRUNTOLA: ANALYSIS OF RIGID PAVEMENTS BY THE FINITE ELEMENT METHOD") + kCrLf + kCrLf);
-    r.Append("FILENAME: " + r.dataName + kCrLf + kCrLf);
-    r.log.lines = 3;
-    r.Display();
     r.Append("TITLE: " + s.TITLE + kCrLf + kCrLf);
     r.Display();
-    r.Rep().End();
-    r.Rep().Text("INPUT FILE NAME  -" + r.dataName).End();
-    r.Rep().End();
-    r.Rep().Text("NUMBER OF PROBLEMS TO BE SOLVED = ").Num(s.NPROB).End();
-    r.Gra().Num(s.NPROB).End();
-    r.PassGraphLines();
   } else {
     r.log.Line("PROBLEM NO. " + Str(iprob));
     r.Display();
@@ -243,6 +238,9 @@ void Problem(SlabRun& r, int iprob) {
   title(r.Rep().Text("TITLE -"));
   r.Rep().End();
   r.Rep().End();
+  if (!titleRecord.refusal.empty()) r.LimitStop(titleRecord.refusal);
+  if (ident.size() < 6 || ident.substr(ident.size() - 6) != "NJOINT")
+    r.LimitStop("FILE IS WRONG AND DOES NOT FIT WITH BRUNTOLA FORMAT");
   title(r.Gra());
   r.Gra().End();
   r.Gra().Num(s.NFOUND).Num(s.NDAMA).Num(s.NPY).Num(s.NLG).End();
@@ -250,6 +248,15 @@ void Problem(SlabRun& r, int iprob) {
   r.Rep().Text("TYPE OF DAMAGE ANALYSIS (NDAMA)         = ").Zone().Num(s.NDAMA).End();
   r.Rep().Text("NUMBER OF PERIODS PER YEAR (NPY)        = ").Zone().Num(s.NPY).End();
   r.Rep().Text("NUMBER OF LOAD GROUPS (NLG)             = ").Zone().Num(s.NLG).End();
+  // The codes of records (3) and (4).
+  if (s.NFOUND != 0 && s.NFOUND != 1 && s.NFOUND != 2)
+    r.LimitStop(ValueMessage("THE TYPE OF FOUNDATION (NFOUND)", s.NFOUND, "BE 0, 1 OR 2"));
+  if (s.NDAMA != 0 && s.NDAMA != 1 && s.NDAMA != 2 && s.NDAMA != 3)
+    r.LimitStop(ValueMessage("THE TYPE OF DAMAGE ANALYSIS (NDAMA)", s.NDAMA, "BE 0, 1, 2 OR 3"));
+  if (!(s.NPY >= 1 && s.NPY == std::floor(s.NPY)))
+    r.LimitStop(ValueMessage("THE NUMBER OF PERIODS PER YEAR (NPY)", s.NPY, "BE A WHOLE NUMBER OF AT LEAST 1"));
+  if (!(s.NLG >= 0 && s.NLG == std::floor(s.NLG)))
+    r.LimitStop(ValueMessage("THE NUMBER OF LOAD GROUPS (NLG)", s.NLG, "BE A WHOLE NUMBER OF AT LEAST 0"));
   // Periods and load groups must fit their tables.
   if (s.NPY > kMaxPeriods)
     r.LimitStop("THE NUMBER OF PERIODS PER YEAR (NPY) IS" + Str(s.NPY) + " WHICH IS GREATER THAN THE LIMIT OF 12, SO COMPUTATION STOPS.");
@@ -395,18 +402,18 @@ RunEnd RunSlabProgram(const std::string& argument, const SlabVariant& variant, A
     r.s.NPROB = r.ReadNumber();
     r.SkipIdentifier();
     const int nprob = Count(r.s.NPROB);
-    // Nothing to analyse: no report is written, so none is named.
-    if (nprob <= 0) return EndWithoutProblems(r.log, host, r.s.NPROB);
-    for (int iprob = 1; iprob <= nprob; ++iprob) {
-      Problem(r, iprob);
+    RunHeading(r);
+    if (nprob <= 0) r.LimitStop(NoProblemMessage(r.s.NPROB));
+    for (r.problem = 1; r.problem <= nprob; ++r.problem) {
+      Problem(r, r.problem);
       r.PassGraphLines();
     }
     end = finish(RunEnd::Normal);
   } catch (const EndPath&) {
+    // Every input stop: the report ends with its message after the problems before it, and the
+    // graph file marks the stopped problem.
     r.RecordStop();
     end = finish(RunEnd::InputStop);
-  } catch (const EndNow&) {
-    end = RunEnd::InputStop;
   } catch (const OutputError& e) {
     host.Message(e.what());
     end = RunEnd::DataError;

@@ -380,9 +380,9 @@ void SlaInp(SlabRun& r) {
       int j = k - ((k - 1) / ny1) * ny1;
       float ratio = static_cast<float>(Div(s.X(i + 1) - s.X(i), s.Y(j + 1) - s.Y(j)));
       if (!(ratio >= 0.2f && ratio <= 5.0f))
-        r.StopNow(
-            "Some elements are too oblong with an aspect ratio greater than 5 so the computation is terminated.  Please "
-            "change the grid size.");
+        Stop(r,
+             "Some elements are too oblong with an aspect ratio greater than 5 so the computation is terminated.  Please "
+             "change the grid size.");
     }
   }
   // 20, 21. Record (10) and its echo.

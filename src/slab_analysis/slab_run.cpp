@@ -34,8 +34,10 @@ void SlabRun::RecordStop() {
     if (rep->Column() != 1) rep->End();
     rep->End();
     rep->Text(why).End();
+    // The window keeps the reason beside the closing text once the message box is gone.
+    log.Line(why);
   }
-  outputs->StopGraphProblem(s.TITLE);
+  if (problem > 0) outputs->StopGraphProblem(s.TITLE);
 }
 
 std::string SlabRun::CommitOutputs() { return outputs ? outputs->Commit() : std::string(); }
@@ -48,11 +50,6 @@ FreeFormatReader& SlabRun::In() {
 void SlabRun::LimitStop(const std::string& message) {
   host.Message(message);
   throw EndPath{};
-}
-
-void SlabRun::StopNow(const std::string& message) {
-  host.Message(message);
-  throw EndNow{};
 }
 
 double Div(double a, double b) {

@@ -25,10 +25,8 @@ struct SlabVariant {
 inline constexpr SlabVariant kBruntola{100000, false};
 inline constexpr SlabVariant kLarge{1600000, true};
 
-// A limit stop: its message has been shown; the driver takes the end path (exit status 1).
+// An input stop: its message has been shown; the driver takes the end path (exit status 1).
 struct EndPath {};
-// A stop that ends the program at once, without the closing text (exit status 1).
-struct EndNow {};
 // A division by zero, an overflow or a value that is not finite: ends the run through the error path.
 class ArithmeticError : public std::runtime_error {
  public:
@@ -76,6 +74,7 @@ class SlabRun {
   ProgressLog log;
 
   std::string dataName, reportName, graphName;
+  int problem = 0;  // the problem under way; 0 before the first
   std::optional<FreeFormatReader> in;
   std::unique_ptr<RunOutputs> outputs;
   std::unique_ptr<LineWriter> rep, gra;
@@ -84,8 +83,8 @@ class SlabRun {
   void CreateOutputs();
   // The graph lines of the problem so far go into the graph file (its heading, a complete problem).
   void PassGraphLines();
-  // A stop that takes the end path: the report ends with the stop's message, and the graph file
-  // holds the problem as stopped (its title and "STOPPED").
+  // A stop that takes the end path: the report and the progress text end with the stop's message,
+  // and the graph file holds the problem under way as stopped (its title and "STOPPED").
   void RecordStop();
   // Puts the report and the graph file in place at the end of the run; the message when they could
   // not be written (empty when they were, or were never started).
@@ -105,10 +104,8 @@ class SlabRun {
   void Append(const std::string& t) { log.text += t; }
   void Display() { log.Display(); }
 
-  // Shows a limit message and takes the end path.
+  // Shows the message of an input check or limit and takes the end path.
   [[noreturn]] void LimitStop(const std::string& message);
-  // Shows a message and ends the program at once.
-  [[noreturn]] void StopNow(const std::string& message);
 };
 
 // Division that refuses a zero divisor or a non-finite result (the error path instead).

@@ -56,7 +56,7 @@ bool SlabFileReading::DataSet(int s, SlabLayout& layout) {
   const auto ident = [&r] { r.ReadIdentifier(); };
 
   Record(2, "(2) TITLE");
-  gSlabTITLE(s) = r.ReadText();
+  gSlabTITLE(s) = r.ReadTitle();
   Record(3, rec::k3);
   for (int k : {gen::kNFOUND, gen::kNDAMA, gen::kNPY, gen::kNLG}) G(s, k) = I();
   ident();

@@ -31,6 +31,7 @@ namespace {
 namespace fs = std::filesystem;
 using pave::testing::ExampleText;
 using pave::testing::FileText;
+using pave::testing::TextLines;
 
 enum class Program { Morvelin, Bruntola, Large };
 
@@ -254,7 +255,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---------------------------------------------------------------------------------------------------
 // The codes of records (3) and (4) of the slab file: a value outside its range is named as such
-// (not taken for a comma in the title), and the run ends before anything is written.
+// (not taken for a comma in the title). How the run then ends is the table of input stops below.
 
 struct CodeCase {
   const char* name;
@@ -265,7 +266,7 @@ void PrintTo(const CodeCase& c, std::ostream* os) { *os << c.name; }
 
 class SlabCodeRefusal : public ::testing::TestWithParam<CodeCase> {};
 
-TEST_P(SlabCodeRefusal, NamesTheCodeAndWritesNothing) {
+TEST_P(SlabCodeRefusal, NamesTheCode) {
   const CodeCase& c = GetParam();
   const std::string good = ExampleText("SLA1");
   const std::string head = "CURLING OF SLAB WITH FULL CONTACT ON LIQUID FOUNDATION\r\n 0  0  1  1  (3) NFOUND NDAMA NPY NLG";
@@ -278,8 +279,7 @@ TEST_P(SlabCodeRefusal, NamesTheCodeAndWritesNothing) {
     folder.Write("CASE.DAT", text);
     RecordingHost host;
     EXPECT_EQ(RunProgram(p, folder.File("CASE").string(), host), RunEnd::InputStop) << Name(p);
-    EXPECT_EQ(host.messages, std::vector<std::string>{c.message}) << Name(p);
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{"CASE.DAT"}) << Name(p);
+    EXPECT_EQ(host.messages, (std::vector<std::string>{c.message, kExitText})) << Name(p);
   }
 }
 
@@ -308,6 +308,160 @@ INSTANTIATE_TEST_SUITE_P(
         CodeCase{"CommaBeforeValidCode", "SLAB A,1\r\n 0  0  1  1  (3) NFOUND NDAMA NPY NLG",
                  "No comma should be used for TITLE and use semicolon instead."}),
     [](const ::testing::TestParamInfo<CodeCase>& info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------------------------------------------
+// Every input stop, wherever it is raised, ends the run alike: exit status 1, the stop's message and
+// then the closing one; the report holds the problems before the stopped one and ends with the
+// message; the graph file holds them and marks the stopped problem with its title and "STOPPED";
+// both take the place of the files of an earlier run. Each case changes the last problem of a file of
+// two problems (SLA5, and LAY1 given twice), or its problem count.
+
+struct InputStopCase {
+  const char* name;
+  Program program;       // Bruntola: both slab builds
+  const char* from;      // changed where it first stands in the last problem (in the whole file for NPROB)
+  const char* to;
+  std::string message;
+  std::string reportEnd = {};  // the report's last line, where it is not the message
+};
+void PrintTo(const InputStopCase& c, std::ostream* os) { *os << c.name; }
+
+// The data file of a case's program before the change: SLA5, or LAY1 with its problem given twice.
+std::string TwoProblems(Program p) {
+  if (p != Program::Morvelin) return ExampleText("SLA5");
+  const std::string lay1 = ExampleText("LAY1");
+  const std::size_t body = lay1.find("\r\n") + 2;
+  return " 2  (1) NPROB\r\n" + lay1.substr(body) + lay1.substr(body);
+}
+// The title of the last problem of that file.
+std::string LastTitle(Program p) {
+  return p == Program::Morvelin ? "Example 1: Elastic three-layer system under dual-tandem tires"
+                                : "FOUR SLABS ON LAYER FOUNDATION - STEP 2 - WHEEL LOADS";
+}
+
+class InputStop : public ::testing::TestWithParam<InputStopCase> {};
+
+TEST_P(InputStop, EndsTheReportWithItsMessageAndMarksTheGraphFile) {
+  const InputStopCase& c = GetParam();
+  const std::string good = TwoProblems(c.program);
+  const std::string title = LastTitle(c.program);
+  const bool noProblem = std::string(c.from).find("NPROB") != std::string::npos;
+  std::string text = good;
+  const std::size_t at = text.find(c.from, noProblem ? 0 : text.rfind("\r\n" + title + "\r\n"));
+  ASSERT_NE(at, std::string::npos) << c.from;
+  text.replace(at, std::string(c.from).size(), c.to);
+  const std::vector<Program> programs =
+      c.program == Program::Morvelin ? std::vector<Program>{Program::Morvelin}
+                                     : std::vector<Program>{Program::Bruntola, Program::Large};
+  for (Program p : programs) {
+    SCOPED_TRACE(Name(p));
+    Folder folder(std::string("stop_") + c.name + Name(p));
+    const fs::path report = folder.File("CASE.TXT"), graph = folder.File(std::string("CASE") + GraphExtension(p));
+    // The earlier run on the file as it was leaves its pair, which the stopped run replaces.
+    folder.Write("CASE.DAT", good);
+    RecordingHost first;
+    ASSERT_EQ(RunProgram(p, folder.File("CASE").string(), first), RunEnd::Normal);
+    const std::string goodReport = FileText(report), goodGraph = FileText(graph);
+    folder.Write("CASE.DAT", text);
+    RecordingHost host;
+    EXPECT_EQ(RunProgram(p, folder.File("CASE").string(), host), RunEnd::InputStop);
+    EXPECT_EQ(host.messages, (std::vector<std::string>{c.message, kExitText}));
+    EXPECT_NE(host.shown.back().find(report.string()), std::string::npos) << "the end text names the report";
+    std::vector<std::string> names = {"CASE" + std::string(GraphExtension(p)), "CASE.DAT", "CASE.TXT"};
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(folder.Names(), names);
+
+    const std::string stopped = FileText(report), marked = FileText(graph);
+    // The results of the problems before the stopped one, as the good run wrote them.
+    const std::string heading = p == Program::Morvelin ? "PROBLRM NO. 2 " : "PROBLEM NO. 2 ";
+    const std::string before =
+        goodReport.substr(0, noProblem ? goodReport.find("NUMBER OF PROBLEMS") : goodReport.find(heading));
+    EXPECT_EQ(stopped.compare(0, before.size(), before), 0) << stopped;
+    const std::string reportEnd = c.reportEnd.empty() ? c.message : c.reportEnd;
+    const std::string tail = (c.reportEnd.empty() ? "\r\n\r\n" : "\r\n") + reportEnd + "\r\n";
+    ASSERT_GE(stopped.size(), before.size() + tail.size());
+    EXPECT_EQ(stopped.substr(stopped.size() - tail.size()), tail);
+    if (noProblem) {
+      EXPECT_EQ(marked, " 0 \r\n");
+      continue;
+    }
+    // The graph file: the earlier problem whole, then the stopped one's title line and "STOPPED".
+    const std::size_t last = goodGraph.rfind("\r\n" + title + "\r\n") + 2;
+    ASSERT_EQ(marked.compare(0, last, goodGraph, 0, last), 0) << marked;
+    const std::vector<std::string> rest = TextLines(marked.substr(std::min(last, marked.size())));
+    ASSERT_EQ(rest.size(), 2u) << marked.substr(std::min(last, marked.size()));
+    EXPECT_EQ(rest[1], "STOPPED");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, InputStop,
+    ::testing::Values(
+        // Before the first problem.
+        InputStopCase{"SlabNoProblem", Program::Bruntola, " 2  (1) NPROB", " 0  (1) NPROB",
+                      "The data file declares no problem (NPROB = 0), so nothing was analysed."},
+        InputStopCase{"LayeredNoProblem", Program::Morvelin, " 2  (1) NPROB", " 0  (1) NPROB",
+                      "The data file declares no problem (NPROB = 0), so nothing was analysed."},
+        // Records (2) to (4) of the slab file, before anything of the problem was echoed.
+        InputStopCase{"SlabCommaInTitle", Program::Bruntola, "STEP 2 - WHEEL", "STEP 2, WHEEL",
+                      "No comma should be used for TITLE and use semicolon instead."},
+        InputStopCase{"SlabQuoteAtTitleStart", Program::Bruntola, "FOUR SLABS ON LAYER FOUNDATION - STEP 2 - WHEEL LOADS",
+                      "\"Runway 09\" section B",
+                      "The TITLE in line 31, \"Runway 09\" section B, begins with a double quote, which would cut it "
+                      "to the quoted text. TITLE should not begin with a double quote, so computation stops."},
+        InputStopCase{"SlabRecordFourIdentifier", Program::Bruntola, "(4) NSLAB NJOINT", "(4) NSLAB",
+                      "FILE IS WRONG AND DOES NOT FIT WITH BRUNTOLA FORMAT"},
+        InputStopCase{"SlabFoundationCode", Program::Bruntola, " 2  0  1  1  (3)", " 3  0  1  1  (3)",
+                      "THE TYPE OF FOUNDATION (NFOUND) IS 3 WHICH SHOULD BE 0, 1 OR 2, SO COMPUTATION STOPS."},
+        InputStopCase{"SlabDamageCode", Program::Bruntola, " 2  0  1  1  (3)", " 2  5  1  1  (3)",
+                      "THE TYPE OF DAMAGE ANALYSIS (NDAMA) IS 5 WHICH SHOULD BE 0, 1, 2 OR 3, SO COMPUTATION STOPS."},
+        InputStopCase{"SlabNoPeriod", Program::Bruntola, " 2  0  1  1  (3)", " 2  0  0  1  (3)",
+                      "THE NUMBER OF PERIODS PER YEAR (NPY) IS 0 WHICH SHOULD BE A WHOLE NUMBER OF AT LEAST 1, SO "
+                      "COMPUTATION STOPS."},
+        InputStopCase{"SlabLoadGroupsNotWhole", Program::Bruntola, " 2  0  1  1  (3)", " 2  0  1  1E-38  (3)",
+                      "THE NUMBER OF LOAD GROUPS (NLG) IS 1E-38 WHICH SHOULD BE A WHOLE NUMBER OF AT LEAST 0, SO "
+                      "COMPUTATION STOPS."},
+        // The driver's limits, the slab input, its foundation, the numbering and the joints.
+        InputStopCase{"SlabTooManyPeriods", Program::Bruntola, " 2  0  1  1  (3)", " 2  0  13  1  (3)",
+                      "THE NUMBER OF PERIODS PER YEAR (NPY) IS 13 WHICH IS GREATER THAN THE LIMIT OF 12, SO "
+                      "COMPUTATION STOPS."},
+        InputStopCase{"SlabTooManySlabs", Program::Bruntola, " 4  4  (4)", " 7  4  (4)",
+                      "THE TOTAL NUMBER OF SLABS (NSLAB) IS 7 WHICH IS GREATER THAN THE LIMIT OF 6, SO COMPUTATION "
+                      "STOPS."},
+        InputStopCase{"SlabOblongElement", Program::Bruntola, " 0   90   180   0   72   144   (9)",
+                      " 0   90   180   0   10   144   (9)",
+                      "Some elements are too oblong with an aspect ratio greater than 5 so the computation is "
+                      "terminated.  Please change the grid size."},
+        InputStopCase{"SlabFoundationFactor", Program::Bruntola, " 1   (22) FSAF", " 0   (22) FSAF",
+                      "THE FOUNDATION ADJUSTMENT FACTOR (FSAF) OF PERIOD 1 IS 0 WHICH SHOULD BE GREATER THAN 0, SO "
+                      "COMPUTATION STOPS."},
+        InputStopCase{"SlabFoundationLayers", Program::Bruntola, " 2   30   (30)", " 7   30   (30)",
+                      "THE NUMBER OF LAYERS IN BURMISTER FOUNDATION (NL) IS 7; IT MUST BE 1 TO 6, SO COMPUTATION "
+                      "STOPS."},
+        InputStopCase{"SlabJointOfThreeSlabs", Program::Bruntola, " 3   3   4   0   0   3   (5)",
+                      " 3   3   4   0   1   3   (5)",
+                      "JOINT NO. 1 IS NAMED BY MORE THAN TWO SLAB SIDES, SO COMPUTATION STOPS."},
+        InputStopCase{"SlabNegativeSpring", Program::Bruntola, " 5000   0   0   0   0   0   0   0   (35)",
+                      " -1   0   0   0   0   0   0   0   (35)",
+                      "THE SHEAR SPRING CONSTANT (SPCON1) OF JOINT 1 IS -1 WHICH SHOULD NOT BE NEGATIVE, SO "
+                      "COMPUTATION STOPS."},
+        // The layered program: its title, its format check, and the stops of its input.
+        InputStopCase{"LayeredCommaInTitle", Program::Morvelin, "Example 1: Elastic", "Example 1, Elastic",
+                      "No comma should be used for TITLE and use semicolon instead."},
+        InputStopCase{"LayeredQuoteAtTitleStart", Program::Morvelin,
+                      "Example 1: Elastic three-layer system under dual-tandem tires", "\"Runway 09\" section B",
+                      "The TITLE in line 15, \"Runway 09\" section B, begins with a double quote, which would cut it "
+                      "to the quoted text. TITLE should not begin with a double quote, so computation stops."},
+        InputStopCase{"LayeredWithoutNunit", Program::Morvelin, " 3  3  80  1  0  (5) NL NZ ICL NSTD NUNIT",
+                      " 3  3  80  1  (5) NL NZ ICL NSTD", "FILE IS WRONG AND DOES NOT FIT WITH MORVELIN FORMAT"},
+        InputStopCase{"LayeredTooManyPoints", Program::Morvelin, " 12   (19) NPT", " 26   (19) NPT",
+                      "THE NUMBER OF X AND Y COORDINATES (NPT) IS  26 FOR LOAD GROUP 1 WHICH IS GREATER THAN THE "
+                      "LIMIT OF 25, SO COMPUTATION STOPS.",
+                      "WHICH IS GREATER THAN THE LIMIT OF 25, SO COMPUTATION STOPS."},
+        InputStopCase{"LayeredMaterialCode", Program::Morvelin, " 1  0  1  1  (3)", " 5  0  1  1  (3)",
+                      "THE MATERIAL CODE (MATL) IS  5 WHICH SHOULD BE 1, 2, 3 OR 4, SO COMPUTATION STOPS.",
+                      "WHICH SHOULD BE 1, 2, 3 OR 4, SO COMPUTATION STOPS."}),
+    [](const ::testing::TestParamInfo<InputStopCase>& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------------------------------
 // A data file that is not a regular file is refused as a missing file, at once, and the message

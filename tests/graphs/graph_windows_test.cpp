@@ -91,11 +91,19 @@ TEST_F(GraphWindowTest, AMissingOrShortFileEndsWithTheDataErrorAfterThePagesItHa
   EXPECT_EQ(OtherMessages(), std::vector<std::string>{"File not found or data error"});
   EXPECT_EQ(PrintQuestions(), 0);
 
+  // The analysis of a data file that declares no problem writes a graph file without one.
   platform_.messages.shown.clear();
   WriteFile("EMPTY.LAY", " 0 \r\n");
   OpenGraph(kind::kLayerGraph, "EMPTY.DAT");
-  EXPECT_TRUE(platform_.messages.shown.empty());
+  EXPECT_EQ(OtherMessages(), std::vector<std::string>{NoProblemGraphMessage()});
+  WriteFile("EMPTY.SLA", " 0 \r\n");
+  for (const char* kind : {kind::kSlabGraph, kind::kContourGraph}) {
+    platform_.messages.shown.clear();
+    OpenGraph(kind, "EMPTY.DAT");
+    EXPECT_EQ(OtherMessages(), std::vector<std::string>{NoProblemGraphMessage()}) << kind;
+  }
 
+  platform_.messages.shown.clear();
   const std::string second = LayerProblem("Second");
   WriteFile("CUT.LAY", " 2 \r\n" + LayerProblem("First") + second.substr(0, second.size() / 2));
   OpenGraph(kind::kLayerGraph, "CUT.DAT");

@@ -25,11 +25,26 @@ SweepRunner Runner(const std::string& tag) {
   return SweepRunner(tag, [](const std::string& base, AnalysisHost& host) { return RunMorvelin(base, host); }, ".LAY");
 }
 
+// The layered program's own check of every run: every stop writes the report (whose last lines
+// each stop words in its own way) and marks the stopped problem in the layer graph file with its
+// title and "STOPPED" (a file that declares no problem has none to mark).
+void ExpectLayeredEnd(const Outcome& o) {
+  if (o.end != RunEnd::InputStop) return;
+  ASSERT_GE(o.host.messages.size(), 2u);
+  EXPECT_EQ(o.host.messages.back(), kExitText);
+  const std::string& why = o.host.messages[o.host.messages.size() - 2];
+  EXPECT_FALSE(o.report.empty()) << "an input stop without its report: " << why;
+  if (why == NoProblemMessage(0)) return;
+  const std::string graphEnd = "\r\nSTOPPED\r\n";
+  ASSERT_GE(o.graph.size(), graphEnd.size()) << "an input stop without its graph file: " << why;
+  EXPECT_EQ(o.graph.substr(o.graph.size() - graphEnd.size()), graphEnd);
+}
+
 class LayeredBadInputSweep : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(LayeredBadInputSweep, EveryMutantEndsSoundly) {
   SweepRunner runner = Runner(GetParam());
-  pave::testing::SweepExample(GetParam(), runner, {kStride}, kExitText);
+  pave::testing::SweepExample(GetParam(), runner, {kStride}, kExitText, ExpectLayeredEnd);
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, LayeredBadInputSweep,

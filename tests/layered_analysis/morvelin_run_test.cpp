@@ -173,21 +173,16 @@ TEST_F(MorvelinRunTest, ATruncatedFileIsADataErrorAndWritesNoFile) {
   EXPECT_FALSE(fs::exists(dir_ / "CUT.LAY"));
 }
 
-TEST_F(MorvelinRunTest, AFileWithNoProblemSaysSoAndWritesNothing) {
-  Write("EMPTY.DAT", {" 0  (1) NPROB"});
-  EXPECT_EQ(Run((dir_ / "EMPTY").string()), RunEnd::InputStop);
-  EXPECT_THAT(host_.messages, ElementsAre(HasSubstr("nothing was analysed"), kExitText));
-  EXPECT_THAT(host_.shown.back(), Not(HasSubstr("Your text output")));
-  EXPECT_FALSE(fs::exists(dir_ / "EMPTY.TXT"));
-  EXPECT_FALSE(fs::exists(dir_ / "EMPTY.LAY"));
-}
-
-TEST_F(MorvelinRunTest, AnOldFileWithoutNunitIsRejected) {
+TEST_F(MorvelinRunTest, AnOldFileWithoutNunitIsRejectedInItsReport) {
   Write("OLD.DAT", {" 1  (1) NPROB", "Old", " 1  0  1  1  (3) MATL NDAMA NPY NLG", " .001  (4) DEL",
                     " 3  1  80  1  (5) NL NZ ICL NSTD"});
   EXPECT_EQ(Run((dir_ / "OLD").string()), RunEnd::InputStop);
-  EXPECT_THAT(host_.messages, ElementsAre(kWrongFormatText));
-  EXPECT_FALSE(fs::exists(dir_ / "OLD.TXT"));
+  EXPECT_THAT(host_.messages, ElementsAre(kWrongFormatText, kExitText));
+  const auto lines = TextLines(Report("OLD"));
+  ASSERT_GE(lines.size(), 4u);
+  EXPECT_EQ(std::vector<std::string>(lines.end() - 4, lines.end()),
+            (std::vector<std::string>{"", "TITLE -Old", "", kWrongFormatText}));
+  EXPECT_EQ(Graph("OLD"), " 1 \r\nOld\r\nSTOPPED\r\n");
 }
 
 struct StopCase {

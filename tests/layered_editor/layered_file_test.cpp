@@ -231,5 +231,22 @@ INSTANTIATE_TEST_SUITE_P(
                    "In data set 2, TITLE begins with a double quote, which is dropped when the title is read."}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A title the editor cannot keep (a comma, a double quote at its start), in a file written by hand,
+// is read whole: neither cut short nor taken into the records after it. Saving then refuses it.
+TEST_F(LayeredFileTest, ATitleThatCannotBeKeptIsReadWholeAndRefusedOnSaving) {
+  const std::string example = testing::ExampleText("LAY1");
+  const std::string title = "Example 1: Elastic three-layer system under dual-tandem tires";
+  for (const std::string typed : {"\"Runway 09\" section B", "Runway 09, section B"}) {
+    std::string text = example;
+    text.replace(text.find(title), title.size(), "  " + typed + " ");
+    Read(text);
+    EXPECT_EQ(gLayeredTITLE(1), typed);
+    EXPECT_EQ(gLayeredGeneral(1, gen::NLG), 1);
+    EXPECT_EQ(gLayeredGeneral(1, gen::NL), 3);
+    std::string bytes;
+    EXPECT_TRUE(WriteLayeredFile(bytes)) << typed;
+  }
+}
+
 }  // namespace
 }  // namespace pave

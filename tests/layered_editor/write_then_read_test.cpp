@@ -220,7 +220,7 @@ void ExpectMorvelinReads(const std::string& bytes, int nprob) {
   ASSERT_EQ(s.NPROB, nprob);
   for (int set = 1; set <= nprob; ++set) {
     SCOPED_TRACE("data set " + std::to_string(set));
-    ASSERT_TRUE(ReadGeneralRecords(c));
+    ASSERT_EQ(ReadGeneralRecords(c), "");
     EchoGeneralRecords(c);
     s.NSTOP = 0;
     ELAINP(c);

@@ -62,6 +62,22 @@ TEST_F(SlabFileReaderTest, AFailedReadingSaysWhereAndWhyAndKeepsWhatItRead) {
   }
 }
 
+// A title the editor cannot keep (a comma, a double quote at its start), in a file written by hand,
+// is read whole, as the file holds it, for the checks of saving to refuse: neither cut short nor
+// taken into the records after it.
+TEST_F(SlabFileReaderTest, ATitleThatCannotBeKeptIsReadWhole) {
+  const std::string example = ExampleText("SLA1");
+  const std::string title = "CURLING OF SLAB WITH FULL CONTACT ON LIQUID FOUNDATION";
+  for (const std::string typed : {"\"Runway 09\" section B", "Runway 09, section B"}) {
+    std::string text = example;
+    text.replace(text.find(title), title.size(), "  " + typed + " ");
+    ASSERT_EQ(ReadSlabData(text).outcome, SlabReadResult::Outcome::Read) << typed;
+    EXPECT_EQ(gSlabTITLE(1), typed);
+    EXPECT_EQ(gSlabTITLE(2), "CURLING OF SLAB WITH FULL CONTACT ON SOLID FOUNDATION");
+    EXPECT_EQ(gSlabGeneral(1, gen::kNSLAB), 1);
+  }
+}
+
 TEST_F(SlabFileReaderTest, OtherFilesAreNotSlabDataFiles) {
   const std::string file = SmallFile();
   gSlabGeneral(1, gen::kNSLAB) = 0;
