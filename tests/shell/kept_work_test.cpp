@@ -254,6 +254,126 @@ const Saver kSavers[] = {
 INSTANTIATE_TEST_SUITE_P(EverySaver, ReplacingAFileAsks, ::testing::ValuesIn(kSavers),
                          [](const ::testing::TestParamInfo<Saver>& info) { return std::string(info.param.name); });
 
+// ---- A Save As that fails leaves the editor on its file ----
+
+// The ways a Save As is refused after the user chose the file.
+enum class Refusal { ReadOnlyFile, SaveCheck, ReadOnlyFolder };
+
+struct FailedSaveAs {
+  const char* name;
+  const char* editor;
+  Refusal refusal;
+};
+
+void PrintTo(const FailedSaveAs& c, std::ostream* out) { *out << c.name; }
+
+class ARefusedSaveAs : public KeptWorkTest, public ::testing::WithParamInterface<FailedSaveAs> {
+ protected:
+  // The editor's own file: LAY1 in the layered editor and the text editor, SLA3 in the slab editor.
+  const char* OwnExample() const { return GetParam().editor == kSlab ? "SLA3" : "LAY1"; }
+  // A change the file does not hold yet; with `refused`, also one that the Save check refuses
+  // (the count of layers or slabs raised beyond what was entered); without, that count as it was.
+  void Change(bool refused) {
+    const char* editor = GetParam().editor;
+    if (editor == kind::kEditor) {
+      EditorText().appendPlainText("CHANGED");
+      return;
+    }
+    const char* general = editor == kLayered ? kind::kLayeredGeneral : kind::kSlabGeneral;
+    Trigger(editor, "mnuGeneral");
+    Type(general, editor == kLayered ? "txtTitle1" : "txtTitle", "CHANGED");
+    Type(general, editor == kLayered ? "txtNl" : "txtNslab", editor == kLayered ? (refused ? "4" : "3")
+                                                                                 : (refused ? "3" : "2"));
+    Click(general, "cmdOk");
+    ASSERT_FALSE(platform_.windows.IsLoaded(general)) << ::testing::PrintToString(platform_.messages.Texts());
+  }
+  void Press(const char* item) {
+    if (GetParam().editor == kind::kEditor) {
+      Trigger(kind::kEditor, std::string("mnu") + item);
+    } else {
+      Click(GetParam().editor, std::string("cmd") + item);
+    }
+  }
+  // What shows the editor's file: the file label of an input editor, the text editor's caption.
+  std::string ShownFile() {
+    if (GetParam().editor == kind::kEditor) return Window(kind::kEditor)->windowTitle().toStdString();
+    return LabelText(GetParam().editor, "lblFile");
+  }
+};
+
+// A Save As refused after the file was chosen (a read-only file, the Save check, a folder that cannot
+// be written) changes nothing of the editor: it still shows its file, the main window keeps its data
+// path, the chosen file is replaced only after the replace question is asked again, and the next Save
+// writes the editor's own file without a question.
+TEST_P(ARefusedSaveAs, LeavesTheEditorOnItsFile) {
+  const FailedSaveAs& c = GetParam();
+  const std::string own = data_dir + OwnExample() + ".DAT";
+  const std::string folder = data_dir + "other/", target = folder + "TARGET.DAT";
+  WriteFile(target, kKept);
+  OpenEditor(c.editor, std::string(OwnExample()) + ".DAT");
+  if (c.editor == kind::kEditor) {
+    Example(OwnExample());
+    platform_.file_dialog.QueueChoice(own);
+    Trigger(c.editor, "mnuOpen");
+  } else {
+    OldExample(c.editor, OwnExample());
+  }
+  const std::string shown = ShownFile();
+  Change(c.refusal == Refusal::SaveCheck);
+  ASSERT_FALSE(HasFatalFailure());
+  if (c.refusal == Refusal::ReadOnlyFile) fs::permissions(target, fs::perms(0444));
+  if (c.refusal == Refusal::ReadOnlyFolder) fs::permissions(folder, fs::perms(0555));
+
+  // The user agrees to replace the chosen file (a read-only file is refused without the question).
+  platform_.messages.shown.clear();
+  platform_.file_dialog.QueueChoice(target);
+  if (c.refusal == Refusal::SaveCheck) platform_.messages.QueueAnswer(MessageAnswer::Yes);
+  Press("SaveAs");
+  const std::string refused = LastMessage();
+  EXPECT_NE(refused.find(c.refusal == Refusal::SaveCheck ? "The file has not been saved."
+                         : c.refusal == Refusal::ReadOnlyFile ? "the file is read-only"
+                                                              : "its folder is read-only"),
+            std::string::npos)
+      << refused;
+  EXPECT_EQ(FileText(target), kKept);
+  EXPECT_EQ(ShownFile(), shown);
+  EXPECT_EQ(main->screen().DataPathText(), data_dir);
+
+  // Mended in between: a Save As onto the chosen file asks again whether to replace it ...
+  fs::permissions(target, fs::perms(0644));
+  fs::permissions(folder, fs::perms(0755));
+  if (c.refusal == Refusal::SaveCheck) Change(false);
+  platform_.messages.shown.clear();
+  ChooseInSaveAs(target, MessageAnswer::No);
+  Press("SaveAs");
+  EXPECT_TRUE(Asked(ReplaceQuestion(target))) << ::testing::PrintToString(platform_.messages.Texts());
+  EXPECT_EQ(FileText(target), kKept);
+
+  // ... and the next Save writes the editor's own file, without a question.
+  platform_.messages.shown.clear();
+  Press("Save");
+  EXPECT_EQ(Questions(), 0u) << ::testing::PrintToString(platform_.messages.Texts());
+  EXPECT_EQ(FileText(target), kKept);
+  EXPECT_NE(FileText(own).find("CHANGED"), std::string::npos) << FileText(own);
+  EXPECT_EQ(ShownFile(), shown);
+  EXPECT_EQ(platform_.messages.unanswered, 0);
+  EXPECT_EQ(platform_.file_dialog.unanswered, 0);
+}
+
+const FailedSaveAs kFailedSaveAs[] = {
+    {"PeldraneReadOnlyFile", kLayered, Refusal::ReadOnlyFile},
+    {"PeldraneSaveCheck", kLayered, Refusal::SaveCheck},
+    {"PeldraneReadOnlyFolder", kLayered, Refusal::ReadOnlyFolder},
+    {"CorvistaReadOnlyFile", kSlab, Refusal::ReadOnlyFile},
+    {"CorvistaSaveCheck", kSlab, Refusal::SaveCheck},
+    {"CorvistaReadOnlyFolder", kSlab, Refusal::ReadOnlyFolder},
+    {"TextEditorReadOnlyFile", kind::kEditor, Refusal::ReadOnlyFile},
+    {"TextEditorReadOnlyFolder", kind::kEditor, Refusal::ReadOnlyFolder},
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryEditor, ARefusedSaveAs, ::testing::ValuesIn(kFailedSaveAs),
+                         [](const ::testing::TestParamInfo<FailedSaveAs>& info) { return std::string(info.param.name); });
+
 // File New or File Old while a file is open is refused with a message that says how the open file
 // was loaded, in both editors.
 TEST_F(KeptWorkTest, NewOrOldWhileAFileIsOpenSaysHowItWasLoaded) {
