@@ -374,6 +374,58 @@ const FailedSaveAs kFailedSaveAs[] = {
 INSTANTIATE_TEST_SUITE_P(EveryEditor, ARefusedSaveAs, ::testing::ValuesIn(kFailedSaveAs),
                          [](const ::testing::TestParamInfo<FailedSaveAs>& info) { return std::string(info.param.name); });
 
+// A Save As that would make a second file whose name differs from one in the folder only in letter
+// case asks first, naming both (Enter = No): No opens the dialog again on the name and makes no file,
+// Yes makes it and moves the editor to it. In every saver.
+TEST_F(KeptWorkTest, ASaveAsBesideANameInAnotherCaseAsks) {
+  struct Case {
+    const char* editor;
+    const char* example;
+    const char* chosen;
+    const char* shown_after;
+  } cases[] = {{kLayered, "LAY1", "lay1.dat", "lay1"},
+               {kSlab, "SLA1", "sla1.dat", "sla1"},
+               {kind::kEditor, "LAY2", "lay2.dat", "lay2.dat"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.example);
+    const std::string own = data_dir + c.example + ".DAT", chosen = data_dir + c.chosen;
+    OpenEditor(c.editor, std::string(c.example) + ".DAT");
+    if (c.editor == kind::kEditor) {
+      Example(c.example);
+      platform_.file_dialog.QueueChoice(own);
+      Trigger(c.editor, "mnuOpen");
+    } else {
+      OldExample(c.editor, c.example);
+    }
+    const std::string question = "The folder " + data_dir + " already holds " + c.example +
+                                 ".DAT, whose name differs from " + c.chosen +
+                                 " only in letter case.  Many systems take such names for one file.  Do you want "
+                                 "to save " + c.chosen + " beside it?";
+    auto save_as = [&] { c.editor == kind::kEditor ? Trigger(c.editor, "mnuSaveAs") : Click(c.editor, "cmdSaveAs"); };
+    for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+      platform_.messages.shown.clear();
+      platform_.file_dialog.requests.clear();
+      ChooseInSaveAs(chosen, answer);
+      save_as();
+      ASSERT_FALSE(platform_.messages.shown.empty());
+      EXPECT_EQ(platform_.messages.shown.front().text, question);
+      EXPECT_EQ(platform_.messages.shown.front().buttons, MessageButtons::YesNoDefaultNo);
+      EXPECT_EQ(fs::exists(chosen), answer == MessageAnswer::Yes);
+      if (answer == MessageAnswer::No) {
+        ASSERT_EQ(platform_.file_dialog.requests.size(), 2u);
+        EXPECT_EQ(platform_.file_dialog.requests[1].file_name, chosen);
+      }
+    }
+    EXPECT_EQ(FileText(own), ExampleText(c.example));
+    EXPECT_EQ(c.editor == kind::kEditor ? Window(c.editor)->windowTitle().toStdString() : LabelText(c.editor, "lblFile"),
+              c.shown_after);
+    platform_.windows.Unload(c.editor);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  EXPECT_EQ(platform_.messages.unanswered, 0);
+  EXPECT_EQ(platform_.file_dialog.unanswered, 0);
+}
+
 // File New or File Old while a file is open is refused with a message that says how the open file
 // was loaded, in both editors.
 TEST_F(KeptWorkTest, NewOrOldWhileAFileIsOpenSaysHowItWasLoaded) {
