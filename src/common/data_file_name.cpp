@@ -40,6 +40,15 @@ std::vector<std::string> NamesDifferingOnlyInCase(const std::string& path) {
   return names;
 }
 
+std::string ListedNames(const std::vector<std::string>& names) {
+  std::string text;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) text += i + 1 == names.size() ? " and " : ", ";
+    text += names[i];
+  }
+  return text;
+}
+
 std::string FileInAnyCase(const std::string& path) {
   std::error_code ec;
   if (path.empty() || fs::is_regular_file(path, ec)) return path;

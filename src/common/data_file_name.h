@@ -15,6 +15,9 @@ std::string BaseName(const std::string& argument);
 // name is not among them), in name order.
 std::vector<std::string> NamesDifferingOnlyInCase(const std::string& path);
 
+// Names as a message lists them: "A", "A and B", "A, B and C".
+std::string ListedNames(const std::vector<std::string>& names);
+
 // The file `path` names, found without regard to letter case: `path` itself when it is a regular
 // file; otherwise the one regular file in its folder whose name differs from it only in letter case;
 // otherwise `path` (there is no such file, or there are several and none has exactly the name asked

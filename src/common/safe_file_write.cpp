@@ -271,6 +271,7 @@ class Replacement {
   std::string bytes_, old_;
   bool has_old_ = false;
 };
+
 }  // namespace
 
 bool WriteFileSafely(const std::string& path, const std::string& bytes, std::string& reason) {

@@ -43,11 +43,7 @@ std::string AimAtChosenFile(AnalysisStart& start, const std::string& data_path) 
   }
   const std::vector<std::string> names = NamesDifferingOnlyInCase(chosen);
   if (names.empty()) return std::string();
-  std::string others;
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    others += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
-  }
-  return "The analysis programs cannot tell the data file " + start.file_box + " from " + others +
+  return "The analysis programs cannot tell the data file " + start.file_box + " from " + ListedNames(names) +
          ", whose name" + (names.size() > 1 ? "s differ" : " differs") +
          " from it only in letter case.  Please give one of them another name.";
 }

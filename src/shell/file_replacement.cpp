@@ -27,13 +27,9 @@ std::string ReplaceQuestion(const std::string& path) {
 std::string CaseTwinQuestion(const std::string& path) {
   const std::vector<std::string> others = NamesDifferingOnlyInCase(path);
   if (others.empty()) return std::string();
-  std::string names;
-  for (std::size_t i = 0; i < others.size(); ++i) {
-    names += (i == 0 ? "" : i + 1 == others.size() ? " and " : ", ") + others[i];
-  }
   const bool several = others.size() > 1;
   const std::string name = BareName(path);
-  return "The folder " + DirectoryOf(path) + " already holds " + names + ", whose name" +
+  return "The folder " + DirectoryOf(path) + " already holds " + ListedNames(others) + ", whose name" +
          (several ? "s differ" : " differs") + " from " + name +
          " only in letter case.  Many systems take such names for one file.  Do you want to save " + name +
          " beside " + (several ? "them" : "it") + "?";

@@ -74,6 +74,8 @@ TEST(DataFileName, NamesThatDifferOnlyInCaseAreListedWithoutTheOwnName) {
   EXPECT_EQ(FileInAnyCase((dir / "lay1.txt").string()), (dir / "LAY1.TXT").string());
   EXPECT_EQ(FileInAnyCase((dir / "Lay1.Dat").string()), (dir / "Lay1.Dat").string()) << "two files: none of them";
   fs::remove_all(dir);
+  EXPECT_EQ(ListedNames({"LAY1.DAT"}), "LAY1.DAT");
+  EXPECT_EQ(ListedNames({"LAY1.DAT", "Lay1.dat", "lay1.DAT"}), "LAY1.DAT, Lay1.dat and lay1.DAT");
 }
 
 }  // namespace

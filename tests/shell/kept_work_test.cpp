@@ -84,6 +84,28 @@ class KeptWorkTest : public MainWindowTest {
     Trigger(kind::kEditor, "mnuOpen");
   }
   QPlainTextEdit& EditorText() { return *dynamic_cast<EditorWindow*>(Window(kind::kEditor))->txtEditor; }
+  // The editor opened on an example copied into the data directory: File Old in an input editor,
+  // Open in the text editor. The example's path.
+  std::string OpenExampleIn(const char* editor, const std::string& example) {
+    OpenEditor(editor, example + ".DAT");
+    if (editor != kind::kEditor) return OldExample(editor, example);
+    const std::string path = Example(example);
+    platform_.file_dialog.QueueChoice(path);
+    Trigger(editor, "mnuOpen");
+    return path;
+  }
+  // Save or SaveAs: the text editor's File menu item, an input editor's button.
+  void FileCommand(const char* editor, const std::string& item) {
+    if (editor == kind::kEditor) {
+      Trigger(editor, "mnu" + item);
+    } else {
+      Click(editor, "cmd" + item);
+    }
+  }
+  std::string ShownFile(const char* editor) {
+    if (editor == kind::kEditor) return Window(kind::kEditor)->windowTitle().toStdString();
+    return LabelText(editor, "lblFile");
+  }
 
   // The Save As dialog choosing `path`, its replace question answered by `replace` (after a No the
   // dialog opens again and is cancelled).
@@ -287,18 +309,9 @@ class ARefusedSaveAs : public KeptWorkTest, public ::testing::WithParamInterface
     Click(general, "cmdOk");
     ASSERT_FALSE(platform_.windows.IsLoaded(general)) << ::testing::PrintToString(platform_.messages.Texts());
   }
-  void Press(const char* item) {
-    if (GetParam().editor == kind::kEditor) {
-      Trigger(kind::kEditor, std::string("mnu") + item);
-    } else {
-      Click(GetParam().editor, std::string("cmd") + item);
-    }
-  }
+  void Press(const char* item) { FileCommand(GetParam().editor, item); }
   // What shows the editor's file: the file label of an input editor, the text editor's caption.
-  std::string ShownFile() {
-    if (GetParam().editor == kind::kEditor) return Window(kind::kEditor)->windowTitle().toStdString();
-    return LabelText(GetParam().editor, "lblFile");
-  }
+  std::string ShownFile() { return KeptWorkTest::ShownFile(GetParam().editor); }
 };
 
 // A Save As refused after the file was chosen (a read-only file, the Save check, a folder that cannot
@@ -307,17 +320,9 @@ class ARefusedSaveAs : public KeptWorkTest, public ::testing::WithParamInterface
 // writes the editor's own file without a question.
 TEST_P(ARefusedSaveAs, LeavesTheEditorOnItsFile) {
   const FailedSaveAs& c = GetParam();
-  const std::string own = data_dir + OwnExample() + ".DAT";
   const std::string folder = data_dir + "other/", target = folder + "TARGET.DAT";
   WriteFile(target, kKept);
-  OpenEditor(c.editor, std::string(OwnExample()) + ".DAT");
-  if (c.editor == kind::kEditor) {
-    Example(OwnExample());
-    platform_.file_dialog.QueueChoice(own);
-    Trigger(c.editor, "mnuOpen");
-  } else {
-    OldExample(c.editor, OwnExample());
-  }
+  const std::string own = OpenExampleIn(c.editor, OwnExample());
   const std::string shown = ShownFile();
   Change(c.refusal == Refusal::SaveCheck);
   ASSERT_FALSE(HasFatalFailure());
@@ -388,25 +393,16 @@ TEST_F(KeptWorkTest, ASaveAsBesideANameInAnotherCaseAsks) {
                {kind::kEditor, "LAY2", "lay2.dat", "lay2.dat"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.example);
-    const std::string own = data_dir + c.example + ".DAT", chosen = data_dir + c.chosen;
-    OpenEditor(c.editor, std::string(c.example) + ".DAT");
-    if (c.editor == kind::kEditor) {
-      Example(c.example);
-      platform_.file_dialog.QueueChoice(own);
-      Trigger(c.editor, "mnuOpen");
-    } else {
-      OldExample(c.editor, c.example);
-    }
+    const std::string own = OpenExampleIn(c.editor, c.example), chosen = data_dir + c.chosen;
     const std::string question = "The folder " + data_dir + " already holds " + c.example +
                                  ".DAT, whose name differs from " + c.chosen +
                                  " only in letter case.  Many systems take such names for one file.  Do you want "
                                  "to save " + c.chosen + " beside it?";
-    auto save_as = [&] { c.editor == kind::kEditor ? Trigger(c.editor, "mnuSaveAs") : Click(c.editor, "cmdSaveAs"); };
     for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
       platform_.messages.shown.clear();
       platform_.file_dialog.requests.clear();
       ChooseInSaveAs(chosen, answer);
-      save_as();
+      FileCommand(c.editor, "SaveAs");
       ASSERT_FALSE(platform_.messages.shown.empty());
       EXPECT_EQ(platform_.messages.shown.front().text, question);
       EXPECT_EQ(platform_.messages.shown.front().buttons, MessageButtons::YesNoDefaultNo);
@@ -417,8 +413,7 @@ TEST_F(KeptWorkTest, ASaveAsBesideANameInAnotherCaseAsks) {
       }
     }
     EXPECT_EQ(FileText(own), ExampleText(c.example));
-    EXPECT_EQ(c.editor == kind::kEditor ? Window(c.editor)->windowTitle().toStdString() : LabelText(c.editor, "lblFile"),
-              c.shown_after);
+    EXPECT_EQ(ShownFile(c.editor), c.shown_after);
     platform_.windows.Unload(c.editor);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
