@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 namespace pave {
@@ -17,6 +18,78 @@ namespace {
 std::string Directory(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// The file `path` names: symbolic links followed, link by link, to the file at the end of the chain.
+// A relative link is read from the folder that holds the link; a link that points at nothing names
+// the file it would point at, which a write then makes. False, with the reason, for a chain that
+// does not end (a loop) or a link that cannot be read.
+bool FollowLinks(const std::string& path, std::string& target, std::string& reason) {
+  constexpr int kMaxLinks = 40;   // as many as the system itself follows in one path
+  target = path;
+  for (int links = 0;; ++links) {
+    struct stat st {};
+    if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+    if (links == kMaxLinks) {
+      reason = std::strerror(ELOOP);
+      return false;
+    }
+    std::vector<char> chars(PATH_MAX);
+    const ssize_t n = ::readlink(target.c_str(), chars.data(), chars.size());
+    if (n <= 0 || static_cast<std::size_t>(n) >= chars.size()) {
+      reason = std::strerror(n < 0 ? errno : n == 0 ? ENOENT : ENAMETOOLONG);
+      return false;
+    }
+    const std::string_view to(chars.data(), static_cast<std::size_t>(n));
+    target = to.front() == '/' ? std::string(to) : Directory(target) + std::string(to);
+  }
+}
+
+// Writes `bytes` into the open file `fd` in place, from its start, and cuts it to their length. The
+// room beyond the old end is taken before the first byte is written, so that a full disk stops the
+// write before the file is touched.
+bool WriteInto(int fd, const std::string& bytes, off_t old_size, std::string& reason) {
+  const off_t size = static_cast<off_t>(bytes.size());
+  if (size > old_size) {
+    const int error = ::posix_fallocate(fd, old_size, size - old_size);
+    if (error != 0 && error != EOPNOTSUPP && error != EINVAL) {
+      (void)!::ftruncate(fd, old_size);
+      reason = std::strerror(error);
+      return false;
+    }
+  }
+  std::size_t written = 0;
+  while (written < bytes.size()) {
+    const ssize_t n = ::pwrite(fd, bytes.data() + written, bytes.size() - written, static_cast<off_t>(written));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      reason = std::strerror(errno);
+      return false;
+    }
+    written += static_cast<std::size_t>(n);
+  }
+  if (::ftruncate(fd, size) != 0 || ::fsync(fd) != 0) {
+    reason = std::strerror(errno);
+    return false;
+  }
+  return true;
+}
+
+// Reads the whole file `path`; false when it cannot be read.
+bool ReadAll(const std::string& path, std::string& bytes) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  bytes.clear();
+  char buffer[65536];
+  while (true) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      ::close(fd);
+      return n == 0;
+    }
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
 }
 
 // The name pattern (for mkstemp) of a file beside `path`: ".~NAME.XXXXXX". Where that would be too
@@ -55,8 +128,16 @@ std::string FreeName(const std::string& path) {
   return name;
 }
 
-// A file written beside its target and not yet in its place; removed unless Commit renamed it. Before
-// the rename, Keep links the old file under a second name, so that Undo can put it back.
+// A file written beside its target and not yet in its place; removed unless Commit put it there.
+//
+// The target is the file the path names, symbolic links followed: the temporary file is made beside
+// that file and renamed over it, so a link keeps pointing at the file, which gets the new text. A file
+// with more than one name (hard links) stays one file: once the whole text is written and flushed in
+// the temporary file beside it, Commit writes the text into the file itself, and the temporary file,
+// a complete copy until then, goes.
+//
+// Before the rename, Keep links the old file under a second name, so that Undo can put it back; a
+// file written in place keeps its old bytes for Undo instead.
 class Replacement {
  public:
   Replacement() = default;
@@ -68,18 +149,20 @@ class Replacement {
   }
 
   bool Prepare(const std::string& path, const std::string& bytes, std::string& reason) {
-    path_ = path;
+    if (!FollowLinks(path, path_, reason)) return false;
     // A read-only file is kept as it is, though its folder would let the rename replace it.
-    reason = WhyNotReplaceable(path);
+    reason = WhyNotReplaceable(path_);
     if (!reason.empty()) return false;
-    // A file that exists (not a directory: WhyNotReplaceable refused that) keeps its permissions; a
-    // new one gets the usual ones.
-    mode_t mode = 0666;
+    // A file that exists (not a directory: WhyNotReplaceable refused that) keeps its owner and
+    // permissions; a new one gets the usual ones.
     struct stat st {};
-    const bool exists = ::stat(path.c_str(), &st) == 0;
-    if (exists) mode = st.st_mode & 07777;
-    existed_ = exists;
-    const int fd = CreateBeside(path, temp_);
+    existed_ = ::stat(path_.c_str(), &st) == 0;
+    in_place_ = existed_ && S_ISREG(st.st_mode) && st.st_nlink > 1;
+    if (in_place_) {
+      bytes_ = bytes;
+      has_old_ = ReadAll(path_, old_);
+    }
+    const int fd = CreateBeside(path_, temp_);
     if (fd < 0) {
       reason = std::strerror(errno);
       return false;
@@ -99,12 +182,13 @@ class Replacement {
       written += static_cast<std::size_t>(n);
     }
     if (::fsync(fd) != 0) return fail(errno);
-    if (exists) {
-      ::fchmod(fd, mode);
+    if (existed_) {
+      (void)!::fchown(fd, st.st_uid, st.st_gid);   // where the user may; the permissions follow it
+      ::fchmod(fd, st.st_mode & 07777);
     } else {
       const mode_t mask = ::umask(0);
       ::umask(mask);
-      ::fchmod(fd, mode & ~mask);
+      ::fchmod(fd, 0666 & ~mask);
     }
     if (::close(fd) != 0) {
       reason = std::strerror(errno);
@@ -116,7 +200,7 @@ class Replacement {
   // Links the old file under a free name beside it. Where the file system refuses (no hard links
   // there), nothing is kept and Undo cannot put the old file back.
   void Keep() {
-    if (!existed_) return;
+    if (!existed_ || in_place_) return;
     for (int attempt = 0; attempt < 5 && kept_.empty(); ++attempt) {
       const std::string name = FreeName(path_);
       if (name.empty()) return;
@@ -126,6 +210,7 @@ class Replacement {
   }
 
   bool Commit(std::string& reason) {
+    if (in_place_) return CommitInPlace(reason);
     if (::rename(temp_.c_str(), path_.c_str()) != 0) {
       reason = std::strerror(errno);
       return false;
@@ -137,6 +222,10 @@ class Replacement {
   // Puts back what stood in the file's place before Commit: the old file, or no file. False when
   // it cannot.
   bool Undo() {
+    if (in_place_) {
+      std::string ignored;
+      return has_old_ && Rewrite(old_, ignored);
+    }
     if (!existed_) return ::unlink(path_.c_str()) == 0;
     if (kept_.empty() || ::rename(kept_.c_str(), path_.c_str()) != 0) return false;
     kept_.clear();
@@ -144,8 +233,43 @@ class Replacement {
   }
 
  private:
+  // Writes `bytes` into the file itself.
+  bool Rewrite(const std::string& bytes, std::string& reason) {
+    const int fd = ::open(path_.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) {
+      reason = std::strerror(errno);
+      return false;
+    }
+    struct stat st {};
+    const off_t old_size = ::fstat(fd, &st) == 0 ? st.st_size : 0;
+    const bool written = WriteInto(fd, bytes, old_size, reason);
+    if (::close(fd) != 0 && written) {
+      reason = std::strerror(errno);
+      return false;
+    }
+    return written;
+  }
+
+  bool CommitInPlace(std::string& reason) {
+    if (Rewrite(bytes_, reason)) {
+      ::unlink(temp_.c_str());
+      temp_.clear();
+      return true;
+    }
+    // The old text goes back; where even that fails, the complete new text stays beside the file.
+    std::string ignored;
+    if (!has_old_ || !Rewrite(old_, ignored)) {
+      reason += "; the file may be damaged, and the complete new text is kept in " + temp_;
+      temp_.clear();
+    }
+    return false;
+  }
+
   std::string path_, temp_, kept_;
   bool existed_ = false;
+  bool in_place_ = false;
+  std::string bytes_, old_;
+  bool has_old_ = false;
 };
 
 }  // namespace
@@ -177,8 +301,12 @@ bool WriteFilesSafely(const std::vector<std::pair<std::string, std::string>>& fi
   return true;
 }
 
-std::string WhyNotReplaceable(const std::string& path) {
-  if (path.empty() || path.back() == '/') return "no file name";
+std::string WhyNotReplaceable(const std::string& named) {
+  if (named.empty() || named.back() == '/') return "no file name";
+  // A link is judged by the file it points at, which the write replaces.
+  std::string path, reason;
+  if (!FollowLinks(named, path, reason)) return reason;
+  if (path.back() == '/') return "no file name";
   constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
   struct stat st {};
   if (::stat(path.c_str(), &st) == 0) {

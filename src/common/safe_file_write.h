@@ -1,6 +1,12 @@
 // Writing a file a user keeps: the bytes go to a temporary file beside it, which then replaces the
 // file in one rename. A failure at any point leaves the old file as it was (or no file) and says why.
 // The temporary file's name fits wherever the file's own name fits.
+//
+// The file written is the file the path names: a symbolic link (a chain of them, relative or not) is
+// followed, the file it points at gets the new bytes and keeps its owner and permissions, and the
+// link stays a link; a link that points at nothing makes the file it names. A file with more than
+// one name (hard links) stays one file under all of them: the bytes are written into it in place,
+// only after all of them stand complete and flushed in the temporary file beside it.
 #pragma once
 
 #include <string>
@@ -23,7 +29,7 @@ bool WriteFilesSafely(const std::vector<std::pair<std::string, std::string>>& fi
 
 // Why `path` cannot be replaced, checked before anything is written: a directory in its place, a
 // file or folder marked read-only (for every user, the super-user too), a folder that is missing or
-// cannot be written. Empty when it can be.
+// cannot be written, a loop of links. A link is judged by the file it points at. Empty when it can be.
 std::string WhyNotReplaceable(const std::string& path);
 
 }  // namespace pave

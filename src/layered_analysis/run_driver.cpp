@@ -162,7 +162,7 @@ void AnalyseLinear(RunContext& c) {
 RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host) {
   host.SetBusy(true);
   const std::string base = BaseName(argument);
-  const std::string dataName = DataFileOf(base);
+  const std::string dataName = DataFileOf(argument);
   const std::string reportName = base + ".TXT";
   const std::string graphName = base + ".LAY";
   host.SetCaption("MORVELIN - " + base);

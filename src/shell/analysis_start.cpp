@@ -1,5 +1,8 @@
 #include "shell/analysis_start.h"
 
+#include <filesystem>
+
+#include "common/data_file_name.h"
 #include "common/text_compare.h"
 
 namespace pave {
@@ -26,6 +29,23 @@ AnalysisStart PrepareAnalysisStart(AnalysisProgram program, const std::string& f
   start.program = curnt_path + ProgramFileName(program);
   start.argument = data_path + name;
   return start;
+}
+
+std::string AimAtChosenFile(AnalysisStart& start, const std::string& data_path) {
+  const std::string chosen = data_path + start.file_box;
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(chosen, error)) return std::string();
+  for (const std::string& argument : {start.argument, chosen}) {
+    if (DataFileOf(argument) == chosen) {
+      start.argument = argument;
+      return std::string();
+    }
+  }
+  const std::vector<std::string> names = NamesDifferingOnlyInCase(chosen);
+  if (names.empty()) return std::string();
+  return "The analysis programs cannot tell the data file " + start.file_box + " from " + ListedNames(names) +
+         ", whose name" + (names.size() > 1 ? "s differ" : " differs") +
+         " from it only in letter case.  Please give one of them another name.";
 }
 
 }  // namespace pave

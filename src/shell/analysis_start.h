@@ -22,4 +22,11 @@ struct AnalysisStart {
 AnalysisStart PrepareAnalysisStart(AnalysisProgram program, const std::string& file_box,
                                    const std::string& curnt_path, const std::string& data_path);
 
+// Makes the argument lead the program to exactly the file the user chose (`data_path` and the file
+// box's name, as PrepareAnalysisStart left it) where another file, whose name differs from it only
+// in letter case, would be read in its place: a name ending in ".dat" is then passed whole (the
+// program removes that ending itself). Empty when the argument leads there (or no such file is
+// there, which the program reports); otherwise the message why the run cannot start.
+std::string AimAtChosenFile(AnalysisStart& start, const std::string& data_path);
+
 }  // namespace pave

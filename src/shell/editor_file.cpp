@@ -1,13 +1,13 @@
 #include "shell/editor_file.h"
 
-#include "common/safe_file_write.h"
-
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "common/data_file_name.h"
+#include "common/safe_file_write.h"
 #include "common/text_compare.h"
 #include "shell/directory_of.h"
 
@@ -32,25 +32,12 @@ int EditorFilterIndexFor(const std::string& file_name) {
 
 std::string OpenedFileName(const std::string& chosen, EditorFileType type) {
   std::error_code error;
-  if (fs::exists(chosen, error) || type == EditorFileType::All) return ExistingFileIgnoringCase(chosen);
+  if (fs::exists(chosen, error)) return chosen;
+  if (type == EditorFileType::All) return FileInAnyCase(chosen);
   const std::string name = BareName(chosen);
   const std::size_t dot = name.rfind('.');
-  if (dot != std::string::npos && dot != 0) return ExistingFileIgnoringCase(chosen);
-  return ExistingFileIgnoringCase(chosen + (type == EditorFileType::Text ? ".txt" : ".dat"));
-}
-
-std::string ExistingFileIgnoringCase(const std::string& path) {
-  std::error_code error;
-  if (fs::exists(path, error)) return path;
-  std::string dir = DirectoryOf(path);
-  std::string name = path.substr(dir.size());
-  fs::path where = dir.empty() ? fs::path(".") : fs::path(dir);
-  std::string best;
-  for (fs::directory_iterator it(where, error), end; !error && it != end; it.increment(error)) {
-    std::string candidate = it->path().filename().string();
-    if (EqualsIgnoringCase(candidate, name) && (best.empty() || candidate < best)) best = candidate;
-  }
-  return best.empty() ? path : dir + best;
+  if (dot != std::string::npos && dot != 0) return FileInAnyCase(chosen);
+  return FileInAnyCase(chosen + (type == EditorFileType::Text ? ".txt" : ".dat"));
 }
 
 namespace {

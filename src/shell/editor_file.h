@@ -20,12 +20,9 @@ int EditorFilterIndexFor(const std::string& file_name);
 
 // The file that Open reads for the chosen name: the chosen file itself. Only a name typed without
 // an extension that names no file gets the extension of the selected filter ("txt" for Text Files,
-// "dat" for Data Files). A name that names no file exactly finds one without regard to case.
+// "dat" for Data Files). A name that names no file exactly finds one without regard to case
+// ("LAY1.txt" finds "LAY1.TXT"), where only one file has it in any case.
 std::string OpenedFileName(const std::string& chosen, EditorFileType type);
-
-// The existing file of that name, found without regard to case when no file has exactly that name
-// ("LAY1.txt" finds "LAY1.TXT"); the name itself when there is none.
-std::string ExistingFileIgnoringCase(const std::string& path);
 
 // The editor's text: lines separated by "\n", UTF-8. A file that is not valid UTF-8 is taken as
 // Latin-1 and written back the same way.

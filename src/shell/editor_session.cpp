@@ -316,15 +316,25 @@ bool EditorSession::SaveAs() {
   request.filter = kDataFilter;
   request.filter_index = 2;
   request.file_name = SavedPath();
-  std::optional<FileChoice> choice = ChooseFileToSave(request, agreed_, texts_.title, EditorDataFileName);
+  std::string agreed = agreed_;
+  std::optional<FileChoice> choice = ChooseFileToSave(request, agreed, texts_.title, EditorDataFileName);
   if (!choice) return false;   // cancelled: nothing is written
+  // The editor moves to the chosen file only once the file is written there: a save that is
+  // refused or fails leaves its folder, its file and the file it may replace as they were.
+  const std::string kept_dir = DataDir, kept_file = SaveFile, kept_agreed = agreed_;
   DataDir = DirectoryOf(choice->file_name);
+  SaveFile = choice->file_name.substr(DataDir.size());
+  agreed_ = agreed;
+  if (!Write()) {
+    DataDir = kept_dir;
+    SaveFile = kept_file;
+    agreed_ = kept_agreed;
+    return false;
+  }
   if (MainScreen* main = frmROVANTE()) {
     main->SetDataPathText(DataDir);
     if (UpperCase(main->DataPathText()) != UpperCase(gPathList(1))) main->InsertDataPathAtTop(DataDir);
   }
-  SaveFile = choice->file_name.substr(DataDir.size());
-  if (!Write()) return false;
   SaveState = left_out_from_ ? 1 : 2;
   Tell(SavedMessage());
   doc_.ShowFileName(DropLast4(SaveFile));

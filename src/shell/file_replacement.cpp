@@ -2,8 +2,10 @@
 
 #include <filesystem>
 
+#include "common/data_file_name.h"
 #include "common/safe_file_write.h"
 #include "platform/platform.h"
+#include "shell/directory_of.h"
 
 namespace pave {
 
@@ -22,12 +24,28 @@ std::string ReplaceQuestion(const std::string& path) {
   return "The file " + path + " already exists.  Do you want to replace it?";
 }
 
+std::string CaseTwinQuestion(const std::string& path) {
+  const std::vector<std::string> others = NamesDifferingOnlyInCase(path);
+  if (others.empty()) return std::string();
+  const bool several = others.size() > 1;
+  const std::string name = BareName(path);
+  return "The folder " + DirectoryOf(path) + " already holds " + ListedNames(others) + ", whose name" +
+         (several ? "s differ" : " differs") + " from " + name +
+         " only in letter case.  Many systems take such names for one file.  Do you want to save " + name +
+         " beside " + (several ? "them" : "it") + "?";
+}
+
 bool MayReplace(const std::string& path, std::string& agreed, const std::string& title) {
+  if (SameFile(path, agreed)) return true;
   std::error_code error;
-  if (!fs::exists(path, error) || SameFile(path, agreed)) return true;
-  if (!WhyNotReplaceable(path).empty()) return true;
-  if (platform().messages().Show(ReplaceQuestion(path), MessageButtons::YesNoDefaultNo, title) != MessageAnswer::Yes)
-    return false;
+  std::string question;
+  if (!fs::exists(path, error)) {
+    question = CaseTwinQuestion(path);   // a new file: asked only beside a name that differs in letter case
+  } else if (WhyNotReplaceable(path).empty()) {
+    question = ReplaceQuestion(path);    // a file that cannot be replaced is refused by the write, which says why
+  }
+  if (question.empty()) return true;
+  if (platform().messages().Show(question, MessageButtons::YesNoDefaultNo, title) != MessageAnswer::Yes) return false;
   agreed = path;
   return true;
 }

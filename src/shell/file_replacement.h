@@ -1,6 +1,7 @@
 // A file on disk is replaced only when the user agreed to replace that very file: the file a saver
 // opened or wrote last, or one the user answered Yes for. Every saver of ROVANTE (both input editors
-// and the text editor) asks through here before it writes over a file that is already there.
+// and the text editor) asks through here before it writes over a file that is already there, and
+// before it makes a file whose name differs from another's in the folder only in letter case.
 #pragma once
 
 #include <functional>
@@ -17,8 +18,15 @@ bool SameFile(const std::string& a, const std::string& b);
 // The question asked before a file that is there is replaced.
 std::string ReplaceQuestion(const std::string& path);
 
-// True when `path` may be written: no file is there, it is the `agreed` file, it cannot be replaced
-// anyway (the write then says why), or the user answered Yes, after which `path` is the agreed file.
+// The question asked before a new file is made beside files whose names differ from its own only in
+// letter case, naming them (empty when there are none): many systems take such names for one file,
+// and users move their folders there.
+std::string CaseTwinQuestion(const std::string& path);
+
+// True when `path` may be written: it is the `agreed` file; no file is there and none whose name
+// differs only in letter case; it cannot be replaced anyway (the write then says why); or the user
+// answered Yes to the question (replace, or a second name in another letter case), after which
+// `path` is the agreed file.
 bool MayReplace(const std::string& path, std::string& agreed, const std::string& title);
 
 // The save-as dialog, asking before a chosen file that is there is replaced: after a No the dialog

@@ -195,6 +195,10 @@ void MainScreen::StartAnalysis(AnalysisProgram program) {
   DataPathFinished();
   AnalysisStart start = PrepareAnalysisStart(program, file_box_.Text(), gCurntPath, gDataPath);
   file_box_.SetText(start.file_box);
+  if (const std::string refused = AimAtChosenFile(start, gDataPath); !refused.empty()) {
+    platform().messages().Tell(refused, "ROVANTE");
+    return;
+  }
   // An editor holding unsaved changes of this very file is asked first: the run reads the disk.
   WindowRegistry& windows = platform().windows();
   for (const std::string& loaded : windows.LoadedKinds()) {

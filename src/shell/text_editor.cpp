@@ -37,8 +37,10 @@ bool TextEditor::EditorDialogBox(int action, const std::string& preset, std::str
   request.filter_index = EditorFilterIndexFor(preset);
   request.file_name = preset;
   FileType = EditorFileTypeOf(request.filter_index);
+  // A file the user agrees to replace becomes the agreed file only once the text is written there.
+  std::string agreed = agreed_;
   std::optional<FileChoice> choice = action == 1 ? platform().file_dialog().Show(request)
-                                                 : ChooseFileToSave(request, agreed_, kTitle);
+                                                 : ChooseFileToSave(request, agreed, kTitle);
   if (!choice) return false;
   chosen = choice->file_name;
   FileType = EditorFileTypeOf(choice->filter_index);

@@ -397,7 +397,7 @@ RunEnd RunSlabProgram(const std::string& argument, const SlabVariant& variant, A
     return reached;
   };
   try {
-    r.dataName = DataFileOf(base);
+    r.dataName = DataFileOf(argument);
     r.in.emplace(FreeFormatReader::FromFile(r.dataName));
     r.s.NPROB = r.ReadNumber();
     r.SkipIdentifier();

@@ -497,14 +497,17 @@ TEST(DataFileKind, OnlyRegularFilesAreRead) {
 
 // ---------------------------------------------------------------------------------------------------
 // The data file is found the same way in all three programs: from the argument with or without
-// ".DAT", whatever the letter case of the file's name. A name as long as the file system allows is
-// analysed, and its report and graph file take their place beside it.
+// ".DAT", whatever the letter case of the file's name; beside a file whose name differs only in
+// letter case, exactly the file the argument names, and neither where it names neither. A name as
+// long as the file system allows is analysed, and its report and graph file take their place beside
+// it.
 
 struct NameCase {
   const char* name;
   std::string file;      // the data file's name
   std::string argument;  // the argument, in the data file's folder
   std::string base;      // the base of the report and graph file; empty: the file is not found
+  std::string twin = {};   // another data file in the folder, whose name differs only in letter case
 };
 void PrintTo(const NameCase& c, std::ostream* os) { *os << c.name; }
 
@@ -515,6 +518,7 @@ TEST_P(DataFileName, IsFoundAndNamesTheFilesWritten) {
   for (Program p : {Program::Morvelin, Program::Bruntola, Program::Large}) {
     Folder folder(std::string("name_") + c.name + Name(p));
     folder.Write(c.file, ExampleText(Example(p)));
+    if (!c.twin.empty()) folder.Write(c.twin, ExampleText(Example(p)));
     RecordingHost host;
     const RunEnd end = RunProgram(p, folder.File(c.argument).string(), host);
     if (c.base.empty()) {
@@ -526,6 +530,7 @@ TEST_P(DataFileName, IsFoundAndNamesTheFilesWritten) {
     }
     EXPECT_EQ(end, RunEnd::Normal) << Name(p) << "\n" << Joined(host.messages);
     std::vector<std::string> names = {c.file, c.base + ".TXT", c.base + GraphExtension(p)};
+    if (!c.twin.empty()) names.push_back(c.twin);
     std::sort(names.begin(), names.end());
     EXPECT_EQ(folder.Names(), names) << Name(p);
     EXPECT_NE(FileText(folder.File(c.base + ".TXT")).find("INPUT FILE NAME  -" + folder.File(c.file).string()),
@@ -541,6 +546,9 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"ArgumentWithItsExtension", "case.dat", "CASE.dat", "CASE"},
                       // Only ".DAT" and ".dat" end the argument: "x.Dat" names the data file x.Dat.DAT.
                       NameCase{"OtherCaseOfTheExtensionStays", "x.Dat", "x.Dat", ""},
+                      NameCase{"SmallExtensionBesideCapitals", "lay.dat", "lay.dat", "lay", "LAY.DAT"},
+                      NameCase{"CapitalsBesideSmallLetters", "LAY.DAT", "LAY", "LAY", "lay.dat"},
+                      NameCase{"NeitherOfTwoIsGuessed", "LAY.DAT", "lay", "", "Lay.dat"},
                       // The longest names: the temporary files beside them are no longer.
                       NameCase{"BaseNameOf243Characters", std::string(243, 'A') + ".DAT", std::string(243, 'A'),
                                std::string(243, 'A')},

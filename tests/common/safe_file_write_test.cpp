@@ -13,7 +13,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
+#include <vector>
 
 namespace pave {
 namespace {
@@ -74,6 +76,153 @@ TEST_F(SafeFileWriteTest, AFailedWriteKeepsTheOldFileAndSaysWhy) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2) << "no temporary file left";
 }
 
+// A file reached through links: how the folder looks before the write, the name written, and the
+// file that must get the bytes (its name from the folder).
+struct LinkedFile {
+  const char* name;
+  std::function<void(const fs::path& dir)> make;
+  const char* written;   // the name the saver writes
+  const char* target;    // the file that gets the bytes
+  std::vector<const char*> links;   // names that must stay symbolic links
+  std::vector<const char*> same;    // further names of the target (hard links) that must show the bytes
+};
+
+void PrintTo(const LinkedFile& c, std::ostream* out) { *out << c.name; }
+
+void Put(const fs::path& p, const std::string& bytes) {
+  fs::create_directories(p.parent_path());
+  std::ofstream(p, std::ios::binary) << bytes;
+  ::chmod(p.c_str(), 0640);
+}
+
+class WritingThroughLinks : public SafeFileWriteTest, public ::testing::WithParamInterface<LinkedFile> {};
+
+// Both writers (one file, and several files all or none) write the file the name leads to: the link
+// stays, the file it points at gets the bytes and keeps its permissions, every hard link of it shows
+// them, and no temporary file is left in any folder.
+TEST_P(WritingThroughLinks, TheFileTheNameLeadsToGetsTheBytes) {
+  const LinkedFile& c = GetParam();
+  struct Umask {
+    mode_t saved = ::umask(027);   // a new file gets 0640
+    ~Umask() { ::umask(saved); }
+  } umask;
+  c.make(dir);
+  const fs::path written = dir / c.written, target = dir / c.target;
+  std::size_t entries = 0;
+  for (auto it = fs::recursive_directory_iterator(dir); it != fs::recursive_directory_iterator(); ++it) ++entries;
+  for (const std::string bytes : {"first save\r\n", "second, longer save of the file\r\n", "3\r\n"}) {
+    std::string reason, failed;
+    if (bytes == "first save\r\n") {
+      ASSERT_TRUE(WriteFileSafely(written.string(), bytes, reason)) << reason;
+    } else {
+      ASSERT_TRUE(WriteFilesSafely({{written.string(), bytes}, {(dir / "OTHER.TXT").string(), bytes}}, failed, reason))
+          << reason;
+    }
+    EXPECT_EQ(Read(target), bytes);
+    EXPECT_EQ(Read(written), bytes);
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, fs::perms(0640)) << "the file keeps its permissions";
+    for (const char* link : c.links) EXPECT_TRUE(fs::is_symlink(dir / link)) << link;
+    for (const char* other : c.same) {
+      EXPECT_EQ(Read(dir / other), bytes) << other;
+      EXPECT_TRUE(fs::equivalent(dir / other, target)) << other << " is still the same file";
+    }
+  }
+  std::size_t after = 0;
+  for (auto it = fs::recursive_directory_iterator(dir); it != fs::recursive_directory_iterator(); ++it) ++after;
+  const bool made = std::string(c.name).find("Dangling") != std::string::npos;
+  EXPECT_EQ(after, entries + 1 + (made ? 1 : 0)) << "OTHER.TXT, and the file a dangling link names, and nothing else";
+}
+
+const LinkedFile kLinkedFiles[] = {
+    {"AbsoluteLink",
+     [](const fs::path& d) {
+       Put(d / "real" / "LAY1.DAT", "old\r\n");
+       fs::create_symlink(d / "real" / "LAY1.DAT", d / "LAY1.DAT");
+     },
+     "LAY1.DAT", "real/LAY1.DAT", {"LAY1.DAT"}, {}},
+    {"RelativeLinkIntoAnotherFolder",
+     [](const fs::path& d) {
+       Put(d / "real" / "LAY1.DAT", "old\r\n");
+       fs::create_directories(d / "work");
+       fs::create_symlink("../real/LAY1.DAT", d / "work" / "LAY1.DAT");
+     },
+     "work/LAY1.DAT", "real/LAY1.DAT", {"work/LAY1.DAT"}, {}},
+    {"ChainOfLinks",
+     [](const fs::path& d) {
+       Put(d / "real" / "LAY1.DAT", "old\r\n");
+       fs::create_symlink("LAY1.DAT", d / "real" / "CURRENT.DAT");
+       fs::create_symlink("real/CURRENT.DAT", d / "LAY1.DAT");
+     },
+     "LAY1.DAT", "real/LAY1.DAT", {"LAY1.DAT", "real/CURRENT.DAT"}, {}},
+    {"DanglingLink",
+     [](const fs::path& d) {
+       fs::create_directories(d / "real");
+       fs::create_symlink("real/NEW.DAT", d / "NEW.DAT");
+     },
+     "NEW.DAT", "real/NEW.DAT", {"NEW.DAT"}, {}},
+    {"HardLinks",
+     [](const fs::path& d) {
+       Put(d / "LAY1.DAT", "old\r\n");
+       fs::create_directories(d / "copy");
+       fs::create_hard_link(d / "LAY1.DAT", d / "copy" / "LAY1.DAT");
+     },
+     "LAY1.DAT", "LAY1.DAT", {}, {"copy/LAY1.DAT"}},
+    {"LinkToAFileWithHardLinks",
+     [](const fs::path& d) {
+       Put(d / "real" / "LAY1.DAT", "a longer old text than the saves have\r\n");
+       fs::create_hard_link(d / "real" / "LAY1.DAT", d / "real" / "SAME.DAT");
+       fs::create_symlink("real/SAME.DAT", d / "LAY1.DAT");
+     },
+     "LAY1.DAT", "real/LAY1.DAT", {"LAY1.DAT"}, {"real/SAME.DAT"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Links, WritingThroughLinks, ::testing::ValuesIn(kLinkedFiles),
+                         [](const ::testing::TestParamInfo<LinkedFile>& info) { return std::string(info.param.name); });
+
+// A loop of links, or a link to a read-only file, is refused before anything is written.
+TEST_F(SafeFileWriteTest, ALinkThatLeadsNowhereWritableIsRefused) {
+  fs::create_symlink("B.DAT", dir / "A.DAT");
+  fs::create_symlink("A.DAT", dir / "B.DAT");
+  std::string reason;
+  EXPECT_FALSE(WriteFileSafely((dir / "A.DAT").string(), "x", reason));
+  EXPECT_EQ(reason, "Too many levels of symbolic links");
+  EXPECT_EQ(WhyNotReplaceable((dir / "A.DAT").string()), reason);
+
+  Put(dir / "ro" / "LOCKED.DAT", "kept");
+  ::chmod((dir / "ro" / "LOCKED.DAT").c_str(), 0444);
+  fs::create_symlink("ro/LOCKED.DAT", dir / "LOCKED.DAT");
+  EXPECT_FALSE(WriteFileSafely((dir / "LOCKED.DAT").string(), "x", reason));
+  EXPECT_EQ(reason, "the file is read-only");
+  EXPECT_EQ(Read(dir / "ro" / "LOCKED.DAT"), "kept");
+  EXPECT_TRUE(fs::is_symlink(dir / "LOCKED.DAT"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 4) << "no temporary file left";
+}
+
+// A slab run's report and graph file committed in a child with a mount namespace of its own, in
+// which the graph file is busy (a mount point, which no rename replaces), as the user "nobody" when
+// asked. The child's exit status: 0 when the run's message is `expected`, 77 when the test cannot
+// have a namespace of its own.
+int CommitWithBusyGraph(const fs::path& report, const fs::path& graph, const std::string& expected, bool as_nobody) {
+  const pid_t child = ::fork();
+  if (child < 0) return -1;
+  if (child == 0) {
+    if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        ::mount(graph.c_str(), graph.c_str(), nullptr, MS_BIND, nullptr) != 0 ||
+        (as_nobody && (::setgid(65534) != 0 || ::setuid(65534) != 0)))
+      ::_exit(77);
+    RunOutputs outputs(report.string(), graph.string(), "slab graph file");
+    outputs.Open();
+    outputs.report() << "new report";
+    outputs.graph() << "new graph";
+    const std::string message = outputs.Commit();
+    if (message != expected) std::fprintf(stderr, "%s\n", message.c_str());
+    ::_exit(message == expected ? 0 : 1);
+  }
+  int status = 0;
+  if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+  return WEXITSTATUS(status);
+}
+
 // Two files written together, the second of which is busy (a mount point, which no rename replaces):
 // the first is put back from the link kept to it, and both stay as they were (the analysis programs
 // show this for their report and graph file). Where the first cannot be put back, because the file
@@ -94,29 +243,30 @@ TEST_F(SafeFileWriteTest, AFileThatCannotBePutBackIsNamedAsReplaced) {
   const std::string expected = "The slab graph file " + graph.string() +
                                " cannot be written (Device or resource busy). The report file " + report.string() +
                                " was replaced. The slab graph file is left as it was.";
-  const pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-        ::mount(graph.c_str(), graph.c_str(), nullptr, MS_BIND, nullptr) != 0 || ::setgid(65534) != 0 ||
-        ::setuid(65534) != 0)
-      ::_exit(77);
-    RunOutputs outputs(report.string(), graph.string(), "slab graph file");
-    outputs.Open();
-    outputs.report() << "new report";
-    outputs.graph() << "new graph";
-    const std::string message = outputs.Commit();
-    if (message != expected) std::fprintf(stderr, "%s\n", message.c_str());
-    ::_exit(message == expected ? 0 : 1);
-  }
-  int status = 0;
-  ASSERT_EQ(::waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status));
-  if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "no mount namespace of its own for the test";
-  EXPECT_EQ(WEXITSTATUS(status), 0);
+  const int status = CommitWithBusyGraph(report, graph, expected, true);
+  if (status == 77) GTEST_SKIP() << "no mount namespace of its own for the test";
+  EXPECT_EQ(status, 0);
   EXPECT_EQ(Read(report), "new report");
   EXPECT_EQ(Read(graph), "old graph");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2) << "no file left beside them";
+}
+
+// A report with a second name (a hard link) is written in place; when the graph file then cannot
+// be written, the report gets its old bytes back under both names.
+TEST_F(SafeFileWriteTest, AFileWrittenInPlaceIsPutBackWhenTheOtherFails) {
+  const fs::path report = dir / "R.TXT", graph = dir / "G.SLA", second = dir / "SECOND.TXT";
+  std::ofstream(report, std::ios::binary) << "old report";
+  std::ofstream(graph, std::ios::binary) << "old graph";
+  fs::create_hard_link(report, second);
+  const std::string expected = "The slab graph file " + graph.string() +
+                               " cannot be written (Device or resource busy). The files of an earlier run are "
+                               "left as they were.";
+  const int status = CommitWithBusyGraph(report, graph, expected, false);
+  if (status == 77) GTEST_SKIP() << "no mount namespace of its own for the test";
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(Read(report), "old report");
+  EXPECT_TRUE(fs::equivalent(report, second));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 3) << "no file left beside them";
 }
 
 }  // namespace

@@ -12,7 +12,8 @@ class EditorFileTest : public ShellTest {};
 // The file chosen in the open dialog is the file read, whatever filter is selected; only a name
 // typed without an extension gets the filter's.
 TEST_F(EditorFileTest, TheChosenFileIsTheFileOpened) {
-  for (const char* name : {"LAY1.DAT", "LAY1.TXT", "NOTE.TXT", "PLAIN", "a.b.TXT"}) WriteFile(Path(name), "x");
+  for (const char* name : {"LAY1.DAT", "LAY1.TXT", "NOTE.TXT", "PLAIN", "a.b.TXT", "TWIN.TXT", "twin.TXT"})
+    WriteFile(Path(name), "x");
   struct Case {
     const char* chosen;
     EditorFileType type;
@@ -28,6 +29,7 @@ TEST_F(EditorFileTest, TheChosenFileIsTheFileOpened) {
       {"PLAIN", EditorFileType::Text, "PLAIN"},         // a file without an extension
       {"NOTE.TX", EditorFileType::Text, "NOTE.TX"},     // no such file: the read says so
       {"GONE", EditorFileType::All, "GONE"},
+      {"twin.txt", EditorFileType::Text, "twin.txt"},   // two files in other cases: neither is guessed
   };
   for (const Case& c : cases) EXPECT_EQ(OpenedFileName(Path(c.chosen), c.type), Path(c.opened)) << c.chosen;
 }
@@ -42,13 +44,6 @@ TEST(EditorFile, TheDialogOpensWithTheFilterThatListsTheOfferedFile) {
   EXPECT_EQ(EditorFileTypeOf(1), EditorFileType::All);
   EXPECT_EQ(EditorFileTypeOf(2), EditorFileType::Data);
   EXPECT_EQ(EditorFileTypeOf(3), EditorFileType::Text);
-}
-
-TEST_F(EditorFileTest, FindsTheFileWithoutRegardToCase) {
-  WriteFile(Path("LAY1.TXT"), "r");
-  EXPECT_EQ(ExistingFileIgnoringCase(Path("LAY1.txt")), Path("LAY1.TXT"));
-  EXPECT_EQ(ExistingFileIgnoringCase(Path("LAY1.TXT")), Path("LAY1.TXT"));
-  EXPECT_EQ(ExistingFileIgnoringCase(Path("LAY2.txt")), Path("LAY2.txt"));
 }
 
 TEST_F(EditorFileTest, ReadAndSaveKeepTheFileAsItWas) {

@@ -84,6 +84,28 @@ class KeptWorkTest : public MainWindowTest {
     Trigger(kind::kEditor, "mnuOpen");
   }
   QPlainTextEdit& EditorText() { return *dynamic_cast<EditorWindow*>(Window(kind::kEditor))->txtEditor; }
+  // The editor opened on an example copied into the data directory: File Old in an input editor,
+  // Open in the text editor. The example's path.
+  std::string OpenExampleIn(const char* editor, const std::string& example) {
+    OpenEditor(editor, example + ".DAT");
+    if (editor != kind::kEditor) return OldExample(editor, example);
+    const std::string path = Example(example);
+    platform_.file_dialog.QueueChoice(path);
+    Trigger(editor, "mnuOpen");
+    return path;
+  }
+  // Save or SaveAs: the text editor's File menu item, an input editor's button.
+  void FileCommand(const char* editor, const std::string& item) {
+    if (editor == kind::kEditor) {
+      Trigger(editor, "mnu" + item);
+    } else {
+      Click(editor, "cmd" + item);
+    }
+  }
+  std::string ShownFile(const char* editor) {
+    if (editor == kind::kEditor) return Window(kind::kEditor)->windowTitle().toStdString();
+    return LabelText(editor, "lblFile");
+  }
 
   // The Save As dialog choosing `path`, its replace question answered by `replace` (after a No the
   // dialog opens again and is cancelled).
@@ -253,6 +275,151 @@ const Saver kSavers[] = {
 
 INSTANTIATE_TEST_SUITE_P(EverySaver, ReplacingAFileAsks, ::testing::ValuesIn(kSavers),
                          [](const ::testing::TestParamInfo<Saver>& info) { return std::string(info.param.name); });
+
+// ---- A Save As that fails leaves the editor on its file ----
+
+// The ways a Save As is refused after the user chose the file.
+enum class Refusal { ReadOnlyFile, SaveCheck, ReadOnlyFolder };
+
+struct FailedSaveAs {
+  const char* name;
+  const char* editor;
+  Refusal refusal;
+};
+
+void PrintTo(const FailedSaveAs& c, std::ostream* out) { *out << c.name; }
+
+class ARefusedSaveAs : public KeptWorkTest, public ::testing::WithParamInterface<FailedSaveAs> {
+ protected:
+  // The editor's own file: LAY1 in the layered editor and the text editor, SLA3 in the slab editor.
+  const char* OwnExample() const { return GetParam().editor == kSlab ? "SLA3" : "LAY1"; }
+  // A change the file does not hold yet; with `refused`, also one that the Save check refuses
+  // (the count of layers or slabs raised beyond what was entered); without, that count as it was.
+  void Change(bool refused) {
+    const char* editor = GetParam().editor;
+    if (editor == kind::kEditor) {
+      EditorText().appendPlainText("CHANGED");
+      return;
+    }
+    const char* general = editor == kLayered ? kind::kLayeredGeneral : kind::kSlabGeneral;
+    Trigger(editor, "mnuGeneral");
+    Type(general, editor == kLayered ? "txtTitle1" : "txtTitle", "CHANGED");
+    Type(general, editor == kLayered ? "txtNl" : "txtNslab", editor == kLayered ? (refused ? "4" : "3")
+                                                                                 : (refused ? "3" : "2"));
+    Click(general, "cmdOk");
+    ASSERT_FALSE(platform_.windows.IsLoaded(general)) << ::testing::PrintToString(platform_.messages.Texts());
+  }
+  void Press(const char* item) { FileCommand(GetParam().editor, item); }
+  // What shows the editor's file: the file label of an input editor, the text editor's caption.
+  std::string ShownFile() { return KeptWorkTest::ShownFile(GetParam().editor); }
+};
+
+// A Save As refused after the file was chosen (a read-only file, the Save check, a folder that cannot
+// be written) changes nothing of the editor: it still shows its file, the main window keeps its data
+// path, the chosen file is replaced only after the replace question is asked again, and the next Save
+// writes the editor's own file without a question.
+TEST_P(ARefusedSaveAs, LeavesTheEditorOnItsFile) {
+  const FailedSaveAs& c = GetParam();
+  const std::string folder = data_dir + "other/", target = folder + "TARGET.DAT";
+  WriteFile(target, kKept);
+  const std::string own = OpenExampleIn(c.editor, OwnExample());
+  const std::string shown = ShownFile();
+  Change(c.refusal == Refusal::SaveCheck);
+  ASSERT_FALSE(HasFatalFailure());
+  if (c.refusal == Refusal::ReadOnlyFile) fs::permissions(target, fs::perms(0444));
+  if (c.refusal == Refusal::ReadOnlyFolder) fs::permissions(folder, fs::perms(0555));
+
+  // The user agrees to replace the chosen file (a read-only file is refused without the question).
+  platform_.messages.shown.clear();
+  platform_.file_dialog.QueueChoice(target);
+  if (c.refusal == Refusal::SaveCheck) platform_.messages.QueueAnswer(MessageAnswer::Yes);
+  Press("SaveAs");
+  const std::string refused = LastMessage();
+  EXPECT_NE(refused.find(c.refusal == Refusal::SaveCheck ? "The file has not been saved."
+                         : c.refusal == Refusal::ReadOnlyFile ? "the file is read-only"
+                                                              : "its folder is read-only"),
+            std::string::npos)
+      << refused;
+  EXPECT_EQ(FileText(target), kKept);
+  EXPECT_EQ(ShownFile(), shown);
+  EXPECT_EQ(main->screen().DataPathText(), data_dir);
+
+  // Mended in between: a Save As onto the chosen file asks again whether to replace it ...
+  fs::permissions(target, fs::perms(0644));
+  fs::permissions(folder, fs::perms(0755));
+  if (c.refusal == Refusal::SaveCheck) Change(false);
+  platform_.messages.shown.clear();
+  ChooseInSaveAs(target, MessageAnswer::No);
+  Press("SaveAs");
+  EXPECT_TRUE(Asked(ReplaceQuestion(target))) << ::testing::PrintToString(platform_.messages.Texts());
+  EXPECT_EQ(FileText(target), kKept);
+
+  // ... and the next Save writes the editor's own file, without a question.
+  platform_.messages.shown.clear();
+  Press("Save");
+  EXPECT_EQ(Questions(), 0u) << ::testing::PrintToString(platform_.messages.Texts());
+  EXPECT_EQ(FileText(target), kKept);
+  EXPECT_NE(FileText(own).find("CHANGED"), std::string::npos) << FileText(own);
+  EXPECT_EQ(ShownFile(), shown);
+  EXPECT_EQ(platform_.messages.unanswered, 0);
+  EXPECT_EQ(platform_.file_dialog.unanswered, 0);
+}
+
+const FailedSaveAs kFailedSaveAs[] = {
+    {"PeldraneReadOnlyFile", kLayered, Refusal::ReadOnlyFile},
+    {"PeldraneSaveCheck", kLayered, Refusal::SaveCheck},
+    {"PeldraneReadOnlyFolder", kLayered, Refusal::ReadOnlyFolder},
+    {"CorvistaReadOnlyFile", kSlab, Refusal::ReadOnlyFile},
+    {"CorvistaSaveCheck", kSlab, Refusal::SaveCheck},
+    {"CorvistaReadOnlyFolder", kSlab, Refusal::ReadOnlyFolder},
+    {"TextEditorReadOnlyFile", kind::kEditor, Refusal::ReadOnlyFile},
+    {"TextEditorReadOnlyFolder", kind::kEditor, Refusal::ReadOnlyFolder},
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryEditor, ARefusedSaveAs, ::testing::ValuesIn(kFailedSaveAs),
+                         [](const ::testing::TestParamInfo<FailedSaveAs>& info) { return std::string(info.param.name); });
+
+// A Save As that would make a second file whose name differs from one in the folder only in letter
+// case asks first, naming both (Enter = No): No opens the dialog again on the name and makes no file,
+// Yes makes it and moves the editor to it. In every saver.
+TEST_F(KeptWorkTest, ASaveAsBesideANameInAnotherCaseAsks) {
+  struct Case {
+    const char* editor;
+    const char* example;
+    const char* chosen;
+    const char* shown_after;
+  } cases[] = {{kLayered, "LAY1", "lay1.dat", "lay1"},
+               {kSlab, "SLA1", "sla1.dat", "sla1"},
+               {kind::kEditor, "LAY2", "lay2.dat", "lay2.dat"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.example);
+    const std::string own = OpenExampleIn(c.editor, c.example), chosen = data_dir + c.chosen;
+    const std::string question = "The folder " + data_dir + " already holds " + c.example +
+                                 ".DAT, whose name differs from " + c.chosen +
+                                 " only in letter case.  Many systems take such names for one file.  Do you want "
+                                 "to save " + c.chosen + " beside it?";
+    for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+      platform_.messages.shown.clear();
+      platform_.file_dialog.requests.clear();
+      ChooseInSaveAs(chosen, answer);
+      FileCommand(c.editor, "SaveAs");
+      ASSERT_FALSE(platform_.messages.shown.empty());
+      EXPECT_EQ(platform_.messages.shown.front().text, question);
+      EXPECT_EQ(platform_.messages.shown.front().buttons, MessageButtons::YesNoDefaultNo);
+      EXPECT_EQ(fs::exists(chosen), answer == MessageAnswer::Yes);
+      if (answer == MessageAnswer::No) {
+        ASSERT_EQ(platform_.file_dialog.requests.size(), 2u);
+        EXPECT_EQ(platform_.file_dialog.requests[1].file_name, chosen);
+      }
+    }
+    EXPECT_EQ(FileText(own), ExampleText(c.example));
+    EXPECT_EQ(ShownFile(c.editor), c.shown_after);
+    platform_.windows.Unload(c.editor);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  EXPECT_EQ(platform_.messages.unanswered, 0);
+  EXPECT_EQ(platform_.file_dialog.unanswered, 0);
+}
 
 // File New or File Old while a file is open is refused with a message that says how the open file
 // was loaded, in both editors.

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "common/data_file_name.h"
 #include "shell/path_list.h"
 #include "shell_fixture.h"
 
@@ -272,6 +273,41 @@ TEST_F(MainScreenTest, AnalysisButtonsStartTheProgramsOnTheDataFile) {
   EXPECT_EQ(file_box.Text(), "LAY1.DAT");
   // The directory box is not confirmed by these buttons.
   EXPECT_EQ(gDataFile, "");
+}
+
+// Beside a file whose name differs only in letter case, a run reads exactly the file chosen: the
+// argument keeps a ".dat" the program removes itself, and a name no argument can tell apart from
+// the other file is refused with a message.
+TEST_F(MainScreenTest, AnAnalysisReadsTheFileChosenBesideOneThatDiffersOnlyInCase) {
+  for (const char* name : {"lay1.dat", "Sla1.Dat", "SOLO.dat"}) WriteFile(data_dir + name, "x");
+  WriteDataPath(data_dir + "\r\n");
+  Start();
+  struct Case {
+    const char* box;
+    const char* argument;   // nullptr: refused
+  } cases[] = {
+      {"lay1.dat", "lay1.dat"}, {"LAY1.DAT", "LAY1"}, {"SOLO.dat", "SOLO"}, {"NEW", "NEW"}, {"Sla1.Dat", nullptr},
+  };
+  for (const Case& c : cases) {
+    platform_.processes.started.clear();
+    platform_.messages.shown.clear();
+    file_box.SetText(c.box);
+    screen->StartAnalysis(AnalysisProgram::Bruntola);
+    if (!c.argument) {
+      EXPECT_TRUE(platform_.processes.started.empty()) << c.box;
+      EXPECT_EQ(platform_.messages.Texts(),
+                std::vector<std::string>{"The analysis programs cannot tell the data file Sla1.Dat from sla1.dat, "
+                                         "whose name differs from it only in letter case.  Please give one of them "
+                                         "another name."});
+      continue;
+    }
+    ASSERT_EQ(platform_.processes.started.size(), 1u) << c.box;
+    EXPECT_EQ(platform_.processes.started[0].argument, data_dir + c.argument) << c.box;
+    if (std::filesystem::exists(data_dir + c.box)) {
+      EXPECT_EQ(DataFileOf(platform_.processes.started[0].argument), data_dir + c.box);
+    }
+    EXPECT_TRUE(platform_.messages.shown.empty()) << c.box;
+  }
 }
 
 TEST_F(MainScreenTest, WindowButtonsHandOverTheDataFile) {
