@@ -48,13 +48,16 @@ std::string RunOutputs::Commit() {
   PassGraphLines();
   std::string failed, reason;
   std::vector<std::string> replaced;
-  if (WriteFilesSafely({{reportPath_, report_.str()}, {graphPath_, graph_.str()}}, failed, reason, &replaced)) {
+  bool failedUntouched = true;
+  if (WriteFilesSafely({{reportPath_, report_.str()}, {graphPath_, graph_.str()}}, failed, reason, &replaced,
+                       &failedUntouched)) {
     return std::string();
   }
   std::string message = "The " + Kind(failed) + " " + Shown(failed) + " cannot be written (" + reason + ").";
-  if (replaced.empty()) return message + " The files of an earlier run are left as they were.";
+  if (failedUntouched && replaced.empty()) return message + " The files of an earlier run are left as they were.";
   for (const std::string& path : replaced) message += " The " + Kind(path) + " " + Shown(path) + " was replaced.";
-  return message + " The " + Kind(failed) + " is left as it was.";
+  // A file that could be neither written nor put back says so in the reason itself.
+  return failedUntouched ? message + " The " + Kind(failed) + " is left as it was." : message;
 }
 
 }  // namespace pave

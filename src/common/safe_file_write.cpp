@@ -261,26 +261,37 @@ class Replacement {
     if (!has_old_ || !Rewrite(old_, ignored)) {
       reason += "; the file may be damaged, and the complete new text is kept in " + temp_;
       temp_.clear();
+      damaged_ = true;
     }
     return false;
   }
+
+ public:
+  // Whether a failed Commit left the file other than it was.
+  bool Damaged() const { return damaged_; }
+
+ private:
 
   std::string path_, temp_, kept_;
   bool existed_ = false;
   bool in_place_ = false;
   std::string bytes_, old_;
   bool has_old_ = false;
+  bool damaged_ = false;
 };
 
 }  // namespace
 
-bool WriteFileSafely(const std::string& path, const std::string& bytes, std::string& reason) {
+bool WriteFileSafely(const std::string& path, const std::string& bytes, std::string& reason, bool* untouched) {
   Replacement r;
-  return r.Prepare(path, bytes, reason) && r.Commit(reason);
+  const bool written = r.Prepare(path, bytes, reason) && r.Commit(reason);
+  if (untouched) *untouched = !written && !r.Damaged();
+  return written;
 }
 
 bool WriteFilesSafely(const std::vector<std::pair<std::string, std::string>>& files, std::string& failed,
-                      std::string& reason, std::vector<std::string>* replaced) {
+                      std::string& reason, std::vector<std::string>* replaced, bool* failedUntouched) {
+  if (failedUntouched) *failedUntouched = true;
   std::vector<Replacement> replacements(files.size());
   for (std::size_t i = 0; i < files.size(); ++i) {
     if (!replacements[i].Prepare(files[i].first, files[i].second, reason)) {
@@ -292,6 +303,7 @@ bool WriteFilesSafely(const std::vector<std::pair<std::string, std::string>>& fi
   for (std::size_t i = 0; i < files.size(); ++i) {
     if (!replacements[i].Commit(reason)) {
       failed = files[i].first;
+      if (failedUntouched) *failedUntouched = !replacements[i].Damaged();
       for (std::size_t j = 0; j < i; ++j) {
         if (!replacements[j].Undo() && replaced) replaced->push_back(files[j].first);
       }

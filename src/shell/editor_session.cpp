@@ -284,9 +284,10 @@ bool EditorSession::Write(bool closing) {
     bytes = doc_.FileBytes();
   }
   std::string reason;
-  if (!WriteFileSafely(path, bytes, reason)) {
+  bool untouched = true;
+  if (!WriteFileSafely(path, bytes, reason, &untouched)) {
     Tell("File with a filename of " + NameInMessages() + " could not be saved: " + reason +
-         ".  The file on disk is left as it was.");
+         (untouched ? ".  The file on disk is left as it was." : "."));
     return false;
   }
   agreed_ = path;
