@@ -20,28 +20,12 @@ constexpr const char* kSlab = kind::kSlabEditor;
 
 class EditorSessionsTest : public EditorsTest {
  protected:
-  QPushButton* Button(const char* editor) { return editor == kLayered ? main->cmdPeldrane : main->cmdCorvista; }
   const ArrayDirectory& Arrays(const char* editor) { return editor == kLayered ? LayeredArrays() : SlabArrays(); }
   const Value& NPROB(const char* editor) { return editor == kLayered ? gLayeredNPROB : gSlabNPROB; }
 
-  // The editor opened on `name` with File Old of that file in the data directory.
-  void OpenFile(const char* editor, const std::string& name) {
-    OpenEditor(name, Button(editor));
-    platform_.file_dialog.QueueChoice(data_dir + name + ".DAT");
-    Menu(editor, "mnuOpen");
-  }
-  void OpenExample(const char* editor, const std::string& name) {
-    Example(name);
-    OpenFile(editor, name);
-  }
   void NewFile(const char* editor) {
     OpenEditor("NEW", Button(editor));
     Menu(editor, "mnuNew");
-  }
-  void ExitWithout(const char* editor) {
-    platform_.messages.QueueAnswer(MessageAnswer::No);
-    Press(editor, "cmdExit");
-    ASSERT_FALSE(platform_.windows.IsLoaded(editor));
   }
   std::size_t Questions() const {
     std::size_t n = 0;
