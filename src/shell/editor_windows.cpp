@@ -137,6 +137,8 @@ EditorBound* WindowHoldingEdits(EditorKind editor) {
 }
 }  // namespace
 
+bool WindowsHoldEdits(EditorKind editor) { return WindowHoldingEdits(editor) != nullptr; }
+
 bool SettleOpenWindows(EditorKind editor, const std::string& title, const std::string& before,
                        const std::string& cancel) {
   // Each answer closes a window or opens the next one of a chain (a main table after its auxiliary

@@ -95,6 +95,9 @@ bool SettleOpenWindows(EditorKind editor, const std::string& title, const std::s
 // (grids/window_entries.h). None by default.
 void SetStoreObserver(std::function<void(const EditorBound& window, const DataSetChanges& changes)> observer);
 
+// True when an open window of the editor's session shows entries that its OK has not stored.
+bool WindowsHoldEdits(EditorKind editor);
+
 // The generation of the editor's session and the start of the next one.
 int EditorGeneration(EditorKind editor);
 void NextEditorGeneration(EditorKind editor);
