@@ -53,8 +53,8 @@ std::string RereadQuestion(const std::string& name, const std::string& saver, co
 
 std::string KeptChangesNote(const std::string& name, const std::string& saver, const std::string& editor) {
   return "The file " + name + " has just been saved by " + saver + ", and " + editor +
-         " holds changes of it that have not been saved.  " + editor +
-         " keeps them, and saving them there would replace what " + saver + " saved.";
+         " holds changes of it that have not been saved.  They are kept in " + editor +
+         ", and saving them there would replace what " + saver + " saved.";
 }
 
 void TellFileSaved(const std::string& path, const std::string& saver) {
