@@ -7,6 +7,14 @@ void DataSetChanges::Undo() {
   changes_.clear();
 }
 
+std::vector<DataSetChanges::Entry> DataSetChanges::Entries() const {
+  std::vector<Entry> entries;
+  for (const auto& c : changes_) {
+    for (std::vector<long>& place : c->Places()) entries.push_back({c->array(), std::move(place)});
+  }
+  return entries;
+}
+
 DataSetWatch::DataSetWatch(const ArrayDirectory* arrays) {
   if (!arrays) return;
   for (const std::string& name : arrays->Names()) {

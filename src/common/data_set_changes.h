@@ -5,6 +5,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "common/entry_array.h"
@@ -18,6 +19,12 @@ class DataSetChanges {
   DataSetChanges& operator=(DataSetChanges&&) = default;
 
   bool empty() const { return changes_.empty(); }
+  // Each changed entry: its array and its place (the data set, then the further indexes).
+  struct Entry {
+    std::string array;
+    std::vector<long> place;
+  };
+  std::vector<Entry> Entries() const;
   // Puts every changed entry back as it was before the step; an entry changed again since keeps
   // its newer value.
   void Undo();

@@ -67,6 +67,9 @@ class EntryArray {
     virtual bool empty() const = 0;
     // Puts each entry back as the copy held it, unless it was changed again since.
     virtual void Undo() = 0;
+    // The array's name and the place of each changed entry: the data set, then the further indexes.
+    virtual const std::string& array() const = 0;
+    virtual std::vector<std::vector<long>> Places() const = 0;
   };
   virtual std::unique_ptr<Copy> Keep() const = 0;
   // `kept` must be a copy this array made.
@@ -148,7 +151,7 @@ class TableEntries final : public EntryArray {
 
   std::unique_ptr<Changes> ChangesSince(const Copy& kept) override {
     const Table& before = static_cast<const Kept&>(kept).table;
-    auto changes = std::make_unique<Changed>(table_);
+    auto changes = std::make_unique<Changed>(table_, name());
     for (std::size_t i = 0; i < Table::kSize; ++i) {
       if (!(before.data()[i] == table_.data()[i])) changes->entries.push_back({i, before.data()[i], table_.data()[i]});
     }
@@ -161,7 +164,7 @@ class TableEntries final : public EntryArray {
     Table table;
   };
   struct Changed final : Changes {
-    explicit Changed(Table& t) : table(t) {}
+    Changed(Table& t, const std::string& n) : table(t), name(n) {}
     struct Entry {
       std::size_t place;
       T before, after;
@@ -173,7 +176,24 @@ class TableEntries final : public EntryArray {
         if (entry == e.after) entry = e.before;
       }
     }
+    const std::string& array() const override { return name; }
+    std::vector<std::vector<long>> Places() const override {
+      constexpr std::array<int, sizeof...(Bounds)> bounds{Bounds...};
+      std::vector<std::vector<long>> places;
+      for (const Entry& e : entries) {
+        std::vector<long> index(bounds.size());
+        std::size_t rest = e.place;
+        for (std::size_t d = bounds.size(); d-- > 0;) {
+          const std::size_t extent = static_cast<std::size_t>(bounds[d]) + 1;
+          index[d] = static_cast<long>(rest % extent);
+          rest /= extent;
+        }
+        places.push_back(std::move(index));
+      }
+      return places;
+    }
     Table& table;
+    std::string name;
     std::vector<Entry> entries;
   };
 

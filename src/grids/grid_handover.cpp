@@ -56,12 +56,15 @@ void PublishHandover(const GridHandover& h) {
 }
 
 GridHandover TakeHandover(const std::string& window_kind) {
+  const GridHandover h = PeekHandover(window_kind);
   std::optional<Pending>& pending = PendingHandover();
-  if (pending && pending->window_kind == window_kind) {
-    GridHandover h = pending->handover;
-    pending.reset();
-    return h;
-  }
+  if (pending && pending->window_kind == window_kind) pending.reset();
+  return h;
+}
+
+GridHandover PeekHandover(const std::string& window_kind) {
+  const std::optional<Pending>& pending = PendingHandover();
+  if (pending && pending->window_kind == window_kind) return pending->handover;
   return HandoverFromProgramState();
 }
 

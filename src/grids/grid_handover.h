@@ -35,6 +35,8 @@ void PublishHandover(const GridHandover& handover);
 // The hand-over for a grid window being loaded: the one handed over directly to this window kind,
 // else the program-wide values.
 GridHandover TakeHandover(const std::string& window_kind);
+// The same without taking it: the hand-over a window of `window_kind` would load with now.
+GridHandover PeekHandover(const std::string& window_kind);
 
 // Publishes the hand-over and loads the window of `window_kind`, which takes this hand-over.
 void LoadWithHandover(const std::string& window_kind, const GridHandover& handover);

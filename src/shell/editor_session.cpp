@@ -11,6 +11,7 @@
 #include "shell/main_screen.h"
 #include "shell/program_state.h"
 #include "shell/record_reader.h"
+#include "shell/shared_data_file.h"
 
 namespace pave {
 
@@ -128,13 +129,16 @@ void EditorSession::Old() {
   if (!gEditFileName.Text().empty()) request.file_name = DataDir + gEditFileName.Text();
   std::optional<FileChoice> choice = platform().file_dialog().Show(request);
   if (!choice) return;   // cancelled: nothing is read
-  SaveFile = choice->file_name;
+  ReadFile(choice->file_name, true);
+}
 
+void EditorSession::ReadFile(const std::string& path, bool hand_over) {
+  SaveFile = path;
   EndWindows();
   doc_.StartFresh();
   doc_.BeginRead();
   DataDir = DirectoryOf(SaveFile);
-  MainScreen* main = frmROVANTE();
+  MainScreen* main = hand_over ? frmROVANTE() : nullptr;
   if (main) main->SetDataPathText(DataDir);
   ShownName = SaveFile.substr(DataDir.size());
   if (main) main->SetFileText(ShownName);
@@ -292,6 +296,7 @@ bool EditorSession::Write(bool closing) {
   }
   agreed_ = path;
   if (path == IncompleteFile) IncompleteFile.clear();
+  TellFileSaved(path, texts_.editor_name);
   return true;
 }
 
@@ -361,9 +366,16 @@ bool EditorSession::MayClose() {
   }
 }
 
-bool EditorSession::MayRun(const std::string& data_file) {
-  if (opened_ == Opened::None || SaveState == 2 || !SameFile(SavedPath(), data_file)) return true;
-  return AskToSaveBeforeRun(data_file, texts_.editor_name, [this] { return Save(); });
+bool EditorSession::HoldsUnsavedChanges(const std::string& data_file) const {
+  return opened_ != Opened::None && SaveState != 2 && SameFile(SavedPath(), data_file);
+}
+
+void EditorSession::SavedElsewhere(const std::string& data_file, const std::string& saver) {
+  if (opened_ == Opened::None || !SameFile(SavedPath(), data_file)) return;
+  const std::string path = SavedPath();
+  AnswerSavedElsewhere(
+      BareName(path), saver, texts_.editor_name, SaveState != 2 || WindowsHoldEdits(editor_),
+      [this, path] { ReadFile(path, false); }, [this] { SaveState = 1; });
 }
 
 bool EditorSession::Exit() {

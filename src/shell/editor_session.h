@@ -92,10 +92,13 @@ class EditorSession {
   bool Exit();
   // Whether the editor may close without losing changes (asks like Exit, but closes nothing).
   bool MayClose();
-  // Before an analysis reads `data_file`: when the editor holds changes of that very file that are
-  // not saved, asks whether to save them first. True when the run may start (nothing unsaved of
-  // that file, saved, or the user chose the file as it is on disk).
-  bool MayRun(const std::string& data_file);
+  // True when the editor holds the file `data_file` (under any of its names) with changes not saved.
+  bool HoldsUnsavedChanges(const std::string& data_file) const;
+  // Another editor (`saver`) has written `data_file`: when it is the file open here, the editor asks
+  // whether to read it again (which closes its open forms and tables), or, with changes not saved
+  // (in the data sets or in an open window), keeps them, counts them as not saved and says so.
+  void SavedElsewhere(const std::string& data_file, const std::string& saver);
+  const std::string& EditorName() const { return texts_.editor_name; }
   // The file Save writes, as a full path with its ".DAT".
   std::string SavedPath() const;
 
@@ -140,6 +143,9 @@ class EditorSession {
   int FirstRefusedSet();
   // Closes the windows of the session that ends and starts the next generation.
   void EndWindows();
+  // Reads the file `path` into the data sets, as File Old does after its dialog; `hand_over` puts
+  // its folder and name into the main window's boxes.
+  void ReadFile(const std::string& path, bool hand_over);
   // After a complete read: saved when the editor would write the file back as it is.
   bool FileMatchesData(const std::string& path);
   void ShortenSaveFile();

@@ -18,6 +18,11 @@ struct EditorState {
   const void* owner = nullptr;
 };
 
+std::function<void(const EditorBound&, const DataSetChanges&)>& StoreObserver() {
+  static std::function<void(const EditorBound&, const DataSetChanges&)> observer;
+  return observer;
+}
+
 EditorState& State(EditorKind editor) {
   static std::map<EditorKind, EditorState> states;
   return states[editor];
@@ -46,9 +51,18 @@ bool EditorBound::StoreByOk(const std::function<bool()>& ok) {
   if (!succeeded) {
     changes.Undo();
   } else if (!changes.empty()) {
+    Stored(changes);
     DataChanged();
   }
   return succeeded;
+}
+
+void EditorBound::Stored(const DataSetChanges& changes) const {
+  if (StoreObserver() && !changes.empty()) StoreObserver()(*this, changes);
+}
+
+void SetStoreObserver(std::function<void(const EditorBound& window, const DataSetChanges& changes)> observer) {
+  StoreObserver() = std::move(observer);
 }
 
 void EditorBound::WindowClosing() {
@@ -122,6 +136,8 @@ EditorBound* WindowHoldingEdits(EditorKind editor) {
   return nullptr;
 }
 }  // namespace
+
+bool WindowsHoldEdits(EditorKind editor) { return WindowHoldingEdits(editor) != nullptr; }
 
 bool SettleOpenWindows(EditorKind editor, const std::string& title, const std::string& before,
                        const std::string& cancel) {

@@ -64,6 +64,8 @@ class EditorBound {
   DataSetWatch Watch() const { return DataSetWatch(arrays_); }
   // Call when the window closes: a waiting opener learns whether this window's OK succeeded.
   void WindowClosing();
+  // The window stored `changes` (its OK, or the line a main table stores for its auxiliary table).
+  void Stored(const DataSetChanges& changes) const;
   // True while the window that opened this one waits for it.
   bool WaitedOn() const { return static_cast<bool>(opener_); }
   // Set while an OK that succeeds closes the window.
@@ -87,6 +89,14 @@ const ArrayDirectory* EditorArrays(EditorKind editor);
 // window stays open, its message shown).
 bool SettleOpenWindows(EditorKind editor, const std::string& title, const std::string& before,
                        const std::string& cancel);
+
+// Who is told of every store a window makes (EditorBound::Stored), with the window and what it
+// changed: the tests hold each store against the entries the window says it stores
+// (grids/window_entries.h). None by default.
+void SetStoreObserver(std::function<void(const EditorBound& window, const DataSetChanges& changes)> observer);
+
+// True when an open window of the editor's session shows entries that its OK has not stored.
+bool WindowsHoldEdits(EditorKind editor);
 
 // The generation of the editor's session and the start of the next one.
 int EditorGeneration(EditorKind editor);

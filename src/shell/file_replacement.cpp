@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include <sys/stat.h>
+
 #include "common/data_file_name.h"
 #include "common/safe_file_write.h"
 #include "platform/platform.h"
@@ -13,6 +15,10 @@ namespace fs = std::filesystem;
 
 bool SameFile(const std::string& a, const std::string& b) {
   if (a.empty() || b.empty()) return false;
+  // Files that are there are the same when they are one file on one device, whatever names lead
+  // to it (symbolic or hard links, other spellings of the folder).
+  struct stat sa {}, sb {};
+  if (::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0) return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
   std::error_code ea, eb;
   const fs::path ca = fs::weakly_canonical(fs::absolute(a, ea), ea);
   const fs::path cb = fs::weakly_canonical(fs::absolute(b, eb), eb);

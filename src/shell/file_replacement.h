@@ -12,7 +12,9 @@
 
 namespace pave {
 
-// True when both paths name the same file (".", ".." and links resolved); false when one is empty.
+// True when both paths name the same file: for files that are there, one file on one device (links,
+// hard links and other spellings of a folder included); else the same path with ".", ".." and links
+// resolved. False when one is empty.
 bool SameFile(const std::string& a, const std::string& b);
 
 // The question asked before a file that is there is replaced.

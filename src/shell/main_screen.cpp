@@ -39,22 +39,6 @@ std::string MissingDataPathMessage(const std::string& path) {
          "from the list or type one that exists; the data paths you have saved are kept.";
 }
 
-std::string UnsavedRunQuestion(const std::string& name, const std::string& editor) {
-  return "The file " + name + " has changes in " + editor + " that have not been saved, and the analysis "
-         "reads the file as it is on disk.  Do you want to save the file first?";
-}
-
-bool AskToSaveBeforeRun(const std::string& path, const std::string& editor, const std::function<bool()>& save) {
-  switch (platform().messages().Show(UnsavedRunQuestion(BareName(path), editor), MessageButtons::YesNoCancel, "ROVANTE")) {
-    case MessageAnswer::Yes:
-      return save();
-    case MessageAnswer::No:
-      return true;
-    default:
-      return false;
-  }
-}
-
 std::string TypedDataPath(const std::string& box_text) {
   std::string path = box_text.substr(0, box_text.find_first_of("\r\n"));
   const std::size_t begin = path.find_first_not_of(" \t");
@@ -199,12 +183,8 @@ void MainScreen::StartAnalysis(AnalysisProgram program) {
     platform().messages().Tell(refused, "ROVANTE");
     return;
   }
-  // An editor holding unsaved changes of this very file is asked first: the run reads the disk.
-  WindowRegistry& windows = platform().windows();
-  for (const std::string& loaded : windows.LoadedKinds()) {
-    auto* editor = dynamic_cast<EditsDataFile*>(windows.Find(loaded));
-    if (editor && !editor->MayRun(gDataPath + start.file_box)) return;
-  }
+  // Editors holding unsaved changes of this very file are asked first: the run reads the disk.
+  if (!MayRunFile(gDataPath + start.file_box)) return;
   platform().processes().Start(start.program, start.argument);
 }
 

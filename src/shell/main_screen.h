@@ -11,6 +11,7 @@
 
 #include "shell/analysis_start.h"
 #include "shell/combo_box.h"
+#include "shell/shared_data_file.h"
 
 namespace pave {
 
@@ -22,22 +23,6 @@ class AsksBeforeClosing {
   // user declined), false when it must stay open.
   virtual bool MayClose() = 0;
 };
-
-// A window that edits a data file: asked before an analysis program reads a file.
-class EditsDataFile {
- public:
-  virtual ~EditsDataFile() = default;
-  // Before an analysis reads the data file `path`: when the window holds changes of that very file
-  // that are not saved, asks whether to save them first. True when the run may start (nothing
-  // unsaved of that file, saved, or the user chose the file as it is on disk).
-  virtual bool MayRun(const std::string& path) = 0;
-};
-
-// The question of an editor holding unsaved changes of the file an analysis is about to read.
-std::string UnsavedRunQuestion(const std::string& name, const std::string& editor);
-// Asks it for the data file `path`: Yes runs `save`, No leaves the file on disk as it is. True when
-// the run may start (saved, or No), false after Cancel or a save that failed.
-bool AskToSaveBeforeRun(const std::string& path, const std::string& editor, const std::function<bool()>& save);
 
 // The drive message of the change step.
 inline constexpr const char* kDriveMessage =

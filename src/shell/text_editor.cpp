@@ -12,6 +12,7 @@
 #include "shell/main_screen.h"
 #include "shell/paged_print.h"
 #include "shell/program_state.h"
+#include "shell/shared_data_file.h"
 #include "shell/window_makers.h"
 
 namespace pave {
@@ -60,6 +61,7 @@ bool TextEditor::LoadTextFile(const std::string& name) {
   view_.SetText(outcome.content.text);
   latin1_ = outcome.content.latin1;
   SavedText = view_.Text();
+  replaced_ = false;
   platform().desktop().SetBusy(false);
   return true;
 }
@@ -75,7 +77,9 @@ bool TextEditor::SaveTextFile(const std::string& name) {
     return false;
   }
   SavedText = text;
+  replaced_ = false;
   agreed_ = name;
+  TellFileSaved(name, kTextEditorName);
   return true;
 }
 
@@ -195,9 +199,18 @@ void TextEditor::Exit() {
 
 bool TextEditor::MayClose() { return !Unsaved() || AskToSave(); }
 
-bool TextEditor::MayRun(const std::string& path) {
-  if (FileOpened != 1 || !Unsaved() || !SameFile(EditFile, path)) return true;
-  return AskToSaveBeforeRun(path, "the text editor", [this] { return SaveText(); });
+bool TextEditor::HoldsUnsavedChanges(const std::string& path) const {
+  return FileOpened == 1 && Unsaved() && SameFile(EditFile, path);
+}
+
+void TextEditor::SavedElsewhere(const std::string& path, const std::string& saver) {
+  if (FileOpened != 1 || !SameFile(EditFile, path)) return;
+  AnswerSavedElsewhere(
+      view_.Caption(), saver, kTextEditorName, Unsaved(),
+      [this] {
+        if (LoadTextFile(EditFile)) agreed_ = EditFile;
+      },
+      [this] { replaced_ = true; });
 }
 
 void TextEditor::Cut() {

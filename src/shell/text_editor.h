@@ -26,6 +26,8 @@ class EditorView {
 };
 
 inline constexpr const char* kEditorCaption = "Editor Screen";
+// The text editor as messages about its file name it.
+inline constexpr const char* kTextEditorName = "the text editor";
 
 class TextEditor {
  public:
@@ -43,9 +45,13 @@ class TextEditor {
   void Paste();      // mnuPast, and the text box's paste keys and context menu
   // The window button: true when the window may close (nothing unsaved, saved, or declined).
   bool MayClose();
-  // Before an analysis reads the data file `path`: asks when the text is that very file with
-  // changes not saved. True when the run may start.
-  bool MayRun(const std::string& path);
+  // True when the text is the file `path` (under any of its names) with changes not saved.
+  bool HoldsUnsavedChanges(const std::string& path) const;
+  // Saves the text into its file (Save); true when written.
+  bool SaveHeldFile() { return SaveText(); }
+  // Another editor (`saver`) has written `path`: when it is the file read here, the editor asks
+  // whether to read it again, or, with changes not saved, keeps them and says so.
+  void SavedElsewhere(const std::string& path, const std::string& saver);
   // The help items (codes 2 to 10) and the example screens.
   void HelpTopic(int code);
   void ExampleScreen(const std::string& kind);
@@ -68,12 +74,15 @@ class TextEditor {
   bool AskToSave();
   // Saves the text into its file, or through Save As when it has none; true when written.
   bool SaveText();
-  bool Unsaved() const { return view_.Text() != SavedText; }
+  bool Unsaved() const { return replaced_ || view_.Text() != SavedText; }
 
   EditorView& view_;
   bool latin1_ = false;
   // The file that may be replaced without asking: the one read or written last.
   std::string agreed_;
+  // Another editor wrote the file since it was read or saved here, and the user kept this text:
+  // it counts as not saved.
+  bool replaced_ = false;
 };
 
 }  // namespace pave

@@ -74,7 +74,8 @@ std::string UnitDefaultQuestion(const UnitDefaultReview& review, bool si) {
   return "NUNIT is now " + std::string(si ? "1" : "0") + " (" + Units(si) + "), but " +
          FieldList(now, review.fields) + " still hold the defaults for " + Units(!si) +
          ".  Do you want them set to the defaults for " + Units(si) + " (" + FieldList(then, review.fields) +
-         ")?  No other value is converted.";
+         ")?  No other value is converted.  No: they stay as they are.  Cancel: nothing is "
+         "stored, NUNIT included, and the form stays open.";
 }
 
 std::string UnitDefaultNote(const UnitDefaultReview& review, bool si) {
@@ -91,18 +92,26 @@ std::string UnitDefaultNote(const UnitDefaultReview& review, bool si) {
          ".  Please check them for " + Units(si) + ".";
 }
 
-void OfferUnitDefaults(const ArrayDirectory& arrays, int set, const std::vector<UnitDefault>& entries, bool si,
+bool OfferUnitDefaults(const ArrayDirectory& arrays, int set, const std::vector<UnitDefault>& entries, bool si,
                        const std::string& title) {
   const UnitDefaultReview review = ReviewUnitDefaults(arrays, set, entries, si);
   const std::string question = UnitDefaultQuestion(review, si);
   const std::string note = UnitDefaultNote(review, si);
   if (question.empty()) {
     if (!note.empty()) platform().messages().Tell(note, title);
-    return;
+    return true;
   }
   const std::string text = note.empty() ? question : note + "  " + question;
-  if (platform().messages().Show(text, MessageButtons::YesNo, title) != MessageAnswer::Yes) return;
-  for (const auto& [entry, wanted] : review.at_old_defaults) arrays[entry->array].Put(set, entry->index, Value(wanted));
+  switch (platform().messages().Show(text, MessageButtons::YesNoCancel, title)) {
+    case MessageAnswer::Yes:
+      for (const auto& [entry, wanted] : review.at_old_defaults)
+        arrays[entry->array].Put(set, entry->index, Value(wanted));
+      return true;
+    case MessageAnswer::No:
+      return true;
+    default:
+      return false;
+  }
 }
 
 }  // namespace pave

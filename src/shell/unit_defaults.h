@@ -43,9 +43,11 @@ std::string UnitDefaultQuestion(const UnitDefaultReview& review, bool si);
 std::string UnitDefaultNote(const UnitDefaultReview& review, bool si);
 
 // After NUNIT of data set `set` changed to `si`: asks whether the values at the old system's
-// defaults take the new system's (Yes sets them), or, when none is at a default, tells which
-// values are still in the other system's units. Messages carry `title`.
-void OfferUnitDefaults(const ArrayDirectory& arrays, int set, const std::vector<UnitDefault>& entries, bool si,
+// defaults take the new system's (Yes sets them, No keeps them, Cancel and Escape keep the unit
+// change from being stored), or, when none is at a default, tells which values are still in the
+// other system's units. Messages carry `title`. False when the user cancelled: the caller then
+// stores nothing and leaves its form open.
+bool OfferUnitDefaults(const ArrayDirectory& arrays, int set, const std::vector<UnitDefault>& entries, bool si,
                        const std::string& title);
 
 }  // namespace pave

@@ -15,6 +15,10 @@ std::map<std::string, std::function<void(Window&)>>& SecondOpenings() {
   static std::map<std::string, std::function<void(Window&)>> handlers;
   return handlers;
 }
+std::function<bool(const std::string&)>& OpeningCheck() {
+  static std::function<bool(const std::string&)> check;
+  return check;
+}
 std::function<void()>& ProgramEnd() {
   static std::function<void()> end;
   return end;
@@ -31,7 +35,10 @@ bool HasWindowMaker(const std::string& kind) { return Makers().count(kind) != 0;
 void ClearWindowMakers() {
   Makers().clear();
   SecondOpenings().clear();
+  OpeningCheck() = nullptr;
 }
+
+void SetOpeningCheck(std::function<bool(const std::string& kind)> check) { OpeningCheck() = std::move(check); }
 
 void SetSecondOpening(const std::string& kind, std::function<void(Window&)> handler) {
   SecondOpenings()[kind] = std::move(handler);
@@ -48,6 +55,7 @@ Window* LoadWindow(const std::string& kind) {
   }
   auto it = Makers().find(kind);
   if (it == Makers().end()) return platform().windows().Find(kind);
+  if (auto check = OpeningCheck(); check && !check(kind)) return nullptr;
   WindowMaker maker = it->second;   // a load step may install makers
   return platform().windows().Load(kind, maker);
 }

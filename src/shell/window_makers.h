@@ -37,15 +37,20 @@ using WindowMaker = std::function<Window*()>;
 
 void SetWindowMaker(const std::string& kind, WindowMaker maker);
 bool HasWindowMaker(const std::string& kind);
-void ClearWindowMakers();   // also the second-opening handlers
+void ClearWindowMakers();   // also the second-opening handlers and the opening check
 
 // What a window does when LoadWindow finds it already loaded (a second opening, which does not run
 // its load step again): for example tell the user that it is busy with another table.
 void SetSecondOpening(const std::string& kind, std::function<void(Window&)> handler);
 
+// What is asked before a window that is not loaded is loaded: false, after the user was told why,
+// when it may not open beside the windows open now (the grids install the rule that two windows
+// never work on the same entries of a data set at once).
+void SetOpeningCheck(std::function<bool(const std::string& kind)> check);
+
 // Loads the window of `kind` through the platform's registry with its maker: returns the loaded
-// window (already loaded: the same one, its load step not run again), or null when it has no maker
-// or its load step unloaded it.
+// window (already loaded: the same one, its load step not run again), or null when it has no maker,
+// the opening check refused it or its load step unloaded it.
 Window* LoadWindow(const std::string& kind);
 
 // Ends the program (the main window's Exit, an editor without a file name). The program installs

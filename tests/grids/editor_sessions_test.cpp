@@ -20,28 +20,12 @@ constexpr const char* kSlab = kind::kSlabEditor;
 
 class EditorSessionsTest : public EditorsTest {
  protected:
-  QPushButton* Button(const char* editor) { return editor == kLayered ? main->cmdPeldrane : main->cmdCorvista; }
   const ArrayDirectory& Arrays(const char* editor) { return editor == kLayered ? LayeredArrays() : SlabArrays(); }
   const Value& NPROB(const char* editor) { return editor == kLayered ? gLayeredNPROB : gSlabNPROB; }
 
-  // The editor opened on `name` with File Old of that file in the data directory.
-  void OpenFile(const char* editor, const std::string& name) {
-    OpenEditor(name, Button(editor));
-    platform_.file_dialog.QueueChoice(data_dir + name + ".DAT");
-    Menu(editor, "mnuOpen");
-  }
-  void OpenExample(const char* editor, const std::string& name) {
-    Example(name);
-    OpenFile(editor, name);
-  }
   void NewFile(const char* editor) {
     OpenEditor("NEW", Button(editor));
     Menu(editor, "mnuNew");
-  }
-  void ExitWithout(const char* editor) {
-    platform_.messages.QueueAnswer(MessageAnswer::No);
-    Press(editor, "cmdExit");
-    ASSERT_FALSE(platform_.windows.IsLoaded(editor));
   }
   std::size_t Questions() const {
     std::size_t n = 0;
@@ -547,6 +531,54 @@ TEST_F(EditorSessionsTest, AChangeOfNunitOffersTheNewSystemsDefaults) {
   EXPECT_NE(LabelText(kind::kGridSlabLayer, "lblUnit").find("kPa"), std::string::npos);
   EXPECT_EQ(Cell(Grid(kind::kGridSlabLayer), 1, 3), " 2.76E+07");
   ExitWithout(kSlab);
+}
+
+// Cancel at the NUNIT question (Escape answers Cancel) leaves General open with nothing stored: the
+// unit system, every other value typed with it and the status labels stay as they were. The next OK
+// asks again; No then stores the change.
+TEST_F(EditorSessionsTest, CancelAtTheNunitQuestionStoresNothingAndLeavesGeneralOpen) {
+  struct Case {
+    const char* editor;
+    const char* example;
+    const char* general;
+    const char* other_box;   // a value changed together with NUNIT
+    const char* other_value;
+  };
+  for (const Case& c : {Case{kLayered, "LAY1", kind::kLayeredGeneral, "txtNl", "2"},
+                        Case{kSlab, "SLA1", kind::kSlabGeneral, "txtNpy", "2"}}) {
+    SCOPED_TRACE(c.example);
+    OpenExample(c.editor, c.example);
+    const std::vector<Value> before = DataSetEntries(Arrays(c.editor), 1);
+    const std::string status = LabelText(c.editor, "lblGeneral");
+    Menu(c.editor, "mnuGeneral");
+    Fill(c.general, "txtNunit", "1");
+    Fill(c.general, c.other_box, c.other_value);
+
+    platform_.messages.shown.clear();
+    platform_.messages.QueueAnswer(MessageAnswer::Cancel);
+    Press(c.general, "cmdOk");
+    ASSERT_EQ(Questions(), 1u) << ::testing::PrintToString(platform_.messages.Texts());
+    const auto& question = platform_.messages.shown.back();
+    EXPECT_EQ(question.buttons, MessageButtons::YesNoCancel);
+    EXPECT_NE(question.text.find("Cancel: nothing is stored, NUNIT included, and the form stays open."),
+              std::string::npos)
+        << question.text;
+    ASSERT_TRUE(platform_.windows.IsLoaded(c.general));
+    EXPECT_TRUE(DataSetEntries(Arrays(c.editor), 1) == before);
+    EXPECT_EQ(LabelText(c.editor, "lblGeneral"), status);
+    EXPECT_EQ(In<QLineEdit>(c.general, "txtNunit").text(), "1");   // the form as the user left it
+    EXPECT_EQ(In<QLineEdit>(c.general, c.other_box).text().toStdString(), c.other_value);
+
+    platform_.messages.shown.clear();
+    platform_.messages.QueueAnswer(MessageAnswer::No);
+    Press(c.general, "cmdOk");
+    EXPECT_EQ(Questions(), 1u) << ::testing::PrintToString(platform_.messages.Texts());
+    EXPECT_FALSE(platform_.windows.IsLoaded(c.general));
+    const std::vector<Value> after = DataSetEntries(Arrays(c.editor), 1);
+    EXPECT_FALSE(after == before);
+    ExitWithout(c.editor);
+  }
+  EXPECT_EQ(platform_.messages.unanswered, 0);
 }
 
 // ---- Titles longer than the title box ----

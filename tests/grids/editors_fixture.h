@@ -19,6 +19,7 @@
 #include "grid_user.h"
 #include "grids/data_sets.h"
 #include "grids/gui/grid_windows.h"
+#include "grids/gui/window_clashes.h"
 #include "layered_editor/gui/layered_windows.h"
 #include "layered_editor/layered_data_set.h"
 #include "platform/gui/control_table.h"
@@ -41,8 +42,23 @@ class EditorsTest : public MainWindowTest {
     InstallSlabEditorWindows();
     InstallGridWindows(&LayeredArrays(), &SlabArrays());
     InstallRovanteWindows();
+    // Every store of a window, in every test driven through these windows, lies within the entries
+    // the window says it stores: the rule that keeps two windows off the same entries relies on it.
+    SetStoreObserver([this](const EditorBound& bound, const DataSetChanges& changes) {
+      const auto* window = dynamic_cast<const pave::Window*>(&bound);
+      const std::optional<WindowEntries> entries = window ? EntriesOfOpenWindow(*window) : std::nullopt;
+      for (const DataSetChanges::Entry& e : changes.Entries()) {
+        const std::span<const long> index = std::span<const long>(e.place).subspan(1);
+        if (!entries || !Includes(entries->stores, e.array, index)) {
+          undeclared_stores_.push_back((window ? window->kind() : std::string("?")) + " stored " + e.array +
+                                       ::testing::PrintToString(e.place));
+        }
+      }
+    });
   }
   void TearDown() override {
+    SetStoreObserver(nullptr);
+    EXPECT_TRUE(undeclared_stores_.empty()) << ::testing::PrintToString(undeclared_stores_);
     MainWindowTest::TearDown();
     UseDataSets(nullptr, nullptr);
   }
@@ -84,6 +100,8 @@ class EditorsTest : public MainWindowTest {
   }
   void Ok(const char* kind) { ClickOk(Grid(kind)); }
 
+  std::vector<std::string> undeclared_stores_;
+
   // The main window's file-name box and an editor button.
   void OpenEditor(const std::string& file, QPushButton* button) {
     Activate(*main);
@@ -92,6 +110,27 @@ class EditorsTest : public MainWindowTest {
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(edit, QString::fromStdString(file));
     QTest::mouseClick(button, Qt::LeftButton);
+  }
+
+  // The main window's button of an input editor (frmPELDRANE or frmCORVISTA).
+  QPushButton* Button(const char* editor) {
+    return std::string_view(editor) == kind::kLayeredEditor ? main->cmdPeldrane : main->cmdCorvista;
+  }
+  // The input editor opened on `name` with File Old of that file in the data directory.
+  void OpenFile(const char* editor, const std::string& name) {
+    OpenEditor(name, Button(editor));
+    platform_.file_dialog.QueueChoice(data_dir + name + ".DAT");
+    Menu(editor, "mnuOpen");
+  }
+  void OpenExample(const char* editor, const std::string& name) {
+    Example(name);
+    OpenFile(editor, name);
+  }
+  // Exit, answering No to saving: the editor closes.
+  void ExitWithout(const char* editor) {
+    platform_.messages.QueueAnswer(MessageAnswer::No);
+    Press(editor, "cmdExit");
+    ASSERT_FALSE(platform_.windows.IsLoaded(editor));
   }
 
   // Save As into the data directory.

@@ -66,6 +66,17 @@ TEST(QtDialogsTest, EnterOnTheReplaceQuestionAnswersNo) {
   EXPECT_EQ(driver.handled, 2);
 }
 
+// Escape answers Cancel where the box has it (the question then changes nothing), No otherwise.
+TEST(QtDialogsTest, EscapeAnswersCancelWhereTheBoxHasIt) {
+  testing::TestApp();
+  QtMessages messages;
+  testing::ModalDriver driver([](QWidget& modal) { QTest::keyClick(&modal, Qt::Key_Escape); });
+  EXPECT_EQ(messages.Show("NUNIT is now 1 (SI units), but ...", MessageButtons::YesNoCancel, "ROVANTE"),
+            MessageAnswer::Cancel);
+  EXPECT_EQ(messages.Show("Want to print on the printer?", MessageButtons::YesNo, "TOLMER"), MessageAnswer::No);
+  EXPECT_EQ(driver.handled, 2);
+}
+
 TEST(QtDialogsTest, InputBoxGivesTextOrNothing) {
   testing::TestApp();
   QtMessages messages;

@@ -19,11 +19,13 @@
 #include "all_windows.h"
 #include "common/free_format_reader.h"
 #include "layered_editor/gui/layered_main_menu.h"
+#include "layered_editor/layered_data_set.h"
 #include "layered_editor/layered_kinds.h"
 #include "main_window_fixture.h"
 #include "shell/directory_of.h"
 #include "shell/file_replacement.h"
 #include "shell/gui/editor_window.h"
+#include "shell/shared_data_file.h"
 #include "slab_editor/gui/slab_main_menu.h"
 #include "slab_editor/slab_data_set.h"
 #include "slab_editor/slab_kinds.h"
@@ -105,6 +107,48 @@ class KeptWorkTest : public MainWindowTest {
   std::string ShownFile(const char* editor) {
     if (editor == kind::kEditor) return Window(kind::kEditor)->windowTitle().toStdString();
     return LabelText(editor, "lblFile");
+  }
+
+  // An editor window as an editor of a data file.
+  EditsDataFile& Editing(const char* editor) { return *dynamic_cast<EditsDataFile*>(platform_.windows.Find(editor)); }
+  // The editor opened from the main window with File Old (the text editor: Open) of `path`.
+  void OpenIn(const char* editor, const std::string& path) {
+    OpenEditor(editor, BareName(path));
+    platform_.file_dialog.QueueChoice(path);
+    Trigger(editor, "mnuOpen");
+  }
+  // The title of data set 1 changed: in the text editor on its line, in an input editor through
+  // General.
+  void Retitle(const char* editor, const std::string& title) {
+    if (editor == kind::kEditor) {
+      QString text = EditorText().toPlainText();
+      const qsizetype start = text.indexOf('\n') + 1;
+      text.replace(start, text.indexOf('\n', start) - start, QString::fromStdString(title));
+      EditorText().setPlainText(text);
+      return;
+    }
+    const char* general = editor == kLayered ? kind::kLayeredGeneral : kind::kSlabGeneral;
+    Trigger(editor, "mnuGeneral");
+    Type(general, editor == kLayered ? "txtTitle1" : "txtTitle", title);
+    Click(general, "cmdOk");
+  }
+  // The title of data set 1 as the editor shows it.
+  std::string TitleIn(const char* editor) {
+    if (editor == kind::kEditor) return EditorText().toPlainText().section('\n', 1, 1).toStdString();
+    return editor == kLayered ? gLayeredTITLE(1) : gSlabTITLE(1);
+  }
+  void Save(const char* editor) {
+    if (editor == kind::kEditor) {
+      Trigger(editor, "mnuSave");
+    } else {
+      Click(editor, "cmdSave");
+    }
+  }
+  // The title line of a data file.
+  std::string FileTitle(const std::string& path) {
+    const std::string text = FileText(path);
+    const std::size_t start = text.find("\r\n") + 2;
+    return text.substr(start, text.find("\r\n", start) - start);
   }
 
   // The Save As dialog choosing `path`, its replace question answered by `replace` (after a No the
@@ -560,6 +604,180 @@ TEST_F(KeptWorkTest, ASaveOutsideTheDataPathNamesItsFolder) {
   EXPECT_EQ(LastMessage(), "File with a filename of " + data_dir + "LAY1.DAT has been saved");
   EXPECT_EQ(FileText(other + "LAY1.DAT"), kKept);
   EXPECT_EQ(FileText(data_dir + "LAY1.DAT"), ExampleText("LAY1"));
+}
+
+// ---- One data file open in two editors ----
+
+// An analysis of a file with unsaved changes in two editors asks which editor saves it, one editor
+// after the other: Cancel starts nothing, No for both runs the file on disk as it is, Yes saves
+// that editor's changes (the other keeps its own, is told so, and is asked about them next time).
+TEST_F(KeptWorkTest, AnAnalysisOfAFileChangedInTwoEditorsAsksWhichOneSavesIt) {
+  struct Case {
+    const char* example;
+    AnalysisProgram program;
+    const char* first;   // asked first
+    const char* second;
+  } cases[] = {
+      {"LAY1", AnalysisProgram::Morvelin, kind::kEditor, kLayered},
+      {"SLA1", AnalysisProgram::Bruntola, kSlab, kind::kEditor},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.example);
+    const std::string file = Example(c.example);
+    const std::string name = std::string(c.example) + ".DAT";
+    const std::string on_disk = FileText(file);
+    for (const char* editor : {c.first, c.second}) OpenIn(editor, file);
+    Retitle(c.first, "CHANGED IN THE FIRST EDITOR");
+    Retitle(c.second, "CHANGED IN THE SECOND EDITOR");
+    const std::vector<std::string> names = {Editing(c.first).EditorName(), Editing(c.second).EditorName()};
+    const auto run = [&](std::initializer_list<MessageAnswer> answers) {
+      platform_.messages.shown.clear();
+      for (MessageAnswer a : answers) platform_.messages.QueueAnswer(a);
+      main->cmbFileName->setEditText(QString::fromStdString(name));
+      const std::size_t runs = platform_.processes.started.size();
+      main->screen().StartAnalysis(c.program);
+      return platform_.processes.started.size() - runs;
+    };
+
+    EXPECT_EQ(run({MessageAnswer::Cancel}), 0u);
+    EXPECT_EQ(platform_.messages.Texts(), std::vector<std::string>{WhichEditorSavesQuestion(name, names, 0)});
+    EXPECT_EQ(run({MessageAnswer::No, MessageAnswer::No}), 1u);
+    EXPECT_EQ(Questions(), 2u);
+    EXPECT_TRUE(Asked(WhichEditorSavesQuestion(name, names, 1)));
+    EXPECT_EQ(FileText(file), on_disk);
+
+    EXPECT_EQ(run({MessageAnswer::No, MessageAnswer::Yes}), 1u);
+    EXPECT_EQ(FileTitle(file), "CHANGED IN THE SECOND EDITOR");
+    const std::vector<std::string> texts = platform_.messages.Texts();
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), KeptChangesNote(name, names[1], names[0])), 1)
+        << ::testing::PrintToString(texts);
+    EXPECT_EQ(TitleIn(c.first), "CHANGED IN THE FIRST EDITOR");
+    EXPECT_TRUE(Editing(c.first).HoldsUnsavedChanges(file));
+    EXPECT_FALSE(Editing(c.second).HoldsUnsavedChanges(file));
+
+    // Only the first editor holds unsaved changes now: it alone is asked.
+    EXPECT_EQ(run({MessageAnswer::No}), 1u);
+    EXPECT_EQ(platform_.messages.Texts(), std::vector<std::string>{UnsavedRunQuestion(name, names[0])});
+    for (const char* editor : {c.first, c.second}) platform_.windows.Unload(editor);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  EXPECT_EQ(platform_.messages.unanswered, 0);
+}
+
+// One editor saves a file that another editor holds. The other, with nothing unsaved, asks whether
+// to read the file again: Yes shows the saved file, No keeps what it shows, which then counts as not
+// saved. With unsaved changes it keeps them, counts them as not saved and says so. Every pair of the
+// three editors, each way round.
+struct SharedFileCase {
+  const char* name;
+  const char* saver;
+  const char* holder;
+  const char* example;
+  bool holder_changed;
+  MessageAnswer reread;   // the answer to the question (holder_changed: none is asked)
+  bool save_as = false;   // the saver writes the file by Save As from another file
+};
+void PrintTo(const SharedFileCase& c, std::ostream* out) { *out << c.name; }
+
+class SavingAFileAnotherEditorHolds : public KeptWorkTest, public ::testing::WithParamInterface<SharedFileCase> {};
+
+TEST_P(SavingAFileAnotherEditorHolds, TellsThatEditor) {
+  const SharedFileCase& c = GetParam();
+  const std::string file = Example(c.example);
+  const std::string name = std::string(c.example) + ".DAT";
+  OpenIn(c.holder, file);
+  const std::string held_title = FileTitle(file);
+  if (c.holder_changed) Retitle(c.holder, "CHANGED BY THE HOLDER");
+  if (c.save_as) {
+    // The saver holds another file (of its own kind) and saves it as this one, agreeing to replace it.
+    const std::string other = Example(c.saver == kLayered ? "LAY2" : "SLA2");
+    OpenIn(c.saver, other);
+    Retitle(c.saver, "SAVED BY THE OTHER EDITOR");
+    ChooseInSaveAs(file, MessageAnswer::Yes);
+  } else {
+    OpenIn(c.saver, file);
+    Retitle(c.saver, "SAVED BY THE OTHER EDITOR");
+  }
+  const std::string saver = Editing(c.saver).EditorName(), holder = Editing(c.holder).EditorName();
+  platform_.messages.shown.clear();
+  if (!c.holder_changed) platform_.messages.QueueAnswer(c.reread);
+  if (c.save_as) {
+    c.saver == kind::kEditor ? Trigger(c.saver, "mnuSaveAs") : Click(c.saver, "cmdSaveAs");
+  } else {
+    Save(c.saver);
+  }
+  ASSERT_EQ(FileTitle(file), "SAVED BY THE OTHER EDITOR") << ::testing::PrintToString(platform_.messages.Texts());
+  const std::vector<std::string> texts = platform_.messages.Texts();
+  const std::string told =
+      c.holder_changed ? KeptChangesNote(name, saver, holder) : RereadQuestion(name, saver, holder);
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), told), 1) << ::testing::PrintToString(texts);
+
+  const bool reread = !c.holder_changed && c.reread == MessageAnswer::Yes;
+  EXPECT_EQ(TitleIn(c.holder), reread           ? "SAVED BY THE OTHER EDITOR"
+                               : c.holder_changed ? "CHANGED BY THE HOLDER"
+                                                  : held_title);
+  // What the holder shows is on disk only after it read the file again.
+  EXPECT_EQ(Editing(c.holder).HoldsUnsavedChanges(file), !reread);
+  EXPECT_FALSE(Editing(c.saver).HoldsUnsavedChanges(file));
+  EXPECT_EQ(platform_.messages.unanswered, 0);
+  EXPECT_EQ(platform_.file_dialog.unanswered, 0);
+}
+
+const SharedFileCase kSharedFileCases[] = {
+    {"TextEditorSavesPeldranesUnchangedFileReadAgain", kind::kEditor, kLayered, "LAY1", false, MessageAnswer::Yes},
+    {"TextEditorSavesPeldranesUnchangedFileKept", kind::kEditor, kLayered, "LAY1", false, MessageAnswer::No},
+    {"TextEditorSavesPeldranesChangedFile", kind::kEditor, kLayered, "LAY1", true, MessageAnswer::Ok},
+    {"PeldraneSavesTheTextEditorsUnchangedFileReadAgain", kLayered, kind::kEditor, "LAY1", false, MessageAnswer::Yes},
+    {"PeldraneSavesTheTextEditorsUnchangedFileKept", kLayered, kind::kEditor, "LAY1", false, MessageAnswer::No},
+    {"PeldraneSavesTheTextEditorsChangedFile", kLayered, kind::kEditor, "LAY1", true, MessageAnswer::Ok},
+    {"TextEditorSavesCorvistasUnchangedFileReadAgain", kind::kEditor, kSlab, "SLA1", false, MessageAnswer::Yes},
+    {"TextEditorSavesCorvistasChangedFile", kind::kEditor, kSlab, "SLA1", true, MessageAnswer::Ok},
+    {"CorvistaSavesTheTextEditorsUnchangedFileReadAgain", kSlab, kind::kEditor, "SLA1", false, MessageAnswer::Yes},
+    {"CorvistaSavesTheTextEditorsChangedFile", kSlab, kind::kEditor, "SLA1", true, MessageAnswer::Ok},
+    {"CorvistaSavesAsPeldranesUnchangedFileKept", kSlab, kLayered, "LAY1", false, MessageAnswer::No, true},
+    {"CorvistaSavesAsPeldranesChangedFile", kSlab, kLayered, "LAY1", true, MessageAnswer::Ok, true},
+    {"PeldraneSavesAsCorvistasChangedFile", kLayered, kSlab, "SLA1", true, MessageAnswer::Ok, true},
+    {"TextEditorSavesAsPeldranesChangedFile", kind::kEditor, kLayered, "LAY1", true, MessageAnswer::Ok, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryPair, SavingAFileAnotherEditorHolds, ::testing::ValuesIn(kSharedFileCases),
+                         [](const ::testing::TestParamInfo<SharedFileCase>& info) { return std::string(info.param.name); });
+
+// A file reached under two names (a symbolic link, a hard link) is one file: the run asks which
+// editor saves it, and the editor that holds it under the other name is told of the save.
+TEST_F(KeptWorkTest, AFileUnderTwoNamesIsOneFile) {
+  for (const bool symbolic : {true, false}) {
+    SCOPED_TRACE(symbolic ? "symbolic link" : "hard link");
+    const std::string file = Example("LAY1");
+    const std::string link = data_dir + "LINK.DAT";
+    fs::remove(link);
+    symbolic ? fs::create_symlink(file, link) : fs::create_hard_link(file, link);
+    OpenIn(kind::kEditor, link);
+    OpenIn(kLayered, file);
+    Retitle(kind::kEditor, "CHANGED IN THE TEXT EDITOR");
+    Retitle(kLayered, "CHANGED IN PELDRANE");
+    EXPECT_TRUE(Editing(kind::kEditor).HoldsUnsavedChanges(file));
+
+    platform_.messages.shown.clear();
+    // The text editor does not save; PELDRANE does (after a hard link, where the save is the shared
+    // safe write's matter, the run is cancelled).
+    platform_.messages.QueueAnswer(MessageAnswer::No);
+    platform_.messages.QueueAnswer(symbolic ? MessageAnswer::Yes : MessageAnswer::Cancel);
+    main->cmbFileName->setEditText("LAY1.DAT");
+    main->screen().StartAnalysis(AnalysisProgram::Morvelin);
+    EXPECT_TRUE(Asked(WhichEditorSavesQuestion("LAY1.DAT", {"the text editor", "PELDRANE"}, 0)))
+        << ::testing::PrintToString(platform_.messages.Texts());
+    if (symbolic) {
+      EXPECT_EQ(FileTitle(file), "CHANGED IN PELDRANE");
+      const std::vector<std::string> texts = platform_.messages.Texts();
+      EXPECT_EQ(std::count(texts.begin(), texts.end(), KeptChangesNote("LINK.DAT", "PELDRANE", "the text editor")), 1)
+          << ::testing::PrintToString(texts);
+      EXPECT_EQ(TitleIn(kind::kEditor), "CHANGED IN THE TEXT EDITOR");
+    }
+    for (const char* editor : {kind::kEditor, kLayered}) platform_.windows.Unload(editor);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  EXPECT_EQ(platform_.messages.unanswered, 0);
 }
 
 }  // namespace

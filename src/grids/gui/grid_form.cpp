@@ -154,9 +154,11 @@ void GridForm::OpenAuxiliary(const std::function<OkOutcome()>& open, std::functi
     stored.Undo();   // refused: the table stays as it is, the cell editor on the cell concerned
     return;
   }
+  Stored(stored);
   stored_for_auxiliary_ = std::move(stored);
   reshow_ = std::move(reshow);
   waiting_ = true;
+  auxiliary_ = outcome.next_window;
   setEnabled(false);   // it stays in view, behind the auxiliary table, until that table ends
   Window* before = platform().windows().Find(outcome.next_window);
   LoadWithHandover(outcome.next_window, outcome.next);
@@ -181,6 +183,7 @@ void GridForm::OpenAuxiliary(const std::function<OkOutcome()>& open, std::functi
 void GridForm::AuxiliaryEnded(bool confirmed) {
   if (!waiting_) return;
   waiting_ = false;
+  auxiliary_.clear();
   DataSetChanges stored = std::move(stored_for_auxiliary_);
   if (confirmed) {
     // The auxiliary table opens this table anew from what is now stored.

@@ -54,6 +54,8 @@ class GridForm : public Form, public GridWindowTexts, public EditorBound {
 
   // True while the window waits (disabled) for the auxiliary table it opened.
   bool Waiting() const { return waiting_; }
+  // The window kind of the auxiliary table or form it waits for (empty while it waits for none).
+  const std::string& Auxiliary() const { return auxiliary_; }
 
   // EditorBound
   bool HoldsEdits() const override;
@@ -108,6 +110,7 @@ class GridForm : public Form, public GridWindowTexts, public EditorBound {
 
  private:
   bool waiting_ = false;
+  std::string auxiliary_;
   DataSetChanges stored_for_auxiliary_;
   std::function<void()> reshow_;
 };

@@ -5,6 +5,7 @@
 #include "grids/gui/multi_grid_form.h"
 #include "grids/gui/period_form.h"
 #include "grids/gui/single_grid_form.h"
+#include "grids/gui/window_clashes.h"
 #include "shell/window_makers.h"
 
 namespace pave {
@@ -27,6 +28,7 @@ void InstallGridWindows(ArrayDirectory* layered, ArrayDirectory* slab) {
   Install<MainSlabGridForm>(kind::kGridMainSlab);
   Install<MultiGridForm>(kind::kGridMulti);
   Install<SlabLayerGridForm>(kind::kGridSlabLayer);
+  SetOpeningCheck(MayOpenBesideOpenWindows);
 }
 
 }  // namespace pave

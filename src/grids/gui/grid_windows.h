@@ -6,8 +6,9 @@
 namespace pave {
 
 // The windows' makers for the kinds frmPeriod, frmspreadb, frmSpread1, frmSpread2, frmSpread3 and
-// frmSpreada, and what a second opening of each does; the grids read and write the named arrays of
-// `layered` and `slab` (not owned).
+// frmSpreada, what a second opening of each does, and the rule that no window opens beside another
+// that works on the same entries (grids/gui/window_clashes.h); the grids read and write the named
+// arrays of `layered` and `slab` (not owned).
 void InstallGridWindows(ArrayDirectory* layered, ArrayDirectory* slab);
 
 }  // namespace pave

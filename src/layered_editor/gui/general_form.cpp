@@ -90,6 +90,15 @@ void GeneralForm::Ok() {
   gLayeredTITLE(s) = title;
   for (int k = 1; k <= 13; ++k) gLayeredGeneral(s, k) = static_cast<float>(values[k]);
 
+  // The unit-dependent defaults are filled by the first OK that succeeds for a new or badly read
+  // file; a later change of the unit system offers the new system's defaults, and Cancel there
+  // leaves the form open with nothing stored.
+  const bool first_fill = (gNewFile.Number() == 1 || gLayeredReadError.Number() == 1) &&
+                          gLayeredGeneralVisits.Number() + 1 == 1;
+  const bool si = gLayeredGeneral(s, gen::NUNIT) != 0;
+  if (!first_fill && si != was_si && !OfferUnitDefaults(LayeredArrays(), s, LayeredUnitDefaults(s), si, kTitle))
+    return StayAt("txtNunit");
+
   if (QLabel* done = LabelOf(kind::kLayeredEditor, "lblGeneral")) SetStatus(*done, Status::Done);
   const float MATL = gLayeredGeneral(s, gen::MATL);
   RecolourByCondition("lblNonlinear", MATL == 2 || MATL == 4);
@@ -98,11 +107,8 @@ void GeneralForm::Ok() {
   RecolourByCondition("lblInterface", gLayeredGeneral(s, gen::NBOND) == 0);
   RecolourByCondition("lblDamage", gLayeredGeneral(s, gen::NDAMA) != 0);
 
-  // The unit-dependent defaults are filled by the first OK that succeeds for a new or badly read
-  // file; a later change of the unit system offers the new system's defaults.
   gLayeredGeneralVisits = Value(gLayeredGeneralVisits.Number() + 1);
-  const bool si = gLayeredGeneral(s, gen::NUNIT) != 0;
-  if ((gNewFile.Number() == 1 || gLayeredReadError.Number() == 1) && gLayeredGeneralVisits.Number() == 1) {
+  if (first_fill) {
     for (int i = 1; i <= kLayeredSequences; ++i) {
       gLayeredViscoLayer(s, i, 2) = Value(kBetaDefault.In(si));
       gLayeredViscoLayer(s, i, 3) = Value(kTemperatureDefault.In(si));
@@ -111,8 +117,6 @@ void GeneralForm::Ok() {
     // FT1 of every bottom-tension layer the data set holds, so that no layer keeps the English value.
     if (si)
       for (int i = 1; i <= kLayeredDamageLayers; ++i) gLayeredBottom(s, i, 2) = Value(kFt1Default.si);
-  } else if (si != was_si) {
-    OfferUnitDefaults(LayeredArrays(), s, LayeredUnitDefaults(s), si, kTitle);
   }
   Close();
 }

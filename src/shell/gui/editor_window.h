@@ -36,7 +36,12 @@ class EditorWindow : public Form, public EditorView, public AsksBeforeClosing, p
   bool MayClose() override { return editor_.MayClose(); }
 
   // EditsDataFile
-  bool MayRun(const std::string& path) override { return editor_.MayRun(path); }
+  std::string EditorName() const override { return kTextEditorName; }
+  bool HoldsUnsavedChanges(const std::string& path) override { return editor_.HoldsUnsavedChanges(path); }
+  bool SaveHeldFile() override { return editor_.SaveHeldFile(); }
+  void SavedElsewhere(const std::string& path, const std::string& saver) override {
+    editor_.SavedElsewhere(path, saver);
+  }
 
   TextEditor& editor() { return editor_; }
   // The menu item of this name (mnuOpen, mnuLay1, ...), or null.

@@ -291,6 +291,10 @@ std::optional<int> ParameterForm::BoxCount(std::string_view box, int low, int hi
 
 void ParameterForm::RefuseAt(std::string_view box, const std::string& message) {
   Refuse(message);
+  StayAt(box);
+}
+
+void ParameterForm::StayAt(std::string_view box) {
   QLineEdit& edit = Box(box);
   edit.setFocus(Qt::OtherFocusReason);
   edit.selectAll();

@@ -99,6 +99,9 @@ class ParameterForm : public Form, public EditorBound {
   // Shows a refusal about a box and puts the focus on the box with its text selected, so that the
   // user corrects it at once.
   void RefuseAt(std::string_view box, const std::string& message);
+  // Leaves the form open on a box, its text selected, without a message (the user cancelled a
+  // question of the OK).
+  void StayAt(std::string_view box);
   // Shows a refusal (OK button, the program's title).
   void Refuse(const std::string& message) const;
   // Closes the form (it leaves the window registry).

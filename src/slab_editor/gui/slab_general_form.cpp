@@ -182,21 +182,22 @@ void SlabGeneralForm::Ok() {
   gSlabTITLE(s) = title;
   for (int k = 1; k <= 16; ++k) gSlabGeneral(s, k) = stored[k];
   for (const auto& [flag, value] : chosen_flags_) StoreFlag(s, flag, value);
+  // The unit-dependent defaults are filled by the first OK that succeeds for a new or badly read
+  // file; a later change of the unit system offers the new system's defaults, and Cancel there
+  // leaves the form open with nothing stored.
+  const bool first_fill = (gNewFile.Number() == 1 || gSlabReadError.Number() == 1) &&
+                          gSlabGeneralVisits.Number() + 1 == 1;
+  const bool si = gSlabGeneral(s, gen::kNUNIT) != 0;
+  if (!first_fill && si != was_si && !OfferUnitDefaults(SlabArrays(), s, SlabUnitDefaults(s), si, kTitle))
+    return StayAt("txtNunit");
   MarkDone(kind::kSlabEditor, "lblGeneral");
   Recolour();
   if (gSlabGeneral(s, gen::kNDAMA) != 0)
     Mark("lblDamage", Status::Input, true);
   else
     Mark("lblDamage", Status::Default, false);
-  // The unit-dependent defaults are filled by the first OK that succeeds for a new or badly read
-  // file; a later change of the unit system offers the new system's defaults.
   gSlabGeneralVisits = Value(gSlabGeneralVisits.Number() + 1);
-  const bool si = gSlabGeneral(s, gen::kNUNIT) != 0;
-  if ((gNewFile.Number() == 1 || gSlabReadError.Number() == 1) && gSlabGeneralVisits.Number() == 1) {
-    FillDefaults();
-  } else if (si != was_si) {
-    OfferUnitDefaults(SlabArrays(), s, SlabUnitDefaults(s), si, kTitle);
-  }
+  if (first_fill) FillDefaults();
   Close();
 }
 

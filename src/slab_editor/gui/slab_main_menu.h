@@ -66,7 +66,12 @@ class SlabMainMenu : public Form, public EditorDocument, public AsksBeforeClosin
   bool MayClose() override;
 
   // EditsDataFile
-  bool MayRun(const std::string& path) override { return session_->MayRun(path); }
+  std::string EditorName() const override { return session_->EditorName(); }
+  bool HoldsUnsavedChanges(const std::string& path) override { return session_->HoldsUnsavedChanges(path); }
+  bool SaveHeldFile() override { return session_->Save(); }
+  void SavedElsewhere(const std::string& path, const std::string& saver) override {
+    session_->SavedElsewhere(path, saver);
+  }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
