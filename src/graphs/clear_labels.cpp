@@ -43,6 +43,10 @@ float ClearLabels::Write(std::string_view text, int colour, float jcol, float jr
   return row;
 }
 
+float YSymmetryColumn(const DrawingSurface& surface, float edge) {
+  return edge - (kYNumberGap + kNodeMarkRadius) / 2 - static_cast<float>(surface.TextWidth("m")) / 2;
+}
+
 void ClearLabels::XSymmetry(float edge_right, float edge_y, float page_right, float jcol, float jrow) {
   const char* const text = "symmetry";
   const DrawingSurface& s = kit_.Surface();

@@ -34,6 +34,14 @@ class ClearLabels {
   std::vector<Box> taken_;
 };
 
+// The numbers of a plan's y coordinates end kYNumberGap left of its left edge. Between them and the
+// marks on the edge's nodes (circles of up to kNodeMarkRadius) stands "symmetry" written downwards
+// beside the y axis of symmetry: YSymmetryColumn is the x of its letters, in the surface's font, in
+// the middle between, for the plan's left edge at window x `edge`.
+inline constexpr float kYNumberGap = 320;
+inline constexpr float kNodeMarkRadius = 60;
+float YSymmetryColumn(const DrawingSurface& surface, float edge);
+
 // The text of a band between two lines (a layer between its top and the interface below it) starts
 // kBandIndent right of the band's left edge and BandTextDrop below its top: just under the top, its
 // line kept clear of both lines where the band is high enough.
