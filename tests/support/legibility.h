@@ -20,10 +20,12 @@
 namespace pave::testing::legibility {
 
 // Clear means two pixels at least between a label and a line or circle (from the line's edge) and
-// between two labels one above the other; two labels side by side in a row are two blanks at least
-// apart, or they read as one ("100 D.R." for an axis number and the text after it). A label's digits
-// and capitals are at least 6 pixels high.
-inline constexpr double kFromLabel = 2, kFromLine = 2, kBlanksApart = 2, kLeastHeight = 6;
+// between two labels one above the other; a number side by side with another label in a row keeps
+// two blanks from it, or they read as one ("100 D.R." for an axis number and the text after it,
+// "1024" for the numbers 10 and 24); other labels beside each other (words of one sentence in two
+// colours, an exponent raised beside its number, the parts of a formula) keep a pixel apart. A label's digits and capitals are at least 6
+// pixels high.
+inline constexpr double kFromLabel = 2, kBeside = 1, kFromLine = 2, kBlanksApart = 2, kLeastHeight = 6;
 // The largest circle that only marks a point, in pixels.
 inline constexpr double kMarkRadius = 4;
 
@@ -37,6 +39,7 @@ struct Label {
   double blank = 0;      // the width of a blank of its font, in the scene's units
   bool marker = false;   // a mark placed on a point (a star): only other labels keep clear of it
   bool vertical = false;  // a letter of a word written downwards, read down its column, not along a row
+  bool symbol = false;    // a Greek letter of a formula
 };
 
 struct Stroke {
@@ -171,6 +174,11 @@ inline std::string Gap(double d, double px) {
 
 inline std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
 
+inline std::string Where(const QRectF& r) {
+  auto n = [](double v) { return std::to_string(static_cast<long>(std::lround(v))); };
+  return " (inked " + n(r.left()) + "," + n(r.top()) + " to " + n(r.right()) + "," + n(r.bottom()) + ")";
+}
+
 inline std::string Where(const QLineF& l) {
   auto n = [](double v) { return std::to_string(static_cast<long>(std::lround(v))); };
   return "a line from " + n(l.x1()) + "," + n(l.y1()) + " to " + n(l.x2()) + "," + n(l.y2());
@@ -203,23 +211,39 @@ inline std::vector<std::string> Findings(const Scene& scene) {
     for (std::size_t j = i + 1; j < scene.labels.size(); ++j) {
       const Label& b = scene.labels[j];
       if (a.group >= 0 && a.group == b.group) continue;
-      const bool row = a.ink.top() < b.ink.bottom() && b.ink.top() < a.ink.bottom() && !a.vertical && !b.vertical &&
-                       !a.marker && !b.marker;
-      const double side = row && !Separated(scene, a.ink, b.ink) ? kBlanksApart * std::max(a.blank, b.blank) : label_gap;
-      const QRectF near = b.ink.adjusted(-side, -label_gap, side, label_gap);
+      // In one row: their inks share half the height of the lower one at least.
+      const double shared = std::min(a.ink.bottom(), b.ink.bottom()) - std::max(a.ink.top(), b.ink.top());
+      // The letters that face each other across the gap: the last of the left label, the first of
+      // the right one.
+      const Label& left = a.ink.left() <= b.ink.left() ? a : b;
+      const Label& right = &left == &a ? b : a;
+      auto digit = [](char c) { return c >= '0' && c <= '9'; };
+      const bool number = (!left.text.empty() && digit(left.text.back())) ||
+                          (!right.text.empty() && digit(right.text.front()));
+      const bool row = shared >= std::min(a.ink.height(), b.ink.height()) / 2 && number && !a.vertical &&
+                       !b.vertical && !a.marker && !b.marker && !a.symbol && !b.symbol;
+      // Side by side: apart across (one beside the other, level or raised, as an exponent is);
+      // otherwise one stands above the other.
+      const bool beside = a.ink.right() <= b.ink.left() || b.ink.right() <= a.ink.left();
+      const double side = row && !Separated(scene, a.ink, b.ink) ? kBlanksApart * std::max(a.blank, b.blank)
+                          : beside                                ? kBeside * scene.px
+                                                                  : 0;
+      const double over = beside ? 0 : label_gap;
+      const QRectF near = b.ink.adjusted(-side, -over, side, over);
       if (a.ink.intersects(near)) {
         const double apart = row ? std::max(a.ink.left() - b.ink.right(), b.ink.left() - a.ink.right())
                                  : std::max({a.ink.left() - b.ink.right(), b.ink.left() - a.ink.right(),
                                              a.ink.top() - b.ink.bottom(), b.ink.top() - a.ink.bottom()});
-        found.push_back(Quoted(a.text) + " and " + Quoted(b.text) + (row ? " run together" : " touch") +
+        found.push_back(Quoted(a.text) + Where(a.ink) + " and " + Quoted(b.text) + Where(b.ink) +
+                        (row ? " run together" : " touch") +
                         Gap(apart, scene.px));
       }
     }
     if (a.marker) continue;
     for (const Stroke& s : scene.strokes) {
       const double d = SegmentToBox(s.line, a.ink) - s.half_width;
-      const bool own = s.leader_of == static_cast<int>(i) && !Crosses(s.line, a.ink);
-      if (d < line_gap && !own) found.push_back(Quoted(a.text) + " and " + Where(s.line) + Gap(d, scene.px));
+      const bool own = s.leader_of >= 0 && s.leader_of == a.group && !Crosses(s.line, a.ink);
+      if (d < line_gap && !own) found.push_back(Quoted(a.text) + Where(a.ink) + " and " + Where(s.line) + Gap(d, scene.px));
     }
     for (const Circle& c : scene.circles) {
       const double nearest = PointToBox(c.centre, a.ink), farthest = FarthestInBox(c.centre, a.ink);
@@ -228,7 +252,7 @@ inline std::vector<std::string> Findings(const Scene& scene) {
       if (touches) {
         const double gap = c.filled ? nearest - c.radius - c.half_width
                                     : std::min(std::abs(nearest - c.radius), std::abs(farthest - c.radius)) - c.half_width;
-        found.push_back(Quoted(a.text) + " and a circle at " + std::to_string(std::lround(c.centre.x())) + "," +
+        found.push_back(Quoted(a.text) + Where(a.ink) + " and a circle at " + std::to_string(std::lround(c.centre.x())) + "," +
                         std::to_string(std::lround(c.centre.y())) + Gap(gap, scene.px));
       }
     }
@@ -238,8 +262,17 @@ inline std::vector<std::string> Findings(const Scene& scene) {
     if (c.filled || c.radius <= kMarkRadius * scene.px) continue;
     for (const Stroke& s : scene.strokes) {
       if (s.free) continue;
+      // A line towards the centre (an axle between two wheels), or one that ends on the circle (the
+      // extension line of its width), belongs to it.
+      const double along = std::hypot(s.line.dx(), s.line.dy());
+      const double across = along == 0 ? 0 : std::abs((c.centre.x() - s.line.x1()) * s.line.dy() -
+                                                     (c.centre.y() - s.line.y1()) * s.line.dx()) / along;
+      const double reach = c.half_width + s.half_width + scene.px;
+      const bool ends_on = std::abs(Distance(s.line.p1(), c.centre) - c.radius) <= reach ||
+                           std::abs(Distance(s.line.p2(), c.centre) - c.radius) <= reach;
+      if (across <= scene.px || ends_on) continue;
       const double d = PointToSegment(c.centre, s.line);
-      if (d > scene.px && std::abs(d - c.radius) < c.half_width + s.half_width + line_gap) {
+      if (std::abs(d - c.radius) < c.half_width + s.half_width + line_gap) {
         found.push_back("a circle at " + std::to_string(std::lround(c.centre.x())) + "," +
                         std::to_string(std::lround(c.centre.y())) + " and " + Where(s.line) +
                         Gap(std::abs(d - c.radius) - c.half_width - s.half_width, scene.px));
