@@ -5,8 +5,8 @@
 #pragma once
 
 #include <string_view>
-#include <vector>
 
+#include "graphs/page_room.h"
 #include "graphs/plot_kit.h"
 
 namespace pave::graphs {
@@ -25,13 +25,8 @@ class ClearLabels {
   void XSymmetry(float edge_right, float edge_y, float page_right, float jcol, float jrow);
 
  private:
-  struct Box {
-    float left, top, right, bottom;
-  };
-  bool Clear(const Box& b) const;
-
   PlotKit& kit_;
-  std::vector<Box> taken_;
+  PageRoom taken_;   // the labels written so far
 };
 
 // The numbers of a plan's y coordinates end kYNumberGap left of its left edge. Between them and the

@@ -40,13 +40,9 @@ void CellLevel(const PlotKit& kit, int k, float level, const std::array<Corner, 
 
 float Length(const ContourSegment& s) { return std::hypot(s.to.x - s.from.x, s.to.y - s.from.y); }
 
-PageBox Widened(const PageBox& b, float side, float over) {
-  return {b.left - side, b.top - over, b.right + side, b.bottom + over};
-}
-
 // Where a label may not stand: a segment of another level comes near it.
 bool NearOtherLevel(const PageBox& box, int level, const std::vector<ContourSegment>& segments) {
-  const PageBox near = Widened(box, kLineGapSide + 7.5f, kLineGapOver + 7.5f);
+  const PageBox near = Widened(box, kLineGapSide + kHalfPen, kLineGapOver + kHalfPen);
   return std::any_of(segments.begin(), segments.end(), [&](const ContourSegment& s) {
     return s.level != level && SpanInBox(s.from.x, s.from.y, s.to.x, s.to.y, near);
   });
@@ -129,7 +125,7 @@ void TraceContours(PlotKit& kit, const ContourGridInput& grid, const ContourLeve
     std::vector<SegmentSpan> cut;
     for (const PageBox& b : breaks) {
       if (const auto span = SpanInBox(seg.from.x, seg.from.y, seg.to.x, seg.to.y,
-                                      Widened(b, kLineGapSide + 7.5f, kLineGapOver + 7.5f)))
+                                      Widened(b, kLineGapSide + kHalfPen, kLineGapOver + kHalfPen)))
         cut.push_back(*span);
     }
     std::sort(cut.begin(), cut.end(), [](const SegmentSpan& a, const SegmentSpan& b) { return a.enter < b.enter; });

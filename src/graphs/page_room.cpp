@@ -7,11 +7,11 @@
 
 namespace pave::graphs {
 
-namespace {
 PageBox Widened(const PageBox& b, float side, float over) {
   return {b.left - side, b.top - over, b.right + side, b.bottom + over};
 }
 
+namespace {
 float Nearest(float x, float y, const PageBox& b) {
   const float dx = std::max({b.left - x, 0.0f, x - b.right}), dy = std::max({b.top - y, 0.0f, y - b.bottom});
   return std::hypot(dx, dy);
@@ -60,7 +60,7 @@ void PageRoom::AddDrawing(const DrawingSurface& surface, bool texts_only) {
     if (texts_only && f.kind != DrawnFigure::Kind::Text) continue;
     const float x1 = static_cast<float>(f.x1) - m, y1 = static_cast<float>(f.y1) - m;
     const float x2 = static_cast<float>(f.x2) - m, y2 = static_cast<float>(f.y2) - m;
-    const float half_width = static_cast<float>(f.pen_width) * 7.5f;
+    const float half_width = static_cast<float>(f.pen_width) * kHalfPen;
     switch (f.kind) {
       case DrawnFigure::Kind::Line:
         AddLine(x1, y1, x2, y2, half_width);

@@ -17,6 +17,12 @@ struct PageBox {
   float Height() const { return bottom - top; }
 };
 
+// The box grown by `side` on its left and right and by `over` above and below.
+PageBox Widened(const PageBox& b, float side, float over);
+
+// Half the width of a line drawn with the pen of one screen pixel.
+inline constexpr float kHalfPen = 7.5f;
+
 // Between a label's line and a line or circle: two screen pixels beside it; above and below, where
 // the line of a text holds room of its own over and under its glyphs, one.
 inline constexpr float kLineGapSide = 45, kLineGapOver = 15;
@@ -26,14 +32,15 @@ inline constexpr float kTextGap = 20;
 class PageRoom {
  public:
   // A straight line; `half_width`: half its pen's width.
-  void AddLine(float x1, float y1, float x2, float y2, float half_width = 7.5f);
-  void AddCircle(float x, float y, float radius, bool filled, float half_width = 7.5f);
+  void AddLine(float x1, float y1, float x2, float y2, float half_width = kHalfPen);
+  void AddCircle(float x, float y, float radius, bool filled, float half_width = kHalfPen);
   void AddText(const PageBox& box);
   // Everything on the surface's page as drawn so far, or its texts only.
   void AddDrawing(const DrawingSurface& surface, bool texts_only = false);
 
   // The box keeps clear of every line, circle and text.
   bool Clear(const PageBox& box) const;
+  const std::vector<PageBox>& Texts() const { return texts_; }
 
  private:
   struct Line {
