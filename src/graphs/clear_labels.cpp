@@ -6,7 +6,6 @@
 namespace pave::graphs {
 
 namespace {
-constexpr float kGap = 20;    // twips kept between two labels
 constexpr float kDrop = 40;   // at most between a band's top and its text
 }  // namespace
 
@@ -14,33 +13,31 @@ float BandTextDrop(float top, float bottom, float line_height) {
   return std::clamp((bottom - top - line_height) / 2, 0.0f, kDrop);
 }
 
-bool ClearLabels::Clear(const Box& b) const {
-  return std::none_of(taken_.begin(), taken_.end(), [&](const Box& t) {
-    return b.left < t.right + kGap && t.left < b.right + kGap && b.top < t.bottom + kGap && t.top < b.bottom + kGap;
-  });
-}
-
 float ClearLabels::Write(std::string_view text, int colour, float jcol, float jrow) {
   const DrawingSurface& s = kit_.Surface();
   const float width = static_cast<float>(s.TextWidth(text)), height = static_cast<float>(s.TextHeight());
   // The rows that just clear one of the labels before, nearest first.
   std::vector<float> rows = {jrow};
-  for (const Box& t : taken_) {
-    rows.push_back(t.top - kGap - height);
-    rows.push_back(t.bottom + kGap);
+  for (const PageBox& t : taken_.Texts()) {
+    rows.push_back(t.top - kTextGap - height);
+    rows.push_back(t.bottom + kTextGap);
   }
   std::stable_sort(rows.begin(), rows.end(),
                    [&](float a, float b) { return std::fabs(a - jrow) < std::fabs(b - jrow); });
   float row = jrow;
   for (float r : rows) {
-    if (Clear({jcol, r, jcol + width, r + height})) {
+    if (taken_.Clear({jcol, r, jcol + width, r + height})) {
       row = r;
       break;
     }
   }
-  taken_.push_back({jcol, row, jcol + width, row + height});
+  taken_.AddText({jcol, row, jcol + width, row + height});
   kit_.QGTxtX(text, colour, jcol, row);
   return row;
+}
+
+float YSymmetryColumn(const DrawingSurface& surface, float edge) {
+  return edge - (kYNumberGap + kNodeMarkRadius) / 2 - static_cast<float>(surface.TextWidth("m")) / 2;
 }
 
 void ClearLabels::XSymmetry(float edge_right, float edge_y, float page_right, float jcol, float jrow) {

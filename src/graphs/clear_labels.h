@@ -5,8 +5,8 @@
 #pragma once
 
 #include <string_view>
-#include <vector>
 
+#include "graphs/page_room.h"
 #include "graphs/plot_kit.h"
 
 namespace pave::graphs {
@@ -25,14 +25,17 @@ class ClearLabels {
   void XSymmetry(float edge_right, float edge_y, float page_right, float jcol, float jrow);
 
  private:
-  struct Box {
-    float left, top, right, bottom;
-  };
-  bool Clear(const Box& b) const;
-
   PlotKit& kit_;
-  std::vector<Box> taken_;
+  PageRoom taken_;   // the labels written so far
 };
+
+// The numbers of a plan's y coordinates end kYNumberGap left of its left edge. Between them and the
+// marks on the edge's nodes (circles of up to kNodeMarkRadius) stands "symmetry" written downwards
+// beside the y axis of symmetry: YSymmetryColumn is the x of its letters, in the surface's font, in
+// the middle between, for the plan's left edge at window x `edge`.
+inline constexpr float kYNumberGap = 320;
+inline constexpr float kNodeMarkRadius = 60;
+float YSymmetryColumn(const DrawingSurface& surface, float edge);
 
 // The text of a band between two lines (a layer between its top and the interface below it) starts
 // kBandIndent right of the band's left edge and BandTextDrop below its top: just under the top, its

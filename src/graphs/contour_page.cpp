@@ -10,6 +10,7 @@
 #include "graphs/clear_labels.h"
 #include "graphs/contour_tracer.h"
 #include "graphs/graph_frame.h"
+#include "graphs/page_room.h"
 #include "platform/platform.h"
 
 namespace pave::graphs {
@@ -175,30 +176,51 @@ bool DrawContourPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPag
   for (int i = 1; i <= nx; ++i)
     for (int j = 1; j <= ny; ++j) (*z)[i][j] = result(ny * (i - 1) + j) / range.scale;
 
-  // 11. Contours.
+  // The nodal forces on this slab, with the result there in units of the scale: a mark at the node
+  // and the result above it, a little right, clear of the grid line through it.
+  struct ForceMark {
+    WindowPos at;
+    std::string text;
+  };
+  std::vector<ForceMark> force_marks;
+  for (int f = 1; f <= p.ncnf; ++f) {
+    const int node = own(p.forces[f].node);
+    if (node != 0) force_marks.push_back({position(node), ForceNodeLabel(result(node), range.scale)});
+  }
+  s.SetFontName("Courier New");
+  s.SetFontSize(8);
+  // The result's line ends a line's gap above the node, clear of the grid line through it.
+  const float force_label_drop = kLineGapOver + static_cast<float>(s.TextHeight());
+  std::vector<PageBox> force_labels;
+  for (const ForceMark& m : force_marks) {
+    const float left = m.at.x + 60, top = m.at.y - force_label_drop;
+    force_labels.push_back({left, top, left + static_cast<float>(s.TextWidth(m.text)), top + static_cast<float>(s.TextHeight())});
+  }
+
+  // 11. Contours, their numbers clear of what the page holds and of the marks still to come.
   ContourGridInput grid;
   for (int i = 1; i <= nx; ++i) grid.x.push_back(x_of(i));
   for (int j = 1; j <= ny; ++j) grid.y.push_back(y_of(j));
   grid.z = z.get();
   grid.con_lo = range.lo;
-  for (int f = 1; f <= p.ncnf; ++f) {
-    const int node = own(p.forces[f].node);
-    if (node != 0 && p.forces[f].value != 0) grid.loaded_nodes.push_back(node);
+  PageRoom room;
+  room.AddDrawing(s);
+  for (const ForceMark& m : force_marks) room.AddCircle(m.at.x, m.at.y, 40, true);
+  for (const PageBox& b : force_labels) room.AddText(b);
+  if (page_max != 0) {
+    const WindowPos at = position(max_node);
+    room.AddCircle(at.x, at.y, 60, true);
   }
-  TraceContours(kit, grid, *levels);
+  TraceContours(kit, grid, *levels, room, force_labels);
 
-  // 12. Nodal forces on this slab, with the result there in units of the scale.
+  // 12. Nodal forces.
   s.SetFontSize(8);
   s.SetFillColour(13);
-  for (int f = 1; f <= p.ncnf; ++f) {
-    const int node = own(p.forces[f].node);
-    if (node == 0) continue;
-    const WindowPos at = position(node);
+  for (const ForceMark& m : force_marks) {
     s.SetFillStyle(FillStyle::Solid);
-    kit.Circle(at.x, at.y, 40, 13);
+    kit.Circle(m.at.x, m.at.y, 40, 13);
     s.SetFillStyle(FillStyle::Transparent);
-    // Above the node and a little right of it, clear of the grid line through it.
-    kit.QGTxtX(ForceNodeLabel(result(node), range.scale), 13, at.x + 60, at.y - 180);
+    kit.QGTxtX(m.text, 13, m.at.x + 60, m.at.y - force_label_drop);
   }
 
   // 13. Place of the page's maximum.
@@ -214,29 +236,35 @@ bool DrawContourPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPag
   kit.QGTxtX("Contours in " + Str(range.scale) + " " + unit, 0, 5900, 5600);
   kit.QGTxtX("- sign for tension at bottom", 0, 5900, 5800);
   kit.SHOWnum(100, 5600, "Slab Layer ", "#", L);
-  if (p.nsy != 0) kit.QGtxtY("symmetry", 0, 800, 2000);
+  if (p.nsy != 0) kit.QGtxtY("symmetry", 0, YSymmetryColumn(s, low.x), 2000);
   if (p.nsx != 0) labels.XSymmetry(kit.QRtoIX(xmax), low.y, kContourPageWidth, 4500, 5150);
 
   // 15. Numbers of the x coordinates, 200 twips under the plot.
   s.SetFontSize(8);
   {
-    std::vector<float> at;
+    // Each number starts left of its coordinate by its own offset; numbers are left out where two
+    // would stand closer than two blanks, or they read as one.
+    struct XNumber {
+      float left;
+      const char* pattern;
+    };
+    std::vector<XNumber> numbers;
+    std::vector<float> middle;
     float room = 500;
     for (int i = 1; i <= nx; ++i) {
-      at.push_back(kit.QRtoIX(x_of(i)));
-      room = std::max<float>(room, static_cast<float>(s.TextWidth(Formatted(x_of(i), "##0.#"))) + 60);
+      const float v = x_of(i), x = kit.QRtoIX(v);
+      const XNumber n = i == nx ? XNumber{x - 300, "###0"}
+                        : v < 10 ? XNumber{x - 200, "##0.#"}
+                                 : XNumber{x - (v < 1000 ? 300.0f : 350.0f), "###0"};
+      const float width = static_cast<float>(s.TextWidth(Formatted(v, n.pattern)));
+      numbers.push_back(n);
+      middle.push_back(n.left + width / 2);
+      room = std::max(room, width + static_cast<float>(s.TextWidth("  ")));
     }
-    const std::vector<bool> numbered = NumberedCoordinates(at, room);
+    const std::vector<bool> numbered = NumberedCoordinates(middle, room);
     for (int i = 1; i <= nx; ++i) {
-      if (!numbered[static_cast<std::size_t>(i - 1)]) continue;
-      const float v = x_of(i), x = at[static_cast<std::size_t>(i - 1)];
-      if (i == nx) {
-        kit.SHOWn(x - 300, low.y + 200, "###0", v);
-      } else if (v < 10) {
-        kit.SHOWn(x - 200, low.y + 200, "##0.#", v);
-      } else {
-        kit.SHOWn(x - (v < 1000 ? 300 : 350), low.y + 200, "###0", v);
-      }
+      const XNumber& n = numbers[static_cast<std::size_t>(i - 1)];
+      if (numbered[static_cast<std::size_t>(i - 1)]) kit.SHOWn(n.left, low.y + 200, n.pattern, x_of(i));
     }
   }
 

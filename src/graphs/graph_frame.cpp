@@ -46,12 +46,17 @@ std::string CannotDrawMessage(int problem, const std::string& why) {
 }
 
 void RunGraphFile(GraphRun& run, const std::function<void()>& body) {
+  // What was drawn of the page stays in view under the message; an empty window does not.
+  auto tell = [&run](const std::string& text) {
+    if (run.surface.Drawing().empty()) run.host.HideWindow();
+    platform().messages().Tell(text, kGraphMessageTitle);
+  };
   try {
     body();
   } catch (const GraphError& e) {
-    platform().messages().Tell(CannotDrawMessage(run.problem, e.what()), kGraphMessageTitle);
+    tell(CannotDrawMessage(run.problem, e.what()));
   } catch (const std::exception&) {
-    platform().messages().Tell(kDataErrorText, kGraphMessageTitle);
+    tell(kDataErrorText);
   }
 }
 

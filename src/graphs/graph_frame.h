@@ -39,8 +39,11 @@ GraphPlacement PlaceGraphWindow(int screen_width, int screen_height, int width, 
 class GraphWindowHost {
  public:
   virtual ~GraphWindowHost() = default;
-  // Shows the window with its drawing as it stands, in front, and lets it repaint.
+  // Shows the window with its drawing as it stands, in front, and lets it repaint. A run shows it
+  // only once a page stands on it: a window never opens empty.
   virtual void ShowWindow() = 0;
+  // Hides the window (its page cleared) while a message tells of a problem that has no page.
+  virtual void HideWindow() {}
   virtual void SetCaption(const std::string& caption) = 0;
   // False once the user has closed the window: the run then ends.
   virtual bool StillOpen() const { return true; }

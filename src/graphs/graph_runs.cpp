@@ -20,9 +20,16 @@ std::string NoProblemGraphMessage() {
 }
 
 namespace {
+// A message about a problem that has no page: the window, empty since its last page, is hidden
+// meanwhile (it shows itself again with the next page).
+void TellWithoutPage(GraphRun& run, const std::string& text) {
+  run.host.HideWindow();
+  platform().messages().Tell(text, kGraphMessageTitle);
+}
+
 // A problem that the analysis stopped has no pages: the window says so. True when it stopped.
-bool TellWhenStopped(bool complete, int problem) {
-  if (!complete) platform().messages().Tell(StoppedProblemMessage(problem), kGraphMessageTitle);
+bool TellWhenStopped(GraphRun& run, bool complete, int problem) {
+  if (!complete) TellWithoutPage(run, StoppedProblemMessage(problem));
   return !complete;
 }
 // A graph file of a data file that declares no problem holds nothing to draw: the window says so.
@@ -41,9 +48,8 @@ void RunLayerGraph(const std::string& data_file, GraphRun& run) {
     for (int n = 1; n <= reader.ProblemCount(); ++n) {
       // The analysis ends its run at some stops: nothing follows the stopped problem then.
       if (after_stop && reader.AtEnd()) break;
-      run.host.ShowWindow();
       run.problem = n;
-      after_stop = TellWhenStopped(reader.ReadProblem(*p), n);
+      after_stop = TellWhenStopped(run, reader.ReadProblem(*p), n);
       if (after_stop) continue;
       run.kit.QScreen(kGraphPageWidth, kGraphPageHeight);
       for (int j = 1; j <= p->npy; ++j) {
@@ -79,9 +85,8 @@ void RunSlabGridGraph(const std::string& data_file, GraphRun& run) {
     for (int n = 1; n <= reader.ProblemCount(); ++n) {
       // The analysis ends its run at a stop: nothing follows the stopped problem.
       if (after_stop && reader.AtEnd()) break;
-      run.host.ShowWindow();
       run.problem = n;
-      after_stop = TellWhenStopped(reader.ReadProblemHead(*p), n);
+      after_stop = TellWhenStopped(run, reader.ReadProblemHead(*p), n);
       if (after_stop) continue;
       reader.ReadProblemRest(*p);
       run.surface.SetFontBold(true);
@@ -111,12 +116,13 @@ void RunContourGraph(const std::string& data_file, GraphRun& run, std::int16_t& 
     bool after_stop = false;
     for (int n = 1; n <= reader.ProblemCount(); ++n) {
       if (after_stop && reader.AtEnd()) break;
-      run.host.ShowWindow();
       run.problem = n;
-      after_stop = TellWhenStopped(reader.ReadProblemHead(*p), n);
+      after_stop = TellWhenStopped(run, reader.ReadProblemHead(*p), n);
       if (after_stop) continue;
+      // Decided from the problem's head, before its window shows: no window opens for a page that
+      // cannot be drawn.
       if (!ContourConditionsMet(*p)) {
-        platform().messages().Tell(kContourConditionsMessage, kGraphMessageTitle);
+        TellWithoutPage(run, kContourConditionsMessage);
         return;
       }
       reader.ReadProblemRest(*p);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "graphs/clear_labels.h"
+#include "graphs/page_room.h"
 
 namespace pave::graphs {
 
@@ -12,6 +13,12 @@ namespace {
 constexpr float kRightColumn = 6100;
 // Between the depth numbers and the profile's left edge.
 constexpr float kDepthGap = 100;
+// The row of the distance axis's numbers (the plotting kit's).
+constexpr float kAxisNumberRow = 5250;
+// Kept between a wheel of the plan and the plan's axis with its ticks; the most the axis moves left
+// for it (its numbers then still stand clear of the plan's title).
+constexpr float kWheelClearance = 45;
+constexpr float kMostAxisShift = 120;
 
 struct Units {
   const char* stress;    // psi, kPa
@@ -96,22 +103,24 @@ void ViscoelasticLabel(PlotKit& kit, const LayerGraphProblem& p, const Units& u,
   kit.PRN("  TEMP =", "##0.###", p.temp[l][period]);
   kit.Print(u.temp);
   const int n = p.ntyme;
+  // The lines a line apart, so that no descender touches the line under it.
+  const float pitch = static_cast<float>(kit.Surface().TextHeight());
   if (p.matl == 3) {
     kit.Print("   CREEP are:", true);
-    if (n >= 1) kit.SHOWn(left, y + 150, kCreep, p.creep[l][1]);
+    if (n >= 1) kit.SHOWn(left, y + pitch, kCreep, p.creep[l][1]);
     for (int t = 2; t <= std::min(n, 6); ++t) kit.PRN(" ", kCreep, p.creep[l][t]);
-    if (n >= 7) kit.SHOWn(left, y + 300, kCreep, p.creep[l][7]);
+    if (n >= 7) kit.SHOWn(left, y + 2 * pitch, kCreep, p.creep[l][7]);
     for (int t = 8; t <= n; ++t) kit.PRN(" ", kCreep, p.creep[l][t]);
     kit.Print(p.nunit == 0 ? " per psi" : " per kPa", true);
   } else {
     kit.Print("  CREEP are:", true);
     if (n >= 1) {
-      kit.SHOWn(left, y + 150, kCreep, p.creep[l][1]);
+      kit.SHOWn(left, y + pitch, kCreep, p.creep[l][1]);
       kit.Print(" ");
     }
     for (int t = 2; t <= std::min(n, 7); ++t) kit.Print(Formatted(p.creep[l][t], kCreep) + " ");
     if (n >= 8) {
-      kit.SHOWn(left, y + 300, kCreep, p.creep[l][8]);
+      kit.SHOWn(left, y + 2 * pitch, kCreep, p.creep[l][8]);
       kit.Print(" ");
     }
     for (int t = 9; t <= n; ++t) kit.Print(Formatted(p.creep[l][t], kCreep) + " ");
@@ -220,10 +229,13 @@ void DrawLayerGraphPage(PlotKit& kit, const LayerGraphProblem& p, int problem, i
     kit.SHOWnum(1200, 550, "Damage Ratio: Fatigue C. =", "0.#####", p.drf[J][K]);
     kit.SHOWnum(2880, 750, "P. Deform. =", "0.#####", p.drp[J][K]);
     if (J == p.npy && K == p.nlg) {
+      // Under the row of the distance axis's numbers, so that the last of them does not read as
+      // the start of the first line; a line apart, so that no two lines touch.
+      const float pitch = static_cast<float>(s.TextHeight());
       s.SetForeColour(2);
-      kit.SHOWnum(kRightColumn, 5200, "D.R.(Fatigue C.) = ", "0.######", p.sdrf);
-      kit.SHOWnum(kRightColumn, 5400, "D.R.(P. Deform.) = ", "0.######", p.sdrp);
-      kit.SHOWnum(kRightColumn, 5600, "Design Life = ", "###.##", p.dlife);
+      kit.SHOWnum(kRightColumn, kAxisNumberRow + pitch, "D.R.(Fatigue C.) = ", "0.######", p.sdrf);
+      kit.SHOWnum(kRightColumn, kAxisNumberRow + 2 * pitch, "D.R.(P. Deform.) = ", "0.######", p.sdrp);
+      kit.SHOWnum(kRightColumn, kAxisNumberRow + 3 * pitch, "Design Life = ", "###.##", p.dlife);
       kit.Print("yrs", true);
       s.SetForeColour(0);
     }
@@ -278,24 +290,36 @@ void DrawLayerGraphPage(PlotKit& kit, const LayerGraphProblem& p, int problem, i
 
   // 9. Titles.
   s.SetFontSize(10);
-  kit.QGTxt("SUBGRADE", 9, 2300, bottom - 200);
+  {
+    // In the last layer, under its labels: where they reach the place of the title, it stands at the
+    // profile's right end instead.
+    const char* const title = "SUBGRADE";
+    const float width = static_cast<float>(s.TextWidth(title)), height = static_cast<float>(s.TextHeight());
+    PageRoom texts;
+    texts.AddDrawing(s, /*texts_only=*/true);
+    const bool clear = texts.Clear({2300, bottom - 200, 2300 + width, bottom - 200 + height});
+    kit.QGTxt(title, 9, clear ? 2300 : right - kBandIndent - width, bottom - 200);
+  }
   kit.QGTxt(p.nunit == 0 ? "DISTANCE IN INCHES" : "DISTANCE IN CENTIMETERS", 0, 2200, 5600);
   kit.QGtxtY(p.nunit == 0 ? "DEPTH in" : "DEPTH cm", 0, 550, 2800);
   kit.QGTxt(p.title, 0, 500, 50);
 
-  // 10, 11. Plan window and its axis.
+  // 10, 11, 12. Plan window, contact radius and the plan's axis. The axis stands clear of the wheel
+  // at the origin: a wheel wider than the room before the axis moves the axis, its ticks and its
+  // numbers left by what it lacks (as far as the title beside them leaves room).
   kit.QPlotSetup(13, 53, 70, 91, 0, xmax, 0, ymax);
   right = kit.QRtoIX(xmax), top = kit.QRtoIY(ymax);
   left = kit.QRtoIX(0), bottom = kit.QRtoIY(0);
-  const float axis = p.nunit == 0 ? -10.0f : -25.0f;
-  kit.QLine(axis, 0, axis, ymax, 0);
+  const float r = kit.QRtoIX(p.cr[K]) - left;
+  const float axis = kit.QRtoIX(p.nunit == 0 ? -10.0f : -25.0f);
+  const float shift = std::clamp(r + kWheelClearance - (left - axis), 0.0f, kMostAxisShift);
+  kit.Line(axis - shift, bottom, axis - shift, top, 0);
   kit.dyVal = ymax / 3;
   kit.dyPix = (bottom - top) / 3;
-  kit.QYaxis(left, bottom);
+  kit.QYaxis(left - shift, bottom, 450 - shift);
   kit.QGtxtY(p.nunit == 0 ? "PLAN in" : "PLAN cm", 0, 300, 500);
 
-  // 12, 13. Contact radius; response points in plan.
-  const float r = kit.QRtoIX(p.cr[K]) - left;
+  // 13. Response points in plan.
   s.SetPenWidth(3);
   if (!single) {
     for (int m = 1; m <= p.npt[K]; ++m) kit.QLine(p.xpt[m][K] + 0.075f, p.ypt[m][K], p.xpt[m][K] - 0.075f, p.ypt[m][K], 13);

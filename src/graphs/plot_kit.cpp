@@ -111,12 +111,12 @@ void PlotKit::QXaxis(float x_min_pix, float y_min_pix) {
   }
 }
 
-void PlotKit::QYaxis(float x_min_pix, float y_min_pix) {
+void PlotKit::QYaxis(float x_min_pix, float y_min_pix, float label_col) {
   for (int i = 0; i <= 3; ++i) {
     const float y = y_min_pix - static_cast<float>(i) * dyPix;
     Line(x_min_pix - 550, y, x_min_pix - 450, y);
     const float label = yy_min_ + static_cast<float>(i) * dyVal;
-    surface_.SetPosition(Margin(450), Margin(y - 100));
+    surface_.SetPosition(Margin(label_col), Margin(y - 100));
     surface_.Print(GenNum(CheckedLabel(label)), true);
   }
 }

@@ -100,8 +100,8 @@ class PlotKit {
   // x range's minimum in steps of dxVal on the row 5250.
   void QXaxis(float x_min_pix, float y_min_pix);
   // Four ticks from 550 to 450 twips left of xMinPix, upwards from yMinPix in steps of dyPix,
-  // labelled from the y range's minimum in steps of dyVal in the column 450.
-  void QYaxis(float x_min_pix, float y_min_pix);
+  // labelled from the y range's minimum in steps of dyVal in the column `label_col`.
+  void QYaxis(float x_min_pix, float y_min_pix, float label_col = 450);
 
   // Lines, circles and boxes drawn on the window directly, at page positions (the margin added here).
   void Line(float x1, float y1, float x2, float y2, int colour = -1);

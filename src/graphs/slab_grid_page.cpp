@@ -83,7 +83,10 @@ void DrawSlabGridPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPa
   }
 
   // 9, 10: axes of symmetry; the x axis's label of a single slab follows its plan.
-  if (p.nsy != 0) kit.QGtxtY("symmetry", 0, 800, 2500);
+  if (p.nsy != 0) {
+    const float edge = SlabPlanWindow(p.nslab, 1).jc1 / 100 * static_cast<float>(kGraphPageWidth);
+    kit.QGtxtY("symmetry", 0, YSymmetryColumn(s, edge), 2500);
+  }
   if (p.nsx != 0 && p.nslab != 1) kit.QGTxtX("symmetry", 0, 4500, 5200);
   const SurfaceFont header_font = s.Font();
 
@@ -97,7 +100,7 @@ void DrawSlabGridPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPa
 
   // Axis titles, plan and profile.
   kit.QGTxtX(p.nunit == 0 ? "X COORDINATES IN in." : "X COORDINATES IN cm", 0, 3500, 5600);
-  kit.QGtxtY("Y COORDINATES", 0, -50, 2000);
+  kit.QGtxtY("Y COORDINATES", 0, kYTitleColumn, 2000);
   const float plan_right = DrawSlabPlan(kit, p, page, group);
   if (p.nsx != 0 && p.nslab == 1) {
     // The plan's window is the slab's still: its bottom edge is the x axis.

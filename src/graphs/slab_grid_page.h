@@ -30,6 +30,11 @@ void DrawSlabGridPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPa
 float DrawSlabPlan(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPage& page, int group);
 void DrawSlabProfile(PlotKit& kit, const SlabGraphProblem& p, float plan_right);
 
+// The y-axis title "Y COORDINATES" is written downwards at this x; the plan's y numbers start at
+// least kYNumbersFrom, clear of it.
+inline constexpr float kYTitleColumn = -50;
+inline constexpr float kYNumbersFrom = kYTitleColumn + 160;
+
 // The percent window of slab s among nslab slabs: columns from the left, rows from the bottom.
 struct PlanWindow {
   float jc1 = 0, jc2 = 0, jr1 = 0, jr2 = 0;

@@ -14,13 +14,15 @@ namespace pave::graphs {
 namespace {
 
 // Percent windows (columns from the left, rows from the bottom) of the slabs, by the number of slabs.
-// Five slabs take the places of the first five of six: slabs 1, 3 and 5 below, 2 and 4 above.
+// Five slabs take the places of the first five of six: slabs 1, 3 and 5 below, 2 and 4 above. A
+// joint between a slab and the one above it has a gap as wide as the gap between two columns, where
+// its label stands at the size of the other labels.
 constexpr PlanWindow kOne[] = {{9, 85, 32, 74}};
 constexpr PlanWindow kTwo[] = {{9, 45, 32, 74}, {49, 85, 32, 74}};
 constexpr PlanWindow kThree[] = {{8, 28, 29, 65}, {35, 58, 32, 74}, {69, 95, 20, 70}};
-constexpr PlanWindow kFour[] = {{9, 45, 32, 52}, {9, 45, 54, 74}, {49, 85, 32, 52}, {49, 85, 54, 74}};
-constexpr PlanWindow kSix[] = {{8, 28, 29, 46}, {9, 32, 54, 74}, {35, 58, 32, 52},
-                               {35, 58, 54, 74}, {61, 85, 32, 52}, {61, 85, 54, 74}};
+constexpr PlanWindow kFour[] = {{9, 45, 32, 51}, {9, 45, 55, 74}, {49, 85, 32, 51}, {49, 85, 55, 74}};
+constexpr PlanWindow kSix[] = {{8, 28, 29, 46}, {9, 32, 55, 74}, {35, 58, 32, 51},
+                               {35, 58, 55, 74}, {61, 85, 32, 51}, {61, 85, 55, 74}};
 
 bool HasDecimalPoint(float v) { return Str(v).find('.') != std::string::npos; }
 
@@ -38,25 +40,18 @@ bool NumbersY(int nslab, int s) { return s == 1 || (nslab == 4 && s == 2); }
 
 std::string JointLabel(int joint) { return "JOINT " + std::to_string(joint); }
 
-// Kept between a joint's label and the slab edges above and below it.
-constexpr float kJointClearance = 40;
-
 // Joint labels of slab s between the slabs, in green.
 void JointLabels(PlotKit& kit, const SlabGraphProblem& p, int s) {
   auto jono = [&](int side) { return static_cast<int>(p.jono[side][s]); };
   auto in = [](int v, int hi) { return v >= 1 && v <= hi; };
   auto vertical = [&](int joint, float x, float y) { kit.QGtxtY(JointLabel(joint), 2, x, y); };
-  auto horizontal = [&](int joint, float x, float y) { kit.QGTxtX(JointLabel(joint), 2, x, y); };
-  // A joint between a slab below (its top edge on row `top_row`, percent from the bottom of the page)
-  // and one above (its bottom edge on `bottom_row`): the label in the middle of the gap, smaller
-  // where the gap is narrow, clear of both edges.
-  auto between = [&](int joint, float x, float top_row, float bottom_row) {
-    DrawingSurface& surface = kit.Surface();
+  // A joint between slab `below` and slab `above` it: the label in the middle of the gap between
+  // them, clear of both edges.
+  auto between = [&](int joint, float x, int below, int above) {
     const float page = static_cast<float>(kGraphPageHeight);
-    const float lower = page * (1 - top_row / 100), upper = page * (1 - bottom_row / 100);
-    if (static_cast<float>(surface.TextHeight()) + 2 * kJointClearance > lower - upper) surface.SetFontSize(6);
-    horizontal(joint, x, (lower + upper - static_cast<float>(surface.TextHeight())) / 2);
-    surface.SetFontSize(8);
+    const float lower = page * (1 - SlabPlanWindow(p.nslab, below).jr2 / 100);
+    const float upper = page * (1 - SlabPlanWindow(p.nslab, above).jr1 / 100);
+    kit.QGTxtX(JointLabel(joint), 2, x, (lower + upper - static_cast<float>(kit.Surface().TextHeight())) / 2);
   };
   switch (p.nslab) {
     case 2:
@@ -64,7 +59,7 @@ void JointLabels(PlotKit& kit, const SlabGraphProblem& p, int s) {
       if (jono(2) == 1) {
         vertical(1, 4900, 2600);
       } else {
-        horizontal(1, 2500, 1600);
+        kit.QGTxtX(JointLabel(1), 2, 2500, 1600);
       }
       break;
     case 3:
@@ -72,29 +67,29 @@ void JointLabels(PlotKit& kit, const SlabGraphProblem& p, int s) {
       if (jono(2) == 1 || jono(2) == 2) {
         vertical(jono(2), 3570 + 2830 * (s - 1), 2600);
       } else {
-        horizontal(jono(4), 1800 + 2830 * (s - 1), 1600);
+        kit.QGTxtX(JointLabel(jono(4)), 2, 1800 + 2830 * static_cast<float>(s - 1), 1600);
       }
       break;
     case 4:
       if (s == 1) {
         if (in(jono(2), 4)) vertical(jono(2), 5000, 3600);
-        if (in(jono(4), 4)) between(jono(4), 2600, 52, 54);
+        if (in(jono(4), 4)) between(jono(4), 2600, 1, 2);
       } else if (s == 4) {
         if (in(jono(1), 4)) vertical(jono(1), 5000, 2000);
-        if (in(jono(3), 4)) between(jono(3), 6900, 52, 54);
+        if (in(jono(3), 4)) between(jono(3), 6900, 3, 4);
       }
       break;
     case 6:
       if (s == 1) {
         if (in(jono(2), 7)) vertical(jono(2), 3600, 3600);
-        if (in(jono(4), 7)) between(jono(4), 1800, 46, 54);
+        if (in(jono(4), 7)) between(jono(4), 1800, 1, 2);
       } else if (s == 4) {
         if (in(jono(1), 7)) vertical(jono(1), 3600, 2000);
         if (in(jono(2), 7)) vertical(jono(2), 6400, 2000);
-        if (in(jono(3), 7)) between(jono(3), 4630, 52, 54);
+        if (in(jono(3), 7)) between(jono(3), 4630, 3, 4);
       } else if (s == 5) {
         if (in(jono(1), 7)) vertical(jono(1), 6400, 3600);
-        if (in(jono(4), 7)) between(jono(4), 7460, 52, 54);
+        if (in(jono(4), 7)) between(jono(4), 7460, 5, 6);
       }
       break;
     default: break;
@@ -106,23 +101,27 @@ void XNumbers(PlotKit& kit, const SlabGraphProblem& p, int s, float y0) {
   surface.SetFontName(p.nslab > 1 ? "MS Serif" : "Courier New");
   surface.SetFontSize(p.nslab == 3 || p.nslab == 6 ? 6 : 8);
   surface.SetForeColour(0);
-  std::vector<float> at;
+  // Each number starts left of its coordinate by its own offset; numbers are left out where two
+  // would stand closer than two blanks, or they read as one.
+  std::vector<float> left, middle;
   float room = 400;
   for (int i = 1; i <= p.nx[s]; ++i) {
-    at.push_back(kit.QRtoIX(p.x[i][s]));
-    room = std::max<float>(room, static_cast<float>(surface.TextWidth(Formatted(p.x[i][s], "###.0"))) + 60);
-  }
-  const std::vector<bool> numbered = NumberedCoordinates(at, room);
-  for (int i = 1; i <= p.nx[s]; ++i) {
-    if (!numbered[static_cast<std::size_t>(i - 1)]) continue;
     const float v = p.x[i][s];
     const float d = v < 10 ? 100.0f : v < 100 ? 160.0f : v < 1000 ? 240.0f : 320.0f;
     const float h = HasDecimalPoint(v) ? -100.0f : 0.0f;
-    kit.SHOWn(at[static_cast<std::size_t>(i - 1)] - d + h, y0 + 200, "###.0", v);
+    const float width = static_cast<float>(surface.TextWidth(Formatted(v, "###.0")));
+    left.push_back(kit.QRtoIX(v) - d + h);
+    middle.push_back(left.back() + width / 2);
+    room = std::max(room, width + static_cast<float>(surface.TextWidth("  ")));
+  }
+  const std::vector<bool> numbered = NumberedCoordinates(middle, room);
+  for (int i = 1; i <= p.nx[s]; ++i) {
+    if (numbered[static_cast<std::size_t>(i - 1)]) kit.SHOWn(left[static_cast<std::size_t>(i - 1)], y0 + 200, "###.0", p.x[i][s]);
   }
 }
 
-// The numbers of the y coordinates left of the slab, right-aligned some way off its edge. A number
+// The numbers of the y coordinates left of the slab, right-aligned kYNumberGap off its edge (a number
+// too wide for the room before the title nearer to the edge). A number
 // that would stand over one drawn for another slab (the shared edge of two slabs one above the
 // other) is left out.
 void YNumbers(PlotKit& kit, const SlabGraphProblem& p, int s, float x0, std::vector<float>& drawn) {
@@ -136,7 +135,8 @@ void YNumbers(PlotKit& kit, const SlabGraphProblem& p, int s, float x0, std::vec
     if (!numbered[static_cast<std::size_t>(j - 1)]) continue;
     if (std::any_of(drawn.begin(), drawn.end(), [&](float d) { return std::fabs(d - y) < line; })) continue;
     const std::string text = Formatted(p.y[j][s], "###.0");
-    kit.SHOWn(x0 - 260 - static_cast<float>(surface.TextWidth(text)), y - 120, "###.0", p.y[j][s]);
+    kit.SHOWn(std::max(x0 - kYNumberGap - static_cast<float>(surface.TextWidth(text)), kYNumbersFrom), y - 120, "###.0",
+              p.y[j][s]);
     drawn.push_back(y);
   }
 }

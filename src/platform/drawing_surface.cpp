@@ -129,7 +129,7 @@ void DrawingSurface::Print(std::string_view text, bool line_end) {
   const bool within = x_ <= region.right && x_ + width >= region.left && y_ <= region.bottom &&
                       y_ + MeasureHeight(font_) >= region.top;
   if (!text.empty() && Finite({x_, y_}) && within) {
-    DrawnFigure figure = Figure(DrawnFigure::Kind::Text, x_, y_, x_ + width, 0);
+    DrawnFigure figure = Figure(DrawnFigure::Kind::Text, x_, y_, x_ + width, y_ + MeasureHeight(font_));
     figure.text = text;
     figure.font = font_;
     figure.colour = fore_;

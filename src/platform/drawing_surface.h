@@ -44,7 +44,7 @@ struct DrawnFigure {
   enum class Kind { Line, Box, Circle, Text, Clear };
   Kind kind = Kind::Line;
   // Line and box ends; circle centre in x1, y1; a text's top left corner in x1, y1 and its right
-  // end, as measured where it was placed, in x2.
+  // end and the bottom of its line, as measured where it was placed, in x2, y2.
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
   double radius = 0;
   int colour = 0;                          // colour number of the line, outline or text

@@ -129,8 +129,8 @@ TEST_F(TracerTest, TracedPointsOfAParaboloidLieOnItsCircles) {
   std::vector<float> values;
   for (float c = 30; c > 0.2f; c -= 1.3f) values.push_back(c);
   const ContourLevels levels = Levels(values);
-  ContourGridInput grid{xs, ys, &z, -100, {}};
-  TraceContours(kit, grid, levels);
+  const ContourGridInput grid{xs, ys, &z, -100};
+  const std::vector<ContourSegment> segments = ContourSegments(kit, grid, levels);
 
   auto edge_length = [&](float x, float y) {
     // The grid line the point lies on, and the length of the cell edge holding it.
@@ -148,7 +148,6 @@ TEST_F(TracerTest, TracedPointsOfAParaboloidLieOnItsCircles) {
     }
     return -1.0f;
   };
-  const std::vector<RecordingSurface::Op> segments = surface.Since(Kind::Line);
   int expected = 0;
   for (float c : values) {
     for (std::size_t i = 0; i + 1 < xs.size(); ++i) {
@@ -159,17 +158,13 @@ TEST_F(TracerTest, TracedPointsOfAParaboloidLieOnItsCircles) {
     }
   }
   EXPECT_EQ(static_cast<int>(segments.size()), expected);
-  for (const auto& s : segments) {
-    for (const auto& [wx, wy] : {std::pair{s.x1, s.y1}, std::pair{s.x2, s.y2}}) {
-      const float x = DataX(wx), y = DataY(wy);
+  for (const ContourSegment& s : segments) {
+    const float c = values[static_cast<std::size_t>(s.level - 1)];
+    for (const WindowPos& p : {s.from, s.to}) {
+      const float x = DataX(p.x + 1200), y = DataY(p.y + 1200);
       const float h = edge_length(x, y);
       ASSERT_GT(h, 0) << "a traced point off the grid lines: " << x << ", " << y;
-      float level = 0;   // the level of this segment: the nearest one to x^2 + y^2
-      float best = 1e9f;
-      for (float c : values)
-        if (std::fabs(x * x + y * y - c) < best) best = std::fabs(x * x + y * y - c), level = c;
-      EXPECT_LE(std::fabs(x * x + y * y - level), h * h / 4 + 2e-3f) << x << ", " << y;
-      EXPECT_EQ(s.colour, 12);
+      EXPECT_LE(std::fabs(x * x + y * y - c), h * h / 4 + 2e-3f) << x << ", " << y;
     }
   }
 }
@@ -177,12 +172,12 @@ TEST_F(TracerTest, TracedPointsOfAParaboloidLieOnItsCircles) {
 // One cell spanning the window.
 ContourGridInput OneCell(ContourValues& z, float z1, float z2, float z3, float z4) {
   z[1][1] = z1, z[2][1] = z2, z[2][2] = z3, z[1][2] = z4;
-  return ContourGridInput{{0, 4}, {0, 4}, &z, -100, {}};
+  return ContourGridInput{{0, 4}, {0, 4}, &z, -100};
 }
 
 TEST_F(TracerTest, ASaddleGetsThreeJoinedSegmentsInEdgeOrder) {
   ContourValues z{};
-  TraceContours(kit, OneCell(z, 1, -1, 1, -1), Levels({0}));
+  TraceContours(kit, OneCell(z, 1, -1, 1, -1), Levels({0}), PageRoom{});
   const auto s = surface.Since(Kind::Line);
   ASSERT_EQ(s.size(), 3u);
   // Edge 1 (bottom) at x 2, edge 2 (right) at y 2, edge 3 (top) at x 2, edge 4 (left) at y 2.
@@ -200,7 +195,7 @@ TEST_F(TracerTest, ASaddleGetsThreeJoinedSegmentsInEdgeOrder) {
 
 TEST_F(TracerTest, ALevelAtACornerCrossesBothItsEdges) {
   ContourValues z{};
-  TraceContours(kit, OneCell(z, -1, 1, 3, 1), Levels({1}));
+  TraceContours(kit, OneCell(z, -1, 1, 3, 1), Levels({1}), PageRoom{});
   const auto s = surface.Since(Kind::Line);
   // Corners 2 and 4 equal the level: edges 1 and 2 meet at corner 2, edges 3 and 4 at corner 4.
   ASSERT_EQ(s.size(), 3u);
@@ -214,61 +209,114 @@ TEST_F(TracerTest, ALevelAtACornerCrossesBothItsEdges) {
 TEST_F(TracerTest, ACellStopsAtTheFirstLevelBelowItsCornersOrTheLowestBound) {
   ContourValues z{};
   ContourGridInput grid = OneCell(z, 2, 4, 4, 2);
-  TraceContours(kit, grid, Levels({5, 3, 1, 3}));   // 5 crosses nothing, 3 crosses, 1 ends the cell
-  EXPECT_EQ(surface.Since(Kind::Line).size(), 1u);
-  surface.Clear();
+  const std::vector<ContourSegment> one = ContourSegments(kit, grid, Levels({5, 3, 1, 3}));
+  ASSERT_EQ(one.size(), 1u);   // 5 crosses nothing, 3 crosses, 1 ends the cell
+  EXPECT_EQ(one[0].level, 2);
   grid.con_lo = 3.5f;
-  TraceContours(kit, grid, Levels({5, 3}));
-  EXPECT_TRUE(surface.Since(Kind::Line).empty());
-  surface.Clear();
-  TraceContours(kit, grid, ContourLevels{});
+  EXPECT_TRUE(ContourSegments(kit, grid, Levels({5, 3})).empty());
+  TraceContours(kit, grid, ContourLevels{}, PageRoom{});
   grid.x = {0};
-  TraceContours(kit, grid, Levels({3}));
+  TraceContours(kit, grid, Levels({3}), PageRoom{});
   EXPECT_TRUE(surface.Since(Kind::Line).empty());
 }
 
-TEST_F(TracerTest, TheFirstAndFourthMajorSegmentsOfACellCarryTheLevel) {
-  // z rises from 0 to 10 across the cell: each level is one full-height vertical segment, 4000 twips.
-  ContourValues z{};
-  ContourGridInput grid = OneCell(z, 0, 10, 10, 0);
-  const ContourLevels five = Levels({9, 7, 5, 3, 1.5f}, /*all_major=*/true);
-  TraceContours(kit, grid, five);
-  EXPECT_EQ(surface.Texts(), (std::vector<std::string>{"9.", "3."}));
-  for (const auto& t : surface.Since(Kind::Text)) {
-    EXPECT_EQ(t.font.name, "MS Serif");
-    EXPECT_EQ(t.font.size, 7);
-    EXPECT_EQ(t.colour, 0);
+// The numbers of a traced page: each major level's number in a break of its own line, clear of every
+// other line and of what the page already holds.
+class ContourNumbers : public TracerTest {
+ protected:
+  struct Box {
+    double left, top, right, bottom;
+  };
+  // The line of each number's text, as drawn.
+  std::vector<Box> Numbers() const {
+    std::vector<Box> out;
+    for (const DrawnFigure& t : surface.Drawing())
+      if (t.kind == Kind::Text) out.push_back({t.x1, t.y1, t.x2, t.y2});
+    return out;
   }
-  const auto first = surface.Since(Kind::Text)[0];
-  EXPECT_DOUBLE_EQ(first.x1, 1200 + 3600 - 2 * 25);   // the midpoint, 25 twips a character left
-  EXPECT_DOUBLE_EQ(first.y1, 1200 + 2000 - 75);
+  // Lines that come nearer a number than a line's gap (two pixels beside it, one above and below,
+  // from the pen's edge).
+  int LinesAt(const Box& b) const {
+    int n = 0;
+    for (const auto& l : surface.Since(Kind::Line)) {
+      const PageBox near{static_cast<float>(b.left - kLineGapSide - 7), static_cast<float>(b.top - kLineGapOver - 7),
+                         static_cast<float>(b.right + kLineGapSide + 7), static_cast<float>(b.bottom + kLineGapOver + 7)};
+      n += SpanInBox(static_cast<float>(l.x1), static_cast<float>(l.y1), static_cast<float>(l.x2),
+                     static_cast<float>(l.y2), near).has_value();
+    }
+    return n;
+  }
+};
+
+TEST_F(ContourNumbers, StandInABreakOfTheirLineInAReadableSize) {
+  // z rises from 0 to 10 across the cell: each level a full-height vertical line, 800 twips apart.
+  ContourValues z{};
+  const ContourGridInput grid = OneCell(z, 0, 10, 10, 0);
+  TraceContours(kit, grid, Levels({9, 7, 5, 3, 1.5f}, /*all_major=*/true), PageRoom{});
+  EXPECT_EQ(surface.Texts(), (std::vector<std::string>{"9.", "7.", "5.", "3.", "1.5"}));
+  const std::vector<Box> numbers = Numbers();
+  const auto texts = surface.Since(Kind::Text);
+  for (std::size_t i = 0; i < numbers.size(); ++i) {
+    SCOPED_TRACE(texts[i].text);
+    EXPECT_EQ(texts[i].font.name, "MS Serif");
+    EXPECT_EQ(texts[i].font.size, 8);
+    EXPECT_EQ(texts[i].colour, 0);
+    // Centred on its line: x of level c is 1200 + 4000 c / 10, in the middle of the cell's height.
+    const double line_x = 1200 + 400 * std::stod(texts[i].text);
+    EXPECT_NEAR((numbers[i].left + numbers[i].right) / 2, line_x, 0.01);
+    EXPECT_NEAR((numbers[i].top + numbers[i].bottom) / 2, 1200 + 2000, 0.01);
+    EXPECT_EQ(LinesAt(numbers[i]), 0);
+  }
+  // Each line broken in two where its number stands; the two pieces reach the number's gap.
+  const auto lines = surface.Since(Kind::Line);
+  ASSERT_EQ(lines.size(), 10u);
+  for (std::size_t i = 0; i < numbers.size(); ++i) {
+    EXPECT_NEAR(lines[2 * i].y2, numbers[i].bottom + kLineGapOver + 7.5, 0.5);
+    EXPECT_NEAR(lines[2 * i + 1].y1, numbers[i].top - kLineGapOver - 7.5, 0.5);
+    EXPECT_DOUBLE_EQ(lines[2 * i].y1, 1200 + 4000);
+    EXPECT_DOUBLE_EQ(lines[2 * i + 1].y2, 1200);
+  }
   EXPECT_EQ(surface.Font().name, "Courier New");
   EXPECT_EQ(surface.Font().size, 10);
+}
 
-  // A nodal force at the cell's first corner (node 1): only the fourth.
+TEST_F(ContourNumbers, KeepClearOfThePageAndOfOtherLevels) {
+  ContourValues z{};
+  ContourGridInput grid = OneCell(z, 0, 10, 10, 0);
+  // A line across the middle of the page and a circle where the next choice would be: the numbers go
+  // further along their lines.
+  PageRoom room;
+  room.AddLine(0, 2000, 4000, 2000);
+  room.AddCircle(2000, 2800, 200, true);
+  TraceContours(kit, grid, Levels({5}, true), room);
+  std::vector<Box> numbers = Numbers();
+  ASSERT_EQ(numbers.size(), 1u);
+  EXPECT_NEAR((numbers[0].top + numbers[0].bottom) / 2, 1200 + 4000 * 0.3, 0.01);   // 0.7 of the way up
+
+  // Levels 0.1 apart lie 40 twips apart: no number fits between two lines, so none is written.
   surface.Clear();
-  grid.loaded_nodes = {1};
-  TraceContours(kit, grid, five);
-  EXPECT_EQ(surface.Texts(), std::vector<std::string>{"3."});
+  TraceContours(kit, grid, Levels({5.2f, 5.1f, 5, 4.9f, 4.8f}), PageRoom{});
+  EXPECT_TRUE(Numbers().empty());
 
-  // Levels below 0 are blue and labelled with their sign.
+  // Below zero: light blue, numbered with the sign.
   surface.Clear();
   OneCell(z, -10, 0, 0, -10);
-  grid.loaded_nodes = {};
-  TraceContours(kit, grid, Levels({-0.25f, -1}, true));
-  EXPECT_EQ(surface.Texts(), std::vector<std::string>{"-0.25"});
+  TraceContours(kit, grid, Levels({-0.25f, -1}, true), PageRoom{});
+  EXPECT_EQ(surface.Texts(), (std::vector<std::string>{"-0.25", "-1."}));
   EXPECT_EQ(surface.Since(Kind::Line)[0].colour, 9);
 }
 
-TEST_F(TracerTest, ASegmentOfExactly300TwipsCarriesNoNumber) {
+TEST_F(ContourNumbers, ALongLineIsNumberedAgainSomeWayOn) {
+  // One level up a column of four cells, 1000 twips each: numbers in the first and the last cell,
+  // at least the spacing apart.
   ContourValues z{};
-  for (int height : {600, 602}) {
-    surface.Clear();
-    kit.QScreen(4000, height);
-    kit.QPlotSetup(0, 100, 0, 50, 0, 4, 0, 4);   // the cell is half the height: 300 or 301 twips
-    TraceContours(kit, OneCell(z, 0, 10, 10, 0), Levels({5}, true));
-    EXPECT_EQ(surface.Texts().size(), height == 600 ? 0u : 1u) << height;
-  }
+  for (int j = 1; j <= 5; ++j) z[1][j] = 0, z[2][j] = 10;
+  const ContourGridInput grid{{0, 4}, {0, 1, 2, 3, 4}, &z, -100};
+  TraceContours(kit, grid, Levels({5}, true), PageRoom{});
+  const std::vector<Box> numbers = Numbers();
+  ASSERT_EQ(numbers.size(), 2u);
+  EXPECT_GE(std::fabs(numbers[0].top - numbers[1].top), kContourLabelSpacing);
+  for (const Box& b : numbers) EXPECT_EQ(LinesAt(b), 0);
 }
 
 }  // namespace

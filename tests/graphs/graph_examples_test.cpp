@@ -11,9 +11,11 @@
 #include <QImage>
 #include <QLineF>
 #include <QRectF>
+#include <QRegularExpression>
 
 #include "graph_test_support.h"
 #include "platform/gui/qt_services.h"
+#include "support/legibility.h"
 #include "support/pdf_facts.h"
 #include "graphs/contour_levels.h"
 #include "graphs/contour_page.h"
@@ -97,29 +99,25 @@ class ExampleGraphTest : public GraphWindowTest {
   }
 };
 
-// What stands over a label on a printed page, or too close to keep it clear: another text, or a line
-// of the page's frame, grid, layers or loads. A text's rectangle is the ink of its glyphs, as the
-// screen's fonts draw them. The
-// contour lines and their numbers (drawn along them by design), and the star marking a node, are
-// left out.
-std::vector<std::string> LabelCollisions(const ScriptedPrinter::PrintedPage& page) {
+// What makes a label of a printed page hard to read (legibility.h): the page's texts as the screen's
+// fonts ink them, word by word, its lines, boxes and circles, in twips. A text that goes on where the
+// one before ended is part of the same label; single letters one under the other are a word written
+// downwards; the star marking a node is a mark that other labels keep clear of. Contour lines and the
+// marks of response points may run through any circle.
+std::vector<std::string> IllegibleLabels(const ScriptedPrinter::PrintedPage& page) {
+  namespace lg = pave::testing::legibility;
+  lg::Scene scene;
+  scene.px = 15;
   QImage screen(1, 1, QImage::Format_ARGB32_Premultiplied);
-  screen.setDotsPerMeterX(3780);   // 96 dots an inch, 15 twips a dot, as the windows draw
+  screen.setDotsPerMeterX(3780);
   screen.setDotsPerMeterY(3780);
-  struct Label {
-    QRectF box;
-    std::string text;
-  };
-  std::vector<Label> labels;
-  std::vector<QLineF> lines;
+  int group = 0;
   bool continued = false;   // the figure before was a label's text, ending at `end`
-  QPointF end;
+  QPointF end, last_letter;
+  std::string last_text;
   for (const DrawnFigure& f : page.figures) {
+    const double half_width = f.pen_width * 15 / 2.0;
     if (f.kind == DrawnFigure::Kind::Text) {
-      if ((f.font.name == "MS Serif" && f.font.size == 7) || f.text == "*") {   // a contour's number, a star
-        continued = false;
-        continue;
-      }
       if (f.text.find_first_not_of(' ') == std::string::npos) {   // blanks between the parts of a label
         end = QPointF(f.x2, f.y1);
         continue;
@@ -127,73 +125,51 @@ std::vector<std::string> LabelCollisions(const ScriptedPrinter::PrintedPage& pag
       QFont font(QString::fromStdString(f.font.name));
       font.setPointSizeF(f.font.size);
       font.setBold(f.font.bold);
+      const bool marker = f.text == "*";
+      // A letter under the letter before, at the same place across: a word written downwards.
+      const bool under = f.text.size() == 1 && last_text.size() == 1 && std::abs(f.x1 - last_letter.x()) < 1 &&
+                         f.y1 > last_letter.y();
+      if (under) scene.labels.back().vertical = true;
+      if (!(continued && std::abs(f.x1 - end.x()) < 1 && std::abs(f.y1 - end.y()) < 1)) ++group;
       const QFontMetricsF metrics(font, &screen);
-      const QRectF ink = metrics.tightBoundingRect(QString::fromStdString(f.text));   // from the baseline, dots
-      const QPointF baseline(f.x1, f.y1 + metrics.ascent() * 15);
-      const QRectF box(baseline + ink.topLeft() * 15, ink.size() * 15);
-      // A text that goes on where the one before ended is the same label.
-      if (!labels.empty() && continued && std::abs(f.x1 - end.x()) < 1 && std::abs(f.y1 - end.y()) < 1) {
-        labels.back().box |= box;
-        labels.back().text += f.text;
-      } else {
-        labels.push_back({box, f.text});
+      const QString text = QString::fromStdString(f.text);
+      static const QRegularExpression word(R"(\S+)");
+      for (auto it = word.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const double x = f.x1 + metrics.horizontalAdvance(text.left(m.capturedStart())) * scene.px;
+        lg::Label label = lg::LabelOf(m.captured().toStdString(), font, QPointF(x, f.y1), scene.px);
+        label.group = group;
+        label.marker = marker;
+        label.vertical = under;
+        scene.labels.push_back(label);
       }
-      continued = true;
+      continued = !marker;
       end = QPointF(f.x2, f.y1);
+      last_letter = QPointF(f.x1, f.y1);
+      last_text = f.text;
       continue;
     }
     continued = false;
-    if (f.kind == DrawnFigure::Kind::Line && !(f.colour == 9 || f.colour == 12)) {
-      lines.emplace_back(f.x1, f.y1, f.x2, f.y2);
+    if (f.kind == DrawnFigure::Kind::Line) {
+      const bool values = f.colour == 9 || f.colour == 12 || f.pen_width == 3;
+      scene.strokes.push_back({QLineF(f.x1, f.y1, f.x2, f.y2), half_width, -1, values});
     } else if (f.kind == DrawnFigure::Kind::Box) {
       const QRectF b = QRectF(QPointF(f.x1, f.y1), QPointF(f.x2, f.y2)).normalized();
-      lines.emplace_back(b.topLeft(), b.topRight());
-      lines.emplace_back(b.topRight(), b.bottomRight());
-      lines.emplace_back(b.bottomRight(), b.bottomLeft());
-      lines.emplace_back(b.bottomLeft(), b.topLeft());
+      for (const QLineF& side : {QLineF(b.topLeft(), b.topRight()), QLineF(b.topRight(), b.bottomRight()),
+                                 QLineF(b.bottomRight(), b.bottomLeft()), QLineF(b.bottomLeft(), b.topLeft())})
+        scene.strokes.push_back({side, half_width});
+    } else if (f.kind == DrawnFigure::Kind::Circle) {
+      scene.circles.push_back({QPointF(f.x1, f.y1), f.radius, f.fill >= 0, half_width});
     }
   }
-  auto crosses = [](const QLineF& line, const QRectF& box) {
-    // Clipped to the box (Liang-Barsky): some part of the line lies inside it.
-    double t0 = 0, t1 = 1;
-    const double dx = line.dx(), dy = line.dy();
-    const double p[] = {-dx, dx, -dy, dy};
-    const double q[] = {line.x1() - box.left(), box.right() - line.x1(), line.y1() - box.top(), box.bottom() - line.y1()};
-    for (int i = 0; i < 4; ++i) {
-      if (p[i] == 0) {
-        if (q[i] <= 0) return false;
-        continue;
-      }
-      const double t = q[i] / p[i];
-      if (p[i] < 0) t0 = std::max(t0, t);
-      else t1 = std::min(t1, t);
-    }
-    return t0 < t1;
-  };
-  // Clear means a screen pixel from another label, two from a line.
-  constexpr double kFromLabel = 15, kFromLine = 30;
-  std::vector<std::string> found;
-  for (std::size_t i = 0; i < labels.size(); ++i) {
-    const QRectF& a = labels[i].box;
-    for (std::size_t j = i + 1; j < labels.size(); ++j) {
-      const QRectF near = labels[j].box.adjusted(-kFromLabel, -kFromLabel, kFromLabel, kFromLabel);
-      if (a.intersected(near).isValid()) found.push_back("\"" + labels[i].text + "\" and \"" + labels[j].text + "\"");
-    }
-    for (const QLineF& line : lines) {
-      if (crosses(line, a.adjusted(-kFromLine, -kFromLine, kFromLine, kFromLine))) {
-        found.push_back("\"" + labels[i].text + "\" and a line from " + std::to_string(line.x1()) + "," +
-                        std::to_string(line.y1()) + " to " + std::to_string(line.x2()) + "," + std::to_string(line.y2()));
-      }
-    }
-  }
-  return found;
+  return lg::Findings(scene);
 }
 
 class EveryExample : public ExampleGraphTest, public ::testing::WithParamInterface<const char*> {
  protected:
   // Opens a window answering Yes to every print question; saves the first and the last printed page
-  // as pictures. Each print is named after the data file, the window and the page's number. No label
-  // of any page stands over another or over a line.
+  // as pictures. Each print is named after the data file, the window and the page's number. Every
+  // label of every page is legible.
   void Draw(const char* kind, const std::string& window, const std::string& name, int pages) {
     platform_.messages.shown.clear();
     platform_.printer.pages.clear();
@@ -210,7 +186,7 @@ class EveryExample : public ExampleGraphTest, public ::testing::WithParamInterfa
     if (pages >= 1) SavePage(printed.front(), "graph_" + window + "_" + name + ".png");
     if (pages >= 2) SavePage(printed.back(), "graph_" + window + "_" + name + "_last.png");
     for (std::size_t i = 0; i < printed.size(); ++i)
-      EXPECT_EQ(LabelCollisions(printed[i]), std::vector<std::string>{}) << window << " page " << i + 1;
+      EXPECT_EQ(IllegibleLabels(printed[i]), std::vector<std::string>{}) << window << " page " << i + 1;
   }
 };
 

@@ -188,7 +188,9 @@ class RecordedRun : public GraphWindowHost {
     ++shown;
     const auto* asked = dynamic_cast<ScriptedMessages*>(&platform().messages());
     shows.push_back({asked ? asked->asked.size() : 0, surface.Drawing().size()});
+    events.push_back("show " + std::to_string(surface.Drawing().size()) + " figures");
   }
+  void HideWindow() override { events.push_back("hide"); }
   void SetCaption(const std::string& caption) override { captions.push_back(caption); }
   bool StillOpen() const override { return open; }
   Window* PageWindow() override { return &window; }
@@ -199,6 +201,7 @@ class RecordedRun : public GraphWindowHost {
   GraphRun run{surface, *this};
   int shown = 0;
   std::vector<std::string> captions;
+  std::vector<std::string> events;   // the window shown (with the figures on it) and hidden, in order
 };
 
 TEST_F(GraphWindowTest, TheContourGraphUsesTheNumbersOfTheSlabItDraws) {
@@ -337,6 +340,81 @@ TEST_F(GraphWindowTest, AProblemThatCannotBeContouredEndsTheContourGraph) {
   OpenGraph(kind::kContourGraph, "TWO.DAT");
   EXPECT_EQ(PrintQuestions(), 2);
   EXPECT_EQ(OtherMessages(), std::vector<std::string>{kContourConditionsMessage});
+}
+
+// A window opens only with a page on it: a problem that cannot be contoured, or that the analysis
+// stopped, is told with no graph window in view (none yet, or the one emptied by the last page
+// hidden), in each graph; and the window that drew no page is not shown when the run is over.
+TEST_F(GraphWindowTest, AProblemWithoutAPageOpensNoWindow) {
+  SlabGraphText good;
+  SlabGraphText damage;
+  damage.ndama = 1;
+  std::string two = good.Text();
+  std::string second = damage.Text();
+  two.replace(0, two.find("\r\n"), " 2 ");
+  WriteFile("DAMAGE.SLA", damage.Text());
+  WriteFile("TWO.SLA", two + second.substr(second.find("\r\n") + 2));
+  WriteFile("STOP.LAY", " 2 \r\nFirst\r\nSTOPPED\r\n" + LayerProblem("Second"));
+  std::string stopped = good.Text();
+  WriteFile("STOP.SLA", stopped.substr(0, stopped.find("\r\n") + 2) + "First\r\nSTOPPED\r\n");
+  struct Case {
+    const char* file;
+    std::function<void(const std::string&, GraphRun&)> run;
+    std::vector<std::string> events;
+    std::string message;
+  } cases[] = {
+      {"DAMAGE.DAT", [](const std::string& f, GraphRun& run) { std::int16_t d = 0; RunContourGraph(f, run, d); },
+       {"hide"}, kContourConditionsMessage},
+      {"TWO.DAT", [](const std::string& f, GraphRun& run) { std::int16_t d = 0; RunContourGraph(f, run, d); },
+       {"show", "show", "show", "show", "hide"}, kContourConditionsMessage},
+      {"STOP.DAT", RunLayerGraph, {"hide", "show"}, StoppedProblemMessage(1)},
+      {"STOP.DAT", RunSlabGridGraph, {"hide"}, StoppedProblemMessage(1)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    platform_.messages.shown.clear();
+    for (int i = 0; i < 2; ++i) platform_.messages.QueueInput(".5");
+    RecordedRun r;
+    c.run(Path(c.file), r.run);
+    std::vector<std::string> events;
+    for (const std::string& e : r.events) {
+      events.push_back(e.substr(0, 4));
+      EXPECT_NE(e, "show 0 figures");   // never shown empty
+    }
+    EXPECT_EQ(events, c.events);
+    EXPECT_EQ(OtherMessages(), std::vector<std::string>{c.message});
+  }
+
+  // The window itself: hidden while the message is up, and not shown once the run is over.
+  class Watching : public ScriptedMessages {
+   public:
+    using ScriptedMessages::Show;
+    MessageAnswer Show(const std::string& text, MessageButtons buttons, const std::string& title,
+                       BoxPlace place) override {
+      for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->objectName() == kind::kContourGraph) visible.push_back(text);
+      }
+      return ScriptedMessages::Show(text, buttons, title, place);
+    }
+    std::vector<std::string> visible;   // the messages shown while the window was in view
+  } watching;
+  PlatformServices services = platform().services();
+  services.messages = &watching;
+  ScopedPlatform watched(services);
+  for (const char* file : {"DAMAGE.DAT", "TWO.DAT"}) {
+    SCOPED_TRACE(file);
+    watching.visible.clear();
+    watching.QueueInput(".5");
+    watching.QueueInput(".5");
+    gDataFile = Path(file);
+    auto* window = dynamic_cast<GraphWindow*>(LoadWindow(kind::kContourGraph));
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(watching.visible, (std::string(file) == "TWO.DAT" ? std::vector<std::string>(2, kPrintQuestion)
+                                                                : std::vector<std::string>{}));
+    platform_.windows.Show(kind::kContourGraph);   // as the main window does when the load returns
+    EXPECT_FALSE(window->isVisible());
+    platform_.windows.Unload(kind::kContourGraph);
+  }
 }
 
 TEST_F(GraphWindowTest, APrintedPageIsOnePdfPageWhereNoPrinterIsInstalled) {

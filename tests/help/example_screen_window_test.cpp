@@ -14,8 +14,13 @@
 #include <QScrollBar>
 #include <QSvgRenderer>
 #include <QSvgWidget>
+#include <QTextLayout>
+#include <QScreen>
+#include <QGuiApplication>
 
+#include <cmath>
 #include <filesystem>
+#include <map>
 
 #include "help/example_screens.h"
 #include "help/gui/example_screen_window.h"
@@ -26,7 +31,9 @@
 #include "shell/program_state.h"
 #include "shell/qt_test_app.h"
 #include "shell/shell_fixture.h"
+#include "support/legibility.h"
 #include "support/pdf_facts.h"
+#include "support/test_screens.h"
 
 namespace pave::testing {
 namespace {
@@ -37,7 +44,11 @@ class ExampleScreenTest : public ShellTest {
  protected:
   void SetUp() override {
     ShellTest::SetUp();
+    // The application is made with the test screens (the primary one the usual 800 by 600).
+    std::string screens;
+    if (!QCoreApplication::instance()) screens = UseTestScreens();
     ShellTestApp();
+    if (!screens.empty()) std::filesystem::remove(screens);
     InstallExampleScreens();
   }
   void TearDown() override {
@@ -344,110 +355,231 @@ TEST_F(ExampleScreenTest, PrintingWithoutAPrinterWritesPdfPages) {
 namespace pave::testing {
 namespace {
 
-// The ink of each word of a one-line figure label, in the window's pixels.
-struct Word {
-  QRectF ink;
-  const QLabel* label;
+namespace lg = legibility;
+
+// The letters of a figure label (each inked apart: an exponent may stand over the blank beside a
+// letter), as the window draws them: a one-line caption from its box's left, middle or right; a
+// wrapped caption line by line within its box's width.
+struct LabelWord {
   QString text;
+  QPointF top_left;   // of the word's line, in the window's pixels
 };
 
-std::vector<Word> WordsOf(const QLabel& l) {
-  std::vector<Word> words;
-  if (l.wordWrap()) return words;
+std::vector<LabelWord> WordsOf(const QLabel& l) {
+  std::vector<LabelWord> words;
   const QFontMetricsF metrics(l.font());
-  const QString text = l.text();
-  double x = l.x();
-  if (l.alignment() & Qt::AlignHCenter) x += (l.width() - metrics.horizontalAdvance(text)) / 2;
-  if (l.alignment() & Qt::AlignRight) x += l.width() - metrics.horizontalAdvance(text);
-  static const QRegularExpression word(R"(\S+)");
-  for (auto it = word.globalMatch(text); it.hasNext();) {
-    const QRegularExpressionMatch m = it.next();
-    const QRectF ink = metrics.tightBoundingRect(m.captured())
-                           .translated(x + metrics.horizontalAdvance(text.left(m.capturedStart())), l.y() + metrics.ascent());
-    words.push_back({ink, &l, m.captured()});
+  static const QRegularExpression word(R"(\S)");
+  auto add_line = [&](const QString& text, double x, double y) {
+    for (auto it = word.globalMatch(text); it.hasNext();) {
+      const QRegularExpressionMatch m = it.next();
+      words.push_back({m.captured(), QPointF(x + metrics.horizontalAdvance(text.left(m.capturedStart())), y)});
+    }
+  };
+  if (!l.wordWrap()) {
+    const QString text = l.text();
+    double x = l.x();
+    if (l.alignment() & Qt::AlignHCenter) x += (l.width() - metrics.horizontalAdvance(text)) / 2;
+    if (l.alignment() & Qt::AlignRight) x += l.width() - metrics.horizontalAdvance(text);
+    add_line(text, x, l.y());
+    return words;
+  }
+  QTextLayout layout(l.text(), l.font());
+  QTextOption option(l.alignment());
+  option.setWrapMode(QTextOption::WordWrap);
+  layout.setTextOption(option);
+  layout.beginLayout();
+  double y = 0;
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(l.width());
+    line.setPosition(QPointF(0, y));
+    y += line.height();
+  }
+  layout.endLayout();
+  for (int i = 0; i < layout.lineCount(); ++i) {
+    const QTextLine line = layout.lineAt(i);
+    add_line(l.text().mid(line.textStart(), line.textLength()), l.x() + line.cursorToX(line.textStart()),
+             l.y() + line.y());
   }
   return words;
 }
 
-// The dash-dot axes of symmetry of a figure's drawing, in the figure's twips.
-std::vector<QLineF> AxesOf(const ExampleScreen& screen) {
-  std::vector<QLineF> axes;
-  QFile file(QString::fromUtf8(screen.figure.data(), static_cast<qsizetype>(screen.figure.size())));
-  if (!file.open(QIODevice::ReadOnly)) return axes;
-  static const QRegularExpression line(
-      R"re(<line x1="([-\d.]+)" y1="([-\d.]+)" x2="([-\d.]+)" y2="([-\d.]+)"[^>]*stroke-dasharray)re");
-  const QString svg = QString::fromUtf8(file.readAll());
-  for (auto it = line.globalMatch(svg); it.hasNext();) {
-    const QRegularExpressionMatch m = it.next();
-    axes.emplace_back(m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
-                      m.captured(4).toDouble());
-  }
-  return axes;
-}
-
-// Two words of a figure's labels that ran into each other or touched: each word by its label's caption.
-struct Apart {
-  const char* kind;
-  const char* caption_a;
-  const char* word_a;
-  const char* caption_b;
-  const char* word_b;
+// The drawing of a figure in the window's pixels: every line, path, polygon and rectangle as
+// strokes, every circle as a circle.
+struct Drawing {
+  std::vector<lg::Stroke> strokes;
+  std::vector<lg::Circle> circles;
+  std::vector<bool> line_element;   // the stroke is a line of its own (it may lead from a label)
 };
 
-// What a reader found hard to read: words of two labels running into each other or touching, and labels
-// struck through by an axis of symmetry.
-TEST_F(ExampleScreenTest, FigureLabelsStayClearOfEachOtherAndOfTheAxes) {
-  const Apart kApart[] = {
-      {"frmLay3", "10  psi ", "psi", "T= 1 sec", "T="},
-      {"frmLay3", "2", "2", "Layer 1 (10    in.  /lb)", "/lb)"},
-      {"frmLay3", "2", "2", "Layer 2 (10    in.  /lb)", "/lb)"},
-      {"frmLay3", "10 in.", "in.", "For layer 2     D(t) = 10    [(1 - e      ) + 10(1 - e      )]", "For"},
-      {"frmLay6", "3.375 in.", "3.375", "6.75 in.", "6.75"},
-      {"frmSla6", "0          60      120     180     240    300     360    420     480     540    600", "600", "101",
-       "101"},
-  };
-  const char* const kWithAxes[] = {"frmSla1", "frmSla2", "frmSla4", "frmSla6"};
-  for (const ExampleScreen& screen : ExampleScreens()) {
-    SCOPED_TRACE(std::string(screen.kind));
-    ExampleScreenWindow* w = Open(screen.kind);
-    ASSERT_NE(w, nullptr);
-    std::vector<Word> words;
-    for (const QLabel* l : FigureLabels(*w)) {
-      const std::vector<Word> more = WordsOf(*l);
-      words.insert(words.end(), more.begin(), more.end());
+Drawing DrawingOf(const ExampleScreen& screen, QPointF at, QSizeF size) {
+  Drawing d;
+  QFile file(QString::fromUtf8(screen.figure.data(), static_cast<qsizetype>(screen.figure.size())));
+  if (!file.open(QIODevice::ReadOnly)) return d;
+  const QString svg = QString::fromUtf8(file.readAll());
+  static const QRegularExpression view(R"re(viewBox="0 0 ([\d.]+) ([\d.]+)")re");
+  const QRegularExpressionMatch v = view.match(svg);
+  const double sx = size.width() / v.captured(1).toDouble(), sy = size.height() / v.captured(2).toDouble();
+  auto point = [&](double x, double y) { return at + QPointF(x * sx, y * sy); };
+  static const QRegularExpression element(R"(<(line|path|polygon|polyline|rect|circle)\b([^>]*)>)");
+  static const QRegularExpression attribute(R"re(([\w-]+)="([^"]*)")re");
+  static const QRegularExpression number(R"([-+]?(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?|[A-Za-z])");
+  for (auto it = element.globalMatch(svg); it.hasNext();) {
+    const QRegularExpressionMatch e = it.next();
+    std::map<QString, QString> a;
+    for (auto at_it = attribute.globalMatch(e.captured(2)); at_it.hasNext();) {
+      const QRegularExpressionMatch m = at_it.next();
+      a[m.captured(1)] = m.captured(2);
     }
-    auto find = [&](const char* caption, const char* word) {
-      std::vector<const Word*> found;
-      for (const Word& w : words) {
-        if (w.label->text() == caption && w.text == word) found.push_back(&w);
-      }
-      EXPECT_FALSE(found.empty()) << caption << ": " << word;
-      return found;
+    auto num = [&](const char* name) { return a[name].toDouble(); };
+    const double half = (a.count("stroke-width") ? num("stroke-width") : 1) * sx / 2;
+    auto stroke = [&](QPointF p, QPointF q, bool line) {
+      d.strokes.push_back({QLineF(p, q), half});
+      d.line_element.push_back(line);
     };
-    for (const Apart& apart : kApart) {
-      if (apart.kind != screen.kind) continue;
-      for (const Word* a : find(apart.caption_a, apart.word_a)) {
-        // Touching counts: a gap of a pixel at least.
-        const QRectF near = a->ink.adjusted(-0.5, -0.5, 0.5, 0.5);
-        for (const Word* b : find(apart.caption_b, apart.word_b)) {
-          EXPECT_FALSE(near.intersects(b->ink)) << apart.word_a << " and " << apart.word_b;
+    const QString kind = e.captured(1);
+    if (kind == "line") {
+      stroke(point(num("x1"), num("y1")), point(num("x2"), num("y2")), true);
+    } else if (kind == "rect") {
+      const QPointF p = point(num("x"), num("y")), q = point(num("x") + num("width"), num("y") + num("height"));
+      stroke(p, QPointF(q.x(), p.y()), false), stroke(QPointF(q.x(), p.y()), q, false);
+      stroke(q, QPointF(p.x(), q.y()), false), stroke(QPointF(p.x(), q.y()), p, false);
+    } else if (kind == "circle") {
+      d.circles.push_back({point(num("cx"), num("cy")), num("r") * sx, a["fill"] != "none", half});
+    } else {
+      // Points of polygons and polylines; paths of moves, lines, quadratic curves and circular arcs.
+      std::vector<QString> tokens;
+      for (auto t = number.globalMatch(kind == "path" ? a["d"] : a["points"]); t.hasNext();) tokens.push_back(t.next().captured());
+      std::vector<QPointF> pts;
+      std::size_t i = 0;
+      QChar command = 'L';
+      auto next = [&]() { return tokens[i++].toDouble(); };
+      auto next_point = [&]() {   // x, then y
+        const double x = next();
+        return QPointF(x, next());
+      };
+      QPointF current, start;
+      while (i < tokens.size()) {
+        if (tokens[i][0].isLetter()) command = tokens[i++][0];
+        if (command == 'Z' || command == 'z') {
+          if (!pts.empty()) pts.push_back(start);
+          continue;
+        }
+        if (command == 'M') {
+          for (std::size_t k = 1; k < pts.size(); ++k) stroke(point(pts[k - 1].x(), pts[k - 1].y()), point(pts[k].x(), pts[k].y()), false);
+          pts.clear();
+          current = start = next_point();
+          pts.push_back(current);
+          command = 'L';
+        } else if (command == 'L') {
+          current = next_point();
+          pts.push_back(current);
+        } else if (command == 'Q') {
+          const QPointF c = next_point();
+          const QPointF e2 = next_point();
+          for (int k = 1; k <= 8; ++k) {
+            const double t = k / 8.0;
+            pts.push_back((1 - t) * (1 - t) * current + 2 * (1 - t) * t * c + t * t * e2);
+          }
+          current = e2;
+        } else if (command == 'A') {
+          const double r = next();
+          next();   // ry, the same
+          next();   // rotation, none
+          const bool large = next() != 0;
+          const bool sweep = next() != 0;
+          const QPointF e2 = next_point();
+          // The centre of the circle through both ends, on the side the flags choose.
+          const QPointF mid = (current + e2) / 2, chord = e2 - current;
+          const double half_chord = std::hypot(chord.x(), chord.y()) / 2;
+          const double h = std::sqrt(std::max(0.0, r * r - half_chord * half_chord));
+          const QPointF normal = QPointF(-chord.y(), chord.x()) / (2 * half_chord);
+          const QPointF centre = mid + (large != sweep ? h : -h) * normal;
+          double a0 = std::atan2(current.y() - centre.y(), current.x() - centre.x());
+          double a1 = std::atan2(e2.y() - centre.y(), e2.x() - centre.x());
+          if (sweep && a1 < a0) a1 += 2 * M_PI;
+          if (!sweep && a1 > a0) a1 -= 2 * M_PI;
+          for (int k = 1; k <= 24; ++k) {
+            const double t = a0 + (a1 - a0) * k / 24;
+            pts.push_back(centre + r * QPointF(std::cos(t), std::sin(t)));
+          }
+          current = e2;
+        } else {
+          ++i;   // a command this figure does not use
         }
       }
+      if (kind == "polygon" && !pts.empty()) pts.push_back(pts.front());
+      for (std::size_t k = 1; k < pts.size(); ++k) stroke(point(pts[k - 1].x(), pts[k - 1].y()), point(pts[k].x(), pts[k].y()), false);
     }
-    if (std::find(std::begin(kWithAxes), std::end(kWithAxes), screen.kind) != std::end(kWithAxes)) {
-      for (const QLineF& axis : AxesOf(screen)) {
-        const QPointF at = Control<QWidget>(*w, "Image1").pos();
-        const QRectF line = QRectF(axis.p1() / kTwipsPerPixel + at, axis.p2() / kTwipsPerPixel + at)
-                                .normalized()
-                                .adjusted(-1, -1, 1, 1);
-        for (const Word& word : words) {
-          EXPECT_FALSE(line.intersects(word.ink)) << '"' << word.text.toStdString() << "\" struck through by an axis " << word.ink.x() << "," << word.ink.y() << " " << word.ink.width() << "x" << word.ink.height() << " line " << line.x() << "," << line.y() << " " << line.width() << "x" << line.height();
-        }
+  }
+  return d;
+}
+
+// A figure as the window shows it: the words of every label (their ink as the screen draws them; an
+// "x" is a mark on a point of the drawing) and the drawing, in the figure's twips (as its labels are
+// placed). A line of its own that ends near a label (within 6 pixels of
+// one of its words, and nearer to it than to any other label) leads from that label.
+lg::Scene SceneOf(const ExampleScreenWindow& w, const std::vector<QLabel*>& labels) {
+  lg::Scene scene;
+  scene.px = kTwipsPerPixel;
+  const QPointF origin = w.Image1->pos();
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    for (const LabelWord& word : WordsOf(*labels[i])) {
+      lg::Label label = lg::LabelOf(word.text.toStdString(), labels[i]->font(), (word.top_left - origin) * scene.px, scene.px);
+      label.group = static_cast<int>(i);
+      label.marker = labels[i]->text() == "x";   // a point marked on the drawing
+      label.symbol = labels[i]->font().family() == "Symbol";
+      scene.labels.push_back(label);
+    }
+  }
+  const Drawing d = DrawingOf(w.screen(), QPointF(0, 0), QSizeF(w.Image1->size()) * scene.px);
+  scene.circles = d.circles;
+  scene.strokes = d.strokes;
+  for (std::size_t k = 0; k < scene.strokes.size(); ++k) {
+    if (!d.line_element[k]) continue;
+    lg::Stroke& s = scene.strokes[k];
+    for (const QPointF& end : {s.line.p1(), s.line.p2()}) {
+      double nearest = 6 * scene.px;
+      for (const lg::Label& l : scene.labels) {
+        const double apart = lg::detail::PointToBox(end, l.ink);
+        if (apart < nearest) nearest = apart, s.leader_of = l.group;
       }
     }
-    platform_.windows.Unload(std::string(screen.kind));
+  }
+  return scene;
+}
+
+// What a reader would find hard to read in a figure (legibility.h), on a 1024 by 768 screen, the
+// smallest the windows are laid out for, and on the largest: labels touching, running together,
+// struck by a line or circle other than their own leader, or too small. Each screen is saved there
+// as a picture for a look (test-output/frmLay3_1024x768.png ...).
+class FigureOnScreen : public ExampleScreenTest, public ::testing::WithParamInterface<TestScreen> {};
+
+TEST_P(FigureOnScreen, EveryFigureLabelIsLegible) {
+  const TestScreen size = GetParam();
+  QScreen* screen = nullptr;
+  for (QScreen* s : QGuiApplication::screens())
+    if (s->geometry().size() == QSize(size.width, size.height)) screen = s;
+  ASSERT_NE(screen, nullptr) << "no screen of this size: the test application was made without the test screens";
+  for (const ExampleScreen& example : ExampleScreens()) {
+    SCOPED_TRACE(std::string(example.kind));
+    ExampleScreenWindow* w = Open(example.kind);
+    ASSERT_NE(w, nullptr);
+    w->setScreen(screen);
+    w->move(screen->geometry().center() - w->rect().center());
+    QCoreApplication::processEvents();
+    std::string found;
+    for (const std::string& f : lg::Findings(SceneOf(*w, FigureLabels(*w)))) found += "\n  " + f;
+    EXPECT_EQ(found, "");
+    SavePng(*w, std::string(example.kind) + "_" + std::to_string(size.width) + "x" + std::to_string(size.height) + ".png");
+    platform_.windows.Unload(std::string(example.kind));
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Screens, FigureOnScreen,
+                         ::testing::Values(TestScreen{1024, 768}, std::end(kTestScreens)[-1]),
+                         [](const ::testing::TestParamInfo<TestScreen>& info) {
+                           return std::to_string(info.param.width) + "x" + std::to_string(info.param.height);
+                         });
 
 }  // namespace
 }  // namespace pave::testing

@@ -39,7 +39,9 @@ void GraphWindow::Load() {
   gCrLf = kCrLf;
 
   graphs::GraphRun run(*surface_, *this);
+  running_ = true;
   Run(run);
+  running_ = false;
 }
 
 void GraphWindow::ShowWindow() {
@@ -47,6 +49,14 @@ void GraphWindow::ShowWindow() {
   Show();
   update();
   platform().desktop().ProcessEvents();
+}
+
+void GraphWindow::HideWindow() {
+  if (StillOpen()) hide();
+}
+
+void GraphWindow::Show() {
+  if (running_ || isVisible()) Form::Show();
 }
 
 void GraphWindow::SetCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }

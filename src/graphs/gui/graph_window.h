@@ -30,6 +30,10 @@ class GraphWindow : public Form, public graphs::GraphWindowHost {
   QtDrawingSurface& Surface() { return *surface_; }
 
   void ShowWindow() override;
+  void HideWindow() override;
+  // Once the run has ended the window is shown only when it holds a page still: a run that drew
+  // none (a message told why) leaves no empty window behind.
+  void Show() override;
   void SetCaption(const std::string& caption) override;
   bool StillOpen() const override { return registry() != nullptr; }
   Window* PageWindow() override { return this; }
@@ -42,6 +46,7 @@ class GraphWindow : public Form, public graphs::GraphWindowHost {
   const char* kind_;
   const char* caption_;
   int page_width_;
+  bool running_ = false;
   std::unique_ptr<QtDrawingSurface> surface_;
 };
 

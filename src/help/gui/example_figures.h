@@ -34,6 +34,7 @@ inline constexpr FontSpec kSerifSmall{"MS Serif", 6};            // node numbers
 inline constexpr FontSpec kSerifExponent{"MS Serif", 6.75};      // exponents, node numbers
 inline constexpr FontSpec kSymbol{"Symbol", 14.25};              // Greek letters: "s" sigma, "f" phi
 inline constexpr FontSpec kSymbolSmall{"Symbol", 12};
+inline constexpr FontSpec kSymbolAngle{"Symbol", 8};         // an angle in the narrow wedge it marks
 inline constexpr int kDimension = colour::kBlue;                 // dimensions, loads, coordinates
 inline constexpr int kMaterial = colour::kRed;                   // material properties, node numbers
 inline constexpr int kName = colour::kBlack;                     // names of layers, loads, axes
