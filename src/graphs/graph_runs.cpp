@@ -33,8 +33,8 @@ bool TellWhenStopped(GraphRun& run, bool complete, int problem) {
   return !complete;
 }
 // A graph file of a data file that declares no problem holds nothing to draw: the window says so.
-void TellWhenNoProblem(int count) {
-  if (count < 1) platform().messages().Tell(NoProblemGraphMessage(), kGraphMessageTitle);
+void TellWhenNoProblem(GraphRun& run, int count) {
+  if (count < 1) TellWithoutPage(run, NoProblemGraphMessage());
 }
 }  // namespace
 
@@ -42,7 +42,7 @@ void RunLayerGraph(const std::string& data_file, GraphRun& run) {
   run.print_name = GraphPrintName(data_file, "TOLMER");
   RunGraphFile(run, [&] {
     LayerGraphReader reader = LayerGraphReader::FromFile(GraphFileName(data_file, ".LAY"));
-    TellWhenNoProblem(reader.ProblemCount());
+    TellWhenNoProblem(run, reader.ProblemCount());
     auto p = std::make_unique<LayerGraphProblem>();
     bool after_stop = false;
     for (int n = 1; n <= reader.ProblemCount(); ++n) {
@@ -78,7 +78,7 @@ void RunSlabGridGraph(const std::string& data_file, GraphRun& run) {
   RunGraphFile(run, [&] {
     SlabGraphRead file(data_file);
     SlabGraphReader& reader = file.reader;
-    TellWhenNoProblem(reader.ProblemCount());
+    TellWhenNoProblem(run, reader.ProblemCount());
     SlabGraphProblem* p = file.p.get();
     SlabGraphPage* page = file.page.get();
     bool after_stop = false;
@@ -110,7 +110,7 @@ void RunContourGraph(const std::string& data_file, GraphRun& run, std::int16_t& 
   RunGraphFile(run, [&] {
     SlabGraphRead file(data_file);
     SlabGraphReader& reader = file.reader;
-    TellWhenNoProblem(reader.ProblemCount());
+    TellWhenNoProblem(run, reader.ProblemCount());
     SlabGraphProblem* p = file.p.get();
     SlabGraphPage* page = file.page.get();
     bool after_stop = false;
