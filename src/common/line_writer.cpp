@@ -17,6 +17,7 @@ LineWriter::LineWriter(std::ostream& out) : out_(out) {}
 
 LineWriter& LineWriter::Text(std::string_view s) {
   out_ << s;
+  if (!s.empty()) last_ = s.back();
   for (char c : s) {
     if (c == '\n' || c == '\r') {
       column_ = 1;
@@ -27,11 +28,17 @@ LineWriter& LineWriter::Text(std::string_view s) {
   return *this;
 }
 
-LineWriter& LineWriter::Num(float v) { return Text(GenNum(v)); }
-LineWriter& LineWriter::Num(double v) { return Text(GenNum(v)); }
-LineWriter& LineWriter::Num(std::int16_t v) { return Text(GenNum(v)); }
-LineWriter& LineWriter::Num(int v) { return Text(GenNum(v)); }
-LineWriter& LineWriter::Num(long v) { return Text(GenNum(v)); }
+LineWriter& LineWriter::Number(const std::string& text) {
+  const bool after_digits = (last_ >= '0' && last_ <= '9') || last_ == '.';
+  if (after_digits && !text.empty() && text.front() == '-') Text(" ");
+  return Text(text);
+}
+
+LineWriter& LineWriter::Num(float v) { return Number(GenNum(v)); }
+LineWriter& LineWriter::Num(double v) { return Number(GenNum(v)); }
+LineWriter& LineWriter::Num(std::int16_t v) { return Number(GenNum(v)); }
+LineWriter& LineWriter::Num(int v) { return Number(GenNum(v)); }
+LineWriter& LineWriter::Num(long v) { return Number(GenNum(v)); }
 
 LineWriter& LineWriter::Zone() {
   constexpr int kZone = 14;
@@ -49,6 +56,7 @@ LineWriter& LineWriter::Tab(int column) {
 LineWriter& LineWriter::End() {
   out_ << kCrLf;
   column_ = 1;
+  last_ = '\n';
   return *this;
 }
 

@@ -24,6 +24,9 @@ class LineWriter {
   explicit LineWriter(std::ostream& out);
 
   LineWriter& Text(std::string_view s);
+  // A number in the general number format: its leading blank, or its minus sign, then its digits
+  // and one trailing blank. Where the line ends in a number's digits (a report field before it), a
+  // negative number gets a blank in front of its sign, so that two numbers never run together.
   LineWriter& Num(float v);          // general number format, single precision
   LineWriter& Num(double v);         // general number format, double precision
   LineWriter& Num(std::int16_t v);
@@ -41,8 +44,11 @@ class LineWriter {
   int Column() const { return column_; }  // 1-based column of the next character
 
  private:
+  LineWriter& Number(const std::string& text);
+
   std::ostream& out_;
   int column_ = 1;
+  char last_ = '\n';   // the last character written
 };
 
 // A list of values on report lines, broken by a column count: the count starts at startCount (the

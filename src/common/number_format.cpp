@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "common/decimal_digits.h"
 
@@ -237,19 +238,50 @@ std::string BareStr(long v) { return DropSignBlank(Str(v)); }
 std::string FormatMask(double v, std::string_view mask) { return FormatReal(v, kDoubleDigits, mask); }
 std::string FormatMask(float v, std::string_view mask) { return FormatReal(v, kSingleDigits, mask); }
 
-std::string LnUp(double var, int fL, std::string_view FM) { return PadLeft(Trim(FormatMask(var, FM)), fL); }
-std::string LnUp(float var, int fL, std::string_view FM) { return PadLeft(Trim(FormatMask(var, FM)), fL); }
-
 namespace {
 
-std::string Apart(std::string field) {
-  if (!field.empty() && field[0] != ' ' && field[0] != '-') field.insert(0, 1, ' ');
-  return field;
+// The masks a value that fills its field is tried in next, in order: the field's own mask with
+// fewer decimals, down to none (one where the mask has no digit before the point); then the
+// exponent form of the reports from three decimals down to none.
+std::vector<std::string> NarrowerMasks(std::string_view mask) {
+  std::vector<std::string> masks;
+  const std::size_t point = mask.find('.');
+  if (point == std::string_view::npos) return masks;   // a whole number keeps its digits
+  std::size_t end = point + 1;
+  while (end < mask.size() && (mask[end] == '0' || mask[end] == '#')) ++end;
+  const std::size_t places = end - point - 1;
+  const bool digits_before = point > 0 && (mask[point - 1] == '0' || mask[point - 1] == '#');
+  const std::size_t fewest = digits_before ? 0 : 1;
+  for (std::size_t k = places; k-- > fewest;) {
+    std::string narrower(mask.substr(0, point));
+    if (k > 0) narrower += std::string(mask.substr(point, k + 1));
+    masks.push_back(narrower + std::string(mask.substr(end)));
+  }
+  for (const char* exponent : {"0.000E+00", "0.00E+00", "0.0E+00", "0E+00"}) {
+    if (std::find(masks.begin(), masks.end(), exponent) == masks.end() && mask != exponent) masks.emplace_back(exponent);
+  }
+  return masks;
+}
+
+// The field rule: the value takes at most `room` of the field's fL columns, right-aligned, the
+// columns in front of it blanks; fL - 1 keeps a blank for the number before the field.
+template <typename T>
+std::string Field(T var, int fL, std::string_view FM, int room) {
+  const std::string text = Trim(FormatMask(var, FM));
+  if (fL <= 0) return text;
+  if (static_cast<int>(text.size()) <= room) return PadLeft(text, fL);
+  for (const std::string& mask : NarrowerMasks(FM)) {
+    const std::string narrower = Trim(FormatMask(var, mask));
+    if (static_cast<int>(narrower.size()) <= room) return PadLeft(narrower, fL);
+  }
+  return room < fL ? " " + text : text;
 }
 
 }  // namespace
 
-std::string LnUpApart(double var, int fL, std::string_view FM) { return Apart(LnUp(var, fL, FM)); }
-std::string LnUpApart(float var, int fL, std::string_view FM) { return Apart(LnUp(var, fL, FM)); }
+std::string LnUp(double var, int fL, std::string_view FM) { return Field(var, fL, FM, fL - 1); }
+std::string LnUp(float var, int fL, std::string_view FM) { return Field(var, fL, FM, fL - 1); }
+std::string LnUpFirst(double var, int fL, std::string_view FM) { return Field(var, fL, FM, fL); }
+std::string LnUpFirst(float var, int fL, std::string_view FM) { return Field(var, fL, FM, fL); }
 
 }  // namespace pave

@@ -71,18 +71,26 @@ template <std::integral T>
 std::string FormatMask(T v, std::string_view mask) { return FormatMask(static_cast<double>(v), mask); }
 
 // The report-field formatter: FormatMask(var, FM) trimmed, then right-aligned with blanks in front to
-// fL characters; a longer result is returned whole, never cut.
+// fL characters. A blank always stays in front of the value, so that it never runs into the number
+// before it, and columns keep their width and place: a value that would fill its field (or run
+// past it) is written with fewer decimals of its mask, or, where even that leaves no blank, in the
+// exponent form "0.000E+00" with as many decimals as leave one (three down to none). A
+// whole-number mask keeps every digit: a value too wide for it is written whole behind one blank,
+// never cut. A width of 0 or less writes the formatted value alone.
 std::string LnUp(double var, int fL, std::string_view FM);
 std::string LnUp(float var, int fL, std::string_view FM);
 template <std::integral T>
 std::string LnUp(T var, int fL, std::string_view FM) { return LnUp(static_cast<double>(var), fL, FM); }
 
-// LnUp for a field that follows another field of its line: a value that fills its field or runs
-// past it gets one blank in front, unless it begins with its minus sign, so that it never runs into
-// the number before it. A value that leaves a blank of its own is the LnUp text unchanged.
-std::string LnUpApart(double var, int fL, std::string_view FM);
-std::string LnUpApart(float var, int fL, std::string_view FM);
+// LnUp for a field that no number stands before: the first of its line, or one right behind a
+// label ("(IC) ="). Its value may fill all fL columns (node 100 in a field of 3 reads "100",
+// iteration 11 in a field of 2 "11"); past that the same rule holds, down to a whole number
+// written whole without a blank in front.
+std::string LnUpFirst(double var, int fL, std::string_view FM);
+std::string LnUpFirst(float var, int fL, std::string_view FM);
 template <std::integral T>
-std::string LnUpApart(T var, int fL, std::string_view FM) { return LnUpApart(static_cast<double>(var), fL, FM); }
+std::string LnUpFirst(T var, int fL, std::string_view FM) {
+  return LnUpFirst(static_cast<double>(var), fL, FM);
+}
 
 }  // namespace pave

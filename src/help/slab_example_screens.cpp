@@ -359,7 +359,7 @@ const ExampleScreen kSlab[] = {
      .title_box = {1560, 120, 6135, 495}, .text_top = 3720, .text_height = 1935,
      .figure = ":/help/figures/sla3.svg"},
     {.kind = "frmSla4", .caption = "Example Sla4",
-     .title = "SLA4: Damage Analysis with 2 Periods and 4 Load Groups", .title_lines = kSla4Title,
+     .title = "SLA4: Damage Analysis with 2 Periods and 3 Load Groups", .title_lines = kSla4Title,
      .description = kSla4Text, .print_height = 4450, .picture = {1560, 360, 6975, 3735},
      .title_box = {1680, 120, 7215, 375}, .text_top = 3720, .text_height = 1935,
      .figure = ":/help/figures/sla4.svg"},

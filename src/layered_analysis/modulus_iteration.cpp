@@ -23,7 +23,7 @@ namespace {
 void StressTable(const ProblemState& s, LineWriter& rep, const float (*st)[3]) {
   for (int i = 1; i <= s.NOLAY; ++i) {
     rep.Text(LnUp(s.LAYNO(i), 5, "##"));
-    for (int k = 0; k < 3; ++k) rep.Text(LnUpApart(st[i][k], 11, "####0.000"));
+    for (int k = 0; k < 3; ++k) rep.Text(LnUp(st[i][k], 11, "####0.000"));
     if (i % 2 == 0 && i != s.NOLAY) rep.End();
   }
   rep.End();

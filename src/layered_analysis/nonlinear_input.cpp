@@ -180,7 +180,7 @@ void NOLINP(RunContext& c) {
   rep.End();
   rep.Text("LAYER NUMBER AND GEOSTATIC STRESS (GEOS) ARE:").End();
   for (int i = 1; i <= nolay; ++i) {
-    rep.Text(LnUp(s.LAYNO(i), 4, "##")).Text(LnUpApart(s.GEOS(i), 11, "###0.00000"));
+    rep.Text(LnUp(s.LAYNO(i), 4, "##")).Text(LnUp(s.GEOS(i), 11, "###0.00000"));
     if (i % 5 == 0 && i != nolay) rep.End();
   }
   rep.End();

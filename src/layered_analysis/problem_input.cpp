@@ -338,7 +338,7 @@ void ELAINP(RunContext& c) {
     r.End();
     r.Text("RESPONSE PT. NO. AND (XPT, YPT) ARE:");
     for (int IPT = 1; IPT <= s.NPT(LG); ++IPT) {
-      r.Text(LnUp(IPT, 3, "##")).Text(LnUpApart(s.XPT(IPT), 8, "##0.000")).Text(LnUpApart(s.YPT(IPT), 8, "##0.000"));
+      r.Text(LnUp(IPT, 3, "##")).Text(LnUp(s.XPT(IPT), 8, "##0.000")).Text(LnUp(s.YPT(IPT), 8, "##0.000"));
       if ((IPT - 2) % 4 == 0 && IPT != s.NPT(LG)) r.End();
     }
     r.End();

@@ -59,19 +59,19 @@ void SINOUT(RunContext& c) {
       if (z < 0.0001f) s.RESP(J, I, 2) = r <= s.CR(LG) ? s.CP(LG) : 0.0f;
       auto R = [&](int K) { return static_cast<double>(s.RESP(J, I, K)); };
       if (s.NSTD == 1) {
-        w.Text(LnUp(r, 11, "##0.00000")).Text(LnUpApart(z, 17, "####0.00000")).Text(LnUpApart(R(1), 17, "####0.00000")).End();
+        w.Text(LnUp(r, 11, "##0.00000")).Text(LnUp(z, 17, "####0.00000")).Text(LnUp(R(1), 17, "####0.00000")).End();
       } else if (s.NSTD == 5) {
-        w.Text(LnUp(r, 10, "##0.00000#")).Text(LnUpApart(z, 12, "####0.00000")).Text(LnUpApart(R(1), 14, "####0.00000"));
-        w.Text(LnUpApart(R(2), 10, "####0.000"));
-        for (int K = 3; K <= 5; ++K) w.Text(LnUpApart(R(K), 9, "####0.000"));
+        w.Text(LnUp(r, 10, "##0.00000#")).Text(LnUp(z, 12, "####0.00000")).Text(LnUp(R(1), 14, "####0.00000"));
+        w.Text(LnUp(R(2), 10, "####0.000"));
+        for (int K = 3; K <= 5; ++K) w.Text(LnUp(R(K), 9, "####0.000"));
         w.End();
       } else if (s.NDAMA != 1) {
-        w.Text(LnUp(r, 10, "###0.00000")).Text(LnUpApart(z, 12, "####0.00000")).Text(LnUpApart(R(1), 12, "####0.00000"));
-        for (int K = 2; K <= 4; ++K) w.Text(LnUpApart(R(K), 11, "####0.000"));
-        w.Text(LnUpApart(R(5), 10, "####0.000")).End();
+        w.Text(LnUp(r, 10, "###0.00000")).Text(LnUp(z, 12, "####0.00000")).Text(LnUp(R(1), 12, "####0.00000"));
+        for (int K = 2; K <= 4; ++K) w.Text(LnUp(R(K), 11, "####0.000"));
+        w.Text(LnUp(R(5), 10, "####0.000")).End();
         w.Text("  (STRAIN)").Tab(36);
-        for (int K = 6; K <= 8; ++K) w.Text(LnUpApart(R(K), 11, "0.000E+00"));
-        w.Text(LnUpApart(R(9), 10, ".000E+00")).End();
+        for (int K = 6; K <= 8; ++K) w.Text(LnUp(R(K), 11, "0.000E+00"));
+        w.Text(LnUp(R(9), 10, ".000E+00")).End();
       }
       if (s.NDAMA != 0) {
         const float sz = s.RESP(J, I, 2), sr = s.RESP(J, I, 3), st = s.RESP(J, I, 4);
@@ -135,17 +135,17 @@ void MULOUT(RunContext& c) {
     }
     auto R = [&](int K) { return static_cast<double>(s.RESP(1, I, K)); };
     if (s.NSTD == 1) {
-      w.Text(LnUp(IPT, 4, "##")).Text("    ").Text(LnUpApart(z, 17, "####0.00000")).Text(LnUpApart(R(1), 17, "####0.00000")).End();
+      w.Text(LnUp(IPT, 4, "##")).Text("    ").Text(LnUp(z, 17, "####0.00000")).Text(LnUp(R(1), 17, "####0.00000")).End();
     } else if (s.NSTD == 5) {
-      w.Text(LnUp(IPT, 3, "###")).Text("   ").Text(LnUpApart(z, 10, "###0.00000")).Text(LnUpApart(R(1), 11, "####0.000"));
-      w.Text(LnUpApart(R(2), 12, "####0.000")).Text(LnUpApart(R(3), 11, "####0.000"));
-      w.Text(LnUpApart(R(4), 12, "####0.000")).Text(LnUpApart(R(5), 12, "####0.000")).End();
+      w.Text(LnUp(IPT, 3, "###")).Text("   ").Text(LnUp(z, 10, "###0.00000")).Text(LnUp(R(1), 11, "####0.000"));
+      w.Text(LnUp(R(2), 12, "####0.000")).Text(LnUp(R(3), 11, "####0.000"));
+      w.Text(LnUp(R(4), 12, "####0.000")).Text(LnUp(R(5), 12, "####0.000")).End();
     } else if (s.NDAMA != 1) {
-      w.Text(LnUp(IPT, 3, "###")).Text(LnUpApart(z, 14, "###0.00000")).Text(LnUpApart(R(1), 11, "###0.00000"));
-      for (int K = 2; K <= 5; ++K) w.Text(LnUpApart(R(K), 12, "####0.000"));
+      w.Text(LnUp(IPT, 3, "###")).Text(LnUp(z, 14, "###0.00000")).Text(LnUp(R(1), 11, "###0.00000"));
+      for (int K = 2; K <= 5; ++K) w.Text(LnUp(R(K), 12, "####0.000"));
       w.End();
       w.Text("          (STRAIN)           ");
-      for (int K = 6; K <= s.NSTD; ++K) w.Text(LnUpApart(R(K), 12, "0.000E+00"));
+      for (int K = 6; K <= s.NSTD; ++K) w.Text(LnUp(R(K), 12, "0.000E+00"));
       w.End();
     }
     if (s.NDAMA != 0) {

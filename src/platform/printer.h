@@ -11,9 +11,13 @@ class DrawingSurface;
 
 enum class PageOrientation { Portrait, Landscape };
 
+// Every printed sheet keeps its ink at least this far inside each of its edges (millimetres), or
+// as far as the printer itself needs where that is more: many printers cannot print nearer.
+inline constexpr double kLeastPrintMarginMm = 10;
+
 // A page the printer draws itself: a drawing of the given size in twips, drawn on a surface whose
-// coordinates are those twips. The printer scales it to fill its printable area, keeping its
-// proportions, so lines and text come out at the printer's resolution.
+// coordinates are those twips. The printer scales it to fill its printable area (the sheet within
+// its margins), keeping its proportions, so lines and text come out at the printer's resolution.
 class PrintablePage {
  public:
   virtual ~PrintablePage() = default;

@@ -13,7 +13,7 @@ void CoordinateTable(SlabRun& r, const char* nodeMask) {
   const int nnode = static_cast<int>(s.NNODE);
   LineWriter& w = r.Rep();
   for (int N = 1; N <= nnode; ++N) {
-    w.Text(LnUp(N, 5, nodeMask) + LnUpApart(s.XO(N), 10, "####0.000") + LnUpApart(s.YO(N), 10, "####0.000"));
+    w.Text(LnUp(N, 5, nodeMask) + LnUp(s.XO(N), 10, "####0.000") + LnUp(s.YO(N), 10, "####0.000"));
     if (N % 3 == 0 && N != nnode) w.End();
   }
   w.End();

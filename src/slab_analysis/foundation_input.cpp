@@ -160,9 +160,9 @@ void DowInp(SlabRun& r) {
       if (!(s.GDC(J) >= 0)) RefuseValue(r, "THE GAP BETWEEN DOWEL AND CONCRETE (GDC)" + joint, s.GDC(J), "NOT BE NEGATIVE");
       CheckRange(r, "THE GAP BETWEEN DOWEL AND CONCRETE (GDC)" + joint, s.GDC(J), range::kLength);
     }
-    w.Text(LnUp(J, 3, "#0")).Text(LnUpApart(s.SPCON(1, J), 10, "0.000E+00")).Text(LnUpApart(s.SPCON(2, J), 10, "0.000E+00"))
-        .Text(LnUpApart(s.SCKV(J), 10, "0.000E+00")).Text(LnUpApart(s.BD(J), 8, "#0.000")).Text(LnUpApart(s.BS(J), 9, "##0.000"))
-        .Text(LnUpApart(s.WJ(J), 8, "#0.000")).Text(LnUpApart(s.GDC(J), 9, "0.00000")).Text(LnUp(s.NNAJ(J), 5, "#0")).End();
+    w.Text(LnUp(J, 3, "#0")).Text(LnUp(s.SPCON(1, J), 10, "0.000E+00")).Text(LnUp(s.SPCON(2, J), 10, "0.000E+00"))
+        .Text(LnUp(s.SCKV(J), 10, "0.000E+00")).Text(LnUp(s.BD(J), 8, "#0.000")).Text(LnUp(s.BS(J), 9, "##0.000"))
+        .Text(LnUp(s.WJ(J), 8, "#0.000")).Text(LnUp(s.GDC(J), 9, "0.00000")).Text(LnUp(s.NNAJ(J), 5, "#0")).End();
     if (s.NUNIT != 0) s.SCKV(J) = s.SCKV(J) / 1000.0f;
     if (s.NNAJ(J) < 0 || s.NNAJ(J) > kMaxNodesPerJoint) {
       r.host.Message("THE NUMBER OF JOINT NODES (NNAJ) OF JOINT" + Str(J) + " IS" + Str(s.NNAJ(J)) +

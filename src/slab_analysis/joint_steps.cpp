@@ -128,8 +128,8 @@ void DowOut(SlabRun& r) {
     w.Text("FOR JOINT NO.").Num(J).Text("SHEAR (FAJ1) AND MOMENT (FAJ2) AT THE NODES ARE:").End();
     for (int K = 1; K <= NJS; ++K) {
       const int row = s.NJN(J) + K;
-      w.Text(LnUp(NODE1[static_cast<std::size_t>(K)], 6, "##0") + LnUpApart(s.FAJ(1, row), 9, "#####0.0") +
-             LnUpApart(s.FAJ(MDOF, row), 9, "#####0.0"));
+      w.Text(LnUp(NODE1[static_cast<std::size_t>(K)], 6, "##0") + LnUp(s.FAJ(1, row), 9, "#####0.0") +
+             LnUp(s.FAJ(MDOF, row), 9, "#####0.0"));
       if (K % 3 == 0 && K != NJS) w.End();
     }
     w.End();
@@ -148,7 +148,7 @@ void DowOut(SlabRun& r) {
     w.End();
     w.Text("FOR JOINT NO.").Num(J).Text("SHEAR IN ONE DOWEL BAR (FAJPD) AT THE NODES IS:").End();
     for (int K = 1; K <= NJS; ++K) {
-      w.Text(LnUp(NODE1[static_cast<std::size_t>(K)], 5, "#0") + LnUpApart(FAJPD[static_cast<std::size_t>(K)], 10, "######0.0"));
+      w.Text(LnUp(NODE1[static_cast<std::size_t>(K)], 5, "#0") + LnUp(FAJPD[static_cast<std::size_t>(K)], 10, "######0.0"));
       if (K % 5 == 0 && K != NJS) w.End();
     }
     w.End();
@@ -157,7 +157,7 @@ void DowOut(SlabRun& r) {
     w.Text("(SHEARS) OF DOWELS AT THE NODES ARE:").End();
     for (int K = 1; K <= NJS; ++K) {
       const std::size_t k = static_cast<std::size_t>(K);
-      w.Text(LnUp(NODE1[k], 6, "#0") + LnUpApart(BEARS[k], 9, "#####0.0") + LnUpApart(SHEARS[k], 9, "#####0.0"));
+      w.Text(LnUp(NODE1[k], 6, "#0") + LnUp(BEARS[k], 9, "#####0.0") + LnUp(SHEARS[k], 9, "#####0.0"));
       if (K % 3 == 0 && K != NJS) w.End();
     }
     w.End();

@@ -88,7 +88,7 @@ void DisChe(SlabRun& r) {
   s.DIFF = w - s.FOLD;
   s.FOLD = w;
   if (s.NDAMA == 0)
-    r.Rep().Text("ITERATION NO. (IC) =").Text(LnUp(s.IC, 2, "#0")).Text(" DIFFERENCE IN DEFLECTION = ")
+    r.Rep().Text("ITERATION NO. (IC) =").Text(LnUpFirst(s.IC, 2, "#0")).Text(" DIFFERENCE IN DEFLECTION = ")
         .Text(LnUp(s.DIFF, 12, "##0.00000000")).End();
   if (s.IC % 10 == 1 && s.IC != 1) {
     if (std::fabs(s.DIFF) >= std::fabs(s.DIFF0) && std::fabs(s.DIFF + s.DIFF0) > std::fabs(s.DIFF - s.DIFF0)) {

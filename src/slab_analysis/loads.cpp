@@ -207,9 +207,9 @@ void LoadedAreas(SlabRun& r, int g) {
     w.Text("LOADS ARE APPLIED ON THE ELEMENT NO.(NE) WITH COORDINATES(XDA AND YDA)").End();
     w.Zone().Text("AND INTENSITY(QQ) AS SHOWN BELOW:").End();
     for (const ElementLoad& el : loads) {
-      w.Text(LnUp(el.NE, 5, "##0")).Text(LnUpApart(el.XDA[1], 10, "####0.000")).Text(LnUpApart(el.XDA[2], 10, "####0.000"));
+      w.Text(LnUp(el.NE, 5, "##0")).Text(LnUp(el.XDA[1], 10, "####0.000")).Text(LnUp(el.XDA[2], 10, "####0.000"));
       w.Zone();
-      w.Text(LnUpApart(el.YDA[1], 10, "####0.000")).Text(LnUpApart(el.YDA[2], 10, "####0.000")).Text(LnUpApart(el.QQE, 10, "####0.000"));
+      w.Text(LnUp(el.YDA[1], 10, "####0.000")).Text(LnUp(el.YDA[2], 10, "####0.000")).Text(LnUp(el.QQE, 10, "####0.000"));
       w.End();
     }
   }

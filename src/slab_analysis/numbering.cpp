@@ -182,7 +182,7 @@ void Identi(SlabRun& r) {
     w.End();
     w.Text("NODAL COORDINATES (XN AND YN) OF INDIVIDUAL SLAB ARE:").End();
     for (int N = 1; N <= nnode; ++N) {
-      w.Text(LnUp(N, 5, "###")).Text(LnUpApart(s.XN(N), 10, "####0.000")).Text(LnUpApart(s.YN(N), 10, "####0.000"));
+      w.Text(LnUp(N, 5, "###")).Text(LnUp(s.XN(N), 10, "####0.000")).Text(LnUp(s.YN(N), 10, "####0.000"));
       if (N % 3 == 0 && N != nnode) w.End();
     }
     w.End();

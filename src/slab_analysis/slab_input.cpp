@@ -513,7 +513,7 @@ void SlaInp(SlabRun& r) {
     for (int i = 1; i <= s.NUDL(gr); ++i) {
       int k = s.NUDLS(gr) + i;
       w.Text(LnUp(s.LS(k), 5, "#0"));
-      for (float v : {s.XL(1, k), s.XL(2, k), s.YL(1, k), s.YL(2, k), s.QQ(k)}) w.Text(LnUpApart(v, 12, "####0.00000"));
+      for (float v : {s.XL(1, k), s.XL(2, k), s.YL(1, k), s.YL(2, k), s.QQ(k)}) w.Text(LnUp(v, 12, "####0.00000"));
       w.End();
       if (s.NUNIT == 1) s.QQ(k) = s.QQ(k) / 10000.0f;
     }
@@ -556,9 +556,9 @@ void SlaInp(SlabRun& r) {
     for (int n = 1; n <= nn; ++n) {
       w.Text(LnUp(n, 5, "###0"));
       if (s.NCONP(n) > 0)
-        w.Text(LnUpApart(s.GAP(n), 10, "##0.00000"));
+        w.Text(LnUp(s.GAP(n), 10, "##0.00000"));
       else
-        w.Text(LnUpApart(s.SUMP(n), 10, "######0.0"));
+        w.Text(LnUp(s.SUMP(n), 10, "######0.0"));
       if (n % 5 == 0 && n != nn) w.End();
     }
     w.End();
@@ -577,7 +577,7 @@ void SlaInp(SlabRun& r) {
   w.End();
   w.Text("NODAL NUMBERS AND INITIAL GAPS (GAP) ARE TABULATED AS FOLLOWS:").End();
   for (int i = 1; i <= ngap; ++i) {
-    w.Text(LnUp(s.NLIST(i), 4, "###")).Text(LnUpApart(s.CURL(s.NLIST(i)), 8, "0.00000"));
+    w.Text(LnUp(s.NLIST(i), 4, "###")).Text(LnUp(s.CURL(s.NLIST(i)), 8, "0.00000"));
     if (i % 6 == 0 && i != ngap) w.End();
   }
   w.End();

@@ -210,8 +210,8 @@ void StrOut(SlabRun& r) {
       Finite(STR[5]);  // principal stresses beyond single precision take the error path
       Finite(STR[6]);
       auto line = [&] {
-        w.Text(LnUp(n, 3, "##0")).Text(LnUp(L, 5, "#0"));
-        for (int k = 1; k <= 6; ++k) w.Text(LnUpApart(STR[k], 11, "####0.000"));
+        w.Text(LnUpFirst(n, 3, "##0")).Text(LnUp(L, 5, "#0"));
+        for (int k = 1; k <= 6; ++k) w.Text(LnUp(STR[k], 11, "####0.000"));
         w.End();
       };
       if (outmode != 1) {
@@ -292,13 +292,13 @@ void StrOut(SlabRun& r) {
                  Str(NSMAX(L)) + ")");
       r.Display();
       w.End();
-      w.Text("MAXIMUM STRESS (SMAX) IN LAYER").Num(L).Text(" IS").Text(LnUpApart(s.STRS(L, 1), 12, "######0.000"))
+      w.Text("MAXIMUM STRESS (SMAX) IN LAYER").Num(L).Text(" IS").Text(LnUp(s.STRS(L, 1), 12, "######0.000"))
           .Text(" ( NODE").Num(NSMAX(L)).Text(")").End();
       if (!r.variant.large || outmode == 1) w.End();
       if (outmode != 2) {
         const bool mom = outmode == 1;
         auto ext = [&](const char* label, float v, int node) {
-          w.Text(label).Text(LnUpApart(v, 15, "###########0.0")).Text(" ( NODE").Num(node).Text(")").End();
+          w.Text(label).Text(LnUp(v, 15, "###########0.0")).Text(" ( NODE").Num(node).Text(")").End();
         };
         ext(mom ? "MAXIMUM MOMENT IN X DIRECTION =" : "MAXIMUM STRESS IN X DIRECTION =", XMIN(L), NXMIN(L));
         ext(mom ? "MINIMUM MOMENT IN X DIRECTION =" : "MINIMUM STRESS IN X DIRECTION =", XMAX(L), NXMAX(L));
@@ -327,13 +327,13 @@ void StrOut(SlabRun& r) {
           s.STRS(L, 3) = s.STRS(L, 1);
         }
         w.End();
-        w.Text("STRESS DIFFERENTIAL FOR MULTIPLE WHEELS IS").Text(LnUpApart(s.STRS(L, 2), 10, "#####0.000")).End();
+        w.Text("STRESS DIFFERENTIAL FOR MULTIPLE WHEELS IS").Text(LnUp(s.STRS(L, 2), 10, "#####0.000")).End();
       }
       r.log.Line("MAXIMUM STRESS (SMAX) AT BOTTOM OF LAYER" + Str(L) + " IS" +
                  Str(std::round(static_cast<double>(s.STRS(L, 1)) * 1000.0) / 1000.0) + " (NODE " + Str(NSMAX(L)) + ")");
       r.Display();
       w.End();
-      w.Text("MAXIMUM STRESS (SMAX) AT BOTTOM OF LAYER").Num(L).Text(" IS").Text(LnUpApart(s.STRS(L, 1), 12, "########0.000"))
+      w.Text("MAXIMUM STRESS (SMAX) AT BOTTOM OF LAYER").Num(L).Text(" IS").Text(LnUp(s.STRS(L, 1), 12, "########0.000"))
           .Text(" ( NODE ").Num(NSMAX(L)).End();
     }
   }

@@ -36,6 +36,23 @@ TEST(LineWriter, NumbersInTheGeneralFormat) {
   EXPECT_EQ(w.Column(), 33);
 }
 
+// A negative number right behind a report field's digits keeps a blank before its sign; behind
+// a blank, a label or at the start of a line it is written as it is.
+TEST(LineWriter, NegativeNumberNeverRunsIntoTheDigitsBeforeIt) {
+  std::ostringstream out;
+  LineWriter w(out);
+  w.Text("ARE:  1.365E-09").Num(-1.0f).End();
+  w.Text("  2.5").Num(-3).Text(".5").Num(-0.5).End();
+  w.Num(-2).Text("=").Num(-4L).Text("7").Num(8).End();
+  w.Text("9").End().Num(-1.0);
+  EXPECT_EQ(out.str(),
+            "ARE:  1.365E-09 -1 \r\n"
+            "  2.5 -3 .5 -.5 \r\n"
+            "-2 =-4 7 8 \r\n"
+            "9\r\n"
+            "-1 ");
+}
+
 TEST(WriteList, BreaksWhenTheCountPasses78) {
   std::vector<std::int16_t> values;
   for (int i = 1; i <= 30; ++i) values.push_back(static_cast<std::int16_t>(i));

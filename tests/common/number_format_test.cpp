@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <ostream>
+#include <vector>
 #include <string>
 
 #include "common/number_format.h"
@@ -156,27 +161,94 @@ TEST(FormatMask, SinglePrecisionValuesRoundFromTheirSevenDigits) {
   EXPECT_EQ(FormatMask(std::int16_t{42}, "##0"), "42");
 }
 
-TEST(LnUp, RightAlignsAndNeverCuts) {
-  EXPECT_EQ(LnUp(12, 4, "##"), "  12");
-  EXPECT_EQ(LnUp(123456, 4, "##"), "123456");
-  EXPECT_EQ(LnUp(std::int16_t{3}, 3, "##"), "  3");
-  EXPECT_EQ(LnUp(400000.0f, 11, "0.000E+00"), "  4.000E+05");
-  EXPECT_EQ(LnUp(0.0123, 13, ".00000E+00"), "   .12300E-01");
-  EXPECT_EQ(LnUp(-1.5f, 8, "##0.000"), "  -1.500");
-  EXPECT_EQ(LnUp(0.2, 5, "###"), "     ");
-  EXPECT_EQ(LnUp(5, 0, "##"), "5");
-  EXPECT_EQ(LnUp(5, -3, "##"), "5");
+struct FieldCase {
+  const char* name;
+  double v;
+  bool single;   // the value is single precision
+  int width;
+  const char* mask;
+  const char* out;
+};
+void PrintTo(const FieldCase& c, std::ostream* os) { *os << c.name; }
+
+class LnUpField : public ::testing::TestWithParam<FieldCase> {};
+
+// A value right-aligned in its field with a blank in front; one that would fill the field takes
+// fewer decimals, then the exponent form; whole numbers keep every digit.
+TEST_P(LnUpField, KeepsItsWidthAndABlankInFront) {
+  const FieldCase& c = GetParam();
+  const std::string out = c.single ? LnUp(static_cast<float>(c.v), c.width, c.mask) : LnUp(c.v, c.width, c.mask);
+  EXPECT_EQ(out, c.out);
 }
 
-// A field after another: a value that fills its field or runs past it keeps a blank before it,
-// unless its minus sign stands there; one that leaves a blank of its own is unchanged.
-TEST(LnUpApart, KeepsTheFieldApartFromTheOneBefore) {
-  EXPECT_EQ(LnUpApart(12.5f, 9, "####0.000"), "   12.500");
-  EXPECT_EQ(LnUpApart(12345.5f, 9, "####0.000"), " 12345.500");
-  EXPECT_EQ(LnUpApart(1e11f, 12, "####0.00000"), " 100000000000.00000");
-  EXPECT_EQ(LnUpApart(-2440.657f, 9, "####0.000"), "-2440.657");
-  EXPECT_EQ(LnUpApart(-12345.5f, 9, "####0.000"), "-12345.500");
-  EXPECT_EQ(LnUpApart(420, 3, "##0"), " 420");
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LnUpField,
+    ::testing::Values(
+        FieldCase{"WholeNumber", 12, false, 4, "##", "  12"},
+        FieldCase{"ExponentMask", 400000, true, 11, "0.000E+00", "  4.000E+05"},
+        FieldCase{"MantissaBelowOne", 0.0123, false, 13, ".00000E+00", "   .12300E-01"},
+        FieldCase{"Negative", -1.5, true, 8, "##0.000", "  -1.500"},
+        FieldCase{"NoDigitsShown", 0.2, false, 5, "###", "     "},
+        FieldCase{"NoWidth", 5, false, 0, "##", "5"},
+        FieldCase{"NegativeWidth", 5, false, -3, "##", "5"},
+        // The radial stress of LAY3SI's viscoelastic table: its minus sign filled the column.
+        FieldCase{"MinusFillingItsColumnTakesADecimalLess", -2440.657, true, 9, "####0.000", " -2440.66"},
+        FieldCase{"DigitsFillingTheirColumn", 12345.5, true, 9, "####0.000", " 12345.50"},
+        FieldCase{"OptionalDecimalGoesFirst", 123.456789, false, 10, "##0.00000#", " 123.45679"},
+        FieldCase{"DecimalsDownToNone", 1234567.25, true, 9, "####0.000", "  1234567"},
+        FieldCase{"TooWideForAnyDecimals", 1e11, true, 12, "####0.00000", "   1.000E+11"},
+        FieldCase{"NegativeExponentFormShrinks", -3.4e38, true, 8, "##0.000", "  -3E+38"},
+        FieldCase{"ExponentMaskWithThreeExponentDigits", -1.2345e-300, false, 11, "0.000E+00", " -1.23E-300"},
+        FieldCase{"MantissaBelowOneKeepsADecimal", -1.5e300, false, 10, ".000E+00", " -.15E+301"},
+        FieldCase{"WholeNumberFillingItsField", 420, false, 3, "##0", " 420"},
+        FieldCase{"WholeNumberWiderThanItsField", 123456, false, 4, "##", " 123456"}),
+    [](const ::testing::TestParamInfo<FieldCase>& info) { return std::string(info.param.name); });
+
+// A field that no number stands before: its value may fill it.
+TEST(LnUpFirst, MayFillItsField) {
+  EXPECT_EQ(LnUpFirst(100, 3, "##0"), "100");
+  EXPECT_EQ(LnUpFirst(11, 2, "#0"), "11");
+  EXPECT_EQ(LnUpFirst(7, 3, "##0"), "  7");
+  EXPECT_EQ(LnUpFirst(123456, 4, "##"), "123456");
+  EXPECT_EQ(LnUpFirst(-2440.657f, 9, "####0.000"), "-2440.657");
+  EXPECT_EQ(LnUpFirst(-1234.567f, 9, "####0.000"), "-1234.567");
+  EXPECT_EQ(LnUpFirst(123456.7f, 9, "####0.000"), "123456.70");
+}
+
+// Whatever single or double value a real field of the reports is given (the narrowest is 8
+// columns), it keeps its width and a blank in front, and still reads as the value to its
+// leading digit.
+TEST(LnUp, EveryValueFitsEveryRealFieldOfTheReports) {
+  const char* const masks[] = {"##0.000",     "#0.000",       "##0.00",         "####0.000",     "#####0.000",
+                               "######0.000", "########0.000", "###0.00000",    "##0.00000",     "####0.00000",
+                               "##0.00000#",  "0.00000",      "##0.00000000",   "#####0.0",      "######0.0",
+                               "##########0.0", "###########0.0", "0.000E+00",  ".000E+00",      ".00000E+00"};
+  std::vector<double> values;
+  for (int e = -320; e <= 308; e += 7) {
+    for (double m : {1.0, 4.99999, 9.99999}) {
+      values.push_back(m * std::pow(10.0, e));
+      values.push_back(-m * std::pow(10.0, e));
+    }
+  }
+  values.push_back(std::numeric_limits<float>::max());
+  values.push_back(-std::numeric_limits<float>::denorm_min());
+  for (const char* mask : masks) {
+    for (int width = 8; width <= 20; ++width) {
+      for (double v : values) {
+        std::vector<std::string> outs = {LnUp(v, width, mask)};
+        if (std::fabs(v) <= std::numeric_limits<float>::max()) outs.push_back(LnUp(static_cast<float>(v), width, mask));
+        for (const std::string& out : outs) {
+          SCOPED_TRACE(std::string(mask) + " width " + std::to_string(width) + ": " + out);
+          ASSERT_EQ(static_cast<int>(out.size()), width);
+          ASSERT_EQ(out[0], ' ');
+          const double read = std::strtod(out.c_str(), nullptr);
+          if (std::fabs(v) >= 1) {
+            ASSERT_LT(std::fabs(read - v), 0.5 * std::fabs(v)) << v;
+          }
+        }
+      }
+    }
+  }
 }
 
 }  // namespace

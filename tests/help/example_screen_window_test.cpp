@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLineF>
 #include <QFontMetrics>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -21,6 +22,9 @@
 #include <cmath>
 #include <filesystem>
 #include <map>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "help/example_screens.h"
 #include "help/gui/example_screen_window.h"
@@ -192,14 +196,31 @@ TEST_F(ExampleScreenTest, LoadingAnOpenScreenChangesNothingAndExitClosesIt) {
   EXPECT_FALSE(platform_.windows.IsLoaded("frmLay1"));
 }
 
-TEST_F(ExampleScreenTest, PrintFormPrintsTheFigureWholeAndLeavesTheWindowAtItsPrintHeight) {
+// Where a window and each of its controls stand and whether they show (menus not opened and
+// other hidden helpers left out).
+std::vector<std::pair<std::string, QRect>> Shape(const QWidget& w) {
+  std::vector<std::pair<std::string, QRect>> shape = {{"window", w.geometry()}};
+  for (const QWidget* child : w.findChildren<QWidget*>()) {
+    if (child->isVisible()) shape.emplace_back(child->objectName().toStdString(), child->geometry());
+  }
+  return shape;
+}
+
+TEST_F(ExampleScreenTest, PrintFormPrintsTheFigureWholeAndTheWindowKeepsItsShape) {
   for (const ExampleScreen& screen : ExampleScreens()) {
     SCOPED_TRACE(std::string(screen.kind));
     ExampleScreenWindow* w = Open(screen.kind);
     ASSERT_NE(w, nullptr);
     platform_.printer.pages.clear();
+    const auto before = Shape(*w);
+    const QImage shown = w->grab().toImage();
     MenuAction(*w, "mnuPrintForm").trigger();
-    EXPECT_EQ(w->height(), Px(screen.print_height - kFrameHeightTwips));
+    QCoreApplication::processEvents();
+    // The window keeps its size, its text box and everything else where it was, and looks the same.
+    EXPECT_EQ(w->height(), Px(kExampleScreenHeight - kFrameHeightTwips));
+    EXPECT_TRUE(w->txtHelp->isVisible());
+    EXPECT_EQ(Shape(*w), before);
+    EXPECT_EQ(w->grab().toImage(), shown);
     // One upright page of the window's width: below the menu bar, down to the text box, with every
     // label of the figure in it.
     ASSERT_EQ(platform_.printer.pages.size(), 1u);
@@ -215,9 +236,6 @@ TEST_F(ExampleScreenTest, PrintFormPrintsTheFigureWholeAndLeavesTheWindowAtItsPr
     }
     platform_.windows.Unload(std::string(screen.kind));
   }
-  QCoreApplication::processEvents();
-  ExampleScreenWindow* w = Open("frmSla2");
-  EXPECT_EQ(w->height(), Px(kExampleScreenHeight - kFrameHeightTwips));
   EXPECT_EQ(platform_.messages.shown.size(), 0u);
 }
 
@@ -313,7 +331,10 @@ TEST_F(ExampleScreenTest, PrintingWithoutAPrinterWritesPdfPages) {
     const std::filesystem::path dir = Path(job.name);
     std::filesystem::create_directories(dir);
     pdf_printer.SetDataDirectory(dir.string());
+    const auto before = Shape(*w);
     MenuAction(*w, job.item).trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Shape(*w), before) << "the window changed while it was printed";
     std::vector<std::filesystem::path> pdfs;
     for (const auto& entry : std::filesystem::directory_iterator(dir)) pdfs.push_back(entry.path());
     ASSERT_EQ(pdfs.size(), 1u);

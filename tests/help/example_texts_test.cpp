@@ -4,12 +4,16 @@
 
 #include <ostream>
 
+#include <cctype>
+#include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "help/example_screens.h"
 #include "platform/scripted_services.h"
 #include "shell/paged_print.h"
+#include "support/file_text.h"
 
 namespace pave::testing {
 namespace {
@@ -90,6 +94,48 @@ TEST(ExampleTexts, PrintTextBreaksOnlyTheRunOnLines) {
       {"a last line without its end gets one", "ab", "ab\r\n"},
   };
   for (const Case& c : cases) EXPECT_EQ(ExampleScreenPrintText(c.text), c.printed) << c.what;
+}
+
+// A screen that counts periods and load groups in its title label or its text's title line counts
+// what its data file declares in record (3) (NPY and NLG, the third and fourth values): SLA4's
+// label once said four load groups of three.
+TEST(ExampleTexts, TitlesCountThePeriodsAndLoadGroupsOfTheirDataFiles) {
+  static const std::regex counts(R"((\w+) periods? and (\w+) load groups?)", std::regex::icase);
+  auto number = [](std::string word) {
+    for (char& ch : word) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    const char* const words[] = {"zero", "one", "two", "three", "four", "five", "six"};
+    for (int n = 0; n < 7; ++n) {
+      if (word == words[n]) return n;
+    }
+    return std::stoi(word);
+  };
+  int checked = 0;
+  for (const ExampleScreen& screen : ExampleScreens()) {
+    const std::string kind(screen.kind);
+    if (!kind.starts_with("frmLay") && !kind.starts_with("frmSla")) continue;
+    std::string file = kind.substr(3);
+    for (char& ch : file) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    std::istringstream data(ExampleText(file));
+    std::string line;
+    int npy = -1, nlg = -1;
+    while (std::getline(data, line)) {
+      if (line.find("(3)") == std::string::npos) continue;
+      std::istringstream values(line);
+      int first = 0, second = 0;
+      values >> first >> second >> npy >> nlg;
+      break;
+    }
+    ASSERT_GT(nlg, 0) << file;
+    const std::string text = ExampleScreenText(screen);
+    for (const std::string& title : {std::string(screen.title), text.substr(0, text.find('\r'))}) {
+      std::smatch m;
+      if (!std::regex_search(title, m, counts)) continue;
+      ++checked;
+      EXPECT_EQ(number(m[1]), npy) << file << ": " << title;
+      EXPECT_EQ(number(m[2]), nlg) << file << ": " << title;
+    }
+  }
+  EXPECT_EQ(checked, 8);   // LAY4, LAY5, LAY6 and SLA4, label and text
 }
 
 }  // namespace

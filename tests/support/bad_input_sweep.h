@@ -25,6 +25,7 @@
 #include "common/numeric_value.h"
 #include "support/file_text.h"
 #include "support/non_finite_word.h"
+#include "support/touching_numbers.h"
 
 namespace pave::testing {
 
@@ -245,23 +246,6 @@ class SweepRunner {
   Watchdog watchdog_{std::chrono::seconds(30)};
 };
 
-// The first line of a report on which two numbers run into each other, a number with a decimal
-// point following the digits of another with neither a blank nor a minus sign between them
-// ("0.00000100000000000.00000"); empty when there is none.
-inline std::string RunTogetherNumbers(const std::string& text) {
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '.') continue;
-    std::size_t j = i + 1;
-    while (j < text.size() && text[j] >= '0' && text[j] <= '9') ++j;
-    if (j == i + 1 || j >= text.size() || text[j] != '.') continue;
-    const std::size_t from = text.rfind('\n', i) == std::string::npos ? 0 : text.rfind('\n', i) + 1;
-    std::size_t to = text.find_first_of("\r\n", i);
-    if (to == std::string::npos) to = text.size();
-    return text.substr(from, to - from);
-  }
-  return {};
-}
-
 // A check of its own that a program's sweep makes on every run.
 using ExtraCheck = std::function<void(const Outcome&)>;
 
@@ -269,7 +253,7 @@ using ExtraCheck = std::function<void(const Outcome&)>;
 // why in a message of its own (not only the closing "click OK"); a normal end has written its
 // report; no "NaN" or "Inf" in the report, the graph file, the progress text or a message; a run
 // that ends as a data error says `where` in its message; no two numbers of the report run into
-// each other. Returns false (after recording the failures) when a check fails.
+// each other (TouchingNumbers). Returns false (after recording the failures) when a check fails.
 inline bool ExpectSound(const std::string& what, const Outcome& o, const std::string& exitText,
                         const std::string& where = std::string(), const ExtraCheck& extra = ExtraCheck()) {
   SCOPED_TRACE(what);
@@ -284,7 +268,7 @@ inline bool ExpectSound(const std::string& what, const Outcome& o, const std::st
     EXPECT_TRUE(told) << "stopped without a message";
   }
   EXPECT_EQ(NonFiniteWord(o.report), "") << "in the report";
-  EXPECT_EQ(RunTogetherNumbers(o.report), "") << "in the report";
+  EXPECT_EQ(TouchingNumbers(o.report), "") << "in the report";
   EXPECT_EQ(NonFiniteWord(o.graph), "") << "in the graph file";
   for (const std::string& t : o.host.shown) EXPECT_EQ(NonFiniteWord(t), "") << "in the progress text";
   for (const std::string& m : o.host.messages) EXPECT_EQ(NonFiniteWord(m), "") << "in a message";

@@ -1,8 +1,10 @@
 // What a printed PDF holds, as the poppler tools tell it: each page's size, the pictures embedded
 // in it, its text, and where its first page is inked once rendered. Tests of printing use it to tell
-// a page drawn as lines and text from a picture pasted on a page.
+// a page drawn as lines and text from a picture pasted on a page, and to measure the margins of
+// every printed page.
 #pragma once
 
+#include <QDir>
 #include <QImage>
 #include <QProcess>
 #include <QRect>
@@ -42,6 +44,21 @@ inline bool RunTool(const QString& tool, const QStringList& arguments, QString* 
   return true;
 }
 
+// The part of a rendered page that is not white (an empty rectangle on a blank page).
+inline QRect InkOf(const QImage& rendered) {
+  const QImage page = rendered.convertToFormat(QImage::Format_RGB32);
+  int left = page.width(), top = page.height(), right = -1, bottom = -1;
+  for (int y = 0; y < page.height(); ++y) {
+    const QRgb* line = reinterpret_cast<const QRgb*>(page.constScanLine(y));
+    for (int x = 0; x < page.width(); ++x) {
+      if ((line[x] & 0xFFFFFF) == 0xFFFFFF) continue;
+      left = std::min(left, x), right = std::max(right, x);
+      top = std::min(top, y), bottom = std::max(bottom, y);
+    }
+  }
+  return right >= 0 ? QRect(QPoint(left, top), QPoint(right, bottom)) : QRect();
+}
+
 inline PdfFacts ReadPdf(const std::string& path) {
   PdfFacts facts;
   const QString file = QString::fromStdString(path);
@@ -69,17 +86,31 @@ inline PdfFacts ReadPdf(const std::string& path) {
     return facts;
   const QImage page(stem + ".png");
   facts.first_page = page.size();
-  int left = page.width(), top = page.height(), right = -1, bottom = -1;
-  for (int y = 0; y < page.height(); ++y) {
-    for (int x = 0; x < page.width(); ++x) {
-      if ((page.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF) continue;
-      left = std::min(left, x), right = std::max(right, x);
-      top = std::min(top, y), bottom = std::max(bottom, y);
-    }
-  }
-  if (right >= 0) facts.first_page_ink = QRect(QPoint(left, top), QPoint(right, bottom));
+  facts.first_page_ink = InkOf(page);
   facts.read = true;
   return facts;
+}
+
+// A page of a PDF rendered at some resolution: its size and where it is inked, in dots.
+struct PageInk {
+  QSize page;
+  QRect ink;
+};
+
+// Every page of a PDF rendered at `dpi` dots an inch; empty when the file could not be rendered.
+inline std::vector<PageInk> PageInks(const std::string& path, int dpi) {
+  std::vector<PageInk> pages;
+  QTemporaryDir dir;
+  const QString stem = dir.filePath("page");
+  if (!RunTool("pdftoppm", {"-png", "-r", QString::number(dpi), QString::fromStdString(path), stem}, nullptr))
+    return pages;
+  QStringList files = QDir(dir.path()).entryList({"page*.png"}, QDir::Files, QDir::Name);
+  // Numbered with as many digits as the last page needs: sorted by name they are in order.
+  for (const QString& name : files) {
+    const QImage page(dir.filePath(name));
+    pages.push_back({page.size(), InkOf(page)});
+  }
+  return pages;
 }
 
 // A line as the PDF's text compares with it: without blanks, which the text tools space freely.

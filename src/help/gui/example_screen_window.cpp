@@ -169,7 +169,6 @@ void ExampleScreenWindow::PrintForm() {
     const PrintCommand command(platform().printer(), PrintedName(screen_) + " figure");
     printed = PrintWidget(*this, PrintedArea());
   }
-  SetSizeTwips(screen_.width, screen_.print_height);
   if (!printed) platform().messages().Tell(kPrinterFailedMessage, "ROVANTE");
 }
 

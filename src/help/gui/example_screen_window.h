@@ -22,8 +22,9 @@ class ExampleScreenWindow : public Form {
   void Load() override;
 
   // Print Form: the figure with its title and labels (the window below the menu bar, down to the
-  // text box) is printed, drawn at the printer's resolution across the sheet's width; the window
-  // then takes its print height and keeps it until it is resized or closed.
+  // text box) is printed, drawn at the printer's resolution across the sheet's width. The window
+  // keeps its size and everything in it: the printed part is chosen without cutting the window
+  // down to it.
   void PrintForm();
   // The part of the window Print Form prints, in the window's pixels.
   QRect PrintedArea() const;

@@ -8,6 +8,7 @@
 #include <QPrinterInfo>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "platform/gui/qt_services.h"
@@ -19,6 +20,23 @@ namespace {
 
 QPageLayout::Orientation Turned(PageOrientation orientation) {
   return orientation == PageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+// A sheet turned as given, its margins at least kLeastPrintMarginMm on every side, or the wider
+// margins the printer itself needs; a PDF sheet where asked.
+std::unique_ptr<QPrinter> NewSheet(bool pdf, PageOrientation orientation) {
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  if (pdf) printer->setOutputFormat(QPrinter::PdfFormat);
+  printer->setPageOrientation(Turned(orientation));
+  // In whole points, as a PDF sheet keeps them: the least margin rounded up.
+  QPageLayout layout = printer->pageLayout();
+  layout.setUnits(QPageLayout::Point);
+  const double least_points = std::ceil(kLeastPrintMarginMm / 25.4 * 72);
+  const QMarginsF device = layout.minimumMargins();
+  layout.setMargins(QMarginsF(std::max(least_points, device.left()), std::max(least_points, device.top()),
+                              std::max(least_points, device.right()), std::max(least_points, device.bottom())));
+  printer->setPageLayout(layout);
+  return printer;
 }
 
 QString ProgramName() {
@@ -51,8 +69,7 @@ bool QtPrinter::SetFontBold(bool bold) {
 }
 
 std::unique_ptr<QPrinter> QtPrinter::NewPrinter(PageOrientation orientation) {
-  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  printer->setPageOrientation(Turned(orientation));
+  auto printer = NewSheet(pdf_, orientation);
   if (!pdf_) return printer;
   QDir dir(data_directory_.empty() ? QDir::currentPath() : QString::fromStdString(data_directory_));
   const std::string program = ProgramName().toStdString();
@@ -61,7 +78,6 @@ std::unique_ptr<QPrinter> QtPrinter::NewPrinter(PageOrientation orientation) {
   for (const QString& name : dir.entryList({QString::fromStdString(program + "-print-" + stamp + "-*")}, QDir::Files))
     existing.push_back(name.toStdString());
   QString path = dir.filePath(QString::fromStdString(NextPrintFileName(program, stamp, existing, command_name_)));
-  printer->setOutputFormat(QPrinter::PdfFormat);
   printer->setOutputFileName(path);
   last_pdf_ = path.toStdString();
   return printer;
@@ -124,8 +140,7 @@ int QtPrinter::LineColumns() {
   std::unique_ptr<QPrinter> probe;
   QPrinter* sheet = printer_.get();
   if (!sheet) {
-    probe = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    if (pdf_) probe->setOutputFormat(QPrinter::PdfFormat);
+    probe = NewSheet(pdf_, PageOrientation::Portrait);
     sheet = probe.get();
   }
   const QFontMetricsF metrics(Font(), sheet);
@@ -144,6 +159,8 @@ bool QtPrinter::PrintLine(const std::string& text, int column) {
     if (!printer_->newPage()) return false;
     y_ = 0;
   }
+  // Nothing is inked beyond the printable area (the callers break long lines to fit it).
+  painter_->setClipRect(QRectF(QPointF(0, 0), printer_->pageRect(QPrinter::DevicePixel).size()));
   painter_->setFont(font);
   double x = (column > 1 ? column - 1 : 0) * metrics.averageCharWidth();
   if (!text.empty()) painter_->drawText(QPointF(x, y_ + metrics.ascent()), QString::fromStdString(text));
