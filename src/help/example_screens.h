@@ -26,9 +26,6 @@ struct ExampleScreen {
   std::span<const std::string_view> title_lines;
   // The description lines. A line may run on past the usual length; the text box wraps it.
   std::span<const std::string_view> description;
-  // The window height in twips whose image ends near the top of the text box: the part Print Form
-  // prints (PrintedArea finds it from the controls; the window itself keeps its size).
-  int print_height = 0;
   TwipsRect picture;          // the figure's box
   TwipsRect title_box;        // the title label
   int text_top = 0;           // the text box, from the left edge at 120 twips

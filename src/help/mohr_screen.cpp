@@ -87,7 +87,7 @@ constexpr std::string_view kMohrText[] = {
 const ExampleScreen kMohr = {
     .kind = "frmMohr", .caption = "Mohr-Coulomb Theory",
     .title = "Stress Adjustment by Mohr-Coulomb Failur Criterion", .title_lines = {},
-    .description = kMohrText, .print_height = 3885, .picture = {1440, 120, 4095, 3015},
+    .description = kMohrText, .picture = {1440, 120, 4095, 3015},
     .title_box = {1320, 180, 6375, 315}, .text_top = 3240, .text_height = 2415,
     .figure = ":/help/figures/mohr.svg", .width = 9615, .text_width = 9255,
     .title_colour = 0xFF0000, .print_text_item = "PrintText"};
