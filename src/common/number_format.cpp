@@ -55,15 +55,22 @@ std::string GeneralDigits(const DecimalDigits& d, int precision) {
       if (n <= e + 1) {
         out = d.digits + std::string(e + 1 - n, '0');
       } else {
-        out = d.digits.substr(0, e + 1) + "." + d.digits.substr(e + 1);
+        out = d.digits.substr(0, e + 1);
+        out += '.';
+        out += d.digits.substr(e + 1);
       }
     } else {
-      out = "." + std::string(-e - 1, '0') + d.digits;
+      out = '.';
+      out.append(-e - 1, '0');
+      out += d.digits;
     }
     return out;
   }
   out = d.digits.substr(0, 1);
-  if (n > 1) out += "." + d.digits.substr(1);
+  if (n > 1) {
+    out += '.';
+    out += d.digits.substr(1);
+  }
   return out + ExponentText(e, 'E', true, 2);
 }
 
@@ -71,15 +78,19 @@ std::string GeneralReal(double v, int precision) {
   if (!std::isfinite(v)) return NonFinite(v) + " ";
   const DecimalDigits d = ToDecimalDigits(std::fabs(v), precision);
   const bool negative = v < 0 && !d.digits.empty();
-  return (negative ? "-" : " ") + GeneralDigits(d, precision) + " ";
+  std::string s(1, negative ? '-' : ' ');
+  s += GeneralDigits(d, precision);
+  s += ' ';
+  return s;
 }
 
 std::string GeneralWhole(long v) {
-  if (v < 0) {
-    // Written via unsigned so that the most negative value needs no negation.
-    return "-" + std::to_string(0UL - static_cast<unsigned long>(v)) + " ";
-  }
-  return " " + std::to_string(v) + " ";
+  // Written via unsigned so that the most negative value needs no negation.
+  const unsigned long magnitude = v < 0 ? 0UL - static_cast<unsigned long>(v) : static_cast<unsigned long>(v);
+  std::string s(1, v < 0 ? '-' : ' ');
+  s += std::to_string(magnitude);
+  s += ' ';
+  return s;
 }
 
 std::string DropTrailingBlank(std::string s) {
@@ -168,7 +179,10 @@ std::string FixedBody(const DecimalDigits& d, const Mask& k) {
   std::string int_part, dec_part;
   SplitFixed(d, k.dec_places, int_part, dec_part);
   std::string body = ZeroPadded(int_part, k.int_zeros);
-  if (k.point) body += "." + DecimalsShown(dec_part, k.dec_min);
+  if (k.point) {
+    body += '.';
+    body += DecimalsShown(dec_part, k.dec_min);
+  }
   return body;
 }
 
