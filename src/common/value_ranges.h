@@ -2,66 +2,119 @@
 // enough that the single-precision arithmetic of the analysis programs carries them (no value sinks
 // into the denormal range, no product or ratio of two of them leaves the range of single
 // precision) and that every report column holds them. The analysis programs refuse a value outside
-// its range with a message naming the item; the editors refuse to save it, with the same ranges.
-// Lengths are in in. or cm, moduli and pressures in psi or kPa, whichever the data set's units are:
-// the ranges hold for both.
+// its range with a message naming the item and the unit; the editors refuse to save it, with the
+// same ranges.
+//
+// A range is one physical range: its limits are given in English units and hold, converted, in SI
+// units too, so that the same pavement is taken alike in either system. The SI limit is the English
+// limit converted and rounded to six significant digits; the rounded number is the limit itself, so
+// a message quotes exactly what is checked.
 #pragma once
 
 #include <string>
 
 namespace pave {
 
-struct ValueRange {
-  double least = 0, greatest = 0;
-  bool zeroToo = false;  // 0 is taken besides the range (a value the program sets itself, or none)
-
-  // Whether v, taken to single precision as the analysis programs read it, lies in the range (the
-  // limits taken alike).
-  bool Holds(double v) const;
+// The unit of a quantity in each system and the number of SI units in one English unit.
+struct Unit {
+  const char* english = "";
+  const char* si = "";
+  double siPerEnglish = 1;
 };
 
-// The rule a message quotes: "FROM .001 TO 1000", "0 OR FROM 1 TO 1E+10" (upper case, as the analysis
-// programs' messages have it) or "from .001 to 1000" (as the editors' messages have it).
-std::string RangeRule(const ValueRange& r, bool upper = true);
+namespace unit {
+
+inline constexpr Unit kNone{"", "", 1};
+inline constexpr Unit kLength{"in.", "cm", 2.54};
+inline constexpr Unit kStress{"psi", "kPa", 6.894757293};
+inline constexpr Unit kCompliance{"1/psi", "1/kPa", 1 / 6.894757293};
+inline constexpr Unit kForce{"lb", "kN", 0.004448221615};
+inline constexpr Unit kMoment{"lb-in.", "kN-cm", 0.004448221615 * 2.54};
+inline constexpr Unit kUnitWeight{"pcf", "kN/m^3", 0.1570874638};
+inline constexpr Unit kSubgradeModulus{"pci", "MN/m^3", 0.2714471376};
+// Shear springs of joints: psi, or kN/cm^2 (10,000 kPa) in SI units.
+inline constexpr Unit kShearSpring{"psi", "kN/cm^2", 6.894757293e-4};
+// Moment springs of joints: in.-lb/in., or cm-kN/cm in SI units.
+inline constexpr Unit kMomentSpring{"in.-lb/in.", "cm-kN/cm", 0.004448221615};
+inline constexpr Unit kTime{"sec", "sec", 1};
+inline constexpr Unit kTemperatureDifference{"F", "C", 5.0 / 9.0};
+inline constexpr Unit kThermalExpansion{"per F", "per C", 1.8};
+
+}  // namespace unit
+
+struct ValueRange {
+  double least = 0, greatest = 0;  // in English units
+  bool zeroToo = false;            // 0 is taken besides the range (a value the program sets itself, or none)
+  Unit unit = unit::kNone;
+
+  // The limits in the data set's units.
+  double Least(bool si) const;
+  double Greatest(bool si) const;
+  // Whether v, taken to single precision as the analysis programs read it, lies in the range (the
+  // limits taken alike).
+  bool Holds(double v, bool si) const;
+};
+
+// The unit of a range in the data set's units ("in.", "cm"; "IN.", "CM" when upper); empty for a
+// number without unit.
+std::string UnitName(const ValueRange& r, bool si, bool upper = true);
+
+// The rule a message quotes: "FROM .001 TO 1000 IN.", "0 OR FROM 1 TO 1E+10 PSI" (upper case, as the
+// analysis programs' messages have it) or "from .00254 to 2540 cm" (as the editors' messages have it).
+std::string RangeRule(const ValueRange& r, bool si, bool upper = true);
 
 namespace range {
 
 // Thicknesses of layers, slabs and foundation layers, and radii of loaded areas. The least keeps a
 // layer thicker than the step below a layer's top where its compressive strain is taken.
-inline constexpr ValueRange kThickness{0.001, 1000};
-// Lengths that may be 0: depths and radial distances of the layered system's response points, the
-// widths of joints and the gaps at dowels.
-inline constexpr ValueRange kLength{0, 1000};
+inline constexpr ValueRange kThickness{0.001, 1000, false, unit::kLength};
+// Lengths that may be 0: depths and radial distances of the layered system's response points,
+// the depths where the moduli of nonlinear layers are taken, the widths of joints, the gaps at
+// dowels and the largest displacement allowed.
+inline constexpr ValueRange kLength{0, 1000, false, unit::kLength};
 // Horizontal coordinates and wheel spacings of the layered system.
-inline constexpr ValueRange kCoordinate{-1000, 1000};
+inline constexpr ValueRange kCoordinate{-1000, 1000, false, unit::kLength};
 // Coordinates of a slab grid and of its loaded areas (several slabs side by side).
-inline constexpr ValueRange kSlabCoordinate{-10000, 10000};
-// Moduli of layers, slabs, foundations and dowels. The ratio of two of them (adjacent layers) stays
-// within 1E+10, and a strain (a stress divided by a modulus) within the range.
-inline constexpr ValueRange kModulus{1, 1e10};
+inline constexpr ValueRange kSlabCoordinate{-10000, 10000, false, unit::kLength};
+// Moduli of layers, slabs and foundations. The ratio of two of them (adjacent layers) stays within
+// 1E+10, and a strain (a stress divided by a modulus) within the range.
+inline constexpr ValueRange kModulus{1, 1e10, false, unit::kStress};
 // The same where 0 stands for a modulus that the program computes (nonlinear and viscoelastic
 // layers).
-inline constexpr ValueRange kModulusOrZero{1, 1e10, true};
+inline constexpr ValueRange kModulusOrZero{1, 1e10, true, unit::kStress};
 // Creep compliances: the reciprocals of the moduli.
-inline constexpr ValueRange kCompliance{1e-10, 1};
-// Creep times in seconds.
-inline constexpr ValueRange kCreepTime{1e-6, 1e8};
+inline constexpr ValueRange kCompliance{1e-10, 1, false, unit::kCompliance};
+// Creep times in seconds: from a millionth of a second to some three centuries. The compliances are
+// fitted by exponentials of time over relaxation times taken from these times, which single
+// precision carries over the whole span; no pavement is loaded longer.
+inline constexpr ValueRange kCreepTime{1e-6, 1e10, false, unit::kTime};
 // Contact pressures and pressures of loaded areas.
-inline constexpr ValueRange kPressure{-10000, 10000};
-// Forces (lb or kN) and moments (lb-in. or kN-cm) at the nodes of a slab.
-inline constexpr ValueRange kNodalLoad{-1e9, 1e9};
+inline constexpr ValueRange kPressure{-10000, 10000, false, unit::kStress};
+// Forces and moments at the nodes of a slab.
+inline constexpr ValueRange kNodalForce{-1e9, 1e9, false, unit::kForce};
+inline constexpr ValueRange kNodalMoment{-1e9, 1e9, false, unit::kMoment};
 // Initial gaps between a slab and its foundation.
-inline constexpr ValueRange kGap{-10, 10};
+inline constexpr ValueRange kGap{-10, 10, false, unit::kLength};
 // Moduli of rupture.
-inline constexpr ValueRange kStrength{1, 100000};
-// Unit weights (pcf or kN/m^3).
-inline constexpr ValueRange kUnitWeight{0, 10000};
-// Moduli of subgrade reaction (pci or MN/m^3); 0 for no support.
-inline constexpr ValueRange kSubgradeModulus{0.1, 100000, true};
+inline constexpr ValueRange kStrength{1, 100000, false, unit::kStress};
+// Unit weights.
+inline constexpr ValueRange kUnitWeight{0, 10000, false, unit::kUnitWeight};
+// Moduli of subgrade reaction; 0 for no support.
+inline constexpr ValueRange kSubgradeModulus{0.1, 100000, true, unit::kSubgradeModulus};
+// Moduli of dowel support.
+inline constexpr ValueRange kDowelSupport{1, 1e10, false, unit::kSubgradeModulus};
 // Spring constants of joints; 0 for none (or, for the shear spring, one that the dowels give).
-inline constexpr ValueRange kSpringConstant{0, 1e10};
+inline constexpr ValueRange kShearSpring{0, 1e10, false, unit::kShearSpring};
+inline constexpr ValueRange kMomentSpring{0, 1e10, false, unit::kMomentSpring};
 // Factors that scale a stiffness (the foundation adjustment factors).
-inline constexpr ValueRange kFactor{0.001, 1000};
+inline constexpr ValueRange kFactor{0.001, 1000, false, unit::kNone};
+// Tolerances of the iterations and of the numerical integration: above a tenth the answer is no
+// longer right to the printed digits, below a millionth single precision cannot meet them.
+inline constexpr ValueRange kTolerance{1e-6, 0.1, false, unit::kNone};
+// The temperature at the bottom of a slab minus that at the top: no pavement's differs by more.
+inline constexpr ValueRange kTemperatureDifference{-200, 200, false, unit::kTemperatureDifference};
+// Coefficients of thermal expansion; 0 for a slab that does not curl.
+inline constexpr ValueRange kThermalExpansion{0, 1e-4, false, unit::kThermalExpansion};
 
 }  // namespace range
 

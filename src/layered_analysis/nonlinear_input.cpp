@@ -82,6 +82,12 @@ void NOLINP(RunContext& c) {
   s.DELNOL = in.ReadSingle();
   in.SkipIdentifier();
   if (!(s.DELNOL > 0)) return ValueStop(c, "THE TOLERANCE FOR NONLINEAR ANALYSIS (DELNOL)", s.DELNOL, "BE GREATER THAN 0");
+  if (RangeStop(c, StopLine().Text("THE TOLERANCE FOR NONLINEAR ANALYSIS (DELNOL) IS"), s.DELNOL, range::kTolerance)) return;
+  // The depth where a nonlinear layer's modulus is taken lies in the pavement, not above it.
+  for (int i = 1; i <= nolay; ++i)
+    if (RangeStop(c, StopLine().Text("THE Z COORDINATE (ZCNOL) OF NONLINEAR LAYER").Num(s.LAYNO(i)).Text("IS"), s.ZCNOL(i),
+                  range::kLength))
+      return;
   // (29) RELAX, (30) GAM
   for (int p = 1; p <= s.NPY; ++p) s.RELAX(p) = in.ReadSingle();
   if (s.NPY > 0) in.SkipIdentifier();

@@ -354,6 +354,7 @@ void CheckBeforeAnalysis(RunContext& c) {
     return;
   }
   if (!(s.DEL > 0)) return ValueStop(c, "THE TOLERANCE FOR INTEGRATION (DEL)", s.DEL, "BE GREATER THAN 0");
+  if (RangeStop(c, StopLine().Text("THE TOLERANCE FOR INTEGRATION (DEL) IS"), s.DEL, range::kTolerance)) return;
   if (s.ICL < 1) return ValueStop(c, "THE LIMIT OF INTEGRATION CYCLES (ICL)", s.ICL, "BE AT LEAST 1");
   if (s.NBOND == 0) {
     for (int i = 1; i <= s.NL - 1; ++i)

@@ -33,8 +33,11 @@ void StopLine::Stop(RunContext& c, const std::string& tail) const {
 }
 
 bool RangeStop(RunContext& c, StopLine line, float v, const ValueRange& range) {
-  if (range.Holds(v)) return false;
-  line.Num(v).Stop(c, "WHICH SHOULD BE " + RangeRule(range) + ", SO COMPUTATION STOPS.");
+  const bool si = c.s.NUNIT != 0;
+  if (range.Holds(v, si)) return false;
+  line.Num(v);
+  if (const std::string unit = UnitName(range, si); !unit.empty()) line.Text(unit);
+  line.Stop(c, "WHICH SHOULD BE " + RangeRule(range, si) + ", SO COMPUTATION STOPS.");
   return true;
 }
 

@@ -62,7 +62,8 @@ void ValueStop(RunContext& c, const std::string& what, T value, const std::strin
 }
 
 // Stops when v lies outside the range of its kind: the line (which names the item and ends with
-// "IS"), v and "WHICH SHOULD BE <range>, SO COMPUTATION STOPS.". True when it stopped.
+// "IS"), v in the data set's unit and "WHICH SHOULD BE <range and unit>, SO COMPUTATION STOPS.". True
+// when it stopped.
 bool RangeStop(RunContext& c, StopLine line, float v, const ValueRange& range);
 
 // The limit stop of the counts and tables:

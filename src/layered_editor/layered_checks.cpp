@@ -40,27 +40,32 @@ struct Refusal {
 
 class ValueCheck {
  public:
-  explicit ValueCheck(int set) : set_(set) {}
+  ValueCheck(int set, bool si) : set_(set), si_(si) {}
 
   // Refuses `v` unless `ok(v)`: a number read from a file and the same number typed into a grid
   // (held as its text) alike; a value that is no number is left to the file writer's checks.
-  void Need(const Value& v, const std::string& item, const std::function<bool(double)>& ok, const std::string& rule) const {
-    if (const std::optional<double> n = v.AsNumber()) Need(*n, item, ok, rule);
+  void Need(const Value& v, const std::string& item, const std::function<bool(double)>& ok, const std::string& rule,
+            const std::string& unit = "") const {
+    if (const std::optional<double> n = v.AsNumber()) Need(*n, item, ok, rule, unit);
   }
   // Shown with the digits of its own precision.
   template <class T>
-  void Need(T v, const std::string& item, const std::function<bool(double)>& ok, const std::string& rule) const {
+  void Need(T v, const std::string& item, const std::function<bool(double)>& ok, const std::string& rule,
+            const std::string& unit = "") const {
     if (!ok(static_cast<double>(v)))
-      throw Refusal{"Data Set " + std::to_string(set_) + ": " + item + " is " + BareStr(v) + ", which should " + rule + "."};
+      throw Refusal{"Data Set " + std::to_string(set_) + ": " + item + " is " + BareStr(v) + (unit.empty() ? "" : " " + unit) +
+                    ", which should " + rule + (rule.back() == '.' ? "" : ".")};
   }
   // Refuses a value outside the range of its kind, as the analysis program does.
   template <class T>
   void Within(const T& v, const std::string& item, const ValueRange& r) const {
-    Need(v, item, [&r](double x) { return r.Holds(x); }, "be " + RangeRule(r, false));
+    Need(v, item, [this, &r](double x) { return r.Holds(x, si_); }, "be " + RangeRule(r, si_, false),
+         UnitName(r, si_, false));
   }
 
  private:
   int set_;
+  bool si_;
 };
 
 bool Positive(double v) { return v > 0; }
@@ -80,12 +85,13 @@ int CountOf(float v, int limit) { return std::max(0, LayeredCount(v, limit)); }
 int CountOf(const Value& v, int limit) { return std::max(0, LayeredCount(v, limit)); }
 
 void CheckSet(int s) {
-  const ValueCheck c(s);
   auto G = [s](int k) { return gLayeredGeneral(s, k); };
+  const ValueCheck c(s, G(gen::NUNIT) != 0);
   const float MATL = G(gen::MATL), NDAMA = G(gen::NDAMA);
   const int NL = CountOf(G(gen::NL), kLayeredLayers), NPY = CountOf(G(gen::NPY), kLayeredPeriods);
   const int NLG = CountOf(G(gen::NLG), kLayeredLoadGroups), NZ = CountOf(G(gen::NZ), kLayeredDepths);
   c.Need(G(gen::DEL), "DEL", Positive, kPositive);
+  c.Within(G(gen::DEL), "DEL", range::kTolerance);
   c.Need(G(gen::ICL), "ICL", AtLeastOne, kAtLeastOne);
   for (int i = 1; i <= NL - 1; ++i) {
     c.Need(gLayeredLayer(s, i, 1), "TH" + Of("layer", i), Positive, kPositive);
@@ -130,6 +136,10 @@ void CheckSet(int s) {
   if (MATL == 2 || MATL == 4) {
     c.Need(gLayeredNonlinGeneral(s, nlg::ITENOL), "ITENOL", AtLeastOne, kAtLeastOne);
     c.Need(gLayeredNonlinGeneral(s, nlg::DELNOL), "DELNOL", Positive, kPositive);
+    c.Within(gLayeredNonlinGeneral(s, nlg::DELNOL), "DELNOL", range::kTolerance);
+    const int NOLAY = CountOf(gLayeredNonlinGeneral(s, nlg::NOLAY), kLayeredSequences);
+    for (int i = 1; i <= NOLAY; ++i)
+      c.Within(gLayeredNonseasonal(s, i, 2), "ZCNOL" + Of("nonlinear layer", i), range::kLength);
   }
   if (MATL == 3 || MATL == 4) {
     c.Need(gLayeredViscoGeneral(s, vsg::NTYME), "NTYME", AtLeastOne, kAtLeastOne);

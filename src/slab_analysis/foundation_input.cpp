@@ -143,12 +143,12 @@ void DowInp(SlabRun& r) {
     const std::string joint = " OF JOINT" + Str(J);
     if (!(s.SPCON(1, J) >= 0)) RefuseValue(r, "THE SHEAR SPRING CONSTANT (SPCON1)" + joint, s.SPCON(1, J), "NOT BE NEGATIVE");
     if (!(s.SPCON(2, J) >= 0)) RefuseValue(r, "THE MOMENT SPRING CONSTANT (SPCON2)" + joint, s.SPCON(2, J), "NOT BE NEGATIVE");
-    CheckRange(r, "THE SHEAR SPRING CONSTANT (SPCON1)" + joint, s.SPCON(1, J), range::kSpringConstant);
-    CheckRange(r, "THE MOMENT SPRING CONSTANT (SPCON2)" + joint, s.SPCON(2, J), range::kSpringConstant);
+    CheckRange(r, "THE SHEAR SPRING CONSTANT (SPCON1)" + joint, s.SPCON(1, J), range::kShearSpring);
+    CheckRange(r, "THE MOMENT SPRING CONSTANT (SPCON2)" + joint, s.SPCON(2, J), range::kMomentSpring);
     if (s.IDOW(J) == 1) {
       // The shear spring comes from the dowels: their support, size and spacing must be real.
       CheckPositive(r, "THE MODULUS OF DOWEL SUPPORT (SCKV)" + joint, s.SCKV(J));
-      CheckRange(r, "THE MODULUS OF DOWEL SUPPORT (SCKV)" + joint, s.SCKV(J), range::kModulus);
+      CheckRange(r, "THE MODULUS OF DOWEL SUPPORT (SCKV)" + joint, s.SCKV(J), range::kDowelSupport);
       CheckPositive(r, "THE DOWEL DIAMETER (BD)" + joint, s.BD(J));
       CheckRange(r, "THE DOWEL DIAMETER (BD)" + joint, s.BD(J), range::kThickness);
       if (s.NNAJ(J) == 0) {
@@ -157,9 +157,10 @@ void DowInp(SlabRun& r) {
       }
       if (!(s.WJ(J) >= 0)) RefuseValue(r, "THE JOINT WIDTH (WJ)" + joint, s.WJ(J), "NOT BE NEGATIVE");
       CheckRange(r, "THE JOINT WIDTH (WJ)" + joint, s.WJ(J), range::kLength);
-      if (!(s.GDC(J) >= 0)) RefuseValue(r, "THE GAP BETWEEN DOWEL AND CONCRETE (GDC)" + joint, s.GDC(J), "NOT BE NEGATIVE");
-      CheckRange(r, "THE GAP BETWEEN DOWEL AND CONCRETE (GDC)" + joint, s.GDC(J), range::kLength);
     }
+    // The gap acts on a shear spring as it does on dowels.
+    if (!(s.GDC(J) >= 0)) RefuseValue(r, "THE GAP BETWEEN DOWEL AND CONCRETE (GDC)" + joint, s.GDC(J), "NOT BE NEGATIVE");
+    CheckRange(r, "THE GAP BETWEEN DOWEL AND CONCRETE (GDC)" + joint, s.GDC(J), range::kLength);
     w.Text(LnUp(J, 3, "#0")).Text(LnUp(s.SPCON(1, J), 10, "0.000E+00")).Text(LnUp(s.SPCON(2, J), 10, "0.000E+00"))
         .Text(LnUp(s.SCKV(J), 10, "0.000E+00")).Text(LnUp(s.BD(J), 8, "#0.000")).Text(LnUp(s.BS(J), 9, "##0.000"))
         .Text(LnUp(s.WJ(J), 8, "#0.000")).Text(LnUp(s.GDC(J), 9, "0.00000")).Text(LnUp(s.NNAJ(J), 5, "#0")).End();

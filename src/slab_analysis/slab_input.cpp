@@ -20,16 +20,16 @@ namespace {
 
 }  // namespace
 
-std::string ValueMessage(const std::string& item, double value, const std::string& rule) {
+std::string ValueMessage(const std::string& item, double value, const std::string& rule, const std::string& unit) {
   // A value held in single precision is shown with the digits it has there.
   const bool single = std::fabs(value) <= std::numeric_limits<float>::max() &&
                       static_cast<double>(static_cast<float>(value)) == value;
   const std::string shown = single ? BareStr(static_cast<float>(value)) : BareStr(value);
-  return item + " IS " + shown + " WHICH SHOULD " + rule + ", SO COMPUTATION STOPS.";
+  return item + " IS " + shown + (unit.empty() ? "" : " " + unit) + " WHICH SHOULD " + rule + ", SO COMPUTATION STOPS.";
 }
 
-void RefuseValue(SlabRun& r, const std::string& item, double value, const std::string& rule) {
-  Stop(r, ValueMessage(item, value, rule));
+void RefuseValue(SlabRun& r, const std::string& item, double value, const std::string& rule, const std::string& unit) {
+  Stop(r, ValueMessage(item, value, rule, unit));
 }
 
 void CheckCount(SlabRun& r, const std::string& item, double value, double low, double high) {
@@ -46,7 +46,8 @@ void CheckPositive(SlabRun& r, const std::string& item, double value) {
 }
 
 void CheckRange(SlabRun& r, const std::string& item, double value, const ValueRange& range) {
-  if (!range.Holds(value)) RefuseValue(r, item, value, "BE " + RangeRule(range));
+  const bool si = r.s.NUNIT != 0;
+  if (!range.Holds(value, si)) RefuseValue(r, item, value, "BE " + RangeRule(range, si), UnitName(range, si));
 }
 
 void CheckNode(SlabRun& r, long node, const std::string& record) {
@@ -92,7 +93,7 @@ void ReadNodalLoads(SlabRun& r, int kind, int count) {
     s.FF(i, kind) = r.ReadSingle();
     CheckRange(r, std::string(kind == 1 ? "THE NODAL FORCE (FF)" : kind == 2 ? "THE NODAL MOMENT (FMX)" : "THE NODAL MOMENT (FMY)") +
                       " NO." + Str(i),
-               s.FF(i, kind), range::kNodalLoad);
+               s.FF(i, kind), kind == 1 ? range::kNodalForce : range::kNodalMoment);
   }
   r.SkipIdentifier();
   LineWriter& w = r.Rep();
@@ -277,8 +278,15 @@ void SlaInp(SlabRun& r) {
   s.F2(2) = r.ReadSingle();
   r.SkipIdentifier();
   CheckPositive(r, "THE TOLERANCE FOR ITERATIONS (DEL)", s.DEL);
+  CheckRange(r, "THE TOLERANCE FOR ITERATIONS (DEL)", s.DEL, range::kTolerance);
   // FMAX = 0 is what the editor puts in a new data set; it is used only by the deflection iteration.
   if (!(s.FMAX >= 0)) RefuseValue(r, "THE MAXIMUM ALLOWABLE VERTICAL DISPLACEMENT (FMAX)", s.FMAX, "NOT BE NEGATIVE");
+  CheckRange(r, "THE MAXIMUM ALLOWABLE VERTICAL DISPLACEMENT (FMAX)", s.FMAX, range::kLength);
+  if (s.NTEMP != 0) {
+    CheckRange(r, "THE DIFFERENCE IN TEMPERATURE BETWEEN BOTTOM AND TOP OF SLAB (TEMP)", s.TEMP,
+               range::kTemperatureDifference);
+    CheckRange(r, "THE COEFFICIENT OF THERMAL EXPANSION (CT)", s.CT, range::kThermalExpansion);
+  }
   for (int L = 1; L <= nlayer; ++L) {
     if (s.NWT != 0 && !(s.GAMA(L) >= 0))
       RefuseValue(r, "THE UNIT WEIGHT OF LAYER" + Str(L) + " (GAMA)", s.GAMA(L), "NOT BE NEGATIVE");

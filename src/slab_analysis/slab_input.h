@@ -16,9 +16,10 @@ void DowInp(SlabRun& r);  // joints and dowels, records (34) to (36)
 
 // The message of a value that has no physical or counting sense: "<item> IS v WHICH SHOULD <rule>,
 // SO COMPUTATION STOPS."
-std::string ValueMessage(const std::string& item, double value, const std::string& rule);
+std::string ValueMessage(const std::string& item, double value, const std::string& rule, const std::string& unit = "");
 // Shows that message and stops the problem (the end path).
-[[noreturn]] void RefuseValue(SlabRun& r, const std::string& item, double value, const std::string& rule);
+[[noreturn]] void RefuseValue(SlabRun& r, const std::string& item, double value, const std::string& rule,
+                              const std::string& unit = "");
 // Refuses a count that is not a whole number from `low` to `high`.
 void CheckCount(SlabRun& r, const std::string& item, double value, double low, double high);
 // Refuses a Poisson's ratio outside 0 to 0.5.

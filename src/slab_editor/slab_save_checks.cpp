@@ -155,8 +155,14 @@ class DataSetCheck {
   // A value outside the range of its kind, as the analysis program refuses it.
   template <class T>
   void Within(T v, const std::string& item, const ValueRange& r, const char* where) const {
-    if (!r.Holds(static_cast<double>(v)))
-      Refuse(item + " is " + BareStr(v) + ", which should be " + RangeRule(r, false) + ".", where);
+    const bool si = G(gen::kNUNIT) != 0;
+    const std::string unit = UnitName(r, si, false);
+    if (!r.Holds(static_cast<double>(v), si)) {
+      const std::string rule = RangeRule(r, si, false);
+      Refuse(item + " is " + BareStr(v) + (unit.empty() ? "" : " " + unit) + ", which should be " + rule +
+                 (rule.back() == '.' ? "" : "."),
+             where);
+    }
   }
   void ZeroOrOne(double v, const std::string& item, const char* where) const {
     if (v != 0 && v != 1) Refuse(item + " should be 0 or 1.", where);
@@ -222,7 +228,13 @@ void DataSetCheck::General() {
   for (auto [k, item] : {std::pair{curl::kCT, "CT"}, {curl::kDEL, "DEL"}, {curl::kFMAX, "FMAX"}})
     Value(C(k), item, menu::kCurling, Read::Number);
   Positive(C(curl::kDEL).Number(), "DEL", menu::kCurling);
+  Within(C(curl::kDEL).Number(), "DEL", range::kTolerance, menu::kCurling);
   NotNegative(C(curl::kFMAX).Number(), "FMAX", menu::kCurling);
+  Within(C(curl::kFMAX).Number(), "FMAX", range::kLength, menu::kCurling);
+  if (C(curl::kNTEMP).Number() != 0) {
+    Within(C(curl::kTEMP).Number(), "TEMP", range::kTemperatureDifference, menu::kCurling);
+    Within(C(curl::kCT).Number(), "CT", range::kThermalExpansion, menu::kCurling);
+  }
   if (C(curl::kNCYCLE).Number() != 1 && (npy_ != 1 || nlg_ != 1))
     Refuse("When NCYCLE is not 1, NPY and NLG should both be 1.", menu::kGeneral);
   if (G(gen::kNDAMA) == 2 && G(gen::kNPRINT) != 3)
@@ -331,13 +343,13 @@ void DataSetCheck::Joints() const {
              menu::kJoint);
     NotNegative(v[1], "SPCON1 of " + joint, menu::kJoint);
     NotNegative(v[2], "SPCON2 of " + joint, menu::kJoint);
-    Within(v[1], "SPCON1 of " + joint, range::kSpringConstant, menu::kJoint);
-    Within(v[2], "SPCON2 of " + joint, range::kSpringConstant, menu::kJoint);
+    Within(v[1], "SPCON1 of " + joint, range::kShearSpring, menu::kJoint);
+    Within(v[2], "SPCON2 of " + joint, range::kMomentSpring, menu::kJoint);
     if (v[1] == 0) {
       // The shear spring comes from the dowels.
       dowels = true;
       Positive(v[3], "SCKV of " + joint, menu::kJoint);
-      Within(v[3], "SCKV of " + joint, range::kModulus, menu::kJoint);
+      Within(v[3], "SCKV of " + joint, range::kDowelSupport, menu::kJoint);
       Positive(v[4], "BD of " + joint, menu::kJoint);
       Within(v[4], "BD of " + joint, range::kThickness, menu::kJoint);
       if (nnaj == 0) {
@@ -346,9 +358,10 @@ void DataSetCheck::Joints() const {
       }
       NotNegative(v[6], "WJ of " + joint, menu::kJoint);
       Within(v[6], "WJ of " + joint, range::kLength, menu::kJoint);
-      NotNegative(v[7], "GDC of " + joint, menu::kJoint);
-      Within(v[7], "GDC of " + joint, range::kLength, menu::kJoint);
     }
+    // The gap acts on a shear spring as it does on dowels.
+    NotNegative(v[7], "GDC of " + joint, menu::kJoint);
+    Within(v[7], "GDC of " + joint, range::kLength, menu::kJoint);
     for (int n = 1; n <= nnaj; ++n)
       NotNegative(Value(gSlabBARNO(s_, j, n), "BARNO " + std::to_string(n) + " of " + joint, menu::kJoint),
                   "BARNO " + std::to_string(n) + " of " + joint, menu::kJoint);
@@ -439,7 +452,7 @@ void DataSetCheck::Loads() const {
       Value(gSlabNodalLoads(s_, i, 1, kind), std::string(nodes[kind]) + entry, menu::kRaft, Read::Integer);
       Node(gSlabNodalLoads(s_, i, 1, kind), std::string(nodes[kind]) + entry, menu::kRaft);
       Within(Value(gSlabNodalLoads(s_, i, 2, kind), std::string(values[kind]) + entry, menu::kRaft),
-             std::string(values[kind]) + entry, range::kNodalLoad, menu::kRaft);
+             std::string(values[kind]) + entry, kind == 1 ? range::kNodalForce : range::kNodalMoment, menu::kRaft);
     }
   }
 }

@@ -162,38 +162,38 @@ INSTANTIATE_TEST_SUITE_P(
         // and no report column holds.
         ValueCase{"MorvelinModulusDenormal", Program::Morvelin, "LAY1", " 740000   23000   11000   (11) E",
                   " 740000   1E-45   11000   (11) E",
-                  "THE MODULUS (E) OF LAYER  2 IN PERIOD  1 IS  1.401298E-45 WHICH SHOULD BE FROM 1 TO 1E+10, SO "
+                  "THE MODULUS (E) OF LAYER  2 IN PERIOD  1 IS  1.401298E-45 PSI WHICH SHOULD BE FROM 1 TO 1E+10 PSI, SO "
                   "COMPUTATION STOPS."},
         ValueCase{"MorvelinModulusTiny", Program::Morvelin, "LAY5", " 450000  ", " 1E-30  ",
-                  "THE MODULUS (E) OF LAYER  1 IN PERIOD  1 IS  1E-30 WHICH SHOULD BE FROM 1 TO 1E+10, SO COMPUTATION "
+                  "THE MODULUS (E) OF LAYER  1 IN PERIOD  1 IS  1E-30 PSI WHICH SHOULD BE FROM 1 TO 1E+10 PSI, SO COMPUTATION "
                   "STOPS."},
         ValueCase{"MorvelinViscoelasticModulusDenormal", Program::Morvelin, "LAY4", " 0   30000   15000   (11) E",
                   " 1E-45   30000   15000   (11) E",
-                  "THE MODULUS (E) OF LAYER  1 IN PERIOD  1 IS  1.401298E-45 WHICH SHOULD BE 0 OR FROM 1 TO 1E+10, SO "
+                  "THE MODULUS (E) OF LAYER  1 IN PERIOD  1 IS  1.401298E-45 PSI WHICH SHOULD BE 0 OR FROM 1 TO 1E+10 PSI, SO "
                   "COMPUTATION STOPS."},
         ValueCase{"MorvelinThicknessDenormal", Program::Morvelin, "LAY3", " 10   (6) TH", " 1E-45   (6) TH",
-                  "THE THICKNESS (TH) OF LAYER  1 IS  1.401298E-45 WHICH SHOULD BE FROM .001 TO 1000, SO COMPUTATION "
+                  "THE THICKNESS (TH) OF LAYER  1 IS  1.401298E-45 IN. WHICH SHOULD BE FROM .001 TO 1000 IN., SO COMPUTATION "
                   "STOPS."},
         ValueCase{"MorvelinThicknessHuge", Program::Morvelin, "LAY4", " 6   8   (6) TH", " 3.4E+38   3.4E+38   (6) TH",
-                  "THE THICKNESS (TH) OF LAYER  1 IS  3.4E+38 WHICH SHOULD BE FROM .001 TO 1000, SO COMPUTATION STOPS."},
+                  "THE THICKNESS (TH) OF LAYER  1 IS  3.4E+38 IN. WHICH SHOULD BE FROM .001 TO 1000 IN., SO COMPUTATION STOPS."},
         ValueCase{"MorvelinCreepTimeNegativeStationary", Program::Morvelin, "LAY3", " .01   .03   .1 ", " -1   .03   .1 ",
-                  "THE CREEP TIME (TYME) NO. 1 IS -1 WHICH SHOULD BE FROM .000001 TO 1E+08, SO COMPUTATION STOPS."},
+                  "THE CREEP TIME (TYME) NO. 1 IS -1 SEC WHICH SHOULD BE FROM .000001 TO 1E+10 SEC, SO COMPUTATION STOPS."},
         ValueCase{"MorvelinCreepTimeNegativeMoving", Program::Morvelin, "LAY4", " .001   .003   .01 ", " -1   .003   .01 ",
-                  "THE CREEP TIME (TYME) NO. 1 IS -1 WHICH SHOULD BE FROM .000001 TO 1E+08, SO COMPUTATION STOPS."},
+                  "THE CREEP TIME (TYME) NO. 1 IS -1 SEC WHICH SHOULD BE FROM .000001 TO 1E+10 SEC, SO COMPUTATION STOPS."},
         ValueCase{"MorvelinComplianceHuge", Program::Morvelin, "LAY4", "   2.601E-05   (42)", "   3.4E+38   (42)",
-                  "THE CREEP COMPLIANCE (CREEP) NO. 11 OF LAYER 1 IS  3.4E+38 WHICH SHOULD BE FROM 1E-10 TO 1, SO "
+                  "THE CREEP COMPLIANCE (CREEP) NO. 11 OF LAYER 1 IS  3.4E+38 1/PSI WHICH SHOULD BE FROM 1E-10 TO 1 1/PSI, SO "
                   "COMPUTATION STOPS."},
         ValueCase{"MorvelinDepthBeyondColumn", Program::Morvelin, "LAY2", " 0   12   (8) ZC", " 0   1E+11   (8) ZC",
-                  "THE VERTICAL COORDINATE (ZC) OF POINT  2 IS  1E+11 WHICH SHOULD BE FROM 0 TO 1000, SO COMPUTATION "
+                  "THE VERTICAL COORDINATE (ZC) OF POINT  2 IS  1E+11 IN. WHICH SHOULD BE FROM 0 TO 1000 IN., SO COMPUTATION "
                   "STOPS."},
         ValueCase{"MorvelinPressureHuge", Program::Morvelin, "LAY5", " 3.785   100   (14) CR CP",
                   " 3.785   1E+30   (14) CR CP",
-                  "THE CONTACT PRESSURE (CP) OF LOAD GROUP  1 IS  1E+30 WHICH SHOULD BE FROM -10000 TO 10000, SO "
+                  "THE CONTACT PRESSURE (CP) OF LOAD GROUP  1 IS  1E+30 PSI WHICH SHOULD BE FROM -10000 TO 10000 PSI, SO "
                   "COMPUTATION STOPS."},
         ValueCase{"MorvelinPointFarAway", Program::Morvelin, "LAY1", " 48   13.5   0   0   0   3.375",
                   " 48   13.5   1E+05   0   0   3.375",
-                  "THE X COORDINATE (XPT) OF RESPONSE POINT  1 OF LOAD GROUP  1 IS  100000 WHICH SHOULD BE FROM -1000 TO "
-                  "1000, SO COMPUTATION STOPS."},
+                  "THE X COORDINATE (XPT) OF RESPONSE POINT  1 OF LOAD GROUP  1 IS  100000 IN. WHICH SHOULD BE FROM -1000 "
+                  "TO 1000 IN., SO COMPUTATION STOPS."},
         ValueCase{"BruntolaThicknessNegative", Program::Bruntola, "SLA1", " 8   .15   4000000   (10)",
                   " -8   .15   4000000   (10)",
                   "THE THICKNESS (T) OF SLAB LAYER 1 IS -8 WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS."},
@@ -218,31 +218,31 @@ INSTANTIATE_TEST_SUITE_P(
                   "THE TOLERANCE FOR ITERATIONS (DEL) IS 0 WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS."},
         ValueCase{"BruntolaThicknessDenormal", Program::Bruntola, "SLA1", " 8   .15   4000000   (10)",
                   " 1E-45   .15   4000000   (10)",
-                  "THE THICKNESS (T) OF SLAB LAYER 1 IS 1.401298E-45 WHICH SHOULD BE FROM .001 TO 1000, SO COMPUTATION "
+                  "THE THICKNESS (T) OF SLAB LAYER 1 IS 1.401298E-45 IN. WHICH SHOULD BE FROM .001 TO 1000 IN., SO COMPUTATION "
                   "STOPS."},
         ValueCase{"LargeModulusDenormal", Program::Large, "SLA1", " 8   .15   4000000   (10)", " 8   .15   1E-45   (10)",
-                  "THE YOUNG'S MODULUS (YM) OF SLAB LAYER 1 IS 1.401298E-45 WHICH SHOULD BE FROM 1 TO 1E+10, SO "
+                  "THE YOUNG'S MODULUS (YM) OF SLAB LAYER 1 IS 1.401298E-45 PSI WHICH SHOULD BE FROM 1 TO 1E+10 PSI, SO "
                   "COMPUTATION STOPS."},
         ValueCase{"LargeLoadBeyondColumn", Program::Large, "SLA6", " 1   0   600   0   10   125   (15)",
                   " 1   0   600   0   10   1E+11   (15)",
-                  "THE INTENSITY (QQ) OF LOADED AREA 1 OF LOAD GROUP 1 IS 1E+11 WHICH SHOULD BE FROM -10000 TO 10000, SO "
+                  "THE INTENSITY (QQ) OF LOADED AREA 1 OF LOAD GROUP 1 IS 1E+11 PSI WHICH SHOULD BE FROM -10000 TO 10000 PSI, SO "
                   "COMPUTATION STOPS."},
         ValueCase{"BruntolaLoadNoPavementCarries", Program::Bruntola, "SLA6", " 1   0   600   0   10   125   (15)",
                   " 1   0   600   0   10   1E+30   (15)",
-                  "THE INTENSITY (QQ) OF LOADED AREA 1 OF LOAD GROUP 1 IS 1E+30 WHICH SHOULD BE FROM -10000 TO 10000, SO "
+                  "THE INTENSITY (QQ) OF LOADED AREA 1 OF LOAD GROUP 1 IS 1E+30 PSI WHICH SHOULD BE FROM -10000 TO 10000 PSI, SO "
                   "COMPUTATION STOPS."},
         ValueCase{"LargeLoadNoPavementCarries", Program::Large, "SLA6", " 1   0   600   0   10   125   (15)",
                   " 1   0   600   0   10   1E+30   (15)",
-                  "THE INTENSITY (QQ) OF LOADED AREA 1 OF LOAD GROUP 1 IS 1E+30 WHICH SHOULD BE FROM -10000 TO 10000, SO "
+                  "THE INTENSITY (QQ) OF LOADED AREA 1 OF LOAD GROUP 1 IS 1E+30 PSI WHICH SHOULD BE FROM -10000 TO 10000 PSI, SO "
                   "COMPUTATION STOPS."},
         ValueCase{"BruntolaCoordinateFarAway", Program::Bruntola, "SLA6", " 0   60   120   180 ", " 0   60   120   1E+05 ",
-                  "THE X COORDINATE NO. 4 OF SLAB 1 (RECORD (9)) IS 100000 WHICH SHOULD BE FROM -10000 TO 10000, SO "
+                  "THE X COORDINATE NO. 4 OF SLAB 1 (RECORD (9)) IS 100000 IN. WHICH SHOULD BE FROM -10000 TO 10000 IN., SO "
                   "COMPUTATION STOPS."},
         ValueCase{"BruntolaSubgradeModulusDenormal", Program::Bruntola, "SLA1", " 0   200   (24)", " 0   1E-45   (24)",
-                  "THE SUBGRADE MODULUS (SUBMOD) IS 1.401298E-45 WHICH SHOULD BE 0 OR FROM .1 TO 100000, SO COMPUTATION "
+                  "THE SUBGRADE MODULUS (SUBMOD) IS 1.401298E-45 PCI WHICH SHOULD BE 0 OR FROM .1 TO 100000 PCI, SO COMPUTATION "
                   "STOPS."},
         ValueCase{"LargeFoundationModulusDenormal", Program::Large, "SLA1", " 15000   .4   (28)", " 1E-45   .4   (28)",
-                  "THE YOUNG'S MODULUS OF FOUNDATION (YMS) IS 1E-45 WHICH SHOULD BE FROM 1 TO 1E+10, SO COMPUTATION "
+                  "THE YOUNG'S MODULUS OF FOUNDATION (YMS) IS 1E-45 PSI WHICH SHOULD BE FROM 1 TO 1E+10 PSI, SO COMPUTATION "
                   "STOPS."},
         ValueCase{"BruntolaSubgradeModulusNegative", Program::Bruntola, "SLA1", " 0   200   (24)", " 0   -200   (24)",
                   "THE SUBGRADE MODULUS (SUBMOD) IS -200 WHICH SHOULD NOT BE NEGATIVE, SO COMPUTATION STOPS."},

@@ -220,7 +220,7 @@ TEST(ExtendedRun, AZeroCreepComplianceStopsItsProblem) {
   EXPECT_EQ(r.end, RunEnd::InputStop);
   ASSERT_EQ(r.messages.size(), 2u);
   // A compliance as read is refused with the input checks, naming the item.
-  EXPECT_EQ(r.messages[0], "THE CREEP COMPLIANCE (CREEP) NO. 1 OF LAYER 1 IS  0 WHICH SHOULD BE FROM 1E-10 TO 1, SO "
+  EXPECT_EQ(r.messages[0], "THE CREEP COMPLIANCE (CREEP) NO. 1 OF LAYER 1 IS  0 1/PSI WHICH SHOULD BE FROM 1E-10 TO 1 1/PSI, SO "
                            "COMPUTATION STOPS.");
   // One that the time-temperature shift takes to 0 (a shift coefficient no material has) stops its
   // problem where it would be used.

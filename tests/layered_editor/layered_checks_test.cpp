@@ -23,6 +23,16 @@ void ReadExample(const std::string& name) {
   ReadLayeredFile(in, {});
 }
 
+// A subgrade 12 m deep over bedrock is as real in centimetres as in inches.
+TEST(LayeredValueChecks, ADeepSubgradeIsTakenInEitherUnits) {
+  ReadExample("LAY1SI");
+  gLayeredLayer(1, 2, 1) = Value(1200);
+  EXPECT_EQ(LayeredValueRefusal(), std::nullopt);
+  ReadExample("LAY1");
+  gLayeredLayer(1, 2, 1) = Value(472.44);
+  EXPECT_EQ(LayeredValueRefusal(), std::nullopt);
+}
+
 TEST(LayeredValueChecks, EveryExamplePasses) {
   for (const char* name : {"LAY1", "LAY1SI", "LAY2", "LAY2SI", "LAY3", "LAY3SI", "LAY4", "LAY4SI", "LAY5", "LAY5SI",
                            "LAY6", "LAY6SI"}) {
@@ -80,21 +90,21 @@ INSTANTIATE_TEST_SUITE_P(
              "Data Set 1: TNLR of load group 2 of period 1 is -5, which should not be negative."},
         // The ranges of the analysis program: what single precision carries and a report column holds.
         Case{"ModulusDenormal", "LAY1", [] { gLayeredE(1, 1, 2) = Value(1e-45); },
-             "Data Set 1: E of layer 2 of period 1 is 1E-45, which should be from 1 to 1E+10."},
+             "Data Set 1: E of layer 2 of period 1 is 1E-45 psi, which should be from 1 to 1E+10 psi."},
         Case{"ViscoelasticModulusDenormal", "LAY4", [] { gLayeredE(1, 1, 1) = Value(1e-45); },
-             "Data Set 1: E of layer 1 of period 1 is 1E-45, which should be 0 or from 1 to 1E+10."},
+             "Data Set 1: E of layer 1 of period 1 is 1E-45 psi, which should be 0 or from 1 to 1E+10 psi."},
         Case{"ThicknessDenormal", "LAY3", [] { gLayeredLayer(1, 1, 1) = Value(1e-45); },
-             "Data Set 1: TH of layer 1 is 1E-45, which should be from .001 to 1000."},
+             "Data Set 1: TH of layer 1 is 1E-45 in., which should be from .001 to 1000 in."},
         Case{"DepthBeyondColumn", "LAY2", [] { gLayeredZC(1, 2) = Value(1e11); },
-             "Data Set 1: ZC of point 2 is 100000000000, which should be from 0 to 1000."},
+             "Data Set 1: ZC of point 2 is 100000000000 in., which should be from 0 to 1000 in."},
         Case{"PressureHuge", "LAY5", [] { gLayeredLoad(1, 1, ld::CP) = Value(1e30); },
-             "Data Set 1: CP of load group 1 is 1E+30, which should be from -10000 to 10000."},
+             "Data Set 1: CP of load group 1 is 1E+30 psi, which should be from -10000 to 10000 psi."},
         Case{"PointFarAway", "LAY1", [] { gLayeredPoints(1, 1, 1, 1) = Value(1e5); },
-             "Data Set 1: XPT of point 1 of load group 1 is 100000, which should be from -1000 to 1000."},
+             "Data Set 1: XPT of point 1 of load group 1 is 100000 in., which should be from -1000 to 1000 in."},
         Case{"CreepTimeNegative", "LAY4", [] { gLayeredTYME(1, 1) = Value(-1); },
-             "Data Set 1: TYME 1 is -1, which should be from .000001 to 1E+08."},
+             "Data Set 1: TYME 1 is -1 sec, which should be from .000001 to 1E+10 sec."},
         Case{"ComplianceHuge", "LAY3", [] { gLayeredCREEP(1, 2, 7) = 3.4e38f; },
-             "Data Set 1: CREEP 7 of viscoelastic layer 2 is 3.4E+38, which should be from 1E-10 to 1."},
+             "Data Set 1: CREEP 7 of viscoelastic layer 2 is 3.4E+38 1/psi, which should be from 1E-10 to 1 1/psi."},
         // A number typed into a grid is held as its text, and checked as the number it spells.
         Case{"ThicknessTyped", "LAY1", [] { gLayeredLayer(1, 1, 1) = Value("-5"); },
              "Data Set 1: TH of layer 1 is -5, which should be greater than 0."},
@@ -110,7 +120,16 @@ INSTANTIATE_TEST_SUITE_P(
              },
              "Data Set 1: RC of point 1 of load group 1 is -3, which should not be negative."},
         Case{"DepthTypedBeyondColumn", "LAY2", [] { gLayeredZC(1, 2) = Value("1E11"); },
-             "Data Set 1: ZC of point 2 is 100000000000, which should be from 0 to 1000."}),
+             "Data Set 1: ZC of point 2 is 100000000000 in., which should be from 0 to 1000 in."},
+        // SI data sets meet the same physical ranges, in their own units.
+        Case{"ThicknessBeyondSi", "LAY1SI", [] { gLayeredLayer(1, 2, 1) = Value(2541); },
+             "Data Set 1: TH of layer 2 is 2541 cm, which should be from .00254 to 2540 cm."},
+        Case{"ModulusBeyondSi", "LAY1SI", [] { gLayeredE(1, 1, 1) = Value(7e10); },
+             "Data Set 1: E of layer 1 of period 1 is 70000000000 kPa, which should be from 6.89476 to 6.89476E+10 kPa."},
+        Case{"ToleranceHuge", "LAY3SI", [] { gLayeredGeneral(1, gen::DEL) = 1e38f; },
+             "Data Set 1: DEL is 1E+38, which should be from .000001 to .1."},
+        Case{"NonlinearDepthAboveTheSurfaceSi", "LAY2SI", [] { gLayeredNonseasonal(1, 1, 2) = Value(-1); },
+             "Data Set 1: ZCNOL of nonlinear layer 1 is -1 cm, which should be from 0 to 2540 cm."}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 }  // namespace

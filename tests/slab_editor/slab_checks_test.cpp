@@ -170,30 +170,52 @@ INSTANTIATE_TEST_SUITE_P(
                     "the Adjust menu."},
         // The ranges of the analysis program: what single precision carries and a report column holds.
         RefusalCase{"SlabThicknessDenormal", [] { gSlabLayerProps(1, 1, 1) = 1e-45f; },
-                    "Data Set 1: T of slab layer 1 is 1.401298E-45, which should be from .001 to 1000. Please correct "
+                    "Data Set 1: T of slab layer 1 is 1.401298E-45 in., which should be from .001 to 1000 in. Please correct "
                     "it by clicking Slab\\Properties menu."},
         RefusalCase{"SlabModulusDenormal", [] { gSlabLayerProps(1, 1, 3) = 1e-45f; },
-                    "Data Set 1: YM of slab layer 1 is 1.401298E-45, which should be from 1 to 1E+10. Please correct "
+                    "Data Set 1: YM of slab layer 1 is 1.401298E-45 psi, which should be from 1 to 1E+10 psi. Please correct "
                     "it by clicking Slab\\Properties menu."},
         RefusalCase{"CoordinateFarAway", [] { gSlabX(1, 1, 3) = 1e5f; },
-                    "Data Set 1: x coordinate 3 of slab 1 is 100000, which should be from -10000 to 10000. Please "
+                    "Data Set 1: x coordinate 3 of slab 1 is 100000 in., which should be from -10000 to 10000 in. Please "
                     "correct it by clicking Slab\\X-coordinate menu."},
         RefusalCase{"LoadedAreaPressureHuge", [] {
                       gSlabNUDL(1, 1) = 1;
                       const Value area[] = {1, 0, 5, 0, 5, 1e30};
                       for (int k = 1; k <= 6; ++k) gSlabLoadAreas(1, 1, 1, k) = area[k - 1];
                     },
-                    "Data Set 1: QQ of loaded area 1 of load group 1 is 1E+30, which should be from -10000 to 10000. "
+                    "Data Set 1: QQ of loaded area 1 of load group 1 is 1E+30 psi, which should be from -10000 to 10000 psi. "
                     "Please correct it by clicking the Uniform menu."},
         RefusalCase{"SubgradeModulusDenormal", [] { gSlabLiquid(1, 1) = 1e-45; },
-                    "Data Set 1: SUBMOD is 1E-45, which should be 0 or from .1 to 100000. Please correct it by "
+                    "Data Set 1: SUBMOD is 1E-45 pci, which should be 0 or from .1 to 100000 pci. Please correct it by "
                     "clicking the Foundation menu."},
         RefusalCase{"FoundationModulusDenormal", [] {
                       gSlabGeneral(1, gen::kNFOUND) = 1;
                       gSlabSolid(1, 1) = 1e-45;
                     },
-                    "Data Set 1: YMS is 1E-45, which should be from 1 to 1E+10. Please correct it by clicking the "
+                    "Data Set 1: YMS is 1E-45 psi, which should be from 1 to 1E+10 psi. Please correct it by clicking the "
                     "Foundation menu."},
+        RefusalCase{"ToleranceHuge", [] { gSlabCurling(1, curl::kDEL) = 3.5e38; },
+                    "Data Set 1: DEL is 3.5E+38, which should be from .000001 to .1. Please correct it by clicking the "
+                    "Curling menu."},
+        RefusalCase{"DisplacementLimitHuge", [] { gSlabCurling(1, curl::kFMAX) = 1e39; },
+                    "Data Set 1: FMAX is 1E+39 in., which should be from 0 to 1000 in. Please correct it by clicking "
+                    "the Curling menu."},
+        // SI data sets meet the same physical ranges, in their own units.
+        RefusalCase{"TemperatureDifferenceAtTheEdgeSi", [] {
+                      gSlabGeneral(1, gen::kNUNIT) = 1;
+                      gSlabCurling(1, curl::kNTEMP) = 1;
+                      gSlabCurling(1, curl::kTEMP) = -111.111f;
+                      gSlabCurling(1, curl::kCT) = 0.000009f;
+                    },
+                    nullptr},
+        RefusalCase{"TemperatureDifferenceBeyondSi", [] {
+                      gSlabGeneral(1, gen::kNUNIT) = 1;
+                      gSlabCurling(1, curl::kNTEMP) = 1;
+                      gSlabCurling(1, curl::kTEMP) = 112;
+                      gSlabCurling(1, curl::kCT) = 0.000009f;
+                    },
+                    "Data Set 1: TEMP is 112 C, which should be from -111.111 to 111.111 C. Please correct it by "
+                    "clicking the Curling menu."},
         RefusalCase{"OblongElements", [] { gSlabX(1, 1, 2) = 1; },
                     "Data Set 1: some elements of slab 1 are too oblong, with an aspect ratio greater than 5. Please "
                     "correct it by clicking Slab\\X-coordinate menu."},
