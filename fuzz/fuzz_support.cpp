@@ -52,6 +52,10 @@ void CheckFinite(const std::string& where, const std::string& text, const std::s
       while (!trimmed.empty() && (trimmed.back() == '\r' || trimmed.back() == ' ')) trimmed.pop_back();
       std::size_t first = trimmed.find_first_not_of(' ');
       trimmed = first == std::string::npos ? "" : trimmed.substr(first);
+      // A message quotes an item in double quotes, whatever quotes the item holds itself.
+      if (trimmed.size() >= 2 && trimmed.front() == '"' && trimmed.back() == '"') {
+        trimmed = trimmed.substr(1, trimmed.size() - 2);
+      }
       // An echo of the input: the word as the input has it with up to three characters on one side.
       bool echoed = false;
       for (std::size_t at = 0; !echoed && at + 3 <= trimmed.size(); ++at) {
