@@ -52,10 +52,6 @@ void CheckFinite(const std::string& where, const std::string& text, const std::s
       while (!trimmed.empty() && (trimmed.back() == '\r' || trimmed.back() == ' ')) trimmed.pop_back();
       std::size_t first = trimmed.find_first_not_of(' ');
       trimmed = first == std::string::npos ? "" : trimmed.substr(first);
-      // A message quotes an item in double quotes, whatever quotes the item holds itself.
-      if (trimmed.size() >= 2 && trimmed.front() == '"' && trimmed.back() == '"') {
-        trimmed = trimmed.substr(1, trimmed.size() - 2);
-      }
       // An echo of the input: the word as the input has it with up to three characters on one side.
       bool echoed = false;
       for (std::size_t at = 0; !echoed && at + 3 <= trimmed.size(); ++at) {
@@ -64,6 +60,13 @@ void CheckFinite(const std::string& where, const std::string& text, const std::s
         if (w != "nan" && w != "inf") continue;
         const std::size_t left = at >= 3 ? at - 3 : 0;
         for (const std::string* input : {&raw_input, static_cast<const std::string*>(&shown)}) {
+          // A message's quotes around an item are not the item's: a window may drop one at its end.
+          for (std::string window : {trimmed.substr(left, at + 3 - left),
+                                     trimmed.substr(at, std::min<std::size_t>(6, trimmed.size() - at))}) {
+            if (window.front() == '"') window.erase(0, 1);
+            if (window.back() == '"' && window.size() > 3) window.pop_back();
+            echoed = echoed || input->find(window) != std::string::npos;
+          }
           echoed = echoed || input->find(trimmed.substr(left, at + 3 - left)) != std::string::npos ||
                    input->find(trimmed.substr(at, std::min<std::size_t>(6, trimmed.size() - at))) != std::string::npos;
         }
