@@ -1,5 +1,6 @@
 // The analysis programs on a data file: whatever it holds, the run ends in one of its three ways,
-// says why when it stops, and prints no NaN or Inf in its report, graph file, progress or messages.
+// says why when it stops (a data error with the place it lies), and prints no NaN or Inf in its
+// report, graph file, progress or messages, nor a number beyond any physical range.
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -30,14 +31,13 @@ int RunAnalysis(const std::uint8_t* data, std::size_t size, const char* graph_ex
   const RunEnd end = run(base, host);
   const int status = static_cast<int>(end);
   if (status < 0 || status > 2) Fault("an unknown exit status " + std::to_string(status));
-  if (end != RunEnd::Normal) {
-    bool told = false;
-    for (const std::string& m : host.messages) told = told || m != kExitText;
-    if (!told) Fault("a run stopped without saying why");
-  }
+  CheckAnalysisRun(end, host.messages, path);
   const std::string input(reinterpret_cast<const char*>(data), size);
-  CheckFinite("the report", Contents(base + ".TXT"), input);
-  CheckFinite("the graph file", Contents(base + graph_extension), input);
+  const std::string report = Contents(base + ".TXT"), graph = Contents(base + graph_extension);
+  CheckFinite("the report", report, input);
+  CheckFinite("the graph file", graph, input);
+  CheckPhysical("the report", report, input, report);
+  CheckPhysical("the graph file", graph, input, report);
   for (const std::string& t : host.shown) CheckFinite("the progress text", t, input);
   for (const std::string& m : host.messages) CheckFinite("a message", m, input);
   return 0;

@@ -3,11 +3,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <algorithm>
+#include <cctype>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
+#include "common/analysis_host.h"
 #include "fuzz_targets.h"
 #include "support/non_finite_word.h"
+#include "support/printed_numbers.h"
 
 namespace pave::fuzz {
 
@@ -55,6 +60,13 @@ void CheckFinite(const std::string& where, const std::string& text, const std::s
         if (w != "nan" && w != "inf") continue;
         const std::size_t left = at >= 3 ? at - 3 : 0;
         for (const std::string* input : {&raw_input, static_cast<const std::string*>(&shown)}) {
+          // A message's quotes around an item are not the item's: a window may drop one at its end.
+          for (std::string window : {trimmed.substr(left, at + 3 - left),
+                                     trimmed.substr(at, std::min<std::size_t>(6, trimmed.size() - at))}) {
+            if (window.front() == '"') window.erase(0, 1);
+            if (window.back() == '"' && window.size() > 3) window.pop_back();
+            echoed = echoed || input->find(window) != std::string::npos;
+          }
           echoed = echoed || input->find(trimmed.substr(left, at + 3 - left)) != std::string::npos ||
                    input->find(trimmed.substr(at, std::min<std::size_t>(6, trimmed.size() - at))) != std::string::npos;
         }
@@ -62,6 +74,103 @@ void CheckFinite(const std::string& where, const std::string& text, const std::s
       if (!echoed) Fault("a NaN or Inf in " + where + ": " + found);
     }
     start = end + 1;
+  }
+}
+
+bool NamesAPlace(const std::string& detail, const std::string& dataFile) {
+  // A line of the data file: "line 12".
+  for (std::size_t at = detail.find("line "); at != std::string::npos; at = detail.find("line ", at + 1)) {
+    if (at + 5 < detail.size() && std::isdigit(static_cast<unsigned char>(detail[at + 5]))) return true;
+  }
+  // The data file as a whole ("/x/CASE.DAT does not exist").
+  if (!dataFile.empty() && detail.find(dataFile) != std::string::npos) return true;
+  // The item, in the programs' stop form.
+  if (detail.find(", SO COMPUTATION STOPS.") != std::string::npos) return true;
+  if (detail.find(" IS GREATER THAN THE LIMIT ") != std::string::npos) return true;
+  // The limit a whole problem exceeds: the work array of the slab programs.
+  return detail.find("more storage than the work array") != std::string::npos;
+}
+
+std::string UnplacedDataError(const std::vector<std::string>& messages, const std::string& dataFile) {
+  const std::string sentence = kDataErrorText;
+  for (const std::string& m : messages) {
+    if (m.compare(0, sentence.size(), sentence) != 0) continue;
+    std::string detail = m.substr(sentence.size());
+    while (!detail.empty() && (detail.front() == '\n' || detail.front() == '\r' || detail.front() == ' ')) {
+      detail.erase(0, 1);
+    }
+    if (detail.empty()) return "\"" + sentence + "\" without a detail";
+    if (!NamesAPlace(detail, dataFile)) return "\"" + sentence + "\" without a place: " + detail;
+  }
+  return {};
+}
+
+namespace {
+
+bool HeldBy(const std::vector<double>& values, double v) {
+  const double a = std::fabs(v);
+  for (double u : values) {
+    if (std::fabs(std::fabs(u) - a) <= 1e-3 * a) return true;
+  }
+  return false;
+}
+
+std::vector<double> NumbersOf(const std::string& text) {
+  std::vector<double> values;
+  std::istringstream lines(text);
+  std::string line;
+  while (std::getline(lines, line)) {
+    for (const pave::testing::Printed& p : pave::testing::PrintedNumbers(line)) values.push_back(p.value);
+  }
+  return values;
+}
+
+// A line that counts load applications or their ratios (allowable repetitions, damage ratios,
+// cracking indices, design lives): its numbers follow damage coefficients that no range bounds.
+bool CountsRepetitions(const std::string& line) {
+  for (const char* word : {"REPETITION", "DAMAGE RAT", "CRACKING INDEX", "SUMCI", " CI IS", "DESIGN LIFE"}) {
+    if (line.find(word) != std::string::npos) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string UnphysicalNumber(const std::string& text, const std::string& input, const std::string& report) {
+  const std::vector<double> held = NumbersOf(input);
+  std::vector<double> counts;   // the numbers the report prints on lines of counts
+  std::istringstream reportLines(report);
+  std::string line;
+  while (std::getline(reportLines, line)) {
+    if (!CountsRepetitions(line)) continue;
+    for (const pave::testing::Printed& p : pave::testing::PrintedNumbers(line)) counts.push_back(p.value);
+  }
+  std::istringstream lines(text);
+  while (std::getline(lines, line)) {
+    if (CountsRepetitions(line)) continue;
+    for (const pave::testing::Printed& p : pave::testing::PrintedNumbers(line)) {
+      if (!(std::fabs(p.value) > kPhysicalBound)) continue;
+      if (HeldBy(held, p.value) || HeldBy(counts, p.value)) continue;
+      while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+      return line;
+    }
+  }
+  return {};
+}
+
+void CheckAnalysisRun(RunEnd end, const std::vector<std::string>& messages, const std::string& dataFile) {
+  if (end != RunEnd::Normal) {
+    bool told = false;
+    for (const std::string& m : messages) told = told || m != kExitText;
+    if (!told) Fault("a run stopped without saying why");
+  }
+  if (const std::string unplaced = UnplacedDataError(messages, dataFile); !unplaced.empty()) Fault(unplaced);
+}
+
+void CheckPhysical(const std::string& where, const std::string& text, const std::string& input,
+                   const std::string& report) {
+  if (const std::string line = UnphysicalNumber(text, input, report); !line.empty()) {
+    Fault("a number beyond any physical range in " + where + ": " + line);
   }
 }
 

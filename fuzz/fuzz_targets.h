@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "common/analysis_host.h"
+
 namespace pave::fuzz {
 
 using Target = int (*)(const std::uint8_t* data, std::size_t size);
@@ -37,6 +39,39 @@ std::string ScratchFile(const std::string& name, const std::uint8_t* data, std::
 // Aborts, naming what was found, when a text holds a printed NaN or Inf. A word that the input
 // itself holds in the same place (a title echoed into the report) is the user's text, not a number.
 void CheckFinite(const std::string& where, const std::string& text, const std::string& input = {});
+
+// Whether the detail of a data-error message says where the fault lies: a line of the data file
+// ("line 12"), the data file itself (`dataFile`, as the run named it), the item in the programs' stop
+// form ("... WHICH SHOULD ..., SO COMPUTATION STOPS.", "... IS GREATER THAN THE LIMIT ...") or the
+// work array a problem outgrows.
+bool NamesAPlace(const std::string& detail, const std::string& dataFile);
+// The first message that is "File not found or data error" with no detail, or with a detail that names
+// no place, described; empty when there is none.
+std::string UnplacedDataError(const std::vector<std::string>& messages, const std::string& dataFile);
+
+// The largest size a response (stress, deflection, strain, force, moment) of a pavement inside the
+// value ranges reaches, in either unit system, with room to spare. The extreme is plate bending: a
+// nodal load of 1E+9 on a slab of the least thickness, 0.001, gives about 3 P / h^2 = 3E+15 (psi),
+// and in SI units (kN on cm, stresses in kPa) 3E+19; plate and edge factors stay within ten times
+// that. A pressure of 1E+4 on the widest loaded area spreads over the foundation and stays far
+// below. Deflections stay below a load over the stiffness of the softest support on the smallest
+// element, strains below the stress over the least modulus (1). Moduli (up to 1E+10, or 6.9E+10 kPa)
+// and creep times (1E+8 s) lie far below. Beyond this, a number is not a result but a fault of
+// the arithmetic.
+inline constexpr double kPhysicalBound = 1e25;
+// The line of `text` (a report or a graph file) with a number beyond kPhysicalBound that the input
+// does not hold (an echo) and that is no count of load repetitions (allowable repetitions, damage
+// ratios, cracking indices, design lives: they follow damage coefficients that no range bounds);
+// empty when there is none. The counts are known by the words of their lines in the report, which
+// the graph file's bare numbers are matched against.
+std::string UnphysicalNumber(const std::string& text, const std::string& input, const std::string& report);
+
+// Aborts when a run of an analysis program ended other than normally without saying why, or said it
+// with a data error that names no place (UnplacedDataError).
+void CheckAnalysisRun(RunEnd end, const std::vector<std::string>& messages, const std::string& dataFile);
+// Aborts, naming the line, when UnphysicalNumber finds one.
+void CheckPhysical(const std::string& where, const std::string& text, const std::string& input,
+                   const std::string& report);
 // Aborts with the reason.
 [[noreturn]] void Fault(const std::string& what);
 

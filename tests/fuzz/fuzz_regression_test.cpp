@@ -1,5 +1,7 @@
 // What the fuzzers found, kept: each fixture is an input that once broke a reader, run again through
-// its target (tests/fuzz/fixtures/<target>/). The examples run through every file target too.
+// its target (tests/fuzz/fixtures/<target>/). The examples run through the analysis targets too, so
+// their checks pass every sound run; the checks themselves are tried on messages and reports made
+// for them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/analysis_host.h"
 #include "fuzz_targets.h"
 #include "support/file_text.h"
 
@@ -25,6 +28,15 @@ void PrintTo(const Fixture& f, std::ostream* os) { *os << f.target << "/" << f.f
 
 std::vector<Fixture> Fixtures() {
   std::vector<Fixture> fixtures;
+  for (const auto& entry : fs::directory_iterator(fs::path(PAVE_SOURCE_DIR) / "examples")) {
+    const std::string name = entry.path().filename().string();
+    if (entry.path().extension() != ".DAT") continue;
+    if (name.starts_with("LAY")) fixtures.push_back({"morvelin", entry.path()});
+    if (name.starts_with("SLA")) {
+      fixtures.push_back({"bruntola", entry.path()});
+      fixtures.push_back({"large", entry.path()});
+    }
+  }
   const fs::path root = fs::path(PAVE_TEST_DIR) / "fixtures";
   for (const NamedTarget& t : Targets()) {
     const fs::path dir = root / t.name;
@@ -33,7 +45,9 @@ std::vector<Fixture> Fixtures() {
       if (entry.is_regular_file()) fixtures.push_back({t.name, entry.path()});
     }
   }
-  std::sort(fixtures.begin(), fixtures.end(), [](const Fixture& a, const Fixture& b) { return a.file < b.file; });
+  std::sort(fixtures.begin(), fixtures.end(), [](const Fixture& a, const Fixture& b) {
+    return a.file != b.file ? a.file < b.file : std::string(a.target) < b.target;
+  });
   return fixtures;
 }
 
@@ -45,7 +59,8 @@ Target TargetNamed(const std::string& name) {
 }
 
 std::string TestName(const std::string& target, const fs::path& file) {
-  std::string name = target + "_" + file.stem().string();
+  const bool example = file.parent_path().filename() == "examples";
+  std::string name = target + (example ? "_example_" : "_") + file.stem().string();
   for (char& c : name) {
     if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
   }
@@ -67,6 +82,89 @@ INSTANTIATE_TEST_SUITE_P(Found, FuzzRegressionTest, ::testing::ValuesIn(Fixtures
                          [](const ::testing::TestParamInfo<Fixture>& info) {
                            return TestName(info.param.target, info.param.file);
                          });
+
+// What the analysis targets take as a stop that says where it lies.
+struct StopCase {
+  const char* name;
+  std::vector<std::string> messages;
+  bool finding;
+};
+
+void PrintTo(const StopCase& c, std::ostream* os) { *os << c.name; }
+
+const char* const kData = "/dev/shm/pave_fuzz_1/CASE.DAT";
+
+class StopSaysWhereTest : public ::testing::TestWithParam<StopCase> {};
+
+TEST_P(StopSaysWhereTest, DataErrorNamesAPlace) {
+  const StopCase& c = GetParam();
+  const std::string found = UnplacedDataError(c.messages, kData);
+  EXPECT_EQ(!found.empty(), c.finding) << found;
+}
+
+std::string Detail(const std::string& detail) { return std::string(kDataErrorText) + "\n" + detail; }
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, StopSaysWhereTest,
+    ::testing::Values(
+        StopCase{"BareSentence", {kDataErrorText}, true},
+        StopCase{"BareSentenceAfterAStop", {"THE NUMBER OF LAYERS IS 30", kDataErrorText}, true},
+        StopCase{"SentenceWithABlankDetail", {std::string(kDataErrorText) + "\n  "}, true},
+        StopCase{"DetailWithoutALine", {Detail("X coordinates do not increase.")}, true},
+        StopCase{"CountWithoutALine", {Detail("A count of 40000 lies outside -32768..32767.")}, true},
+        StopCase{"EmptyFileNotNamed", {Detail("The file holds no data.")}, true},
+        StopCase{"LineWordWithoutNumber", {Detail("A line ends too soon.")}, true},
+        StopCase{"DetailWithALine", {Detail(std::string("In ") + kData + ", line 10: \"74x000\" is not a number.")},
+                 false},
+        StopCase{"DataEndOnALine", {Detail(std::string("In ") + kData + ", line 3: the data end.")}, false},
+        StopCase{"FileNamed", {Detail(std::string(kData) + " does not exist.")}, false},
+        StopCase{"StopForm", {Detail("THE MODULUS (E) IS 0 WHICH SHOULD BE FROM 1 TO 1E+10, SO COMPUTATION STOPS.")},
+                 false},
+        StopCase{"LimitForm", {Detail("THE NUMBER OF LAYERS (NL) IS 30 WHICH IS GREATER THAN THE LIMIT OF 25")}, false},
+        StopCase{"WorkArray", {Detail("The problem needs more storage than the work array of 16000 values holds.")},
+                 false},
+        StopCase{"ProgramStopWithoutTheSentence", {"THE NUMBER OF PERIODS PER YEAR (NPY) IS 13 WHICH IS GREATER THAN "
+                                                   "THE LIMIT OF 12, SO COMPUTATION STOPS."},
+                 false},
+        StopCase{"NormalEnd", {kExitText}, false}),
+    [](const ::testing::TestParamInfo<StopCase>& info) { return std::string(info.param.name); });
+
+// What the analysis targets take as a number beyond any physical range.
+struct NumberCase {
+  const char* name;
+  std::string text, input, report;
+  bool finding;
+};
+
+void PrintTo(const NumberCase& c, std::ostream* os) { *os << c.name; }
+
+class PhysicalNumberTest : public ::testing::TestWithParam<NumberCase> {};
+
+TEST_P(PhysicalNumberTest, BeyondTheBoundIsAFinding) {
+  const NumberCase& c = GetParam();
+  const std::string found = UnphysicalNumber(c.text, c.input, c.report);
+  EXPECT_EQ(!found.empty(), c.finding) << found;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reports, PhysicalNumberTest,
+    ::testing::Values(
+        NumberCase{"StressAtTheBound", "  1     .1000E+26   -2.500\r\n", "", "", false},
+        NumberCase{"StressBeyondTheBound", "  1     .1100E+26   -2.500\r\n", "", "", true},
+        NumberCase{"NegativeBeyondTheBound", "DEFLECTION = -3.403E+38\r\n", "", "", true},
+        NumberCase{"PlainDigitsBeyondTheBound", "123456789012345678901234567.0\r\n", "", "", true},
+        NumberCase{"EchoOfTheInput", "TOLERANCE (DEL) = 0.1000E+39\r\n", "1,1E38,3\r\n", "", false},
+        NumberCase{"InputHoldsAnotherNumber", "TOLERANCE (DEL) = 0.1000E+39\r\n", "1,2E38,3\r\n", "", true},
+        NumberCase{"WordWithDigits", "LAYER2E99 IS NOT A NUMBER\r\n", "", "", false},
+        NumberCase{"AllowableRepetitions", "ALLOWABLE LOAD REPETITIONS = 0.123E+31  DAMAGE RATIO = 0.100E-30\r\n", "",
+                   "", false},
+        NumberCase{"CrackingIndexInTheReport", "FOR PERIOD 1 LOAD GROUP 1 CRACKING INDEX (CI) FOR LAYER 1 IS .12345E+31\r\n",
+                   "", "", false},
+        NumberCase{"CrackingIndexInTheGraphFile", "1.235E+30\r\n", "",
+                   "FOR PERIOD 1 LOAD GROUP 1 CRACKING INDEX (CI) FOR LAYER 1 IS .12345E+31\r\n", false},
+        NumberCase{"GraphNumberTheReportShowsAsAStress", "1.235E+30\r\n", "", "STRESS = .12345E+31\r\n", true}),
+    [](const ::testing::TestParamInfo<NumberCase>& info) { return std::string(info.param.name); });
+
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(FuzzRegressionTest);
 
 }  // namespace
