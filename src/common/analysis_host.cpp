@@ -28,6 +28,12 @@ std::string DataErrorMessage(const std::string& sentence, const std::string& dat
   return sentence + "\n" + detail;
 }
 
+std::string UnplacedFault(const std::string& dataFile, int lastLine, int problem, const std::string& fault) {
+  if (lastLine <= 0) return dataFile + ": " + fault;
+  const std::string what = problem > 0 ? "problem " + std::to_string(problem) : std::string("the data");
+  return "line " + std::to_string(lastLine) + " (the last line read): " + what + " cannot be analysed (" + fault + ")";
+}
+
 std::string NoProblemMessage(double nprob) {
   return "The data file declares no problem (NPROB =" + Str(nprob) + "), so nothing was analysed.";
 }

@@ -84,6 +84,12 @@ class ProgressLog {
 // the reader could not read and where ("In /data/X.DAT, line 10: "74x000" is not a number.").
 std::string DataErrorMessage(const std::string& sentence, const std::string& dataFile, const std::string& where);
 
+// The place of a fault that knows none of its own (an arithmetic fault of the analysis, a table
+// index), for DataErrorMessage: the last line read and the problem under way, "line 33 (the last
+// line read): problem 2 cannot be analysed (overflow)"; before any line was read (lastLine 0), the
+// file and the fault.
+std::string UnplacedFault(const std::string& dataFile, int lastLine, int problem, const std::string& fault);
+
 // The stop of a run whose data file declares no problem (NPROB not above 0).
 std::string NoProblemMessage(double nprob);
 

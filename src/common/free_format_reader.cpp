@@ -41,7 +41,9 @@ FreeFormatReader FreeFormatReader::FromFile(const std::filesystem::path& path) {
   if (!in) throw DataError(path.string() + " cannot be opened (" + std::strerror(errno) + ")");
   std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (in.bad()) throw DataError(path.string() + " cannot be read");
-  return FreeFormatReader(std::move(content));
+  FreeFormatReader reader(std::move(content));
+  reader.name_ = path.string();
+  return reader;
 }
 
 void FreeFormatReader::SkipBlanks() {
@@ -96,7 +98,7 @@ std::string FreeFormatReader::EndOfData() const {
   while (last > 0 && (IsLineEnd(data_[last - 1]) || IsBlank(data_[last - 1]))) --last;
   std::size_t content = 0;
   while (content < data_.size() && (IsBlank(data_[content]) || IsLineEnd(data_[content]))) ++content;
-  if (content >= data_.size() && !cut_at_ctrl_z_) return "the file holds no data";
+  if (content >= data_.size() && !cut_at_ctrl_z_) return (name_.empty() ? "the file" : name_) + " holds no data";
   // A Ctrl-Z ends the data on its own line; otherwise they end on the last line that holds anything.
   const int line = cut_at_ctrl_z_ ? LineAt(data_.size()) : LineAt(last > 0 ? last - 1 : 0);
   std::string text = "line " + std::to_string(line) + ": the data end";
@@ -137,6 +139,7 @@ double FreeFormatReader::ReadNumber() {
   SkipBlanksAndLineEnds();
   if (pos_ >= data_.size()) throw DataError(EndOfData());
   const std::size_t start = pos_;
+  last_item_ = start;
   if (data_[pos_] == ',') throw DataError(Where(start) + ": empty item where a number was expected");
   std::string token = data_[pos_] == '"' ? QuotedText() : NumberToken();
   if (pos_ > start && data_[start] != '"') EndItem();
@@ -169,6 +172,7 @@ std::int16_t FreeFormatReader::ReadInt16() {
 std::string FreeFormatReader::ReadText() {
   SkipBlanks();
   if (pos_ >= data_.size()) throw DataError(EndOfData());
+  last_item_ = pos_;
   std::string text = data_[pos_] == '"' ? QuotedText() : PlainText();
   NoteRecord(text);
   return text;
@@ -177,6 +181,7 @@ std::string FreeFormatReader::ReadText() {
 Value FreeFormatReader::ReadValue() {
   SkipBlanksAndLineEnds();
   if (pos_ >= data_.size()) throw DataError(EndOfData());
+  last_item_ = pos_;
   if (data_[pos_] == ',') {
     ++pos_;
     return Value();
@@ -195,6 +200,7 @@ Value FreeFormatReader::ReadValue() {
 std::string FreeFormatReader::ReadLine() {
   if (pos_ >= data_.size()) throw DataError(EndOfData());
   const std::size_t start = pos_;
+  last_item_ = start;
   while (pos_ < data_.size() && !IsLineEnd(data_[pos_])) ++pos_;
   std::string line = data_.substr(start, pos_ - start);
   SkipLineEnd();

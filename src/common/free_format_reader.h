@@ -22,7 +22,7 @@ namespace pave {
 // A read that cannot be done: the file cannot be opened, the end of the data is reached, an item is
 // not a number, or a number does not fit its type. Programs turn it into their data-error message.
 // what() says where: "line 10: "74x000" is not a number", "line 14: the data end after record (9),
-// where more data were expected", "/data/X.DAT does not exist".
+// where more data were expected", "/data/X.DAT does not exist", "/data/X.DAT holds no data".
 class DataError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -70,6 +70,10 @@ class FreeFormatReader {
   bool Eof() const { return pos_ >= data_.size(); }
   // 1-based line number of the reading position, for messages.
   int Line() const;
+  // The line of the last item read (1 before the first), and that item as the file has it: the place
+  // a check of a value read earlier names.
+  int LastLine() const { return LineAt(last_item_); }
+  std::string LastItem() const { return ItemAt(last_item_); }
 
  private:
   void SkipBlanks();
@@ -89,6 +93,8 @@ class FreeFormatReader {
   std::size_t pos_ = 0;
   bool cut_at_ctrl_z_ = false;
   std::string last_record_;  // "(9)": the last record identifier read
+  std::size_t last_item_ = 0;  // where the last item read begins
+  std::string name_;           // the file read, when it was read from one
 };
 
 }  // namespace pave

@@ -63,13 +63,18 @@ void NOLINP(RunContext& c) {
   const int nolay = s.NOLAY;
   if (nolay > kMaxNonlinear) return LimitStop(c, "THE NUMBER OF NONLINEAR LAYERS (NOLAY)", nolay, kMaxNonlinear);
   // (26) LAYNO NCLAY pairs, (27) ZCNOL: no record for an empty list.
+  int laynoLine[kMaxNonlinear + 1] = {};
   for (int i = 1; i <= nolay; ++i) {
     s.LAYNO(i) = in.ReadInt16();
+    laynoLine[i] = in.LastLine();
     s.NCLAY(i) = in.ReadInt16();
   }
   for (int i = 1; i <= nolay; ++i) {
     if (s.LAYNO(i) > s.NL) return LimitStop(c, "THE NONLINEAR LAYER NUMBER (LAYNO)", s.LAYNO(i), s.NL);
-    if (s.LAYNO(i) < 1) ThrowIndex(s.LAYNO(i), s.NL);
+    if (s.LAYNO(i) < 1) {
+      const std::string item = "THE NONLINEAR LAYER NUMBER (LAYNO) NO." + Str(static_cast<i16>(i));
+      return ValueStop(c, item + " " + LineMark(laynoLine[i]), s.LAYNO(i), "BE AT LEAST 1");
+    }
   }
   if (nolay > 0) in.SkipIdentifier();
   for (int i = 1; i <= nolay; ++i) s.ZCNOL(i) = in.ReadSingle();

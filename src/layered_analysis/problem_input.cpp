@@ -62,7 +62,10 @@ std::string ReadGeneralRecords(RunContext& c) {
   const Value nunit = c.in.ReadValue();
   if (!nunit.IsNumber()) return kWrongFormatText;
   const double whole = std::nearbyint(nunit.Number());
-  if (!(whole >= -32768.0 && whole <= 32767.0)) throw DataError("NUNIT outside the 16-bit range");
+  if (!(whole >= -32768.0 && whole <= 32767.0)) {
+    throw DataError("line " + std::to_string(c.in.LastLine()) + ": NUNIT " + QuotedItem(c.in.LastItem()) +
+                    " is outside -32768..32767");
+  }
   s.NUNIT = static_cast<i16>(whole);
   const std::string id = c.in.ReadText();
   return Ends(id, 5) == "NUNIT" ? std::string() : std::string(kWrongFormatText);
@@ -181,6 +184,7 @@ void ELAINP(RunContext& c) {
     std::vector<float> e;
     for (int i = 1; i <= s.NL; ++i) {
       s.EPY(i, p) = in.ReadSingle();
+      s.EPYLine(i, p) = in.LastLine();
       e.push_back(s.EPY(i, p));
       ModulusPairs(r, i, s.EPY(i, p), s.NL);
     }
@@ -442,6 +446,24 @@ void CheckBeforeAnalysis(RunContext& c) {
       return;
     }
   }
+}
+
+void CheckGivenModuli(RunContext& c) {
+  ProblemState& s = c.s;
+  for (int p = 1; p <= s.NPY; ++p)
+    for (int i = 1; i <= s.NL; ++i) {
+      if (s.EPY(i, p) != 0) continue;  // -0 too
+      bool viscoelastic = false;
+      if (s.MATL == 3 || s.MATL == 4)
+        for (int j = 1; j <= s.NVL; ++j) viscoelastic = viscoelastic || s.LNV(j) == i;
+      if (viscoelastic) continue;
+      StopLine()
+          .Text("THE MODULUS (E) OF LAYER").Num(static_cast<i16>(i))
+          .Text("IN PERIOD").Num(static_cast<i16>(p))
+          .Text(LineMark(s.EPYLine(i, p)) + " IS").Num(s.EPY(i, p))
+          .Stop(c, "WHICH SHOULD BE GREATER THAN 0 FOR A LAYER THAT IS NOT VISCOELASTIC, SO COMPUTATION STOPS.");
+      return;
+    }
 }
 
 }  // namespace pave::layered

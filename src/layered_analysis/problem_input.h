@@ -20,6 +20,11 @@ void ELAINP(RunContext& c);
 // Checks of the values the analysis divides by (layer thickness, contact radius, moduli) and of the
 // codes it dispatches on; sets NSTOP with a message when one fails.
 void CheckBeforeAnalysis(RunContext& c);
+// After the nonlinear and viscoelastic records: a modulus of 0 (or -0) is taken only for a
+// viscoelastic layer, whose modulus comes from its creep compliances; for any other layer (a
+// nonlinear layer starts its iteration from it) it stops the computation naming the layer, the period
+// and the line.
+void CheckGivenModuli(RunContext& c);
 
 // Geometry of wheels first..last of load group LG to each of its response points.
 void WheelGeometry(ProblemState& s, int LG, int first, int last);

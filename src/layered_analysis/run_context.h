@@ -38,6 +38,9 @@ struct ReportLine {
 };
 void Stop(RunContext& c, const std::vector<ReportLine>& lines, const std::string& message);
 
+// The place of a value in the data file as an input stop names it after the item: "(LINE 12)".
+inline std::string LineMark(int line) { return "(LINE " + std::to_string(line) + ")"; }
+
 // The common form of an input stop: a line of texts and numbers, then a tail. The report shows the
 // line with its numbers as report items (GenNum) and the tail on a line of its own; the message is
 // the line's parts in their Str form joined by single blanks, a blank and the tail.

@@ -1,6 +1,7 @@
 #include "layered_analysis/run_driver.h"
 
 #include <memory>
+#include <optional>
 
 #include "common/data_file_name.h"
 #include "common/number_format.h"
@@ -104,6 +105,7 @@ bool AnalyseProblem(RunContext& c) {
   if (s.NPY > 1) SaveWheelLayout(s);
   if (s.MATL == 2 || s.MATL == 4) NOLINP(c);
   if (s.NSTOP == 0 && (s.MATL == 3 || s.MATL == 4)) VISINP(c);
+  if (s.NSTOP == 0 && s.MATL >= 2 && s.MATL <= 4) CheckGivenModuli(c);
   if (s.NSTOP == 0 && s.NDAMA > 0) {
     DAMINP(c);
     for (int k = 1; k <= s.NZ; ++k) s.SUMDR(k) = 0;
@@ -176,9 +178,10 @@ RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host) {
   LineWriter report(outputs.report()), graph(outputs.graph());
   ResponseIntegrator integrator;
   bool anyProblemStopped = false;
+  std::optional<FreeFormatReader> reader;  // kept for the place of a fault that names none
 
   try {
-    FreeFormatReader in = FreeFormatReader::FromFile(dataName);
+    FreeFormatReader& in = reader.emplace(FreeFormatReader::FromFile(dataName));
     RunContext c{s, in, report, graph, log, host, integrator};
     s.NPROB = in.ReadInt16();
     in.SkipIdentifier();
@@ -269,8 +272,10 @@ RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host) {
     host.Message(DataErrorMessage(kDataErrorText, dataName, e.what()));
     host.SetBusy(false);
     return RunEnd::DataError;
-  } catch (const std::exception&) {
-    host.Message(kDataErrorText);
+  } catch (const std::exception& e) {
+    // A fault that knows no place of its own (a table index, an arithmetic fault of the analysis).
+    host.Message(DataErrorMessage(kDataErrorText, dataName,
+                                  UnplacedFault(dataName, reader ? reader->LastLine() : 0, s.IPROB, e.what())));
     host.SetBusy(false);
     return RunEnd::DataError;
   }

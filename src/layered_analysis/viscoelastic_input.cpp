@@ -60,7 +60,11 @@ void VISINP(RunContext& c) {
     return LimitStop(c, "THE NUMBER OF VISCOELASTIC LAYERS (NVL)", s.NVL, kMaxVisco);
   }
   const int nvl = s.NVL;
-  for (int j = 1; j <= nvl; ++j) s.LNV(j) = in.ReadInt16();
+  int lnvLine[kMaxVisco + 1] = {};
+  for (int j = 1; j <= nvl; ++j) {
+    s.LNV(j) = in.ReadInt16();
+    lnvLine[j] = in.LastLine();
+  }
   if (nvl > 0) in.SkipIdentifier();
   rep.Text("NUMBER OF VISCOELASTIC LAYER (NVL)         = ").Num(s.NVL).End();
   rep.Text("LAYER NUMBERS WHICH ARE VISCOELASTIC (LNV) = ");
@@ -75,7 +79,10 @@ void VISINP(RunContext& c) {
     if (l > kMaxVisco || l > s.NL) {
       return LimitStop(c, "THE VISCOELASTIC LAYER NUMBER (LNV)", l, l > kMaxVisco ? kMaxVisco : s.NL);
     }
-    if (l < 1) ThrowIndex(l, kMaxVisco);
+    if (l < 1) {
+      const std::string item = "THE VISCOELASTIC LAYER NUMBER (LNV) NO." + Str(static_cast<i16>(j));
+      return ValueStop(c, item + " " + LineMark(lnvLine[j]), s.LNV(j), "BE AT LEAST 1");
+    }
   }
 
   // (38) NTYME, (39) TYME

@@ -46,8 +46,9 @@ std::string ProgramArgument(int argc, char** argv) {
 int RunGuarded(const AnalysisRun& run, const std::string& argument, AnalysisHost& host, const std::string& error_text) {
   try {
     return static_cast<int>(run(argument, host));
-  } catch (const std::exception&) {
-    host.Message(error_text);
+  } catch (const std::exception& e) {
+    // The run ends its own faults with their place; what escapes it still says what it was.
+    host.Message(error_text + "\n" + (argument.empty() ? std::string() : argument + ": ") + e.what() + ".");
     return static_cast<int>(RunEnd::DataError);
   }
 }

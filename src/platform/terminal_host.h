@@ -38,12 +38,13 @@ bool DisplayAvailable();
 std::string ProgramArgument(int argc, char** argv);
 
 // Runs `run` for the argument on `host` and returns the exit status; an exception escaping the run
-// shows `error_text` and gives status 2 (data error).
+// shows `error_text` with the argument and the exception's text on a line of their own, and gives
+// status 2 (data error).
 int RunGuarded(const AnalysisRun& run, const std::string& argument, AnalysisHost& host, const std::string& error_text);
 
 // Runs `run` on a TerminalHost writing to `out` and `err`; returns the exit status (0 normal end,
-// 1 input stop, 2 data error). An exception escaping the run is reported on `err` with
-// `error_text` and gives status 2.
+// 1 input stop, 2 data error). An exception escaping the run is reported on `err` as RunGuarded
+// reports it and gives status 2.
 int RunInTerminal(const std::string& argument, const AnalysisRun& run, std::ostream& out,
                   std::ostream& err, const std::string& error_text);
 

@@ -165,7 +165,7 @@ void LoadMa(SlabRun& r) {
   SlabState& s = r.s;
   CheckSizes(r, true);
   LoadMaKernel(s.SK.data(), s.F.data(), static_cast<long>(s.NEQ), static_cast<long>(s.NB), static_cast<long>(s.NSK2));
-  for (long i = 1; i <= static_cast<long>(s.NEQ); ++i) Finite(s.F(i));
+  for (long i = 1; i <= static_cast<long>(s.NEQ); ++i) Finite(s.F(i), "the nodal displacements are out of range");
 }
 
 void GESB(SlabRun& r) {
@@ -189,7 +189,7 @@ void GESB(SlabRun& r) {
   start();
   Progress(r, "COMPLETE 100% OF FORMING UPPER TRIANGULAR MATRIX");
   Progress(r, "COMPLETE THE SOLUTION OF SIMULTANEOUS EQUATIONS FOR NODAL DISPLACEMENT");
-  for (long i = 1; i <= neq; ++i) Finite(s.F(i));
+  for (long i = 1; i <= neq; ++i) Finite(s.F(i), "the nodal displacements are out of range");
 }
 
 }  // namespace pave::slab

@@ -15,7 +15,9 @@ namespace pave::slab {
 void NodeValues(LineWriter& w, int nnode, int nodeWidth, const char* nodeMask, const char* valueMask,
                 const std::function<float(int)>& value);
 
-// Refuses a node number outside 1..NNODE with a message naming the record and the value.
-void CheckNode(SlabRun& r, long node, const std::string& record);
+// Refuses a node number outside 1..NNODE with a message naming the record, its line (`line`, or else
+// that of the last item read) and the value; a node read as a number is taken as the nearest whole
+// number.
+void CheckNode(SlabRun& r, double node, const std::string& record, int line = 0);
 
 }  // namespace pave::slab

@@ -400,6 +400,10 @@ RunEnd RunSlabProgram(const std::string& argument, const SlabVariant& variant, A
     r.dataName = DataFileOf(argument);
     r.in.emplace(FreeFormatReader::FromFile(r.dataName));
     r.s.NPROB = r.ReadNumber();
+    if (!(r.s.NPROB >= -32768.5 && r.s.NPROB <= 32767.5)) {
+      throw DataError("line " + std::to_string(r.In().LastLine()) + ": NPROB " + QuotedItem(r.In().LastItem()) +
+                      " is outside -32768..32767");
+    }
     r.SkipIdentifier();
     const int nprob = Count(r.s.NPROB);
     RunHeading(r);
@@ -426,9 +430,11 @@ RunEnd RunSlabProgram(const std::string& argument, const SlabVariant& variant, A
   } catch (const DataError& e) {
     host.Message(DataErrorMessage(kDataErrorText, r.dataName, e.what()));
     end = RunEnd::DataError;
-  } catch (const std::exception&) {
-    // CapacityError, ArithmeticError and anything else a run-time error raises.
-    host.Message(kDataErrorText);
+  } catch (const std::exception& e) {
+    // CapacityError, ArithmeticError, CountError and anything else a run-time error raises: they know
+    // no place of their own.
+    host.Message(DataErrorMessage(kDataErrorText, r.dataName,
+                                  UnplacedFault(r.dataName, r.in ? r.in->LastLine() : 0, r.problem, e.what())));
     end = RunEnd::DataError;
   }
   host.SetBusy(false);

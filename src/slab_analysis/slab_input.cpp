@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <map>
 
 #include "common/number_format.h"
 #include "slab_analysis/report_helpers.h"
@@ -50,11 +51,13 @@ void CheckRange(SlabRun& r, const std::string& item, double value, const ValueRa
   if (!range.Holds(value, si)) RefuseValue(r, item, value, "BE " + RangeRule(range, si), UnitName(range, si));
 }
 
-void CheckNode(SlabRun& r, long node, const std::string& record) {
+void CheckNode(SlabRun& r, double node, const std::string& record, int line) {
   const int nnode = Count(r.s.NNODE);
-  if (node < 1 || node > nnode)
-    Stop(r, "NODE" + Str(static_cast<int>(node)) + " OF RECORD " + record + " IS OUTSIDE THE NODES 1 TO" + Str(nnode) +
-                ", SO COMPUTATION STOPS.");
+  if (!(node >= 0.5 && node < nnode + 0.5)) {
+    const std::string shown = std::fabs(node) < 32767.5 ? Str(static_cast<int>(std::lround(node))) : Str(node);
+    Stop(r, "NODE" + shown + " OF RECORD " + record + " (LINE " + std::to_string(line > 0 ? line : r.In().LastLine()) +
+                ") IS OUTSIDE THE NODES 1 TO" + Str(nnode) + ", SO COMPUTATION STOPS.");
+  }
 }
 
 namespace {
@@ -194,6 +197,7 @@ void SlaInp(SlabRun& r) {
   // 7. Record (6).
   s.NLAYER = r.ReadNumber();
   s.NNCK = r.ReadNumber();
+  const int nnckLine = r.In().LastLine();
   s.NOTCON = r.ReadNumber();
   s.NGAP = r.ReadNumber();
   s.NPRINT = r.ReadNumber();
@@ -223,7 +227,7 @@ void SlaInp(SlabRun& r) {
                 " SO THE PROGRAM IS STOPPED.");
   if (s.NLAYER != 1 && s.NLAYER != 2)
     Stop(r, "THE NUMBER OF LAYERS (NLAYER) OF RECORD (6) IS" + Str(s.NLAYER) + "; IT MUST BE 1 OR 2, SO COMPUTATION STOPS.");
-  CheckNode(r, Count(s.NNCK), "(6) NNCK");
+  CheckNode(r, s.NNCK, "(6) NNCK", nnckLine);
   CheckCount(r, "THE NUMBER OF NODES NOT IN CONTACT (NOTCON)", s.NOTCON, 0, kMaxNodes);
   CheckCount(r, "THE NUMBER OF GAPS (NGAP)", s.NGAP, 0, kMaxNodes);
   CheckCount(r, "THE NUMBER OF POINTS FOR PRINTOUT (NPRINT)", s.NPRINT, 0, kMaxNodes);
@@ -335,9 +339,16 @@ void SlaInp(SlabRun& r) {
   s.THK(2, 1) = 0;
   s.T(2) = 0;
   // 17, 18. Record (9) and its echo.
+  std::map<int, int> xLine, yLine;  // the line of each coordinate, for the check that they increase
   for (int k = 1; k <= nslab; ++k) {
-    for (int i = 1; i <= s.NX(k); ++i) s.X(s.NXX(k) + i) = r.ReadSingle();
-    for (int i = 1; i <= s.NY(k); ++i) s.Y(s.NYY(k) + i) = r.ReadSingle();
+    for (int i = 1; i <= s.NX(k); ++i) {
+      s.X(s.NXX(k) + i) = r.ReadSingle();
+      xLine[s.NXX(k) + i] = r.In().LastLine();
+    }
+    for (int i = 1; i <= s.NY(k); ++i) {
+      s.Y(s.NYY(k) + i) = r.ReadSingle();
+      yLine[s.NYY(k) + i] = r.In().LastLine();
+    }
     r.SkipIdentifier();
   }
   for (int k = 1; k <= nslab; ++k) {
@@ -373,11 +384,20 @@ void SlaInp(SlabRun& r) {
     g.End();
   }
   // Grid lines must increase within every slab (a zero or negative element size has no stiffness).
+  auto notIncreasing = [](const char* axis, int k, int i, float a, float b, int line) {
+    return DataError("line " + std::to_string(line) + ": the " + axis + " coordinates of slab " + std::to_string(k) +
+                     " do not increase (no. " + std::to_string(i) + " is " + BareStr(a) + ", no. " +
+                     std::to_string(i + 1) + " is " + BareStr(b) + ")");
+  };
   for (int k = 1; k <= nslab; ++k) {
-    for (int i = 1; i < s.NX(k); ++i)
-      if (!(s.X(s.NXX(k) + i + 1) > s.X(s.NXX(k) + i))) throw DataError("x coordinates do not increase");
-    for (int i = 1; i < s.NY(k); ++i)
-      if (!(s.Y(s.NYY(k) + i + 1) > s.Y(s.NYY(k) + i))) throw DataError("y coordinates do not increase");
+    for (int i = 1; i < s.NX(k); ++i) {
+      const int at = s.NXX(k) + i;
+      if (!(s.X(at + 1) > s.X(at))) throw notIncreasing("x", k, i, s.X(at), s.X(at + 1), xLine[at + 1]);
+    }
+    for (int i = 1; i < s.NY(k); ++i) {
+      const int at = s.NYY(k) + i;
+      if (!(s.Y(at + 1) > s.Y(at))) throw notIncreasing("y", k, i, s.Y(at), s.Y(at + 1), yLine[at + 1]);
+    }
   }
   // 19. Element shape (slab 1).
   {

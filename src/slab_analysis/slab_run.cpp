@@ -57,8 +57,8 @@ double Div(double a, double b) {
   return Finite(a / b);
 }
 
-double Finite(double v) {
-  if (!std::isfinite(v)) throw ArithmeticError("overflow");
+double Finite(double v, const char* what) {
+  if (!std::isfinite(v)) throw ArithmeticError(what);
   return v;
 }
 
@@ -68,8 +68,8 @@ float Single(double v) {
 }
 
 int Count(double v) {
-  if (!std::isfinite(v)) throw DataError("a count is not a finite number");
-  if (v < -32768.5 || v > 32767.5) throw DataError("a count of" + Str(v) + " lies outside -32768..32767");
+  if (!std::isfinite(v)) throw CountError("a count is not a finite number");
+  if (v < -32768.5 || v > 32767.5) throw CountError("a count of" + Str(v) + " lies outside -32768..32767");
   return static_cast<int>(std::lround(v));
 }
 

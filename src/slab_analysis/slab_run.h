@@ -33,6 +33,13 @@ class ArithmeticError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A count that no 16-bit whole number holds, met where its place in the file is no longer known (the
+// counts are checked where they are read): ends the run through the error path.
+class CountError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 class SlabRun;
 
 // The routines of the solid and layered foundations and of the joint springs, plugged into the
@@ -110,12 +117,12 @@ class SlabRun {
 
 // Division that refuses a zero divisor or a non-finite result (the error path instead).
 double Div(double a, double b);
-// Tests a value for being finite (the error path instead).
-double Finite(double v);
+// Tests a value for being finite (the error path instead); `what` says which value overflows.
+double Finite(double v, const char* what = "overflow");
 // Rounds a value to single precision; one beyond its range overflows (the error path instead).
 float Single(double v);
 
-// Whole-number conversion of a count read as a number; outside the 16-bit range is a data error.
+// Whole-number conversion of a count read as a number; outside the 16-bit range is a CountError.
 int Count(double v);
 
 }  // namespace pave::slab

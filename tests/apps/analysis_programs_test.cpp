@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -462,6 +463,169 @@ INSTANTIATE_TEST_SUITE_P(
                       "THE MATERIAL CODE (MATL) IS  5 WHICH SHOULD BE 1, 2, 3 OR 4, SO COMPUTATION STOPS.",
                       "WHICH SHOULD BE 1, 2, 3 OR 4, SO COMPUTATION STOPS."}),
     [](const ::testing::TestParamInfo<InputStopCase>& info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------------------------------------------
+// A value that cannot be analysed is refused where it is read, naming the item and its line: as an
+// input stop (the report ends with the message, the graph file marks the problem "STOPPED") or, for a
+// fault of reading, as a data error that names the file too. A fault the analysis meets later names
+// the last line read and the problem. Each case changes one line of an example.
+
+struct PlacedCase {
+  const char* name;
+  Program program;      // Bruntola: both slab builds
+  const char* example;
+  int line;             // the line changed; 0: the whole file is `to`
+  const char* from;     // within that line
+  const char* to;
+  RunEnd end;
+  const char* item;     // what the message names
+  std::string message;  // the whole message; "@" stands for the data file's path
+  int named = 0;        // the line the message names, where it is not the line changed
+};
+void PrintTo(const PlacedCase& c, std::ostream* os) { *os << c.name; }
+
+// The example with `from` changed to `to` in its line `line` (1-based; CR LF line ends).
+std::string WithLineChanged(const std::string& text, int line, const std::string& from, const std::string& to) {
+  std::size_t begin = 0;
+  for (int i = 1; i < line; ++i) begin = text.find("\r\n", begin) + 2;
+  const std::size_t end = text.find("\r\n", begin);
+  std::string changed = text.substr(begin, end - begin);
+  const std::size_t at = changed.find(from);
+  if (at == std::string::npos) return text;
+  changed.replace(at, from.size(), to);
+  return text.substr(0, begin) + changed + text.substr(end);
+}
+
+class PlacedRefusal : public ::testing::TestWithParam<PlacedCase> {};
+
+TEST_P(PlacedRefusal, NamesTheItemAndItsLine) {
+  const PlacedCase& c = GetParam();
+  const std::string good = ExampleText(c.example);
+  const std::string text = c.line == 0 ? std::string(c.to) : WithLineChanged(good, c.line, c.from, c.to);
+  ASSERT_NE(text, good) << c.from;
+  const std::vector<Program> programs =
+      c.program == Program::Morvelin ? std::vector<Program>{Program::Morvelin}
+                                     : std::vector<Program>{Program::Bruntola, Program::Large};
+  for (Program p : programs) {
+    SCOPED_TRACE(Name(p));
+    Folder folder(std::string("placed_") + c.name + Name(p));
+    folder.Write("CASE.DAT", text);
+    RecordingHost host;
+    EXPECT_EQ(RunProgram(p, folder.File("CASE").string(), host), c.end);
+    ASSERT_FALSE(host.messages.empty());
+    std::string message = c.message;
+    if (const std::size_t at = message.find('@'); at != std::string::npos)
+      message.replace(at, 1, folder.File("CASE.DAT").string());
+    EXPECT_EQ(host.messages.front(), message);
+    std::string upper = host.messages.front();
+    std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char ch) { return std::toupper(ch); });
+    std::string item = c.item;
+    std::transform(item.begin(), item.end(), item.begin(), [](unsigned char ch) { return std::toupper(ch); });
+    EXPECT_NE(upper.find(item), std::string::npos) << "the item";
+    if (c.line > 0) {
+      EXPECT_NE(upper.find("LINE " + std::to_string(c.named > 0 ? c.named : c.line)), std::string::npos) << "the line";
+    }
+    if (c.end == RunEnd::InputStop) {
+      EXPECT_EQ(host.messages.back(), kExitText);
+      const std::string graph = FileText(folder.File(std::string("CASE") + GraphExtension(p)));
+      ASSERT_GE(graph.size(), 9u);
+      EXPECT_EQ(graph.substr(graph.size() - 9), "STOPPED\r\n");
+      // The report ends with the message (the layered program puts its tail on a line of its own).
+      const std::string report = FileText(folder.File("CASE.TXT"));
+      const std::string tail = message.substr(message.find(" WHICH ") + 1);
+      EXPECT_EQ(report.substr(report.size() - tail.size() - 2), tail + "\r\n");
+    } else {
+      EXPECT_EQ(host.messages.size(), 1u);
+      EXPECT_EQ(host.messages.front().rfind(std::string(kDataErrorText) + "\n", 0), 0u);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PlacedRefusal,
+    ::testing::Values(
+        // A modulus of 0 is taken only for a viscoelastic layer; -0 is no way around that.
+        PlacedCase{"ModulusZeroOfAnElasticLayer", Program::Morvelin, "LAY4SI", 12, " 0   206850 ", " 0   0 ",
+                   RunEnd::InputStop, "THE MODULUS (E) OF LAYER  2 IN PERIOD  4",
+                   "THE MODULUS (E) OF LAYER  2 IN PERIOD  4 (LINE 12) IS  0 WHICH SHOULD BE GREATER THAN 0 FOR A "
+                   "LAYER THAT IS NOT VISCOELASTIC, SO COMPUTATION STOPS."},
+        PlacedCase{"ModulusMinusZeroOfANonlinearLayer", Program::Morvelin, "LAY2SI", 10, " 827400 ", " -0 ",
+                   RunEnd::InputStop, "THE MODULUS (E) OF LAYER  1 IN PERIOD  1",
+                   "THE MODULUS (E) OF LAYER  1 IN PERIOD  1 (LINE 10) IS  0 WHICH SHOULD BE GREATER THAN 0 FOR A "
+                   "LAYER THAT IS NOT VISCOELASTIC, SO COMPUTATION STOPS."},
+        PlacedCase{"ViscoelasticLayerNumberZero", Program::Morvelin, "LAY3", 16, " 2  1   2 ", " 2  0   2 ",
+                   RunEnd::InputStop, "THE VISCOELASTIC LAYER NUMBER (LNV) NO. 1",
+                   "THE VISCOELASTIC LAYER NUMBER (LNV) NO. 1 (LINE 16) IS  0 WHICH SHOULD BE AT LEAST 1, SO "
+                   "COMPUTATION STOPS."},
+        PlacedCase{"NonlinearLayerNumberZero", Program::Morvelin, "LAY2SI", 16, " 1   0   2 ", " 0   0   2 ",
+                   RunEnd::InputStop, "THE NONLINEAR LAYER NUMBER (LAYNO) NO. 1",
+                   "THE NONLINEAR LAYER NUMBER (LAYNO) NO. 1 (LINE 16) IS  0 WHICH SHOULD BE AT LEAST 1, SO "
+                   "COMPUTATION STOPS."},
+        PlacedCase{"NunitBeyondSixteenBits", Program::Morvelin, "LAY4SI", 5, "9  1  (5)", "9  1E+11  (5)",
+                   RunEnd::DataError, "NUNIT \"1E+11\"",
+                   ErrorText("In @, line 5: NUNIT \"1E+11\" is outside -32768..32767.")},
+        PlacedCase{"LayeredFileOfNoData", Program::Morvelin, "LAY1", 0, "", "  \r\n", RunEnd::DataError,
+                   "CASE.DAT", ErrorText("@ holds no data.")},
+        // The temperature difference overflows the nodal displacements in the solution of problem 2.
+        PlacedCase{"TemperatureBeyondAnyPavement", Program::Bruntola, "SLA1SI", 23, " 11.11 ", " 1E+38 ",
+                   RunEnd::DataError, "problem 2 cannot be analysed",
+                   ErrorText("In @, line 33 (the last line read): problem 2 cannot be analysed (the nodal "
+                             "displacements are out of range)."),
+                   33},
+        PlacedCase{"ProblemCountBeyondSixteenBits", Program::Bruntola, "SLA1SI", 1, " 2 ", " 1E+11 ",
+                   RunEnd::DataError, "NPROB \"1E+11\"",
+                   ErrorText("In @, line 1: NPROB \"1E+11\" is outside -32768..32767.")},
+        PlacedCase{"CheckNodeBeyondSixteenBits", Program::Bruntola, "SLA1SI", 6, " 1  49 ", " 1  1E+11 ",
+                   RunEnd::InputStop, "NODE 100000000000 OF RECORD (6) NNCK",
+                   "NODE 100000000000 OF RECORD (6) NNCK (LINE 6) IS OUTSIDE THE NODES 1 TO 49, SO COMPUTATION "
+                   "STOPS."},
+        PlacedCase{"XCoordinatesDecrease", Program::Bruntola, "SLA1SI", 9, " 0   30.48   60.96 ", " 0   60.96   30.48 ",
+                   RunEnd::DataError, "the x coordinates of slab 1",
+                   ErrorText("In @, line 9: the x coordinates of slab 1 do not increase (no. 2 is 60.96, no. 3 is "
+                             "30.48).")},
+        PlacedCase{"YCoordinatesRepeatInProblemTwo", Program::Bruntola, "SLA1SI", 25, " 0   30.48   60.96   91.44 ",
+                   " 0   30.48   30.48   91.44 ", RunEnd::DataError, "the y coordinates of slab 1",
+                   ErrorText("In @, line 25: the y coordinates of slab 1 do not increase (no. 2 is 30.48, no. 3 is "
+                             "30.48).")},
+        PlacedCase{"SlabFileOfNoData", Program::Bruntola, "SLA1", 0, "", "", RunEnd::DataError, "CASE.DAT",
+                   ErrorText("@ holds no data.")}),
+    [](const ::testing::TestParamInfo<PlacedCase>& info) { return std::string(info.param.name); });
+
+// No data error of the programs is the bare sentence: whatever stops a run (a fault of reading, of a
+// count, of the analysis), the message says what and names the data file and where in it.
+TEST(DataErrorMessage, NeverTheBareSentence) {
+  struct Input {
+    const char* what;
+    Program program;
+    std::string text;
+  };
+  const std::string lay1 = ExampleText("LAY1"), lay2 = ExampleText("LAY2"), sla1 = ExampleText("SLA1");
+  const std::vector<Input> inputs = {
+      {"an empty file", Program::Morvelin, ""},
+      {"a file of blanks", Program::Large, " \r\n\t\r\n"},
+      {"a letter in a number", Program::Morvelin, WithLineChanged(lay1, 10, "740000", "74x000")},
+      {"a file cut short", Program::Bruntola, sla1.substr(0, sla1.size() / 2)},
+      {"a Ctrl-Z in the middle", Program::Morvelin, lay1.substr(0, 200) + "\x1a"},
+      {"a modulus point far away", Program::Morvelin,
+       WithLineChanged(lay2, 18, " 0  0  0  0  .01", " 0  0  0  1E+38  .01")},
+      {"a count beyond 16 bits", Program::Large, WithLineChanged(sla1, 1, " 2 ", " 40000 ")},
+      {"NUNIT beyond 16 bits", Program::Morvelin, WithLineChanged(lay1, 5, " 0  (5)", " 1E+11  (5)")},
+      {"a grid line given twice", Program::Bruntola, WithLineChanged(sla1, 9, " 0   12   24 ", " 0   12   12 ")},
+      {"a temperature no slab has", Program::Large, WithLineChanged(ExampleText("SLA1SI"), 23, " 11.11 ", " 1E+38 ")},
+  };
+  for (const Input& in : inputs) {
+    SCOPED_TRACE(in.what);
+    Folder folder(std::string("bare_") + Name(in.program));
+    folder.Write("CASE.DAT", in.text);
+    RecordingHost host;
+    ASSERT_EQ(RunProgram(in.program, folder.File("CASE").string(), host), RunEnd::DataError);
+    ASSERT_EQ(host.messages.size(), 1u);
+    const std::string& m = host.messages[0];
+    EXPECT_EQ(m.rfind(std::string(kDataErrorText) + "\n", 0), 0u) << m;
+    EXPECT_NE(m.find(folder.File("CASE.DAT").string()), std::string::npos) << m;
+    EXPECT_GT(m.size(), std::string(kDataErrorText).size() + 1 + folder.File("CASE.DAT").string().size() + 10) << m;
+  }
+}
 
 // ---------------------------------------------------------------------------------------------------
 // A data file that is not a regular file is refused as a missing file, at once, and the message

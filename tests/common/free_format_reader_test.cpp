@@ -212,6 +212,44 @@ TEST(FreeFormatReader, OldSystemFileEndsAtCtrlZ) {
   EXPECT_TRUE(r.AtEnd());
 }
 
+// The place of the last item read, which a check of a value read earlier names: its line, also when
+// the item ended its line and the reader already stands on the next one, and its text.
+TEST(FreeFormatReader, KnowsTheLineOfTheLastItemRead) {
+  FreeFormatReader r("Title\r\n 3  1E+11\r\n\r\n 7  (5) NL\n");
+  EXPECT_EQ(r.LastLine(), 1);
+  r.ReadText();
+  EXPECT_EQ(r.LastLine(), 1);
+  r.ReadNumber();
+  r.ReadValue();
+  EXPECT_EQ(r.Line(), 3);
+  EXPECT_EQ(r.LastLine(), 2);
+  EXPECT_EQ(r.LastItem(), "1E+11");
+  r.ReadInt16();
+  EXPECT_EQ(r.LastLine(), 4);
+  EXPECT_EQ(r.LastItem(), "7");
+}
+
+// A file that holds nothing but blanks is named by the message.
+TEST(FreeFormatReader, AFileOfNoDataIsNamed) {
+  const std::filesystem::path path = std::filesystem::temp_directory_path() / "pave_reader_blank.DAT";
+  {
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fputs("  \r\n\t\r\n", f);
+    std::fclose(f);
+  }
+  FreeFormatReader r = FreeFormatReader::FromFile(path);
+  try {
+    r.ReadNumber();
+    FAIL();
+  } catch (const DataError& e) {
+    EXPECT_EQ(std::string(e.what()), path.string() + " holds no data");
+  }
+  std::filesystem::remove(path);
+  FreeFormatReader text("");
+  EXPECT_THROW(text.ReadText(), DataError);
+}
+
 TEST(FreeFormatReader, ReadsAFile) {
   const std::filesystem::path path = std::filesystem::temp_directory_path() / "pave_reader_test.DAT";
   {

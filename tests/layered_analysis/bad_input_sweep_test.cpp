@@ -74,8 +74,8 @@ TEST(LayeredBadInput, HandmadeFilesEndSoundly) {
     std::string where;  // in the message of a data error
   };
   const std::vector<Case> cases = {
-      {"an empty file", "", RunEnd::DataError, "\nThe file holds no data."},
-      {"a file of blanks", "   \r\n  \r\n\t \r\n", RunEnd::DataError, "\nThe file holds no data."},
+      {"an empty file", "", RunEnd::DataError, "CASE.DAT holds no data."},
+      {"a file of blanks", "   \r\n  \r\n\t \r\n", RunEnd::DataError, "CASE.DAT holds no data."},
       {"30000 problems declared, one present", manyProblems, RunEnd::DataError,
        ", line 14: the data end after record (20), where more data were expected."},
       {"LAY1 with CR line ends only", pave::testing::CrOnly(lay1), RunEnd::Normal, ""},

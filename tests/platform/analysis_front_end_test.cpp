@@ -50,7 +50,8 @@ TEST(AnalysisFrontEndTest, TerminalModeExitStatusFollowsTheRunsEnd) {
   };
   for (Case c : {Case{"stop", 1, "LIMIT EXCEEDED, SO COMPUTATION STOPS.\n"},
                  Case{"error", 2, "File not found or data error\n"},
-                 Case{"throw", 2, "File not found or data error\n"}}) {
+                 // An exception escaping the run is told with the argument and what it was.
+                 Case{"throw", 2, "File not found or data error\nthrow: fault.\n"}}) {
     Outcome o = RunFake(c.argument);
     EXPECT_EQ(o.status, c.status) << c.argument;
     EXPECT_EQ(o.err, c.err) << c.argument;

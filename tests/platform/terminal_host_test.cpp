@@ -49,12 +49,13 @@ TEST(TerminalHostTest, RunInTerminalGivesExitStatus) {
     EXPECT_EQ(out.str(), "run\n");
     EXPECT_EQ(err.str(), "done\n");
   }
+  // An exception escaping the run is told with the sentence, never by the sentence alone.
   std::ostringstream out, err;
   int status = RunInTerminal(
-      "", [](const std::string&, AnalysisHost&) -> RunEnd { throw std::runtime_error("boom"); },
+      "/tmp/LAY1", [](const std::string&, AnalysisHost&) -> RunEnd { throw std::runtime_error("boom"); },
       out, err, "File not found or data error");
   EXPECT_EQ(status, 2);
-  EXPECT_EQ(err.str(), "File not found or data error\n");
+  EXPECT_EQ(err.str(), "File not found or data error\n/tmp/LAY1: boom.\n");
 }
 
 TEST(TerminalHostTest, ProgramArgumentIsFirstArgumentWhole) {

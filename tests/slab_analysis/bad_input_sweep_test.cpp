@@ -105,8 +105,8 @@ TEST(SlabBadInput, HandmadeFilesEndSoundly) {
     std::string where;  // in the first message
   };
   const std::vector<Case> cases = {
-      {"an empty file", "", RunEnd::DataError, "\nThe file holds no data."},
-      {"a file of blanks", "   \r\n  \r\n\t \r\n", RunEnd::DataError, "\nThe file holds no data."},
+      {"an empty file", "", RunEnd::DataError, "CASE.DAT holds no data."},
+      {"a file of blanks", "   \r\n  \r\n\t \r\n", RunEnd::DataError, "CASE.DAT holds no data."},
       {"30000 problems declared, two present", manyProblems, RunEnd::DataError,
        ", line 33: the data end after record (28), where more data were expected."},
       {"SLA1 with CR line ends only", pave::testing::CrOnly(sla1), RunEnd::Normal, ""},

@@ -272,6 +272,8 @@ inline bool ExpectSound(const std::string& what, const Outcome& o, const std::st
   EXPECT_EQ(NonFiniteWord(o.graph), "") << "in the graph file";
   for (const std::string& t : o.host.shown) EXPECT_EQ(NonFiniteWord(t), "") << "in the progress text";
   for (const std::string& m : o.host.messages) EXPECT_EQ(NonFiniteWord(m), "") << "in a message";
+  // A data error always says what could not be read or analysed, and where: never the sentence alone.
+  for (const std::string& m : o.host.messages) EXPECT_NE(m, kDataErrorText) << "a data error that names no place";
   if (o.end == RunEnd::DataError && !where.empty()) {
     bool said = false;
     for (const std::string& m : o.host.messages) said = said || m.find(where) != std::string::npos;
