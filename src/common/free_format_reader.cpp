@@ -225,6 +225,11 @@ bool FreeFormatReader::AtEnd() const {
 
 int FreeFormatReader::Line() const { return LineAt(pos_); }
 
+int FreeFormatReader::LineOf(const void* value) const {
+  const auto found = lines_.find(value);
+  return found == lines_.end() ? 0 : found->second;
+}
+
 void FreeFormatReader::NoteRecord(const std::string& text) {
   // A record identifier begins with its number in parentheses: " (11) E".
   if (text.size() < 3 || text[0] != '(') return;

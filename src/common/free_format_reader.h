@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
 
 #include "common/value.h"
 
@@ -75,6 +76,26 @@ class FreeFormatReader {
   int LastLine() const { return LineAt(last_item_); }
   std::string LastItem() const { return ItemAt(last_item_); }
 
+  // Reads the next number into `into` (in the precision of its type) and keeps the line it stands
+  // in, for a check of that value made later to name.
+  void Read(float& into) {
+    into = ReadSingle();
+    Keep(into);
+  }
+  void Read(double& into) {
+    into = ReadNumber();
+    Keep(into);
+  }
+  void Read(std::int16_t& into) {
+    into = ReadInt16();
+    Keep(into);
+  }
+  // Keeps the line of the last item read as that of `value`, which was read from it another way.
+  template <class T>
+  void Keep(const T& value) { lines_[&value] = LastLine(); }
+  // The line a value was read from by Read (or kept by Keep); 0 for a value not read so.
+  int LineOf(const void* value) const;
+
  private:
   void SkipBlanks();
   void SkipBlanksAndLineEnds();
@@ -94,6 +115,7 @@ class FreeFormatReader {
   bool cut_at_ctrl_z_ = false;
   std::string last_record_;  // "(9)": the last record identifier read
   std::size_t last_item_ = 0;  // where the last item read begins
+  std::unordered_map<const void*, int> lines_;  // the lines of the values read by Read
   std::string name_;           // the file read, when it was read from one
 };
 

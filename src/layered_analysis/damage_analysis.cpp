@@ -17,8 +17,8 @@ void DAMINP(RunContext& c) {
   FreeFormatReader& in = c.in;
   LineWriter& rep = c.report;
   LineWriter& lay = c.graph;
-  s.NLBT = in.ReadInt16();
-  s.NLTC = in.ReadInt16();
+  in.Read(s.NLBT);
+  in.Read(s.NLTC);
   in.SkipIdentifier();
   rep.End();
   rep.Text("NUMBER OF LAYERS FOR BOTTOM TENSION (NLBT)---- = ").Num(s.NLBT).End();
@@ -34,7 +34,7 @@ void DAMINP(RunContext& c) {
   if (nlbt != 0) {
     rep.Text("LAYER NO. FOR BOTTOM TENSION (LNBT) ARE:");
     for (int k = 1; k <= nlbt; ++k) {
-      s.LNBT(k) = in.ReadInt16();
+      in.Read(s.LNBT(k));
       rep.Num(s.LNBT(k));
     }
     in.SkipIdentifier();
@@ -43,7 +43,7 @@ void DAMINP(RunContext& c) {
   if (nltc != 0) {
     rep.Text("LAYER NO. FOR TOP COMPRESSION (LNTC) ARE:");
     for (int i = 1; i <= nltc; ++i) {
-      s.LNTC(i) = in.ReadInt16();
+      in.Read(s.LNTC(i));
       rep.Num(s.LNTC(i));
     }
     in.SkipIdentifier();
@@ -53,7 +53,7 @@ void DAMINP(RunContext& c) {
   for (int p = 1; p <= s.NPY; ++p) {
     rep.Text("LOAD REPETITIONS (TNLR) IN PERIOD").Num(p).Text(" FOR EACH LOAD GROUP ARE :");
     for (int g = 1; g <= s.NLG; ++g) {
-      s.TNLR(p, g) = in.ReadSingle();
+      in.Read(s.TNLR(p, g));
       rep.Num(s.TNLR(p, g));
       if (g == 2 && s.NLG != 2) rep.End();
     }
@@ -70,7 +70,7 @@ void DAMINP(RunContext& c) {
   if (nlbt != 0) {
     rep.End();
     for (int k = 1; k <= nlbt; ++k) {
-      for (int m = 1; m <= 3; ++m) s.FT(m, k) = in.ReadSingle();
+      for (int m = 1; m <= 3; ++m) in.Read(s.FT(m, k));
       in.SkipIdentifier();
       rep.Text("DAMAGE COEF.'S (FT) FOR BOTTOM TENSION OF LAYER").Num(s.LNBT(k)).Text(" ARE:");
       rep.Num(s.FT(1, k)).Num(s.FT(2, k)).Num(s.FT(3, k)).End();
@@ -79,8 +79,8 @@ void DAMINP(RunContext& c) {
   if (nltc != 0) {
     rep.End();
     for (int i = 1; i <= nltc; ++i) {
-      s.FT(4, i) = in.ReadSingle();
-      s.FT(5, i) = in.ReadSingle();
+      in.Read(s.FT(4, i));
+      in.Read(s.FT(5, i));
       in.SkipIdentifier();
       rep.Text("DAMAGE COEFICIENTS (FT) FOR TOP COMPRESSION OF LAYER").Num(s.LNTC(i)).Text(" ARE:");
       rep.Text(LnUp(s.FT(4, i), 11, "0.000E+00")).Num(s.FT(5, i)).End();
@@ -92,13 +92,13 @@ void DAMINP(RunContext& c) {
   for (int k = 1; k <= nlbt; ++k) {
     const int l = s.LNBT(k);
     if (l < 1 || l > s.NL - 1) {
-      return LimitStop(c, "THE LAYER NUMBER FOR BOTTOM TENSION (LNBT)", l, s.NL - 1);
+      return LimitStop(c, "THE LAYER NUMBER FOR BOTTOM TENSION (LNBT)", l, s.NL - 1, c.in.LineOf(&s.LNBT(k)));
     }
   }
   for (int i = 1; i <= nltc; ++i) {
     const int l = s.LNTC(i);
     if (l < 1 || l > s.NL) {
-      return LimitStop(c, "THE LAYER NUMBER FOR TOP COMPRESSION (LNTC)", l, s.NL);
+      return LimitStop(c, "THE LAYER NUMBER FOR TOP COMPRESSION (LNTC)", l, s.NL, c.in.LineOf(&s.LNTC(i)));
     }
   }
   s.NZ = static_cast<i16>(nlbt + nltc);

@@ -16,11 +16,11 @@ namespace pave::layered {
 bool CheckAnalysesAvailable(RunContext& c) {
   ProblemState& s = c.s;
   if (s.MATL < 1 || s.MATL > 4) {
-    StopLine().Text("THE MATERIAL CODE (MATL) IS").Num(s.MATL).Stop(c, "WHICH SHOULD BE 1, 2, 3 OR 4, SO COMPUTATION STOPS.");
+    StopLine().Text("THE MATERIAL CODE (MATL)").Is(c.in.LineOf(&s.MATL)).Num(s.MATL).Stop(c, "WHICH SHOULD BE 1, 2, 3 OR 4, SO COMPUTATION STOPS.");
     return false;
   }
   if (s.NDAMA < 0 || s.NDAMA > 2) {
-    StopLine().Text("THE DAMAGE CODE (NDAMA) IS").Num(s.NDAMA).Stop(c, "WHICH SHOULD BE 0, 1 OR 2, SO COMPUTATION STOPS.");
+    StopLine().Text("THE DAMAGE CODE (NDAMA)").Is(c.in.LineOf(&s.NDAMA)).Num(s.NDAMA).Stop(c, "WHICH SHOULD BE 0, 1 OR 2, SO COMPUTATION STOPS.");
     return false;
   }
   return true;

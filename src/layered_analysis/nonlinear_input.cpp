@@ -55,49 +55,47 @@ void NOLINP(RunContext& c) {
   LineWriter& rep = c.report;
   LineWriter& lay = c.graph;
   // (25) NOLAY ITENOL
-  s.NOLAY = in.ReadInt16();
-  s.ITENOL = in.ReadInt16();
+  in.Read(s.NOLAY);
+  in.Read(s.ITENOL);
   in.SkipIdentifier();
   if (s.NOLAY < 0) return ValueStop(c, "THE NUMBER OF NONLINEAR LAYERS (NOLAY)", s.NOLAY, "NOT BE NEGATIVE");
   if (s.ITENOL < 1) return ValueStop(c, "THE MAXIMUM NUMBER OF ITERATIONS (ITENOL)", s.ITENOL, "BE AT LEAST 1");
   const int nolay = s.NOLAY;
-  if (nolay > kMaxNonlinear) return LimitStop(c, "THE NUMBER OF NONLINEAR LAYERS (NOLAY)", nolay, kMaxNonlinear);
+  if (nolay > kMaxNonlinear)
+    return LimitStop(c, "THE NUMBER OF NONLINEAR LAYERS (NOLAY)", nolay, kMaxNonlinear, in.LineOf(&s.NOLAY));
   // (26) LAYNO NCLAY pairs, (27) ZCNOL: no record for an empty list.
-  int laynoLine[kMaxNonlinear + 1] = {};
   for (int i = 1; i <= nolay; ++i) {
-    s.LAYNO(i) = in.ReadInt16();
-    laynoLine[i] = in.LastLine();
-    s.NCLAY(i) = in.ReadInt16();
+    in.Read(s.LAYNO(i));
+    in.Read(s.NCLAY(i));
   }
   for (int i = 1; i <= nolay; ++i) {
-    if (s.LAYNO(i) > s.NL) return LimitStop(c, "THE NONLINEAR LAYER NUMBER (LAYNO)", s.LAYNO(i), s.NL);
-    if (s.LAYNO(i) < 1) {
-      const std::string item = "THE NONLINEAR LAYER NUMBER (LAYNO) NO." + Str(static_cast<i16>(i));
-      return ValueStop(c, item + " " + LineMark(laynoLine[i]), s.LAYNO(i), "BE AT LEAST 1");
-    }
+    if (s.LAYNO(i) > s.NL)
+      return LimitStop(c, "THE NONLINEAR LAYER NUMBER (LAYNO)", s.LAYNO(i), s.NL, in.LineOf(&s.LAYNO(i)));
+    if (s.LAYNO(i) < 1)
+      return ValueStop(c, "THE NONLINEAR LAYER NUMBER (LAYNO) NO." + Str(static_cast<i16>(i)), s.LAYNO(i), "BE AT LEAST 1");
   }
   if (nolay > 0) in.SkipIdentifier();
-  for (int i = 1; i <= nolay; ++i) s.ZCNOL(i) = in.ReadSingle();
+  for (int i = 1; i <= nolay; ++i) in.Read(s.ZCNOL(i));
   if (nolay > 0) in.SkipIdentifier();
   // (28)
-  s.RCNOL = in.ReadSingle();
-  s.XPTNOL = in.ReadSingle();
-  s.YPTNOL = in.ReadSingle();
-  s.SLD = in.ReadSingle();
-  s.DELNOL = in.ReadSingle();
+  in.Read(s.RCNOL);
+  in.Read(s.XPTNOL);
+  in.Read(s.YPTNOL);
+  in.Read(s.SLD);
+  in.Read(s.DELNOL);
   in.SkipIdentifier();
   if (!(s.DELNOL > 0)) return ValueStop(c, "THE TOLERANCE FOR NONLINEAR ANALYSIS (DELNOL)", s.DELNOL, "BE GREATER THAN 0");
-  if (RangeStop(c, StopLine().Text("THE TOLERANCE FOR NONLINEAR ANALYSIS (DELNOL) IS"), s.DELNOL, range::kTolerance)) return;
+  if (RangeStop(c, StopLine().Text("THE TOLERANCE FOR NONLINEAR ANALYSIS (DELNOL)"), s.DELNOL, range::kTolerance)) return;
   // The depth where a nonlinear layer's modulus is taken lies in the pavement, not above it.
   for (int i = 1; i <= nolay; ++i)
-    if (RangeStop(c, StopLine().Text("THE Z COORDINATE (ZCNOL) OF NONLINEAR LAYER").Num(s.LAYNO(i)).Text("IS"), s.ZCNOL(i),
+    if (RangeStop(c, StopLine().Text("THE Z COORDINATE (ZCNOL) OF NONLINEAR LAYER").Num(s.LAYNO(i)), s.ZCNOL(i),
                   range::kLength))
       return;
   // (29) RELAX, (30) GAM
-  for (int p = 1; p <= s.NPY; ++p) s.RELAX(p) = in.ReadSingle();
+  for (int p = 1; p <= s.NPY; ++p) in.Read(s.RELAX(p));
   if (s.NPY > 0) in.SkipIdentifier();
   for (int l = 1; l <= s.NL; ++l) {
-    s.GAM(l) = in.ReadSingle();
+    in.Read(s.GAM(l));
     s.GAMRead(l) = s.GAM(l);
   }
   if (s.NL > 0) in.SkipIdentifier();
@@ -157,12 +155,12 @@ void NOLINP(RunContext& c) {
   // (31) nonseasonal constants, echoed line by line.
   for (int i = 1; i <= nolay; ++i) {
     const bool clay = s.NCLAY(i) == 1;
-    s.K2(i) = in.ReadSingle();
+    in.Read(s.K2(i));
     if (clay) {
-      s.K3(i) = in.ReadSingle();
-      s.K4(i) = in.ReadSingle();
+      in.Read(s.K3(i));
+      in.Read(s.K4(i));
     }
-    s.K0(i) = in.ReadSingle();
+    in.Read(s.K0(i));
     in.SkipIdentifier();
     const char* nclay = s.LAYNO(i) >= 10 ? "   NCLAY = " : "    NCLAY = ";
     rep.Text("LAYER NO. = ").Num(s.LAYNO(i)).Text(nclay).Num(s.NCLAY(i));
@@ -202,12 +200,12 @@ void NOLINP(RunContext& c) {
     for (int i = 1; i <= nolay; ++i) {
       const bool clay = s.NCLAY(i) == 1;
       if (clay) {
-        s.EMIN(i, p) = in.ReadSingle();
-        s.EMAX(i, p) = in.ReadSingle();
+        in.Read(s.EMIN(i, p));
+        in.Read(s.EMAX(i, p));
       } else {
-        s.PHI(i, p) = in.ReadSingle();
+        in.Read(s.PHI(i, p));
       }
-      s.K1(i, p) = in.ReadSingle();
+      in.Read(s.K1(i, p));
       in.SkipIdentifier();
       const char* nclay = s.LAYNO(i) >= 10 ? "NCLAY = " : " NCLAY = ";
       rep.Text("FOR PERIOD").Num(p).Text(" LAYER NO. = ").Num(s.LAYNO(i)).Text(nclay).Num(s.NCLAY(i));

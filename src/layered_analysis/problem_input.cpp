@@ -17,13 +17,14 @@ std::string Ends(const std::string& s, std::size_t n) { return s.size() >= n ? s
 
 // Whether a stop is needed because a count is outside 1..limit (or 0..limit). The message follows the
 // style of the limit stops.
-bool CountStop(RunContext& c, const std::string& what, long value, int limit, int minimum) {
+bool CountStop(RunContext& c, const std::string& what, const i16& value, int limit, int minimum) {
   if (value > limit) {
-    LimitStop(c, what, value, limit);
+    LimitStop(c, what, value, limit, c.in.LineOf(&value));
     return true;
   }
   if (value < minimum) {
-    StopLine().Text(what + " IS").Num(value).Stop(c, "WHICH IS LESS THAN " + std::to_string(minimum) + ", SO COMPUTATION STOPS.");
+    StopLine().Text(what).Is(c.in.LineOf(&value)).Num(static_cast<long>(value)).Stop(
+        c, "WHICH IS LESS THAN " + std::to_string(minimum) + ", SO COMPUTATION STOPS.");
     return true;
   }
   return false;
@@ -46,18 +47,18 @@ std::string ReadGeneralRecords(RunContext& c) {
   const TitleRecord title = ReadTitleRecord(c.in);
   s.TITLE = title.title;
   if (!title.refusal.empty()) return title.refusal;
-  s.MATL = c.in.ReadInt16();
-  s.NDAMA = c.in.ReadInt16();
-  s.NPY = c.in.ReadInt16();
-  s.NLG = c.in.ReadInt16();
+  c.in.Read(s.MATL);
+  c.in.Read(s.NDAMA);
+  c.in.Read(s.NPY);
+  c.in.Read(s.NLG);
   c.in.SkipIdentifier();
-  s.DEL = c.in.ReadSingle();
+  c.in.Read(s.DEL);
   c.in.SkipIdentifier();
-  s.NL = c.in.ReadInt16();
-  s.NZ = c.in.ReadInt16();
+  c.in.Read(s.NL);
+  c.in.Read(s.NZ);
   s.NZRead = s.NZ;
-  s.ICL = c.in.ReadInt16();
-  s.NSTD = c.in.ReadInt16();
+  c.in.Read(s.ICL);
+  c.in.Read(s.NSTD);
   // An old file has no NUNIT: its identifier stands where NUNIT is expected.
   const Value nunit = c.in.ReadValue();
   if (!nunit.IsNumber()) return kWrongFormatText;
@@ -142,31 +143,40 @@ void ELAINP(RunContext& c) {
 
   // Thicknesses; a list with no entry has no record (and no identifier) in the file.
   std::vector<float> th;
-  for (int i = 1; i <= s.NL - 1; ++i) th.push_back(s.TH(i) = in.ReadSingle());
+  for (int i = 1; i <= s.NL - 1; ++i) {
+    in.Read(s.TH(i));
+    th.push_back(s.TH(i));
+  }
   if (s.NL - 1 >= 1) in.SkipIdentifier();
   WriteList(r, "THICKNESSES OF LAYERS (TH) ARE :", th, 32);
   GraphList(g, th);
 
   std::vector<float> pr;
-  for (int i = 1; i <= s.NL; ++i) pr.push_back(s.PR(i) = in.ReadSingle());
+  for (int i = 1; i <= s.NL; ++i) {
+    in.Read(s.PR(i));
+    pr.push_back(s.PR(i));
+  }
   in.SkipIdentifier();
   WriteList(r, "POISSON'S RATIOS OF LAYERS (PR) ARE :", pr, 37);
   GraphList(g, pr);
 
   if (s.NDAMA == 0) {
     std::vector<float> zc;
-    for (int i = 1; i <= s.NZ; ++i) zc.push_back(s.ZC(i) = in.ReadSingle());
+    for (int i = 1; i <= s.NZ; ++i) {
+      in.Read(s.ZC(i));
+      zc.push_back(s.ZC(i));
+    }
     if (s.NZ >= 1) in.SkipIdentifier();
     WriteList(r, "VERTICAL COORDINATES OF POINTS (ZC) ARE: ", zc, 41);
     GraphList(g, zc);
   }
 
-  s.NBOND = in.ReadInt16();
+  in.Read(s.NBOND);
   in.SkipIdentifier();
   if (s.NBOND == 0) {
     std::vector<i16> ints;
     for (int i = 1; i <= s.NL - 1; ++i) {
-      s.INT(i) = in.ReadInt16();
+      in.Read(s.INT(i));
       ints.push_back(s.INT(i));
     }
     if (s.NL - 1 >= 1) in.SkipIdentifier();
@@ -174,7 +184,7 @@ void ELAINP(RunContext& c) {
   } else if (s.NBOND == 1) {
     r.Text("ALL INTERFACES ARE FULLY BONDED").End();
   } else {
-    StopLine().Text("INTERFACE CODE (NBOND) IS").Num(s.NBOND).Stop(c, "WHICH SHOULD BE 0 OR 1, SO COMPUTATION STOPS.");
+    StopLine().Text("INTERFACE CODE (NBOND)").Is(c.in.LineOf(&s.NBOND)).Num(s.NBOND).Stop(c, "WHICH SHOULD BE 0 OR 1, SO COMPUTATION STOPS.");
     return;
   }
 
@@ -183,8 +193,7 @@ void ELAINP(RunContext& c) {
     r.Text("FOR PERIOD NO.").Num(static_cast<i16>(p)).Text("LAYER NO. AND MODULUS ARE : ");
     std::vector<float> e;
     for (int i = 1; i <= s.NL; ++i) {
-      s.EPY(i, p) = in.ReadSingle();
-      s.EPYLine(i, p) = in.LastLine();
+      in.Read(s.EPY(i, p));
       e.push_back(s.EPY(i, p));
       ModulusPairs(r, i, s.EPY(i, p), s.NL);
     }
@@ -195,10 +204,10 @@ void ELAINP(RunContext& c) {
   r.End();
 
   for (int LG = 1; LG <= s.NLG; ++LG) {
-    s.LOAD(LG) = in.ReadInt16();
+    in.Read(s.LOAD(LG));
     in.SkipIdentifier();
-    s.CR(LG) = in.ReadSingle();
-    s.CP(LG) = in.ReadSingle();
+    in.Read(s.CR(LG));
+    in.Read(s.CP(LG));
     in.SkipIdentifier();
     g.Num(s.LOAD(LG)).End();
     g.Num(s.CR(LG)).Num(s.CP(LG)).End();
@@ -212,7 +221,7 @@ void ELAINP(RunContext& c) {
       r.Text("LOAD GROUP NO.").Num(lg).Text("HAS").Num(static_cast<i16>(1)).Text("CONTACT AREA").End();
       r.Text("CONTACT RADIUS (CR)--------------- = ").Num(s.CR(LG)).End();
       r.Text("CONTACT PRESSURE (CP)------------- = ").Num(s.CP(LG)).End();
-      s.NR(LG) = in.ReadInt16();
+      in.Read(s.NR(LG));
       in.SkipIdentifier();
       r.Text("RADIAL COORDINATES OF ").Num(s.NR(LG)).Text(" POINT(S) (RC) ARE : ");
       g.Num(s.NR(LG)).End();
@@ -229,14 +238,17 @@ void ELAINP(RunContext& c) {
         return;
       }
       std::vector<float> rc;
-      for (int J = 1; J <= s.NR(LG); ++J) rc.push_back(s.RC(J, 1, LG) = in.ReadSingle());
+      for (int J = 1; J <= s.NR(LG); ++J) {
+        in.Read(s.RC(J, 1, LG));
+        rc.push_back(s.RC(J, 1, LG));
+      }
       if (s.NR(LG) >= 1) in.SkipIdentifier();
       WriteList(r, "", rc, 44);
       GraphList(g, rc);
       continue;
     }
 
-    s.NPT(LG) = in.ReadInt16();
+    in.Read(s.NPT(LG));
     in.SkipIdentifier();
     g.Num(s.NPT(LG)).End();
     if (s.NPT(LG) > kMaxPoints) {
@@ -253,11 +265,11 @@ void ELAINP(RunContext& c) {
            "THE NUMBER OF X AND Y COORDINATES (NPT) IS " + Str(s.NPT(LG)) + " FOR LOAD GROUP" + Str(lg) + " " + tail);
       return;
     }
-    s.XW(LG) = in.ReadSingle();
-    s.YW(LG) = in.ReadSingle();
+    in.Read(s.XW(LG));
+    in.Read(s.YW(LG));
     for (int IPT = 1; IPT <= s.NPT(LG); ++IPT) {
-      s.XPT(IPT) = in.ReadSingle();
-      s.YPT(IPT) = in.ReadSingle();
+      in.Read(s.XPT(IPT));
+      in.Read(s.YPT(IPT));
     }
     in.SkipIdentifier();
     g.Num(s.XW(LG)).Num(s.YW(LG));
@@ -277,16 +289,16 @@ void ELAINP(RunContext& c) {
     }
     // The wheel layout and the response-point table take no spacing or point beyond a pavement.
     const std::string group = "OF LOAD GROUP";
-    if (RangeStop(c, StopLine().Text("THE WHEEL SPACING ALONG X-AXIS (XW)").Text(group).Num(lg).Text("IS"), s.XW(LG),
+    if (RangeStop(c, StopLine().Text("THE WHEEL SPACING ALONG X-AXIS (XW)").Text(group).Num(lg), s.XW(LG),
                   range::kCoordinate) ||
-        RangeStop(c, StopLine().Text("THE WHEEL SPACING ALONG Y-AXIS (YW)").Text(group).Num(lg).Text("IS"), s.YW(LG),
+        RangeStop(c, StopLine().Text("THE WHEEL SPACING ALONG Y-AXIS (YW)").Text(group).Num(lg), s.YW(LG),
                   range::kCoordinate))
       return;
     for (int IPT = 1; IPT <= s.NPT(LG); ++IPT) {
       const i16 pt = static_cast<i16>(IPT);
-      if (RangeStop(c, StopLine().Text("THE X COORDINATE (XPT) OF RESPONSE POINT").Num(pt).Text(group).Num(lg).Text("IS"),
+      if (RangeStop(c, StopLine().Text("THE X COORDINATE (XPT) OF RESPONSE POINT").Num(pt).Text(group).Num(lg),
                     s.XPT(IPT), range::kCoordinate) ||
-          RangeStop(c, StopLine().Text("THE Y COORDINATE (YPT) OF RESPONSE POINT").Num(pt).Text(group).Num(lg).Text("IS"),
+          RangeStop(c, StopLine().Text("THE Y COORDINATE (YPT) OF RESPONSE POINT").Num(pt).Text(group).Num(lg),
                     s.YPT(IPT), range::kCoordinate))
         return;
     }
@@ -354,11 +366,11 @@ void ELAINP(RunContext& c) {
 void CheckBeforeAnalysis(RunContext& c) {
   ProblemState& s = c.s;
   if (s.NSTD != 1 && s.NSTD != 5 && s.NSTD != 9) {
-    StopLine().Text("THE COMPUTING CODE (NSTD) IS").Num(s.NSTD).Stop(c, "WHICH SHOULD BE 1, 5 OR 9, SO COMPUTATION STOPS.");
+    StopLine().Text("THE COMPUTING CODE (NSTD)").Is(c.in.LineOf(&s.NSTD)).Num(s.NSTD).Stop(c, "WHICH SHOULD BE 1, 5 OR 9, SO COMPUTATION STOPS.");
     return;
   }
   if (!(s.DEL > 0)) return ValueStop(c, "THE TOLERANCE FOR INTEGRATION (DEL)", s.DEL, "BE GREATER THAN 0");
-  if (RangeStop(c, StopLine().Text("THE TOLERANCE FOR INTEGRATION (DEL) IS"), s.DEL, range::kTolerance)) return;
+  if (RangeStop(c, StopLine().Text("THE TOLERANCE FOR INTEGRATION (DEL)"), s.DEL, range::kTolerance)) return;
   if (s.ICL < 1) return ValueStop(c, "THE LIMIT OF INTEGRATION CYCLES (ICL)", s.ICL, "BE AT LEAST 1");
   if (s.NBOND == 0) {
     for (int i = 1; i <= s.NL - 1; ++i)
@@ -367,22 +379,22 @@ void CheckBeforeAnalysis(RunContext& c) {
   }
   for (int i = 1; i <= s.NL - 1; ++i) {
     if (!(s.TH(i) > 0)) {
-      StopLine().Text("THE THICKNESS (TH) OF LAYER").Num(static_cast<i16>(i)).Text("IS").Num(s.TH(i))
+      StopLine().Text("THE THICKNESS (TH) OF LAYER").Num(static_cast<i16>(i)).Is(c.in.LineOf(&s.TH(i))).Num(s.TH(i))
           .Stop(c, "WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS.");
       return;
     }
-    if (RangeStop(c, StopLine().Text("THE THICKNESS (TH) OF LAYER").Num(static_cast<i16>(i)).Text("IS"), s.TH(i),
+    if (RangeStop(c, StopLine().Text("THE THICKNESS (TH) OF LAYER").Num(static_cast<i16>(i)), s.TH(i),
                   range::kThickness))
       return;
   }
   if (s.NDAMA == 0) {
     for (int i = 1; i <= s.NZ; ++i) {
       if (!(s.ZC(i) >= 0)) {
-        StopLine().Text("THE VERTICAL COORDINATE (ZC) OF POINT").Num(static_cast<i16>(i)).Text("IS").Num(s.ZC(i))
+        StopLine().Text("THE VERTICAL COORDINATE (ZC) OF POINT").Num(static_cast<i16>(i)).Is(c.in.LineOf(&s.ZC(i))).Num(s.ZC(i))
             .Stop(c, "WHICH SHOULD NOT BE NEGATIVE, SO COMPUTATION STOPS.");
         return;
       }
-      if (RangeStop(c, StopLine().Text("THE VERTICAL COORDINATE (ZC) OF POINT").Num(static_cast<i16>(i)).Text("IS"),
+      if (RangeStop(c, StopLine().Text("THE VERTICAL COORDINATE (ZC) OF POINT").Num(static_cast<i16>(i)),
                     s.ZC(i), range::kLength))
         return;
     }
@@ -394,28 +406,27 @@ void CheckBeforeAnalysis(RunContext& c) {
         StopLine()
             .Text("THE RADIAL COORDINATE (RC) NO.").Num(static_cast<i16>(J))
             .Text("OF LOAD GROUP").Num(static_cast<i16>(LG))
-            .Text("IS").Num(s.RC(J, 1, LG))
+            .Is(c.in.LineOf(&s.RC(J, 1, LG))).Num(s.RC(J, 1, LG))
             .Stop(c, "WHICH SHOULD NOT BE NEGATIVE, SO COMPUTATION STOPS.");
         return;
       }
       if (RangeStop(c,
                     StopLine()
                         .Text("THE RADIAL COORDINATE (RC) NO.").Num(static_cast<i16>(J))
-                        .Text("OF LOAD GROUP").Num(static_cast<i16>(LG))
-                        .Text("IS"),
+                        .Text("OF LOAD GROUP").Num(static_cast<i16>(LG)),
                     s.RC(J, 1, LG), range::kLength))
         return;
     }
   }
   for (int LG = 1; LG <= s.NLG; ++LG) {
     if (!(s.CR(LG) > 0)) {
-      StopLine().Text("THE CONTACT RADIUS (CR) OF LOAD GROUP").Num(static_cast<i16>(LG)).Text("IS").Num(s.CR(LG))
+      StopLine().Text("THE CONTACT RADIUS (CR) OF LOAD GROUP").Num(static_cast<i16>(LG)).Is(c.in.LineOf(&s.CR(LG))).Num(s.CR(LG))
           .Stop(c, "WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS.");
       return;
     }
-    if (RangeStop(c, StopLine().Text("THE CONTACT RADIUS (CR) OF LOAD GROUP").Num(static_cast<i16>(LG)).Text("IS"),
+    if (RangeStop(c, StopLine().Text("THE CONTACT RADIUS (CR) OF LOAD GROUP").Num(static_cast<i16>(LG)),
                   s.CR(LG), range::kThickness) ||
-        RangeStop(c, StopLine().Text("THE CONTACT PRESSURE (CP) OF LOAD GROUP").Num(static_cast<i16>(LG)).Text("IS"),
+        RangeStop(c, StopLine().Text("THE CONTACT PRESSURE (CP) OF LOAD GROUP").Num(static_cast<i16>(LG)),
                   s.CP(LG), range::kPressure))
       return;
   }
@@ -426,7 +437,7 @@ void CheckBeforeAnalysis(RunContext& c) {
         StopLine()
             .Text("THE MODULUS (E) OF LAYER").Num(static_cast<i16>(i))
             .Text("IN PERIOD").Num(static_cast<i16>(p))
-            .Text("IS").Num(s.EPY(i, p))
+            .Is(c.in.LineOf(&s.EPY(i, p))).Num(s.EPY(i, p))
             .Stop(c, s.MATL == 1 ? "WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS."
                                  : "WHICH SHOULD NOT BE NEGATIVE, SO COMPUTATION STOPS.");
         return;
@@ -434,14 +445,13 @@ void CheckBeforeAnalysis(RunContext& c) {
       if (RangeStop(c,
                     StopLine()
                         .Text("THE MODULUS (E) OF LAYER").Num(static_cast<i16>(i))
-                        .Text("IN PERIOD").Num(static_cast<i16>(p))
-                        .Text("IS"),
+                        .Text("IN PERIOD").Num(static_cast<i16>(p)),
                     s.EPY(i, p), s.MATL == 1 ? range::kModulus : range::kModulusOrZero))
         return;
     }
   for (int i = 1; i <= s.NL; ++i) {
     if (!(s.PR(i) <= 0.5f && s.PR(i) >= 0.0f)) {
-      StopLine().Text("THE POISSON'S RATIO (PR) OF LAYER").Num(static_cast<i16>(i)).Text("IS").Num(s.PR(i))
+      StopLine().Text("THE POISSON'S RATIO (PR) OF LAYER").Num(static_cast<i16>(i)).Is(c.in.LineOf(&s.PR(i))).Num(s.PR(i))
           .Stop(c, "WHICH SHOULD BE BETWEEN 0 AND 0.5, SO COMPUTATION STOPS.");
       return;
     }
@@ -460,7 +470,7 @@ void CheckGivenModuli(RunContext& c) {
       StopLine()
           .Text("THE MODULUS (E) OF LAYER").Num(static_cast<i16>(i))
           .Text("IN PERIOD").Num(static_cast<i16>(p))
-          .Text(LineMark(s.EPYLine(i, p)) + " IS").Num(s.EPY(i, p))
+          .Is(c.in.LineOf(&s.EPY(i, p))).Num(s.EPY(i, p))
           .Stop(c, "WHICH SHOULD BE GREATER THAN 0 FOR A LAYER THAT IS NOT VISCOELASTIC, SO COMPUTATION STOPS.");
       return;
     }

@@ -68,7 +68,6 @@ struct ProblemState {
   i16 NBOND = 1;                           // 0: INT read; 1: all bonded
   Table1<i16, kMaxLayers - 1> INT;         // 1 bonded, 0 frictionless
   Table2<float, kMaxLayers, kMaxPeriods> EPY;  // modulus of layer in period, as read
-  Table2<int, kMaxLayers, kMaxPeriods> EPYLine;  // the line of the data file it stands in
   Table1<float, kMaxLayers> E;             // current modulus
 
   // --- Load groups, records (13) to (20) ---

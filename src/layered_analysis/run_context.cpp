@@ -32,17 +32,23 @@ void StopLine::Stop(RunContext& c, const std::string& tail) const {
   layered::Stop(c, {report_, {{tail}}}, message_ + " " + tail);
 }
 
-bool RangeStop(RunContext& c, StopLine line, float v, const ValueRange& range) {
+StopLine& StopLine::Is(int line) {
+  const bool blank = !report_.texts.empty() && !report_.texts.back().empty() && report_.texts.back().back() == ' ';
+  const std::string is = line > 0 ? LineMark(line) + " IS" : "IS";
+  return Add((blank ? "" : " ") + is, is);
+}
+
+bool RangeStop(RunContext& c, StopLine line, const float& v, const ValueRange& range) {
   const bool si = c.s.NUNIT != 0;
   if (range.Holds(v, si)) return false;
-  line.Num(v);
+  line.Is(c.in.LineOf(&v)).Num(v);
   if (const std::string unit = UnitName(range, si); !unit.empty()) line.Text(unit);
   line.Stop(c, "WHICH SHOULD BE " + RangeRule(range, si) + ", SO COMPUTATION STOPS.");
   return true;
 }
 
-void LimitStop(RunContext& c, const std::string& what, long value, int limit) {
-  StopLine().Text(what + " IS").Num(value).Stop(
+void LimitStop(RunContext& c, const std::string& what, long value, int limit, int line) {
+  StopLine().Text(what).Is(line).Num(value).Stop(
       c, "WHICH IS GREATER THAN THE LIMIT OF " + std::to_string(limit) + ", SO COMPUTATION STOPS.");
 }
 

@@ -49,6 +49,9 @@ class StopLine {
   StopLine& Text(const std::string& text) { return Add(text, text); }
   template <class T>
   StopLine& Num(T value) { return Add(GenNum(value), Str(value)); }
+  // "IS" after the item, with the line of the data file the value stands in when it is known (> 0):
+  // "... (LINE 12) IS".
+  StopLine& Is(int line);
   void Stop(RunContext& c, const std::string& tail) const;
 
  private:
@@ -59,19 +62,21 @@ class StopLine {
 
 // The stop of a value that has no physical or counting sense:
 //   "<what> IS v" / "WHICH SHOULD <rule>, SO COMPUTATION STOPS."
+// A value read by the reader's Read names its line: "<what> (LINE n) IS v".
 template <class T>
-void ValueStop(RunContext& c, const std::string& what, T value, const std::string& rule) {
-  StopLine().Text(what + " IS").Num(value).Stop(c, "WHICH SHOULD " + rule + ", SO COMPUTATION STOPS.");
+void ValueStop(RunContext& c, const std::string& what, const T& value, const std::string& rule) {
+  StopLine().Text(what).Is(c.in.LineOf(&value)).Num(value).Stop(c, "WHICH SHOULD " + rule + ", SO COMPUTATION STOPS.");
 }
 
-// Stops when v lies outside the range of its kind: the line (which names the item and ends with
-// "IS"), v in the data set's unit and "WHICH SHOULD BE <range and unit>, SO COMPUTATION STOPS.". True
-// when it stopped.
-bool RangeStop(RunContext& c, StopLine line, float v, const ValueRange& range);
+// Stops when v lies outside the range of its kind: the line (which names the item), the line of the
+// data file v was read from, "IS", v in the data set's unit and "WHICH SHOULD BE <range and unit>, SO
+// COMPUTATION STOPS.". True when it stopped.
+bool RangeStop(RunContext& c, StopLine line, const float& v, const ValueRange& range);
 
 // The limit stop of the counts and tables:
 //   report "<what> IS n" / "WHICH IS GREATER THAN THE LIMIT OF m, SO COMPUTATION STOPS."
 //   message "<what> IS n WHICH IS GREATER THAN THE LIMIT OF m, SO COMPUTATION STOPS."
-void LimitStop(RunContext& c, const std::string& what, long value, int limit);
+// `line`: the line of the data file the count stands in, when it is known (> 0).
+void LimitStop(RunContext& c, const std::string& what, long value, int limit, int line = 0);
 
 }  // namespace pave::layered

@@ -183,7 +183,7 @@ RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host) {
   try {
     FreeFormatReader& in = reader.emplace(FreeFormatReader::FromFile(dataName));
     RunContext c{s, in, report, graph, log, host, integrator};
-    s.NPROB = in.ReadInt16();
+    in.Read(s.NPROB);
     in.SkipIdentifier();
 
     // The report and the layer graph file begin before the first problem, so that every stop,

@@ -45,7 +45,7 @@ void VISINP(RunContext& c) {
   LineWriter& rep = c.report;
   LineWriter& lay = c.graph;
   // (36) DUR
-  s.DUR = in.ReadSingle();
+  in.Read(s.DUR);
   in.SkipIdentifier();
   rep.End();
   if (s.MATL == 4) rep.End();
@@ -53,18 +53,14 @@ void VISINP(RunContext& c) {
   lay.Num(s.DUR).End();
 
   // (37) NVL LNV: the line ends after NVL when there is no viscoelastic layer.
-  s.NVL = in.ReadInt16();
+  in.Read(s.NVL);
   lay.Num(s.NVL).End();
   if (s.NVL < 0) return ValueStop(c, "THE NUMBER OF VISCOELASTIC LAYERS (NVL)", s.NVL, "NOT BE NEGATIVE");
   if (s.NVL > kMaxVisco) {
-    return LimitStop(c, "THE NUMBER OF VISCOELASTIC LAYERS (NVL)", s.NVL, kMaxVisco);
+    return LimitStop(c, "THE NUMBER OF VISCOELASTIC LAYERS (NVL)", s.NVL, kMaxVisco, c.in.LineOf(&s.NVL));
   }
   const int nvl = s.NVL;
-  int lnvLine[kMaxVisco + 1] = {};
-  for (int j = 1; j <= nvl; ++j) {
-    s.LNV(j) = in.ReadInt16();
-    lnvLine[j] = in.LastLine();
-  }
+  for (int j = 1; j <= nvl; ++j) in.Read(s.LNV(j));
   if (nvl > 0) in.SkipIdentifier();
   rep.Text("NUMBER OF VISCOELASTIC LAYER (NVL)         = ").Num(s.NVL).End();
   rep.Text("LAYER NUMBERS WHICH ARE VISCOELASTIC (LNV) = ");
@@ -77,24 +73,21 @@ void VISINP(RunContext& c) {
   for (int j = 1; j <= nvl; ++j) {
     const int l = s.LNV(j);
     if (l > kMaxVisco || l > s.NL) {
-      return LimitStop(c, "THE VISCOELASTIC LAYER NUMBER (LNV)", l, l > kMaxVisco ? kMaxVisco : s.NL);
+      return LimitStop(c, "THE VISCOELASTIC LAYER NUMBER (LNV)", l, l > kMaxVisco ? kMaxVisco : s.NL, in.LineOf(&s.LNV(j)));
     }
-    if (l < 1) {
-      const std::string item = "THE VISCOELASTIC LAYER NUMBER (LNV) NO." + Str(static_cast<i16>(j));
-      return ValueStop(c, item + " " + LineMark(lnvLine[j]), s.LNV(j), "BE AT LEAST 1");
-    }
+    if (l < 1) return ValueStop(c, "THE VISCOELASTIC LAYER NUMBER (LNV) NO." + Str(static_cast<i16>(j)), s.LNV(j), "BE AT LEAST 1");
   }
 
   // (38) NTYME, (39) TYME
-  s.NTYME = in.ReadInt16();
+  in.Read(s.NTYME);
   in.SkipIdentifier();
   lay.Num(s.NTYME).End();
   if (s.NTYME > kMaxTimes) {
-    return LimitStop(c, "THE NUMBER OF CREEP TIMES (NTYME)", s.NTYME, kMaxTimes);
+    return LimitStop(c, "THE NUMBER OF CREEP TIMES (NTYME)", s.NTYME, kMaxTimes, c.in.LineOf(&s.NTYME));
   }
   if (s.NTYME < 1) return ValueStop(c, "THE NUMBER OF CREEP TIMES (NTYME)", s.NTYME, "BE AT LEAST 1");
   const int nt = s.NTYME;
-  for (int i = 1; i <= nt; ++i) s.TYME(i) = in.ReadSingle();
+  for (int i = 1; i <= nt; ++i) in.Read(s.TYME(i));
   if (nt > 0) in.SkipIdentifier();
   rep.Text("CREEP TIMES (TYME) ARE:");
   for (int i = 1; i <= nt; ++i) {
@@ -104,16 +97,16 @@ void VISINP(RunContext& c) {
   rep.End();
   lay.End();
   for (int i = 1; i <= nt; ++i)
-    if (RangeStop(c, StopLine().Text("THE CREEP TIME (TYME) NO." + Str(static_cast<i16>(i)) + " IS"), s.TYME(i),
+    if (RangeStop(c, StopLine().Text("THE CREEP TIME (TYME) NO." + Str(static_cast<i16>(i))), s.TYME(i),
                   range::kCreepTime))
       return;
 
   // (41) BETA TEMREF and (42) CREEP of each viscoelastic layer.
   for (int j = 1; j <= nvl; ++j) {
-    s.BETA(j) = in.ReadSingle();
-    s.TEMREF(j) = in.ReadSingle();
+    in.Read(s.BETA(j));
+    in.Read(s.TEMREF(j));
     in.SkipIdentifier();
-    for (int i = 1; i <= nt; ++i) s.CREEP(j, i, 1) = in.ReadSingle();
+    for (int i = 1; i <= nt; ++i) in.Read(s.CREEP(j, i, 1));
     if (nt > 0) in.SkipIdentifier();
     rep.End();
     rep.Text("FOR LAYER").Num(s.LNV(j)).Text(" TIME TEMPERATURE SHIFT FACTOR (BETA) = ").Num(s.BETA(j)).End();
@@ -127,14 +120,14 @@ void VISINP(RunContext& c) {
     for (int i = 1; i <= nt; ++i)
       if (RangeStop(c,
                     StopLine().Text("THE CREEP COMPLIANCE (CREEP) NO." + Str(static_cast<i16>(i)) + " OF LAYER" +
-                                    Str(s.LNV(j)) + " IS"),
+                                    Str(s.LNV(j)) + ""),
                     s.CREEP(j, i, 1), range::kCompliance))
         return;
   }
 
   // (44) temperatures of each period, stored by layer number.
   for (int p = 1; p <= s.NPY; ++p) {
-    for (int j = 1; j <= nvl; ++j) s.TEMP(p, s.LNV(j)) = in.ReadSingle();
+    for (int j = 1; j <= nvl; ++j) in.Read(s.TEMP(p, s.LNV(j)));
     if (nvl > 0) in.SkipIdentifier();
     for (int j = 1; j <= nvl; ++j) lay.Num(s.TEMP(p, s.LNV(j)));
     lay.End();
@@ -160,7 +153,7 @@ void VISINP(RunContext& c) {
     return;
   }
   if (static_cast<int>(delta.size()) > kMaxTimes) {
-    return LimitStop(c, "THE NUMBER OF CREEP TIMES (NTYME) USED AS RETARDATION TIMES", s.NTYME, kMaxTimes - 1);
+    return LimitStop(c, "THE NUMBER OF CREEP TIMES (NTYME) USED AS RETARDATION TIMES", s.NTYME, kMaxTimes - 1, c.in.LineOf(&s.NTYME));
   }
   const int ndir = static_cast<int>(delta.size());
   s.NDIR = static_cast<i16>(ndir);

@@ -12,7 +12,7 @@ void LiqInp(SlabRun& r) {
   LineWriter& w = r.Rep();
   const int nn = Count(s.NNODE);
   const int nas = r.ReadInt16();
-  s.SUBMOD(1) = r.ReadSingle();
+  r.ReadSingle(s.SUBMOD(1));
   r.SkipIdentifier();
   CheckCount(r, "THE NUMBER OF ADDITIONAL SUBGRADE MODULI (NAS)", nas, 0, kMaxNodes);
   if (!(s.SUBMOD(1) >= 0)) RefuseValue(r, "THE SUBGRADE MODULUS (SUBMOD)", s.SUBMOD(1), "NOT BE NEGATIVE");
@@ -24,9 +24,9 @@ void LiqInp(SlabRun& r) {
   for (int n = 1; n <= nn; ++n) s.SUBMOD(n) = s.SUBMOD(1);
   if (nas != 0) {
     for (int i = 1; i <= nas; ++i) {
-      s.NLIST(i) = r.ReadInt16();
+      r.ReadInt16(s.NLIST(i));
       CheckNode(r, s.NLIST(i), "(25) NS SUBMOD");
-      s.SUBMOD(s.NLIST(i)) = r.ReadSingle();
+      r.ReadSingle(s.SUBMOD(s.NLIST(i)));
       if (!(s.SUBMOD(s.NLIST(i)) >= 0))
         RefuseValue(r, "THE SUBGRADE MODULUS (SUBMOD) AT NODE" + Str(s.NLIST(i)), s.SUBMOD(s.NLIST(i)), "NOT BE NEGATIVE");
       CheckRange(r, "THE SUBGRADE MODULUS (SUBMOD) AT NODE" + Str(s.NLIST(i)), s.SUBMOD(s.NLIST(i)), range::kSubgradeModulus);
@@ -43,8 +43,8 @@ void LiqInp(SlabRun& r) {
 
 void BouInp(SlabRun& r) {
   SlabState& s = r.s;
-  s.YMS = r.ReadNumber();
-  s.PRS = r.ReadSingle();
+  r.ReadNumber(s.YMS);
+  r.ReadSingle(s.PRS);
   r.SkipIdentifier();
   CheckPositive(r, "THE YOUNG'S MODULUS OF FOUNDATION (YMS)", s.YMS);
   CheckRange(r, "THE YOUNG'S MODULUS OF FOUNDATION (YMS)", s.YMS, range::kModulus);
@@ -58,8 +58,8 @@ void BouInp(SlabRun& r) {
 void BurInp(SlabRun& r) {
   SlabState& s = r.s;
   LineWriter& w = r.Rep();
-  s.NL = r.ReadNumber();
-  s.MAXIC = r.ReadInt16();
+  r.ReadNumber(s.NL);
+  r.ReadInt16(s.MAXIC);
   r.SkipIdentifier();
   if (s.MAXIC < 1) RefuseValue(r, "THE MAXIMUM NO. OF INTEGRATION CYCLES (MAXIC)", s.MAXIC, "BE AT LEAST 1");
   if (s.MAXIC > 30) s.MAXIC = 30;
@@ -75,7 +75,7 @@ void BurInp(SlabRun& r) {
   s.NL1 = s.NL - 1;
   const int nl1 = Count(s.NL1), nl = Count(s.NL);
   if (nl1 >= 1) {
-    for (int i = 1; i <= nl1; ++i) s.TH(i) = r.ReadSingle();
+    for (int i = 1; i <= nl1; ++i) r.ReadSingle(s.TH(i));
     r.SkipIdentifier();
   }
   for (int i = 1; i <= nl1; ++i) {
@@ -88,7 +88,7 @@ void BurInp(SlabRun& r) {
   w.Text("THICKNESSES OF LAYERS (TH) ARE:");
   for (int i = 1; i <= nl1; ++i) w.Num(s.TH(i));
   w.End();
-  for (int i = 1; i <= nl; ++i) s.E(i) = r.ReadSingle();
+  for (int i = 1; i <= nl; ++i) r.ReadSingle(s.E(i));
   r.SkipIdentifier();
   for (int i = 1; i <= nl; ++i) {
     CheckPositive(r, "THE YOUNG MODULUS (E) OF FOUNDATION LAYER" + Str(i), s.E(i));
@@ -100,7 +100,7 @@ void BurInp(SlabRun& r) {
   w.Text("YOUNG MODULUS OF LAYERS ARE (E): ");
   for (int i = 1; i <= nl; ++i) w.Num(s.E(i));
   w.End();
-  for (int i = 1; i <= nl; ++i) s.PRBF(i) = r.ReadSingle();
+  for (int i = 1; i <= nl; ++i) r.ReadSingle(s.PRBF(i));
   r.SkipIdentifier();
   for (int i = 1; i <= nl; ++i) CheckPoisson(r, "THE POISSON RATIO (PRBF) OF FOUNDATION LAYER" + Str(i), s.PRBF(i));
   for (int i = 1; i <= nl; ++i) r.Gra().Num(s.PRBF(i));
@@ -116,8 +116,8 @@ void BurInp(SlabRun& r) {
 void DowInp(SlabRun& r) {
   SlabState& s = r.s;
   LineWriter& w = r.Rep();
-  s.YMSB = r.ReadSingle();
-  s.PRSB = r.ReadSingle();
+  r.ReadSingle(s.YMSB);
+  r.ReadSingle(s.PRSB);
   r.SkipIdentifier();
   w.End();
   w.Text("YOUNG MODULUS OF DOWEL BAR (YMSB)   =").Text(LnUp(s.YMSB, 10, "0.000E+00")).End();
@@ -130,14 +130,14 @@ void DowInp(SlabRun& r) {
   const int nj = Count(s.NJOINT);
   for (int J = 1; J <= nj; ++J) {
     s.IDOW(J) = 0;
-    s.SPCON(1, J) = r.ReadSingle();
-    s.SPCON(2, J) = r.ReadSingle();
-    s.SCKV(J) = r.ReadSingle();
-    s.BD(J) = r.ReadSingle();
-    s.BS(J) = r.ReadSingle();
-    s.WJ(J) = r.ReadSingle();
-    s.GDC(J) = r.ReadSingle();
-    s.NNAJ(J) = r.ReadInt16();
+    r.ReadSingle(s.SPCON(1, J));
+    r.ReadSingle(s.SPCON(2, J));
+    r.ReadSingle(s.SCKV(J));
+    r.ReadSingle(s.BD(J));
+    r.ReadSingle(s.BS(J));
+    r.ReadSingle(s.WJ(J));
+    r.ReadSingle(s.GDC(J));
+    r.ReadInt16(s.NNAJ(J));
     r.SkipIdentifier();
     if (s.SPCON(1, J) == 0) s.IDOW(J) = 1;
     const std::string joint = " OF JOINT" + Str(J);
@@ -181,7 +181,7 @@ void DowInp(SlabRun& r) {
   }
   for (int J = 1; J <= nj; ++J) {
     if (s.NNAJ(J) == 0) continue;
-    for (int K = 1; K <= s.NNAJ(J); ++K) s.JNT(1, s.NJN(J) + K) = r.ReadSingle();
+    for (int K = 1; K <= s.NNAJ(J); ++K) r.ReadSingle(s.JNT(1, s.NJN(J) + K));
     r.SkipIdentifier();
     for (int K = 1; K <= s.NNAJ(J); ++K)
       if (!(s.JNT(1, s.NJN(J) + K) >= 0))

@@ -203,12 +203,13 @@ void Problem(SlabRun& r, int iprob) {
       throw DataError("line " + std::to_string(nfoundLine) + ": " + QuotedItem(item) + " is not a number");
     }
     s.NFOUND = nfound.Number();
-    s.NDAMA = r.ReadNumber();
-    s.NPY = r.ReadNumber();
-    s.NLG = r.ReadNumber();
+    r.In().Keep(s.NFOUND);
+    r.ReadNumber(s.NDAMA);
+    r.ReadNumber(s.NPY);
+    r.ReadNumber(s.NLG);
     r.SkipIdentifier();
-    s.NSLAB = r.ReadNumber();
-    s.NJOINT = r.ReadNumber();
+    r.ReadNumber(s.NSLAB);
+    r.ReadNumber(s.NJOINT);
     ident = r.In().ReadText();
   }
   // 3, 4. Headings.
@@ -250,18 +251,18 @@ void Problem(SlabRun& r, int iprob) {
   r.Rep().Text("NUMBER OF LOAD GROUPS (NLG)             = ").Zone().Num(s.NLG).End();
   // The codes of records (3) and (4).
   if (s.NFOUND != 0 && s.NFOUND != 1 && s.NFOUND != 2)
-    r.LimitStop(ValueMessage("THE TYPE OF FOUNDATION (NFOUND)", s.NFOUND, "BE 0, 1 OR 2"));
+    r.LimitStop(ValueMessage(PlacedItem(r, "THE TYPE OF FOUNDATION (NFOUND)", &s.NFOUND), s.NFOUND, "BE 0, 1 OR 2"));
   if (s.NDAMA != 0 && s.NDAMA != 1 && s.NDAMA != 2 && s.NDAMA != 3)
-    r.LimitStop(ValueMessage("THE TYPE OF DAMAGE ANALYSIS (NDAMA)", s.NDAMA, "BE 0, 1, 2 OR 3"));
+    r.LimitStop(ValueMessage(PlacedItem(r, "THE TYPE OF DAMAGE ANALYSIS (NDAMA)", &s.NDAMA), s.NDAMA, "BE 0, 1, 2 OR 3"));
   if (!(s.NPY >= 1 && s.NPY == std::floor(s.NPY)))
-    r.LimitStop(ValueMessage("THE NUMBER OF PERIODS PER YEAR (NPY)", s.NPY, "BE A WHOLE NUMBER OF AT LEAST 1"));
+    r.LimitStop(ValueMessage(PlacedItem(r, "THE NUMBER OF PERIODS PER YEAR (NPY)", &s.NPY), s.NPY, "BE A WHOLE NUMBER OF AT LEAST 1"));
   if (!(s.NLG >= 0 && s.NLG == std::floor(s.NLG)))
-    r.LimitStop(ValueMessage("THE NUMBER OF LOAD GROUPS (NLG)", s.NLG, "BE A WHOLE NUMBER OF AT LEAST 0"));
+    r.LimitStop(ValueMessage(PlacedItem(r, "THE NUMBER OF LOAD GROUPS (NLG)", &s.NLG), s.NLG, "BE A WHOLE NUMBER OF AT LEAST 0"));
   // Periods and load groups must fit their tables.
   if (s.NPY > kMaxPeriods)
-    r.LimitStop("THE NUMBER OF PERIODS PER YEAR (NPY) IS" + Str(s.NPY) + " WHICH IS GREATER THAN THE LIMIT OF 12, SO COMPUTATION STOPS.");
+    r.LimitStop(PlacedItem(r, "THE NUMBER OF PERIODS PER YEAR (NPY)", &s.NPY) + " IS" + Str(s.NPY) + " WHICH IS GREATER THAN THE LIMIT OF 12, SO COMPUTATION STOPS.");
   if (s.NLG > kMaxLoadGroups)
-    r.LimitStop("THE NUMBER OF LOAD GROUPS (NLG) IS" + Str(s.NLG) + " WHICH IS GREATER THAN THE LIMIT OF 12, SO COMPUTATION STOPS.");
+    r.LimitStop(PlacedItem(r, "THE NUMBER OF LOAD GROUPS (NLG)", &s.NLG) + " IS" + Str(s.NLG) + " WHICH IS GREATER THAN THE LIMIT OF 12, SO COMPUTATION STOPS.");
   // 6. Slab input.
   SlaInp(r);
   if (s.ISTOP == 1) throw EndPath{};
@@ -275,7 +276,7 @@ void Problem(SlabRun& r, int iprob) {
   // 10. Record (22).
   const int npy = Count(s.NPY);
   for (int p = 1; p <= npy; ++p) {
-    s.FSAF(p) = r.ReadSingle();
+    r.ReadSingle(s.FSAF(p));
     r.Gra().Num(s.FSAF(p));
   }
   r.SkipIdentifier();
@@ -315,7 +316,7 @@ void Problem(SlabRun& r, int iprob) {
                   " WHICH IS GREATER THAN THE LIMIT OF 72, SO COMPUTATION STOPS.");
     for (int p = 1; p <= npy; ++p) {
       for (int gr = 1; gr <= nlg; ++gr) {
-        s.TNLR((p - 1) * nlg + gr) = r.ReadSingle();
+        r.ReadSingle(s.TNLR((p - 1) * nlg + gr));
         r.Gra().Num(s.TNLR((p - 1) * nlg + gr));
       }
       r.SkipIdentifier();
@@ -399,7 +400,7 @@ RunEnd RunSlabProgram(const std::string& argument, const SlabVariant& variant, A
   try {
     r.dataName = DataFileOf(argument);
     r.in.emplace(FreeFormatReader::FromFile(r.dataName));
-    r.s.NPROB = r.ReadNumber();
+    r.ReadNumber(r.s.NPROB);
     if (!(r.s.NPROB >= -32768.5 && r.s.NPROB <= 32767.5)) {
       throw DataError("line " + std::to_string(r.In().LastLine()) + ": NPROB " + QuotedItem(r.In().LastItem()) +
                       " is outside -32768..32767");

@@ -29,26 +29,13 @@ std::string ValueMessage(const std::string& item, double value, const std::strin
   return item + " IS " + shown + (unit.empty() ? "" : " " + unit) + " WHICH SHOULD " + rule + ", SO COMPUTATION STOPS.";
 }
 
-void RefuseValue(SlabRun& r, const std::string& item, double value, const std::string& rule, const std::string& unit) {
+std::string PlacedItem(SlabRun& r, const std::string& item, const void* value) {
+  const int line = r.In().LineOf(value);
+  return line > 0 ? item + " (LINE " + std::to_string(line) + ")" : item;
+}
+
+void StopWithValue(SlabRun& r, const std::string& item, double value, const std::string& rule, const std::string& unit) {
   Stop(r, ValueMessage(item, value, rule, unit));
-}
-
-void CheckCount(SlabRun& r, const std::string& item, double value, double low, double high) {
-  if (!(value >= low && value <= high && value == std::floor(value)))
-    RefuseValue(r, item, value, "BE A WHOLE NUMBER FROM" + Str(low) + " TO" + Str(high));
-}
-
-void CheckPoisson(SlabRun& r, const std::string& item, double value) {
-  if (!(value >= 0 && value <= 0.5)) RefuseValue(r, item, value, "BE FROM 0 TO 0.5");
-}
-
-void CheckPositive(SlabRun& r, const std::string& item, double value) {
-  if (!(value > 0)) RefuseValue(r, item, value, "BE GREATER THAN 0");
-}
-
-void CheckRange(SlabRun& r, const std::string& item, double value, const ValueRange& range) {
-  const bool si = r.s.NUNIT != 0;
-  if (!range.Holds(value, si)) RefuseValue(r, item, value, "BE " + RangeRule(range, si), UnitName(range, si));
 }
 
 void CheckNode(SlabRun& r, double node, const std::string& record, int line) {
@@ -91,9 +78,9 @@ void ReadNodalLoads(SlabRun& r, int kind, int count) {
   SlabState& s = r.s;
   static const char* idents[] = {"", "(16) NN FF", "(16) NNX FMX", "(16) NNY FMY"};
   for (int i = 1; i <= count; ++i) {
-    s.NN(i, kind) = r.ReadInt16();
+    r.ReadInt16(s.NN(i, kind));
     CheckNode(r, s.NN(i, kind), idents[kind]);
-    s.FF(i, kind) = r.ReadSingle();
+    r.ReadSingle(s.FF(i, kind));
     CheckRange(r, std::string(kind == 1 ? "THE NODAL FORCE (FF)" : kind == 2 ? "THE NODAL MOMENT (FMX)" : "THE NODAL MOMENT (FMY)") +
                       " NO." + Str(i),
                s.FF(i, kind), kind == 1 ? range::kNodalForce : range::kNodalMoment);
@@ -131,20 +118,20 @@ void SlaInp(SlabRun& r) {
   w.Text("TOTAL NUMBER OF JOINTS (NJOINT)         =               ").Num(s.NJOINT).End();
   if (s.NSLAB < 1 || s.NSLAB != std::floor(s.NSLAB))
     RefuseValue(r, "THE TOTAL NUMBER OF SLABS (NSLAB)", s.NSLAB, "BE A WHOLE NUMBER OF AT LEAST 1");
-  if (s.NSLAB > kMaxSlabs) Stop(r, "THE TOTAL NUMBER OF SLABS (NSLAB) IS" + Str(s.NSLAB) + LimitTail(kMaxSlabs));
+  if (s.NSLAB > kMaxSlabs) Stop(r, PlacedItem(r, "THE TOTAL NUMBER OF SLABS (NSLAB)", &s.NSLAB) + " IS" + Str(s.NSLAB) + LimitTail(kMaxSlabs));
   if (s.NJOINT < 0 || s.NJOINT != std::floor(s.NJOINT))
     RefuseValue(r, "THE TOTAL NUMBER OF JOINTS (NJOINT)", s.NJOINT, "BE A WHOLE NUMBER OF AT LEAST 0");
-  if (s.NJOINT > kMaxJoints) Stop(r, "THE TOTAL NUMBER OF JOINTS (NJOINT) IS" + Str(s.NJOINT) + LimitTail(kMaxJoints));
+  if (s.NJOINT > kMaxJoints) Stop(r, PlacedItem(r, "THE TOTAL NUMBER OF JOINTS (NJOINT)", &s.NJOINT) + " IS" + Str(s.NJOINT) + LimitTail(kMaxJoints));
   const int nslab = Count(s.NSLAB);
   const int njoint = Count(s.NJOINT);
 
   // 2. Record (5).
   for (int k = 1; k <= nslab; ++k) {
-    s.NX(k) = r.ReadInt16();
-    s.NY(k) = r.ReadInt16();
+    r.ReadInt16(s.NX(k));
+    r.ReadInt16(s.NY(k));
     g.Num(s.NX(k)).Num(s.NY(k));
     for (int K = 1; K <= 4; ++K) {
-      s.JONO(K, k) = r.ReadInt16();
+      r.ReadInt16(s.JONO(K, k));
       g.Num(s.JONO(K, k));
     }
     r.SkipIdentifier();
@@ -195,23 +182,23 @@ void SlaInp(SlabRun& r) {
   const int nn = static_cast<int>(nnode);
 
   // 7. Record (6).
-  s.NLAYER = r.ReadNumber();
-  s.NNCK = r.ReadNumber();
+  r.ReadNumber(s.NLAYER);
+  r.ReadNumber(s.NNCK);
   const int nnckLine = r.In().LastLine();
-  s.NOTCON = r.ReadNumber();
-  s.NGAP = r.ReadNumber();
-  s.NPRINT = r.ReadNumber();
-  s.INPUT = r.ReadNumber();
-  s.NBOND = r.ReadNumber();
-  s.NTEMP = r.ReadNumber();
-  s.NWT = r.ReadNumber();
-  s.NCYCLE = r.ReadNumber();
-  s.NAT(1) = r.ReadInt16();
-  s.NAT(2) = r.ReadInt16();
-  s.NSX = r.ReadNumber();
-  s.NSY = r.ReadNumber();
-  s.MDPO = r.ReadNumber();
-  s.NUNIT = r.ReadNumber();
+  r.ReadNumber(s.NOTCON);
+  r.ReadNumber(s.NGAP);
+  r.ReadNumber(s.NPRINT);
+  r.ReadNumber(s.INPUT);
+  r.ReadNumber(s.NBOND);
+  r.ReadNumber(s.NTEMP);
+  r.ReadNumber(s.NWT);
+  r.ReadNumber(s.NCYCLE);
+  r.ReadInt16(s.NAT(1));
+  r.ReadInt16(s.NAT(2));
+  r.ReadNumber(s.NSX);
+  r.ReadNumber(s.NSY);
+  r.ReadNumber(s.MDPO);
+  r.ReadNumber(s.NUNIT);
   r.SkipIdentifier();
   g.Num(s.NLAYER).Num(s.NSX).Num(s.NSY).Num(s.NUNIT).End();
 
@@ -267,19 +254,19 @@ void SlaInp(SlabRun& r) {
   Label(r, "MORE DETAILED PRINTOUT FOR EACH CONTACT CYCLE (MDPO)----------= ", s.MDPO);
 
   // 11. Records (7) and (8).
-  s.TEMP = r.ReadSingle();
-  s.GAMA(1) = r.ReadSingle();
-  s.GAMA(2) = r.ReadSingle();
-  s.PMR(1) = r.ReadSingle();
-  s.PMR(2) = r.ReadSingle();
-  s.CT = r.ReadNumber();
-  s.DEL = r.ReadNumber();
-  s.FMAX = r.ReadNumber();
+  r.ReadSingle(s.TEMP);
+  r.ReadSingle(s.GAMA(1));
+  r.ReadSingle(s.GAMA(2));
+  r.ReadSingle(s.PMR(1));
+  r.ReadSingle(s.PMR(2));
+  r.ReadNumber(s.CT);
+  r.ReadNumber(s.DEL);
+  r.ReadNumber(s.FMAX);
   r.SkipIdentifier();
-  s.F1(1) = r.ReadSingle();
-  s.F1(2) = r.ReadSingle();
-  s.F2(1) = r.ReadSingle();
-  s.F2(2) = r.ReadSingle();
+  r.ReadSingle(s.F1(1));
+  r.ReadSingle(s.F1(2));
+  r.ReadSingle(s.F2(1));
+  r.ReadSingle(s.F2(2));
   r.SkipIdentifier();
   CheckPositive(r, "THE TOLERANCE FOR ITERATIONS (DEL)", s.DEL);
   CheckRange(r, "THE TOLERANCE FOR ITERATIONS (DEL)", s.DEL, range::kTolerance);
@@ -342,11 +329,11 @@ void SlaInp(SlabRun& r) {
   std::map<int, int> xLine, yLine;  // the line of each coordinate, for the check that they increase
   for (int k = 1; k <= nslab; ++k) {
     for (int i = 1; i <= s.NX(k); ++i) {
-      s.X(s.NXX(k) + i) = r.ReadSingle();
+      r.ReadSingle(s.X(s.NXX(k) + i));
       xLine[s.NXX(k) + i] = r.In().LastLine();
     }
     for (int i = 1; i <= s.NY(k); ++i) {
-      s.Y(s.NYY(k) + i) = r.ReadSingle();
+      r.ReadSingle(s.Y(s.NYY(k) + i));
       yLine[s.NYY(k) + i] = r.In().LastLine();
     }
     r.SkipIdentifier();
@@ -417,8 +404,8 @@ void SlaInp(SlabRun& r) {
   float thick[3] = {0, 0, 0};
   for (int L = 1; L <= nlayer; ++L) {
     thick[L] = r.ReadSingle();
-    s.PR(L) = r.ReadSingle();
-    s.YM(L) = r.ReadSingle();
+    r.ReadSingle(s.PR(L));
+    r.ReadSingle(s.YM(L));
     g.Num(thick[L]).Num(s.PR(L)).Num(s.YM(L)).End();
   }
   r.SkipIdentifier();
@@ -443,9 +430,9 @@ void SlaInp(SlabRun& r) {
     for (int n = 1; n <= nn; ++n) s.THK(L, n) = s.T(L);
     if (s.NAT(L) != 0) {
       for (int i = 1; i <= s.NAT(L); ++i) {
-        s.NLIST(i) = r.ReadInt16();
+        r.ReadInt16(s.NLIST(i));
         CheckNode(r, s.NLIST(i), "(11) NT T");
-        s.THK(L, s.NLIST(i)) = r.ReadSingle();
+        r.ReadSingle(s.THK(L, s.NLIST(i)));
         const std::string item = "THE THICKNESS OF SLAB LAYER" + Str(L) + " AT NODE" + Str(s.NLIST(i)) + " (RECORD (11))";
         CheckPositive(r, item, s.THK(L, s.NLIST(i)));
         CheckRange(r, item, s.THK(L, s.NLIST(i)), range::kThickness);
@@ -467,7 +454,7 @@ void SlaInp(SlabRun& r) {
   // 23. Record (12).
   const int nlg = Count(s.NLG);
   for (int k = 1; k <= nlg; ++k) {
-    s.NUDL(k) = r.ReadInt16();
+    r.ReadInt16(s.NUDL(k));
     if (s.NUDL(k) < 0) RefuseValue(r, "THE NUMBER OF LOADED AREAS (NUDL) OF LOAD GROUP" + Str(k), s.NUDL(k), "NOT BE NEGATIVE");
     g.Num(s.NUDL(k));
   }
@@ -481,10 +468,10 @@ void SlaInp(SlabRun& r) {
   }
   w.End();
   // 24. Records (13) and (14).
-  s.NCNF = r.ReadNumber();
+  r.ReadNumber(s.NCNF);
   r.SkipIdentifier();
-  s.NCMX = r.ReadNumber();
-  s.NCMY = r.ReadNumber();
+  r.ReadNumber(s.NCMX);
+  r.ReadNumber(s.NCMY);
   r.SkipIdentifier();
   w.Text("NO. OF NODAL FORCES (NCNF) AND MOMENTS (NCMX AND NCMY) ARE:").Num(s.NCNF).Num(s.NCMX).Num(s.NCMY).End();
   s.OUTMODE = s.NPRINT != 0 ? 2 : ((s.NCMX != 0 || s.NCMY != 0) ? 1 : 0);
@@ -512,12 +499,12 @@ void SlaInp(SlabRun& r) {
     if (s.NUDL(gr) == 0) continue;
     for (int i = 1; i <= s.NUDL(gr); ++i) {
       int k = s.NUDLS(gr) + i;
-      s.LS(k) = r.ReadInt16();
-      s.XL(1, k) = r.ReadSingle();
-      s.XL(2, k) = r.ReadSingle();
-      s.YL(1, k) = r.ReadSingle();
-      s.YL(2, k) = r.ReadSingle();
-      s.QQ(k) = r.ReadSingle();
+      r.ReadInt16(s.LS(k));
+      r.ReadSingle(s.XL(1, k));
+      r.ReadSingle(s.XL(2, k));
+      r.ReadSingle(s.YL(1, k));
+      r.ReadSingle(s.YL(2, k));
+      r.ReadSingle(s.QQ(k));
       r.SkipIdentifier();
       g.Num(s.LS(k)).Num(s.XL(1, k)).Num(s.XL(2, k)).Num(s.YL(1, k)).Num(s.YL(2, k)).Num(s.QQ(k)).End();
       CheckRange(r, "THE INTENSITY (QQ) OF LOADED AREA" + Str(i) + " OF LOAD GROUP" + Str(gr), s.QQ(k), range::kPressure);
@@ -596,9 +583,9 @@ void SlaInp(SlabRun& r) {
   const int ngap = Count(s.NGAP);
   if (ngap == 0) return;
   for (int i = 1; i <= ngap; ++i) {
-    s.NLIST(i) = r.ReadInt16();
+    r.ReadInt16(s.NLIST(i));
     CheckNode(r, s.NLIST(i), "(21) NG CURL");
-    s.CURL(s.NLIST(i)) = r.ReadSingle();
+    r.ReadSingle(s.CURL(s.NLIST(i)));
     CheckRange(r, "THE INITIAL GAP (CURL) AT NODE" + Str(s.NLIST(i)), s.CURL(s.NLIST(i)), range::kGap);
   }
   r.SkipIdentifier();

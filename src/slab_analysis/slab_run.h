@@ -102,6 +102,10 @@ class SlabRun {
   double ReadNumber() { return In().ReadNumber(); }
   float ReadSingle() { return In().ReadSingle(); }
   std::int16_t ReadInt16() { return In().ReadInt16(); }
+  // The same into a value of the state, whose line a later check of it names.
+  void ReadNumber(double& into) { In().Read(into); }
+  void ReadSingle(float& into) { In().Read(into); }
+  void ReadInt16(std::int16_t& into) { In().Read(into); }
   void SkipIdentifier() { In().SkipIdentifier(); }
 
   LineWriter& Rep() { return *rep; }

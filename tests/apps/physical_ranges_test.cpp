@@ -68,6 +68,7 @@ TEST_P(PhysicalRange, TakesTheEdgeAndRefusesBeyondItInTheDataSetsUnit) {
   EXPECT_EQ(beyond.end, RunEnd::InputStop) << beyond.messages;
   EXPECT_NE(beyond.messages.find(c.item), std::string::npos) << beyond.messages;
   EXPECT_NE(beyond.messages.find(c.told), std::string::npos) << beyond.messages;
+  EXPECT_NE(beyond.messages.find("(LINE "), std::string::npos) << beyond.messages;
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
         StopCase{"LimitForm", {Detail("THE NUMBER OF LAYERS (NL) IS 30 WHICH IS GREATER THAN THE LIMIT OF 25")}, false},
         StopCase{"WorkArray", {Detail("The problem needs more storage than the work array of 16000 values holds.")},
                  false},
-        StopCase{"ProgramStopWithoutTheSentence", {"THE NUMBER OF PERIODS PER YEAR (NPY) IS 13 WHICH IS GREATER THAN "
+        StopCase{"ProgramStopWithoutTheSentence", {"THE NUMBER OF PERIODS PER YEAR (NPY) (LINE 32) IS 13 WHICH IS GREATER THAN "
                                                    "THE LIMIT OF 12, SO COMPUTATION STOPS."},
                  false},
         StopCase{"NormalEnd", {kExitText}, false}),

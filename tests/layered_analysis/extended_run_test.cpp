@@ -158,7 +158,7 @@ TEST(ExtendedRun, FifteenCreepTimesAsRetardationTimesStop) {
   EXPECT_EQ(r.end, RunEnd::InputStop);
   ASSERT_EQ(r.messages.size(), 2u);
   EXPECT_EQ(r.messages[0],
-            "THE NUMBER OF CREEP TIMES (NTYME) USED AS RETARDATION TIMES IS  15 WHICH IS GREATER THAN THE LIMIT OF "
+            "THE NUMBER OF CREEP TIMES (NTYME) USED AS RETARDATION TIMES (LINE 17) IS  15 WHICH IS GREATER THAN THE LIMIT OF "
             "14, SO COMPUTATION STOPS.");
   EXPECT_NE(r.report.find("WHICH IS GREATER THAN THE LIMIT OF 14, SO COMPUTATION STOPS."), std::string::npos);
 }
@@ -208,7 +208,7 @@ TEST(ExtendedRun, ANonlinearLayerBeyondTheLayersStops) {
   EXPECT_EQ(r.end, RunEnd::InputStop);
   ASSERT_EQ(r.messages.size(), 2u);
   EXPECT_EQ(r.messages[0],
-            "THE NONLINEAR LAYER NUMBER (LAYNO) IS  3 WHICH IS GREATER THAN THE LIMIT OF 2, SO COMPUTATION STOPS.");
+            "THE NONLINEAR LAYER NUMBER (LAYNO) (LINE 16) IS  3 WHICH IS GREATER THAN THE LIMIT OF 2, SO COMPUTATION STOPS.");
   // The input stop ends the run: the stopped problem is the last thing in the layer graph file.
   EXPECT_EQ(r.graph, " 1 \r\nTwo layers\r\nSTOPPED\r\n");
 }
@@ -220,7 +220,7 @@ TEST(ExtendedRun, AZeroCreepComplianceStopsItsProblem) {
   EXPECT_EQ(r.end, RunEnd::InputStop);
   ASSERT_EQ(r.messages.size(), 2u);
   // A compliance as read is refused with the input checks, naming the item.
-  EXPECT_EQ(r.messages[0], "THE CREEP COMPLIANCE (CREEP) NO. 1 OF LAYER 1 IS  0 1/PSI WHICH SHOULD BE FROM 1E-10 TO 1 1/PSI, SO "
+  EXPECT_EQ(r.messages[0], "THE CREEP COMPLIANCE (CREEP) NO. 1 OF LAYER 1 (LINE 20) IS  0 1/PSI WHICH SHOULD BE FROM 1E-10 TO 1 1/PSI, SO "
                            "COMPUTATION STOPS.");
   // One that the time-temperature shift takes to 0 (a shift coefficient no material has) stops its
   // problem where it would be used.
