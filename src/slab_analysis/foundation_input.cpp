@@ -64,7 +64,7 @@ void BurInp(SlabRun& r) {
   if (s.MAXIC < 1) RefuseValue(r, "THE MAXIMUM NO. OF INTEGRATION CYCLES (MAXIC)", s.MAXIC, "BE AT LEAST 1");
   if (s.MAXIC > 30) s.MAXIC = 30;
   if (s.NL < 1 || s.NL > kMaxFoundLayers) {
-    r.host.Message("THE NUMBER OF LAYERS IN BURMISTER FOUNDATION (NL) IS" + Str(s.NL) +
+    r.host.Message(PlacedItem(r, "THE NUMBER OF LAYERS IN BURMISTER FOUNDATION (NL)", &s.NL) + " IS" + Str(s.NL) +
                    "; IT MUST BE 1 TO 6, SO COMPUTATION STOPS.");
     throw EndPath{};
   }
@@ -166,7 +166,7 @@ void DowInp(SlabRun& r) {
         .Text(LnUp(s.WJ(J), 8, "#0.000")).Text(LnUp(s.GDC(J), 9, "0.00000")).Text(LnUp(s.NNAJ(J), 5, "#0")).End();
     if (s.NUNIT != 0) s.SCKV(J) = s.SCKV(J) / 1000.0f;
     if (s.NNAJ(J) < 0 || s.NNAJ(J) > kMaxNodesPerJoint) {
-      r.host.Message("THE NUMBER OF JOINT NODES (NNAJ) OF JOINT" + Str(J) + " IS" + Str(s.NNAJ(J)) +
+      r.host.Message(PlacedItem(r, "THE NUMBER OF JOINT NODES (NNAJ) OF JOINT" + Str(J), &s.NNAJ(J)) + " IS" + Str(s.NNAJ(J)) +
                      "; IT MUST BE 0 TO 15, SO COMPUTATION STOPS.");
       throw EndPath{};
     }

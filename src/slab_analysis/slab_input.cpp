@@ -153,7 +153,7 @@ void SlaInp(SlabRun& r) {
   // A slab needs two grid lines each way; joint numbers must name joints of the problem.
   for (int k = 1; k <= nslab; ++k) {
     if (s.NX(k) < 2 || s.NY(k) < 2)
-      Stop(r, "SLAB NO." + Str(k) + " OF RECORD (5) HAS NX =" + Str(s.NX(k)) + " AND NY =" + Str(s.NY(k)) +
+      Stop(r, PlacedItem(r, "SLAB NO." + Str(k) + " OF RECORD (5)", &s.NX(k)) + " HAS NX =" + Str(s.NX(k)) + " AND NY =" + Str(s.NY(k)) +
                   "; BOTH MUST BE AT LEAST 2, SO COMPUTATION STOPS.");
     for (int K = 1; K <= 4; ++K)
       if (s.JONO(K, k) < 0 || s.JONO(K, k) > njoint)
@@ -204,16 +204,16 @@ void SlaInp(SlabRun& r) {
 
   // 8. Checks of record (6).
   if (s.NSX > 50)
-    Stop(r, "THE TOTAL NUMBER OF NODES ON THE X AXIS OF SYMMETRY (NSX) IS " + Str(s.NSX) +
+    Stop(r, PlacedItem(r, "THE TOTAL NUMBER OF NODES ON THE X AXIS OF SYMMETRY (NSX)", &s.NSX) + " IS " + Str(s.NSX) +
                 " WHICH IS GREATER THAN THE LIMIT OF 50, SO COMPUTATION STOPS.");
   if (s.NSY > 50)
-    Stop(r, "THE TOTAL NUMBER OF NODES ON THE Y AXIS OF SYMMETRY (NSY) IS " + Str(s.NSY) +
+    Stop(r, PlacedItem(r, "THE TOTAL NUMBER OF NODES ON THE Y AXIS OF SYMMETRY (NSY)", &s.NSY) + " IS " + Str(s.NSY) +
                 " WHICH IS GREATER THAN THE LIMIT OF 50, SO COMPUTATION STOPS.");
   if ((s.NDAMA == 2 || s.NDAMA == 3) && s.NPRINT != 3)
     Stop(r, "WHEN NDAMA = 2 or 3, NPRINT MUST BE EQUAL TO 3.  YOUR NPRINT IS " + Str(s.NPRINT) +
                 " SO THE PROGRAM IS STOPPED.");
   if (s.NLAYER != 1 && s.NLAYER != 2)
-    Stop(r, "THE NUMBER OF LAYERS (NLAYER) OF RECORD (6) IS" + Str(s.NLAYER) + "; IT MUST BE 1 OR 2, SO COMPUTATION STOPS.");
+    Stop(r, PlacedItem(r, "THE NUMBER OF LAYERS (NLAYER) OF RECORD (6)", &s.NLAYER) + " IS" + Str(s.NLAYER) + "; IT MUST BE 1 OR 2, SO COMPUTATION STOPS.");
   CheckNode(r, s.NNCK, "(6) NNCK", nnckLine);
   CheckCount(r, "THE NUMBER OF NODES NOT IN CONTACT (NOTCON)", s.NOTCON, 0, kMaxNodes);
   CheckCount(r, "THE NUMBER OF GAPS (NGAP)", s.NGAP, 0, kMaxNodes);

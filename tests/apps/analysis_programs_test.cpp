@@ -437,7 +437,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "THE FOUNDATION ADJUSTMENT FACTOR (FSAF) OF PERIOD 1 (LINE 52) IS 0 WHICH SHOULD BE GREATER THAN 0, SO "
                       "COMPUTATION STOPS."},
         InputStopCase{"SlabFoundationLayers", Program::Bruntola, " 2   30   (30)", " 7   30   (30)",
-                      "THE NUMBER OF LAYERS IN BURMISTER FOUNDATION (NL) IS 7; IT MUST BE 1 TO 6, SO COMPUTATION "
+                      "THE NUMBER OF LAYERS IN BURMISTER FOUNDATION (NL) (LINE 53) IS 7; IT MUST BE 1 TO 6, SO COMPUTATION "
                       "STOPS."},
         InputStopCase{"SlabJointOfThreeSlabs", Program::Bruntola, " 3   3   4   0   0   3   (5)",
                       " 3   3   4   0   1   3   (5)",

@@ -124,7 +124,7 @@ TEST(RunDriverTest, LimitMessagesKeepTheBlanksAroundTheirNumber) {
            Case{"xs", xs, "THE TOTAL NUMBER OF X COORDINATES IS  61 WHICH IS GREATER THAN THE MAXIMUM OF 60"},
            Case{"nodes", nodes, "THE TOTAL NUMBER OF NODES IS  450 WHICH IS GREATER THAN THE LIMIT OF 420"},
            Case{"elements", elements, "THE TOTAL NUMBER OF ELEMENTS IS  380 WHICH IS GREATER THAN THE LIMIT OF 360"},
-           Case{"nsx", nsx, "THE TOTAL NUMBER OF NODES ON THE X AXIS OF SYMMETRY (NSX) IS  51 WHICH IS GREATER"},
+           Case{"nsx", nsx, "THE TOTAL NUMBER OF NODES ON THE X AXIS OF SYMMETRY (NSX) (LINE 6) IS  51 WHICH IS GREATER"},
            Case{"areas", areas, "THE TOTAL NUMBER OF LOADED AREAS (NUDL) IS  25 WHICH IS GREATER THAN THE MAXIMUM OF 24"},
        }) {
     RunResult r = RunText(c.file.Text(), c.name);
