@@ -31,6 +31,19 @@ std::string ScratchFile(const std::string& name, const std::uint8_t* data, std::
   return file.string();
 }
 
+namespace {
+
+// A line without the item a message quotes: the text between its first and last double quote is
+// the input's own, and so is all after a lone quote (a title that begins with one, cut short).
+std::string WithoutQuotedItem(const std::string& line) {
+  const std::size_t first = line.find('"'), last = line.rfind('"');
+  if (first == std::string::npos) return line;
+  if (last == first) return line.substr(0, first);
+  return line.substr(0, first) + line.substr(last + 1);
+}
+
+}  // namespace
+
 void CheckFinite(const std::string& where, const std::string& text, const std::string& raw_input) {
   // Line by line: a line whose word the input holds with the same neighbours is an echo. A message
   // quotes an item of the input with its control characters shown as "?", so the input is compared
@@ -46,7 +59,7 @@ void CheckFinite(const std::string& where, const std::string& text, const std::s
     std::size_t end = text.find('\n', start);
     if (end == std::string::npos) end = text.size();
     const std::string line = text.substr(start, end - start);
-    const std::string found = pave::testing::NonFiniteWord(line);
+    const std::string found = pave::testing::NonFiniteWord(WithoutQuotedItem(line));
     if (!found.empty()) {
       std::string trimmed = found;
       while (!trimmed.empty() && (trimmed.back() == '\r' || trimmed.back() == ' ')) trimmed.pop_back();
@@ -134,10 +147,29 @@ bool CountsRepetitions(const std::string& line) {
   return false;
 }
 
+// The input with the exponent letter D of double precision ("1D+05") read as E, as the reader takes it.
+std::string WithExponentE(std::string input) {
+  for (std::size_t i = 1; i + 1 < input.size(); ++i) {
+    const char c = input[i], before = input[i - 1], after = input[i + 1];
+    if ((c == 'D' || c == 'd') && (std::isdigit(static_cast<unsigned char>(before)) || before == '.') &&
+        (std::isdigit(static_cast<unsigned char>(after)) || after == '+' || after == '-')) {
+      input[i] = 'E';
+    }
+  }
+  return input;
+}
+
+// A stop that refuses a value names it, however far out of range it is.
+bool RefusesAValue(const std::string& line) {
+  return line.find("WHICH SHOULD") != std::string::npos || line.find("OUTSIDE THE RANGE") != std::string::npos;
+}
+
 }  // namespace
 
 std::string UnphysicalNumber(const std::string& text, const std::string& input, const std::string& report) {
-  const std::vector<double> held = NumbersOf(input);
+  const std::vector<double> held = NumbersOf(WithExponentE(input));
+  // The layer graph file gives an unlimited design life as 1E+30, where the report says UNLIMITED.
+  const bool unlimited = report.find("UNLIMITED") != std::string::npos;
   std::vector<double> counts;   // the numbers the report prints on lines of counts
   std::istringstream reportLines(report);
   std::string line;
@@ -147,10 +179,11 @@ std::string UnphysicalNumber(const std::string& text, const std::string& input, 
   }
   std::istringstream lines(text);
   while (std::getline(lines, line)) {
-    if (CountsRepetitions(line)) continue;
-    for (const pave::testing::Printed& p : pave::testing::PrintedNumbers(line)) {
+    if (CountsRepetitions(line) || RefusesAValue(line)) continue;
+    for (const pave::testing::Printed& p : pave::testing::PrintedNumbers(WithoutQuotedItem(line))) {
       if (!(std::fabs(p.value) > kPhysicalBound)) continue;
       if (HeldBy(held, p.value) || HeldBy(counts, p.value)) continue;
+      if (unlimited && p.value == 1e30) continue;
       while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
       return line;
     }

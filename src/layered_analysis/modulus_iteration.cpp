@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/number_format.h"
+#include "common/value_ranges.h"
 #include "layered_analysis/nonlinear_input.h"
 #include "layered_analysis/nonlinear_modulus.h"
 
@@ -50,6 +51,12 @@ void ENOLIN(ProblemState& s, LineWriter& rep, ProgressLog& log) {
     if (u.fault == ModulusFault::NonPositiveModulus) {
       throw ProblemFault("THE NEW MODULUS OF NONLINEAR LAYER " + Str(L) +
                               " IS NOT GREATER THAN 0, SO THIS PROBLEM STOPS.");
+    }
+    // Coefficients far out of any material's range can drive the modulus beyond what a layer has.
+    if (const bool si = s.NUNIT != 0; !range::kModulus.Holds(u.e, si)) {
+      throw ProblemFault("THE NEW MODULUS OF NONLINEAR LAYER " + Str(L) + " IS " + Str(u.e) + " " +
+                         UnitName(range::kModulus, si) + ", OUTSIDE THE RANGE OF MODULI " + RangeRule(range::kModulus, si) +
+                         ", SO THIS PROBLEM STOPS.");
     }
     // An earth-pressure coefficient or a unit weight far out of range can leave the stresses
     // infinite while the modulus stays within its bounds.

@@ -99,6 +99,10 @@ void NOLINP(RunContext& c) {
     s.GAMRead(l) = s.GAM(l);
   }
   if (s.NL > 0) in.SkipIdentifier();
+  for (int l = 1; l <= s.NL; ++l)
+    if (RangeStop(c, StopLine().Text("THE UNIT WEIGHT (GAM) OF LAYER").Num(static_cast<i16>(l)), s.GAM(l),
+                  range::kUnitWeight))
+      return;
 
   // Layer graph file: lines 13 to 17.
   lay.Num(s.NOLAY).End();

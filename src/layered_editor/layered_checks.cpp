@@ -134,6 +134,7 @@ void CheckSet(int s) {
     }
   }
   if (MATL == 2 || MATL == 4) {
+    for (int i = 1; i <= NL; ++i) c.Within(gLayeredLayer(s, i, 3), "GAM" + Of("layer", i), range::kUnitWeight);
     c.Need(gLayeredNonlinGeneral(s, nlg::ITENOL), "ITENOL", AtLeastOne, kAtLeastOne);
     c.Need(gLayeredNonlinGeneral(s, nlg::DELNOL), "DELNOL", Positive, kPositive);
     c.Within(gLayeredNonlinGeneral(s, nlg::DELNOL), "DELNOL", range::kTolerance);

@@ -105,6 +105,13 @@ INSTANTIATE_TEST_SUITE_P(
                   "THE Z COORDINATE (ZCNOL) OF NONLINEAR LAYER", "-1 IN. WHICH SHOULD BE FROM 0 TO 1000 IN., SO"},
         RangeCase{"NonlinearDepthSi", true, "LAY2SI", " 2.54   7.62   12.7", " 0   7.62   12.7", " -2.54   7.62   12.7",
                   "THE Z COORDINATE (ZCNOL) OF NONLINEAR LAYER", "-2.54 CM WHICH SHOULD BE FROM 0 TO 2540 CM, SO"},
+        // Unit weights of the layers whose moduli depend on their stresses: 10000 pcf is 1570.87 kN/m^3.
+        RangeCase{"UnitWeightEnglish", true, "LAY2", " 135   115   (30) GAM", " 135   10000   (30) GAM",
+                  " 135   -1   (30) GAM", "THE UNIT WEIGHT (GAM) OF LAYER  7",
+                  "-1 PCF WHICH SHOULD BE FROM 0 TO 10000 PCF, SO"},
+        RangeCase{"UnitWeightSi", true, "LAY2SI", " 21.2   18.1   (30) GAM", " 21.2   1570.87   (30) GAM",
+                  " 21.2   1571   (30) GAM", "THE UNIT WEIGHT (GAM) OF LAYER  7",
+                  "1571 KN/M^3 WHICH SHOULD BE FROM 0 TO 1570.87 KN/M^3, SO"},
         // Slab temperatures: a difference of 200 F is one of 111.111 C.
         RangeCase{"TemperatureEnglish", false, "SLA1", " 20  0   0   0   0   .000005", " 200  0   0   0   0   .000005",
                   " 201  0   0   0   0   .000005", "(TEMP)", "201 F WHICH SHOULD BE FROM -200 TO 200 F, SO"},
