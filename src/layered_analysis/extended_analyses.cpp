@@ -16,11 +16,11 @@ namespace pave::layered {
 bool CheckAnalysesAvailable(RunContext& c) {
   ProblemState& s = c.s;
   if (s.MATL < 1 || s.MATL > 4) {
-    StopLine().Text("THE MATERIAL CODE (MATL)").Is(c.in.LineOf(&s.MATL)).Num(s.MATL).Stop(c, "WHICH SHOULD BE 1, 2, 3 OR 4, SO COMPUTATION STOPS.");
+    ValueStop(c, "THE MATERIAL CODE (MATL)", s.MATL, "BE 1, 2, 3 OR 4");
     return false;
   }
   if (s.NDAMA < 0 || s.NDAMA > 2) {
-    StopLine().Text("THE DAMAGE CODE (NDAMA)").Is(c.in.LineOf(&s.NDAMA)).Num(s.NDAMA).Stop(c, "WHICH SHOULD BE 0, 1 OR 2, SO COMPUTATION STOPS.");
+    ValueStop(c, "THE DAMAGE CODE (NDAMA)", s.NDAMA, "BE 0, 1 OR 2");
     return false;
   }
   return true;

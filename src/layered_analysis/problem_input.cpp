@@ -184,7 +184,7 @@ void ELAINP(RunContext& c) {
   } else if (s.NBOND == 1) {
     r.Text("ALL INTERFACES ARE FULLY BONDED").End();
   } else {
-    StopLine().Text("INTERFACE CODE (NBOND)").Is(c.in.LineOf(&s.NBOND)).Num(s.NBOND).Stop(c, "WHICH SHOULD BE 0 OR 1, SO COMPUTATION STOPS.");
+    ValueStop(c, "INTERFACE CODE (NBOND)", s.NBOND, "BE 0 OR 1");
     return;
   }
 
@@ -366,7 +366,7 @@ void ELAINP(RunContext& c) {
 void CheckBeforeAnalysis(RunContext& c) {
   ProblemState& s = c.s;
   if (s.NSTD != 1 && s.NSTD != 5 && s.NSTD != 9) {
-    StopLine().Text("THE COMPUTING CODE (NSTD)").Is(c.in.LineOf(&s.NSTD)).Num(s.NSTD).Stop(c, "WHICH SHOULD BE 1, 5 OR 9, SO COMPUTATION STOPS.");
+    ValueStop(c, "THE COMPUTING CODE (NSTD)", s.NSTD, "BE 1, 5 OR 9");
     return;
   }
   if (!(s.DEL > 0)) return ValueStop(c, "THE TOLERANCE FOR INTEGRATION (DEL)", s.DEL, "BE GREATER THAN 0");

@@ -153,7 +153,8 @@ void VISINP(RunContext& c) {
     return;
   }
   if (static_cast<int>(delta.size()) > kMaxTimes) {
-    return LimitStop(c, "THE NUMBER OF CREEP TIMES (NTYME) USED AS RETARDATION TIMES", s.NTYME, kMaxTimes - 1, c.in.LineOf(&s.NTYME));
+    return LimitStop(c, "THE NUMBER OF CREEP TIMES (NTYME) USED AS RETARDATION TIMES", s.NTYME, kMaxTimes - 1,
+                     c.in.LineOf(&s.NTYME));
   }
   const int ndir = static_cast<int>(delta.size());
   s.NDIR = static_cast<i16>(ndir);
