@@ -33,6 +33,15 @@ std::string ScratchFile(const std::string& name, const std::uint8_t* data, std::
 
 namespace {
 
+// A line without the blanks and carriage return around it.
+std::string Trimmed(const std::string& line) {
+  const std::size_t first = line.find_first_not_of(' ');
+  if (first == std::string::npos) return std::string();
+  std::size_t last = line.size();
+  while (last > first && (line[last - 1] == '\r' || line[last - 1] == ' ')) --last;
+  return line.substr(first, last - first);
+}
+
 // A line without the item a message quotes: the text between its first and last double quote is
 // the input's own, and so is all after a lone quote (a title that begins with one, cut short).
 std::string WithoutQuotedItem(const std::string& line) {
@@ -42,16 +51,14 @@ std::string WithoutQuotedItem(const std::string& line) {
   return line.substr(0, first) + line.substr(last + 1);
 }
 
-
 // A line that repeats the input's own text: the title as the report heads a problem with it, the
 // title a refusal quotes, or any line the input holds as it stands.
 bool EchoesTheInput(const std::string& line, const std::string& input) {
   if (line.rfind("TITLE -", 0) == 0 || line.find("The TITLE in line") != std::string::npos) return true;
-  std::string trimmed = line;
-  while (!trimmed.empty() && (trimmed.back() == '\r' || trimmed.back() == ' ')) trimmed.pop_back();
-  const std::size_t first = trimmed.find_first_not_of(' ');
-  return first != std::string::npos && trimmed.size() - first >= 8 && input.find(trimmed.substr(first)) != std::string::npos;
+  const std::string trimmed = Trimmed(line);
+  return trimmed.size() >= 8 && input.find(trimmed) != std::string::npos;
 }
+
 }  // namespace
 
 void CheckFinite(const std::string& where, const std::string& text, const std::string& raw_input) {
@@ -72,10 +79,7 @@ void CheckFinite(const std::string& where, const std::string& text, const std::s
     const std::string found =
         EchoesTheInput(line, raw_input) ? std::string() : pave::testing::NonFiniteWord(WithoutQuotedItem(line));
     if (!found.empty()) {
-      std::string trimmed = found;
-      while (!trimmed.empty() && (trimmed.back() == '\r' || trimmed.back() == ' ')) trimmed.pop_back();
-      std::size_t first = trimmed.find_first_not_of(' ');
-      trimmed = first == std::string::npos ? "" : trimmed.substr(first);
+      const std::string trimmed = Trimmed(found);
       // An echo of the input: the word as the input has it with up to three characters on one side.
       bool echoed = false;
       for (std::size_t at = 0; !echoed && at + 3 <= trimmed.size(); ++at) {
@@ -84,13 +88,6 @@ void CheckFinite(const std::string& where, const std::string& text, const std::s
         if (w != "nan" && w != "inf") continue;
         const std::size_t left = at >= 3 ? at - 3 : 0;
         for (const std::string* input : {&raw_input, static_cast<const std::string*>(&shown)}) {
-          // A message's quotes around an item are not the item's: a window may drop one at its end.
-          for (std::string window : {trimmed.substr(left, at + 3 - left),
-                                     trimmed.substr(at, std::min<std::size_t>(6, trimmed.size() - at))}) {
-            if (window.front() == '"') window.erase(0, 1);
-            if (window.back() == '"' && window.size() > 3) window.pop_back();
-            echoed = echoed || input->find(window) != std::string::npos;
-          }
           echoed = echoed || input->find(trimmed.substr(left, at + 3 - left)) != std::string::npos ||
                    input->find(trimmed.substr(at, std::min<std::size_t>(6, trimmed.size() - at))) != std::string::npos;
         }
@@ -175,7 +172,6 @@ bool RefusesAValue(const std::string& line) {
   return line.find("WHICH SHOULD") != std::string::npos || line.find("OUTSIDE THE RANGE") != std::string::npos;
 }
 
-
 }  // namespace
 
 std::string UnphysicalNumber(const std::string& text, const std::string& input, const std::string& report) {
@@ -196,8 +192,7 @@ std::string UnphysicalNumber(const std::string& text, const std::string& input, 
       if (!(std::fabs(p.value) > kPhysicalBound)) continue;
       if (HeldBy(held, p.value) || HeldBy(counts, p.value)) continue;
       if (unlimited && p.value == 1e30) continue;
-      while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
-      return line;
+      return Trimmed(line);
     }
   }
   return {};

@@ -219,6 +219,9 @@ class Replacement {
     return true;
   }
 
+  // Whether a failed Commit left the file other than it was.
+  bool Damaged() const { return damaged_; }
+
   // Puts back what stood in the file's place before Commit: the old file, or no file. False when
   // it cannot.
   bool Undo() {
@@ -265,12 +268,6 @@ class Replacement {
     }
     return false;
   }
-
- public:
-  // Whether a failed Commit left the file other than it was.
-  bool Damaged() const { return damaged_; }
-
- private:
 
   std::string path_, temp_, kept_;
   bool existed_ = false;

@@ -379,8 +379,8 @@ void CheckBeforeAnalysis(RunContext& c) {
   }
   for (int i = 1; i <= s.NL - 1; ++i) {
     if (!(s.TH(i) > 0)) {
-      StopLine().Text("THE THICKNESS (TH) OF LAYER").Num(static_cast<i16>(i)).Is(c.in.LineOf(&s.TH(i))).Num(s.TH(i))
-          .Stop(c, "WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS.");
+      ValueStop(c, StopLine().Text("THE THICKNESS (TH) OF LAYER").Num(static_cast<i16>(i)), s.TH(i),
+                "BE GREATER THAN 0");
       return;
     }
     if (RangeStop(c, StopLine().Text("THE THICKNESS (TH) OF LAYER").Num(static_cast<i16>(i)), s.TH(i),
@@ -390,8 +390,8 @@ void CheckBeforeAnalysis(RunContext& c) {
   if (s.NDAMA == 0) {
     for (int i = 1; i <= s.NZ; ++i) {
       if (!(s.ZC(i) >= 0)) {
-        StopLine().Text("THE VERTICAL COORDINATE (ZC) OF POINT").Num(static_cast<i16>(i)).Is(c.in.LineOf(&s.ZC(i))).Num(s.ZC(i))
-            .Stop(c, "WHICH SHOULD NOT BE NEGATIVE, SO COMPUTATION STOPS.");
+        ValueStop(c, StopLine().Text("THE VERTICAL COORDINATE (ZC) OF POINT").Num(static_cast<i16>(i)), s.ZC(i),
+                  "NOT BE NEGATIVE");
         return;
       }
       if (RangeStop(c, StopLine().Text("THE VERTICAL COORDINATE (ZC) OF POINT").Num(static_cast<i16>(i)),
@@ -403,11 +403,11 @@ void CheckBeforeAnalysis(RunContext& c) {
     if (s.LOAD(LG) != 0) continue;
     for (int J = 1; J <= s.NR(LG); ++J) {
       if (!(s.RC(J, 1, LG) >= 0)) {
-        StopLine()
-            .Text("THE RADIAL COORDINATE (RC) NO.").Num(static_cast<i16>(J))
-            .Text("OF LOAD GROUP").Num(static_cast<i16>(LG))
-            .Is(c.in.LineOf(&s.RC(J, 1, LG))).Num(s.RC(J, 1, LG))
-            .Stop(c, "WHICH SHOULD NOT BE NEGATIVE, SO COMPUTATION STOPS.");
+        ValueStop(c,
+                  StopLine()
+                      .Text("THE RADIAL COORDINATE (RC) NO.").Num(static_cast<i16>(J))
+                      .Text("OF LOAD GROUP").Num(static_cast<i16>(LG)),
+                  s.RC(J, 1, LG), "NOT BE NEGATIVE");
         return;
       }
       if (RangeStop(c,
@@ -420,8 +420,8 @@ void CheckBeforeAnalysis(RunContext& c) {
   }
   for (int LG = 1; LG <= s.NLG; ++LG) {
     if (!(s.CR(LG) > 0)) {
-      StopLine().Text("THE CONTACT RADIUS (CR) OF LOAD GROUP").Num(static_cast<i16>(LG)).Is(c.in.LineOf(&s.CR(LG))).Num(s.CR(LG))
-          .Stop(c, "WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS.");
+      ValueStop(c, StopLine().Text("THE CONTACT RADIUS (CR) OF LOAD GROUP").Num(static_cast<i16>(LG)), s.CR(LG),
+                "BE GREATER THAN 0");
       return;
     }
     if (RangeStop(c, StopLine().Text("THE CONTACT RADIUS (CR) OF LOAD GROUP").Num(static_cast<i16>(LG)),
@@ -434,12 +434,8 @@ void CheckBeforeAnalysis(RunContext& c) {
     for (int i = 1; i <= s.NL; ++i) {
       // Layers whose modulus comes from the creep compliances may have 0 here; none has less.
       if (!(s.EPY(i, p) > 0) && (s.MATL == 1 || !(s.EPY(i, p) >= 0))) {
-        StopLine()
-            .Text("THE MODULUS (E) OF LAYER").Num(static_cast<i16>(i))
-            .Text("IN PERIOD").Num(static_cast<i16>(p))
-            .Is(c.in.LineOf(&s.EPY(i, p))).Num(s.EPY(i, p))
-            .Stop(c, s.MATL == 1 ? "WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS."
-                                 : "WHICH SHOULD NOT BE NEGATIVE, SO COMPUTATION STOPS.");
+        ValueStop(c, StopLine().Text("THE MODULUS (E) OF LAYER").Num(static_cast<i16>(i)).Text("IN PERIOD").Num(static_cast<i16>(p)),
+                  s.EPY(i, p), s.MATL == 1 ? "BE GREATER THAN 0" : "NOT BE NEGATIVE");
         return;
       }
       if (RangeStop(c,
@@ -451,8 +447,8 @@ void CheckBeforeAnalysis(RunContext& c) {
     }
   for (int i = 1; i <= s.NL; ++i) {
     if (!(s.PR(i) <= 0.5f && s.PR(i) >= 0.0f)) {
-      StopLine().Text("THE POISSON'S RATIO (PR) OF LAYER").Num(static_cast<i16>(i)).Is(c.in.LineOf(&s.PR(i))).Num(s.PR(i))
-          .Stop(c, "WHICH SHOULD BE BETWEEN 0 AND 0.5, SO COMPUTATION STOPS.");
+      ValueStop(c, StopLine().Text("THE POISSON'S RATIO (PR) OF LAYER").Num(static_cast<i16>(i)), s.PR(i),
+                "BE BETWEEN 0 AND 0.5");
       return;
     }
   }
@@ -467,11 +463,8 @@ void CheckGivenModuli(RunContext& c) {
       if (s.MATL == 3 || s.MATL == 4)
         for (int j = 1; j <= s.NVL; ++j) viscoelastic = viscoelastic || s.LNV(j) == i;
       if (viscoelastic) continue;
-      StopLine()
-          .Text("THE MODULUS (E) OF LAYER").Num(static_cast<i16>(i))
-          .Text("IN PERIOD").Num(static_cast<i16>(p))
-          .Is(c.in.LineOf(&s.EPY(i, p))).Num(s.EPY(i, p))
-          .Stop(c, "WHICH SHOULD BE GREATER THAN 0 FOR A LAYER THAT IS NOT VISCOELASTIC, SO COMPUTATION STOPS.");
+      ValueStop(c, StopLine().Text("THE MODULUS (E) OF LAYER").Num(static_cast<i16>(i)).Text("IN PERIOD").Num(static_cast<i16>(p)),
+                s.EPY(i, p), "BE GREATER THAN 0 FOR A LAYER THAT IS NOT VISCOELASTIC");
       return;
     }
 }

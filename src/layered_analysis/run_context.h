@@ -62,10 +62,15 @@ class StopLine {
 
 // The stop of a value that has no physical or counting sense:
 //   "<what> IS v" / "WHICH SHOULD <rule>, SO COMPUTATION STOPS."
-// A value read by the reader's Read names its line: "<what> (LINE n) IS v".
+// `what` is the line naming the item; a value read by the reader's Read names its line:
+// "<what> (LINE n) IS v".
+template <class T>
+void ValueStop(RunContext& c, StopLine what, const T& value, const std::string& rule) {
+  what.Is(c.in.LineOf(&value)).Num(value).Stop(c, "WHICH SHOULD " + rule + ", SO COMPUTATION STOPS.");
+}
 template <class T>
 void ValueStop(RunContext& c, const std::string& what, const T& value, const std::string& rule) {
-  StopLine().Text(what).Is(c.in.LineOf(&value)).Num(value).Stop(c, "WHICH SHOULD " + rule + ", SO COMPUTATION STOPS.");
+  ValueStop(c, StopLine().Text(what), value, rule);
 }
 
 // Stops when v lies outside the range of its kind: the line (which names the item), the line of the

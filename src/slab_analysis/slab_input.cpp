@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <limits>
-#include <map>
 
 #include "common/number_format.h"
 #include "slab_analysis/report_helpers.h"
@@ -184,7 +183,6 @@ void SlaInp(SlabRun& r) {
   // 7. Record (6).
   r.ReadNumber(s.NLAYER);
   r.ReadNumber(s.NNCK);
-  const int nnckLine = r.In().LastLine();
   r.ReadNumber(s.NOTCON);
   r.ReadNumber(s.NGAP);
   r.ReadNumber(s.NPRINT);
@@ -214,7 +212,7 @@ void SlaInp(SlabRun& r) {
                 " SO THE PROGRAM IS STOPPED.");
   if (s.NLAYER != 1 && s.NLAYER != 2)
     Stop(r, PlacedItem(r, "THE NUMBER OF LAYERS (NLAYER) OF RECORD (6)", &s.NLAYER) + " IS" + Str(s.NLAYER) + "; IT MUST BE 1 OR 2, SO COMPUTATION STOPS.");
-  CheckNode(r, s.NNCK, "(6) NNCK", nnckLine);
+  CheckNode(r, s.NNCK, "(6) NNCK", r.In().LineOf(&s.NNCK));
   CheckCount(r, "THE NUMBER OF NODES NOT IN CONTACT (NOTCON)", s.NOTCON, 0, kMaxNodes);
   CheckCount(r, "THE NUMBER OF GAPS (NGAP)", s.NGAP, 0, kMaxNodes);
   CheckCount(r, "THE NUMBER OF POINTS FOR PRINTOUT (NPRINT)", s.NPRINT, 0, kMaxNodes);
@@ -326,16 +324,9 @@ void SlaInp(SlabRun& r) {
   s.THK(2, 1) = 0;
   s.T(2) = 0;
   // 17, 18. Record (9) and its echo.
-  std::map<int, int> xLine, yLine;  // the line of each coordinate, for the check that they increase
   for (int k = 1; k <= nslab; ++k) {
-    for (int i = 1; i <= s.NX(k); ++i) {
-      r.ReadSingle(s.X(s.NXX(k) + i));
-      xLine[s.NXX(k) + i] = r.In().LastLine();
-    }
-    for (int i = 1; i <= s.NY(k); ++i) {
-      r.ReadSingle(s.Y(s.NYY(k) + i));
-      yLine[s.NYY(k) + i] = r.In().LastLine();
-    }
+    for (int i = 1; i <= s.NX(k); ++i) r.ReadSingle(s.X(s.NXX(k) + i));
+    for (int i = 1; i <= s.NY(k); ++i) r.ReadSingle(s.Y(s.NYY(k) + i));
     r.SkipIdentifier();
   }
   for (int k = 1; k <= nslab; ++k) {
@@ -371,19 +362,19 @@ void SlaInp(SlabRun& r) {
     g.End();
   }
   // Grid lines must increase within every slab (a zero or negative element size has no stiffness).
-  auto notIncreasing = [](const char* axis, int k, int i, float a, float b, int line) {
-    return DataError("line " + std::to_string(line) + ": the " + axis + " coordinates of slab " + std::to_string(k) +
-                     " do not increase (no. " + std::to_string(i) + " is " + BareStr(a) + ", no. " +
+  auto notIncreasing = [&r](const char* axis, int k, int i, const float& a, const float& b) {
+    return DataError("line " + std::to_string(r.In().LineOf(&b)) + ": the " + axis + " coordinates of slab " +
+                     std::to_string(k) + " do not increase (no. " + std::to_string(i) + " is " + BareStr(a) + ", no. " +
                      std::to_string(i + 1) + " is " + BareStr(b) + ")");
   };
   for (int k = 1; k <= nslab; ++k) {
     for (int i = 1; i < s.NX(k); ++i) {
       const int at = s.NXX(k) + i;
-      if (!(s.X(at + 1) > s.X(at))) throw notIncreasing("x", k, i, s.X(at), s.X(at + 1), xLine[at + 1]);
+      if (!(s.X(at + 1) > s.X(at))) throw notIncreasing("x", k, i, s.X(at), s.X(at + 1));
     }
     for (int i = 1; i < s.NY(k); ++i) {
       const int at = s.NYY(k) + i;
-      if (!(s.Y(at + 1) > s.Y(at))) throw notIncreasing("y", k, i, s.Y(at), s.Y(at + 1), yLine[at + 1]);
+      if (!(s.Y(at + 1) > s.Y(at))) throw notIncreasing("y", k, i, s.Y(at), s.Y(at + 1));
     }
   }
   // 19. Element shape (slab 1).
