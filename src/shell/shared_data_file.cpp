@@ -1,5 +1,6 @@
 #include "shell/shared_data_file.h"
 
+#include "common/data_file_name.h"
 #include "platform/platform.h"
 #include "shell/directory_of.h"
 
@@ -18,12 +19,9 @@ std::vector<EditsDataFile*> OpenEditors() {
 }
 
 std::string InEach(const std::vector<std::string>& editors) {
-  std::string text;
-  for (std::size_t i = 0; i < editors.size(); ++i) {
-    if (i > 0) text += i + 1 == editors.size() ? " and " : ", ";
-    text += "in " + editors[i];
-  }
-  return text;
+  std::vector<std::string> places;
+  for (const std::string& editor : editors) places.push_back("in " + editor);
+  return ListedNames(places);
 }
 }  // namespace
 
