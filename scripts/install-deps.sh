@@ -3,7 +3,7 @@
 # With --fuzz it also installs clang and libFuzzer for scripts/fuzz.sh.
 set -euo pipefail
 pkgs=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-      fonts-liberation2 liblapack-dev qt6-svg-dev poppler-utils)
+      fonts-liberation2 liblapack-dev qt6-svg-dev poppler-utils ccache)
 if [ "${1:-}" = "--fuzz" ]; then pkgs+=(clang libfuzzer-14-dev libclang-rt-14-dev); fi
 missing=()
 for p in "${pkgs[@]}"; do
