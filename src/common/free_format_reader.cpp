@@ -83,7 +83,12 @@ std::string ShownItem(const std::string& item, std::size_t longest) {
   return shown;
 }
 
-std::string QuotedItem(const std::string& item) { return "\"" + ShownItem(item, 40) + "\""; }
+std::string QuotedItem(const std::string& item) {
+  std::string quoted = "\"";
+  quoted += ShownItem(item, 40);
+  quoted += '"';
+  return quoted;
+}
 
 std::string FreeFormatReader::Where(std::size_t at) const { return "line " + std::to_string(LineAt(at)); }
 
@@ -238,13 +243,6 @@ void FreeFormatReader::NoteRecord(const std::string& text) {
   if (close > 1 && close < text.size() && text[close] == ')') last_record_ = text.substr(0, close + 1);
 }
 
-int FreeFormatReader::LineAt(std::size_t at) const {
-  int line = 1;
-  const std::size_t end = at < data_.size() ? at : data_.size();
-  for (std::size_t i = 0; i < end; ++i) {
-    if (data_[i] == '\n' || (data_[i] == '\r' && (i + 1 >= data_.size() || data_[i + 1] != '\n'))) ++line;
-  }
-  return line;
-}
+int FreeFormatReader::LineAt(std::size_t at) const { return line_counter_.LineAt(data_, at); }
 
 }  // namespace pave

@@ -16,6 +16,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "common/line_counter.h"
 #include "common/value.h"
 
 namespace pave {
@@ -116,6 +117,9 @@ class FreeFormatReader {
   std::string last_record_;  // "(9)": the last record identifier read
   std::size_t last_item_ = 0;  // where the last item read begins
   std::unordered_map<const void*, int> lines_;  // the lines of the values read by Read
+  // Counts the line ends up to the places asked for as the reader moves on: asking for the line of
+  // each item costs the distance from the last place asked for, not a count from the file's start.
+  mutable LineCounter line_counter_;
   std::string name_;           // the file read, when it was read from one
 };
 

@@ -264,5 +264,66 @@ TEST(FreeFormatReader, ReadsAFile) {
   std::filesystem::remove(path);
 }
 
+// The line every item is named by, and the line where the data end, at the edges of lines: each
+// kind of line end, blank lines before an item, a last line without a line end, text items among
+// numbers (read up to the separator, then again as a text), a byte-order mark and a Ctrl-Z.
+struct ItemLinesCase {
+  const char* name;
+  std::string content;
+  std::vector<int> item_lines;  // LastLine() after each item
+  std::string end_message;      // the start of the message when a further number is asked for
+};
+
+class ItemLines : public ::testing::TestWithParam<ItemLinesCase> {};
+
+TEST_P(ItemLines, NameTheLinesTheItemsStandOn) {
+  const ItemLinesCase& c = GetParam();
+  FreeFormatReader r(c.content);
+  std::vector<int> lines;
+  while (!r.AtEnd()) {
+    r.ReadValue();
+    lines.push_back(r.LastLine());
+  }
+  EXPECT_EQ(lines, c.item_lines);
+  try {
+    r.ReadNumber();
+    FAIL();
+  } catch (const DataError& e) {
+    EXPECT_EQ(std::string(e.what()).rfind(c.end_message, 0), 0u) << e.what();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LineEnds, ItemLines,
+    ::testing::Values(ItemLinesCase{"LineFeeds", "1 2\n3\n", {1, 1, 2}, "line 2: the data end"},
+                      ItemLinesCase{"CarriageReturnLineFeeds", "1 2\r\n3\r\n", {1, 1, 2}, "line 2: the data end"},
+                      ItemLinesCase{"CarriageReturnsAlone", "1\r2\r3\r", {1, 2, 3}, "line 3: the data end"},
+                      ItemLinesCase{"MixedLineEnds", "1\r\n2\n3\r4\r\n", {1, 2, 3, 4}, "line 4: the data end"},
+                      ItemLinesCase{"LastLineWithoutLineEnd", "1\r\n2 3", {1, 2, 2}, "line 2: the data end"},
+                      ItemLinesCase{"ValuesAfterBlankLines", "1\r\n\r\n  \r\n\n\t\r2\r\n", {1, 6}, "line 6: the data end"},
+                      ItemLinesCase{"ByteOrderMarkAndLeadingBlankLines", "\xEF\xBB\xBF\r\n\r\n 7 8", {3, 3},
+                                    "line 3: the data end"},
+                      ItemLinesCase{"TextsAmongNumbers", "A TITLE, 5\r\n 6  (3) ID\r\n 7", {1, 1, 2, 2, 3},
+                                    "line 3: the data end"},
+                      ItemLinesCase{"CtrlZOnItsOwnLine", "1\r\n2\r\n\x1a 3", {1, 2}, "line 3: the data end at a Ctrl-Z"}),
+    [](const ::testing::TestParamInfo<ItemLinesCase>& info) { return std::string(info.param.name); });
+
+// A number that is not one is named by its line also when it ends a file without a line end, and a
+// check asks for the line of an item after the reader has moved past blank lines beyond it.
+TEST(FreeFormatReader, NamesTheLineOfABadItemAndOfTheItemBeforeIt) {
+  FreeFormatReader r(" 1\r\n\r\n\r\n 2 x");
+  r.ReadNumber();
+  EXPECT_EQ(r.Line(), 2);
+  EXPECT_EQ(r.LastLine(), 1);
+  r.ReadNumber();
+  EXPECT_EQ(r.LastLine(), 4);
+  try {
+    r.ReadNumber();
+    FAIL();
+  } catch (const DataError& e) {
+    EXPECT_EQ(std::string(e.what()), "line 4: \"x\" is not a number");
+  }
+}
+
 }  // namespace
 }  // namespace pave
