@@ -362,6 +362,10 @@ void Problem(SlabRun& r, int iprob) {
   }
   // 19. Storage plan.
   PlanStorage(r);
+  // The deflection iteration stops once the check node moves beyond FMAX: a limit of 0 would stop it
+  // at its first pass, blaming the number of nodes. A direct solution does not use FMAX.
+  if (s.ISOLVE == 0)
+    CheckRange(r, "THE MAXIMUM ALLOWABLE VERTICAL DISPLACEMENT (FMAX)", s.FMAX, range::kDisplacementLimit);
   // 20, 21, 22.
   for (int L = 1; L <= Count(s.NLAYER); ++L) s.SUMCI(L) = 0;
   Periods(r);

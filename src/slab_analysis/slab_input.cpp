@@ -292,7 +292,9 @@ void SlaInp(SlabRun& r) {
   r.ReadSingle(s.F2(2));
   r.SkipIdentifier();
   CheckRange(r, "THE TOLERANCE FOR ITERATIONS (DEL)", s.DEL, range::kTolerance);
-  CheckRange(r, "THE MAXIMUM ALLOWABLE VERTICAL DISPLACEMENT (FMAX)", s.FMAX, range::kDisplacementLimit);
+  // FMAX = 0 is what the editor puts in a new data set; only the deflection iteration uses it, and
+  // refuses it there (see the driver).
+  CheckRange(r, "THE MAXIMUM ALLOWABLE VERTICAL DISPLACEMENT (FMAX)", s.FMAX, range::kLength);
   if (s.NTEMP != 0) {
     CheckRange(r, "THE DIFFERENCE IN TEMPERATURE BETWEEN BOTTOM AND TOP OF SLAB (TEMP)", s.TEMP,
                range::kTemperatureDifference);

@@ -22,13 +22,16 @@ using pave::testing::ExampleText;
 using pave::testing::FileText;
 using pave::testing::TextLines;
 
-// An example with one of its lines (counted from 1) replaced.
-std::string WithLine(const std::string& example, int line, const std::string& text) {
-  std::vector<std::string> lines = TextLines(ExampleText(example));
+// A data file with one of its lines (counted from 1) replaced.
+std::string ReplacedLine(const std::string& data, int line, const std::string& text) {
+  std::vector<std::string> lines = TextLines(data);
   lines.at(static_cast<std::size_t>(line - 1)) = text;
   std::string joined;
   for (const std::string& l : lines) joined += l + "\r\n";
   return joined;
+}
+std::string WithLine(const std::string& example, int line, const std::string& text) {
+  return ReplacedLine(ExampleText(example), line, text);
 }
 
 // A run of one slab build on a data file written into a folder of its own.
@@ -58,6 +61,8 @@ struct StopCase {
   int line;
   const char* text;  // the line as the case has it
   const char* message;
+  int otherLine = 0;  // a second line changed, where the stop needs one
+  const char* otherText = nullptr;
 };
 void PrintTo(const StopCase& c, std::ostream* os) { *os << c.name; }
 
@@ -65,7 +70,8 @@ class SlabStop : public ::testing::TestWithParam<StopCase> {};
 
 TEST_P(SlabStop, NamesTheItemTheValueAndTheLine) {
   const StopCase& c = GetParam();
-  const std::string data = WithLine(c.example, c.line, c.text);
+  std::string data = WithLine(c.example, c.line, c.text);
+  if (c.otherLine != 0) data = ReplacedLine(data, c.otherLine, c.otherText);
   for (const slab::SlabVariant& variant : {slab::kBruntola, slab::kLarge}) {
     SCOPED_TRACE(variant.large ? "large" : "BRUNTOLA");
     const SlabRunResult run = RunSlab(c.name, data, variant);
@@ -87,11 +93,12 @@ INSTANTIATE_TEST_SUITE_P(
                  " 0   16   40   80   120   180   0   16   41   66   82   98   121   122   (9) X's and then Y's",
                  "Some elements of slab 2 (LINE 11) are too oblong with an aspect ratio of 16 (it should be from 0.2 to "
                  "5) so the computation is terminated.  Please change the grid size."},
-        // FMAX 0 would stop every deflection iteration at once.
-        StopCase{"DisplacementLimitZero", "SLA1", 7,
-                 " 20  0   0   0   0   .000005  .001  0  (7) TEMP GAMA(1) GAMA(2) PMR(1) PMR(2) CT DEL FMAX",
-                 "THE MAXIMUM ALLOWABLE VERTICAL DISPLACEMENT (FMAX) (LINE 7) IS 0 IN. WHICH SHOULD BE FROM .001 TO 1000 "
-                 "IN., SO COMPUTATION STOPS."},
+        // FMAX 0 would stop the deflection iteration at once; a gap at a dowel (line 28) calls for it.
+        StopCase{"DisplacementLimitZeroWhereTheIterationUsesIt", "SLA5", 10,
+                 "-20  150   0   650   0   .000005  .001  0  (7) TEMP GAMA(1) GAMA(2) PMR(1) PMR(2) CT DEL FMAX",
+                 "THE MAXIMUM ALLOWABLE VERTICAL DISPLACEMENT (FMAX) (LINE 10) IS 0 IN. WHICH SHOULD BE FROM .001 TO 1000 "
+                 "IN., SO COMPUTATION STOPS.",
+                 28, " 0   0   1500000   .875   12   .25   .001   0   (35) SPCON1 SPCON2 SCKV BD BS WJ GDC NNAJ"},
         // Record (10).
         StopCase{"SlabThicknessBeyondRange", "SLA3", 12, " 1001   .15   4000000   (10) T PR YM",
                  "THE THICKNESS (T) OF SLAB LAYER 1 (LINE 12) IS 1001 IN. WHICH SHOULD BE FROM .001 TO 1000 IN., SO "
@@ -133,7 +140,8 @@ INSTANTIATE_TEST_SUITE_P(
         StopCase{"DamageNeedsThreePrintPoints", "SLA4", 6,
                  " 1  1  0  0  2  0  0  0  0  1  0  0  0  9  0  0  1  2  2 (6) NLAYER NNCK NOTCON NGAP NPRINT INPUT NBOND "
                  "NTEMP NWT NCYCLE NAT1 NAT2 NSX NSY MDPO NUNIT UL TC CL",
-                 "WHEN NDAMA = 2 or 3, NPRINT MUST BE EQUAL TO 3.  YOUR NPRINT (LINE 6) IS  2 SO THE PROGRAM IS STOPPED."},
+                 "WHEN NDAMA = 2 or 3, NPRINT MUST BE EQUAL TO 3.  YOUR NPRINT (LINE 6) IS  2 SO THE PROGRAM IS STOPPED.",
+                 3, " 1  2  2  3  (3) NFOUND NDAMA NPY NLG"},
         // Counts, slab and joint numbers.
         StopCase{"TooManyNodalForces", "SLA1", 12, " 121   (13) NCNF",
                  "THE NUMBER OF NODAL FORCES (NCNF) (LINE 12) IS 121 WHICH IS GREATER THAN THE LIMIT OF 120, SO "
@@ -237,8 +245,11 @@ TEST_P(SlabThatCracksAtOnce, HasADesignLifeOfZeroYears) {
     EXPECT_NE(run.report.find("SUM OF CRACKING INDEX (SUMCI) =    .34028E+39"), std::string::npos) << run.report;
     EXPECT_NE(run.report.find("DESIGN LIFE (DL) IN YEARS = "), std::string::npos);
     const std::vector<std::string> lines = TextLines(run.report);
-    for (const std::string& line : lines)
-      if (line.rfind("DESIGN LIFE (DL) IN YEARS = ", 0) == 0) EXPECT_EQ(line.substr(line.size() - 5), " 0.00") << line;
+    for (const std::string& line : lines) {
+      if (line.rfind("DESIGN LIFE (DL) IN YEARS = ", 0) == 0) {
+        EXPECT_EQ(line.substr(line.size() - 5), " 0.00") << line;
+      }
+    }
     // The graph file ends with the design life.
     const std::vector<std::string> graph = TextLines(run.graph);
     ASSERT_FALSE(graph.empty());
@@ -266,7 +277,8 @@ TEST_P(NoProblem, MarksTheGraphFileStopped) {
   const std::string count = GetParam();
   const SlabRunResult run = RunSlab("nprob", WithLine("SLA1", 1, " " + count + "  (1) NPROB"), slab::kBruntola);
   EXPECT_EQ(run.end, RunEnd::InputStop);
-  EXPECT_EQ(run.graph, " " + count + " \r\nSTOPPED\r\n");
+  // The count as numbers are written (a blank for the sign of a positive one), then "STOPPED".
+  EXPECT_EQ(run.graph, (count[0] == '-' ? count : " " + count) + " \r\nSTOPPED\r\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, NoProblem, ::testing::Values("0", "-3"),
