@@ -106,6 +106,11 @@ inline constexpr ValueRange kDowelSupport{1, 1e10, false, unit::kSubgradeModulus
 // Spring constants of joints; 0 for none (or, for the shear spring, one that the dowels give).
 inline constexpr ValueRange kShearSpring{0, 1e10, false, unit::kShearSpring};
 inline constexpr ValueRange kMomentSpring{0, 1e10, false, unit::kMomentSpring};
+// The slab programs' own rows: moduli of dowel support where 0 stands for none (a joint whose shear
+// spring is given), and the largest vertical displacement allowed at the check node of a slab where
+// the deflection iteration uses it (a limit of 0 would stop it at its first pass).
+inline constexpr ValueRange kDowelSupportOrNone{1, 1e10, true, unit::kSubgradeModulus};
+inline constexpr ValueRange kDisplacementLimit{0.001, 1000, false, unit::kLength};
 // Factors that scale a stiffness (the foundation adjustment factors).
 inline constexpr ValueRange kFactor{0.001, 1000, false, unit::kNone};
 // Tolerances of the iterations and of the numerical integration: above a tenth the answer is no

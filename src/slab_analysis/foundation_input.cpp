@@ -15,7 +15,6 @@ void LiqInp(SlabRun& r) {
   r.ReadSingle(s.SUBMOD(1));
   r.SkipIdentifier();
   CheckCount(r, "THE NUMBER OF ADDITIONAL SUBGRADE MODULI (NAS)", nas, 0, kMaxNodes);
-  if (!(s.SUBMOD(1) >= 0)) RefuseValue(r, "THE SUBGRADE MODULUS (SUBMOD)", s.SUBMOD(1), "NOT BE NEGATIVE");
   CheckRange(r, "THE SUBGRADE MODULUS (SUBMOD)", s.SUBMOD(1), range::kSubgradeModulus);
   r.Gra().Num(s.SUBMOD(1)).End();
   w.End();
@@ -27,8 +26,6 @@ void LiqInp(SlabRun& r) {
       r.ReadInt16(s.NLIST(i));
       CheckNode(r, s.NLIST(i), "(25) NS SUBMOD");
       r.ReadSingle(s.SUBMOD(s.NLIST(i)));
-      if (!(s.SUBMOD(s.NLIST(i)) >= 0))
-        RefuseValue(r, "THE SUBGRADE MODULUS (SUBMOD) AT NODE" + Str(s.NLIST(i)), s.SUBMOD(s.NLIST(i)), "NOT BE NEGATIVE");
       CheckRange(r, "THE SUBGRADE MODULUS (SUBMOD) AT NODE" + Str(s.NLIST(i)), s.SUBMOD(s.NLIST(i)), range::kSubgradeModulus);
     }
     r.SkipIdentifier();
@@ -46,7 +43,6 @@ void BouInp(SlabRun& r) {
   r.ReadNumber(s.YMS);
   r.ReadSingle(s.PRS);
   r.SkipIdentifier();
-  CheckPositive(r, "THE YOUNG'S MODULUS OF FOUNDATION (YMS)", s.YMS);
   CheckRange(r, "THE YOUNG'S MODULUS OF FOUNDATION (YMS)", s.YMS, range::kModulus);
   CheckPoisson(r, "THE POISSON'S RATIO OF FOUNDATION (PRS)", s.PRS);
   r.Gra().Num(s.YMS).Num(s.PRS).End();
@@ -79,7 +75,6 @@ void BurInp(SlabRun& r) {
     r.SkipIdentifier();
   }
   for (int i = 1; i <= nl1; ++i) {
-    CheckPositive(r, "THE THICKNESS (TH) OF FOUNDATION LAYER" + Str(i), s.TH(i));
     CheckRange(r, "THE THICKNESS (TH) OF FOUNDATION LAYER" + Str(i), s.TH(i), range::kThickness);
   }
   for (int i = 1; i <= nl1; ++i) r.Gra().Num(s.TH(i));
@@ -91,7 +86,6 @@ void BurInp(SlabRun& r) {
   for (int i = 1; i <= nl; ++i) r.ReadSingle(s.E(i));
   r.SkipIdentifier();
   for (int i = 1; i <= nl; ++i) {
-    CheckPositive(r, "THE YOUNG MODULUS (E) OF FOUNDATION LAYER" + Str(i), s.E(i));
     CheckRange(r, "THE YOUNG MODULUS (E) OF FOUNDATION LAYER" + Str(i), s.E(i), range::kModulus);
   }
   for (int i = 1; i <= nl; ++i) r.Gra().Num(s.E(i));
@@ -123,7 +117,6 @@ void DowInp(SlabRun& r) {
   w.Text("YOUNG MODULUS OF DOWEL BAR (YMSB)   =").Text(LnUp(s.YMSB, 10, "0.000E+00")).End();
   w.Text("POISSON RATIO OF DOWEL BAR (PRSB)   =").Text(LnUp(s.PRSB, 10, "0.00000")).End();
   w.End();
-  if (s.NUNIT != 0) s.YMSB = s.YMSB / 10000.0f;
   w.Text("JOINT  SPRING CONSTANT  MODULUS OF  DOWEL   DOWEL   JOINT     GAP   NODE").End();
   w.Text(" NO.  SHEAR     MOMENT   DOWEL SUP.  DIA.  SPACING  WIDTH    DOWEL  JOINT").End();
   w.Text("     (SPCON1)  (SPCON2)   (SCKV)     (BD)    (BS)    (WJ)    (GDC)  (NNAJ)").End();
@@ -141,25 +134,20 @@ void DowInp(SlabRun& r) {
     r.SkipIdentifier();
     if (s.SPCON(1, J) == 0) s.IDOW(J) = 1;
     const std::string joint = " OF JOINT" + Str(J);
-    if (!(s.SPCON(1, J) >= 0)) RefuseValue(r, "THE SHEAR SPRING CONSTANT (SPCON1)" + joint, s.SPCON(1, J), "NOT BE NEGATIVE");
-    if (!(s.SPCON(2, J) >= 0)) RefuseValue(r, "THE MOMENT SPRING CONSTANT (SPCON2)" + joint, s.SPCON(2, J), "NOT BE NEGATIVE");
     CheckRange(r, "THE SHEAR SPRING CONSTANT (SPCON1)" + joint, s.SPCON(1, J), range::kShearSpring);
     CheckRange(r, "THE MOMENT SPRING CONSTANT (SPCON2)" + joint, s.SPCON(2, J), range::kMomentSpring);
-    if (s.IDOW(J) == 1) {
-      // The shear spring comes from the dowels: their support, size and spacing must be real.
-      CheckPositive(r, "THE MODULUS OF DOWEL SUPPORT (SCKV)" + joint, s.SCKV(J));
-      CheckRange(r, "THE MODULUS OF DOWEL SUPPORT (SCKV)" + joint, s.SCKV(J), range::kDowelSupport);
-      CheckPositive(r, "THE DOWEL DIAMETER (BD)" + joint, s.BD(J));
-      CheckRange(r, "THE DOWEL DIAMETER (BD)" + joint, s.BD(J), range::kThickness);
-      if (s.NNAJ(J) == 0) {
-        CheckPositive(r, "THE DOWEL SPACING (BS)" + joint, s.BS(J));
-        CheckRange(r, "THE DOWEL SPACING (BS)" + joint, s.BS(J), range::kThickness);
-      }
-      if (!(s.WJ(J) >= 0)) RefuseValue(r, "THE JOINT WIDTH (WJ)" + joint, s.WJ(J), "NOT BE NEGATIVE");
-      CheckRange(r, "THE JOINT WIDTH (WJ)" + joint, s.WJ(J), range::kLength);
-    }
+    // Where the shear spring comes from the dowels, their support, size and spacing must be real;
+    // on a spring joint they are only shown, and may be 0.
+    const bool dowels = s.IDOW(J) == 1;
+    CheckRange(r, "THE MODULUS OF DOWEL SUPPORT (SCKV)" + joint, s.SCKV(J),
+               dowels ? range::kDowelSupport : range::kDowelSupportOrNone);
+    CheckRange(r, "THE DOWEL DIAMETER (BD)" + joint, s.BD(J), dowels ? range::kThickness : range::kLength);
+    if (dowels && s.NNAJ(J) == 0)
+      CheckRange(r, "THE DOWEL SPACING (BS)" + joint, s.BS(J), range::kThickness);
+    else
+      CheckRange(r, "THE DOWEL SPACING (BS)" + joint, s.BS(J), range::kLength);
+    CheckRange(r, "THE JOINT WIDTH (WJ)" + joint, s.WJ(J), range::kLength);
     // The gap acts on a shear spring as it does on dowels.
-    if (!(s.GDC(J) >= 0)) RefuseValue(r, "THE GAP BETWEEN DOWEL AND CONCRETE (GDC)" + joint, s.GDC(J), "NOT BE NEGATIVE");
     CheckRange(r, "THE GAP BETWEEN DOWEL AND CONCRETE (GDC)" + joint, s.GDC(J), range::kLength);
     w.Text(LnUp(J, 3, "#0")).Text(LnUp(s.SPCON(1, J), 10, "0.000E+00")).Text(LnUp(s.SPCON(2, J), 10, "0.000E+00"))
         .Text(LnUp(s.SCKV(J), 10, "0.000E+00")).Text(LnUp(s.BD(J), 8, "#0.000")).Text(LnUp(s.BS(J), 9, "##0.000"))
@@ -174,11 +162,12 @@ void DowInp(SlabRun& r) {
   for (int J = 1; J <= nj; ++J) {
     // The dowel bars themselves matter where a shear spring comes from them.
     if (s.IDOW(J) == 1) {
-      CheckPositive(r, "THE YOUNG MODULUS OF DOWEL BAR (YMSB)", s.YMSB);
       CheckRange(r, "THE YOUNG MODULUS OF DOWEL BAR (YMSB)", s.YMSB, range::kModulus);
       CheckPoisson(r, "THE POISSON RATIO OF DOWEL BAR (PRSB)", s.PRSB);
     }
   }
+  // Checked as typed (kPa in SI units), then taken to the internal unit.
+  if (s.NUNIT != 0) s.YMSB = s.YMSB / 10000.0f;
   for (int J = 1; J <= nj; ++J) {
     if (s.NNAJ(J) == 0) continue;
     for (int K = 1; K <= s.NNAJ(J); ++K) r.ReadSingle(s.JNT(1, s.NJN(J) + K));

@@ -195,6 +195,7 @@ void Problem(SlabRun& r, int iprob) {
   const TitleRecord titleRecord = ReadTitleRecord(r.In());
   s.TITLE = titleRecord.title;
   std::string ident;
+  int identLine = 0;
   if (titleRecord.refusal.empty()) {
     const int nfoundLine = r.In().Line();
     const Value nfound = r.In().ReadValue();
@@ -211,6 +212,7 @@ void Problem(SlabRun& r, int iprob) {
     r.ReadNumber(s.NSLAB);
     r.ReadNumber(s.NJOINT);
     ident = r.In().ReadText();
+    identLine = r.In().LastLine();
   }
   // 3, 4. Headings.
   if (iprob == 1) {
@@ -240,8 +242,9 @@ void Problem(SlabRun& r, int iprob) {
   r.Rep().End();
   r.Rep().End();
   if (!titleRecord.refusal.empty()) r.LimitStop(titleRecord.refusal);
+  // A record cut short or run long shifts what follows: record (4) no longer ends with its identifier.
   if (ident.size() < 6 || ident.substr(ident.size() - 6) != "NJOINT")
-    r.LimitStop("FILE IS WRONG AND DOES NOT FIT WITH BRUNTOLA FORMAT");
+    r.LimitStop("FILE IS WRONG AND DOES NOT FIT WITH BRUNTOLA FORMAT (LINE " + std::to_string(identLine) + ")");
   title(r.Gra());
   r.Gra().End();
   r.Gra().Num(s.NFOUND).Num(s.NDAMA).Num(s.NPY).Num(s.NLG).End();
@@ -281,7 +284,6 @@ void Problem(SlabRun& r, int iprob) {
   }
   r.SkipIdentifier();
   for (int p = 1; p <= npy; ++p) {
-    CheckPositive(r, "THE FOUNDATION ADJUSTMENT FACTOR (FSAF) OF PERIOD" + Str(p), s.FSAF(p));
     CheckRange(r, "THE FOUNDATION ADJUSTMENT FACTOR (FSAF) OF PERIOD" + Str(p), s.FSAF(p), range::kFactor);
   }
   r.Rep().End();
@@ -360,6 +362,10 @@ void Problem(SlabRun& r, int iprob) {
   }
   // 19. Storage plan.
   PlanStorage(r);
+  // The deflection iteration stops once the check node moves beyond FMAX: a limit of 0 would stop it
+  // at its first pass, blaming the number of nodes. A direct solution does not use FMAX.
+  if (s.ISOLVE == 0)
+    CheckRange(r, "THE MAXIMUM ALLOWABLE VERTICAL DISPLACEMENT (FMAX)", s.FMAX, range::kDisplacementLimit);
   // 20, 21, 22.
   for (int L = 1; L <= Count(s.NLAYER); ++L) s.SUMCI(L) = 0;
   Periods(r);

@@ -104,6 +104,23 @@ void ReadNodalLoads(SlabRun& r, int kind, int count) {
   r.Gra().End();
 }
 
+// Refuses an element of slab k whose width over its height (in single precision) lies outside 0.2
+// to 5, naming the slab, the line of its coordinates and the ratio.
+void CheckElementShapes(SlabRun& r, int k) {
+  SlabState& s = r.s;
+  for (int i = s.NXX(k) + 1; i < s.NXX(k) + s.NX(k); ++i) {
+    for (int j = s.NYY(k) + 1; j < s.NYY(k) + s.NY(k); ++j) {
+      const float ratio = static_cast<float>(Div(s.X(i + 1) - s.X(i), s.Y(j + 1) - s.Y(j)));
+      if (ratio >= 0.2f && ratio <= 5.0f) continue;
+      const int xLine = r.In().LineOf(&s.X(i + 1)), yLine = r.In().LineOf(&s.Y(j + 1));
+      const std::string lines = xLine == yLine ? "(LINE " + std::to_string(xLine) + ")"
+                                               : "(LINES " + std::to_string(xLine) + " AND " + std::to_string(yLine) + ")";
+      Stop(r, "Some elements of slab" + Str(k) + " " + lines + " are too oblong with an aspect ratio of " + BareStr(ratio) +
+                  " (it should be from 0.2 to 5) so the computation is terminated.  Please change the grid size.");
+    }
+  }
+}
+
 }  // namespace
 
 void SlaInp(SlabRun& r) {
@@ -143,12 +160,18 @@ void SlaInp(SlabRun& r) {
     s.NXX(k) = static_cast<std::int16_t>(s.NXX(k - 1) + s.NX(k - 1));
     s.NYY(k) = static_cast<std::int16_t>(s.NYY(k - 1) + s.NY(k - 1));
   }
-  // 4. Coordinate limits.
-  const int xt = s.NXX(nslab) + s.NX(nslab), yt = s.NYY(nslab) + s.NY(nslab);
+  // 4. Coordinate limits, summed in full width (the 16-bit offsets may have wrapped).
+  long xt = 0, yt = 0;
+  for (int k = 1; k <= nslab; ++k) {
+    xt += s.NX(k);
+    yt += s.NY(k);
+  }
   if (xt > kMaxCoords)
-    Stop(r, "THE TOTAL NUMBER OF X COORDINATES IS " + Str(xt) + " WHICH IS GREATER THAN THE MAXIMUM OF 60, SO COMPUTATION STOPS.");
+    Stop(r, PlacedItem(r, "THE TOTAL NUMBER OF X COORDINATES", &s.NX(nslab)) + " IS " + Str(xt) +
+                " WHICH IS GREATER THAN THE MAXIMUM OF 60, SO COMPUTATION STOPS.");
   if (yt > kMaxCoords)
-    Stop(r, "THE TOTAL NUMBER OF Y COORDINATE IS " + Str(yt) + " WHICH IS GREATER THAN THE MAXIMUM OF 60, SO COMPUTATION STOPS.");
+    Stop(r, PlacedItem(r, "THE TOTAL NUMBER OF Y COORDINATE", &s.NY(nslab)) + " IS " + Str(yt) +
+                " WHICH IS GREATER THAN THE MAXIMUM OF 60, SO COMPUTATION STOPS.");
   // A slab needs two grid lines each way; joint numbers must name joints of the problem.
   for (int k = 1; k <= nslab; ++k) {
     if (s.NX(k) < 2 || s.NY(k) < 2)
@@ -156,8 +179,8 @@ void SlaInp(SlabRun& r) {
                   "; BOTH MUST BE AT LEAST 2, SO COMPUTATION STOPS.");
     for (int K = 1; K <= 4; ++K)
       if (s.JONO(K, k) < 0 || s.JONO(K, k) > njoint)
-        Stop(r, "JOINT NO." + Str(s.JONO(K, k)) + " OF SLAB" + Str(k) + " IN RECORD (5) IS NOT A JOINT 0 TO" +
-                    Str(njoint) + ", SO COMPUTATION STOPS.");
+        Stop(r, PlacedItem(r, "JOINT NO." + Str(s.JONO(K, k)) + " OF SLAB" + Str(k) + " IN RECORD (5)", &s.JONO(K, k)) +
+                    " IS NOT A JOINT 0 TO" + Str(njoint) + ", SO COMPUTATION STOPS.");
   }
 
   // 5. Slab table.
@@ -208,8 +231,8 @@ void SlaInp(SlabRun& r) {
     Stop(r, PlacedItem(r, "THE TOTAL NUMBER OF NODES ON THE Y AXIS OF SYMMETRY (NSY)", &s.NSY) + " IS " + Str(s.NSY) +
                 " WHICH IS GREATER THAN THE LIMIT OF 50, SO COMPUTATION STOPS.");
   if ((s.NDAMA == 2 || s.NDAMA == 3) && s.NPRINT != 3)
-    Stop(r, "WHEN NDAMA = 2 or 3, NPRINT MUST BE EQUAL TO 3.  YOUR NPRINT IS " + Str(s.NPRINT) +
-                " SO THE PROGRAM IS STOPPED.");
+    Stop(r, "WHEN NDAMA = 2 or 3, NPRINT MUST BE EQUAL TO 3.  " + PlacedItem(r, "YOUR NPRINT", &s.NPRINT) + " IS " +
+                Str(s.NPRINT) + " SO THE PROGRAM IS STOPPED.");
   if (s.NLAYER != 1 && s.NLAYER != 2)
     Stop(r, PlacedItem(r, "THE NUMBER OF LAYERS (NLAYER) OF RECORD (6)", &s.NLAYER) + " IS" + Str(s.NLAYER) + "; IT MUST BE 1 OR 2, SO COMPUTATION STOPS.");
   CheckNode(r, s.NNCK, "(6) NNCK", r.In().LineOf(&s.NNCK));
@@ -223,11 +246,13 @@ void SlaInp(SlabRun& r) {
   // NCYCLE = 0 sets no limit on the contact cycles.
   CheckCount(r, "THE MAX NO. OF CYCLES FOR CHECKING CONTACT (NCYCLE)", s.NCYCLE, 0, 32767);
   // Codes that the analysis takes as 0 in one place and as 1 in another have no other value.
-  for (auto [item, v] : {std::pair{"THE CODE FOR INPUT OF GAPS OR PRECOMPRESSIONS (INPUT)", s.INPUT},
-                         {"THE BOND BETWEEN TWO LAYERS (NBOND)", s.NBOND},
-                         {"THE MORE DETAILED PRINTOUT CODE (MDPO)", s.MDPO},
-                         {"THE SYSTEM OF UNITS (NUNIT)", s.NUNIT}})
-    if (v != 0 && v != 1) RefuseValue(r, item, v, "BE 0 OR 1");
+  for (auto [item, v] : {std::pair<const char*, const double*>{"THE CODE FOR INPUT OF GAPS OR PRECOMPRESSIONS (INPUT)", &s.INPUT},
+                         {"THE BOND BETWEEN TWO LAYERS (NBOND)", &s.NBOND},
+                         {"THE CONDITION OF WARPING (NTEMP)", &s.NTEMP},
+                         {"THE CODE INDICATING WHETHER SLAB WEIGHT IS CONSIDERED (NWT)", &s.NWT},
+                         {"THE MORE DETAILED PRINTOUT CODE (MDPO)", &s.MDPO},
+                         {"THE SYSTEM OF UNITS (NUNIT)", &s.NUNIT}})
+    if (*v != 0 && *v != 1) RefuseValue(r, item, *v, "BE 0 OR 1");
   const int nlayer = Count(s.NLAYER);
 
   // 9. One layer has no bond.
@@ -266,10 +291,9 @@ void SlaInp(SlabRun& r) {
   r.ReadSingle(s.F2(1));
   r.ReadSingle(s.F2(2));
   r.SkipIdentifier();
-  CheckPositive(r, "THE TOLERANCE FOR ITERATIONS (DEL)", s.DEL);
   CheckRange(r, "THE TOLERANCE FOR ITERATIONS (DEL)", s.DEL, range::kTolerance);
-  // FMAX = 0 is what the editor puts in a new data set; it is used only by the deflection iteration.
-  if (!(s.FMAX >= 0)) RefuseValue(r, "THE MAXIMUM ALLOWABLE VERTICAL DISPLACEMENT (FMAX)", s.FMAX, "NOT BE NEGATIVE");
+  // FMAX = 0 is what the editor puts in a new data set; only the deflection iteration uses it, and
+  // refuses it there (see the driver).
   CheckRange(r, "THE MAXIMUM ALLOWABLE VERTICAL DISPLACEMENT (FMAX)", s.FMAX, range::kLength);
   if (s.NTEMP != 0) {
     CheckRange(r, "THE DIFFERENCE IN TEMPERATURE BETWEEN BOTTOM AND TOP OF SLAB (TEMP)", s.TEMP,
@@ -277,11 +301,8 @@ void SlaInp(SlabRun& r) {
     CheckRange(r, "THE COEFFICIENT OF THERMAL EXPANSION (CT)", s.CT, range::kThermalExpansion);
   }
   for (int L = 1; L <= nlayer; ++L) {
-    if (s.NWT != 0 && !(s.GAMA(L) >= 0))
-      RefuseValue(r, "THE UNIT WEIGHT OF LAYER" + Str(L) + " (GAMA)", s.GAMA(L), "NOT BE NEGATIVE");
     if (s.NWT != 0) CheckRange(r, "THE UNIT WEIGHT OF LAYER" + Str(L) + " (GAMA)", s.GAMA(L), range::kUnitWeight);
     if (s.NDAMA != 0) {
-      CheckPositive(r, "THE MODULUS OF RUPTURE OF LAYER" + Str(L) + " (PMR)", s.PMR(L));
       CheckRange(r, "THE MODULUS OF RUPTURE OF LAYER" + Str(L) + " (PMR)", s.PMR(L), range::kStrength);
     }
   }
@@ -377,41 +398,26 @@ void SlaInp(SlabRun& r) {
       if (!(s.Y(at + 1) > s.Y(at))) throw notIncreasing("y", k, i, s.Y(at), s.Y(at + 1));
     }
   }
-  // 19. Element shape (slab 1).
-  {
-    const int ny1 = s.NY(1) - 1;
-    const int ne = (s.NX(1) - 1) * ny1;
-    for (int k = 1; k <= ne; ++k) {
-      int i = (k - 1) / ny1 + 1;
-      int j = k - ((k - 1) / ny1) * ny1;
-      float ratio = static_cast<float>(Div(s.X(i + 1) - s.X(i), s.Y(j + 1) - s.Y(j)));
-      if (!(ratio >= 0.2f && ratio <= 5.0f))
-        Stop(r,
-             "Some elements are too oblong with an aspect ratio greater than 5 so the computation is terminated.  Please "
-             "change the grid size.");
-    }
-  }
+  // 19. Element shape, on every slab: an element far longer than wide has a stiffness that single
+  // precision cannot solve with its neighbours.
+  for (int k = 1; k <= nslab; ++k) CheckElementShapes(r, k);
   // 20, 21. Record (10) and its echo.
-  float thick[3] = {0, 0, 0};
   for (int L = 1; L <= nlayer; ++L) {
-    thick[L] = r.ReadSingle();
+    r.ReadSingle(s.T(L));
     r.ReadSingle(s.PR(L));
     r.ReadSingle(s.YM(L));
-    g.Num(thick[L]).Num(s.PR(L)).Num(s.YM(L)).End();
+    g.Num(s.T(L)).Num(s.PR(L)).Num(s.YM(L)).End();
   }
   r.SkipIdentifier();
   for (int L = 1; L <= nlayer; ++L) {
-    CheckPositive(r, "THE THICKNESS (T) OF SLAB LAYER" + Str(L), thick[L]);
-    CheckRange(r, "THE THICKNESS (T) OF SLAB LAYER" + Str(L), thick[L], range::kThickness);
+    CheckRange(r, "THE THICKNESS (T) OF SLAB LAYER" + Str(L), s.T(L), range::kThickness);
     CheckPoisson(r, "THE POISSON'S RATIO (PR) OF SLAB LAYER" + Str(L), s.PR(L));
-    CheckPositive(r, "THE YOUNG'S MODULUS (YM) OF SLAB LAYER" + Str(L), s.YM(L));
     CheckRange(r, "THE YOUNG'S MODULUS (YM) OF SLAB LAYER" + Str(L), s.YM(L), range::kModulus);
   }
   w.End();
   w.Text("LAYER        THICKNESS (T)        POISSON'S          YOUNG'S").End();
   w.Text(" NO.                              RATIO (PR)       MODULUS (YM)").End();
   for (int L = 1; L <= nlayer; ++L) {
-    s.T(L) = thick[L];
     w.Text(LnUp(L, 2, "#0")).Text(LnUp(s.T(L), 20, "###0.00000")).Text(LnUp(s.PR(L), 20, "0.00000"))
         .Text(LnUp(s.YM(L), 19, "0.000E+00")).End();
     if (s.NUNIT == 1) s.YM(L) = s.YM(L) / 10000.0f;
@@ -425,7 +431,6 @@ void SlaInp(SlabRun& r) {
         CheckNode(r, s.NLIST(i), "(11) NT T");
         r.ReadSingle(s.THK(L, s.NLIST(i)));
         const std::string item = "THE THICKNESS OF SLAB LAYER" + Str(L) + " AT NODE" + Str(s.NLIST(i)) + " (RECORD (11))";
-        CheckPositive(r, item, s.THK(L, s.NLIST(i)));
         CheckRange(r, item, s.THK(L, s.NLIST(i)), range::kThickness);
       }
       r.SkipIdentifier();
@@ -473,15 +478,14 @@ void SlaInp(SlabRun& r) {
   if (nlg >= 1) {
     int total = s.NUDLS(nlg) + s.NUDL(nlg);
     if (total > kMaxAreasRead)
-      Stop(r, "THE TOTAL NUMBER OF LOADED AREAS (NUDL) IS " + Str(total) +
+      Stop(r, PlacedItem(r, "THE TOTAL NUMBER OF LOADED AREAS (NUDL)", &s.NUDL(nlg)) + " IS " + Str(total) +
                   " WHICH IS GREATER THAN THE MAXIMUM OF 24, SO COMPUTATION STOPS.");
   }
-  for (auto [item, c] : {std::pair{"THE NUMBER OF NODAL FORCES (NCNF)", s.NCNF},
-                         {"THE NUMBER OF NODAL MOMENTS ABOUT THE X AXIS (NCMX)", s.NCMX},
-                         {"THE NUMBER OF NODAL MOMENTS ABOUT THE Y AXIS (NCMY)", s.NCMY}}) {
-    if (c < 0 || c != std::floor(c)) RefuseValue(r, item, c, "BE A WHOLE NUMBER OF AT LEAST 0");
-    if (c > kMaxNodalLoads)
-      Stop(r, "THE NUMBER OF NODAL FORCES OR MOMENTS (NCNF, NCMX OR NCMY) IS" + Str(c) + LimitTail(kMaxNodalLoads));
+  for (auto [item, c] : {std::pair<const char*, const double*>{"THE NUMBER OF NODAL FORCES (NCNF)", &s.NCNF},
+                         {"THE NUMBER OF NODAL MOMENTS ABOUT THE X AXIS (NCMX)", &s.NCMX},
+                         {"THE NUMBER OF NODAL MOMENTS ABOUT THE Y AXIS (NCMY)", &s.NCMY}}) {
+    if (*c < 0 || *c != std::floor(*c)) RefuseValue(r, item, *c, "BE A WHOLE NUMBER OF AT LEAST 0");
+    if (*c > kMaxNodalLoads) Stop(r, PlacedItem(r, item, c) + " IS" + Str(*c) + LimitTail(kMaxNodalLoads));
   }
   // 26. Record (15).
   for (int gr = 1; gr <= nlg; ++gr) {
@@ -502,13 +506,15 @@ void SlaInp(SlabRun& r) {
       // The area must lie on a slab of the problem, within its grid.
       const int ls = s.LS(k);
       if (ls < 1 || ls > nslab)
-        Stop(r, "SLAB NO." + Str(ls) + " OF LOADED AREA" + Str(i) + " OF LOAD GROUP" + Str(gr) +
-                    " IN RECORD (15) IS NOT A SLAB 1 TO" + Str(nslab) + ", SO COMPUTATION STOPS.");
+        Stop(r, PlacedItem(r, "SLAB NO." + Str(ls) + " OF LOADED AREA" + Str(i) + " OF LOAD GROUP" + Str(gr) + " IN RECORD (15)",
+                           &s.LS(k)) +
+                    " IS NOT A SLAB 1 TO" + Str(nslab) + ", SO COMPUTATION STOPS.");
       const float x0 = s.X(s.NXX(ls) + 1), x1 = s.X(s.NXX(ls) + s.NX(ls));
       const float y0 = s.Y(s.NYY(ls) + 1), y1 = s.Y(s.NYY(ls) + s.NY(ls));
       if (!(s.XL(1, k) >= x0 && s.XL(1, k) < s.XL(2, k) && s.XL(2, k) <= x1 && s.YL(1, k) >= y0 &&
             s.YL(1, k) < s.YL(2, k) && s.YL(2, k) <= y1))
-        Stop(r, "LOADED AREA" + Str(i) + " OF LOAD GROUP" + Str(gr) + " IN RECORD (15) (X FROM" + Str(s.XL(1, k)) +
+        Stop(r, PlacedItem(r, "LOADED AREA" + Str(i) + " OF LOAD GROUP" + Str(gr) + " IN RECORD (15)", &s.XL(1, k)) +
+                    " (X FROM" + Str(s.XL(1, k)) +
                     " TO" + Str(s.XL(2, k)) + ", Y FROM" + Str(s.YL(1, k)) + " TO" + Str(s.YL(2, k)) +
                     ") DOES NOT LIE WITHIN SLAB NO." + Str(ls) + ", SO COMPUTATION STOPS.");
     }

@@ -44,11 +44,6 @@ template <class T>
 void CheckPoisson(SlabRun& r, const std::string& item, const T& value) {
   if (!(value >= 0 && value <= 0.5)) RefuseValue(r, item, value, "BE FROM 0 TO 0.5");
 }
-// Refuses a thickness, modulus or other size that is not greater than 0.
-template <class T>
-void CheckPositive(SlabRun& r, const std::string& item, const T& value) {
-  if (!(value > 0)) RefuseValue(r, item, value, "BE GREATER THAN 0");
-}
 // Refuses a value outside the range of its kind: "... IS 1200 CM WHICH SHOULD BE FROM .00254 TO 2540
 // CM, ...".
 template <class T>

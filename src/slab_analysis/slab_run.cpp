@@ -37,7 +37,10 @@ void SlabRun::RecordStop() {
     // The window keeps the reason beside the closing text once the message box is gone.
     log.Line(why);
   }
-  if (problem > 0) outputs->StopGraphProblem(s.TITLE);
+  if (problem > 0)
+    outputs->StopGraphProblem(s.TITLE);
+  else
+    outputs->StopGraphBeforeProblems();
 }
 
 std::string SlabRun::CommitOutputs() { return outputs ? outputs->Commit() : std::string(); }

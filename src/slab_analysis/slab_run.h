@@ -91,7 +91,8 @@ class SlabRun {
   // The graph lines of the problem so far go into the graph file (its heading, a complete problem).
   void PassGraphLines();
   // A stop that takes the end path: the report and the progress text end with the stop's message,
-  // and the graph file holds the problem under way as stopped (its title and "STOPPED").
+  // and the graph file holds the problem under way as stopped (its title and "STOPPED"; "STOPPED"
+  // alone before the first problem).
   void RecordStop();
   // Puts the report and the graph file in place at the end of the run; the message when they could
   // not be written (empty when they were, or were never started).

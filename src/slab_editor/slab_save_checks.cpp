@@ -357,8 +357,13 @@ void DataSetCheck::Joints() const {
         Within(v[5], "BS of " + joint, range::kThickness, menu::kJoint);
       }
       NotNegative(v[6], "WJ of " + joint, menu::kJoint);
-      Within(v[6], "WJ of " + joint, range::kLength, menu::kJoint);
+    } else {
+      // A spring joint only shows its dowel values: each may be 0, none beyond what a joint has.
+      Within(v[3], "SCKV of " + joint, range::kDowelSupportOrNone, menu::kJoint);
+      Within(v[4], "BD of " + joint, range::kLength, menu::kJoint);
+      Within(v[5], "BS of " + joint, range::kLength, menu::kJoint);
     }
+    Within(v[6], "WJ of " + joint, range::kLength, menu::kJoint);
     // The gap acts on a shear spring as it does on dowels.
     NotNegative(v[7], "GDC of " + joint, menu::kJoint);
     Within(v[7], "GDC of " + joint, range::kLength, menu::kJoint);

@@ -139,7 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
         // The gap at a joint acts on a shear spring as on dowels.
         RangeCase{"SpringJointGapNegative", false, "SLA5", " 5000   0   0   0   0   0   0   0   (35)",
                   " 5000   0   0   0   0   0   .001   0   (35)", " 5000   0   0   0   0   0   -1   0   (35)",
-                  "THE GAP BETWEEN DOWEL AND CONCRETE (GDC) OF JOINT 1", "-1 WHICH SHOULD NOT BE NEGATIVE"},
+                  "THE GAP BETWEEN DOWEL AND CONCRETE (GDC) OF JOINT 1",
+                  "-1 IN. WHICH SHOULD BE FROM 0 TO 1000 IN., SO"},
         RangeCase{"SpringJointGapHuge", false, "SLA5SI", " 3.44738   0   0   0   0   0   0   0   (35)",
                   " 3.44738   0   0   0   0   0   .00254   0   (35)", " 3.44738   0   0   0   0   0   32769   0   (35)",
                   "THE GAP BETWEEN DOWEL AND CONCRETE (GDC) OF JOINT 1",

@@ -89,7 +89,7 @@ TEST(RunDriverTest, StopsShowTheirMessageAndEndWithTheRightStatus) {
            Case{"nnck", badCheck.Text(), RunEnd::InputStop, "NODE 0 OF RECORD (6) NNCK (LINE "},
            Case{"outside", outside.Text(), RunEnd::InputStop, "LOADED AREA 1 OF LOAD GROUP 1 IN RECORD (15)"},
            Case{"slab2", otherSlab.Text(), RunEnd::InputStop, "SLAB NO. 2 OF LOADED AREA 1"},
-           Case{"forces", tooMany.Text(), RunEnd::InputStop, "THE NUMBER OF NODAL FORCES OR MOMENTS"},
+           Case{"forces", tooMany.Text(), RunEnd::InputStop, "THE NUMBER OF NODAL FORCES (NCNF) (LINE "},
            Case{"truncated", good.substr(0, good.size() / 2), RunEnd::DataError, "File not found or data error\nIn "},
        }) {
     RunResult r = RunText(c.text, c.name);
@@ -121,11 +121,11 @@ TEST(RunDriverTest, LimitMessagesKeepTheBlanksAroundTheirNumber) {
     const char* message;
   };
   for (const Case& c : {
-           Case{"xs", xs, "THE TOTAL NUMBER OF X COORDINATES IS  61 WHICH IS GREATER THAN THE MAXIMUM OF 60"},
+           Case{"xs", xs, "THE TOTAL NUMBER OF X COORDINATES (LINE 5) IS  61 WHICH IS GREATER THAN THE MAXIMUM OF 60"},
            Case{"nodes", nodes, "THE TOTAL NUMBER OF NODES IS  450 WHICH IS GREATER THAN THE LIMIT OF 420"},
            Case{"elements", elements, "THE TOTAL NUMBER OF ELEMENTS IS  380 WHICH IS GREATER THAN THE LIMIT OF 360"},
            Case{"nsx", nsx, "THE TOTAL NUMBER OF NODES ON THE X AXIS OF SYMMETRY (NSX) (LINE 6) IS  51 WHICH IS GREATER"},
-           Case{"areas", areas, "THE TOTAL NUMBER OF LOADED AREAS (NUDL) IS  25 WHICH IS GREATER THAN THE MAXIMUM OF 24"},
+           Case{"areas", areas, "THE TOTAL NUMBER OF LOADED AREAS (NUDL) (LINE 11) IS  25 WHICH IS GREATER THAN THE MAXIMUM OF 24"},
        }) {
     RunResult r = RunText(c.file.Text(), c.name);
     EXPECT_EQ(r.end, RunEnd::InputStop) << c.name;
@@ -215,6 +215,30 @@ TEST(FatigueTest, PcaCriteriaAndUserCoefficients) {
   EXPECT_NEAR(*AllowedRepetitions(1, 0.45f, 0, 0), std::pow(4.2577 / (0.45f - 0.4325), 3.268), 1e-6 * 1e9);
   EXPECT_NEAR(*AllowedRepetitions(3, 0.55f, 0, 0), std::pow(10.0, 11.737 - 12.077 * 0.55f), 1e-3);
   EXPECT_NEAR(*AllowedRepetitions(2, 0.0f, 12, 10), 1e12, 1);
+}
+
+// Beyond the curve's reach: a stress ratio of 1 still allows 10^(11.737 - 12.077) = 0.457
+// repetitions, one of 5 allows 10^-48.6, fewer than single precision holds, and so none; the user's
+// coefficients 1 and 100 at a ratio of 1 allow 10^-99, none either.
+TEST(FatigueTest, AStressRatioBeyondTheCurveAllowsNoRepetition) {
+  EXPECT_NEAR(*AllowedRepetitions(1, 1.0f, 0, 0), 0.45709, 1e-5);
+  EXPECT_EQ(*AllowedRepetitions(1, 5.0f, 0, 0), 0.0);
+  EXPECT_EQ(*AllowedRepetitions(3, 30.0f, 0, 0), 0.0);
+  EXPECT_EQ(*AllowedRepetitions(2, 1.0f, 1, 100), 0.0);
+}
+
+// The cracking index of n repetitions against N allowed is n / N; none allowed, or an index beyond
+// single precision, gives the largest single-precision number, and the design life 1 / sum.
+TEST(FatigueTest, CrackingIndexAndLifeBeyondAnyCount) {
+  const double beyond = 3.4028234663852886e38;
+  EXPECT_DOUBLE_EQ(CrackingIndex(3650, 0.5), 7300);
+  EXPECT_EQ(CrackingIndex(3650, 0), beyond);
+  EXPECT_EQ(CrackingIndex(3650, 1e-37), beyond);
+  EXPECT_EQ(CrackingIndex(0, 0), 0);
+  EXPECT_EQ(CrackingIndex(3650, HUGE_VAL), 0);
+  EXPECT_FLOAT_EQ(LifeInYears(0.08f), 12.5f);
+  EXPECT_EQ(LifeInYears(0), 1000);
+  EXPECT_EQ(LifeInYears(static_cast<float>(beyond)), 0);
 }
 
 TEST(ContactTest, AZeroCheckNodeDeflectionUsesTheAbsoluteChange) {

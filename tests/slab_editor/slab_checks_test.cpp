@@ -283,6 +283,13 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     "Data Set 1: the number of nodes on joint 1 is 16, which is greater than the limit of 15. Please "
                     "correct it by clicking Slab\\Arrangement menu."},
+        RefusalCase{"SpringJointWidthHuge", [] {
+                      TwoSlabs();
+                      gSlabJoints(1, 1, 1) = 5000;
+                      gSlabJoints(1, 1, 6) = 1e38;
+                    },
+                    "Data Set 1: WJ of joint 1 is 1E+38 in., which should be from 0 to 1000 in. Please correct it by "
+                    "clicking the Joint menu."},
         RefusalCase{"DowelsNotAtEveryJointNode", [] {
                       TwoSlabs();
                       gSlabJoints(1, 1, 8) = 2;
