@@ -1,6 +1,7 @@
 // Contour levels and the contour tracer: levels against the worked cases, traced points against a
 // field whose level curves are known exactly.
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -50,17 +51,39 @@ TEST(ContourLevels, ScaleBoundsAndDefaultInterval) {
   EXPECT_FLOAT_EQ(r.default_interval, 1);
 }
 
-TEST(ContourLevels, ANodalForceIsLabelledWithItsResultInUnitsOfTheScale) {
-  struct Case {
-    float value, scale;
-    const char* label;
-  };
-  const Case cases[] = {{50, 100, " 0"},   {120, 100, " 2"},         {-150, 100, "-1"},
-                        {-100, 100, " 0"},  {-101, 100, "-1"}, {2.1e11f, 100, " 2100000000"},
-                        // Beyond what a whole number of the page holds: the general number format.
-                        {3e11f, 100, " 3E+09"}, {-8.9e33f, 1e7f, "-8.9E+26"}, {3.4e38f, 1, " 3.4E+38"}};
-  for (const Case& c : cases) EXPECT_EQ(ForceNodeLabel(c.value, c.scale), c.label) << c.value;
+// The text beside a nodal force: the node's result in units of the scale, rounded to the nearest
+// whole unit, halves away from 0.
+struct ForceLabelCase {
+  const char* name;
+  float value, scale;
+  const char* label;
+};
+void PrintTo(const ForceLabelCase& c, std::ostream* os) { *os << c.name; }
+
+class ForceLabels : public ::testing::TestWithParam<ForceLabelCase> {};
+
+TEST_P(ForceLabels, ReadTheResultRoundedToTheNearestUnit) {
+  const ForceLabelCase& c = GetParam();
+  EXPECT_EQ(ForceNodeLabel(c.value, c.scale), c.label);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    ContourPage, ForceLabels,
+    ::testing::Values(ForceLabelCase{"JustUnderHalfAUnit", 49, 100, " 0"},
+                      ForceLabelCase{"HalfAUnit", 50, 100, " 1"},
+                      ForceLabelCase{"JustUnderOneUnit", 99, 100, " 1"},
+                      ForceLabelCase{"OneUnit", 100, 100, " 1"},
+                      ForceLabelCase{"JustBelowZero", -20, 100, " 0"},
+                      ForceLabelCase{"MinusOneAndAHalf", -150, 100, "-2"},
+                      // The loads of a raft: -7.98 and -5.88 units of 10000.
+                      ForceLabelCase{"AlmostMinusEight", -79800, 10000, "-8"},
+                      ForceLabelCase{"AlmostMinusSix", -58800, 10000, "-6"},
+                      ForceLabelCase{"LargestPlainNumber", 2.1e11f, 100, " 2100000000"},
+                      // Beyond what a whole number of the page holds: the general number format.
+                      ForceLabelCase{"BeyondPlainNumbers", 3e11f, 100, " 3E+09"},
+                      ForceLabelCase{"NegativeBeyondPlainNumbers", -8.9e33f, 1e7f, "-8.9E+26"},
+                      ForceLabelCase{"LargestSingle", 3.4e38f, 1, " 3.4E+38"}),
+    [](const ::testing::TestParamInfo<ForceLabelCase>& info) { return std::string(info.param.name); });
 
 TEST(ContourLevels, LevelsDescendFromTheTopAndEverySecondIsMajor) {
   const ContourRange r = ContourRangeOf(-523.4f, 123.4f, false);
