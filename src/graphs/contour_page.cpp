@@ -3,6 +3,7 @@
 #include <cmath>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "graphs/clear_labels.h"
@@ -31,10 +32,12 @@ std::optional<ContourLevels> AskLevels(const ContourRange& range, const std::str
   }
 }
 
-// The contours of the slab's results in units of the scale, their numbers clear of what the page
-// holds and of the marks still to come (the nodal forces and the maximum's circle).
-void DrawContours(PlotKit& kit, const ContourPageSlab& slab, const ContourRange& range, const ContourLevels& levels,
-                  const std::vector<ForceMark>& forces) {
+// The contours of the slab's results in units of the scale. Their numbers keep clear of what the
+// page holds and of the marks still to come (the nodal forces and the maximum's circle); the plan's
+// grid lines make way for a number that finds no other place.
+void DrawContours(PlotKit& kit, const ContourPageSlab& slab, const PlanFrame& frame, const ContourRange& range,
+                  const ContourLevels& levels, const std::vector<ForceMark>& forces) {
+  DrawingSurface& s = kit.Surface();
   const int nx = slab.Columns(), ny = slab.Rows();
   auto z = std::make_unique<ContourValues>();
   for (int i = 1; i <= nx; ++i)
@@ -44,20 +47,36 @@ void DrawContours(PlotKit& kit, const ContourPageSlab& slab, const ContourRange&
   for (int j = 1; j <= ny; ++j) grid.y.push_back(slab.Y(j));
   grid.z = z.get();
   grid.con_lo = range.lo;
+  const std::vector<ContourSegment> segments = ContourSegments(kit, grid, levels);
 
+  // The page but its grid lines, which go as lines of level 0.
+  const std::span<const DrawnFigure> drawing = s.Drawing();
   PageRoom room;
-  room.AddDrawing(kit.Surface());
+  room.AddFigures(drawing.first(frame.grid_first));
+  room.AddFigures(drawing.subspan(frame.grid_end));
+  std::vector<ContourSegment> grid_lines;
+  const float m = static_cast<float>(kPageOffset);
+  for (const DrawnFigure& f : drawing.subspan(frame.grid_first, frame.grid_end - frame.grid_first)) {
+    const auto at = [&](double v) { return static_cast<float>(v) - m; };
+    grid_lines.push_back({0, {at(f.x1), at(f.y1)}, {at(f.x2), at(f.y2)}});
+  }
   std::vector<PageBox> force_labels;
-  for (const ForceMark& m : forces) {
-    room.AddCircle(m.at.x, m.at.y, kForceMarkRadius, true);
-    room.AddText(m.label);
-    force_labels.push_back(m.label);
+  for (const ForceMark& mark : forces) {
+    room.AddCircle(mark.at.x, mark.at.y, kForceMarkRadius, true);
+    room.AddText(mark.label);
+    force_labels.push_back(mark.label);
   }
   if (slab.PageMax() != 0) {
     const WindowPos at = slab.Position(kit, slab.MaxNode());
     room.AddCircle(at.x, at.y, kMaximumMarkRadius, true);
   }
-  TraceContours(kit, grid, levels, room, force_labels);
+  s.SetFontName(kContourLabelFont);
+  s.SetFontSize(kContourLabelSize);
+  const std::vector<ContourLabel> labels = PlaceContourLabels(s, segments, levels, room, grid_lines);
+  std::vector<PageBox> label_boxes;
+  for (const ContourLabel& l : labels) label_boxes.push_back(l.box);
+  BreakPlanGrid(s, frame, label_boxes);
+  DrawContourLines(kit, segments, levels, labels, force_labels);
 }
 
 }  // namespace
@@ -92,7 +111,7 @@ bool DrawContourPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPag
   DrawExtremesHeading(kit, p, slab);
   DrawLoadLegend(kit, p);
   DrawLevelLegend(kit);
-  const WindowPos low = DrawPlanFrame(kit, p, slab);
+  const PlanFrame frame = DrawPlanFrame(kit, p, slab);
   DrawLoadedAreas(kit, p, slab);
   ClearLabels labels(kit);
   DrawNodalMoments(kit, p, slab, labels);
@@ -103,13 +122,13 @@ bool DrawContourPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPag
   const std::optional<ContourLevels> levels = AskLevels(range, ContourUnit(p), host.QuestionPlace());
   if (!levels) return false;
   const std::vector<ForceMark> forces = NodalForceMarks(kit, p, slab, range.scale);
-  DrawContours(kit, slab, range, *levels, forces);
+  DrawContours(kit, slab, frame, range, *levels, forces);
   DrawNodalForces(kit, forces);
   MarkMaximumNode(kit, slab);
 
-  DrawBottomTexts(kit, p, slab, range.scale, low, labels);
-  DrawXNumbers(kit, slab, low);
-  DrawYNumbers(kit, slab, low);
+  DrawBottomTexts(kit, p, slab, range.scale, frame.low, labels);
+  DrawXNumbers(kit, slab, frame.low);
+  DrawYNumbers(kit, slab, frame.low);
   kit.Surface().SetFontSize(10);
   return true;
 }

@@ -62,17 +62,53 @@ void DrawLevelLegend(PlotKit& kit) {
   s.SetForeColour(0);
 }
 
-WindowPos DrawPlanFrame(PlotKit& kit, const SlabGraphProblem& p, const ContourPageSlab& slab) {
+PlanFrame DrawPlanFrame(PlotKit& kit, const SlabGraphProblem& p, const ContourPageSlab& slab) {
+  DrawingSurface& s = kit.Surface();
   kit.QGTxtX(p.nunit == 0 ? "X COORDINATES IN in." : "X COORDINATES IN cm", 0, 2900, 5600);
   kit.QGtxtY("Y COORDINATES", 0, 100, 1800);
-  kit.Surface().SetFontSize(8);
+  s.SetFontSize(8);
   const int nx = slab.Columns(), ny = slab.Rows();
   const float xmax = slab.X(nx), ymax = slab.Y(ny);
   kit.QPlotSetup(9, 85, 32, 84, 0, xmax, 0, ymax);
   kit.PaintRCT(0, xmax, 0, ymax, 0);
+  PlanFrame frame;
+  frame.grid_first = s.Drawing().size();
   for (int i = 2; i <= nx - 1; ++i) kit.QLine(slab.X(i), slab.Y(1), slab.X(i), ymax, 0);
   for (int j = 2; j <= ny - 1; ++j) kit.QLine(slab.X(1), slab.Y(j), xmax, slab.Y(j), 0);
-  return kit.QRtoI(0, 0);
+  frame.grid_end = s.Drawing().size();
+  frame.low = kit.QRtoI(0, 0);
+  return frame;
+}
+
+void BreakPlanGrid(DrawingSurface& surface, const PlanFrame& frame, const std::vector<PageBox>& boxes) {
+  const float m = static_cast<float>(kPageOffset);
+  std::vector<PageBox> at_page;
+  for (const PageBox& b : boxes) at_page.push_back({b.left + m, b.top + m, b.right + m, b.bottom + m});
+  std::vector<DrawnFigure> page;
+  bool broken = false;
+  const std::vector<DrawnFigure>& drawing = surface.Drawing();
+  for (std::size_t n = 0; n < drawing.size(); ++n) {
+    const DrawnFigure& f = drawing[n];
+    if (n < frame.grid_first || n >= frame.grid_end || f.kind != DrawnFigure::Kind::Line) {
+      page.push_back(f);
+      continue;
+    }
+    const float x1 = static_cast<float>(f.x1), y1 = static_cast<float>(f.y1);
+    const float dx = static_cast<float>(f.x2) - x1, dy = static_cast<float>(f.y2) - y1;
+    const std::vector<SegmentSpan> parts = PartsClearOf(x1, y1, x1 + dx, y1 + dy, at_page);
+    broken = broken || parts.size() != 1 || parts[0].enter != 0 || parts[0].leave != 1;
+    for (const SegmentSpan& part : parts) {
+      DrawnFigure piece = f;
+      piece.x1 = x1 + part.enter * dx, piece.y1 = y1 + part.enter * dy;
+      piece.x2 = x1 + part.leave * dx, piece.y2 = y1 + part.leave * dy;
+      page.push_back(piece);
+    }
+  }
+  if (!broken) return;
+  const double x = surface.CurrentX(), y = surface.CurrentY();
+  surface.Clear();
+  surface.Redraw(page);
+  surface.SetPosition(x, y);
 }
 
 void DrawBottomTexts(PlotKit& kit, const SlabGraphProblem& p, const ContourPageSlab& slab, float scale,

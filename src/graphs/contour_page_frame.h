@@ -3,7 +3,9 @@
 // coordinates.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "graphs/clear_labels.h"
 #include "graphs/contour_page_slab.h"
@@ -28,9 +30,16 @@ inline constexpr const char* kRedLevelText = "Red: 0 and Above";
 inline constexpr const char* kBlueLevelText = "Blue: Below 0";
 void DrawLevelLegend(PlotKit& kit);
 
-// The axis titles, the plot window over the slab, its outline and inner grid lines. Returns the
-// window position of the plan's lower left corner.
-WindowPos DrawPlanFrame(PlotKit& kit, const SlabGraphProblem& p, const ContourPageSlab& slab);
+// The axis titles, the plot window over the slab, its outline and inner grid lines.
+struct PlanFrame {
+  WindowPos low;                       // the window position of the plan's lower left corner
+  std::size_t grid_first = 0, grid_end = 0;   // the inner grid lines among the page's figures
+};
+PlanFrame DrawPlanFrame(PlotKit& kit, const SlabGraphProblem& p, const ContourPageSlab& slab);
+
+// The inner grid lines broken around the boxes (window positions), the page drawn again with them
+// where any box meets one.
+void BreakPlanGrid(DrawingSurface& surface, const PlanFrame& frame, const std::vector<PageBox>& boxes);
 
 // The scale and unit of the contours, the sign rule, the slab layer and the symmetry marks.
 void DrawBottomTexts(PlotKit& kit, const SlabGraphProblem& p, const ContourPageSlab& slab, float scale,

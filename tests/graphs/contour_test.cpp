@@ -316,10 +316,22 @@ TEST_F(ContourNumbers, KeepClearOfThePageAndOfOtherLevels) {
   ASSERT_EQ(numbers.size(), 1u);
   EXPECT_NEAR((numbers[0].top + numbers[0].bottom) / 2, 1200 + 4000 * 0.3, 0.01);   // 0.7 of the way up
 
-  // Levels 0.1 apart lie 40 twips apart: no number fits between two lines, so none is written.
+  // Levels 0.1 apart lie 40 twips apart: no number fits between two lines. Each solid level is
+  // numbered all the same, in a break of its line with the dotted lines beside it broken too, clear
+  // of the other solid level's line (x of level c: 1200 + 400 c).
   surface.Clear();
   TraceContours(kit, grid, Levels({5.2f, 5.1f, 5, 4.9f, 4.8f}), PageRoom{});
-  EXPECT_TRUE(Numbers().empty());
+  EXPECT_EQ(surface.Texts(), (std::vector<std::string>{"5.1", "4.9"}));
+  numbers = Numbers();
+  ASSERT_EQ(numbers.size(), 2u);
+  const double solid_x[] = {1200 + 400 * 5.1, 1200 + 400 * 4.9};
+  for (std::size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(LinesAt(numbers[i]), 0);
+    EXPECT_LT(numbers[i].left, solid_x[i]);
+    EXPECT_GT(numbers[i].right, solid_x[i]);
+    const double other = solid_x[1 - i];
+    EXPECT_TRUE(other < numbers[i].left - kLineGapSide || other > numbers[i].right + kLineGapSide);
+  }
 
   // Below zero: light blue, numbered with the sign.
   surface.Clear();
