@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "common/number_format.h"
+#include "graphs/contour_segment_index.h"
 
 namespace pave::graphs {
 
@@ -26,51 +27,6 @@ float DistanceToSegment(float x, float y, const ContourSegment& s) {
   const float t = length2 > 0 ? std::clamp(((x - s.from.x) * dx + (y - s.from.y) * dy) / length2, 0.0f, 1.0f) : 0.0f;
   return std::hypot(s.from.x + t * dx - x, s.from.y + t * dy - y);
 }
-
-// The segments by the squares of the page they pass through, so that a place asks only after the
-// segments near it.
-class SegmentIndex {
- public:
-  explicit SegmentIndex(const std::vector<ContourSegment>& segments) : segments_(segments) {
-    for (std::size_t n = 0; n < segments.size(); ++n) {
-      const ContourSegment& s = segments[n];
-      ForSquares(squares_, std::min(s.from.x, s.to.x), std::min(s.from.y, s.to.y), std::max(s.from.x, s.to.x),
-                 std::max(s.from.y, s.to.y), [&](std::vector<std::size_t>& square) { square.push_back(n); });
-    }
-    seen_.assign(segments.size(), 0);
-  }
-
-  // Calls `visit` once for every segment that may meet the box.
-  template <typename Visit>
-  void Near(const PageBox& box, Visit visit) const {
-    ++stamp_;
-    ForSquares(squares_, box.left, box.top, box.right, box.bottom, [&](const std::vector<std::size_t>& square) {
-      for (std::size_t n : square) {
-        if (seen_[n] == stamp_) continue;
-        seen_[n] = stamp_;
-        visit(segments_[n]);
-      }
-    });
-  }
-
- private:
-  static constexpr float kSquare = 500;
-  static constexpr int kSquares = 64;   // across and down: the page and some way beyond
-
-  static int SquareOf(float v) { return std::clamp(static_cast<int>(std::floor(v / kSquare)), 0, kSquares - 1); }
-
-  // Calls `visit` with the squares the box covers.
-  template <typename Squares, typename Visit>
-  static void ForSquares(Squares& squares, float left, float top, float right, float bottom, Visit visit) {
-    for (int i = SquareOf(left); i <= SquareOf(right); ++i)
-      for (int j = SquareOf(top); j <= SquareOf(bottom); ++j) visit(squares[static_cast<std::size_t>(i * kSquares + j)]);
-  }
-
-  const std::vector<ContourSegment>& segments_;
-  std::vector<std::vector<std::size_t>> squares_ = std::vector<std::vector<std::size_t>>(kSquares * kSquares);
-  mutable std::vector<unsigned> seen_;
-  mutable unsigned stamp_ = 0;
-};
 
 class Placer {
  public:
@@ -108,12 +64,17 @@ class Placer {
       if (!Major(k) || Numbered(k)) continue;
       const std::string text = ContourLabelText(Level(k));
       const float width = static_cast<float>(surface_.TextWidth(text));
+      // Points along the level's line some 40 twips apart (at most some 400 of them), the box
+      // centred on each or moved off it, up to nearly half its width and height, its line still
+      // running through it.
+      float length = 0;
+      for (const ContourSegment& s : segments_) length += s.level == k ? Length(s) : 0;
+      const float step = std::max(40.0f, length / 400);
       std::optional<std::pair<Cost, PageBox>> best;
       for (const ContourSegment& s : segments_) {
         if (s.level != k) continue;
-        // Points along the piece some 40 twips apart, the box centred on each or moved off it, up to
-        // nearly half its width and height, its line still running through it.
-        const int points = std::max(1, static_cast<int>(std::ceil(Length(s) / 40)));
+        const float wanted = std::ceil(Length(s) / step);   // not a number for a piece off the page
+        const int points = wanted > 400 ? 400 : wanted >= 1 ? static_cast<int>(wanted) : 1;
         for (int m = 0; m < points; ++m) {
           const float t = (static_cast<float>(m) + 0.5f) / static_cast<float>(points);
           const float x = s.from.x + t * (s.to.x - s.from.x), y = s.from.y + t * (s.to.y - s.from.y);
@@ -161,8 +122,8 @@ class Placer {
   }
 
   // What a place costs a number: the solid lines of other levels it breaks, the lines of the plan
-  // it breaks, the dotted lines it breaks, how far it is moved off its point on the line, and how near (negated) the nearest
-  // solid line of another level comes to its middle.
+  // it breaks, the dotted lines it breaks, how far it is moved off its point on the line, and how
+  // near (negated) the nearest solid line of another level comes to its middle.
   using Cost = std::tuple<int, int, int, int, float>;
 
   Cost CostAt(const PageBox& box, int level, int shift) const {
@@ -207,7 +168,7 @@ class Placer {
   const DrawingSurface& surface_;
   const std::vector<ContourSegment>& segments_;
   const ContourLevels& levels_;
-  SegmentIndex index_;
+  ContourSegmentIndex index_;
   PageRoom taken_;   // the page and the numbers placed so far
   float height_;
   std::vector<ContourLabel> labels_;

@@ -341,6 +341,32 @@ TEST_F(ContourNumbers, KeepClearOfThePageAndOfOtherLevels) {
   EXPECT_EQ(surface.Since(Kind::Line)[0].colour, 9);
 }
 
+TEST_F(ContourNumbers, BreakTheLinesOfThePlanOnlyWhereNoPlaceAvoidsThem) {
+  // One level up the middle of the window (x 2000 before the margin), across horizontal lines of
+  // the plan: 1000 twips apart, the number stands between two of them; 100 twips apart, no number
+  // fits between, and it stands across some, on its line.
+  ContourValues z{};
+  const std::vector<ContourSegment> segments = ContourSegments(kit, OneCell(z, 0, 10, 10, 0), Levels({5}, true));
+  surface.SetFontName(kContourLabelFont);
+  surface.SetFontSize(kContourLabelSize);
+  for (const float apart : {1000.0f, 100.0f}) {
+    SCOPED_TRACE(apart);
+    std::vector<ContourSegment> plan;
+    for (float y = apart; y < 4000; y += apart) plan.push_back({0, {0, y}, {4000, y}});
+    PageRoom outline;   // the plan's top and bottom edges, which no number crosses
+    outline.AddLine(0, 0, 4000, 0);
+    outline.AddLine(0, 4000, 4000, 4000);
+    const std::vector<ContourLabel> labels = PlaceContourLabels(surface, segments, Levels({5}, true), outline, plan);
+    ASSERT_EQ(labels.size(), 1u);
+    const PageBox& b = labels[0].box;
+    EXPECT_LT(b.left, 2000);
+    EXPECT_GT(b.right, 2000);
+    int broken = 0;
+    for (const ContourSegment& l : plan) broken += l.from.y > b.top - kLineGapOver - kHalfPen && l.from.y < b.bottom + kLineGapOver + kHalfPen;
+    EXPECT_EQ(broken > 0, apart == 100);
+  }
+}
+
 TEST_F(ContourNumbers, ALongLineIsNumberedAgainSomeWayOn) {
   // One level up a column of four cells, 1000 twips each: numbers in the first and the last cell,
   // at least the spacing apart.
