@@ -25,14 +25,16 @@ inline constexpr const char* kContourConditionsMessage =
     "Contours cannot be plotted because at least one of the following conditions was not met: NPY = 1, "
     "NLG = 1, NDAMA = 0, and NPRINT = 0";
 
-// Draws the page. The interval is asked for in the middle of the page, with what is drawn so far
+// Draws the page: its heading and legends, the plan with its grid and loads, the contours with their
+// numbers, the marks of the extremes and the axis numbers. The interval is asked for in the middle of the page, with what is drawn so far
 // shown in the host's window and the box beside it; an answer that is not a usable interval is asked
 // again. False when the question was cancelled (the page is left unfinished).
 bool DrawContourPage(PlotKit& kit, const SlabGraphProblem& p, const SlabGraphPage& page, ContourDirection dir,
                      int layer, GraphWindowHost& host);
 
-// The text at a nodal force: the node's result in units of the scale, k = floor(value / scale + 1),
-// with k = 1 written as 0 (" 0" from -1 up to just below 1, " 2" from 1 up to just below 2).
+// The text at a nodal force: the node's result in units of the scale, rounded to the nearest whole
+// unit, halves away from 0: " 0" from just above -0.5 to just below 0.5, " 1" from 0.5 to just
+// below 1.5, "-2" from -1.5 down to just above -2.5.
 std::string ForceNodeLabel(float value, float scale);
 
 // A node number within slab LS(1) checked against the slab's grid; DataError outside it.

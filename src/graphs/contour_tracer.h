@@ -2,17 +2,15 @@
 // cell, level by level (highest first); where a level crosses a cell's edges (found by linear
 // interpolation along each edge, corners counted on both edges that meet there) the crossings are
 // joined by straight segments. Major levels are drawn solid and carry their level's number; minor
-// levels are dotted. Levels below zero are light blue, the others light red.
-//
-// A number stands in a break of its own line, as contours are labelled: its line is cut where the
-// number stands, and no other line, circle or text of the page comes near it. Each major level is
-// numbered where there is such room, at places some way apart along the page.
+// levels are dotted. Levels below zero are light blue, the others light red. The numbers stand in
+// breaks of the lines (contour_labels.h).
 #pragma once
 
 #include <array>
 #include <string>
 #include <vector>
 
+#include "graphs/contour_labels.h"
 #include "graphs/contour_levels.h"
 #include "graphs/page_room.h"
 #include "graphs/plot_kit.h"
@@ -30,30 +28,10 @@ struct ContourGridInput {
   float con_lo = 0;       // a cell stops at the first level below this bound or below all its corners
 };
 
-// One straight piece of a level's line, at window positions (the kit's, before the page margin).
-struct ContourSegment {
-  int level = 0;   // index into the levels, from 1
-  WindowPos from, to;
-};
-
 // The segments of every level, cell by cell (columns outer, rows inner) and within a cell level by
 // level, with the kit's current plot window.
 std::vector<ContourSegment> ContourSegments(const PlotKit& kit, const ContourGridInput& grid,
                                             const ContourLevels& levels);
-
-// A level's number and where it stands (the line of its text).
-struct ContourLabel {
-  int level = 0;
-  std::string text;
-  PageBox box;
-};
-
-// The numbers of the major levels, in the surface's current font: each centred on a point of its
-// level's line where the box keeps clear of `room` and of every other level's line and number, at
-// least kContourLabelSpacing from the level's other numbers.
-inline constexpr float kContourLabelSpacing = 3000;
-std::vector<ContourLabel> PlaceContourLabels(const DrawingSurface& surface, const std::vector<ContourSegment>& segments,
-                                             const ContourLevels& levels, const PageRoom& room);
 
 // The font of the numbers.
 inline constexpr const char* kContourLabelFont = "MS Serif";
@@ -65,5 +43,9 @@ inline constexpr double kContourLabelSize = 8;
 // "Courier New" of 10 points and the text colour black.
 void TraceContours(PlotKit& kit, const ContourGridInput& grid, const ContourLevels& levels, const PageRoom& room,
                    const std::vector<PageBox>& cleared = {});
+
+// The drawing half of TraceContours, with the numbers placed beforehand.
+void DrawContourLines(PlotKit& kit, const std::vector<ContourSegment>& segments, const ContourLevels& levels,
+                      const std::vector<ContourLabel>& labels, const std::vector<PageBox>& cleared);
 
 }  // namespace pave::graphs

@@ -55,8 +55,12 @@ void PageRoom::AddCircle(float x, float y, float radius, bool filled, float half
 void PageRoom::AddText(const PageBox& box) { texts_.push_back(box); }
 
 void PageRoom::AddDrawing(const DrawingSurface& surface, bool texts_only) {
+  AddFigures(surface.Drawing(), texts_only);
+}
+
+void PageRoom::AddFigures(std::span<const DrawnFigure> figures, bool texts_only) {
   const float m = static_cast<float>(kPageOffset);
-  for (const DrawnFigure& f : surface.Drawing()) {
+  for (const DrawnFigure& f : figures) {
     if (texts_only && f.kind != DrawnFigure::Kind::Text) continue;
     const float x1 = static_cast<float>(f.x1) - m, y1 = static_cast<float>(f.y1) - m;
     const float x2 = static_cast<float>(f.x2) - m, y2 = static_cast<float>(f.y2) - m;
@@ -97,6 +101,23 @@ bool PageRoom::Clear(const PageBox& box) const {
     return box.left < t.right + kTextGap && t.left < box.right + kTextGap && box.top < t.bottom + kTextGap &&
            t.top < box.bottom + kTextGap;
   });
+}
+
+std::vector<SegmentSpan> PartsClearOf(float x1, float y1, float x2, float y2, const std::vector<PageBox>& boxes) {
+  std::vector<SegmentSpan> cut;
+  for (const PageBox& b : boxes) {
+    if (const auto span = SpanInBox(x1, y1, x2, y2, Widened(b, kLineGapSide + kHalfPen, kLineGapOver + kHalfPen)))
+      cut.push_back(*span);
+  }
+  std::sort(cut.begin(), cut.end(), [](const SegmentSpan& a, const SegmentSpan& b) { return a.enter < b.enter; });
+  std::vector<SegmentSpan> parts;
+  float from = 0;
+  for (const SegmentSpan& c : cut) {
+    if (c.enter > from) parts.push_back({from, c.enter});
+    from = std::max(from, c.leave);
+  }
+  if (cut.empty() || from < 1) parts.push_back({from, 1});
+  return parts;
 }
 
 }  // namespace pave::graphs

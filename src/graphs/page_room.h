@@ -5,6 +5,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "platform/drawing_surface.h"
@@ -37,6 +38,8 @@ class PageRoom {
   void AddText(const PageBox& box);
   // Everything on the surface's page as drawn so far, or its texts only.
   void AddDrawing(const DrawingSurface& surface, bool texts_only = false);
+  // Figures of a page's drawing.
+  void AddFigures(std::span<const DrawnFigure> figures, bool texts_only = false);
 
   // The box keeps clear of every line, circle and text.
   bool Clear(const PageBox& box) const;
@@ -61,5 +64,9 @@ struct SegmentSpan {
   float enter = 0, leave = 0;
 };
 std::optional<SegmentSpan> SpanInBox(float x1, float y1, float x2, float y2, const PageBox& box);
+
+// The parts of the segment from (x1, y1) to (x2, y2) that keep a line's gap (and half a pen) from
+// every box, as ranges of the parameter from 0 to 1, in order: a line broken where texts stand.
+std::vector<SegmentSpan> PartsClearOf(float x1, float y1, float x2, float y2, const std::vector<PageBox>& boxes);
 
 }  // namespace pave::graphs

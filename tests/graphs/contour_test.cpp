@@ -1,6 +1,7 @@
 // Contour levels and the contour tracer: levels against the worked cases, traced points against a
 // field whose level curves are known exactly.
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -50,17 +51,39 @@ TEST(ContourLevels, ScaleBoundsAndDefaultInterval) {
   EXPECT_FLOAT_EQ(r.default_interval, 1);
 }
 
-TEST(ContourLevels, ANodalForceIsLabelledWithItsResultInUnitsOfTheScale) {
-  struct Case {
-    float value, scale;
-    const char* label;
-  };
-  const Case cases[] = {{50, 100, " 0"},   {120, 100, " 2"},         {-150, 100, "-1"},
-                        {-100, 100, " 0"},  {-101, 100, "-1"}, {2.1e11f, 100, " 2100000000"},
-                        // Beyond what a whole number of the page holds: the general number format.
-                        {3e11f, 100, " 3E+09"}, {-8.9e33f, 1e7f, "-8.9E+26"}, {3.4e38f, 1, " 3.4E+38"}};
-  for (const Case& c : cases) EXPECT_EQ(ForceNodeLabel(c.value, c.scale), c.label) << c.value;
+// The text beside a nodal force: the node's result in units of the scale, rounded to the nearest
+// whole unit, halves away from 0.
+struct ForceLabelCase {
+  const char* name;
+  float value, scale;
+  const char* label;
+};
+void PrintTo(const ForceLabelCase& c, std::ostream* os) { *os << c.name; }
+
+class ForceLabels : public ::testing::TestWithParam<ForceLabelCase> {};
+
+TEST_P(ForceLabels, ReadTheResultRoundedToTheNearestUnit) {
+  const ForceLabelCase& c = GetParam();
+  EXPECT_EQ(ForceNodeLabel(c.value, c.scale), c.label);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    ContourPage, ForceLabels,
+    ::testing::Values(ForceLabelCase{"JustUnderHalfAUnit", 49, 100, " 0"},
+                      ForceLabelCase{"HalfAUnit", 50, 100, " 1"},
+                      ForceLabelCase{"JustUnderOneUnit", 99, 100, " 1"},
+                      ForceLabelCase{"OneUnit", 100, 100, " 1"},
+                      ForceLabelCase{"JustBelowZero", -20, 100, " 0"},
+                      ForceLabelCase{"MinusOneAndAHalf", -150, 100, "-2"},
+                      // The loads of a raft: -7.98 and -5.88 units of 10000.
+                      ForceLabelCase{"AlmostMinusEight", -79800, 10000, "-8"},
+                      ForceLabelCase{"AlmostMinusSix", -58800, 10000, "-6"},
+                      ForceLabelCase{"LargestPlainNumber", 2.1e11f, 100, " 2100000000"},
+                      // Beyond what a whole number of the page holds: the general number format.
+                      ForceLabelCase{"BeyondPlainNumbers", 3e11f, 100, " 3E+09"},
+                      ForceLabelCase{"NegativeBeyondPlainNumbers", -8.9e33f, 1e7f, "-8.9E+26"},
+                      ForceLabelCase{"LargestSingle", 3.4e38f, 1, " 3.4E+38"}),
+    [](const ::testing::TestParamInfo<ForceLabelCase>& info) { return std::string(info.param.name); });
 
 TEST(ContourLevels, LevelsDescendFromTheTopAndEverySecondIsMajor) {
   const ContourRange r = ContourRangeOf(-523.4f, 123.4f, false);
@@ -293,10 +316,22 @@ TEST_F(ContourNumbers, KeepClearOfThePageAndOfOtherLevels) {
   ASSERT_EQ(numbers.size(), 1u);
   EXPECT_NEAR((numbers[0].top + numbers[0].bottom) / 2, 1200 + 4000 * 0.3, 0.01);   // 0.7 of the way up
 
-  // Levels 0.1 apart lie 40 twips apart: no number fits between two lines, so none is written.
+  // Levels 0.1 apart lie 40 twips apart: no number fits between two lines. Each solid level is
+  // numbered all the same, in a break of its line with the dotted lines beside it broken too, clear
+  // of the other solid level's line (x of level c: 1200 + 400 c).
   surface.Clear();
   TraceContours(kit, grid, Levels({5.2f, 5.1f, 5, 4.9f, 4.8f}), PageRoom{});
-  EXPECT_TRUE(Numbers().empty());
+  EXPECT_EQ(surface.Texts(), (std::vector<std::string>{"5.1", "4.9"}));
+  numbers = Numbers();
+  ASSERT_EQ(numbers.size(), 2u);
+  const double solid_x[] = {1200 + 400 * 5.1, 1200 + 400 * 4.9};
+  for (std::size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(LinesAt(numbers[i]), 0);
+    EXPECT_LT(numbers[i].left, solid_x[i]);
+    EXPECT_GT(numbers[i].right, solid_x[i]);
+    const double other = solid_x[1 - i];
+    EXPECT_TRUE(other < numbers[i].left - kLineGapSide || other > numbers[i].right + kLineGapSide);
+  }
 
   // Below zero: light blue, numbered with the sign.
   surface.Clear();
@@ -304,6 +339,32 @@ TEST_F(ContourNumbers, KeepClearOfThePageAndOfOtherLevels) {
   TraceContours(kit, grid, Levels({-0.25f, -1}, true), PageRoom{});
   EXPECT_EQ(surface.Texts(), (std::vector<std::string>{"-0.25", "-1."}));
   EXPECT_EQ(surface.Since(Kind::Line)[0].colour, 9);
+}
+
+TEST_F(ContourNumbers, BreakTheLinesOfThePlanOnlyWhereNoPlaceAvoidsThem) {
+  // One level up the middle of the window (x 2000 before the margin), across horizontal lines of
+  // the plan: 1000 twips apart, the number stands between two of them; 100 twips apart, no number
+  // fits between, and it stands across some, on its line.
+  ContourValues z{};
+  const std::vector<ContourSegment> segments = ContourSegments(kit, OneCell(z, 0, 10, 10, 0), Levels({5}, true));
+  surface.SetFontName(kContourLabelFont);
+  surface.SetFontSize(kContourLabelSize);
+  for (const float apart : {1000.0f, 100.0f}) {
+    SCOPED_TRACE(apart);
+    std::vector<ContourSegment> plan;
+    for (float y = apart; y < 4000; y += apart) plan.push_back({0, {0, y}, {4000, y}});
+    PageRoom outline;   // the plan's top and bottom edges, which no number crosses
+    outline.AddLine(0, 0, 4000, 0);
+    outline.AddLine(0, 4000, 4000, 4000);
+    const std::vector<ContourLabel> labels = PlaceContourLabels(surface, segments, Levels({5}, true), outline, plan);
+    ASSERT_EQ(labels.size(), 1u);
+    const PageBox& b = labels[0].box;
+    EXPECT_LT(b.left, 2000);
+    EXPECT_GT(b.right, 2000);
+    int broken = 0;
+    for (const ContourSegment& l : plan) broken += l.from.y > b.top - kLineGapOver - kHalfPen && l.from.y < b.bottom + kLineGapOver + kHalfPen;
+    EXPECT_EQ(broken > 0, apart == 100);
+  }
 }
 
 TEST_F(ContourNumbers, ALongLineIsNumberedAgainSomeWayOn) {

@@ -19,6 +19,7 @@
 #include "support/pdf_facts.h"
 #include "graphs/contour_levels.h"
 #include "graphs/contour_page.h"
+#include "graphs/contour_tracer.h"
 #include "graphs/layer_graph_file.h"
 #include "graphs/slab_graph_file.h"
 #include "layered_analysis/run_driver.h"
@@ -213,6 +214,28 @@ TEST_P(EveryExample, DrawsEveryPageOfEveryWindowThatApplies) {
     EXPECT_TRUE(OtherMessages().empty()) << OtherMessages().front();
   }
   EXPECT_EQ(platform_.messages.asked.size(), pages.intervals.size());
+}
+
+// The raft's first contour page, its moments from -7.98 to 2.01 units of 10000 in.-lb/in. at the
+// interval 0.5: the solid levels 1.5, 0.5, ... run down to -7.5 around the loads, where they crowd.
+// Each of them is numbered but -6.5 and -7.5, whose rings close around the two loads' nodes within a
+// line's gap of the grid lines through them and of the loads' marks.
+TEST_F(ExampleGraphTest, EverySolidLevelOfTheRaftIsNumberedAlsoAroundTheLoads) {
+  Analyse("SLA6");
+  if (HasFatalFailure()) return;
+  const SlabPages pages = SlabGraphPages(Path("SLA6.SLA"));
+  ASSERT_EQ(pages.intervals.front(), " .5");
+  for (const std::string& interval : pages.intervals) platform_.messages.QueueInput(interval);
+  platform_.messages.QueueAnswer(MessageAnswer::Yes);
+  for (int i = 2; i <= pages.contour; ++i) platform_.messages.QueueAnswer(MessageAnswer::No);
+  OpenGraph(kind::kContourGraph, "SLA6.DAT");
+  ASSERT_EQ(platform_.printer.pages.size(), 1u);
+  std::vector<std::string> numbers;
+  for (const DrawnFigure& f : platform_.printer.pages[0].figures)
+    if (f.kind == DrawnFigure::Kind::Text && f.font.name == kContourLabelFont) numbers.push_back(f.text);
+  for (const char* level : {"1.5", "0.5", "-0.5", "-1.5", "-2.5", "-3.5", "-4.5", "-5.5"})
+    EXPECT_NE(std::find(numbers.begin(), numbers.end(), level), numbers.end()) << level;
+  EXPECT_EQ(IllegibleLabels(platform_.printer.pages[0]), std::vector<std::string>{});
 }
 
 // Where no printer is installed a printed graph page is a PDF of one landscape sheet: the page drawn

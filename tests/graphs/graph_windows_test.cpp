@@ -258,7 +258,7 @@ TEST_F(GraphWindowTest, TheContourGraphUsesTheNumbersOfTheSlabItDraws) {
   EXPECT_NEAR(forces[0].x1, at(40, 32).x + 1200, 0.01);
   EXPECT_NEAR(forces[0].y1, at(40, 32).y + 1200, 0.01);
   bool labelled = false;
-  for (const auto& op : page) labelled |= op.kind == Kind::Text && op.text == "-1" && op.colour == 13;
+  for (const auto& op : page) labelled |= op.kind == Kind::Text && op.text == "-2" && op.colour == 13;
   EXPECT_TRUE(labelled);
   // The page's minimum (300 at node 1 of slab 2) is starred at (0, 0) of the slab drawn.
   ASSERT_EQ(stars.size(), 1u);
