@@ -35,9 +35,9 @@ constexpr const char* kGridSi =
     " 0   30.48   60.96   121.92   182.88   281.94   381   0   30.48   60.96   91.44   121.92   152.4   182.88   (9)";
 
 constexpr const char* kWideGrid =
-    " -10000   -5000   -2000   0   2000   5000   10000   0   2500   5000   7500   10000   12500   15000   (9)";
+    " -10000   -5000   -2000   0   2000   5000   10000   0   1500   3000   4500   6000   7500   10000   (9)";
 constexpr const char* kWideGridSi =
-    " -25400   -12700   -5080   0   5080   12700   25400   0   6350   12700   19050   25400   31750   38100   (9)";
+    " -25400   -12700   -5080   0   5080   12700   25400   0   3810   7620   11430   15240   19050   25400   (9)";
 
 float SlabModulus(const SlabGraphProblem& p) { return p.ym[1]; }
 float SlabThickness(const SlabGraphProblem& p) { return p.t[1]; }
