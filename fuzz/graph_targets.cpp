@@ -21,6 +21,7 @@ class CheckingSurface : public DrawingSurface {
   void DrawLine(double x1, double y1, double x2, double y2, const Pen&) override { Points({x1, y1, x2, y2}); }
   void DrawBox(double x1, double y1, double x2, double y2, const Pen&) override { Points({x1, y1, x2, y2}); }
   void DrawCircle(double x, double y, double radius, const Pen&, int) override { Points({x, y, radius}); }
+  void DrawEllipse(double x, double y, double rx, double ry, const Pen&, int) override { Points({x, y, rx, ry}); }
   void DrawText(double x, double y, double, std::string_view text, const SurfaceFont&, int) override {
     Points({x, y});
     CheckFinite("a text drawn", std::string(text), input_);

@@ -55,9 +55,16 @@ void RunGraphFile(GraphRun& run, const std::function<void()>& body) {
     body();
   } catch (const GraphError& e) {
     tell(CannotDrawMessage(run.problem, e.what()));
-  } catch (const std::exception&) {
-    tell(kDataErrorText);
+  } catch (const std::exception& e) {
+    tell(GraphFileErrorMessage(run.graph_file, run.problem, e.what()));
   }
+}
+
+std::string GraphFileErrorMessage(const std::string& graph_file, int problem, const std::string& where) {
+  const bool placed = where.starts_with("line ") || where.starts_with(graph_file) || graph_file.empty();
+  if (placed) return DataErrorMessage(kDataErrorText, graph_file, where);
+  const std::string in_problem = problem > 0 ? ", problem " + std::to_string(problem) : std::string();
+  return DataErrorMessage(kDataErrorText, graph_file, "In " + graph_file + in_problem + ": " + where);
 }
 
 }  // namespace pave::graphs

@@ -60,6 +60,7 @@ struct GraphRun {
   GraphWindowHost& host;
   PlotKit kit;
   std::string print_name;   // what a printed page names: the data file and the graph ("LAY5 TOLMER")
+  std::string graph_file;   // the graph file being read, as its messages name it
   int page = 0;             // pages ended so far
   int problem = 0;   // the problem being drawn, from 1
 };
@@ -76,8 +77,14 @@ bool EndPage(GraphRun& run);
 
 // Runs `body` (the reading and drawing of a whole graph file). A value the page cannot show (the
 // kit's GraphError) ends the run with CannotDrawMessage for the run's problem; any other failure
-// with "File not found or data error". The pages drawn before have been offered for printing.
+// with GraphFileErrorMessage. The pages drawn before have been offered for printing.
 void RunGraphFile(GraphRun& run, const std::function<void()>& body);
+
+// "File not found or data error" and, on a line of its own, the place in the graph file and what
+// stands there, as the analysis programs name a place in a data file ("In /data/X.SLA, line 12:
+// NPY = 30 outside 0..24."). `where` is a reader's account of the fault; a fault that names no line
+// is placed in the problem being drawn (none before the first).
+std::string GraphFileErrorMessage(const std::string& graph_file, int problem, const std::string& where);
 
 // "Problem No. 2 cannot be drawn: " followed by what cannot be drawn, and a full stop.
 std::string CannotDrawMessage(int problem, const std::string& why);

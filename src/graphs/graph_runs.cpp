@@ -40,8 +40,9 @@ void TellWhenNoProblem(GraphRun& run, int count) {
 
 void RunLayerGraph(const std::string& data_file, GraphRun& run) {
   run.print_name = GraphPrintName(data_file, "TOLMER");
+  run.graph_file = GraphFileName(data_file, ".LAY");
   RunGraphFile(run, [&] {
-    LayerGraphReader reader = LayerGraphReader::FromFile(GraphFileName(data_file, ".LAY"));
+    LayerGraphReader reader = LayerGraphReader::FromFile(run.graph_file);
     TellWhenNoProblem(run, reader.ProblemCount());
     auto p = std::make_unique<LayerGraphProblem>();
     bool after_stop = false;
@@ -63,10 +64,9 @@ void RunLayerGraph(const std::string& data_file, GraphRun& run) {
 }
 
 namespace {
-// The slab graph file of a data file being read, with the values of its current problem and page.
+// A slab graph file being read, with the values of its current problem and page.
 struct SlabGraphRead {
-  explicit SlabGraphRead(const std::string& data_file)
-      : reader(SlabGraphReader::FromFile(GraphFileName(data_file, ".SLA"))) {}
+  explicit SlabGraphRead(const std::string& graph_file) : reader(SlabGraphReader::FromFile(graph_file)) {}
   SlabGraphReader reader;
   std::unique_ptr<SlabGraphProblem> p = std::make_unique<SlabGraphProblem>();
   std::unique_ptr<SlabGraphPage> page = std::make_unique<SlabGraphPage>();
@@ -75,8 +75,9 @@ struct SlabGraphRead {
 
 void RunSlabGridGraph(const std::string& data_file, GraphRun& run) {
   run.print_name = GraphPrintName(data_file, "VANSEK");
+  run.graph_file = GraphFileName(data_file, ".SLA");
   RunGraphFile(run, [&] {
-    SlabGraphRead file(data_file);
+    SlabGraphRead file(run.graph_file);
     SlabGraphReader& reader = file.reader;
     TellWhenNoProblem(run, reader.ProblemCount());
     SlabGraphProblem* p = file.p.get();
@@ -107,8 +108,9 @@ void RunSlabGridGraph(const std::string& data_file, GraphRun& run) {
 
 void RunContourGraph(const std::string& data_file, GraphRun& run, std::int16_t& direction) {
   run.print_name = GraphPrintName(data_file, "CONTOUR");
+  run.graph_file = GraphFileName(data_file, ".SLA");
   RunGraphFile(run, [&] {
-    SlabGraphRead file(data_file);
+    SlabGraphRead file(run.graph_file);
     SlabGraphReader& reader = file.reader;
     TellWhenNoProblem(run, reader.ProblemCount());
     SlabGraphProblem* p = file.p.get();

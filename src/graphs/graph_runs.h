@@ -1,6 +1,6 @@
 // The whole runs of the three graph windows, from the data file's full path: read the graph file
 // beside it, draw every page, offer each for printing; any failure ends the run with "File not found
-// or data error".
+// or data error" and the place in the graph file.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,7 @@
 #include "graphs/layer_graph_file.h"
 
+#include <algorithm>
+
 #include "graphs/graph_reading.h"
 
 namespace pave::graphs {
@@ -17,26 +19,21 @@ bool LayerGraphReader::ReadProblem(LayerGraphProblem& p) {
   p.title = ReadTitleLine(in);
   const Value first = in.ReadValue();
   if (first.IsText() && first.Text() == kStoppedGraphLine) return false;
-  p.matl = WholeInt16(first);
-  p.ndama = in.ReadInt16();
-  p.npy = in.ReadInt16();
-  p.nlg = in.ReadInt16();
-  p.nl = in.ReadInt16();
-  p.nz = in.ReadInt16();
+  p.matl = WholeInt16(in, first);
+  p.ndama = ReadChecked(in, 0, 2, "NDAMA");
+  p.npy = ReadChecked(in, 0, kGraphPeriods, "NPY");
+  p.nlg = ReadChecked(in, 0, kGraphPeriods, "NLG");
+  p.nl = ReadChecked(in, 0, kGraphLayers, "NL");
+  // With a damage analysis the depths follow later, with a count of their own.
+  p.nz = p.ndama == 0 ? ReadChecked(in, 0, kGraphLayers, "NZ") : in.ReadInt16();
   p.nunit = in.ReadInt16();
-  Checked(p.ndama, 0, 2, "NDAMA");
-  const int nl = Checked(p.nl, 0, kGraphLayers, "NL");
-  const int npy = Checked(p.npy, 0, kGraphPeriods, "NPY");
-  const int nlg = Checked(p.nlg, 0, kGraphPeriods, "NLG");
+  const int nl = p.nl, npy = p.npy, nlg = p.nlg;
 
   ReadList(in, nl - 1, [&](int i, float v) { p.th[i] = v; });
   ReadList(in, nl, [&](int i, float v) { p.pr[i] = v; });
-  if (p.ndama == 0) {
-    const int nz = Checked(p.nz, 0, kGraphLayers, "NZ");
-    ReadList(in, nz, [&](int i, float v) { p.zc[i] = v; });
-  }
+  if (p.ndama == 0) ReadList(in, p.nz, [&](int i, float v) { p.zc[i] = v; });
   for (int j = 1; j <= npy; ++j) {
-    for (int i = 1; i <= nl; ++i) p.e[i][j] = ReadWhole32(in);
+    for (int i = 1; i <= nl; ++i) p.e[i][j] = in.ReadSingle();
     if (nl == 0) in.SkipEmptyLine();
   }
   for (int k = 1; k <= nlg; ++k) {
@@ -44,13 +41,12 @@ bool LayerGraphReader::ReadProblem(LayerGraphProblem& p) {
     p.cr[k] = in.ReadSingle();
     p.cp[k] = in.ReadSingle();
     if (p.load[k] == 0) {
-      p.nr[k] = in.ReadInt16();
-      if (p.nr[k] < 0) p.nr[k] = 0;   // the analysis takes a negative count as none
-      const int nr = Checked(p.nr[k], 0, kGraphRadial, "NR");
+      p.nr[k] = std::max<std::int16_t>(in.ReadInt16(), 0);   // the analysis takes a negative count as none
+      const int nr = Checked(in, p.nr[k], 0, kGraphRadial, "NR");
       ReadList(in, nr, [&](int i, float v) { p.rc[i][k] = v; });
     } else {
-      p.npt[k] = in.ReadInt16();
-      const int npt = Checked(p.npt[k], 0, kGraphPoints, "NPT");
+      p.npt[k] = ReadChecked(in, 0, kGraphPoints, "NPT");
+      const int npt = p.npt[k];
       p.xw[k] = in.ReadSingle();
       p.yw[k] = in.ReadSingle();
       for (int i = 1; i <= npt; ++i) {
@@ -61,11 +57,11 @@ bool LayerGraphReader::ReadProblem(LayerGraphProblem& p) {
   }
 
   if (p.matl == 2 || p.matl == 4) {
-    p.nolay = in.ReadInt16();
-    const int nolay = Checked(p.nolay, 0, kGraphNonlinear, "NOLAY");
+    p.nolay = ReadChecked(in, 0, kGraphNonlinear, "NOLAY");
+    const int nolay = p.nolay;
     for (int i = 1; i <= nolay; ++i) {
-      p.layno[i] = in.ReadInt16();
-      const int l = Checked(p.layno[i], 1, kGraphLayers, "LAYNO");
+      p.layno[i] = ReadChecked(in, 1, kGraphLayers, "LAYNO");
+      const int l = p.layno[i];
       p.nclay[l] = in.ReadInt16();
     }
     if (nolay == 0) in.SkipEmptyLine();
@@ -100,16 +96,12 @@ bool LayerGraphReader::ReadProblem(LayerGraphProblem& p) {
 
   if (p.matl == 3 || p.matl == 4) {
     p.dur = in.ReadSingle();
-    p.nvl = in.ReadInt16();
-    const int nvl = Checked(p.nvl, 0, kGraphNonlinear, "NVL");
-    for (int i = 1; i <= nvl; ++i) {
-      p.lnv[i] = in.ReadInt16();
-      Checked(p.lnv[i], 1, kGraphNonlinear, "LNV");
-    }
+    p.nvl = ReadChecked(in, 0, kGraphNonlinear, "NVL");
+    const int nvl = p.nvl;
+    for (int i = 1; i <= nvl; ++i) p.lnv[i] = ReadChecked(in, 1, kGraphNonlinear, "LNV");
     if (nvl == 0) in.SkipEmptyLine();
-    p.ntyme = in.ReadInt16();
-    if (p.ntyme < 0) p.ntyme = 0;   // the analysis takes a negative count as none
-    const int ntyme = Checked(p.ntyme, 0, kGraphTimes, "NTYME");
+    p.ntyme = std::max<std::int16_t>(in.ReadInt16(), 0);   // the analysis takes a negative count as none
+    const int ntyme = Checked(in, p.ntyme, 0, kGraphTimes, "NTYME");
     ReadList(in, ntyme, [&](int t, float v) { p.tyme[t] = v; });
     for (int i = 1; i <= nvl; ++i) {
       const int l = p.lnv[i];
@@ -122,14 +114,12 @@ bool LayerGraphReader::ReadProblem(LayerGraphProblem& p) {
   }
 
   if (p.ndama != 0) {
-    p.nlbt = in.ReadInt16();
-    p.nltc = in.ReadInt16();
-    const int nlbt = Checked(p.nlbt, 0, kGraphLayers, "NLBT");
-    const int nltc = Checked(p.nltc, 0, kGraphLayers, "NLTC");
+    p.nlbt = ReadChecked(in, 0, kGraphLayers, "NLBT");
+    p.nltc = ReadChecked(in, 0, kGraphLayers, "NLTC");
+    const int nlbt = p.nlbt, nltc = p.nltc;
     for (int j = 1; j <= npy; ++j) ReadList(in, nlg, [&](int k, float v) { p.tnlr[j][k] = v; });
-    p.nz = in.ReadInt16();
-    const int nz = Checked(p.nz, 0, kGraphLayers, "NZ");
-    ReadList(in, nz, [&](int i, float v) { p.zc[i] = v; });
+    p.nz = ReadChecked(in, 0, kGraphLayers, "NZ");
+    ReadList(in, p.nz, [&](int i, float v) { p.zc[i] = v; });
     for (int j = 1; j <= npy; ++j) {
       for (int k = 1; k <= nlg; ++k) {
         const int passes = p.load[k] >= 2 ? 2 : 1;

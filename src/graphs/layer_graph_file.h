@@ -36,7 +36,7 @@ struct LayerGraphProblem {
   std::int16_t matl = 0, ndama = 0, npy = 0, nlg = 0;
   std::int16_t nl = 0, nz = 0, nunit = 0;
   Row<float, kGraphLayers> th{}, pr{}, zc{}, gam{};
-  Grid<std::int32_t, kGraphLayers, kGraphPeriods> e{};  // E(layer, period), rounded to whole numbers
+  Grid<float, kGraphLayers, kGraphPeriods> e{};  // E(layer, period)
   // Load groups.
   Row<std::int16_t, kGraphPeriods> load{}, nr{}, npt{};
   Row<float, kGraphPeriods> cr{}, cp{}, xw{}, yw{};

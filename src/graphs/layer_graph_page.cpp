@@ -1,6 +1,7 @@
 #include "graphs/layer_graph_page.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "graphs/clear_labels.h"
 #include "graphs/page_room.h"
@@ -19,6 +20,27 @@ constexpr float kAxisNumberRow = 5250;
 // for it (its numbers then still stand clear of the plan's title).
 constexpr float kWheelClearance = 45;
 constexpr float kMostAxisShift = 120;
+
+// A wheel of the plan: its centre and its radii across and up, in page twips.
+struct Wheel {
+  float x = 0, y = 0, rx = 0, ry = 0;
+};
+
+// The wheel at the plan's origin, drawn to the plan's two scales. Leaves the kit set up for the plan.
+Wheel OriginWheel(PlotKit& kit, float cr, float xmax, float ymax) {
+  kit.QPlotSetup(13, 53, 70, 91, 0, xmax, 0, ymax);
+  const float x = kit.QRtoIX(0), y = kit.QRtoIY(0);
+  return {x, y, kit.QRtoIX(cr) - x, y - kit.QRtoIY(cr)};
+}
+
+// How far a text line from `left` to `right` whose top stands at `top` moves down to keep clear of
+// the lower half of the wheel above it: at most one line height, so that it stays by what it marks.
+float DropUnderWheel(const Wheel& w, float left, float right, float top, float line) {
+  const float nearest = std::clamp(w.x, left, right) - w.x;
+  if (w.rx <= 0 || std::fabs(nearest) >= w.rx) return 0;
+  const float lowest = w.y + w.ry * std::sqrt(1 - (nearest / w.rx) * (nearest / w.rx));
+  return std::clamp(lowest + kLineGapOver + kHalfPen - top, 0.0f, line);
+}
 
 struct Units {
   const char* stress;    // psi, kPa
@@ -265,14 +287,19 @@ void DrawLayerGraphPage(PlotKit& kit, const LayerGraphProblem& p, int problem, i
   float left = kit.QRtoIX(0), bottom = kit.QRtoIY(depth);
   float top = kit.QRtoIY(0), right = kit.QRtoIX(xmax);
 
-  // 7. Layers: depth of the top, material values, interface below.
+  // 7. Layers: depth of the top, material values, interface below. The surface's depth stands clear
+  // of the wheel at the plan's origin, which reaches down toward it.
   const float edge = kit.QRtoIX(-1);   // the profile's left edge line
+  const Wheel wheel = OriginWheel(kit, p.cr[K], xmax, ymax);
+  kit.QPlotSetup(13, 53, 34, 63, 0, xmax, depth, 0);
   for (int l = 1; l <= p.nl; ++l) {
     const float y = kit.QRtoIY(ztop[l]);
     s.SetFontSize(10);
     // The depth of the top, level with it and right-aligned clear of the profile's left edge.
     const float width = static_cast<float>(s.TextWidth(Formatted(ztop[l], "##0.0")));
-    kit.SHOWn(edge - kDepthGap - width, y - 100, "##0.0", ztop[l]);
+    const float at = edge - kDepthGap - width;
+    const float sink = l == 1 ? DropUnderWheel(wheel, at, at + width, y - 100, static_cast<float>(s.TextHeight())) : 0;
+    kit.SHOWn(at, y - 100 + sink, "##0.0", ztop[l]);
     s.SetFontSize(8);
     // The material values just under the layer's top, clear of the interface lines above and below
     // (when the layer is high enough) and of the points marked at the profile's left edge.
@@ -310,7 +337,9 @@ void DrawLayerGraphPage(PlotKit& kit, const LayerGraphProblem& p, int problem, i
   kit.QPlotSetup(13, 53, 70, 91, 0, xmax, 0, ymax);
   right = kit.QRtoIX(xmax), top = kit.QRtoIY(ymax);
   left = kit.QRtoIX(0), bottom = kit.QRtoIY(0);
+  // The contact radius to each of the plan's two scales: the wheels are ellipses where they differ.
   const float r = kit.QRtoIX(p.cr[K]) - left;
+  const float ry = bottom - kit.QRtoIY(p.cr[K]);
   const float axis = kit.QRtoIX(p.nunit == 0 ? -10.0f : -25.0f);
   const float shift = std::clamp(r + kWheelClearance - (left - axis), 0.0f, kMostAxisShift);
   kit.Line(axis - shift, bottom, axis - shift, top, 0);
@@ -331,14 +360,14 @@ void DrawLayerGraphPage(PlotKit& kit, const LayerGraphProblem& p, int problem, i
   // 14. Wheels.
   s.SetFillStyle(FillStyle::Transparent);
   if (single) {
-    kit.Circle(left, bottom, r);
+    kit.Ellipse(left, bottom, r, ry);
   } else {
     const float xw = p.load[K] > 1 ? kit.QRtoIX(p.xw[K]) : left;
     const float yw = kit.QRtoIY(p.yw[K]);
     for (int k = 1; k <= p.load[K]; ++k) {
       const float x = left + static_cast<float>(k - 1) * (xw - left);
-      kit.Circle(x, bottom, r);
-      kit.Circle(x, yw, r);
+      kit.Ellipse(x, bottom, r, ry);
+      kit.Ellipse(x, yw, r, ry);
     }
   }
 

@@ -78,6 +78,11 @@ void PageRoom::AddFigures(std::span<const DrawnFigure> figures, bool texts_only)
       case DrawnFigure::Kind::Circle:
         AddCircle(x1, y1, static_cast<float>(f.radius), f.fill >= 0, half_width);
         break;
+      case DrawnFigure::Kind::Ellipse:   // by its outline: the graphs draw no filled ellipse
+        for (const Segment& s : EllipseOutline(x1, y1, f.radius, f.radius_y))
+          AddLine(static_cast<float>(s.x1), static_cast<float>(s.y1), static_cast<float>(s.x2),
+                  static_cast<float>(s.y2), half_width);
+        break;
       case DrawnFigure::Kind::Text:
         AddText({x1, y1, x2, y2});
         break;

@@ -129,6 +129,10 @@ void PlotKit::Circle(float x, float y, float radius, int colour) {
   surface_.Circle(Margin(x), Margin(y), radius, colour);
 }
 
+void PlotKit::Ellipse(float x, float y, float rx, float ry, int colour) {
+  surface_.Ellipse(Margin(x), Margin(y), rx, ry, colour);
+}
+
 void PlotKit::Box(float x1, float y1, float x2, float y2, int colour) {
   surface_.Box(Margin(x1), Margin(y1), Margin(x2), Margin(y2), colour);
 }

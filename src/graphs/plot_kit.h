@@ -106,6 +106,8 @@ class PlotKit {
   // Lines, circles and boxes drawn on the window directly, at page positions (the margin added here).
   void Line(float x1, float y1, float x2, float y2, int colour = -1);
   void Circle(float x, float y, float radius, int colour = -1);
+  // An upright ellipse with the horizontal radius rx and the vertical radius ry.
+  void Ellipse(float x, float y, float rx, float ry, int colour = -1);
   void Box(float x1, float y1, float x2, float y2, int colour = -1);
 
   float XMin() const { return xx_min_; }

@@ -18,49 +18,37 @@ bool SlabGraphReader::ReadProblemHead(SlabGraphProblem& p) {
   p.title = ReadTitleLine(in);
   const Value first = in.ReadValue();
   if (first.IsText() && first.Text() == kStoppedGraphLine) return false;
-  p.nfound = WholeInt16(first);
+  p.nfound = WholeInt16(in, first);
   p.ndama = in.ReadInt16();
-  p.npy = in.ReadInt16();
-  p.nlg = in.ReadInt16();
-  Checked(p.npy, 0, p.ndama != 0 ? kGraphSlabGroups : kGraphSlabPeriods, "NPY");
-  const int nlg = Checked(p.nlg, 0, kGraphSlabGroups, "NLG");
-  p.nslab = in.ReadInt16();
+  p.npy = ReadChecked(in, 0, p.ndama != 0 ? kGraphSlabGroups : kGraphSlabPeriods, "NPY");
+  p.nlg = ReadChecked(in, 0, kGraphSlabGroups, "NLG");
+  p.nslab = ReadChecked(in, 0, kGraphSlabs, "NSLAB");
   p.njoint = in.ReadInt16();
-  const int nslab = Checked(p.nslab, 0, kGraphSlabs, "NSLAB");
-  for (int s = 1; s <= nslab; ++s) {
-    p.nx[s] = in.ReadInt16();
-    p.ny[s] = in.ReadInt16();
-    Checked(p.nx[s], 0, kGraphSlabCoords, "NX");
-    Checked(p.ny[s], 0, kGraphSlabCoords, "NY");
+  for (int s = 1; s <= p.nslab; ++s) {
+    p.nx[s] = ReadChecked(in, 0, kGraphSlabCoords, "NX");
+    p.ny[s] = ReadChecked(in, 0, kGraphSlabCoords, "NY");
     for (int side = 1; side <= 4; ++side) p.jono[side][s] = in.ReadInt16();
   }
-  p.nlayer = in.ReadInt16();
+  p.nlayer = ReadChecked(in, 0, kGraphSlabLayers, "NLAYER");
   p.nsx = in.ReadInt16();
   p.nsy = in.ReadInt16();
   p.nunit = in.ReadInt16();
-  const int nlayer = Checked(p.nlayer, 0, kGraphSlabLayers, "NLAYER");
-  for (int s = 1; s <= nslab; ++s) {
+  for (int s = 1; s <= p.nslab; ++s) {
     ReadList(in, p.nx[s], [&](int i, float v) { p.x[i][s] = v; });
     ReadList(in, p.ny[s], [&](int j, float v) { p.y[j][s] = v; });
   }
-  for (int l = 1; l <= nlayer; ++l) {
+  for (int l = 1; l <= p.nlayer; ++l) {
     p.t[l] = in.ReadSingle();
     p.pr[l] = in.ReadSingle();
-    p.ym[l] = ReadWhole32(in);
+    p.ym[l] = in.ReadSingle();
   }
-  for (int g = 1; g <= nlg; ++g) {
-    p.nudl[g] = in.ReadInt16();
-    Checked(p.nudl[g], 0, kGraphSlabAreas, "NUDL");
-  }
-  p.ncnf = in.ReadInt16();
-  p.ncmx = in.ReadInt16();
-  p.ncmy = in.ReadInt16();
+  for (int g = 1; g <= p.nlg; ++g) p.nudl[g] = ReadChecked(in, 0, kGraphSlabAreas, "NUDL");
+  p.ncnf = ReadChecked(in, 0, kGraphNodalLoads, "NCNF");
+  p.ncmx = ReadChecked(in, 0, kGraphNodalLoads, "NCMX");
+  p.ncmy = ReadChecked(in, 0, kGraphNodalLoads, "NCMY");
   p.outmode = in.ReadInt16();
-  Checked(p.ncnf, 0, kGraphNodalLoads, "NCNF");
-  Checked(p.ncmx, 0, kGraphNodalLoads, "NCMX");
-  Checked(p.ncmy, 0, kGraphNodalLoads, "NCMY");
   p.nodes_to[0] = 0;
-  for (int s = 1; s <= nslab; ++s) p.nodes_to[s] = p.nodes_to[s - 1] + p.nx[s] * p.ny[s];
+  for (int s = 1; s <= p.nslab; ++s) p.nodes_to[s] = p.nodes_to[s - 1] + p.nx[s] * p.ny[s];
   return true;
 }
 
@@ -94,8 +82,8 @@ void SlabGraphReader::ReadProblemRest(SlabGraphProblem& p) {
       p.prs = in.ReadSingle();
       break;
     case 2: {
-      p.nl = in.ReadInt16();
-      const int nl = Checked(p.nl, 1, kGraphFoundationLayers, "NL");
+      p.nl = ReadChecked(in, 1, kGraphFoundationLayers, "NL");
+      const int nl = p.nl;
       ReadList(in, nl - 1, [&](int i, float v) { p.th[i] = v; });
       ReadList(in, nl, [&](int i, float v) { p.e[i] = v; });
       ReadList(in, nl, [&](int i, float v) { p.prbf[i] = v; });
@@ -111,11 +99,9 @@ void SlabGraphReader::ReadProblemRest(SlabGraphProblem& p) {
 void SlabGraphReader::ReadPage(const SlabGraphProblem& p, SlabGraphPage& page) {
   FreeFormatReader& in = in_;
   if (p.outmode != 2) {
-    page.nprint = in.ReadInt16();
-    page.ls1 = in.ReadInt16();
-    const int nprint = Checked(page.nprint, 0, kGraphNodeEntries, "NPRINT");
-    Checked(page.ls1, 1, p.nslab, "LS(1)");
-    for (int i = 1; i <= nprint; ++i) {
+    page.nprint = ReadChecked(in, 0, kGraphNodeEntries, "NPRINT");
+    page.ls1 = ReadChecked(in, 1, p.nslab, "LS(1)");
+    for (int i = 1; i <= page.nprint; ++i) {
       for (int l = 1; l <= p.nlayer; ++l) {
         page.res_x[i][l] = in.ReadSingle();
         page.res_y[i][l] = in.ReadSingle();

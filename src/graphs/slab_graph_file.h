@@ -52,8 +52,7 @@ struct SlabGraphProblem {
   SlabGrid<std::int16_t, 4, kGraphSlabs> jono{};   // jono[side][slab]: 1 left, 2 right, 3 bottom, 4 top
   std::int16_t nlayer = 0, nsx = 0, nsy = 0, nunit = 0;
   SlabGrid<float, kGraphSlabCoords, kGraphSlabs> x{}, y{};   // x[i][slab]
-  SlabRow<float, kGraphSlabLayers> t{}, pr{};
-  SlabRow<std::int32_t, kGraphSlabLayers> ym{};
+  SlabRow<float, kGraphSlabLayers> t{}, pr{}, ym{};
   SlabRow<std::int16_t, kGraphSlabGroups> nudl{};
   std::int16_t ncnf = 0, ncmx = 0, ncmy = 0, outmode = 0;
   SlabGrid<LoadedArea, kGraphSlabAreas, kGraphSlabGroups> areas{};   // areas[a][group]

@@ -61,6 +61,9 @@ void DrawingSurface::Draw(const DrawnFigure& figure, const Pen& pen) {
     case DrawnFigure::Kind::Circle:
       DrawCircle(figure.x1, figure.y1, figure.radius, pen, figure.fill);
       break;
+    case DrawnFigure::Kind::Ellipse:
+      DrawEllipse(figure.x1, figure.y1, figure.radius, figure.radius_y, pen, figure.fill);
+      break;
     case DrawnFigure::Kind::Text:
       DrawText(figure.x1, figure.y1, figure.x2 - figure.x1, figure.text, figure.font, figure.colour);
       break;
@@ -105,7 +108,19 @@ void DrawingSurface::Circle(double x, double y, double radius, int colour) {
   const Pen pen = PenOf(colour);
   if (!Finite({x, y, radius})) return;
   const bool filled = fill_style_ == FillStyle::Solid;
-  const CircleShape shape = FitCircle(x, y, radius, filled, Region());
+  const CircleShape c = FitCircle(x, y, radius, filled, Region());
+  DrawRound(DrawnFigure::Kind::Circle, {c.kind, c.x, c.y, c.radius, c.radius, c.chord}, filled, pen);
+}
+
+void DrawingSurface::Ellipse(double x, double y, double rx, double ry, int colour) {
+  if (rx == ry) return Circle(x, y, rx, colour);
+  const Pen pen = PenOf(colour);
+  if (!Finite({x, y, rx, ry})) return;
+  const bool filled = fill_style_ == FillStyle::Solid;
+  DrawRound(DrawnFigure::Kind::Ellipse, FitEllipse(x, y, rx, ry, filled, Region()), filled, pen);
+}
+
+void DrawingSurface::DrawRound(DrawnFigure::Kind kind, const EllipseShape& shape, bool filled, const Pen& pen) {
   DrawnFigure figure;
   switch (shape.kind) {
     case CircleShape::Kind::Hidden:
@@ -114,8 +129,9 @@ void DrawingSurface::Circle(double x, double y, double radius, int colour) {
       figure = Figure(DrawnFigure::Kind::Line, shape.chord.x1, shape.chord.y1, shape.chord.x2, shape.chord.y2);
       break;
     case CircleShape::Kind::Circle:
-      figure = Figure(DrawnFigure::Kind::Circle, shape.x, shape.y, 0, 0);
+      figure = Figure(kind, shape.x, shape.y, 0, 0);
       figure.radius = shape.radius;
+      if (kind == DrawnFigure::Kind::Ellipse) figure.radius_y = shape.radius_y;
       figure.fill = filled ? fill_colour_ : -1;
       break;
   }

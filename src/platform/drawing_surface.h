@@ -41,12 +41,13 @@ struct SurfaceFont {
 
 // A figure or text as drawn: where, in twips, and in what colour, pen and font.
 struct DrawnFigure {
-  enum class Kind { Line, Box, Circle, Text, Clear };
+  enum class Kind { Line, Box, Circle, Ellipse, Text, Clear };
   Kind kind = Kind::Line;
-  // Line and box ends; circle centre in x1, y1; a text's top left corner in x1, y1 and its right
-  // end and the bottom of its line, as measured where it was placed, in x2, y2.
+  // Line and box ends; circle or ellipse centre in x1, y1; a text's top left corner in x1, y1 and its
+  // right end and the bottom of its line, as measured where it was placed, in x2, y2.
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-  double radius = 0;
+  double radius = 0;     // of a circle; the horizontal radius of an ellipse
+  double radius_y = 0;   // the vertical radius of an ellipse
   int colour = 0;                          // colour number of the line, outline or text
   int pen_width = 1;
   LineStyle style = LineStyle::Solid;
@@ -104,6 +105,9 @@ class DrawingSurface {
   void Box(double x1, double y1, double x2, double y2, int colour = -1);
   // A circle around (x, y): outline in `colour` (-1: foreground), filled by the fill style.
   void Circle(double x, double y, double radius, int colour = -1);
+  // An ellipse around (x, y) with the horizontal radius rx and the vertical radius ry, upright, like
+  // a circle otherwise (a circle where the two are equal).
+  void Ellipse(double x, double y, double rx, double ry, int colour = -1);
   // Prints text with its top-left corner at the text position, in the font and the foreground
   // colour, over what is there. With a line end the position then goes to x = 0, one line height
   // down; without, to just behind the text on the same line.
@@ -131,6 +135,7 @@ class DrawingSurface {
   virtual void DrawBox(double x1, double y1, double x2, double y2, const Pen& pen) = 0;
   // fill_colour < 0: not filled.
   virtual void DrawCircle(double x, double y, double radius, const Pen& pen, int fill_colour) = 0;
+  virtual void DrawEllipse(double x, double y, double rx, double ry, const Pen& pen, int fill_colour) = 0;
   // `width`: the width the text takes, as measured where it was placed (a surface of another
   // resolution fits the text to it).
   virtual void DrawText(double x, double y, double width, std::string_view text, const SurfaceFont& font,
@@ -143,6 +148,9 @@ class DrawingSurface {
   Pen PenOf(int colour) const;
   ClipRegion Region() const;
   void Draw(const DrawnFigure& figure, const Pen& pen);
+  // A circle or an ellipse as the page region keeps it: the figure of `kind`, a piece of its
+  // outline, or nothing.
+  void DrawRound(DrawnFigure::Kind kind, const EllipseShape& shape, bool filled, const Pen& pen);
 
   int width_, height_;
   int fore_ = 0;

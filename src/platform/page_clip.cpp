@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 
 namespace pave {
 
@@ -93,6 +94,37 @@ CircleShape FitCircle(double x, double y, double radius, bool filled, const Clip
   shape.kind = CircleShape::Kind::Chord;
   shape.chord = *chord;
   return shape;
+}
+
+EllipseShape FitEllipse(double x, double y, double rx, double ry, bool filled, const ClipRegion& r) {
+  rx = std::fabs(rx), ry = std::fabs(ry);
+  EllipseShape shape;
+  if (rx == 0 || ry == 0) {
+    const std::optional<Segment> line = ClipSegment({x - rx, y - ry, x + rx, y + ry}, r);
+    if (line && (rx > 0 || ry > 0)) {
+      shape.kind = CircleShape::Kind::Chord;
+      shape.chord = *line;
+    }
+    return shape;
+  }
+  // Squeezed upright by rx / ry the ellipse is a circle of radius rx; what the region keeps of that
+  // circle, stretched back, is what it keeps of the ellipse.
+  const double s = rx / ry;
+  const CircleShape c = FitCircle(x, y * s, rx, filled, {r.left, r.top * s, r.right, r.bottom * s});
+  shape.kind = c.kind;
+  shape.x = c.x, shape.y = c.y / s, shape.radius = c.radius, shape.radius_y = c.radius / s;
+  shape.chord = {c.chord.x1, c.chord.y1 / s, c.chord.x2, c.chord.y2 / s};
+  return shape;
+}
+
+std::vector<Segment> EllipseOutline(double x, double y, double rx, double ry, int sides) {
+  std::vector<Segment> outline;
+  const double step = 2 * std::numbers::pi / sides;
+  for (int i = 0; i < sides; ++i) {
+    const double a = i * step, b = (i + 1) * step;
+    outline.push_back({x + rx * std::cos(a), y + ry * std::sin(a), x + rx * std::cos(b), y + ry * std::sin(b)});
+  }
+  return outline;
 }
 
 }  // namespace pave

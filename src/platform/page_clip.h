@@ -5,6 +5,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 namespace pave {
 
@@ -38,5 +39,19 @@ struct CircleShape {
 // the region becomes the straight piece of outline the region shows of it (within about a twip), its
 // fill left out. Any other circle is drawn as it is.
 CircleShape FitCircle(double x, double y, double radius, bool filled, const ClipRegion& r);
+
+// An ellipse with the horizontal radius rx and the vertical radius ry as it can be drawn within the
+// region, as FitCircle takes a circle: a Circle shape then has the horizontal radius in `radius` and
+// the vertical one in `radius_y`. An ellipse with one radius 0 is the straight line it shrinks to.
+struct EllipseShape {
+  CircleShape::Kind kind = CircleShape::Kind::Hidden;
+  double x = 0, y = 0, radius = 0, radius_y = 0;
+  Segment chord;
+};
+EllipseShape FitEllipse(double x, double y, double rx, double ry, bool filled, const ClipRegion& r);
+
+// The outline of an ellipse as a closed polygon of `sides` straight pieces, its corners on the
+// ellipse: for checks of what keeps clear of it.
+std::vector<Segment> EllipseOutline(double x, double y, double rx, double ry, int sides = 72);
 
 }  // namespace pave

@@ -56,6 +56,12 @@ void RecordingSurface::DrawCircle(double x, double y, double radius, const Pen& 
   ops.push_back(op);
 }
 
+void RecordingSurface::DrawEllipse(double x, double y, double rx, double ry, const Pen& pen, int fill_colour) {
+  Op op = PenOp(Kind::Ellipse, pen.colour, pen.width, pen.style);
+  op.x1 = x, op.y1 = y, op.radius = rx, op.radius_y = ry, op.fill = fill_colour;
+  ops.push_back(op);
+}
+
 void RecordingSurface::DrawText(double x, double y, double, std::string_view text, const SurfaceFont& font,
                                 int colour) {
   Op op;

@@ -161,6 +161,9 @@ std::vector<std::string> IllegibleLabels(const ScriptedPrinter::PrintedPage& pag
         scene.strokes.push_back({side, half_width});
     } else if (f.kind == DrawnFigure::Kind::Circle) {
       scene.circles.push_back({QPointF(f.x1, f.y1), f.radius, f.fill >= 0, half_width});
+    } else if (f.kind == DrawnFigure::Kind::Ellipse) {
+      for (const Segment& s : EllipseOutline(f.x1, f.y1, f.radius, f.radius_y))
+        scene.strokes.push_back({QLineF(s.x1, s.y1, s.x2, s.y2), half_width});
     }
   }
   return lg::Findings(scene);

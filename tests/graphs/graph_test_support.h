@@ -39,6 +39,23 @@ inline QApplication& GraphTestApp() {
   return app;
 }
 
+// A user paging through: Yes to every print question, the offered interval to every interval question.
+class PagingThrough : public ScriptedMessages {
+ public:
+  using ScriptedMessages::Input;
+  using ScriptedMessages::Show;
+  MessageAnswer Show(const std::string& text, MessageButtons buttons, const std::string& title,
+                     BoxPlace place) override {
+    if (buttons == MessageButtons::YesNo) QueueAnswer(MessageAnswer::Yes);
+    return ScriptedMessages::Show(text, buttons, title, place);
+  }
+  std::optional<std::string> Input(const std::string& prompt, const std::string& title,
+                                   const std::string& default_text, BoxPlace place) override {
+    QueueInput(default_text);
+    return ScriptedMessages::Input(prompt, title, default_text, place);
+  }
+};
+
 class GraphWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -86,6 +103,12 @@ class GraphWindowTest : public ::testing::Test {
     for (const auto& m : platform_.messages.shown)
       if (m.text != "Want to print on the printer?") out.push_back(m.text);
     return out;
+  }
+
+  // The first line of each message: the sentence, without the place named under it.
+  static std::vector<std::string> FirstLines(std::vector<std::string> texts) {
+    for (std::string& t : texts) t = t.substr(0, t.find('\n'));
+    return texts;
   }
 
   // Saves a printed page as a PNG in the build's test-output directory.

@@ -23,10 +23,11 @@ struct Case {
 
 void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 
-DrawnFigure Figure(Kind kind, double x1, double y1, double x2 = 0, double y2 = 0, double radius = 0) {
+DrawnFigure Figure(Kind kind, double x1, double y1, double x2 = 0, double y2 = 0, double radius = 0,
+                   double radius_y = 0) {
   DrawnFigure f;
   f.kind = kind;
-  f.x1 = x1, f.y1 = y1, f.x2 = x2, f.y2 = y2, f.radius = radius;
+  f.x1 = x1, f.y1 = y1, f.x2 = x2, f.y2 = y2, f.radius = radius, f.radius_y = radius_y;
   return f;
 }
 
@@ -50,8 +51,11 @@ TEST_P(FarOffThePage, IsCutToWhatCanShow) {
     EXPECT_NEAR(d.y1, k.y1, within);
     EXPECT_NEAR(d.x2, k.x2, within);
     EXPECT_NEAR(d.y2, k.y2, within);
-    if (d.kind == Kind::Circle) {
+    if (d.kind == Kind::Circle || d.kind == Kind::Ellipse) {
       EXPECT_NEAR(d.radius, k.radius, 1e-9);
+    }
+    if (d.kind == Kind::Ellipse) {
+      EXPECT_NEAR(d.radius_y, k.radius_y, 1e-9);
     }
   }
 }
@@ -83,6 +87,17 @@ INSTANTIATE_TEST_SUITE_P(
              {Figure(Kind::Circle, 500, 300, 0, 0, kHalfDiagonal + 1)}},
         Case{"AHugeCircleCrossingThePage", [](RecordingSurface& s) { s.Circle(500, 300 + 4e9, 4e9); },
              {Figure(Kind::Line, -1000, 300, 2000, 300, -1)}},
+        Case{"AnEllipseOnThePage", [](RecordingSurface& s) { s.Ellipse(500, 300, 60, 75); },
+             {Figure(Kind::Ellipse, 500, 300, 0, 0, 60, 75)}},
+        Case{"AnEllipseOfEqualRadiiIsACircle", [](RecordingSurface& s) { s.Ellipse(500, 300, 60, 60); },
+             {Figure(Kind::Circle, 500, 300, 0, 0, 60)}},
+        Case{"AnEllipseFarOff", [](RecordingSurface& s) { s.Ellipse(0, 1e6, 10, 20); }, {}},
+        Case{"AnEllipseAroundEverything", [](RecordingSurface& s) { s.Ellipse(500, 300, 1e30, 2e30); }, {}},
+        // Its top, 4E+09 above its centre, touches the row 300.
+        Case{"AHugeEllipseCrossingThePage", [](RecordingSurface& s) { s.Ellipse(500, 300 + 4e9, 8e9, 4e9); },
+             {Figure(Kind::Line, -1000, 300, 2000, 300, -1)}},
+        Case{"AnEllipseWithoutHeightIsALine", [](RecordingSurface& s) { s.Ellipse(500, 300, 1e6, 0); },
+             {Figure(Kind::Line, -1000, 300, 2000, 300)}},
         Case{"ATextFarOff",
              [](RecordingSurface& s) {
                s.SetPosition(1e9, 100);

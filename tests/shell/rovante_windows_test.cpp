@@ -201,14 +201,16 @@ TEST_F(RovanteWindowsTest, ButtonsStartProgramsAndOpenWindows) {
 TEST_F(RovanteWindowsTest, GraphButtonsOpenTheGraphWindowAndUnloadIt) {
   main->cmbFileName->setEditText("LAY1.DAT");
   main->cmdTolmer->click();   // no LAY1.LAY yet
-  EXPECT_EQ(platform_.messages.Texts(), std::vector<std::string>{"File not found or data error"});
+  EXPECT_EQ(platform_.messages.Texts(),
+            std::vector<std::string>{"File not found or data error\n" + data_dir + "LAY1.LAY does not exist."});
   EXPECT_EQ(gDataFile, data_dir + "LAY1.DAT");
 
   // A graph file that ends early: the message, and the main window unloads the graph window.
   WriteFile(data_dir + "SLA1.SLA", " 1 \r\n");
   main->cmbFileName->setEditText("SLA1.DAT");
   main->cmdContour->click();
-  EXPECT_EQ(platform_.messages.Texts().back(), "File not found or data error");
+  EXPECT_EQ(platform_.messages.Texts().back(),
+            "File not found or data error\nIn " + data_dir + "SLA1.SLA, line 1: the data end, where more data were expected.");
   EXPECT_EQ(gDataFile, data_dir + "SLA1.DAT");
   EXPECT_FALSE(platform_.windows.IsLoaded(kind::kContourGraph));
 }

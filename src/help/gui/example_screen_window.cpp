@@ -1,10 +1,13 @@
 #include "help/gui/example_screen_window.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QResizeEvent>
 #include <QPlainTextEdit>
 #include <QSvgWidget>
 
+#include <algorithm>
 #include <cctype>
 #include <string>
 #include <vector>
@@ -99,6 +102,24 @@ std::string PrintedName(const ExampleScreen& screen) {
   return name + " example";
 }
 
+// Grows a label's box where its caption does not fit it.
+void HoldCaption(QLabel& label) {
+  QRect box = label.geometry();
+  if (label.wordWrap()) {
+    box.setHeight(std::max(box.height(), label.heightForWidth(box.width())));
+  } else {
+    const QFontMetrics metrics(label.font());
+    const int lacking = metrics.horizontalAdvance(label.text()) - box.width();
+    if (lacking > 0) {
+      if (label.alignment() & Qt::AlignHCenter) box.adjust(-(lacking + 1) / 2, 0, lacking / 2, 0);
+      else if (label.alignment() & Qt::AlignRight) box.adjust(-lacking, 0, 0, 0);
+      else box.adjust(0, 0, lacking, 0);
+    }
+    box.setHeight(std::max(box.height(), metrics.height()));
+  }
+  label.setGeometry(box);
+}
+
 }  // namespace
 
 ExampleScreenWindow::ExampleScreenWindow(const ExampleScreen& screen) : screen_(screen) {}
@@ -147,9 +168,27 @@ void ExampleScreenWindow::Load() {
     if (registry()) registry()->Unload(this);
   });
 
+  // The window grows and shrinks as a whole from the size laid out.
+  scaled_.Keep(*this, TwipsToPixels(MenuBarHeightTwips()), size());
+
   Show();
   gHelpText = Value(ExampleScreenText(screen_));
   txtHelp->setPlainText(WithoutCarriageReturns(gHelpText.Text()));
+}
+
+void ExampleScreenWindow::ApplyScale(double scale) {
+  scaled_.Apply(scale);
+  figure->setGeometry(Image1->rect());
+  // A font drawn larger is not always wider in proportion to the last pixel: a caption that would be
+  // cut off gets the room it lacks, on the side its alignment leaves free.
+  for (QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) HoldCaption(*label);
+}
+
+void ExampleScreenWindow::resizeEvent(QResizeEvent* event) {
+  Form::resizeEvent(event);
+  // A size the window was given for a scale keeps that scale.
+  if (figure && scaled_.Kept() && event->size() != scaled_.InnerSize(scaled_.Scale())) ApplyScale(scaled_.FittingScale(event->size()));
+  if (QWidget* bar = findChild<QWidget*>("menuBar")) bar->resize(width(), bar->height());
 }
 
 QRect ExampleScreenWindow::PrintedArea() const {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "help/example_screens.h"
+#include "help/gui/scaled_controls.h"
 #include "platform/gui/form.h"
 
 class QLabel;
@@ -32,6 +33,11 @@ class ExampleScreenWindow : public Form {
   void PrintText();
 
   const ExampleScreen& screen() const { return screen_; }
+  // How much larger than laid out the window's figure and text are drawn: the window opens at the
+  // size its table lays out (1); the user may make it larger or smaller, and everything in it follows.
+  double Scale() const { return scaled_.Scale(); }
+  // The inner size at a scale.
+  QSize InnerSize(double scale) const { return scaled_.InnerSize(scale); }
 
   QWidget* Image1 = nullptr;
   QSvgWidget* figure = nullptr;   // the drawing, filling Image1
@@ -39,7 +45,14 @@ class ExampleScreenWindow : public Form {
   QPlainTextEdit* txtHelp = nullptr;
 
  private:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  // The window at a scale: controls, fonts and the drawing in its box.
+  void ApplyScale(double scale);
+
   const ExampleScreen& screen_;
+  ScaledControls scaled_;
 };
 
 // Installs the makers of the thirteen example screens (frmLay1..6, frmSla1..6, frmMohr).

@@ -37,7 +37,7 @@ constexpr ControlSpec kLay2Labels[] = {
 constexpr ControlSpec kLay3Labels[] = {
     FigureLabel("20 in", 1048, 260, 405, 195, fig::kDimension),
     FigureLabel("100 psi", 1910, 405, 600, 195, fig::kDimension),
-    FigureLabel("10 in.", 2855, 1230, 465, 195, fig::kDimension),
+    FigureLabel("10 in.", 2270, 1290, 465, 195, fig::kDimension),   // left of its dimension line, clear of the formulas
     FigureLabel("HMA ", 120, 1345, 450, 195, fig::kName),
     FigureLabel("Subgrade", 120, 2660, 795, 195, fig::kName),
     FigureLabel("E = 10  psi ", 1420, 740, 900, 195, fig::kMaterial),

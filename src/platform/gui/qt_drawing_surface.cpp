@@ -45,13 +45,17 @@ void QtPainterSurface::DrawBox(double x1, double y1, double x2, double y2, const
 }
 
 void QtPainterSurface::DrawCircle(double x, double y, double radius, const Pen& pen, int fill_colour) {
+  DrawEllipse(x, y, radius, radius, pen, fill_colour);
+}
+
+void QtPainterSurface::DrawEllipse(double x, double y, double rx, double ry, const Pen& pen, int fill_colour) {
   SetPen(pen);
   if (fill_colour >= 0) {
     Painter().setBrush(Colour(ColourNumberRgb(fill_colour)));
   } else {
     Painter().setBrush(Qt::NoBrush);
   }
-  Painter().drawEllipse(QPointF(Dots(x), Dots(y)), Dots(radius), Dots(radius));
+  Painter().drawEllipse(QPointF(Dots(x), Dots(y)), Dots(rx), Dots(ry));
 }
 
 QFont QtPainterSurface::FontOf(const SurfaceFont& font) const {

@@ -32,6 +32,7 @@ class QtPainterSurface : public DrawingSurface {
   void DrawLine(double x1, double y1, double x2, double y2, const Pen& pen) override;
   void DrawBox(double x1, double y1, double x2, double y2, const Pen& pen) override;
   void DrawCircle(double x, double y, double radius, const Pen& pen, int fill_colour) override;
+  void DrawEllipse(double x, double y, double rx, double ry, const Pen& pen, int fill_colour) override;
   void DrawText(double x, double y, double width, std::string_view text, const SurfaceFont& font,
                 int colour) override;
   double MeasureWidth(std::string_view text, const SurfaceFont& font) const override;
