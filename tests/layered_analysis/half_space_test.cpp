@@ -78,11 +78,11 @@ INSTANTIATE_TEST_SUITE_P(
                       HalfSpaceCase{"OneLayer", {{0, 10000, 0.35f}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// The homogeneous system of two identical layers with DEL = 0.001 against the closed forms at the
-// depths and the surface point the program's description quotes. The integration stops when a
-// cycle adds at most DEL of what it has summed; the terms alternate and shrink, so what is left
-// out is smaller than the last term: each response lies within DEL of its own size (of the pressure
-// for the surface stresses, which are not tested for convergence).
+// The homogeneous system of two identical layers with DEL = 0.001 against the closed forms on the
+// axis, at the surface and at depths 5 and 20. The integration stops when a cycle adds at most DEL
+// of what it has summed; the cycles' terms alternate in sign and shrink, so what is left out is no
+// more than the last one: each response lies within DEL of its own size (of the pressure for the
+// surface stresses, whose convergence is not tested).
 TEST(HalfSpaceTest, HomogeneousSystemWithinTheIntegrationTolerance) {
   constexpr double del = 0.001;
   auto s = SingleWheel({{10, 10000, 0.35f}, {0, 10000, 0.35f}}, a, p, {0, 5, 20}, {0});
