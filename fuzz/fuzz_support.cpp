@@ -51,20 +51,44 @@ std::string WithoutQuotedItem(const std::string& line) {
   return line.substr(0, first) + line.substr(last + 1);
 }
 
-// A line that repeats the input's own text: the title as the report heads a problem with it, the
-// title a refusal quotes, or any line the input holds as it stands.
+// The headings under which the programs echo a data set's title: the report's "TITLE -" and the
+// progress text's "TITLE:".
+constexpr const char* kTitleHeadings[] = {"TITLE -", "TITLE:"};
+
+// Whether `input` holds `text` as its title record holds a title: from the first character of a
+// line (after a line feed or a carriage return, as the programs read lines) that is not a blank, to
+// where nothing but blanks is left before a line end, a comma or a Ctrl-Z (which end a title) or the
+// end of the input.
+bool HoldsAsATitle(const std::string& input, const std::string& text) {
+  if (text.empty()) return false;
+  for (std::size_t at = input.find(text); at != std::string::npos; at = input.find(text, at + 1)) {
+    const std::size_t before = at == 0 ? std::string::npos : input.find_last_of("\r\n", at - 1);
+    if (input.find_first_not_of(" \t", before == std::string::npos ? 0 : before + 1) != at) continue;
+    const std::size_t next = input.find_first_not_of(" \t", at + text.size());
+    if (next == std::string::npos || std::string("\r\n,\x1a").find(input[next]) != std::string::npos) return true;
+  }
+  return false;
+}
+
+// Whether an output line echoes a title of the input in its own place: the line, after a title
+// heading and the blanks that follow it, is a title as the input holds it (HoldsAsATitle); or it is
+// the refusal of a title, which quotes it.
 bool EchoesTheInput(const std::string& line, const std::string& input) {
-  if (line.rfind("TITLE -", 0) == 0 || line.find("The TITLE in line") != std::string::npos) return true;
-  const std::string trimmed = Trimmed(line);
-  return trimmed.size() >= 8 && input.find(trimmed) != std::string::npos;
+  if (line.find("The TITLE in line") != std::string::npos) return true;
+  std::string text = line;
+  while (!text.empty() && (text.back() == '\r' || text.back() == ' ')) text.pop_back();
+  for (const char* heading : kTitleHeadings) {
+    if (text.rfind(heading, 0) == 0) text = Trimmed(text.substr(std::string(heading).size()));
+  }
+  return HoldsAsATitle(input, text);
 }
 
 }  // namespace
 
-void CheckFinite(const std::string& where, const std::string& text, const std::string& raw_input) {
-  // Line by line: a line whose word the input holds with the same neighbours is an echo. A message
-  // quotes an item of the input with its control characters shown as "?", so the input is compared
-  // as a message shows it.
+std::string UnechoedNonFinite(const std::string& text, const std::string& raw_input) {
+  // Line by line: a NaN or Inf is the input's own only on a line that echoes a title, or inside the
+  // item a message quotes. A message shows the control characters of the input as "?", so the input
+  // is compared as a message shows it too.
   std::string shown = raw_input;
   for (char& c : shown) {
     const unsigned char u = static_cast<unsigned char>(c);
@@ -76,25 +100,16 @@ void CheckFinite(const std::string& where, const std::string& text, const std::s
     std::size_t end = text.find('\n', start);
     if (end == std::string::npos) end = text.size();
     const std::string line = text.substr(start, end - start);
-    const std::string found =
-        EchoesTheInput(line, raw_input) ? std::string() : pave::testing::NonFiniteWord(WithoutQuotedItem(line));
-    if (!found.empty()) {
-      const std::string trimmed = Trimmed(found);
-      // An echo of the input: the word as the input has it with up to three characters on one side.
-      bool echoed = false;
-      for (std::size_t at = 0; !echoed && at + 3 <= trimmed.size(); ++at) {
-        std::string w = trimmed.substr(at, 3);
-        for (char& c : w) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
-        if (w != "nan" && w != "inf") continue;
-        const std::size_t left = at >= 3 ? at - 3 : 0;
-        for (const std::string* input : {&raw_input, static_cast<const std::string*>(&shown)}) {
-          echoed = echoed || input->find(trimmed.substr(left, at + 3 - left)) != std::string::npos ||
-                   input->find(trimmed.substr(at, std::min<std::size_t>(6, trimmed.size() - at))) != std::string::npos;
-        }
-      }
-      if (!echoed) Fault("a NaN or Inf in " + where + ": " + found);
-    }
     start = end + 1;
+    if (EchoesTheInput(line, raw_input) || EchoesTheInput(line, shown)) continue;
+    if (std::string found = pave::testing::NonFiniteWord(WithoutQuotedItem(line)); !found.empty()) return found;
+  }
+  return {};
+}
+
+void CheckFinite(const std::string& where, const std::string& text, const std::string& input) {
+  if (const std::string found = UnechoedNonFinite(text, input); !found.empty()) {
+    Fault("a NaN or Inf in " + where + ": " + found);
   }
 }
 

@@ -36,8 +36,13 @@ const std::vector<NamedTarget>& Targets();
 // A fresh scratch file for one input (in memory-backed storage where there is some), with
 // `data` written into it; the same path for every input of one process.
 std::string ScratchFile(const std::string& name, const std::uint8_t* data, std::size_t size);
-// Aborts, naming what was found, when a text holds a printed NaN or Inf. A word that the input
-// itself holds in the same place (a title echoed into the report) is the user's text, not a number.
+// The first line of a text that holds a printed NaN or Inf; empty when there is none. A word the
+// input itself holds in its own place is the user's text, not a number: on a line that echoes a
+// title (the title under the heading of the report or the progress text, or alone as in a graph
+// file, just as the title record holds it from its line's start to its end), or inside the item a
+// message quotes. The same letters anywhere else in the input make no echo.
+std::string UnechoedNonFinite(const std::string& text, const std::string& input);
+// Aborts, naming what was found, when UnechoedNonFinite finds a line.
 void CheckFinite(const std::string& where, const std::string& text, const std::string& input = {});
 
 // Whether the detail of a data-error message says where the fault lies: a line of the data file
@@ -60,7 +65,8 @@ std::string UnplacedDataError(const std::vector<std::string>& messages, const st
 // the arithmetic.
 inline constexpr double kPhysicalBound = 1e25;
 // The line of `text` (a report or a graph file) with a number beyond kPhysicalBound that the input
-// does not hold (an echo) and that is no count of load repetitions (allowable repetitions, damage
+// does not hold (an echo: a number the input holds, or a line that is a title's echo as for
+// UnechoedNonFinite) and that is no count of load repetitions (allowable repetitions, damage
 // ratios, cracking indices, design lives: they follow damage coefficients that no range bounds);
 // empty when there is none. The counts are known by the words of their lines in the report, which
 // the graph file's bare numbers are matched against.

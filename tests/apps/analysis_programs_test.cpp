@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -54,6 +53,13 @@ RunEnd RunProgram(Program p, const std::string& base, AnalysisHost& host) {
     case Program::Bruntola: return slab::RunSlabProgram(base, slab::kBruntola, host);
     default: return slab::RunSlabProgram(base, slab::kLarge, host);
   }
+}
+
+// The programs a table row runs on: MORVELIN, or for a slab row (Bruntola) both builds of the slab
+// program.
+std::vector<Program> ProgramsOfRow(Program p) {
+  return p == Program::Morvelin ? std::vector<Program>{Program::Morvelin}
+                                : std::vector<Program>{Program::Bruntola, Program::Large};
 }
 
 // A folder of its own for each case, emptied first; made writable again and removed afterwards.
@@ -101,7 +107,7 @@ std::string Joined(const std::vector<std::string>& messages) {
 
 struct ValueCase {
   const char* name;
-  Program program;
+  Program program;       // Bruntola: both slab builds
   const char* example;
   const char* record;    // as the example has it (its first occurrence is changed)
   const char* replaced;  // as the case has it
@@ -117,16 +123,19 @@ TEST_P(ValueRefusal, StopsWithAMessageNamingTheItemAndValue) {
   const std::size_t at = text.find(c.record);
   ASSERT_NE(at, std::string::npos) << c.record;
   text.replace(at, std::string(c.record).size(), c.replaced);
-  Folder folder(c.name);
-  folder.Write("CASE.DAT", text);
-  RecordingHost host;
-  const RunEnd end = RunProgram(c.program, folder.File("CASE").string(), host);
-  EXPECT_EQ(end, RunEnd::InputStop);
-  ASSERT_FALSE(host.messages.empty());
-  EXPECT_EQ(host.messages.front(), c.message);
-  // The layered program also writes the reason into its report.
-  if (c.program == Program::Morvelin) {
-    EXPECT_NE(FileText(folder.File("CASE.TXT")).find("WHICH SHOULD"), std::string::npos);
+  for (Program p : ProgramsOfRow(c.program)) {
+    SCOPED_TRACE(Name(p));
+    Folder folder(std::string(c.name) + Name(p));
+    folder.Write("CASE.DAT", text);
+    RecordingHost host;
+    const RunEnd end = RunProgram(p, folder.File("CASE").string(), host);
+    EXPECT_EQ(end, RunEnd::InputStop);
+    ASSERT_FALSE(host.messages.empty());
+    EXPECT_EQ(host.messages.front(), c.message);
+    // The layered program also writes the reason into its report.
+    if (p == Program::Morvelin) {
+      EXPECT_NE(FileText(folder.File("CASE.TXT")).find("WHICH SHOULD"), std::string::npos);
+    }
   }
 }
 
@@ -195,65 +204,53 @@ INSTANTIATE_TEST_SUITE_P(
                   " 48   13.5   1E+05   0   0   3.375",
                   "THE X COORDINATE (XPT) OF RESPONSE POINT  1 OF LOAD GROUP  1 (LINE 14) IS  100000 IN. WHICH SHOULD BE FROM -1000 "
                   "TO 1000 IN., SO COMPUTATION STOPS."},
-        ValueCase{"BruntolaThicknessNegative", Program::Bruntola, "SLA1", " 8   .15   4000000   (10)",
+        ValueCase{"SlabThicknessNegative", Program::Bruntola, "SLA1", " 8   .15   4000000   (10)",
                   " -8   .15   4000000   (10)",
                   "THE THICKNESS (T) OF SLAB LAYER 1 (LINE 10) IS -8 IN. WHICH SHOULD BE FROM .001 TO 1000 IN., SO COMPUTATION "
                   "STOPS."},
-        ValueCase{"LargeThicknessNegative", Program::Large, "SLA1", " 8   .15   4000000   (10)",
-                  " -8   .15   4000000   (10)",
-                  "THE THICKNESS (T) OF SLAB LAYER 1 (LINE 10) IS -8 IN. WHICH SHOULD BE FROM .001 TO 1000 IN., SO COMPUTATION "
-                  "STOPS."},
-        ValueCase{"BruntolaPoissonNegative", Program::Bruntola, "SLA1", " 8   .15   4000000   (10)",
+        ValueCase{"SlabPoissonNegative", Program::Bruntola, "SLA1", " 8   .15   4000000   (10)",
                   " 8   -.15   4000000   (10)",
                   "THE POISSON'S RATIO (PR) OF SLAB LAYER 1 (LINE 10) IS -.15 WHICH SHOULD BE FROM 0 TO 0.5, SO COMPUTATION STOPS."},
-        ValueCase{"BruntolaCycleCountNegative", Program::Bruntola, "SLA1", " 0  1  0  1  0  0  7  7  0  0  1  2  2 (6)",
+        ValueCase{"SlabCycleCountNegative", Program::Bruntola, "SLA1", " 0  1  0  1  0  0  7  7  0  0  1  2  2 (6)",
                   " 0  1  0  -5  0  0  7  7  0  0  1  2  2 (6)",
                   "THE MAX NO. OF CYCLES FOR CHECKING CONTACT (NCYCLE) (LINE 6) IS -5 WHICH SHOULD BE A WHOLE NUMBER FROM 0 TO "
                   "32767, SO COMPUTATION STOPS."},
-        ValueCase{"LargeCycleCountNegative", Program::Large, "SLA1", " 0  1  0  1  0  0  7  7  0  0  1  2  2 (6)",
-                  " 0  1  0  -5  0  0  7  7  0  0  1  2  2 (6)",
-                  "THE MAX NO. OF CYCLES FOR CHECKING CONTACT (NCYCLE) (LINE 6) IS -5 WHICH SHOULD BE A WHOLE NUMBER FROM 0 TO "
-                  "32767, SO COMPUTATION STOPS."},
-        ValueCase{"BruntolaDisplacementLimitNegative", Program::Bruntola, "SLA1", " .001  1  (7)", " .001  -1E+308  (7)",
+        ValueCase{"SlabDisplacementLimitNegative", Program::Bruntola, "SLA1", " .001  1  (7)", " .001  -1E+308  (7)",
                   "THE MAXIMUM ALLOWABLE VERTICAL DISPLACEMENT (FMAX) (LINE 7) IS -1E+308 IN. WHICH SHOULD BE FROM 0 TO 1000 "
                   "IN., SO COMPUTATION STOPS."},
-        ValueCase{"LargeToleranceZero", Program::Large, "SLA1", " .001  1  (7)", " 0  1  (7)",
+        ValueCase{"SlabToleranceZero", Program::Bruntola, "SLA1", " .001  1  (7)", " 0  1  (7)",
                   "THE TOLERANCE FOR ITERATIONS (DEL) (LINE 7) IS 0 WHICH SHOULD BE FROM .000001 TO .1, SO COMPUTATION STOPS."},
-        ValueCase{"BruntolaThicknessDenormal", Program::Bruntola, "SLA1", " 8   .15   4000000   (10)",
+        ValueCase{"SlabThicknessDenormal", Program::Bruntola, "SLA1", " 8   .15   4000000   (10)",
                   " 1E-45   .15   4000000   (10)",
                   "THE THICKNESS (T) OF SLAB LAYER 1 (LINE 10) IS 1.401298E-45 IN. WHICH SHOULD BE FROM .001 TO 1000 IN., SO COMPUTATION "
                   "STOPS."},
-        ValueCase{"LargeModulusDenormal", Program::Large, "SLA1", " 8   .15   4000000   (10)", " 8   .15   1E-45   (10)",
+        ValueCase{"SlabModulusDenormal", Program::Bruntola, "SLA1", " 8   .15   4000000   (10)", " 8   .15   1E-45   (10)",
                   "THE YOUNG'S MODULUS (YM) OF SLAB LAYER 1 (LINE 10) IS 1.401298E-45 PSI WHICH SHOULD BE FROM 1 TO 1E+10 PSI, SO "
                   "COMPUTATION STOPS."},
-        ValueCase{"LargeLoadBeyondColumn", Program::Large, "SLA6", " 1   0   600   0   10   125   (15)",
+        ValueCase{"SlabLoadBeyondColumn", Program::Bruntola, "SLA6", " 1   0   600   0   10   125   (15)",
                   " 1   0   600   0   10   1E+11   (15)",
                   "THE INTENSITY (QQ) OF LOADED AREA 1 OF LOAD GROUP 1 (LINE 14) IS 1E+11 PSI WHICH SHOULD BE FROM -10000 TO 10000 PSI, SO "
                   "COMPUTATION STOPS."},
-        ValueCase{"BruntolaLoadNoPavementCarries", Program::Bruntola, "SLA6", " 1   0   600   0   10   125   (15)",
+        ValueCase{"SlabLoadNoPavementCarries", Program::Bruntola, "SLA6", " 1   0   600   0   10   125   (15)",
                   " 1   0   600   0   10   1E+30   (15)",
                   "THE INTENSITY (QQ) OF LOADED AREA 1 OF LOAD GROUP 1 (LINE 14) IS 1E+30 PSI WHICH SHOULD BE FROM -10000 TO 10000 PSI, SO "
                   "COMPUTATION STOPS."},
-        ValueCase{"LargeLoadNoPavementCarries", Program::Large, "SLA6", " 1   0   600   0   10   125   (15)",
-                  " 1   0   600   0   10   1E+30   (15)",
-                  "THE INTENSITY (QQ) OF LOADED AREA 1 OF LOAD GROUP 1 (LINE 14) IS 1E+30 PSI WHICH SHOULD BE FROM -10000 TO 10000 PSI, SO "
-                  "COMPUTATION STOPS."},
-        ValueCase{"BruntolaCoordinateFarAway", Program::Bruntola, "SLA6", " 0   60   120   180 ", " 0   60   120   1E+05 ",
+        ValueCase{"SlabCoordinateFarAway", Program::Bruntola, "SLA6", " 0   60   120   180 ", " 0   60   120   1E+05 ",
                   "THE X COORDINATE NO. 4 OF SLAB 1 (RECORD (9)) (LINE 9) IS 100000 IN. WHICH SHOULD BE FROM -10000 TO 10000 IN., SO "
                   "COMPUTATION STOPS."},
-        ValueCase{"BruntolaSubgradeModulusDenormal", Program::Bruntola, "SLA1", " 0   200   (24)", " 0   1E-45   (24)",
+        ValueCase{"SlabSubgradeModulusDenormal", Program::Bruntola, "SLA1", " 0   200   (24)", " 0   1E-45   (24)",
                   "THE SUBGRADE MODULUS (SUBMOD) (LINE 17) IS 1.401298E-45 PCI WHICH SHOULD BE 0 OR FROM .1 TO 100000 PCI, SO COMPUTATION "
                   "STOPS."},
-        ValueCase{"LargeFoundationModulusDenormal", Program::Large, "SLA1", " 15000   .4   (28)", " 1E-45   .4   (28)",
+        ValueCase{"SlabFoundationModulusDenormal", Program::Bruntola, "SLA1", " 15000   .4   (28)", " 1E-45   .4   (28)",
                   "THE YOUNG'S MODULUS OF FOUNDATION (YMS) (LINE 33) IS 1E-45 PSI WHICH SHOULD BE FROM 1 TO 1E+10 PSI, SO COMPUTATION "
                   "STOPS."},
-        ValueCase{"BruntolaSubgradeModulusNegative", Program::Bruntola, "SLA1", " 0   200   (24)", " 0   -200   (24)",
+        ValueCase{"SlabSubgradeModulusNegative", Program::Bruntola, "SLA1", " 0   200   (24)", " 0   -200   (24)",
                   "THE SUBGRADE MODULUS (SUBMOD) (LINE 17) IS -200 PCI WHICH SHOULD BE 0 OR FROM .1 TO 100000 PCI, SO "
                   "COMPUTATION STOPS."},
-        ValueCase{"BruntolaAdjustmentFactorZero", Program::Bruntola, "SLA1", " 1   (22) FSAF", " 0   (22) FSAF",
+        ValueCase{"SlabAdjustmentFactorZero", Program::Bruntola, "SLA1", " 1   (22) FSAF", " 0   (22) FSAF",
                   "THE FOUNDATION ADJUSTMENT FACTOR (FSAF) OF PERIOD 1 (LINE 16) IS 0 WHICH SHOULD BE FROM .001 TO 1000, SO "
                   "COMPUTATION STOPS."},
-        ValueCase{"BruntolaFoundationModulusZero", Program::Bruntola, "SLA1", " 15000   .4   (28)", " 0   .4   (28)",
+        ValueCase{"SlabFoundationModulusZero", Program::Bruntola, "SLA1", " 15000   .4   (28)", " 0   .4   (28)",
                   "THE YOUNG'S MODULUS OF FOUNDATION (YMS) (LINE 33) IS 0 PSI WHICH SHOULD BE FROM 1 TO 1E+10 PSI, SO "
                   "COMPUTATION STOPS."}),
     [](const ::testing::TestParamInfo<ValueCase>& info) { return std::string(info.param.name); });
@@ -355,10 +352,7 @@ TEST_P(InputStop, EndsTheReportWithItsMessageAndMarksTheGraphFile) {
   const std::size_t at = text.find(c.from, noProblem ? 0 : text.rfind("\r\n" + title + "\r\n"));
   ASSERT_NE(at, std::string::npos) << c.from;
   text.replace(at, std::string(c.from).size(), c.to);
-  const std::vector<Program> programs =
-      c.program == Program::Morvelin ? std::vector<Program>{Program::Morvelin}
-                                     : std::vector<Program>{Program::Bruntola, Program::Large};
-  for (Program p : programs) {
+  for (Program p : ProgramsOfRow(c.program)) {
     SCOPED_TRACE(Name(p));
     Folder folder(std::string("stop_") + c.name + Name(p));
     const fs::path report = folder.File("CASE.TXT"), graph = folder.File(std::string("CASE") + GraphExtension(p));
@@ -508,10 +502,7 @@ TEST_P(PlacedRefusal, NamesTheItemAndItsLine) {
   const std::string good = ExampleText(c.example);
   const std::string text = c.line == 0 ? std::string(c.to) : WithLineChanged(good, c.line, c.from, c.to);
   ASSERT_NE(text, good) << c.from;
-  const std::vector<Program> programs =
-      c.program == Program::Morvelin ? std::vector<Program>{Program::Morvelin}
-                                     : std::vector<Program>{Program::Bruntola, Program::Large};
-  for (Program p : programs) {
+  for (Program p : ProgramsOfRow(c.program)) {
     SCOPED_TRACE(Name(p));
     Folder folder(std::string("placed_") + c.name + Name(p));
     folder.Write("CASE.DAT", text);
@@ -729,9 +720,10 @@ INSTANTIATE_TEST_SUITE_P(
 // error stops it. No temporary file is left behind.
 
 struct Blocker {
+  const char* tag;   // the case's name in the test list
   const char* name;
   const char* file;  // "TXT" or "GRAPH": the file that cannot be written
-  // Blocks the file; false where the test program cannot (the case is then passed over).
+  // Blocks the file; false where the test program cannot (the case is then skipped).
   std::function<bool(const fs::path& file, const fs::path& dir)> block;
   const char* reason;
   std::function<void(const fs::path& file)> unblock = [](const fs::path&) {};
@@ -747,62 +739,66 @@ bool BindOntoItself(const fs::path& f) {
 
 const std::vector<Blocker>& Blockers() {
   static const std::vector<Blocker> blockers = {
-      {"read-only report", "TXT", [](const fs::path& f, const fs::path&) { fs::permissions(f, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read); return true; },
+      {"ReadOnlyReport", "read-only report", "TXT", [](const fs::path& f, const fs::path&) { fs::permissions(f, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read); return true; },
        "the file is read-only"},
-      {"read-only graph file", "GRAPH", [](const fs::path& f, const fs::path&) { fs::permissions(f, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read); return true; },
+      {"ReadOnlyGraphFile", "read-only graph file", "GRAPH", [](const fs::path& f, const fs::path&) { fs::permissions(f, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read); return true; },
        "the file is read-only"},
-      {"folder in the report's place", "TXT", [](const fs::path& f, const fs::path&) { fs::remove(f); return fs::create_directory(f); },
+      {"FolderInTheReportsPlace", "folder in the report's place", "TXT", [](const fs::path& f, const fs::path&) { fs::remove(f); return fs::create_directory(f); },
        "it is a directory"},
-      {"folder in the graph file's place", "GRAPH", [](const fs::path& f, const fs::path&) { fs::remove(f); return fs::create_directory(f); },
+      {"FolderInTheGraphFilesPlace", "folder in the graph file's place", "GRAPH", [](const fs::path& f, const fs::path&) { fs::remove(f); return fs::create_directory(f); },
        "it is a directory"},
-      {"read-only folder", "TXT", [](const fs::path&, const fs::path& d) { fs::permissions(d, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec); return true; },
+      {"ReadOnlyFolder", "read-only folder", "TXT", [](const fs::path&, const fs::path& d) { fs::permissions(d, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec); return true; },
        "its folder is read-only"},
       // The report is replaced first: when the graph file then cannot be, the report is put back.
-      {"busy graph file", "GRAPH", [](const fs::path& f, const fs::path&) { return BindOntoItself(f); },
+      {"BusyGraphFile", "busy graph file", "GRAPH", [](const fs::path& f, const fs::path&) { return BindOntoItself(f); },
        "Device or resource busy", [](const fs::path& f) { ::umount2(f.c_str(), MNT_DETACH); }},
   };
   return blockers;
 }
 
-TEST(OutputFiles, AFileThatCannotBeWrittenIsNamedAndTheEarlierFilesStay) {
-  for (Program p : {Program::Morvelin, Program::Bruntola, Program::Large})
-    for (const Blocker& b : Blockers()) {
-      const std::string what = std::string(Name(p)) + " with a " + b.name;
-      Folder folder(std::string("blocked_") + Name(p));
-      folder.Write("CASE.DAT", ExampleText(Example(p)));
-      const fs::path report = folder.File("CASE.TXT"), graph = folder.File(std::string("CASE") + GraphExtension(p));
-      RecordingHost first;
-      ASSERT_EQ(RunProgram(p, folder.File("CASE").string(), first), RunEnd::Normal) << what;
-      const std::string oldReport = FileText(report), oldGraph = FileText(graph);
-      ASSERT_FALSE(oldGraph.empty());
-      const std::vector<std::string> names = folder.Names();
-      const fs::path blocked = std::string(b.file) == "TXT" ? report : graph;
-      if (!b.block(blocked, folder.dir())) {
-        std::printf("passed over: %s (the test program cannot block the file so)\n", what.c_str());
-        continue;
-      }
-      struct Release {
-        const Blocker& b;
-        const fs::path& f;
-        ~Release() { b.unblock(f); }
-      } release{b, blocked};
+void PrintTo(const Blocker& b, std::ostream* os) { *os << b.name; }
 
-      RecordingHost host;
-      EXPECT_EQ(RunProgram(p, folder.File("CASE").string(), host), RunEnd::DataError) << what;
-      ASSERT_EQ(host.messages.size(), 1u) << what << "\n" << Joined(host.messages);
-      const std::string kind = std::string(b.file) == "TXT" ? "report file" : (p == Program::Morvelin ? "layer graph file" : "slab graph file");
-      EXPECT_EQ(host.messages[0], "The " + kind + " " + blocked.string() + " cannot be written (" + b.reason +
-                                      "). The files of an earlier run are left as they were.")
-          << what;
-      EXPECT_EQ(folder.Names(), names) << what;
-      if (fs::is_regular_file(report)) {
-        EXPECT_EQ(FileText(report), oldReport) << what;
-      }
-      if (fs::is_regular_file(graph)) {
-        EXPECT_EQ(FileText(graph), oldGraph) << what;
-      }
+class BlockedOutput : public ::testing::TestWithParam<Blocker> {};
+
+TEST_P(BlockedOutput, IsNamedAndTheEarlierFilesStay) {
+  const Blocker& b = GetParam();
+  for (Program p : {Program::Morvelin, Program::Bruntola, Program::Large}) {
+    const std::string what = std::string(Name(p)) + " with a " + b.name;
+    Folder folder(std::string("blocked_") + Name(p));
+    folder.Write("CASE.DAT", ExampleText(Example(p)));
+    const fs::path report = folder.File("CASE.TXT"), graph = folder.File(std::string("CASE") + GraphExtension(p));
+    RecordingHost first;
+    ASSERT_EQ(RunProgram(p, folder.File("CASE").string(), first), RunEnd::Normal) << what;
+    const std::string oldReport = FileText(report), oldGraph = FileText(graph);
+    ASSERT_FALSE(oldGraph.empty());
+    const std::vector<std::string> names = folder.Names();
+    const fs::path blocked = std::string(b.file) == "TXT" ? report : graph;
+    if (!b.block(blocked, folder.dir())) GTEST_SKIP() << "the test program cannot block the file so here";
+    struct Release {
+      const Blocker& b;
+      const fs::path& f;
+      ~Release() { b.unblock(f); }
+    } release{b, blocked};
+
+    RecordingHost host;
+    EXPECT_EQ(RunProgram(p, folder.File("CASE").string(), host), RunEnd::DataError) << what;
+    ASSERT_EQ(host.messages.size(), 1u) << what << "\n" << Joined(host.messages);
+    const std::string kind = std::string(b.file) == "TXT" ? "report file" : (p == Program::Morvelin ? "layer graph file" : "slab graph file");
+    EXPECT_EQ(host.messages[0], "The " + kind + " " + blocked.string() + " cannot be written (" + b.reason +
+                                    "). The files of an earlier run are left as they were.")
+        << what;
+    EXPECT_EQ(folder.Names(), names) << what;
+    if (fs::is_regular_file(report)) {
+      EXPECT_EQ(FileText(report), oldReport) << what;
     }
+    if (fs::is_regular_file(graph)) {
+      EXPECT_EQ(FileText(graph), oldGraph) << what;
+    }
+  }
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, BlockedOutput, ::testing::ValuesIn(Blockers()),
+                         [](const ::testing::TestParamInfo<Blocker>& info) { return std::string(info.param.tag); });
 
 TEST(OutputFiles, ADataErrorLeavesTheEarlierFilesAsTheyWere) {
   for (Program p : {Program::Morvelin, Program::Bruntola, Program::Large}) {

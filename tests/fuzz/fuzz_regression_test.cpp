@@ -162,8 +162,53 @@ INSTANTIATE_TEST_SUITE_P(
                    "", "", false},
         NumberCase{"CrackingIndexInTheGraphFile", "1.235E+30\r\n", "",
                    "FOR PERIOD 1 LOAD GROUP 1 CRACKING INDEX (CI) FOR LAYER 1 IS .12345E+31\r\n", false},
-        NumberCase{"GraphNumberTheReportShowsAsAStress", "1.235E+30\r\n", "", "STRESS = .12345E+31\r\n", true}),
+        NumberCase{"GraphNumberTheReportShowsAsAStress", "1.235E+30\r\n", "", "STRESS = .12345E+31\r\n", true},
+        // A line the input holds elsewhere than as a whole title is no echo of it.
+        NumberCase{"LineTheInputHoldsOffItsPlace", " 1  9.9E+30 \r\n", " 1  (1)\r\nRUNWAY 1  9.9E+30X\r\n", "", true}),
     [](const ::testing::TestParamInfo<NumberCase>& info) { return std::string(info.param.name); });
+
+// What the analysis targets take as a printed NaN or Inf, and what as the input's own text. The
+// input is a data file whose title (record (2)) holds the letters; the text a report, graph file or
+// message made for the case.
+struct NonFiniteCase {
+  const char* name;
+  std::string text, title;
+  bool finding;
+};
+
+void PrintTo(const NonFiniteCase& c, std::ostream* os) { *os << c.name; }
+
+std::string DataFileTitled(const std::string& title) {
+  return " 1  (1) NPROB\r\n" + title + "\r\n 0  0  1  1  (3) NFOUND NDAMA NPY NLG\r\n";
+}
+
+class NonFiniteTest : public ::testing::TestWithParam<NonFiniteCase> {};
+
+TEST_P(NonFiniteTest, OnlyTheInputsOwnTextInItsPlaceIsPassedOver) {
+  const NonFiniteCase& c = GetParam();
+  const std::string found = UnechoedNonFinite(c.text, DataFileTitled(c.title));
+  EXPECT_EQ(!found.empty(), c.finding) << found;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, NonFiniteTest,
+    ::testing::Values(
+        // Computed lines: the same letters in the title, or the line's own text held elsewhere in
+        // the input than as a whole title, make no echo.
+        NonFiniteCase{"InfAtALineStartUnderATitleOfInfluence", "Influence of curling\r\n Inf  158.2202 \r\n",
+                      "Influence of curling", true},
+        NonFiniteCase{"NaNAtALineStartUnderATitleOfNaN", "NaN test slab\r\n NaN  12.5 \r\n", "NaN test slab", true},
+        NonFiniteCase{"InfinityOfTheDictionaryInTheTitle", " 3  Infinity  1.5 \r\n", "Infinity  1.5 runway", true},
+        NonFiniteCase{"ValueLineTheTitleHoldsAsItsEnd", " 1.5  nan  2.5 \r\n", "Runway 1.5  nan  2.5", true},
+        NonFiniteCase{"WordWithTheTitlesNeighboursOnOneSide", " 12.5  NaN test \r\n", "NaN test slab", true},
+        // The title's echoes.
+        NonFiniteCase{"TitleLineOfTheGraphFile", "NaN test slab\r\n", "NaN test slab", false},
+        NonFiniteCase{"TitleHeadingTheReport", "TITLE - NaN test slab\r\n", "NaN test slab", false},
+        NonFiniteCase{"TitleHeadingTheProgressText", "TITLE: Inf load\r\n", "  Inf load  ", false},
+        NonFiniteCase{"TitleCutAtItsComma", "NaN test\r\n", "NaN test, slab", false},
+        NonFiniteCase{"ItemAMessageQuotes", "In CASE.DAT, line 3: \"NaN\" is not a number.", "TEST", false},
+        NonFiniteCase{"TitleHeadingWithAnotherTitle", "TITLE - NaN test slab\r\n", "Other slab", true}),
+    [](const ::testing::TestParamInfo<NonFiniteCase>& info) { return std::string(info.param.name); });
 
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(FuzzRegressionTest);
 

@@ -1,6 +1,10 @@
 // Every figure an example screen or an examples help topic quotes is the figure a run of its
 // example data file reports: each case runs the examples it needs once, finds the quote in the text
-// as the screen shows it, and reads the same value from the report.
+// as the screen shows it, and reads the same value from the report. The screens quote what the
+// programs reported, so these figures are the programs' own output: they guard the reports and the
+// screens against change and check nothing of the analysis itself. The design lives of LAY5 and
+// SLA4 are recomputed from their reports' strains and stresses by the damage criteria in the
+// examples' own tests (layered_examples_test.cpp, solid_layered_examples_test.cpp).
 #include <gtest/gtest.h>
 
 #include <unistd.h>
