@@ -75,7 +75,8 @@ Value SingleTable::EntryOf(int line, int col) const {
 std::string SingleTable::CellText(int line, int col) const {
   if (layout_.variant == SingleVariant::ClayType) return " 0";
   const Value v = EntryOf(line, col);
-  return layout_.plain_cells ? PlainText(v) : NumberText(v, context_.KindOf(layout_.cells[static_cast<std::size_t>(col) - 1]));
+  if (layout_.plain_cells) return PlainText(v);
+  return NumberText(v, context_.KindOf(layout_.cells[static_cast<std::size_t>(col) - 1]));
 }
 
 void SingleTable::Setup(int rows) {

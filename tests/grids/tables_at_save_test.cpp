@@ -36,11 +36,12 @@ std::string WithRecord(const std::string& text, const std::string& identifier, c
   return text.substr(0, start) + (items.empty() ? "" : " " + items + "  " + identifier + "\r\n") + text.substr(end);
 }
 
-// A line of record `identifier` with `items` put before the `occurrence`-th line of that record, or
-// after it.
+// A line of record `identifier` with `items` put before the `occurrence`-th line of record `before`
+// (the same record when none is given), or after it.
 std::string WithRecordBefore(const std::string& text, const std::string& identifier, const std::string& items,
-                             int occurrence = 1) {
-  const std::size_t start = text.rfind("\r\n", RecordAt(text, identifier, occurrence)) + 2;
+                             int occurrence = 1, const std::string& before = "") {
+  const std::size_t at = RecordAt(text, before.empty() ? identifier : before, occurrence);
+  const std::size_t start = text.rfind("\r\n", at) + 2;
   return text.substr(0, start) + " " + items + "  " + identifier + "\r\n" + text.substr(start);
 }
 std::string WithRecordAfter(const std::string& text, const std::string& identifier, const std::string& items,
@@ -359,13 +360,13 @@ INSTANTIATE_TEST_SUITE_P(
                       u.CtrlKey(kind::kGridSingle, 1, Qt::Key_Insert);
                       u.TypeInto(kind::kGridSingle, 1, 1, ".003");
                     })(t);
-                    t.InCreep(1, [&] { t.TypeInto(kind::kGridSingle, 1, 1, "1E-06"); });
+                    t.InCreep(1, [&] { t.TypeInto(kind::kGridSingle, 1, 1, ".000001"); });
                     t.InCreep(2, [&] { t.TypeInto(kind::kGridSingle, 1, 1, ".0001"); });
                   },
                   [](const std::string& text) {
                     std::string t = WithRecord(text, "(38) NTYME", "8");
                     t = WithRecord(t, "(39) TYME", ".003   .01   .03   .1   .3   1   3   10");
-                    t = WithRecord(t, "(42) CREEP", "1E-06   1.02E-06   1.06E-06   1.21E-06   1.59E-06   2.68E-06   4.84E-06   9.27E-06", 1);
+                    t = WithRecord(t, "(42) CREEP", ".000001   1.02E-06   1.06E-06   1.21E-06   1.59E-06   2.68E-06   4.84E-06   9.27E-06", 1);
                     return WithRecord(t, "(42) CREEP", ".0001   .000105   .000289   .000732   .00125   .00195   .00359   .00732", 2);
                   }},
         // Period 1 goes from every table: moduli, seasonal values, relaxation, temperatures, traffic.
@@ -400,8 +401,8 @@ INSTANTIATE_TEST_SUITE_P(
                     std::string t = WithItem(text, "(3) MATL NDAMA NPY NLG", 2, "3");
                     t = WithRecordBefore(t, "(11) E", "0   9000   11000", 2);
                     t = WithRecord(t, "(29) RELAX", ".5   .125   .25");
-                    t = WithRecordBefore(t, "(33) PHI K1", "0   0", 2);
-                    t = WithRecordBefore(t, "(33) EMIN EMAX K1", "0   0   0", 2);
+                    t = WithRecordBefore(t, "(33) EMIN EMAX K1", "0   0   0", 2, "(33) PHI K1");
+                    t = WithRecordBefore(t, "(33) PHI K1", "0   0", 2, "(33) EMIN EMAX K1");
                     t = WithRecordBefore(t, "(44) TEMP", "70", 2);
                     return WithRecordBefore(t, "(49) TNLR", "9000   18000", 2);
                   },
@@ -443,15 +444,17 @@ INSTANTIATE_TEST_SUITE_P(
                       u.Cells(kind::kGridMulti, {"2", ".113", "70"});
                     })(t);
                     t.InCreep(1, [&] {
-                      t.Cells(kind::kGridSingle, {"1E-05", "2E-05", "3E-05", "4E-05", "5E-05", "6E-05", "7E-05", "8E-05",
-                                                  "9E-05", ".0001", ".0002"});
+                      t.Cells(kind::kGridSingle, {".00001", ".00002", ".00003", ".00004", ".00005", ".00006", ".00007",
+                                                  ".00008", ".00009", ".0001", ".0002"});
                     });
                   },
                   [](const std::string& text) {
                     std::string t = WithRecord(text, "(37) NVL LNV", "2   2   1");
-                    t = WithRecordBefore(t, "(41) BETA TEMPREF", ".113   70");
                     t = WithRecordBefore(t, "(42) CREEP",
-                                         "1E-05   2E-05   3E-05   4E-05   5E-05   6E-05   7E-05   8E-05   9E-05   .0001   .0002");
+                                         ".00001   .00002   .00003   .00004   .00005   .00006   .00007   .00008   .00009   "
+                                         ".0001   .0002",
+                                         1, "(41) BETA TEMPREF");
+                    t = WithRecordBefore(t, "(41) BETA TEMPREF", ".113   70", 1, "(42) CREEP");
                     const char* temps[] = {"49.7", "59.5", "81.6", "70.1"};
                     for (int p = 1; p <= 4; ++p)
                       t = WithRecord(t, "(44) TEMP", std::string("70   ") + temps[p - 1], p);
