@@ -218,7 +218,7 @@ struct LayerCase {
   std::function<void(TablesAtSaveTest&)> work;
   std::function<std::string(const std::string&)> saved;   // the file saved, from the example's text
   const char* told = nullptr;                               // the message on the way (nullptr: none)
-  std::function<std::string(const std::string&)> opened;    // the file opened (none: the example)
+  std::function<std::string(const std::string&)> opened{};  // the file opened (none: the example)
 };
 void PrintTo(const LayerCase& c, std::ostream* os) { *os << c.name; }
 

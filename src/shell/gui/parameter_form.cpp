@@ -294,7 +294,8 @@ std::optional<double> ParameterForm::BoxInRange(std::string_view box, const Valu
   const std::optional<double> v = BoxValue(box);
   if (!v) return std::nullopt;
   if (range.Holds(*v, si)) return v;
-  RefuseAt(box, FieldOf(box) + " should be " + RangeRule(range, si, false) + ".");
+  const std::string rule = RangeRule(range, si, false);
+  RefuseAt(box, FieldOf(box) + " should be " + rule + (rule.back() == '.' ? "" : "."));
   return std::nullopt;
 }
 
