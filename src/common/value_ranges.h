@@ -121,6 +121,16 @@ inline constexpr ValueRange kTemperatureDifference{-200, 200, false, unit::kTemp
 // Coefficients of thermal expansion; 0 for a slab that does not curl.
 inline constexpr ValueRange kThermalExpansion{0, 1e-4, false, unit::kThermalExpansion};
 
+// The moving load and the modulus points of the nonlinear layers. A moving load passes a point
+// within a millisecond at the fastest and a hundred seconds at a crawl; 0 is a stationary load.
+inline constexpr ValueRange kLoadDuration{0.001, 100, true, unit::kTime};
+// The slope of load distribution moves a modulus point away from the load by the slope times its
+// depth: from straight down (0) to a spread far flatter than any pavement's (10 across per 1 down).
+inline constexpr ValueRange kLoadSpread{0, 10, false, unit::kNone};
+// The most iterations of the nonlinear moduli: a whole number, and the analysis makes 20 at most.
+// (The radial coordinate of the modulus points, RCNOL, is a kLength.)
+inline constexpr ValueRange kIterations{1, 20, false, unit::kNone};
+
 }  // namespace range
 
 }  // namespace pave

@@ -6,15 +6,13 @@
 #include <span>
 #include <string_view>
 
+#include "grids/line_moves.h"
 #include "grids/table_entries.h"
 
 namespace pave {
 
 enum class LineLabels { Numbers, RaftNames, None };
 
-// Data a line owns besides its cells: the slot kLine marks the line, kEach runs over every entry of
-// that index.
-inline constexpr Ix kEach{Slot::None};
 
 struct MainLayout {
   int kind = 0;
@@ -34,7 +32,8 @@ struct MainLayout {
   bool blank_when_unset = false;              // an entry never set shows an empty cell
   int count_col = 0;                          // the column that opens the auxiliary table
   EntryRef line_count{};                      // NLG, NOLAY, NJOINT (none for the fixed tables)
-  std::array<EntryRef, 4> owned{};            // data moving with a line on insertion and deletion
+  LineIndex lines = LineIndex::None;          // what a line stands for in the layered data set
+  std::array<EntryRef, 4> owned{};            // slab data moving with a line on insertion and deletion
   std::string_view aux_window{};              // frmspreadb, frmSpread2 (111: frmGranular or frmClay)
   int aux_cols = 0;                           // gGridCols handed to the auxiliary table (0: its own)
   int aux_capacity = 0;                       // most lines of the auxiliary table

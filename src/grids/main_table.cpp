@@ -58,113 +58,12 @@ std::string RaisedCountMessage(int kind, int line, std::string text) {
 }
 }  // namespace
 
-// The entries the lines own, copied at opening and moved with their lines.
-class MainTable::OwnedCopy {
- public:
-  OwnedCopy(const TableContext& context, const std::array<EntryRef, 4>& refs, int capacity)
-      : capacity_(capacity) {
-    for (const EntryRef& ref : refs) {
-      if (ref.empty()) continue;
-      Slice s;
-      s.ref = ref;
-      const std::vector<int>& bounds = context.Array(ref.array).bounds();
-      // Every index of the slice, line index first set to 0.
-      std::vector<std::vector<long>> combos{{}};
-      for (int d = 0; d < ref.rank; ++d) {
-        const Ix& ix = ref.index[static_cast<std::size_t>(d)];
-        std::vector<std::vector<long>> next;
-        if (ix.slot == Slot::Line) {
-          s.line_at = d;
-          for (auto c : combos) {
-            c.push_back(0);
-            next.push_back(std::move(c));
-          }
-        } else {
-          const int bound = ix.slot == Slot::Fixed ? 0 : bounds[static_cast<std::size_t>(d) + 1];
-          for (const auto& c : combos) {
-            if (ix.slot == Slot::Fixed) {
-              auto e = c;
-              e.push_back(ix.value);
-              next.push_back(std::move(e));
-              continue;
-            }
-            for (int k = 1; k <= bound; ++k) {
-              auto e = c;
-              e.push_back(k);
-              next.push_back(std::move(e));
-            }
-          }
-        }
-        combos = std::move(next);
-      }
-      s.index = std::move(combos);
-      const EntryArray& array = context.Array(ref.array);
-      s.values.resize(static_cast<std::size_t>(capacity_) + 2);
-      for (int line = 1; line <= capacity_; ++line) {
-        auto& values = s.values[static_cast<std::size_t>(line)];
-        for (auto index : s.index) {
-          index[static_cast<std::size_t>(s.line_at)] = line;
-          values.push_back(array.Get(context.set(), index));
-        }
-      }
-      slices_.push_back(std::move(s));
-    }
-  }
-
-  void Insert(int at, int lines) {
-    for (Slice& s : slices_) {
-      for (int line = lines; line > at; --line) {
-        s.values[static_cast<std::size_t>(line)] = s.values[static_cast<std::size_t>(line) - 1];
-      }
-      for (Value& v : s.values[static_cast<std::size_t>(at)]) v = Value(0.0);
-    }
-    dirty_ = true;
-  }
-
-  void Delete(int at, int lines) {
-    for (Slice& s : slices_) {
-      for (int line = at; line <= lines; ++line) {
-        s.values[static_cast<std::size_t>(line)] = s.values[static_cast<std::size_t>(line) + 1];
-      }
-    }
-    dirty_ = true;
-  }
-
-  // What the copy holds must go into the data set again (what it was committed to was taken back).
-  void Touch() { dirty_ = true; }
-
-  void Commit(const TableContext& context) {
-    if (!dirty_) return;
-    for (const Slice& s : slices_) {
-      EntryArray& array = context.Array(s.ref.array);
-      for (int line = 1; line <= capacity_; ++line) {
-        const auto& values = s.values[static_cast<std::size_t>(line)];
-        for (std::size_t k = 0; k < s.index.size(); ++k) {
-          auto index = s.index[k];
-          index[static_cast<std::size_t>(s.line_at)] = line;
-          array.Put(context.set(), index, values[k]);
-        }
-      }
-    }
-    dirty_ = false;
-  }
-
- private:
-  struct Slice {
-    EntryRef ref;
-    int line_at = 0;
-    std::vector<std::vector<long>> index;     // every index of one line, the line's place left 0
-    std::vector<std::vector<Value>> values;   // [line][k]
-  };
-  int capacity_;
-  bool dirty_ = false;
-  std::vector<Slice> slices_;
-};
-
 MainTable::MainTable(const MainLayout& layout, const GridHandover& handover, GridControl& grid,
                      GridWindowTexts& texts, int capacity)
     : layout_(layout), context_(handover), grid_(grid), texts_(texts), capacity_(capacity) {
-  owned_ = std::make_unique<OwnedCopy>(context_, layout_.owned, capacity_);
+  std::vector<HeldEntry> held(layout_.owned.begin(), layout_.owned.end());
+  for (const HeldEntry& h : EntriesHeldFor(layout_.lines)) held.push_back(h);
+  owned_ = std::make_unique<LineMoves>(context_, held, capacity_);
   const int lines = std::clamp(handover.main_lines, 0, capacity_);
   held_counts_.assign(static_cast<std::size_t>(lines) + 1, 0.0);
   if (layout_.kind != 111) {

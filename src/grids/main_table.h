@@ -3,9 +3,9 @@
 //
 // Inserting or deleting a line also moves what the lines own in the data set (response points,
 // dowel bars, loaded areas, granular and clay constants, and the per-period values of the line:
-// seasonal parameters, load repetitions). The moves are made on a copy of those entries; the copy
-// goes into the data set when the table is confirmed, by OK or by opening an auxiliary table (which
-// writes the line count too), and is dropped when the window is closed otherwise.
+// seasonal parameters, load repetitions), through LineMoves; the moves go into the data set when the
+// table is confirmed, by OK or by opening an auxiliary table (which writes the line count too), and
+// are dropped when the window is closed otherwise.
 //
 // The count column of a line says how many lines its auxiliary table holds; a larger count is taken
 // only by that table's OK, which enters the new lines: OK refuses a count raised on the main table.
@@ -19,6 +19,7 @@
 
 #include "grids/cell_engine.h"
 #include "grids/grid_window.h"
+#include "grids/line_moves.h"
 #include "grids/main_catalogue.h"
 #include "grids/table_entries.h"
 
@@ -65,7 +66,6 @@ class MainTable : public GridTable {
   void LineDeleted(int line, int lines) override;
 
  private:
-  class OwnedCopy;
   MainTable(const MainLayout& layout, const GridHandover& handover, GridControl& grid, GridWindowTexts& texts,
             int capacity);
   std::string CellText(int line, int col) const;
@@ -87,7 +87,7 @@ class MainTable : public GridTable {
   GridWindowTexts& texts_;
   CellEngine* engine_ = nullptr;
   int capacity_;
-  std::unique_ptr<OwnedCopy> owned_;
+  std::unique_ptr<LineMoves> owned_;
 };
 
 }  // namespace pave

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "grids/line_moves.h"
 #include "grids/table_entries.h"
 
 namespace pave {
@@ -47,6 +48,7 @@ struct MultiLayout {
   std::string_view done_label{};               // {layer} replaced
   bool back_to_main = false;                   // 209, 223: OK opens frmSpreada again
   bool layer_lines = false;                    // 104: the lines are the layers (LayerLines)
+  LineIndex lines = LineIndex::None;           // what a line stands for, moved in every array holding it
 };
 
 std::span<const MultiLayout> MultiLayouts();

@@ -41,6 +41,7 @@ MultiTable::MultiTable(const MultiLayout& layout, const GridHandover& handover, 
                        GridWindowTexts& texts, int capacity, int cols)
     : layout_(layout), context_(handover), grid_(grid), texts_(texts), capacity_(capacity), cols_(cols) {
   if (layout_.layer_lines) layers_.emplace(handover.grid_lines);
+  if (layout_.lines != LineIndex::None) moves_.emplace(context_, EntriesHeldFor(layout_.lines), capacity_);
 }
 
 std::unique_ptr<MultiTable> MultiTable::Open(const GridHandover& handover, const std::string& window_kind,
@@ -106,12 +107,14 @@ bool MultiTable::DeleteAllowed(int line) { return LayerDeleteAllowed(layers_, co
 
 void MultiTable::LineInserted(int line, int lines) {
   if (layers_) layers_->Inserted(line);
+  if (moves_) moves_->Insert(line, lines);
   gGridLines = Value(lines);
   gGridRows = static_cast<std::int16_t>(lines + 1);
 }
 
 void MultiTable::LineDeleted(int line, int lines) {
   if (layers_) layers_->Deleted(line);
+  if (moves_) moves_->Delete(line, lines);
   gGridLines = Value(lines);
   gGridRows = static_cast<std::int16_t>(lines + 1);
 }
@@ -173,6 +176,7 @@ OkOutcome MultiTable::Ok(CellEngine& engine) {
     return OkOutcome{};
   };
   if (!CommitLayers(layers_, context_)) return {};
+  if (moves_) moves_->Commit(context_);
   if (!layout_.count.empty()) context_.PutCount(layout_.count, lines);
   for (int r = 1; r <= lines; ++r) {
     for (int c = 1; c < cols_; ++c) {

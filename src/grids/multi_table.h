@@ -9,6 +9,7 @@
 #include "grids/cell_engine.h"
 #include "grids/grid_window.h"
 #include "grids/layer_lines.h"
+#include "grids/line_moves.h"
 #include "grids/multi_catalogue.h"
 #include "grids/table_entries.h"
 
@@ -51,6 +52,7 @@ class MultiTable : public GridTable {
   int capacity_;
   int cols_;
   std::optional<LayerLines> layers_;   // a table of the layers
+  std::optional<LineMoves> moves_;     // a table of periods or viscoelastic sequences
 };
 
 // The grid columns a table shows for its data set (column 0 included).

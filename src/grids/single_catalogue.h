@@ -7,7 +7,9 @@
 #include <span>
 #include <string_view>
 
+#include "grids/line_moves.h"
 #include "grids/table_entries.h"
+#include "shell/unit_defaults.h"
 
 namespace pave {
 
@@ -50,6 +52,8 @@ struct SingleLayout {
   std::string_view done_label{};             // {period}, {layer}, {slab} replaced
   SingleReturn after = SingleReturn::Close;
   bool layer_lines = false;                  // 106: the lines are the layers (LayerLines)
+  LineIndex lines = LineIndex::None;         // what a line stands for, moved in every array holding it
+  const UnitPair* empty_shows = nullptr;     // 119: the default an empty entry shows and stores
 };
 
 std::span<const SingleLayout> SingleLayouts();

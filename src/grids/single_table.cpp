@@ -34,6 +34,7 @@ SingleTable::SingleTable(const SingleLayout& layout, const GridHandover& handove
                          GridWindowTexts& texts, int capacity)
     : layout_(layout), context_(handover), grid_(grid), texts_(texts), capacity_(capacity) {
   if (layout_.layer_lines) layers_.emplace(handover.grid_lines);
+  if (layout_.lines != LineIndex::None) moves_.emplace(context_, EntriesHeldFor(layout_.lines), capacity_);
 }
 
 std::unique_ptr<SingleTable> SingleTable::Open(const GridHandover& handover, GridControl& grid,
@@ -65,11 +66,17 @@ std::unique_ptr<SingleTable> SingleTable::Open(const GridHandover& handover, Gri
   return std::unique_ptr<SingleTable>(new SingleTable(*layout, handover, grid, texts, capacity));
 }
 
+Value SingleTable::EntryOf(int line, int col) const {
+  Value v = context_.Get(layout_.cells[static_cast<std::size_t>(col) - 1], line, col);
+  if (v.IsEmpty() && layout_.empty_shows) v = Value(layout_.empty_shows->In(context_.SiUnits()));
+  return v;
+}
+
 std::string SingleTable::CellText(int line, int col) const {
   if (layout_.variant == SingleVariant::ClayType) return " 0";
-  const EntryRef& ref = layout_.cells[static_cast<std::size_t>(col) - 1];
-  const Value v = context_.Get(ref, line, col);
-  return layout_.plain_cells ? PlainText(v) : NumberText(v, context_.KindOf(ref));
+  const Value v = EntryOf(line, col);
+  if (layout_.plain_cells) return PlainText(v);
+  return NumberText(v, context_.KindOf(layout_.cells[static_cast<std::size_t>(col) - 1]));
 }
 
 void SingleTable::Setup(int rows) {
@@ -97,19 +104,21 @@ void SingleTable::Setup(int rows) {
 std::optional<Value> SingleTable::Shown(int line, int col) const {
   if (col < 1 || col > layout_.data_cols) return std::nullopt;
   if (layout_.variant == SingleVariant::ClayType) return Value(0.0);   // no type chosen
-  return ShownValue(context_.Get(layout_.cells[static_cast<std::size_t>(col) - 1], line, col));
+  return ShownValue(EntryOf(line, col));
 }
 
 bool SingleTable::DeleteAllowed(int line) { return LayerDeleteAllowed(layers_, context_, line); }
 
 void SingleTable::LineInserted(int line, int lines) {
   if (layers_) layers_->Inserted(line);
+  if (moves_) moves_->Insert(line, lines);
   gGridLines = Value(lines);
   gGridRows = static_cast<std::int16_t>(lines + 1);
 }
 
 void SingleTable::LineDeleted(int line, int lines) {
   if (layers_) layers_->Deleted(line);
+  if (moves_) moves_->Delete(line, lines);
   gGridLines = Value(lines);
   gGridRows = static_cast<std::int16_t>(lines + 1);
 }
@@ -175,6 +184,7 @@ OkOutcome SingleTable::Ok(CellEngine& engine) {
   }
 
   if (!CommitLayers(layers_, context_)) return {};
+  if (moves_) moves_->Commit(context_);
   if (!layout_.count.empty()) context_.PutCount(layout_.count, lines);
   if (clay_type) {
     StoreClayTypes(engine, lines);

@@ -9,6 +9,7 @@
 #include "grids/cell_engine.h"
 #include "grids/grid_window.h"
 #include "grids/layer_lines.h"
+#include "grids/line_moves.h"
 #include "grids/single_catalogue.h"
 #include "grids/table_entries.h"
 
@@ -43,6 +44,8 @@ class SingleTable : public GridTable {
  private:
   SingleTable(const SingleLayout& layout, const GridHandover& handover, GridControl& grid, GridWindowTexts& texts,
               int capacity);
+  // The entry of a cell, or the default the table shows for it while it is empty.
+  Value EntryOf(int line, int col) const;
   std::string CellText(int line, int col) const;
   std::string DoneLabel() const;
   // The clay type of a line of the clay-type table: 1 to 4, 0 for none (a line left as shown, or
@@ -57,6 +60,7 @@ class SingleTable : public GridTable {
   GridWindowTexts& texts_;
   int capacity_;
   std::optional<LayerLines> layers_;   // a table of the layers
+  std::optional<LineMoves> moves_;     // a table of periods, load groups, sequences or times
 };
 
 // The entries a clay-type cell takes, as the messages name them.

@@ -112,6 +112,11 @@ void Add(std::vector<EntryRange>& to, const EntryRef& ref) {
   if (!ref.empty()) to.push_back(FromRef(ref));
 }
 
+// A table whose lines stand for an index moves every entry held for it at its OK (grids/line_moves.h).
+void AddHeld(std::vector<EntryRange>& to, LineIndex lines) {
+  for (const HeldEntry& h : EntriesHeldFor(lines)) Add(to, h.ref);
+}
+
 void AddAll(std::vector<EntryRange>& to, std::span<const EntryRange> ranges) { to.insert(to.end(), ranges.begin(), ranges.end()); }
 
 void AddUnits(WindowEntries& entries, int table_kind, std::string_view si, std::string_view english) {
@@ -182,6 +187,7 @@ WindowEntries EntriesOfTable(std::string_view window_kind, int table_kind) {
       for (const EntryRef& cell : l.cells) Add(e.stores, cell);
       Add(e.stores, l.count);
       if (l.layer_lines) AddAll(e.stores, kLayerMoves);
+      AddHeld(e.stores, l.lines);
       AddUnits(e, table_kind, l.units_si, l.units_english);
     }
   } else if (window_kind == kind::kGridMulti || window_kind == kind::kGridSlabLayer) {
@@ -192,6 +198,7 @@ WindowEntries EntriesOfTable(std::string_view window_kind, int table_kind) {
       Add(e.layout, l.marked_last);
       if (std::optional<EntryRange> columns = ColumnsFrom(l.column_rule)) e.layout.push_back(*columns);
       if (l.layer_lines) AddAll(e.stores, kLayerMoves);
+      AddHeld(e.stores, l.lines);
       AddUnits(e, table_kind, l.units_si, l.units_english);
     }
   } else if (window_kind == kind::kGridMain || window_kind == kind::kGridMainSlab) {
@@ -199,6 +206,7 @@ WindowEntries EntriesOfTable(std::string_view window_kind, int table_kind) {
       for (const EntryRef& cell : l->cells) Add(e.stores, cell);
       Add(e.stores, l->line_count);
       for (const EntryRef& owned : l->owned) Add(e.stores, owned);
+      AddHeld(e.stores, l->lines);
       AddUnits(e, table_kind, l->units_si, l->units_english);
     }
   }

@@ -56,10 +56,14 @@ void NOLINP(RunContext& c) {
   LineWriter& lay = c.graph;
   // (25) NOLAY ITENOL
   in.Read(s.NOLAY);
-  in.Read(s.ITENOL);
+  float itenol = 0;   // read as it stands, so that a fraction is refused rather than rounded
+  in.Read(itenol);
   in.SkipIdentifier();
   if (s.NOLAY < 0) return ValueStop(c, "THE NUMBER OF NONLINEAR LAYERS (NOLAY)", s.NOLAY, "NOT BE NEGATIVE");
-  if (s.ITENOL < 1) return ValueStop(c, "THE MAXIMUM NUMBER OF ITERATIONS (ITENOL)", s.ITENOL, "BE AT LEAST 1");
+  if (!range::kIterations.Holds(itenol, false) || std::floor(itenol) != itenol)
+    return ValueStop(c, "THE MAXIMUM NUMBER OF ITERATIONS (ITENOL)", itenol,
+                     "BE A WHOLE NUMBER " + RangeRule(range::kIterations, false));
+  s.ITENOL = static_cast<i16>(itenol);
   const int nolay = s.NOLAY;
   if (nolay > kMaxNonlinear)
     return LimitStop(c, "THE NUMBER OF NONLINEAR LAYERS (NOLAY)", nolay, kMaxNonlinear, in.LineOf(&s.NOLAY));
@@ -86,6 +90,9 @@ void NOLINP(RunContext& c) {
   in.SkipIdentifier();
   if (!(s.DELNOL > 0)) return ValueStop(c, "THE TOLERANCE FOR NONLINEAR ANALYSIS (DELNOL)", s.DELNOL, "BE GREATER THAN 0");
   if (RangeStop(c, StopLine().Text("THE TOLERANCE FOR NONLINEAR ANALYSIS (DELNOL)"), s.DELNOL, range::kTolerance)) return;
+  if (RangeStop(c, StopLine().Text("THE RADIAL COORDINATE (RCNOL) OF THE MODULUS POINTS"), s.RCNOL, range::kLength) ||
+      RangeStop(c, StopLine().Text("THE SLOPE OF LOAD DISTRIBUTION (SLD)"), s.SLD, range::kLoadSpread))
+    return;
   // The depth where a nonlinear layer's modulus is taken lies in the pavement, not above it.
   for (int i = 1; i <= nolay; ++i)
     if (RangeStop(c, StopLine().Text("THE Z COORDINATE (ZCNOL) OF NONLINEAR LAYER").Num(s.LAYNO(i)), s.ZCNOL(i),

@@ -51,6 +51,7 @@ void VISINP(RunContext& c) {
   if (s.MATL == 4) rep.End();
   rep.Text("DURATION OF MOVING LOAD (DUR) = ").Num(s.DUR).End();
   lay.Num(s.DUR).End();
+  if (RangeStop(c, StopLine().Text("THE DURATION OF MOVING LOAD (DUR)"), s.DUR, range::kLoadDuration)) return;
 
   // (37) NVL LNV: the line ends after NVL when there is no viscoelastic layer.
   in.Read(s.NVL);

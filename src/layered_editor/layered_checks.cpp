@@ -73,6 +73,7 @@ bool NotNegative(double v) { return v >= 0; }
 bool AtLeastOne(double v) { return v >= 1; }
 bool Poisson(double v) { return v >= 0 && v <= 0.5; }
 bool ZeroOrOne(double v) { return v == 0 || v == 1; }
+bool Whole(double v) { return std::floor(v) == v; }
 
 constexpr const char* kPositive = "be greater than 0";
 constexpr const char* kNotNegative = "not be negative";
@@ -84,6 +85,16 @@ std::string Of(const char* what, int i) { return std::string(" of ") + what + " 
 int CountOf(float v, int limit) { return std::max(0, LayeredCount(v, limit)); }
 int CountOf(const Value& v, int limit) { return std::max(0, LayeredCount(v, limit)); }
 
+// Layer `layer` is one of the viscoelastic layers (LNV) of a data set whose MATL has them.
+bool Viscoelastic(int s, int layer) {
+  const float MATL = gLayeredGeneral(s, gen::MATL);
+  if (MATL != 3 && MATL != 4) return false;
+  const int NVL = CountOf(gLayeredViscoGeneral(s, vsg::NVL), kLayeredSequences);
+  for (int j = 1; j <= NVL; ++j)
+    if (gLayeredViscoLayer(s, j, 1).AsNumber() == static_cast<double>(layer)) return true;
+  return false;
+}
+
 void CheckSet(int s) {
   auto G = [s](int k) { return gLayeredGeneral(s, k); };
   const ValueCheck c(s, G(gen::NUNIT) != 0);
@@ -93,6 +104,11 @@ void CheckSet(int s) {
   c.Need(G(gen::DEL), "DEL", Positive, kPositive);
   c.Within(G(gen::DEL), "DEL", range::kTolerance);
   c.Need(G(gen::ICL), "ICL", AtLeastOne, kAtLeastOne);
+  // MATL 3 and 4 have viscoelastic layers: without one, no layer may take its modulus from creep.
+  if (MATL == 3 || MATL == 4)
+    c.Need(gLayeredViscoGeneral(s, vsg::NVL), "NVL", AtLeastOne,
+           "be at least 1 while MATL is " + BareStr(MATL) +
+               " (set NVL in Viscoelastic\\General, or MATL in General if no layer is viscoelastic)");
   for (int i = 1; i <= NL - 1; ++i) {
     c.Need(gLayeredLayer(s, i, 1), "TH" + Of("layer", i), Positive, kPositive);
     c.Within(gLayeredLayer(s, i, 1), "TH" + Of("layer", i), range::kThickness);
@@ -105,14 +121,16 @@ void CheckSet(int s) {
     }
   if (G(gen::NBOND) != 1)
     for (int i = 1; i <= NL - 1; ++i) c.Need(static_cast<int>(gLayeredINT(s, i)), "INT" + Of("interface", i), ZeroOrOne, "be 0 or 1");
-  // A layer whose modulus comes from its creep compliances may have 0 here.
+  // A layer whose modulus comes from its creep compliances may have 0 here; every other layer needs
+  // its modulus in every period, a period added later too.
   for (int p = 1; p <= NPY; ++p)
-    for (int i = 1; i <= NL; ++i)
-    {
-      c.Need(gLayeredE(s, p, i), "E" + Of("layer", i) + Of("period", p), MATL == 1 ? Positive : NotNegative,
-             MATL == 1 ? kPositive : kNotNegative);
-      c.Within(gLayeredE(s, p, i), "E" + Of("layer", i) + Of("period", p),
-               MATL == 1 ? range::kModulus : range::kModulusOrZero);
+    for (int i = 1; i <= NL; ++i) {
+      const bool from_creep = Viscoelastic(s, i);
+      const std::string item = "E" + Of("layer", i) + Of("period", p);
+      c.Need(gLayeredE(s, p, i), item, from_creep ? NotNegative : Positive,
+             from_creep ? kNotNegative
+                        : MATL == 1 ? kPositive : "be greater than 0 for a layer that is not viscoelastic");
+      c.Within(gLayeredE(s, p, i), item, from_creep ? range::kModulusOrZero : range::kModulus);
     }
   for (int g = 1; g <= NLG; ++g) {
     c.Need(gLayeredLoad(s, g, ld::CR), "CR" + Of("load group", g), Positive, kPositive);
@@ -136,6 +154,10 @@ void CheckSet(int s) {
   if (MATL == 2 || MATL == 4) {
     for (int i = 1; i <= NL; ++i) c.Within(gLayeredLayer(s, i, 3), "GAM" + Of("layer", i), range::kUnitWeight);
     c.Need(gLayeredNonlinGeneral(s, nlg::ITENOL), "ITENOL", AtLeastOne, kAtLeastOne);
+    c.Need(gLayeredNonlinGeneral(s, nlg::ITENOL), "ITENOL", Whole, "be a whole number");
+    c.Within(gLayeredNonlinGeneral(s, nlg::ITENOL), "ITENOL", range::kIterations);
+    c.Within(gLayeredNonlinGeneral(s, nlg::RCNOL), "RCNOL", range::kLength);
+    c.Within(gLayeredNonlinGeneral(s, nlg::SLD), "SLD", range::kLoadSpread);
     c.Need(gLayeredNonlinGeneral(s, nlg::DELNOL), "DELNOL", Positive, kPositive);
     c.Within(gLayeredNonlinGeneral(s, nlg::DELNOL), "DELNOL", range::kTolerance);
     const int NOLAY = CountOf(gLayeredNonlinGeneral(s, nlg::NOLAY), kLayeredSequences);
@@ -143,6 +165,7 @@ void CheckSet(int s) {
       c.Within(gLayeredNonseasonal(s, i, 2), "ZCNOL" + Of("nonlinear layer", i), range::kLength);
   }
   if (MATL == 3 || MATL == 4) {
+    c.Within(gLayeredViscoGeneral(s, vsg::DUR), "DUR", range::kLoadDuration);
     c.Need(gLayeredViscoGeneral(s, vsg::NTYME), "NTYME", AtLeastOne, kAtLeastOne);
     const int NTYME = CountOf(gLayeredViscoGeneral(s, vsg::NTYME), kLayeredTimes);
     const int NVL = CountOf(gLayeredViscoGeneral(s, vsg::NVL), kLayeredSequences);
@@ -151,10 +174,16 @@ void CheckSet(int s) {
       for (int i = 1; i <= NTYME; ++i)
         c.Within(gLayeredCREEP(s, j, i), "CREEP " + std::to_string(i) + Of("viscoelastic layer", j), range::kCompliance);
   }
+  // The damage analysis has no default traffic: every load group's repetitions in every period are
+  // entered (in Damage\\Volume of Traffic), a load group or period added later too.
   if (NDAMA > 0)
     for (int p = 1; p <= NPY; ++p)
-      for (int g = 1; g <= NLG; ++g)
-        c.Need(gLayeredTNLR(s, p, g), "TNLR" + Of("load group", g) + Of("period", p), NotNegative, kNotNegative);
+      for (int g = 1; g <= NLG; ++g) {
+        const std::string item = "TNLR" + Of("load group", g) + Of("period", p);
+        c.Need(gLayeredTNLR(s, p, g), item, NotNegative, kNotNegative);
+        c.Need(gLayeredTNLR(s, p, g), item, Positive,
+               "be entered for the damage analysis: the repetitions of every load group in every period");
+      }
 }
 
 }  // namespace

@@ -30,4 +30,10 @@ std::vector<UnitDefault> LayeredUnitDefaults(int set) {
   return entries;
 }
 
+Value LayeredTemperature(int set, int p, int v) {
+  const Value& temp = gLayeredTEMP(set, p, v);
+  if (!temp.IsEmpty()) return temp;
+  return Value(kTemperatureDefault.In(General(set, gen::NUNIT) != 0));
+}
+
 }  // namespace pave

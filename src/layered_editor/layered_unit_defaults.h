@@ -16,4 +16,9 @@ inline constexpr UnitPair kFt1Default{0.0796, 0.414};           // FT1 of a bott
 
 std::vector<UnitDefault> LayeredUnitDefaults(int set);
 
+// TEMP of viscoelastic sequence `v` in period `p` of data set `set`: the entry, or, while it is empty
+// (a layer or period that had no temperatures), the default temperature in the data set's units, as
+// the temperature table shows it.
+Value LayeredTemperature(int set, int p, int v);
+
 }  // namespace pave

@@ -7,6 +7,7 @@
 #include "common/numeric_value.h"
 #include "common/record_writer.h"
 #include "layered_editor/layered_data_set.h"
+#include "layered_editor/layered_unit_defaults.h"
 #include "shell/program_state.h"
 
 namespace pave {
@@ -203,7 +204,7 @@ void WriteSet(Writer& o, int s) {
       list(NTYME, [&](int i) { o.Spaced(gLayeredCREEP(s, v, i)); }, " (42) CREEP");
     }
     for (int p = 1; p <= NPY; ++p)
-      list(NVL, [&](int v) { o.Spaced(gLayeredTEMP(s, p, v), "TEMP of viscoelastic layer" + N(v) + " in period" + N(p)); },
+      list(NVL, [&](int v) { o.Spaced(LayeredTemperature(s, p, v), "TEMP of viscoelastic layer" + N(v) + " in period" + N(p)); },
            " (44) TEMP");
   }
 

@@ -157,7 +157,21 @@ INSTANTIATE_TEST_SUITE_P(
                   "THE NUMBER OF RADIAL COORDINATE (RC) IS -1 FOR LOAD GROUP  1 WHICH SHOULD NOT BE NEGATIVE, SO "
                   "COMPUTATION STOPS."},
         ValueCase{"MorvelinIterationLimitZero", Program::Morvelin, "LAY2", " 7  15  (25)", " 7  0  (25)",
-                  "THE MAXIMUM NUMBER OF ITERATIONS (ITENOL) (LINE 15) IS  0 WHICH SHOULD BE AT LEAST 1, SO COMPUTATION STOPS."},
+                  "THE MAXIMUM NUMBER OF ITERATIONS (ITENOL) (LINE 15) IS  0 WHICH SHOULD BE A WHOLE NUMBER FROM 1 TO 20, SO "
+                  "COMPUTATION STOPS."},
+        ValueCase{"MorvelinIterationLimitFraction", Program::Morvelin, "LAY2", " 7  15  (25)", " 7  2.5  (25)",
+                  "THE MAXIMUM NUMBER OF ITERATIONS (ITENOL) (LINE 15) IS  2.5 WHICH SHOULD BE A WHOLE NUMBER FROM 1 TO 20, SO "
+                  "COMPUTATION STOPS."},
+        ValueCase{"MorvelinLoadDurationNegative", Program::Morvelin, "LAY4", " .1  (36) DUR", " -.1  (36) DUR",
+                  "THE DURATION OF MOVING LOAD (DUR) (LINE 17) IS -.1 SEC WHICH SHOULD BE 0 OR FROM .001 TO 100 SEC, SO "
+                  "COMPUTATION STOPS."},
+        ValueCase{"MorvelinLoadSpreadNegative", Program::Morvelin, "LAY6", " 0  0  6.75  0  .01  (28)",
+                  " 0  0  6.75  -3  .01  (28)",
+                  "THE SLOPE OF LOAD DISTRIBUTION (SLD) (LINE 22) IS -3 WHICH SHOULD BE FROM 0 TO 10, SO COMPUTATION STOPS."},
+        ValueCase{"MorvelinModulusPointRadiusNegative", Program::Morvelin, "LAY6", " 0  0  6.75  0  .01  (28)",
+                  " -5  0  6.75  0  .01  (28)",
+                  "THE RADIAL COORDINATE (RCNOL) OF THE MODULUS POINTS (LINE 22) IS -5 IN. WHICH SHOULD BE FROM 0 TO 1000 IN., "
+                  "SO COMPUTATION STOPS."},
         ValueCase{"MorvelinNonlinearToleranceZero", Program::Morvelin, "LAY2", " 0  0  0  0  .01  (28)",
                   " 0  0  0  0  0  (28)",
                   "THE TOLERANCE FOR NONLINEAR ANALYSIS (DELNOL) (LINE 18) IS  0 WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION "

@@ -3,6 +3,9 @@
 // test data sets of this folder have the editors' bounds and entry kinds.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "grids/line_moves.h"
 #include "grids/main_catalogue.h"
 #include "grids/multi_catalogue.h"
 #include "grids/single_catalogue.h"
@@ -35,6 +38,24 @@ TEST(EditorArraysTest, EveryCatalogueEntryNamesAnEditorArray) {
     for (const EntryRef& r : l.cells) ExpectResolves(l.kind, r);
     ExpectResolves(l.kind, l.count);
     ExpectResolves(l.kind, l.marked_last);
+  }
+}
+
+// Each array holding entries for an index holds as many of them as the others, so that a line moved
+// in one table has its place in every array.
+TEST(EditorArraysTest, TheArraysHoldingAnIndexHoldItAlike) {
+  for (const LineIndex index : {LineIndex::Period, LineIndex::LoadGroup, LineIndex::NonlinearSequence,
+                                LineIndex::ViscoSequence, LineIndex::Time}) {
+    std::vector<int> bounds;
+    for (const HeldEntry& h : EntriesHeldFor(index)) {
+      ExpectResolves(100, h.ref);
+      const std::vector<int>& b = LayeredArrays()[h.ref.array].bounds();
+      for (int d = 0; d < h.ref.rank; ++d)
+        if (h.ref.index[static_cast<std::size_t>(d)].slot == Slot::Line) bounds.push_back(b[static_cast<std::size_t>(d) + 1]);
+    }
+    ASSERT_EQ(bounds.size(), EntriesHeldFor(index).size()) << static_cast<int>(index);
+    EXPECT_EQ(std::count(bounds.begin(), bounds.end(), bounds.front()), static_cast<long>(bounds.size()))
+        << static_cast<int>(index);
   }
 }
 

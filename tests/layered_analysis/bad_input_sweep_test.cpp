@@ -135,9 +135,9 @@ TEST(LayeredBadInput, ResultsOutOfRangeStopTheProblem) {
   }
 }
 
-// Input whose derived values leave the range of single precision (a modulus point far away) ends the
-// run through the data-error path before such a value is written.
-TEST(LayeredBadInput, DerivedValuesOutOfRangeAreDataErrors) {
+// A slope of load distribution that would put the modulus points beyond the range of single precision
+// is refused by its own range, naming it, before any derived value is computed.
+TEST(LayeredBadInput, ModulusPointsFarAwayAreRefusedByTheirSlope) {
   struct Case {
     const char* example;
     const char* record;    // as the example has it
@@ -154,7 +154,9 @@ TEST(LayeredBadInput, DerivedValuesOutOfRangeAreDataErrors) {
     text.replace(at, std::string(c.record).size(), c.replaced);
     const Outcome o = runner.Run(c.replaced, &text);
     ExpectSound(c.replaced, o, kExitText);
-    EXPECT_EQ(o.end, RunEnd::DataError) << c.example << c.replaced;
+    EXPECT_EQ(o.end, RunEnd::InputStop) << c.example << c.replaced;
+    ASSERT_FALSE(o.host.messages.empty());
+    EXPECT_NE(o.host.messages.front().find("(SLD)"), std::string::npos) << o.host.messages.front();
   }
 }
 

@@ -105,6 +105,40 @@ INSTANTIATE_TEST_SUITE_P(
              "Data Set 1: TYME 1 is -1 sec, which should be from .000001 to 1E+10 sec."},
         Case{"ComplianceHuge", "LAY3", [] { gLayeredCREEP(1, 2, 7) = 3.4e38f; },
              "Data Set 1: CREEP 7 of viscoelastic layer 2 is 3.4E+38 1/psi, which should be from 1E-10 to 1 1/psi."},
+        // Only a viscoelastic layer takes its modulus from its creep compliances: every other layer
+        // has its modulus in every period, a period added later too.
+        Case{"ModulusZeroOfALayerNotViscoelastic", "LAY4", [] { gLayeredE(1, 3, 2) = Value(0); },
+             "Data Set 1: E of layer 2 of period 3 is 0, which should be greater than 0 for a layer that is not "
+             "viscoelastic."},
+        Case{"PeriodAddedWithoutItsModuli", "LAY4", [] { gLayeredGeneral(1, gen::NPY) = 5; },
+             "Data Set 1: E of layer 2 of period 5 is 0, which should be greater than 0 for a layer that is not "
+             "viscoelastic."},
+        Case{"NonlinearLayerModulusZero", "LAY2", [] { gLayeredE(1, 1, 3) = Value(0); },
+             "Data Set 1: E of layer 3 of period 1 is 0, which should be greater than 0 for a layer that is not "
+             "viscoelastic."},
+        Case{"NoViscoelasticLayerUnderAViscoelasticMatl", "LAY3", [] { gLayeredViscoGeneral(1, vsg::NVL) = Value(0); },
+             "Data Set 1: NVL is 0, which should be at least 1 while MATL is 3 (set NVL in Viscoelastic\\General, or "
+             "MATL in General if no layer is viscoelastic)."},
+        // A damage analysis has no default traffic.
+        Case{"LoadGroupAddedWithoutTraffic", "LAY6", [] {
+               gLayeredGeneral(1, gen::NLG) = 3;
+               for (int k = 1; k <= 6; ++k) gLayeredLoad(1, 3, k) = gLayeredLoad(1, 2, k);
+               for (int p = 1; p <= 3; ++p)
+                 for (int k = 1; k <= 2; ++k) gLayeredPoints(1, 3, p, k) = gLayeredPoints(1, 2, p, k);
+             },
+             "Data Set 1: TNLR of load group 3 of period 1 is 0, which should be entered for the damage analysis: the "
+             "repetitions of every load group in every period."},
+        // The physical ranges of the moving load and of the nonlinear layers' modulus points.
+        Case{"LoadDurationNegative", "LAY4", [] { gLayeredViscoGeneral(1, vsg::DUR) = Value(-0.1); },
+             "Data Set 1: DUR is -.1 sec, which should be 0 or from .001 to 100 sec."},
+        Case{"LoadSpreadNegative", "LAY6", [] { gLayeredNonlinGeneral(1, nlg::SLD) = Value(-3); },
+             "Data Set 1: SLD is -3, which should be from 0 to 10."},
+        Case{"ModulusPointRadiusNegativeSi", "LAY6SI", [] { gLayeredNonlinGeneral(1, nlg::RCNOL) = Value(-5); },
+             "Data Set 1: RCNOL is -5 cm, which should be from 0 to 2540 cm."},
+        Case{"IterationLimitFraction", "LAY2", [] { gLayeredNonlinGeneral(1, nlg::ITENOL) = Value(2.5); },
+             "Data Set 1: ITENOL is 2.5, which should be a whole number."},
+        Case{"IterationLimitBeyondTheAnalysis", "LAY2", [] { gLayeredNonlinGeneral(1, nlg::ITENOL) = Value(50); },
+             "Data Set 1: ITENOL is 50, which should be from 1 to 20."},
         // A number typed into a grid is held as its text, and checked as the number it spells.
         Case{"ThicknessTyped", "LAY1", [] { gLayeredLayer(1, 1, 1) = Value("-5"); },
              "Data Set 1: TH of layer 1 is -5, which should be greater than 0."},

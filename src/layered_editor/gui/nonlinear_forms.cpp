@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/number_format.h"
+#include "common/value_ranges.h"
 #include "layered_editor/gui/layered_form_support.h"
 #include "layered_editor/layered_data_set.h"
 #include "layered_editor/layered_help_texts.h"
@@ -150,6 +151,12 @@ void NonlinearGeneralForm::Ok() {
   if (!nolay) return;
   const std::optional<std::vector<double>> values = BoxValues(std::span(kGeneralRows).subspan(1));
   if (!values) return;
+  // The values the analysis takes only within their physical ranges.
+  const bool si = gLayeredGeneral(set_, gen::NUNIT) != 0;
+  const auto most_iterations = static_cast<int>(range::kIterations.greatest);
+  if (!BoxCount("txtItenol", static_cast<int>(range::kIterations.least), most_iterations) ||
+      !BoxInRange("txtRcnol", range::kLength, si) || !BoxInRange("txtSld", range::kLoadSpread, si))
+    return;
   gLayeredNonlinGeneral(set_, nlg::NOLAY) = Value(*nolay);
   for (int k = nlg::ITENOL; k <= nlg::DELNOL; ++k) gLayeredNonlinGeneral(set_, k) = Value((*values)[k - 2]);
   MarkDone(kind::kNonlinearMenu, "lblGeneral");

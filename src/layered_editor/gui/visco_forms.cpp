@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "common/number_format.h"
+#include "common/value_ranges.h"
 #include "layered_editor/gui/layered_form_support.h"
 #include "layered_editor/layered_data_set.h"
 #include "layered_editor/layered_help_texts.h"
@@ -127,7 +128,8 @@ void ViscoGeneralForm::Load() {
 
 void ViscoGeneralForm::Ok() {
   // Every box holds a number before anything is stored.
-  const std::optional<double> dur = BoxValue("txtDur");
+  const std::optional<double> dur =
+      BoxInRange("txtDur", range::kLoadDuration, gLayeredGeneral(set_, gen::NUNIT) != 0);
   if (!dur) return;
   const std::optional<int> nvl = BoxCount("txtNvl", 0, kLayeredSequences);
   if (!nvl) return;

@@ -11,6 +11,7 @@
 
 #include "common/number_format.h"
 #include "common/numeric_value.h"
+#include "common/value_ranges.h"
 #include "platform/platform.h"
 
 namespace pave {
@@ -286,6 +287,15 @@ std::optional<int> ParameterForm::BoxCount(std::string_view box, int low, int hi
   } else {
     return static_cast<int>(*v);
   }
+  return std::nullopt;
+}
+
+std::optional<double> ParameterForm::BoxInRange(std::string_view box, const ValueRange& range, bool si) {
+  const std::optional<double> v = BoxValue(box);
+  if (!v) return std::nullopt;
+  if (range.Holds(*v, si)) return v;
+  const std::string rule = RangeRule(range, si, false);
+  RefuseAt(box, FieldOf(box) + " should be " + rule + (rule.back() == '.' ? "" : "."));
   return std::nullopt;
 }
 

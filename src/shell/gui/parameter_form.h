@@ -25,6 +25,8 @@
 
 namespace pave {
 
+struct ValueRange;
+
 // One row: the value box's name, the label's text and the field name.
 struct ParameterRow {
   std::string_view box;
@@ -94,6 +96,9 @@ class ParameterForm : public Form, public EditorBound {
   // a message in the style of the forms ("NPY should not be greater than 12.", "NPY should be a
   // whole number.") and returns nothing, the box keeping the focus as above.
   std::optional<int> BoxCount(std::string_view box, int low, int high);
+  // A number within a physical range (common/value_ranges.h) in the data set's units (`si`):
+  // otherwise the message gives the range ("DUR should be 0 or from .001 to 100 sec."), as above.
+  std::optional<double> BoxInRange(std::string_view box, const ValueRange& range, bool si);
   // The field name of a value box's row ("txtDel" gives "DEL").
   std::string FieldOf(std::string_view box) const;
   // Shows a refusal about a box and puts the focus on the box with its text selected, so that the
