@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,19 @@ namespace {
 std::string Directory(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// `path` as messages name it: its folders' links, "." and ".." resolved where they can be; a folder
+// keeps its final "/".
+std::string Resolved(const std::string& path) {
+  const bool folder = !path.empty() && path.back() == '/';
+  const std::string dir = folder ? path : Directory(path);
+  char* real = ::realpath(dir.empty() ? "." : dir.c_str(), nullptr);
+  if (!real) return path;
+  std::string resolved(real);
+  std::free(real);
+  if (resolved.back() != '/') resolved += '/';
+  return folder ? resolved : resolved + path.substr(dir.size());
 }
 
 // The file `path` names: symbolic links followed, link by link, to the file at the end of the chain.
@@ -150,8 +164,9 @@ class Replacement {
 
   bool Prepare(const std::string& path, const std::string& bytes, std::string& reason) {
     if (!FollowLinks(path, path_, reason)) return false;
-    // A read-only file is kept as it is, though its folder would let the rename replace it.
-    reason = WhyNotReplaceable(path_);
+    // A read-only file is kept as it is, though its folder would let the rename replace it. Judged
+    // by the name the user gave, so that the reason names what a link leads to.
+    reason = WhyNotReplaceable(path);
     if (!reason.empty()) return false;
     // A file that exists (not a directory: WhyNotReplaceable refused that) keeps its owner and
     // permissions; a new one gets the usual ones.
@@ -316,16 +331,21 @@ std::string WhyNotReplaceable(const std::string& named) {
   std::string path, reason;
   if (!FollowLinks(named, path, reason)) return reason;
   if (path.back() == '/') return "no file name";
+  // Through a link the file and folder that refuse are the ones it leads to, and are named.
+  const bool linked = path != named;
   constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
   struct stat st {};
   if (::stat(path.c_str(), &st) == 0) {
     if (S_ISDIR(st.st_mode)) return "it is a directory";
-    if ((st.st_mode & kWriteBits) == 0 || ::access(path.c_str(), W_OK) != 0) return "the file is read-only";
+    if ((st.st_mode & kWriteBits) == 0 || ::access(path.c_str(), W_OK) != 0)
+      return linked ? "the file it links to, " + Resolved(path) + ", is read-only" : "the file is read-only";
   }
   const std::string dir = Directory(path).empty() ? std::string(".") : Directory(path);
   if (::stat(dir.c_str(), &st) != 0) return std::strerror(errno);
   if (!S_ISDIR(st.st_mode)) return "its folder is not a directory";
-  if ((st.st_mode & kWriteBits) == 0 || ::access(dir.c_str(), W_OK | X_OK) != 0) return "its folder is read-only";
+  if ((st.st_mode & kWriteBits) == 0 || ::access(dir.c_str(), W_OK | X_OK) != 0)
+    return linked ? "the folder " + Resolved(dir) + " that holds the file it links to is read-only"
+                  : "its folder is read-only";
   return std::string();
 }
 

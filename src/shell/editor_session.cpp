@@ -1,5 +1,6 @@
 #include "shell/editor_session.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -47,7 +48,7 @@ std::string EditorDataFileName(const std::string& data_file) {
 bool EditorSession::Load() {
   NextEditorGeneration(editor_);
   opened_ = Opened::None;
-  agreed_.clear();
+  agreed_.Clear();
   DataDir = gDataPath;
   gDataFile = EditorDataFileName(gDataFile);
   gEditFileName = Value(gDataFile);
@@ -101,20 +102,13 @@ void EditorSession::New() {
   gNewFile = Value(1);
   gFileLoaded = Value(1);
   opened_ = Opened::New;
-  agreed_.clear();   // a file of the new file's name that is there is replaced only after a question
+  agreed_.Clear();   // a file of the new file's name that is there is replaced only after a question
   doc_.ShowFileName("Untitled");
   SaveState = 1;
 }
 
 void EditorSession::HandFileToMainWindow() {
-  if (MainScreen* main = frmROVANTE()) {
-    try {
-      main->RefillFileList();
-    } catch (const std::exception&) {
-      // The list stays as it was; the file-name box still gets the name.
-    }
-    main->SetFileText(SaveFile);
-  }
+  if (MainScreen* main = frmROVANTE()) main->TakeFile(TargetPath());
 }
 
 void EditorSession::Old() {
@@ -138,14 +132,11 @@ void EditorSession::ReadFile(const std::string& path, bool hand_over) {
   doc_.StartFresh();
   doc_.BeginRead();
   DataDir = DirectoryOf(SaveFile);
-  MainScreen* main = hand_over ? frmROVANTE() : nullptr;
-  if (main) main->SetDataPathText(DataDir);
-  ShownName = SaveFile.substr(DataDir.size());
-  if (main) main->SetFileText(ShownName);
-  ShownName = DropLast4(ShownName);
+  if (hand_over) HandFileToMainWindow();
+  ShownName = DropLast4(SaveFile.substr(DataDir.size()));
   gFileLoaded = Value(1);
   opened_ = Opened::Old;
-  agreed_ = SaveFile;
+  agreed_.Take(SaveFile);   // as it is before the read: a change while reading counts as a change
   IncompleteFile.clear();
 
   try {
@@ -289,12 +280,16 @@ bool EditorSession::Write(bool closing) {
   }
   std::string reason;
   bool untouched = true;
+  std::error_code error;
+  const bool was_there = std::filesystem::exists(path, error);
   if (!WriteFileSafely(path, bytes, reason, &untouched)) {
     Tell("File with a filename of " + NameInMessages() + " could not be saved: " + reason +
-         (untouched ? ".  The file on disk is left as it was." : "."));
+         (!untouched       ? "."
+          : was_there ? ".  The file on disk is left as it was."
+                      : ".  Nothing was written."));
     return false;
   }
-  agreed_ = path;
+  agreed_.Take(path);
   if (path == IncompleteFile) IncompleteFile.clear();
   TellFileSaved(path, texts_.editor_name);
   return true;
@@ -305,10 +300,12 @@ bool EditorSession::Save() {
   if (!CheckComplete()) return false;
   ShortenSaveFile();
   if (!Write()) return false;
+  // Named as the data path stood: a file saved outside it is named with its folder.
+  const std::string saved = SavedMessage();
   HandFileToMainWindow();
   // A file written without some data sets does not hold everything the editor holds.
   SaveState = left_out_from_ ? 1 : 2;
-  Tell(SavedMessage());
+  Tell(saved);
   return true;
 }
 
@@ -322,12 +319,13 @@ bool EditorSession::SaveAs() {
   request.filter = kDataFilter;
   request.filter_index = 2;
   request.file_name = SavedPath();
-  std::string agreed = agreed_;
+  KnownFile agreed = agreed_;
   std::optional<FileChoice> choice = ChooseFileToSave(request, agreed, texts_.title, EditorDataFileName);
   if (!choice) return false;   // cancelled: nothing is written
   // The editor moves to the chosen file only once the file is written there: a save that is
   // refused or fails leaves its folder, its file and the file it may replace as they were.
-  const std::string kept_dir = DataDir, kept_file = SaveFile, kept_agreed = agreed_;
+  const std::string kept_dir = DataDir, kept_file = SaveFile;
+  const KnownFile kept_agreed = agreed_;
   DataDir = DirectoryOf(choice->file_name);
   SaveFile = choice->file_name.substr(DataDir.size());
   agreed_ = agreed;
@@ -352,7 +350,8 @@ bool EditorSession::SaveAs() {
 bool EditorSession::MayClose() {
   if (!SettleWindows(true)) return false;
   if (SaveState == 2) return true;
-  switch (platform().messages().Show(kNotSaved, MessageButtons::YesNoCancel, texts_.title)) {
+  switch (platform().messages().Show(NamingHeldFile(kNotSaved, BareName(SavedPath()), texts_.editor_name),
+                                     MessageButtons::YesNoCancel, texts_.title)) {
     case MessageAnswer::Yes:
       if (!CheckComplete()) return false;
       if (!Write(true)) return false;
@@ -375,7 +374,12 @@ void EditorSession::SavedElsewhere(const std::string& data_file, const std::stri
   const std::string path = SavedPath();
   AnswerSavedElsewhere(
       BareName(path), saver, texts_.editor_name, SaveState != 2 || WindowsHoldEdits(editor_),
-      [this, path] { ReadFile(path, false); }, [this] { SaveState = 1; });
+      [this, path] { ReadFile(path, false); },
+      [this, path] {
+        // The user was told of the other editor's save: saving here replaces it without asking again.
+        SaveState = 1;
+        if (SameFile(agreed_.path, path)) agreed_.Take(agreed_.path);
+      });
 }
 
 bool EditorSession::Exit() {

@@ -15,6 +15,7 @@
 
 #include "common/free_format_reader.h"
 #include "shell/editor_windows.h"
+#include "shell/file_replacement.h"
 
 namespace pave {
 
@@ -157,9 +158,9 @@ class EditorSession {
   EditorKind editor_;
   // How this editor's file was opened (nothing while it has none).
   enum class Opened { None, New, Old } opened_ = Opened::None;
-  // The file that Save may replace without asking: the file opened, or the one last written or
-  // agreed to in a question.
-  std::string agreed_;
+  // The file that Save may replace without asking while no other program changed it: the file
+  // opened, or the one last written or agreed to in a question.
+  KnownFile agreed_;
 };
 
 // The input editors' file name: gDataFile with ".DAT" appended when its last four characters are

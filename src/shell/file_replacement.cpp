@@ -41,22 +41,30 @@ std::string CaseTwinQuestion(const std::string& path) {
          " beside " + (several ? "them" : "it") + "?";
 }
 
-bool MayReplace(const std::string& path, std::string& agreed, const std::string& title) {
-  if (SameFile(path, agreed)) return true;
+std::string ChangedOnDiskQuestion(const std::string& path) {
+  return "The file " + path + " has been changed on disk by another program since it was read or saved "
+         "here.  Saving replaces it, and the other program's change will be lost.  Do you want to save over it?";
+}
+
+bool MayReplace(const std::string& path, KnownFile& agreed, const std::string& title) {
   std::error_code error;
   std::string question;
-  if (!fs::exists(path, error)) {
+  if (SameFile(path, agreed.path)) {
+    // A file that cannot be replaced anyway is refused by the write, which says why.
+    if (!agreed.ChangedOnDisk() || !WhyNotReplaceable(path).empty()) return true;
+    question = ChangedOnDiskQuestion(path);
+  } else if (!fs::exists(path, error)) {
     question = CaseTwinQuestion(path);   // a new file: asked only beside a name that differs in letter case
   } else if (WhyNotReplaceable(path).empty()) {
     question = ReplaceQuestion(path);    // a file that cannot be replaced is refused by the write, which says why
   }
   if (question.empty()) return true;
   if (platform().messages().Show(question, MessageButtons::YesNoDefaultNo, title) != MessageAnswer::Yes) return false;
-  agreed = path;
+  agreed.Take(path);
   return true;
 }
 
-std::optional<FileChoice> ChooseFileToSave(FileDialogRequest request, std::string& agreed, const std::string& title,
+std::optional<FileChoice> ChooseFileToSave(FileDialogRequest request, KnownFile& agreed, const std::string& title,
                                            const std::function<std::string(const std::string&)>& written) {
   request.mode = FileDialogMode::SaveAs;
   while (true) {
@@ -64,7 +72,8 @@ std::optional<FileChoice> ChooseFileToSave(FileDialogRequest request, std::strin
     if (!choice) return std::nullopt;
     const std::string path = written ? written(choice->file_name) : choice->file_name;
     if (MayReplace(path, agreed, title)) {
-      agreed = path;
+      // A file agreed to already stays as it was then; a new name is taken as it is now.
+      if (!SameFile(path, agreed.path)) agreed.Take(path);
       return choice;
     }
     request.file_name = choice->file_name;

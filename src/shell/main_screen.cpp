@@ -151,12 +151,23 @@ void MainScreen::InsertDataPathAtTop(const std::string& directory) { path_box_.I
 
 std::int16_t MainScreen::RefillFileList() { return FillFileList(gDataPath, "*.dat", file_box_); }
 
+void MainScreen::TakeFile(const std::string& path) {
+  SetDataPathText(DirectoryOf(path));
+  try {
+    RefillFileList();
+  } catch (const std::exception&) {
+    // The list stays as it was; the file box still gets the name.
+  }
+  SetFileText(BareName(path));
+}
+
 std::int16_t MainScreen::nPaths() const { return gPathList.nPaths(); }
 
 void MainScreen::cmbDirectory() {
   DataPathFinished();
   std::string box = path_box_.Text();
-  PathList::Confirmation confirmed = gPathList.Confirm(box);
+  // A directory the box refused (told by the change step) never enters the remembered list.
+  PathList::Confirmation confirmed = UsableDirectory(box) ? gPathList.Confirm(box) : PathList::Confirmation{};
   if (confirmed.added) {
     path_box_.InsertItem(0, box);
     if (confirmed.removed_position > 0) path_box_.RemoveItem(confirmed.removed_position - 1);
@@ -221,10 +232,14 @@ bool MainScreen::Exit() {
   WindowRegistry& windows = platform().windows();
   for (const std::string& loaded : windows.LoadedKinds()) {
     auto* asks = dynamic_cast<AsksBeforeClosing*>(windows.Find(loaded));
-    if (asks && !asks->MayClose()) return false;
+    if (!asks) continue;
+    windows.Show(loaded);   // a window that asks stands in front while it does
+    if (!asks->MayClose()) return false;
   }
-  // The box's path as it would be confirmed: one line, its final "/".
-  const std::string box = CompletedDataPath(path_box_.Text());
+  // The box's path as it would be confirmed: one line, its final "/"; a directory that is not
+  // there leaves the remembered list as it was.
+  std::string box = CompletedDataPath(path_box_.Text());
+  if (!UsableDirectory(box)) box = gPathList(1);
   WriteDataPath(DataPathFileText(gPathList.ExitLines(box, box)));
   debug_.close();
   EndProgram();

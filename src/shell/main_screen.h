@@ -68,6 +68,10 @@ class MainScreen {
   void SetFileText(const std::string& text) { file_box_.SetText(text); }
   // FillFileList(gDataPath, "*.dat", file box); throws as FillFileList does.
   std::int16_t RefillFileList();
+  // An editor hands over the file it opened or saved (a full path): its folder becomes the data
+  // directory (the box's change step runs when it differs), the file list is filled anew and the
+  // file box names the file, so that the buttons run the very file the user works on.
+  void TakeFile(const std::string& path);
 
   // Confirms the directory in the box and hands the file box's text over in gDataFile.
   void cmbDirectory();

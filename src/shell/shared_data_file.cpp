@@ -25,6 +25,11 @@ std::string InEach(const std::vector<std::string>& editors) {
 }
 }  // namespace
 
+std::string NamingHeldFile(const std::string& question, const std::string& name, const std::string& editor) {
+  return question + "\n\n" +
+         (name.empty() ? "The text in " + editor + " is not saved in any file yet." : "The file " + name + " in " + editor + ".");
+}
+
 std::string UnsavedRunQuestion(const std::string& name, const std::string& editor) {
   return "The file " + name + " has changes in " + editor + " that have not been saved, and the analysis "
          "reads the file as it is on disk.  Do you want to save the file first?";

@@ -42,6 +42,11 @@ void AnswerSavedElsewhere(const std::string& name, const std::string& saver, con
 // disk), false after Cancel or a save that failed.
 bool MayRunFile(const std::string& path);
 
+// A save question of an editor (`question`, kept word for word) with a line naming the file it
+// holds (`name`; empty for a text not saved in any file yet) and the editor, so that a question
+// asked at EXIT says which of the open editors asks about which file.
+std::string NamingHeldFile(const std::string& question, const std::string& name, const std::string& editor);
+
 // The messages.
 std::string UnsavedRunQuestion(const std::string& name, const std::string& editor);
 std::string WhichEditorSavesQuestion(const std::string& name, const std::vector<std::string>& editors,

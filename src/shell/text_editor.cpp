@@ -26,11 +26,11 @@ void TextEditor::Load() {
   FileOpened = 0;
   EditFile = gDataFile;
   SavedText.clear();
-  agreed_.clear();
+  agreed_.Clear();
   view_.SetCaption(kEditorCaption);
 }
 
-bool TextEditor::EditorDialogBox(int action, const std::string& preset, std::string& chosen) {
+bool TextEditor::EditorDialogBox(int action, const std::string& preset, std::string& chosen, KnownFile& agreed) {
   FileDialogRequest request;
   request.mode = action == 1 ? FileDialogMode::Open : FileDialogMode::SaveAs;
   request.filter = kEditorFilter;
@@ -39,7 +39,7 @@ bool TextEditor::EditorDialogBox(int action, const std::string& preset, std::str
   request.file_name = preset;
   FileType = EditorFileTypeOf(request.filter_index);
   // A file the user agrees to replace becomes the agreed file only once the text is written there.
-  std::string agreed = agreed_;
+  agreed = agreed_;
   std::optional<FileChoice> choice = action == 1 ? platform().file_dialog().Show(request)
                                                  : ChooseFileToSave(request, agreed, kTitle);
   if (!choice) return false;
@@ -50,6 +50,8 @@ bool TextEditor::EditorDialogBox(int action, const std::string& preset, std::str
 
 bool TextEditor::LoadTextFile(const std::string& name) {
   platform().desktop().SetBusy(true);
+  KnownFile read;
+  read.Take(name);   // as it is before the read: a change while reading counts as a change
   ReadOutcome outcome = ReadEditorFile(name);
   if (!outcome.ok) {
     platform().messages().Beep();
@@ -62,11 +64,13 @@ bool TextEditor::LoadTextFile(const std::string& name) {
   latin1_ = outcome.content.latin1;
   SavedText = view_.Text();
   replaced_ = false;
+  agreed_ = read;
   platform().desktop().SetBusy(false);
   return true;
 }
 
-bool TextEditor::SaveTextFile(const std::string& name) {
+bool TextEditor::SaveTextFile(const std::string& name, KnownFile agreed) {
+  if (!MayReplace(name, agreed, kTitle)) return false;
   platform().desktop().SetBusy(true);
   std::string text = view_.Text();
   std::string reason;
@@ -78,13 +82,13 @@ bool TextEditor::SaveTextFile(const std::string& name) {
   }
   SavedText = text;
   replaced_ = false;
-  agreed_ = name;
+  agreed_.Take(name);
   TellFileSaved(name, kTextEditorName);
   return true;
 }
 
 void TextEditor::HandFileBack() {
-  if (EndsWithDat(view_.Caption()) && frmROVANTE()) frmROVANTE()->SetFileText(view_.Caption());
+  if (EndsWithDat(view_.Caption()) && frmROVANTE()) frmROVANTE()->TakeFile(EditFile);
 }
 
 void TextEditor::Open() {
@@ -92,7 +96,8 @@ void TextEditor::Open() {
   std::filesystem::current_path(gDataPath, error);
   if (error) return;
   std::string chosen;
-  if (!EditorDialogBox(1, EditFile, chosen)) return;
+  KnownFile ignored;
+  if (!EditorDialogBox(1, EditFile, chosen, ignored)) return;
   // The text on screen is replaced only after the user had the chance to keep it.
   if (Unsaved() && !AskToSave()) return;
   WorkFile = OpenedFileName(chosen, FileType);
@@ -100,7 +105,6 @@ void TextEditor::Open() {
   if (frmROVANTE()) frmROVANTE()->SetDataPathText(EditDir);
   if (LoadTextFile(WorkFile)) {
     EditFile = WorkFile;
-    agreed_ = WorkFile;
     FileOpened = 1;
     view_.SetCaption(EditFile.substr(EditDir.size()));
   }
@@ -112,13 +116,13 @@ void TextEditor::Save() {
     SaveAs();
     return;
   }
-  SaveTextFile(EditFile);
+  SaveTextFile(EditFile, agreed_);
   HandFileBack();
 }
 
 bool TextEditor::SaveText() {
   if (FileOpened != 1) return SaveAs();
-  if (!SaveTextFile(EditFile)) return false;
+  if (!SaveTextFile(EditFile, agreed_)) return false;
   HandFileBack();
   return true;
 }
@@ -135,9 +139,10 @@ bool TextEditor::SaveAs() {
   }
   bool saved = false;
   std::string chosen;
-  if (EditorDialogBox(2, preset, chosen)) {
+  KnownFile agreed;
+  if (EditorDialogBox(2, preset, chosen, agreed)) {
     WorkFile = chosen;
-    if (SaveTextFile(WorkFile)) {
+    if (SaveTextFile(WorkFile, agreed)) {
       saved = true;
       EditFile = WorkFile;
       FileOpened = 1;
@@ -183,8 +188,9 @@ void TextEditor::Print() {
 }
 
 bool TextEditor::AskToSave() {
-  MessageAnswer answer =
-      platform().messages().Show("Do you like to save the file?", MessageButtons::YesNoCancel, kTitle);
+  const std::string name = FileOpened == 1 ? view_.Caption() : std::string();
+  MessageAnswer answer = platform().messages().Show(
+      NamingHeldFile("Do you like to save the file?", name, kTextEditorName), MessageButtons::YesNoCancel, kTitle);
   if (answer == MessageAnswer::Cancel) return false;
   return answer == MessageAnswer::No || SaveText();
 }
@@ -207,10 +213,12 @@ void TextEditor::SavedElsewhere(const std::string& path, const std::string& save
   if (FileOpened != 1 || !SameFile(EditFile, path)) return;
   AnswerSavedElsewhere(
       view_.Caption(), saver, kTextEditorName, Unsaved(),
+      [this] { LoadTextFile(EditFile); },
       [this] {
-        if (LoadTextFile(EditFile)) agreed_ = EditFile;
-      },
-      [this] { replaced_ = true; });
+        // The user was told of the other editor's save: saving here replaces it without asking again.
+        replaced_ = true;
+        agreed_.Take(EditFile);
+      });
 }
 
 void TextEditor::Cut() {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "shell/editor_file.h"
+#include "shell/file_replacement.h"
 
 namespace pave {
 
@@ -65,10 +66,12 @@ class TextEditor {
   EditorFileType FileType = EditorFileType::Text;
 
  private:
-  bool EditorDialogBox(int action, const std::string& preset, std::string& chosen);
+  // The file dialog; for a save, `agreed` is the file the user agreed to replace.
+  bool EditorDialogBox(int action, const std::string& preset, std::string& chosen, KnownFile& agreed);
   bool LoadTextFile(const std::string& name);
-  bool SaveTextFile(const std::string& name);
-  void HandFileBack();     // the caption into the main window's file box when it names a data file
+  // Writes the text as `name`, asking first unless it is the `agreed` file as it was then.
+  bool SaveTextFile(const std::string& name, KnownFile agreed);
+  void HandFileBack();     // the file to the main window (its folder and name) when it is a data file
   // Asks "Do you like to save the file?"; true when the text may be dropped (saved, or the user
   // chose not to save it).
   bool AskToSave();
@@ -78,8 +81,9 @@ class TextEditor {
 
   EditorView& view_;
   bool latin1_ = false;
-  // The file that may be replaced without asking: the one read or written last.
-  std::string agreed_;
+  // The file that may be replaced without asking while no other program changed it: the one read
+  // or written last.
+  KnownFile agreed_;
   // Another editor wrote the file since it was read or saved here, and the user kept this text:
   // it counts as not saved.
   bool replaced_ = false;

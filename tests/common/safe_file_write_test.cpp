@@ -192,10 +192,28 @@ TEST_F(SafeFileWriteTest, ALinkThatLeadsNowhereWritableIsRefused) {
   ::chmod((dir / "ro" / "LOCKED.DAT").c_str(), 0444);
   fs::create_symlink("ro/LOCKED.DAT", dir / "LOCKED.DAT");
   EXPECT_FALSE(WriteFileSafely((dir / "LOCKED.DAT").string(), "x", reason));
-  EXPECT_EQ(reason, "the file is read-only");
+  const std::string ro = fs::canonical(dir / "ro").string() + "/";
+  EXPECT_EQ(reason, "the file it links to, " + ro + "LOCKED.DAT, is read-only");
   EXPECT_EQ(Read(dir / "ro" / "LOCKED.DAT"), "kept");
   EXPECT_TRUE(fs::is_symlink(dir / "LOCKED.DAT"));
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 4) << "no temporary file left";
+}
+
+// A link into a read-only folder names that folder, not the link's own (which could be written).
+TEST_F(SafeFileWriteTest, ALinkIntoAReadOnlyFolderNamesThatFolder) {
+  Put(dir / "ro" / "ROLNK.DAT", "kept");
+  fs::create_directories(dir / "links");
+  fs::create_symlink("../ro/./ROLNK.DAT", dir / "links" / "ROLNK.DAT");
+  ::chmod((dir / "ro").c_str(), 0555);
+  std::string reason;
+  EXPECT_FALSE(WriteFileSafely((dir / "links" / "ROLNK.DAT").string(), "x", reason));
+  ::chmod((dir / "ro").c_str(), 0755);
+  EXPECT_EQ(reason, "the folder " + fs::canonical(dir / "ro").string() + "/ that holds the file it links to is read-only");
+  EXPECT_EQ(Read(dir / "ro" / "ROLNK.DAT"), "kept");
+  // Without a link the folder is the file's own.
+  ::chmod((dir / "ro").c_str(), 0555);
+  EXPECT_EQ(WhyNotReplaceable((dir / "ro" / "ROLNK.DAT").string()), "its folder is read-only");
+  ::chmod((dir / "ro").c_str(), 0755);
 }
 
 // A slab run's report and graph file committed in a child with a mount namespace of its own, in

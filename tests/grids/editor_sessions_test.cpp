@@ -458,7 +458,9 @@ TEST_F(EditorSessionsTest, ADataSetTheFileCannotHoldIsMadeCurrentAndCanBeLeftOut
     platform_.messages.shown.clear();
     platform_.messages.QueueAnswer(MessageAnswer::Cancel);
     Press(c.editor, "cmdExit");                            // not everything is saved: asked
-    EXPECT_EQ(platform_.messages.shown.back().text, "You have not save the file.  Do you want to save the file?");
+    EXPECT_EQ(platform_.messages.shown.back().text, "You have not save the file.  Do you want to save the file?\n\nThe file " +
+                                                        std::string(c.example) + ".DAT in " +
+                                                        (c.editor == kLayered ? "PELDRANE." : "CORVISTA."));
     ExitWithout(c.editor);
   }
 }

@@ -75,6 +75,9 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"Esc", Qt::Key_Escape, Qt::NoModifier, {"down 270", "press 27"}},
                       KeyCase{"Enter", Qt::Key_Return, Qt::NoModifier, {"down 130", "press 13"}},
                       KeyCase{"Digit", Qt::Key_7, Qt::NoModifier, {"down 550", "press 55"}},
+                      // A chord is a command: its key-down is reported, it types no character.
+                      KeyCase{"AltDigit", Qt::Key_1, Qt::AltModifier, {"down 184", "down 494"}},
+                      KeyCase{"CtrlDigit", Qt::Key_7, Qt::ControlModifier, {"down 172", "down 552"}},
                       KeyCase{"Down", Qt::Key_Down, Qt::NoModifier, {"down 400", "leave"}}),
     [](const ::testing::TestParamInfo<KeyCase>& i) { return i.param.name; });
 
@@ -228,6 +231,40 @@ TEST_F(GridKeysTest, ADoubleClickDoesNotOpenTheEditorHere) {
   EXPECT_FALSE(f.cell_editor().box().isVisible());
   EXPECT_EQ(f.grid().Row(), 2);
 }
+
+// A key held with Ctrl, Alt or Meta never types into a cell: not on the grid (no edit opens, the
+// value stays), not in an open edit (its text stays), and what the user typed is what OK stores.
+struct ChordCase {
+  const char* name;
+  Qt::KeyboardModifiers mods;
+};
+void PrintTo(const ChordCase& c, std::ostream* os) { *os << c.name; }
+
+class AChord : public GridKeysTest, public ::testing::WithParamInterface<ChordCase> {};
+
+TEST_P(AChord, TypesNothingIntoACell) {
+  GridForm& f = Open(3);
+  ClickCell(f, 2, 1);
+  Key(f, Qt::Key_7, GetParam().mods);
+  EXPECT_FALSE(f.cell_editor().box().isVisible());
+  Key(f, Qt::Key_Down);
+  EXPECT_EQ(Column(f), (std::vector<std::string>{" 1", " 2", " 3"}));
+
+  Type(f, "5");
+  Key(f, Qt::Key_1, GetParam().mods);
+  ASSERT_TRUE(f.cell_editor().box().isVisible());
+  EXPECT_EQ(f.cell_editor().box().text().toStdString(), "5");
+  ClickOk(f);
+  EXPECT_EQ(L->ZC(1, 3), Value("5"));
+  EXPECT_EQ(L->ZC(1, 2), Value(2));
+}
+
+INSTANTIATE_TEST_SUITE_P(Chords, AChord,
+                         ::testing::Values(ChordCase{"Alt", Qt::AltModifier}, ChordCase{"Ctrl", Qt::ControlModifier},
+                                           ChordCase{"CtrlAlt", Qt::ControlModifier | Qt::AltModifier},
+                                           ChordCase{"Meta", Qt::MetaModifier},
+                                           ChordCase{"ShiftAlt", Qt::ShiftModifier | Qt::AltModifier}),
+                         [](const ::testing::TestParamInfo<ChordCase>& i) { return std::string(i.param.name); });
 
 TEST_F(GridKeysTest, APendingEditIsStoredByOk) {
   GridForm& f = Open(2);

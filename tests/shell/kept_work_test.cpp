@@ -501,7 +501,7 @@ TEST_F(KeptWorkTest, TheMainWindowsCloseButtonWorksAsExit) {
   Trigger(kLayered, "mnuNew");
   platform_.messages.QueueAnswer(MessageAnswer::Cancel);
   main->close();
-  EXPECT_EQ(LastMessage(), "You have not save the file.  Do you want to save the file?");
+  EXPECT_EQ(LastMessage(), "You have not save the file.  Do you want to save the file?\n\nThe file UNTITLED.DAT in PELDRANE.");
   EXPECT_EQ(program_ends, 0);
   EXPECT_TRUE(platform_.windows.IsLoaded(kind::kMain));
   EXPECT_TRUE(main->isVisible());
@@ -588,22 +588,185 @@ TEST_F(KeptWorkTest, AnAnalysisAsksAboutUnsavedChangesOfTheFileItReads) {
   EXPECT_EQ(platform_.messages.unanswered, 0);
 }
 
-// After the main window's data path moved to another folder, a save names the folder the editor
-// wrote into, since the Filename box's name now means the other folder's file.
-TEST_F(KeptWorkTest, ASaveOutsideTheDataPathNamesItsFolder) {
-  OpenEditor(kLayered, "LAY1.DAT");
-  OldExample(kLayered, "LAY1");
-  Click(kLayered, "cmdSave");
-  EXPECT_EQ(LastMessage(), "File with a filename of LAY1.DAT has been saved");
-
+// A Save hands the main window the file's folder and name, also after its data path moved to another
+// folder that holds a file of the same name: the analysis then runs the file just saved, and the
+// other folder's file is left alone. An input editor's message names the folder it wrote into.
+TEST_F(KeptWorkTest, ASaveHandsTheMainWindowItsFolderAndName) {
+  struct Case {
+    const char* editor;
+    const char* example;
+  } cases[] = {{kLayered, "LAY2"}, {kSlab, "SLA1"}, {kind::kEditor, "LAY1"}};
   const std::string other = Path("other/");
-  WriteFile(other + "LAY1.DAT", kKept);
-  main->cmbDataPath->lineEdit()->setText(QString::fromStdString(other));
-  Trigger(kLayered, "mnuInterface");   // a menu counts as a change
-  Click(kLayered, "cmdSave");
-  EXPECT_EQ(LastMessage(), "File with a filename of " + data_dir + "LAY1.DAT has been saved");
-  EXPECT_EQ(FileText(other + "LAY1.DAT"), kKept);
-  EXPECT_EQ(FileText(data_dir + "LAY1.DAT"), ExampleText("LAY1"));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.example);
+    const std::string name = std::string(c.example) + ".DAT";
+    WriteFile(other + name, kKept);
+    const std::string own = OpenExampleIn(c.editor, c.example);
+    main->cmbDataPath->lineEdit()->setText(QString::fromStdString(other));
+    main->screen().DataPathFinished();
+    ASSERT_EQ(gDataPath, other);
+    Retitle(c.editor, "SAVED HERE");
+    Save(c.editor);
+    EXPECT_EQ(FileTitle(own), "SAVED HERE");
+    EXPECT_EQ(FileText(other + name), kKept);
+    if (c.editor != kind::kEditor) {
+      EXPECT_EQ(LastMessage(), "File with a filename of " + own + " has been saved");
+    }
+    EXPECT_EQ(main->screen().DataPathText(), data_dir);
+    EXPECT_EQ(gDataPath, data_dir);
+    EXPECT_EQ(main->screen().FileText(), name);
+    main->screen().StartAnalysis(AnalysisProgram::Morvelin);
+    ASSERT_FALSE(platform_.processes.started.empty());
+    EXPECT_EQ(platform_.processes.started.back().argument, data_dir + c.example);
+    platform_.windows.Unload(c.editor);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  EXPECT_EQ(platform_.messages.unanswered, 0);
+}
+
+// ---- A save never undoes a change it did not see ----
+
+// How the user's save comes about: the editor's Save, the run's question about unsaved changes, the
+// question of EXIT.
+enum class SaveRoute { Save, Run, Exit };
+
+struct ChangedOnDiskCase {
+  const char* name;
+  const char* editor;
+  const char* example;
+  SaveRoute route;
+};
+void PrintTo(const ChangedOnDiskCase& c, std::ostream* out) { *out << c.name; }
+
+class AFileChangedOnDisk : public KeptWorkTest, public ::testing::WithParamInterface<ChangedOnDiskCase> {
+ protected:
+  // The user saves, answering Yes to the editor's or the run's question and `replace` to the question
+  // about the other program's change; true when the save went on to its end (the run started, the
+  // program ended).
+  bool SaveBy(MessageAnswer replace) {
+    const ChangedOnDiskCase& c = GetParam();
+    if (c.route != SaveRoute::Save) platform_.messages.QueueAnswer(MessageAnswer::Yes);
+    platform_.messages.QueueAnswer(replace);
+    const std::size_t runs = platform_.processes.started.size();
+    const int ends = program_ends;
+    switch (c.route) {
+      case SaveRoute::Save:
+        Save(c.editor);
+        return true;
+      case SaveRoute::Run:
+        main->cmbFileName->setEditText(QString::fromStdString(std::string(c.example) + ".DAT"));
+        main->screen().StartAnalysis(AnalysisProgram::Morvelin);
+        return platform_.processes.started.size() == runs + 1;
+      case SaveRoute::Exit:
+        main->screen().Exit();
+        return program_ends == ends + 1;
+    }
+    return false;
+  }
+};
+
+// Another program changed the file after the editor read it: the save asks before it replaces the
+// file (Enter = No). No writes nothing and stops the run or EXIT; Yes saves the editor's data.
+TEST_P(AFileChangedOnDisk, IsReplacedOnlyAfterTheUserAgrees) {
+  const ChangedOnDiskCase& c = GetParam();
+  const std::string file = OpenExampleIn(c.editor, c.example);
+  Retitle(c.editor, "CHANGED IN THE EDITOR");
+  std::string text = FileText(file);
+  const std::string title = FileTitle(file);
+  text.replace(text.find(title), title.size(), title + " EXTENDED BY ANOTHER PROGRAM");
+  WriteFile(file, text);
+  platform_.messages.shown.clear();
+
+  EXPECT_FALSE(SaveBy(MessageAnswer::No) && c.route != SaveRoute::Save);
+  EXPECT_EQ(FileText(file), text);
+  ASSERT_TRUE(Asked(ChangedOnDiskQuestion(file))) << ::testing::PrintToString(platform_.messages.Texts());
+  for (const auto& shown : platform_.messages.shown) {
+    if (shown.text == ChangedOnDiskQuestion(file)) {
+      EXPECT_EQ(shown.buttons, MessageButtons::YesNoDefaultNo);
+    }
+  }
+  EXPECT_TRUE(platform_.windows.IsLoaded(c.editor));
+
+  EXPECT_TRUE(SaveBy(MessageAnswer::Yes));
+  EXPECT_EQ(FileTitle(file), "CHANGED IN THE EDITOR");
+  EXPECT_EQ(platform_.messages.unanswered, 0);
+}
+
+// After the editor's own save it asks no more: what it wrote is what it knows.
+TEST_F(KeptWorkTest, AFileSavedAgainUnchangedOnDiskIsNotAskedAbout) {
+  for (const char* editor : {kLayered, kSlab, kind::kEditor}) {
+    SCOPED_TRACE(editor);
+    const std::string file = OpenExampleIn(editor, editor == kSlab ? "SLA1" : "LAY1");
+    for (const char* title : {"FIRST", "SECOND"}) {
+      platform_.messages.shown.clear();
+      Retitle(editor, title);
+      Save(editor);
+      EXPECT_EQ(Questions(), 0u) << ::testing::PrintToString(platform_.messages.Texts());
+      EXPECT_EQ(FileTitle(file), title);
+    }
+    platform_.windows.Unload(editor);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+}
+
+const ChangedOnDiskCase kChangedOnDisk[] = {
+    {"PeldraneSave", kLayered, "LAY4", SaveRoute::Save},
+    {"PeldraneRun", kLayered, "LAY4", SaveRoute::Run},
+    {"PeldraneExit", kLayered, "LAY4", SaveRoute::Exit},
+    {"CorvistaSave", kSlab, "SLA1", SaveRoute::Save},
+    {"CorvistaRun", kSlab, "SLA1", SaveRoute::Run},
+    {"CorvistaExit", kSlab, "SLA1", SaveRoute::Exit},
+    {"TextEditorSave", kind::kEditor, "LAY1", SaveRoute::Save},
+    {"TextEditorRun", kind::kEditor, "LAY1", SaveRoute::Run},
+    {"TextEditorExit", kind::kEditor, "LAY1", SaveRoute::Exit},
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryEditorAndQuestion, AFileChangedOnDisk, ::testing::ValuesIn(kChangedOnDisk),
+                         [](const ::testing::TestParamInfo<ChangedOnDiskCase>& info) { return std::string(info.param.name); });
+
+// A Save As to a new name that fails says that nothing was written: there was no file to leave as
+// it was.
+TEST_F(KeptWorkTest, AFailedSaveAsToANewNameSaysNothingWasWritten) {
+  const std::string locked = Path("locked/"), dangling = data_dir + "DANGLE.DAT";
+  fs::create_directories(locked);
+  fs::create_symlink(Path("missing/") + "X.DAT", dangling);
+  for (const char* editor : {kLayered, kSlab}) {
+    for (const std::string& target : {locked + "NEW.DAT", dangling}) {
+      SCOPED_TRACE(std::string(editor) + " " + target);
+      OpenExampleIn(editor, editor == kSlab ? "SLA1" : "LAY1");
+      fs::permissions(locked, fs::perms(0555));
+      platform_.file_dialog.QueueChoice(target);
+      FileCommand(editor, "SaveAs");
+      fs::permissions(locked, fs::perms(0755));
+      const std::string told = LastMessage();
+      EXPECT_NE(told.find(" could not be saved: "), std::string::npos) << told;
+      EXPECT_EQ(told.substr(told.size() - std::string(".  Nothing was written.").size()), ".  Nothing was written.")
+          << told;
+      EXPECT_FALSE(fs::exists(locked + "NEW.DAT"));
+      EXPECT_FALSE(fs::exists(Path("missing/")));
+      platform_.windows.Unload(editor);
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+  }
+  EXPECT_EQ(platform_.messages.unanswered, 0);
+}
+
+// At EXIT each editor that asks about its file stands in front while it asks, and its question names
+// the file and the editor.
+TEST_F(KeptWorkTest, ExitsQuestionsNameTheFileAndTheEditor) {
+  const std::string file = Example("LAY1");
+  for (const char* editor : {kind::kEditor, kLayered}) OpenIn(editor, file);
+  Retitle(kind::kEditor, "CHANGED IN THE TEXT EDITOR");
+  Retitle(kLayered, "CHANGED IN PELDRANE");
+  platform_.messages.shown.clear();
+  platform_.messages.QueueAnswer(MessageAnswer::No);
+  platform_.messages.QueueAnswer(MessageAnswer::Cancel);
+  EXPECT_FALSE(main->screen().Exit());
+  EXPECT_EQ(platform_.messages.Texts(),
+            (std::vector<std::string>{
+                "Do you like to save the file?\n\nThe file LAY1.DAT in the text editor.",
+                "You have not save the file.  Do you want to save the file?\n\nThe file LAY1.DAT in PELDRANE."}));
+  EXPECT_EQ(platform_.messages.unanswered, 0);
 }
 
 // ---- One data file open in two editors ----

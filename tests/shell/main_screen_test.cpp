@@ -21,8 +21,12 @@ struct CountingWindow : Window {
 
 struct Refusing : CountingWindow, AsksBeforeClosing {
   using CountingWindow::CountingWindow;
-  bool MayClose() override { return may_close; }
+  bool MayClose() override {
+    shown_when_asked = (*counts_)["show " + kind()];
+    return may_close;
+  }
   bool may_close = false;
+  int shown_when_asked = 0;
 };
 
 class MainScreenTest : public ShellTest {
@@ -252,6 +256,26 @@ TEST_F(MainScreenTest, ConfirmingMovesANewDirectoryToTheTop) {
   EXPECT_EQ(path_box.Items().front(), Path("x20/"));
 }
 
+// A directory the box refuses as not a folder (gone, or a file) never enters the remembered list:
+// not when a window button confirms it, not at EXIT.
+TEST_F(MainScreenTest, ARefusedDirectoryNeverEntersTheList) {
+  for (const std::string& refused : {Path("zz/"), data_dir + "LAY1.DAT/"}) {
+    SCOPED_TRACE(refused);
+    WriteDataPath(data_dir + "\r\n");
+    ResetProgramState();
+    path_box.Clear();
+    Start();
+    path_box.SetText(refused);
+    screen->DataPathEdited();
+    EXPECT_EQ(platform_.messages.Texts().back(), MissingDataPathMessage(refused));
+    screen->cmbDirectory();
+    EXPECT_EQ(gPathList.nPaths(), 1);
+    EXPECT_EQ(path_box.Items(), std::vector<std::string>{data_dir});
+    EXPECT_TRUE(screen->Exit());
+    EXPECT_EQ(DataPathFile(), data_dir + "\r\n");
+  }
+}
+
 TEST_F(MainScreenTest, AnalysisButtonsStartTheProgramsOnTheDataFile) {
   WriteDataPath(data_dir + "\r\n");
   Start();
@@ -363,6 +387,7 @@ TEST_F(MainScreenTest, ExitWritesTheListUnlessAWindowKeepsItsWork) {
 
   screen->SetDataPathText(program_dir + "/");   // changed, not confirmed
   EXPECT_FALSE(screen->Exit());
+  EXPECT_EQ(editor->shown_when_asked, 1) << "the window that asks is brought to the front first";
   EXPECT_EQ(program_ends, 0);
   EXPECT_EQ(DataPathFile(), data_dir + "\r\n" + Path("b/") + "\r\n");
 

@@ -271,7 +271,7 @@ TEST_F(RovanteWindowsTest, ClosingTheEditorOrExitingAsksBeforeLosingText) {
   platform_.messages.QueueAnswer(MessageAnswer::Cancel);
   editor->close();
   EXPECT_TRUE(platform_.windows.IsLoaded(kind::kEditor));
-  EXPECT_EQ(platform_.messages.Texts().back(), "Do you like to save the file?");
+  EXPECT_EQ(platform_.messages.Texts().back(), "Do you like to save the file?\n\nThe file LAY1.DAT in the text editor.");
 
   platform_.messages.QueueAnswer(MessageAnswer::Cancel);
   main->cmdExit->click();

@@ -288,7 +288,7 @@ TEST_F(TextEditorTest, ExitAndTheWindowButtonAskBeforeLosingText) {
   platform_.messages.QueueAnswer(MessageAnswer::Cancel);
   editor.Exit();
   EXPECT_EQ(view.closed, 1);
-  EXPECT_EQ(platform_.messages.shown.back().text, "Do you like to save the file?");
+  EXPECT_EQ(platform_.messages.shown.back().text, "Do you like to save the file?\n\nThe file LAY1.TXT in the text editor.");
   EXPECT_EQ(platform_.messages.shown.back().buttons, MessageButtons::YesNoCancel);
   EXPECT_EQ(platform_.messages.shown.back().title, "ROVANTE");
 

@@ -315,7 +315,7 @@ TEST_F(SlabEditorTest, ExitAsksUntilSavedAndCancelKeepsTheEditor) {
   NewFile();
   platform_.messages.QueueAnswer(MessageAnswer::Cancel);
   Click(kMenu, "cmdExit");
-  EXPECT_EQ(LastMessage(), "You have not save the file.  Do you want to save the file?");
+  EXPECT_EQ(LastMessage(), "You have not save the file.  Do you want to save the file?\n\nThe file UNTITLE.DAT in CORVISTA.");
   EXPECT_TRUE(platform_.windows.IsLoaded(kMenu));
   platform_.messages.QueueAnswer(MessageAnswer::No);
   Click(kMenu, "cmdExit");

@@ -70,6 +70,10 @@ int ShiftState(const QKeyEvent& event) {
          ((m & Qt::AltModifier) ? key::kAlt : 0);
 }
 
+bool IsKeyChord(const QKeyEvent& event) {
+  return (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+}
+
 int TypedCharacter(const QKeyEvent& event) {
   switch (event.key()) {
     case Qt::Key_Return: case Qt::Key_Enter: return 13;
@@ -78,6 +82,7 @@ int TypedCharacter(const QKeyEvent& event) {
     case Qt::Key_Tab: case Qt::Key_Backtab: case Qt::Key_Delete: case Qt::Key_Insert: return 0;
     default: break;
   }
+  if (IsKeyChord(event)) return 0;
   const QString text = event.text();
   if (text.isEmpty()) return 0;
   const char16_t c = text.at(0).unicode();
@@ -421,6 +426,9 @@ bool QtCellEditor::eventFilter(QObject* watched, QEvent* event) {
         Paste();
         return true;
       }
+      // A chord that would put its character into the box (Alt+7) types nothing; the box's own
+      // commands (Ctrl+C, Ctrl+Z and the like) carry no printable character and still work.
+      if (IsKeyChord(*key_event) && !key_event->text().isEmpty() && key_event->text().at(0).isPrint()) return true;
       return false;
     }
     default:

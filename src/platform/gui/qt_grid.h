@@ -21,8 +21,11 @@ namespace pave {
 // a Qt key event, as the grid events report them; 0 for keys without a code.
 int VirtualKeyCode(const QKeyEvent& event);
 int ShiftState(const QKeyEvent& event);
+// True for a key pressed with Ctrl, Alt or Meta held: a command (or a menu's accelerator), which
+// never types into a cell.
+bool IsKeyChord(const QKeyEvent& event);
 // The character a key event types (Enter 13, Esc 27, Backspace 8, a printable character), or 0
-// for keys without one (arrows, Delete, Insert, Tab).
+// for keys without one (arrows, Delete, Insert, Tab) and for a printable key held in a chord.
 int TypedCharacter(const QKeyEvent& event);
 
 class QtGrid : public QTableWidget, public GridControl {
