@@ -23,6 +23,10 @@ std::string TitleAsWritten(const std::string& title) {
   return title.substr(first, title.find_last_not_of(kBlanks) - first + 1);
 }
 
+std::string TitleCommaStop(int line) {
+  return "No comma should be used for TITLE (LINE " + std::to_string(line) + ") and use semicolon instead.";
+}
+
 TitleRecord ReadTitleRecord(FreeFormatReader& in) {
   const int lineNumber = in.Line();
   const std::string line = in.ReadLine();
@@ -36,7 +40,7 @@ TitleRecord ReadTitleRecord(FreeFormatReader& in) {
   }
   const std::size_t comma = line.find(',');
   record.title = TitleAsWritten(line.substr(0, comma));
-  if (comma != std::string::npos) record.refusal = kTitleCommaStop;
+  if (comma != std::string::npos) record.refusal = TitleCommaStop(lineNumber);
   return record;
 }
 

@@ -23,8 +23,9 @@ std::optional<std::string> TitleRefusal(const std::string& title);
 // file reads back as it was saved.
 std::string TitleAsWritten(const std::string& title);
 
-// The stop of the analysis programs for a title line that holds a comma.
-inline constexpr const char* kTitleCommaStop = "No comma should be used for TITLE and use semicolon instead.";
+// The stop of the analysis programs for a title line that holds a comma, naming the line:
+// "No comma should be used for TITLE (LINE 2) and use semicolon instead.".
+std::string TitleCommaStop(int line);
 
 // Record (2) as the analysis programs read it: the whole line. `title` is the text before the first
 // comma without the blanks around it, or the whole line when it begins with a double quote.

@@ -42,6 +42,11 @@ void RunOutputs::StopGraphProblem(const std::string& title) {
   graph_ << title << kCrLf << kStoppedGraphLine << kCrLf;
 }
 
+void RunOutputs::StopGraphBeforeProblems() {
+  PassGraphLines();
+  graph_ << kStoppedGraphLine << kCrLf;
+}
+
 std::string RunOutputs::Commit() {
   if (!opened_) return std::string();
   opened_ = false;

@@ -41,6 +41,8 @@ class RunOutputs {
   // The problem under way stopped: its graph lines are dropped, and the file gets its title and the
   // line "STOPPED" instead.
   void StopGraphProblem(const std::string& title);
+  // The run stopped before its first problem: the file's heading is followed by the line "STOPPED".
+  void StopGraphBeforeProblems();
 
   // Puts both files in place (nothing when they were never opened). Returns the message when they
   // could not be written, which says which file could not be and whether the other one was

@@ -37,7 +37,7 @@ TEST_P(TitleRecordTest, ReadsTheTitleOrSaysWhyNot) {
       EXPECT_EQ(in.Line(), 3);
       break;
     case TitleCase::Comma:
-      EXPECT_EQ(record.refusal, kTitleCommaStop);
+      EXPECT_EQ(record.refusal, "No comma should be used for TITLE (LINE 2) and use semicolon instead.");
       break;
     case TitleCase::Quote:
       EXPECT_EQ(record.refusal, "The TITLE in line 2, " + c.title +
