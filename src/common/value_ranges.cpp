@@ -14,9 +14,10 @@ namespace {
 
 // An English limit in SI units: converted, then rounded to six significant digits.
 double InSi(double english, const Unit& u) {
-  if (english == 0 || u.siPerEnglish == 1) return english;
+  const double si = english * u.siPerEnglish + u.siAtEnglishZero;
+  if (si == english) return english;
   char text[32];
-  std::snprintf(text, sizeof text, "%.5e", english * u.siPerEnglish);
+  std::snprintf(text, sizeof text, "%.5e", si);
   return std::strtod(text, nullptr);
 }
 

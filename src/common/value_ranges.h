@@ -20,6 +20,7 @@ struct Unit {
   const char* english = "";
   const char* si = "";
   double siPerEnglish = 1;
+  double siAtEnglishZero = 0;  // a scale whose zero differs between the systems (temperatures)
 };
 
 namespace unit {
@@ -39,6 +40,8 @@ inline constexpr Unit kMomentSpring{"in.-lb/in.", "cm-kN/cm", 0.004448221615};
 inline constexpr Unit kTime{"sec", "sec", 1};
 inline constexpr Unit kTemperatureDifference{"F", "C", 5.0 / 9.0};
 inline constexpr Unit kThermalExpansion{"per F", "per C", 1.8};
+// Temperatures themselves (not their differences): 32 F is 0 C.
+inline constexpr Unit kTemperature{"F", "C", 5.0 / 9.0, -160.0 / 9.0};
 
 }  // namespace unit
 
@@ -130,6 +133,22 @@ inline constexpr ValueRange kLoadSpread{0, 10, false, unit::kNone};
 // The most iterations of the nonlinear moduli: a whole number, and the analysis makes 20 at most.
 // (The radial coordinate of the modulus points, RCNOL, is a kLength.)
 inline constexpr ValueRange kIterations{1, 20, false, unit::kNone};
+// The layered system's temperatures, nonlinear constants, traffic and damage coefficients.
+// Temperatures of the asphalt layers and the reference temperatures of their creep tests: from an
+// arctic winter (-60 C) to the boiling point of water (100 C).
+inline constexpr ValueRange kLayerTemperature{-76, 212, false, unit::kTemperature};
+// The coefficient of earth pressure at rest (K0): no soil at rest is pressed sideways ten times as
+// hard as from above.
+inline constexpr ValueRange kEarthPressureAtRest{0, 10, false, unit::kNone};
+// The slope of a clay's modulus against its deviator stress below the break point (K3), a modulus
+// per stress and so the same number in either system.
+inline constexpr ValueRange kModulusSlope{0, 1e5, false, unit::kNone};
+// Load repetitions of a load group in one period: no pavement carries ten thousand million.
+inline constexpr ValueRange kRepetitions{0, 1e10, false, unit::kNone};
+// The coefficient of a permanent-deformation criterion (FT4), the allowable repetitions at a strain
+// of 1: no layer bears more than one repetition of a strain of 100 %, and the published criteria lie
+// far above the least.
+inline constexpr ValueRange kDeformationCoefficient{1e-20, 1, false, unit::kNone};
 
 }  // namespace range
 

@@ -27,7 +27,8 @@ void DAMINP(RunContext& c) {
   if (s.NLBT < 0) return ValueStop(c, "THE NUMBER OF LAYERS FOR BOTTOM TENSION (NLBT)", s.NLBT, "NOT BE NEGATIVE");
   if (s.NLTC < 0) return ValueStop(c, "THE NUMBER OF LAYERS FOR TOP COMPRESSION (NLTC)", s.NLTC, "NOT BE NEGATIVE");
   if (s.NLBT + s.NLTC > kMaxDamageAllowable) {
-    return LimitStop(c, "THE NUMBER OF DAMAGE LAYERS (NLBT + NLTC)", s.NLBT + s.NLTC, kMaxDamageAllowable);
+    return LimitStop(c, "THE NUMBER OF DAMAGE LAYERS (NLBT + NLTC)", s.NLBT + s.NLTC, kMaxDamageAllowable,
+                     in.LineOf(&s.NLBT));
   }
   const int nlbt = s.NLBT, nltc = s.NLTC;
 
@@ -63,10 +64,11 @@ void DAMINP(RunContext& c) {
     lay.End();
   }
   for (int p = 1; p <= s.NPY; ++p)
-    for (int g = 1; g <= s.NLG; ++g)
-      if (!(s.TNLR(p, g) >= 0))
-        return ValueStop(c, "THE LOAD REPETITIONS (TNLR) OF LOAD GROUP" + Str(g) + " IN PERIOD" + Str(p), s.TNLR(p, g),
-                         "NOT BE NEGATIVE");
+    for (int g = 1; g <= s.NLG; ++g) {
+      const std::string what = "THE LOAD REPETITIONS (TNLR) OF LOAD GROUP" + Str(g) + " IN PERIOD" + Str(p);
+      if (!(s.TNLR(p, g) >= 0)) return ValueStop(c, what, s.TNLR(p, g), "NOT BE NEGATIVE");
+      if (RangeStop(c, StopLine().Text(what), s.TNLR(p, g), range::kRepetitions)) return;
+    }
   if (nlbt != 0) {
     rep.End();
     for (int k = 1; k <= nlbt; ++k) {
@@ -85,6 +87,10 @@ void DAMINP(RunContext& c) {
       rep.Text("DAMAGE COEFICIENTS (FT) FOR TOP COMPRESSION OF LAYER").Num(s.LNTC(i)).Text(" ARE:");
       rep.Text(LnUp(s.FT(4, i), 11, "0.000E+00")).Num(s.FT(5, i)).End();
     }
+    for (int i = 1; i <= nltc; ++i)
+      if (RangeStop(c, StopLine().Text("THE DAMAGE COEFFICIENT (FT4) FOR TOP COMPRESSION OF LAYER").Num(s.LNTC(i)),
+                    s.FT(4, i), range::kDeformationCoefficient))
+        return;
   }
 
   // Damage depths: the bottom of each bottom-tension layer, just below the top of each

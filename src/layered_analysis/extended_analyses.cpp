@@ -69,13 +69,16 @@ void StressesAtModulusPoints(RunContext& c) {
 // ENOLIN with its fault turned into the stop of this problem.
 void UpdateModuli(RunContext& c) { ENOLIN(c.s, c.report, c.log); }
 
-// Viscoelastic layers at creep time T of the current period.
-void CreepModuli(ProblemState& s, int T) {
+// Viscoelastic layers at creep time T of the current period. A compliance fitted to no positive value
+// names the line of the layer's compliances as read.
+void CreepModuli(RunContext& c, int T) {
+  ProblemState& s = c.s;
   for (int j = 1; j <= s.NVL; ++j) {
     const float d = s.CREEP(j, T, s.IP);
     if (!(d > 0.0f)) {
       throw ProblemFault("THE CREEP COMPLIANCE OF LAYER " + Str(s.LNV(j)) + " AT TIME " + Str(s.TYME(T)) + " IN PERIOD " +
-                         Str(s.IP) + " IS NOT GREATER THAN 0, SO THIS PROBLEM STOPS.");
+                         Str(s.IP) + " " + LineMark(c.in.LineOf(&s.CREEP(j, T, 1))) +
+                         " IS NOT GREATER THAN 0, SO THIS PROBLEM STOPS.");
     }
     s.E(s.LNV(j)) = 1.0f / d;
   }
@@ -96,7 +99,7 @@ void ViscoelasticResponses(RunContext& c) {
   for (int ipt = 1; ipt <= npos; ++ipt) {
     s.IPT = static_cast<i16>(ipt);
     for (int T = 1; T <= nt; ++T) {
-      CreepModuli(s, T);
+      CreepModuli(c, T);
       Layers(c, ipt, nstd);
       if (!single) SUPPRI(s);
       if (!moving) {
@@ -151,7 +154,7 @@ void AnalyseViscoelasticNonlinear(RunContext& c) {
       if (s.NOCONV == 0) break;
     }
     for (int T = 1; T <= nt; ++T) {
-      CreepModuli(s, T);
+      CreepModuli(c, T);
       StressesAtModulusPoints(c);
       if (moving) {
         for (int K = 1; K <= nolay; ++K)

@@ -185,6 +185,14 @@ void NOLINP(RunContext& c) {
     if (clay) lay.Num(s.K3(i)).Num(s.K4(i));
     lay.Num(s.K0(i)).End();
   }
+  for (int i = 1; i <= nolay; ++i) {
+    if (s.NCLAY(i) == 1 && RangeStop(c, StopLine().Text("THE SLOPE BELOW THE BREAK POINT (K3) OF LAYER").Num(s.LAYNO(i)),
+                                     s.K3(i), range::kModulusSlope))
+      return;
+    if (RangeStop(c, StopLine().Text("THE COEFFICIENT OF EARTH PRESSURE AT REST (K0) OF LAYER").Num(s.LAYNO(i)), s.K0(i),
+                  range::kEarthPressureAtRest))
+      return;
+  }
 
   // Geostatic stresses at the modulus points.
   float w[kMaxLayers + 1] = {};
@@ -235,6 +243,18 @@ void NOLINP(RunContext& c) {
       }
     }
   }
+
+  for (int p = 1; p <= s.NPY; ++p)
+    for (int i = 1; i <= nolay; ++i) {
+      if (s.NCLAY(i) != 1) continue;
+      const auto layer = [&](const char* what) {
+        return StopLine().Text(what).Num(s.LAYNO(i)).Text("IN PERIOD").Num(static_cast<i16>(p));
+      };
+      // A least modulus of 0 sets no floor.
+      if (RangeStop(c, layer("THE LEAST MODULUS (EMIN) OF LAYER"), s.EMIN(i, p), range::kModulusOrZero) ||
+          RangeStop(c, layer("THE GREATEST MODULUS (EMAX) OF LAYER"), s.EMAX(i, p), range::kModulus))
+        return;
+    }
 
   // Modulus points of every load group.
   for (int g = 1; g <= s.NLG; ++g) {

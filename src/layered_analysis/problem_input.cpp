@@ -30,6 +30,46 @@ bool CountStop(RunContext& c, const std::string& what, const i16& value, int lim
   return false;
 }
 
+// The format stop of record (5), which begins on line `first`: `found` (on line `at`) stands where
+// NUNIT or the identifier ending in NUNIT should. On a later line, the record fell short of a value.
+std::string WrongFormat(int first, int at, const std::string& found) {
+  const std::string record = "RECORD (5) " + LineMark(first);
+  const std::string shown = QuotedItem(found) + " " + LineMark(at);
+  if (at > first) {
+    return std::string(kWrongFormatText) + ": " + record +
+           " FALLS SHORT OF ITS VALUES NL NZ ICL NSTD NUNIT AND ITS IDENTIFIER ENDING IN NUNIT; THE READING RAN ON TO " +
+           shown + ".";
+  }
+  return std::string(kWrongFormatText) + ": " + record +
+         " SHOULD HOLD NL NZ ICL NSTD NUNIT AND AN IDENTIFIER ENDING IN NUNIT, NOT " + shown + ".";
+}
+
+const char* const kOverPointLimit = "WHICH IS GREATER THAN THE LIMIT OF 25, SO COMPUTATION STOPS.";
+
+// The stop of a count of the points of load group lg: "<what> (LINE n) IS" count, `group` and lg (the
+// report gives them as items), then the tail on a line of its own.
+void GroupCountStop(RunContext& c, const std::string& what, const i16& count, const std::string& group, i16 lg,
+                    const std::string& tail) {
+  const int line = c.in.LineOf(&count);
+  const std::string is = what + (line > 0 ? " " + LineMark(line) : std::string()) + " IS";
+  Stop(c, {{{is, GenNum(count), group, GenNum(lg)}}, {{tail}}}, is + " " + Str(count) + " " + group + Str(lg) + " " + tail);
+}
+
+// The axles of a tandem or tridem stand at least this far apart (in the data set's unit).
+constexpr float kLeastAxleSpacing = 0.0001f;
+
+// The stop of a wheel spacing that a load code cannot take: the rule as its report line and message
+// have it, then the spacing named by `name` with its line, value and unit and, when given, the least
+// spacing taken: "XW (LINE 14) IS -48 IN. WHICH SHOULD BE AT LEAST .0001 IN., SO COMPUTATION STOPS.".
+void SpacingStop(RunContext& c, const ReportLine& rule, const std::string& ruleMessage, const std::string& name,
+                 const float& spacing, const std::string& least) {
+  const std::string unit = UnitName(range::kCoordinate, c.s.NUNIT != 0);
+  const std::string tail = least.empty() ? std::string() : " " + least + " " + unit;
+  const std::string told = name + " " + LineMark(c.in.LineOf(&spacing)) + " IS " + BareStr(spacing) + " " + unit + tail +
+                           ", SO COMPUTATION STOPS.";
+  Stop(c, {rule, {{told}}}, ruleMessage + ": " + told);
+}
+
 void ModulusPairs(LineWriter& w, int i, float e, int NL) {
   w.Text(LnUp(i, 4, "##")).Text(LnUp(e, 11, "0.000E+00"));
   if ((i == 2 || (i - 2) % 5 == 0) && i != NL) w.End();
@@ -61,7 +101,7 @@ std::string ReadGeneralRecords(RunContext& c) {
   c.in.Read(s.NSTD);
   // An old file has no NUNIT: its identifier stands where NUNIT is expected.
   const Value nunit = c.in.ReadValue();
-  if (!nunit.IsNumber()) return kWrongFormatText;
+  if (!nunit.IsNumber()) return WrongFormat(c.in.LineOf(&s.NL), c.in.LastLine(), nunit.Text());
   const double whole = std::nearbyint(nunit.Number());
   if (!(whole >= -32768.0 && whole <= 32767.0)) {
     throw DataError("line " + std::to_string(c.in.LastLine()) + ": NUNIT " + QuotedItem(c.in.LastItem()) +
@@ -69,7 +109,7 @@ std::string ReadGeneralRecords(RunContext& c) {
   }
   s.NUNIT = static_cast<i16>(whole);
   const std::string id = c.in.ReadText();
-  return Ends(id, 5) == "NUNIT" ? std::string() : std::string(kWrongFormatText);
+  return Ends(id, 5) == "NUNIT" ? std::string() : WrongFormat(c.in.LineOf(&s.NL), c.in.LastLine(), id);
 }
 
 void EchoGeneralRecords(RunContext& c) {
@@ -225,16 +265,9 @@ void ELAINP(RunContext& c) {
       in.SkipIdentifier();
       r.Text("RADIAL COORDINATES OF ").Num(s.NR(LG)).Text(" POINT(S) (RC) ARE : ");
       g.Num(s.NR(LG)).End();
-      if (s.NR(LG) > kMaxPoints) {
-        const std::string tail = "WHICH IS GREATER THAN THE LIMIT OF 25, SO COMPUTATION STOPS.";
-        Stop(c, {{{"THE NUMBER OF RADIAL COORDINATE (RC) IS", GenNum(s.NR(LG)), "FOR LOAD GROUP ", GenNum(lg)}}, {{tail}}},
-             "THE NUMBER OF RADIAL COORDINATE (RC) IS " + Str(s.NR(LG)) + " FOR LOAD GROUP " + Str(lg) + " " + tail);
-        return;
-      }
-      if (s.NR(LG) < 0) {
-        const std::string tail = "WHICH SHOULD NOT BE NEGATIVE, SO COMPUTATION STOPS.";
-        Stop(c, {{{"THE NUMBER OF RADIAL COORDINATE (RC) IS", GenNum(s.NR(LG)), "FOR LOAD GROUP ", GenNum(lg)}}, {{tail}}},
-             "THE NUMBER OF RADIAL COORDINATE (RC) IS " + Str(s.NR(LG)) + " FOR LOAD GROUP " + Str(lg) + " " + tail);
+      if (s.NR(LG) > kMaxPoints || s.NR(LG) < 0) {
+        GroupCountStop(c, "THE NUMBER OF RADIAL COORDINATE (RC)", s.NR(LG), "FOR LOAD GROUP ", lg,
+                       s.NR(LG) > kMaxPoints ? kOverPointLimit : "WHICH SHOULD NOT BE NEGATIVE, SO COMPUTATION STOPS.");
         return;
       }
       std::vector<float> rc;
@@ -251,18 +284,11 @@ void ELAINP(RunContext& c) {
     in.Read(s.NPT(LG));
     in.SkipIdentifier();
     g.Num(s.NPT(LG)).End();
-    if (s.NPT(LG) > kMaxPoints) {
-      const std::string tail = "WHICH IS GREATER THAN THE LIMIT OF 25, SO COMPUTATION STOPS.";
-      Stop(c, {{{"THE NUMBER OF X AND Y COORDINATES (NPT) IS", GenNum(s.NPT(LG)), "FOR LOAD GROUP", GenNum(lg)}}, {{tail}}},
-           "THE NUMBER OF X AND Y COORDINATES (NPT) IS " + Str(s.NPT(LG)) + " FOR LOAD GROUP" + Str(lg) + " " + tail);
-      return;
-    }
-    if (s.NPT(LG) < 1) {
-      // A multiple-wheel group needs at least one response point; without one its record (20) has no
-      // defined end.
-      const std::string tail = "WHICH IS LESS THAN 1, SO COMPUTATION STOPS.";
-      Stop(c, {{{"THE NUMBER OF X AND Y COORDINATES (NPT) IS", GenNum(s.NPT(LG)), "FOR LOAD GROUP", GenNum(lg)}}, {{tail}}},
-           "THE NUMBER OF X AND Y COORDINATES (NPT) IS " + Str(s.NPT(LG)) + " FOR LOAD GROUP" + Str(lg) + " " + tail);
+    // A multiple-wheel group needs at least one response point; without one its record (20) has no
+    // defined end.
+    if (s.NPT(LG) > kMaxPoints || s.NPT(LG) < 1) {
+      GroupCountStop(c, "THE NUMBER OF X AND Y COORDINATES (NPT)", s.NPT(LG), "FOR LOAD GROUP", lg,
+                     s.NPT(LG) > kMaxPoints ? kOverPointLimit : "WHICH IS LESS THAN 1, SO COMPUTATION STOPS.");
       return;
     }
     in.Read(s.XW(LG));
@@ -278,13 +304,14 @@ void ELAINP(RunContext& c) {
 
     const i16 load = s.LOAD(LG);
     if (load == 1 && s.YW(LG) == 0) {
-      Stop(c, {{{"FOR LOAD GROUP", GenNum(lg), "WITH LOAD = 1, YW SHOULD SHOULD NOT BE 0"}}},
-           "FOR LOAD GROUP " + Str(lg) + " WITH LOAD = 1, YW SHOULD SHOULD NOT BE 0");
+      SpacingStop(c, {{"FOR LOAD GROUP", GenNum(lg), "WITH LOAD = 1, YW SHOULD SHOULD NOT BE 0"}},
+                  "FOR LOAD GROUP " + Str(lg) + " WITH LOAD = 1, YW SHOULD SHOULD NOT BE 0", "YW", s.YW(LG), "");
       return;
     }
-    if (load != 1 && s.XW(LG) < 0.0001f) {
-      Stop(c, {{{"FOR LOAD GROUP", GenNum(lg), "WITH LOAD =", GenNum(load), "XW SHOULD NOT BE 0."}}},
-           "FOR LOAD GROUP " + Str(lg) + " WITH LOAD = " + Str(load) + " XW SHOULD NOT BE 0");
+    if (load != 1 && s.XW(LG) < kLeastAxleSpacing) {
+      SpacingStop(c, {{"FOR LOAD GROUP", GenNum(lg), "WITH LOAD =", GenNum(load), "XW SHOULD NOT BE 0."}},
+                  "FOR LOAD GROUP " + Str(lg) + " WITH LOAD = " + Str(load) + " XW SHOULD NOT BE 0", "XW", s.XW(LG),
+                  "WHICH SHOULD BE AT LEAST " + BareStr(kLeastAxleSpacing));
       return;
     }
     // The wheel layout and the response-point table take no spacing or point beyond a pavement.
@@ -378,22 +405,12 @@ void CheckBeforeAnalysis(RunContext& c) {
         return ValueStop(c, "THE CONDITION (INT) OF INTERFACE" + Str(static_cast<i16>(i)), s.INT(i), "BE 0 OR 1");
   }
   for (int i = 1; i <= s.NL - 1; ++i) {
-    if (!(s.TH(i) > 0)) {
-      ValueStop(c, StopLine().Text("THE THICKNESS (TH) OF LAYER").Num(static_cast<i16>(i)), s.TH(i),
-                "BE GREATER THAN 0");
-      return;
-    }
     if (RangeStop(c, StopLine().Text("THE THICKNESS (TH) OF LAYER").Num(static_cast<i16>(i)), s.TH(i),
                   range::kThickness))
       return;
   }
   if (s.NDAMA == 0) {
     for (int i = 1; i <= s.NZ; ++i) {
-      if (!(s.ZC(i) >= 0)) {
-        ValueStop(c, StopLine().Text("THE VERTICAL COORDINATE (ZC) OF POINT").Num(static_cast<i16>(i)), s.ZC(i),
-                  "NOT BE NEGATIVE");
-        return;
-      }
       if (RangeStop(c, StopLine().Text("THE VERTICAL COORDINATE (ZC) OF POINT").Num(static_cast<i16>(i)),
                     s.ZC(i), range::kLength))
         return;
@@ -402,14 +419,6 @@ void CheckBeforeAnalysis(RunContext& c) {
   for (int LG = 1; LG <= s.NLG; ++LG) {
     if (s.LOAD(LG) != 0) continue;
     for (int J = 1; J <= s.NR(LG); ++J) {
-      if (!(s.RC(J, 1, LG) >= 0)) {
-        ValueStop(c,
-                  StopLine()
-                      .Text("THE RADIAL COORDINATE (RC) NO.").Num(static_cast<i16>(J))
-                      .Text("OF LOAD GROUP").Num(static_cast<i16>(LG)),
-                  s.RC(J, 1, LG), "NOT BE NEGATIVE");
-        return;
-      }
       if (RangeStop(c,
                     StopLine()
                         .Text("THE RADIAL COORDINATE (RC) NO.").Num(static_cast<i16>(J))
@@ -419,11 +428,6 @@ void CheckBeforeAnalysis(RunContext& c) {
     }
   }
   for (int LG = 1; LG <= s.NLG; ++LG) {
-    if (!(s.CR(LG) > 0)) {
-      ValueStop(c, StopLine().Text("THE CONTACT RADIUS (CR) OF LOAD GROUP").Num(static_cast<i16>(LG)), s.CR(LG),
-                "BE GREATER THAN 0");
-      return;
-    }
     if (RangeStop(c, StopLine().Text("THE CONTACT RADIUS (CR) OF LOAD GROUP").Num(static_cast<i16>(LG)),
                   s.CR(LG), range::kThickness) ||
         RangeStop(c, StopLine().Text("THE CONTACT PRESSURE (CP) OF LOAD GROUP").Num(static_cast<i16>(LG)),
@@ -433,11 +437,6 @@ void CheckBeforeAnalysis(RunContext& c) {
   for (int p = 1; p <= s.NPY; ++p)
     for (int i = 1; i <= s.NL; ++i) {
       // Layers whose modulus comes from the creep compliances may have 0 here; none has less.
-      if (!(s.EPY(i, p) > 0) && (s.MATL == 1 || !(s.EPY(i, p) >= 0))) {
-        ValueStop(c, StopLine().Text("THE MODULUS (E) OF LAYER").Num(static_cast<i16>(i)).Text("IN PERIOD").Num(static_cast<i16>(p)),
-                  s.EPY(i, p), s.MATL == 1 ? "BE GREATER THAN 0" : "NOT BE NEGATIVE");
-        return;
-      }
       if (RangeStop(c,
                     StopLine()
                         .Text("THE MODULUS (E) OF LAYER").Num(static_cast<i16>(i))

@@ -203,6 +203,7 @@ RunEnd RunMorvelin(const std::string& argument, AnalysisHost& host) {
     if (s.NPROB <= 0) {
       const std::string none = NoProblemMessage(s.NPROB);
       Stop(c, {{{none}}}, none);
+      outputs.StopGraphBeforeProblems();
     }
 
     for (int iprob = 1; iprob <= s.NPROB; ++iprob) {

@@ -1,5 +1,6 @@
 #include "layered_analysis/viscoelastic_input.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -29,6 +30,31 @@ namespace {
 float Fitted(float v) {
   if (!std::isfinite(v)) throw NumericFault("creep compliance fit out of range");
   return v;
+}
+
+// A moving load's compliances are fitted by terms of fixed retardation times. The term of a time d
+// is lost at a creep time t where t / d reaches the exponent cutoff; a term lost at every creep time
+// leaves the fit's equations without a solution. So the shortest creep time must lie below the cutoff
+// times the shortest retardation time; otherwise the stop names the creep times, their line and the
+// span the moving load needs. True when it stopped.
+bool MovingLoadOutOfReach(RunContext& c, const std::vector<float>& delta, const std::vector<float>& tyme) {
+  float shortestDelta = kInfiniteRetardation, longestDelta = 0;
+  for (const float d : delta) {
+    if (d >= kInfiniteRetardation) continue;
+    shortestDelta = std::min(shortestDelta, d);
+    longestDelta = std::max(longestDelta, d);
+  }
+  const float shortest = *std::min_element(tyme.begin(), tyme.end());
+  const float longest = *std::max_element(tyme.begin(), tyme.end());
+  if (shortest / shortestDelta < kExponentCutoff) return false;
+  const std::string unit = " " + UnitName(range::kCreepTime, c.s.NUNIT != 0);
+  StopLine()
+      .Text("THE CREEP TIMES (TYME) " + LineMark(c.in.LineOf(&c.s.TYME(1))) + " FROM " + BareStr(shortest) + " TO " +
+            BareStr(longest) + unit)
+      .Stop(c, "CANNOT REACH THE RETARDATION TIMES OF THE MOVING LOAD, " + BareStr(shortestDelta) + " TO " +
+                   BareStr(longestDelta) + unit + ": THE SHORTEST CREEP TIME SHOULD BE LESS THAN " +
+                   BareStr(kExponentCutoff * shortestDelta) + unit + ", SO COMPUTATION STOPS.");
+  return true;
 }
 
 void CreepList(LineWriter& rep, const ProblemState& s, int j, int p) {
@@ -124,6 +150,9 @@ void VISINP(RunContext& c) {
                                     Str(s.LNV(j)) + ""),
                     s.CREEP(j, i, 1), range::kCompliance))
         return;
+    if (RangeStop(c, StopLine().Text("THE REFERENCE TEMPERATURE (TEMPREF) OF LAYER").Num(s.LNV(j)), s.TEMREF(j),
+                  range::kLayerTemperature))
+      return;
   }
 
   // (44) temperatures of each period, stored by layer number.
@@ -132,6 +161,11 @@ void VISINP(RunContext& c) {
     if (nvl > 0) in.SkipIdentifier();
     for (int j = 1; j <= nvl; ++j) lay.Num(s.TEMP(p, s.LNV(j)));
     lay.End();
+    for (int j = 1; j <= nvl; ++j)
+      if (RangeStop(c,
+                    StopLine().Text("THE TEMPERATURE (TEMP) OF LAYER").Num(s.LNV(j)).Text("IN PERIOD").Num(static_cast<i16>(p)),
+                    s.TEMP(p, s.LNV(j)), range::kLayerTemperature))
+        return;
   }
 
   // Retardation times.
@@ -146,6 +180,7 @@ void VISINP(RunContext& c) {
     // The fit divides by every retardation time: a creep time that is not positive cannot serve.
     if (!(d > 0.0f)) throw NumericFault("creep time used as retardation time is not positive");
   }
+  if (s.DUR > 0.0f && MovingLoadOutOfReach(c, delta, tyme)) return;
   if (delta.empty()) {
     // Stationary load at the reference temperatures: the compliances as read serve every period.
     for (int p = 2; p <= s.NPY; ++p)

@@ -161,8 +161,22 @@ void CheckSet(int s) {
     c.Need(gLayeredNonlinGeneral(s, nlg::DELNOL), "DELNOL", Positive, kPositive);
     c.Within(gLayeredNonlinGeneral(s, nlg::DELNOL), "DELNOL", range::kTolerance);
     const int NOLAY = CountOf(gLayeredNonlinGeneral(s, nlg::NOLAY), kLayeredSequences);
-    for (int i = 1; i <= NOLAY; ++i)
-      c.Within(gLayeredNonseasonal(s, i, 2), "ZCNOL" + Of("nonlinear layer", i), range::kLength);
+    for (int i = 1; i <= NOLAY; ++i) {
+      const std::string layer = Of("nonlinear layer", i);
+      c.Within(gLayeredNonseasonal(s, i, 2), "ZCNOL" + layer, range::kLength);
+      // The file holds the clay constants of a layer whose NCLAY is not 0, else the granular ones.
+      const bool clay = gLayeredNonseasonal(s, i, 3).AsNumber().value_or(0) != 0;
+      if (!clay) {
+        c.Within(gLayeredGranular(s, i, 2), "K0" + layer, range::kEarthPressureAtRest);
+        continue;
+      }
+      c.Within(gLayeredClay(s, i, 2), "K3" + layer, range::kModulusSlope);
+      c.Within(gLayeredClay(s, i, 4), "K0" + layer, range::kEarthPressureAtRest);
+      for (int p = 1; p <= NPY; ++p) {
+        c.Within(gLayeredSeasonal(s, i, p, 1), "EMIN" + layer + Of("period", p), range::kModulusOrZero);
+        c.Within(gLayeredSeasonal(s, i, p, 2), "EMAX" + layer + Of("period", p), range::kModulus);
+      }
+    }
   }
   if (MATL == 3 || MATL == 4) {
     c.Within(gLayeredViscoGeneral(s, vsg::DUR), "DUR", range::kLoadDuration);
@@ -173,17 +187,26 @@ void CheckSet(int s) {
     for (int j = 1; j <= NVL; ++j)
       for (int i = 1; i <= NTYME; ++i)
         c.Within(gLayeredCREEP(s, j, i), "CREEP " + std::to_string(i) + Of("viscoelastic layer", j), range::kCompliance);
+    for (int j = 1; j <= NVL; ++j) {
+      c.Within(gLayeredViscoLayer(s, j, 3), "TEMPREF" + Of("viscoelastic layer", j), range::kLayerTemperature);
+      for (int p = 1; p <= NPY; ++p)
+        c.Within(gLayeredTEMP(s, p, j), "TEMP" + Of("viscoelastic layer", j) + Of("period", p), range::kLayerTemperature);
+    }
   }
   // The damage analysis has no default traffic: every load group's repetitions in every period are
   // entered (in Damage\\Volume of Traffic), a load group or period added later too.
-  if (NDAMA > 0)
+  if (NDAMA > 0) {
     for (int p = 1; p <= NPY; ++p)
       for (int g = 1; g <= NLG; ++g) {
         const std::string item = "TNLR" + Of("load group", g) + Of("period", p);
         c.Need(gLayeredTNLR(s, p, g), item, NotNegative, kNotNegative);
         c.Need(gLayeredTNLR(s, p, g), item, Positive,
                "be entered for the damage analysis: the repetitions of every load group in every period");
+        c.Within(gLayeredTNLR(s, p, g), item, range::kRepetitions);
       }
+    const int NLTC = CountOf(G(gen::NLTC), kLayeredDamageLayers);
+    for (int i = 1; i <= NLTC; ++i) c.Within(gLayeredTop(s, i, 2), "FT4" + Of("top compression layer", i), range::kDeformationCoefficient);
+  }
 }
 
 }  // namespace

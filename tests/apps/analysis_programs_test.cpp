@@ -154,8 +154,8 @@ INSTANTIATE_TEST_SUITE_P(
                   " .4   .6   .45   (7) PR",
                   "THE POISSON'S RATIO (PR) OF LAYER  2 (LINE 7) IS  .6 WHICH SHOULD BE BETWEEN 0 AND 0.5, SO COMPUTATION STOPS."},
         ValueCase{"MorvelinRadialCountNegative", Program::Morvelin, "LAY2", " 1   (16) NR", " -1   (16) NR",
-                  "THE NUMBER OF RADIAL COORDINATE (RC) IS -1 FOR LOAD GROUP  1 WHICH SHOULD NOT BE NEGATIVE, SO "
-                  "COMPUTATION STOPS."},
+                  "THE NUMBER OF RADIAL COORDINATE (RC) (LINE 13) IS -1 FOR LOAD GROUP  1 WHICH SHOULD NOT BE NEGATIVE, "
+                  "SO COMPUTATION STOPS."},
         ValueCase{"MorvelinIterationLimitZero", Program::Morvelin, "LAY2", " 7  15  (25)", " 7  0  (25)",
                   "THE MAXIMUM NUMBER OF ITERATIONS (ITENOL) (LINE 15) IS  0 WHICH SHOULD BE A WHOLE NUMBER FROM 1 TO 20, SO "
                   "COMPUTATION STOPS."},
@@ -395,8 +395,10 @@ TEST_P(InputStop, EndsTheReportWithItsMessageAndMarksTheGraphFile) {
     ASSERT_GE(stopped.size(), before.size() + tail.size());
     EXPECT_EQ(stopped.substr(stopped.size() - tail.size()), tail);
     if (noProblem) {
-      // The layered program marks it from its own branch of this work; the slab programs mark it here.
-      EXPECT_EQ(marked, p == Program::Morvelin ? " 0 \r\n" : " 0 \r\nSTOPPED\r\n");
+      // Both programs mark the stop after the count.
+      EXPECT_EQ(marked, " 0 
+STOPPED
+");
       continue;
     }
     // The graph file: the earlier problem whole, then the stopped one's title line and "STOPPED".
@@ -467,10 +469,12 @@ INSTANTIATE_TEST_SUITE_P(
                       "The TITLE in line 15, \"Runway 09\" section B, begins with a double quote, which would cut it "
                       "to the quoted text. TITLE should not begin with a double quote, so computation stops."},
         InputStopCase{"LayeredWithoutNunit", Program::Morvelin, " 3  3  80  1  0  (5) NL NZ ICL NSTD NUNIT",
-                      " 3  3  80  1  (5) NL NZ ICL NSTD", "FILE IS WRONG AND DOES NOT FIT WITH MORVELIN FORMAT"},
+                      " 3  3  80  1  (5) NL NZ ICL NSTD",
+                      "FILE IS WRONG AND DOES NOT FIT WITH MORVELIN FORMAT: RECORD (5) (LINE 18) SHOULD HOLD NL NZ ICL NSTD "
+                      "NUNIT AND AN IDENTIFIER ENDING IN NUNIT, NOT \"(5) NL NZ ICL NSTD\" (LINE 18)."},
         InputStopCase{"LayeredTooManyPoints", Program::Morvelin, " 12   (19) NPT", " 26   (19) NPT",
-                      "THE NUMBER OF X AND Y COORDINATES (NPT) IS  26 FOR LOAD GROUP 1 WHICH IS GREATER THAN THE "
-                      "LIMIT OF 25, SO COMPUTATION STOPS.",
+                      "THE NUMBER OF X AND Y COORDINATES (NPT) (LINE 26) IS  26 FOR LOAD GROUP 1 WHICH IS GREATER THAN "
+                      "THE LIMIT OF 25, SO COMPUTATION STOPS.",
                       "WHICH IS GREATER THAN THE LIMIT OF 25, SO COMPUTATION STOPS."},
         InputStopCase{"LayeredMaterialCode", Program::Morvelin, " 1  0  1  1  (3)", " 5  0  1  1  (3)",
                       "THE MATERIAL CODE (MATL) (LINE 16) IS  5 WHICH SHOULD BE 1, 2, 3 OR 4, SO COMPUTATION STOPS.",

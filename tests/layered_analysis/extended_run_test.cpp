@@ -229,7 +229,7 @@ TEST(ExtendedRun, AZeroCreepComplianceStopsItsProblem) {
   const RunResult s = RunData("shifted", shifted);
   EXPECT_EQ(s.end, RunEnd::InputStop);
   ASSERT_EQ(s.messages.size(), 2u);
-  EXPECT_EQ(s.messages[0], "THE CREEP COMPLIANCE OF LAYER  1 AT TIME  .001 IN PERIOD  3 IS NOT GREATER THAN 0, SO THIS "
+  EXPECT_EQ(s.messages[0], "THE CREEP COMPLIANCE OF LAYER  1 AT TIME  .001 IN PERIOD  3 (LINE 22) IS NOT GREATER THAN 0, SO THIS "
                            "PROBLEM STOPS.");
 }
 

@@ -177,11 +177,15 @@ TEST_F(MorvelinRunTest, AnOldFileWithoutNunitIsRejectedInItsReport) {
   Write("OLD.DAT", {" 1  (1) NPROB", "Old", " 1  0  1  1  (3) MATL NDAMA NPY NLG", " .001  (4) DEL",
                     " 3  1  80  1  (5) NL NZ ICL NSTD"});
   EXPECT_EQ(Run((dir_ / "OLD").string()), RunEnd::InputStop);
-  EXPECT_THAT(host_.messages, ElementsAre(kWrongFormatText, kExitText));
+  // Where the identifier should stand, record (5) holds the identifier of the old format.
+  const std::string stop = std::string(kWrongFormatText) +
+                           ": RECORD (5) (LINE 5) SHOULD HOLD NL NZ ICL NSTD NUNIT AND AN IDENTIFIER ENDING IN NUNIT, "
+                           "NOT \"(5) NL NZ ICL NSTD\" (LINE 5).";
+  EXPECT_THAT(host_.messages, ElementsAre(stop, kExitText));
   const auto lines = TextLines(Report("OLD"));
   ASSERT_GE(lines.size(), 4u);
   EXPECT_EQ(std::vector<std::string>(lines.end() - 4, lines.end()),
-            (std::vector<std::string>{"", "TITLE -Old", "", kWrongFormatText}));
+            (std::vector<std::string>{"", "TITLE -Old", "", stop}));
   EXPECT_EQ(Graph("OLD"), " 1 \r\nOld\r\nSTOPPED\r\n");
 }
 
@@ -219,18 +223,23 @@ INSTANTIATE_TEST_SUITE_P(
     Stops, MorvelinStopTest,
     ::testing::Values(
         StopCase{"TooManyRadialCoordinates", kLinear, kThreeLayers, TwentySixRadii(),
-                 "THE NUMBER OF RADIAL COORDINATE (RC) IS  26 FOR LOAD GROUP  1 WHICH IS GREATER THAN THE LIMIT OF "
-                 "25, SO COMPUTATION STOPS.",
-                 {"RADIAL COORDINATES OF  26  POINT(S) (RC) ARE : ", "THE NUMBER OF RADIAL COORDINATE (RC) IS 26 FOR LOAD GROUP  1 ",
+                 "THE NUMBER OF RADIAL COORDINATE (RC) (LINE 13) IS  26 FOR LOAD GROUP  1 WHICH IS GREATER THAN THE "
+                 "LIMIT OF 25, SO COMPUTATION STOPS.",
+                 {"RADIAL COORDINATES OF  26  POINT(S) (RC) ARE : ",
+                  "THE NUMBER OF RADIAL COORDINATE (RC) (LINE 13) IS 26 FOR LOAD GROUP  1 ",
                   "WHICH IS GREATER THAN THE LIMIT OF 25, SO COMPUTATION STOPS."}},
         StopCase{"DualWheelsWithoutSpacing", kLinear, kThreeLayers,
                  {" 1   (13) LOAD", " 6   80   (14) CR CP", " 1   (19) NPT", " 0   0   0   0   (20) XW YW XPT"},
-                 "FOR LOAD GROUP  1 WITH LOAD = 1, YW SHOULD SHOULD NOT BE 0",
-                 {"", "FOR LOAD GROUP 1 WITH LOAD = 1, YW SHOULD SHOULD NOT BE 0"}},
+                 "FOR LOAD GROUP  1 WITH LOAD = 1, YW SHOULD SHOULD NOT BE 0: YW (LINE 14) IS 0 IN., SO COMPUTATION "
+                 "STOPS.",
+                 {"", "FOR LOAD GROUP 1 WITH LOAD = 1, YW SHOULD SHOULD NOT BE 0",
+                  "YW (LINE 14) IS 0 IN., SO COMPUTATION STOPS."}},
         StopCase{"TandemWithoutSpacing", kLinear, kThreeLayers,
                  {" 2   (13) LOAD", " 6   80   (14) CR CP", " 1   (19) NPT", " .00005   0   0   0   (20) XW YW XPT"},
-                 "FOR LOAD GROUP  1 WITH LOAD =  2 XW SHOULD NOT BE 0",
-                 {"", "FOR LOAD GROUP 1 WITH LOAD = 2 XW SHOULD NOT BE 0."}},
+                 "FOR LOAD GROUP  1 WITH LOAD =  2 XW SHOULD NOT BE 0: XW (LINE 14) IS .00005 IN. WHICH SHOULD BE AT "
+                 "LEAST .0001 IN., SO COMPUTATION STOPS.",
+                 {"", "FOR LOAD GROUP 1 WITH LOAD = 2 XW SHOULD NOT BE 0.",
+                  "XW (LINE 14) IS .00005 IN. WHICH SHOULD BE AT LEAST .0001 IN., SO COMPUTATION STOPS."}},
         StopCase{"TooManyLayers", kLinear, " 20  2  80  9  0  (5) NL NZ ICL NSTD NUNIT", {},
                  "THE NUMBER OF LAYERS (NL) (LINE 5) IS  20 WHICH IS GREATER THAN THE LIMIT OF 19, SO COMPUTATION STOPS.",
                  {"", "", "THE NUMBER OF LAYERS (NL) (LINE 5) IS 20 ", "WHICH IS GREATER THAN THE LIMIT OF 19, SO COMPUTATION STOPS."}},
@@ -260,19 +269,24 @@ INSTANTIATE_TEST_SUITE_P(
                  " 3  2  80  9  0  (5) NL NZ ICL NSTD NUNIT\n 6   8   (6) TH\n .4   .35   .45   (7) PR\n"
                  " 0   -2   (8) ZC\n 1  (9) NBOND\n 740000   23000   11000   (11) E",
                  {" 0   (13) LOAD", " 6   80   (14) CR CP", " 1   (16) NR", " 0   (17) RC"},
-                 "THE VERTICAL COORDINATE (ZC) OF POINT  2 (LINE 8) IS -2 WHICH SHOULD NOT BE NEGATIVE, SO COMPUTATION STOPS.",
-                 {"THE VERTICAL COORDINATE (ZC) OF POINT 2 (LINE 8) IS-2 ", "WHICH SHOULD NOT BE NEGATIVE, SO COMPUTATION STOPS."}},
+                 "THE VERTICAL COORDINATE (ZC) OF POINT  2 (LINE 8) IS -2 IN. WHICH SHOULD BE FROM 0 TO 1000 IN., SO "
+                 "COMPUTATION STOPS.",
+                 {"THE VERTICAL COORDINATE (ZC) OF POINT 2 (LINE 8) IS-2 IN.",
+                  "WHICH SHOULD BE FROM 0 TO 1000 IN., SO COMPUTATION STOPS."}},
         StopCase{"ZeroModulus", kLinear,
                  " 3  2  80  9  0  (5) NL NZ ICL NSTD NUNIT\n 6   8   (6) TH\n .4   .35   .45   (7) PR\n"
                  " 0   14   (8) ZC\n 1  (9) NBOND\n 740000   0   11000   (11) E",
                  {" 0   (13) LOAD", " 6   80   (14) CR CP", " 1   (16) NR", " 0   (17) RC"},
-                 "THE MODULUS (E) OF LAYER  2 IN PERIOD  1 (LINE 10) IS  0 WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS.",
-                 {"THE MODULUS (E) OF LAYER 2 IN PERIOD 1 (LINE 10) IS 0 ", "WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS."}},
+                 "THE MODULUS (E) OF LAYER  2 IN PERIOD  1 (LINE 10) IS  0 PSI WHICH SHOULD BE FROM 1 TO 1E+10 PSI, SO "
+                 "COMPUTATION STOPS.",
+                 {"THE MODULUS (E) OF LAYER 2 IN PERIOD 1 (LINE 10) IS 0 PSI",
+                  "WHICH SHOULD BE FROM 1 TO 1E+10 PSI, SO COMPUTATION STOPS."}},
         StopCase{"ZeroContactRadius", kLinear, kThreeLayers,
                  {" 0   (13) LOAD", " 0   80   (14) CR CP", " 1   (16) NR", " 0   (17) RC"},
-                 "THE CONTACT RADIUS (CR) OF LOAD GROUP  1 (LINE 12) IS  0 WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS.",
-                 {"THE CONTACT RADIUS (CR) OF LOAD GROUP 1 (LINE 12) IS 0 ",
-                  "WHICH SHOULD BE GREATER THAN 0, SO COMPUTATION STOPS."}}),
+                 "THE CONTACT RADIUS (CR) OF LOAD GROUP  1 (LINE 12) IS  0 IN. WHICH SHOULD BE FROM .001 TO 1000 IN., SO "
+                 "COMPUTATION STOPS.",
+                 {"THE CONTACT RADIUS (CR) OF LOAD GROUP 1 (LINE 12) IS 0 IN.",
+                  "WHICH SHOULD BE FROM .001 TO 1000 IN., SO COMPUTATION STOPS."}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MorvelinRunTest, TheGraphFileEndsWithTheProblemThatStoppedMarkedAsStopped) {

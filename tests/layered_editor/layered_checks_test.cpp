@@ -163,7 +163,23 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"ToleranceHuge", "LAY3SI", [] { gLayeredGeneral(1, gen::DEL) = 1e38f; },
              "Data Set 1: DEL is 1E+38, which should be from .000001 to .1."},
         Case{"NonlinearDepthAboveTheSurfaceSi", "LAY2SI", [] { gLayeredNonseasonal(1, 1, 2) = Value(-1); },
-             "Data Set 1: ZCNOL of nonlinear layer 1 is -1 cm, which should be from 0 to 2540 cm."}),
+             "Data Set 1: ZCNOL of nonlinear layer 1 is -1 cm, which should be from 0 to 2540 cm."},
+        // Temperatures, nonlinear constants, traffic and damage coefficients no pavement has.
+        Case{"TemperatureHuge", "LAY3", [] { gLayeredTEMP(1, 1, 1) = Value(1e38); },
+             "Data Set 1: TEMP of viscoelastic layer 1 of period 1 is 1E+38 F, which should be from -76 to 212 F."},
+        Case{"ReferenceTemperatureBeyondSi", "LAY4SI", [] { gLayeredViscoLayer(1, 1, 3) = Value(100.1); },
+             "Data Set 1: TEMPREF of viscoelastic layer 1 is 100.1 C, which should be from -60 to 100 C."},
+        Case{"GranularEarthPressure", "LAY2", [] { gLayeredGranular(1, 1, 2) = Value(11); },
+             "Data Set 1: K0 of nonlinear layer 1 is 11, which should be from 0 to 10."},
+        Case{"ClaySlopeNegative", "LAY2", [] { gLayeredClay(1, 7, 2) = Value(-1); },
+             "Data Set 1: K3 of nonlinear layer 7 is -1, which should be from 0 to 100000."},
+        Case{"ClayGreatestModulusZeroSi", "LAY2SI", [] { gLayeredSeasonal(1, 7, 1, 2) = Value(0); },
+             "Data Set 1: EMAX of nonlinear layer 7 of period 1 is 0 kPa, which should be from 6.89476 to 6.89476E+10 "
+             "kPa."},
+        Case{"RepetitionsHuge", "LAY5", [] { gLayeredTNLR(1, 1, 2) = 1e38f; },
+             "Data Set 1: TNLR of load group 2 of period 1 is 1E+38, which should be from 0 to 1E+10."},
+        Case{"DeformationCoefficientZero", "LAY5", [] { gLayeredTop(1, 1, 2) = 0; },
+             "Data Set 1: FT4 of top compression layer 1 is 0, which should be from 1E-20 to 1."}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 }  // namespace
