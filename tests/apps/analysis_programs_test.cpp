@@ -396,9 +396,7 @@ TEST_P(InputStop, EndsTheReportWithItsMessageAndMarksTheGraphFile) {
     EXPECT_EQ(stopped.substr(stopped.size() - tail.size()), tail);
     if (noProblem) {
       // Both programs mark the stop after the count.
-      EXPECT_EQ(marked, " 0 
-STOPPED
-");
+      EXPECT_EQ(marked, " 0 \r\nSTOPPED\r\n");
       continue;
     }
     // The graph file: the earlier problem whole, then the stopped one's title line and "STOPPED".
