@@ -26,14 +26,14 @@ using pave::testing::TextLines;
 // Records of an example replaced by others: the first occurrence of each `from` becomes `to`.
 using Changes = std::vector<std::pair<std::string, std::string>>;
 
-struct Run {
+struct RunResult {
   RunEnd end = RunEnd::DataError;
   std::vector<std::string> messages;
   std::string graph;
 };
 
 // Runs MORVELIN on the example with its records changed, in a folder of its own.
-Run RunChanged(const std::string& example, const Changes& changes, const std::string& tag) {
+RunResult RunChanged(const std::string& example, const Changes& changes, const std::string& tag) {
   std::string text = ExampleText(example);
   for (const auto& [from, to] : changes) {
     const std::size_t at = text.find(from);
@@ -45,7 +45,7 @@ Run RunChanged(const std::string& example, const Changes& changes, const std::st
   fs::create_directories(dir);
   std::ofstream(dir / "CASE.DAT", std::ios::binary) << text;
   RecordingHost host;
-  Run run;
+  RunResult run;
   run.end = layered::RunMorvelin((dir / "CASE").string(), host);
   run.messages = host.messages;
   run.graph = FileText(dir / "CASE.LAY");
@@ -69,7 +69,7 @@ class LayeredStop : public ::testing::TestWithParam<StopCase> {};
 
 TEST_P(LayeredStop, NamesTheItemTheValueAndItsLine) {
   const StopCase& c = GetParam();
-  const Run run = RunChanged(c.example, c.changes, c.name);
+  const RunResult run = RunChanged(c.example, c.changes, c.name);
   EXPECT_EQ(run.end, RunEnd::InputStop);
   ASSERT_FALSE(run.messages.empty());
   EXPECT_EQ(run.messages.front(), c.message);
@@ -140,10 +140,10 @@ class LayeredRange : public ::testing::TestWithParam<RangeCase> {};
 
 TEST_P(LayeredRange, TakesTheEdgeAndRefusesBeyondIt) {
   const RangeCase& c = GetParam();
-  const Run inside = RunChanged(c.example, {{c.record, c.inside}}, std::string(c.name) + "_inside");
+  const RunResult inside = RunChanged(c.example, {{c.record, c.inside}}, std::string(c.name) + "_inside");
   ASSERT_NE(inside.end, RunEnd::DataError) << (inside.messages.empty() ? "" : inside.messages.front());
   for (const std::string& m : inside.messages) EXPECT_EQ(m.find(c.item), std::string::npos) << m;
-  const Run beyond = RunChanged(c.example, {{c.record, c.beyond}}, std::string(c.name) + "_beyond");
+  const RunResult beyond = RunChanged(c.example, {{c.record, c.beyond}}, std::string(c.name) + "_beyond");
   EXPECT_EQ(beyond.end, RunEnd::InputStop);
   ASSERT_FALSE(beyond.messages.empty());
   EXPECT_EQ(beyond.messages.front(), c.message);
@@ -195,7 +195,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LayeredNoProblem, MarksTheGraphFileStopped) {
   for (const char* count : {" 0  (1) NPROB", " -3  (1) NPROB"}) {
-    const Run run = RunChanged("LAY1", {{" 1  (1) NPROB", count}}, "none");
+    const RunResult run = RunChanged("LAY1", {{" 1  (1) NPROB", count}}, "none");
     EXPECT_EQ(run.end, RunEnd::InputStop) << count;
     ASSERT_FALSE(run.messages.empty());
     EXPECT_NE(run.messages.front().find("declares no problem"), std::string::npos) << run.messages.front();
@@ -214,7 +214,7 @@ TEST(LayeredNoProblem, MarksTheGraphFileStopped) {
 const char* const kLay4Times = " .001   .003   .01   .03   .1   .3   1   3   10   30   100   (39) TYME";
 
 TEST(LayeredCreepTimes, ThatCannotReachTheMovingLoadsTimesAreToldByNameLineAndSpan) {
-  const Run run = RunChanged("LAY4", {{kLay4Times, " 1   3   10   30   100   300   1000   3000   10000   30000   100000   (39) TYME"}},
+  const RunResult run = RunChanged("LAY4", {{kLay4Times, " 1   3   10   30   100   300   1000   3000   10000   30000   100000   (39) TYME"}},
                              "creep1000");
   EXPECT_EQ(run.end, RunEnd::InputStop);
   ASSERT_FALSE(run.messages.empty());
@@ -225,7 +225,7 @@ TEST(LayeredCreepTimes, ThatCannotReachTheMovingLoadsTimesAreToldByNameLineAndSp
 }
 
 TEST(LayeredCreepTimes, AComplianceFittedToNoPositiveValueNamesTheLineOfTheCompliances) {
-  const Run run = RunChanged("LAY4", {{kLay4Times, " .03   .09   .3   .9   3   9   30   90   300   900   3000   (39) TYME"}},
+  const RunResult run = RunChanged("LAY4", {{kLay4Times, " .03   .09   .3   .9   3   9   30   90   300   900   3000   (39) TYME"}},
                              "creep30");
   EXPECT_EQ(run.end, RunEnd::InputStop);
   ASSERT_FALSE(run.messages.empty());
