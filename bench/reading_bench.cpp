@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -71,27 +72,29 @@ void BM_ReaderOverRepeatedLAY2(benchmark::State& state) {
 }
 BENCHMARK(BM_ReaderOverRepeatedLAY2)->Arg(100)->Arg(1000)->Complexity()->Unit(benchmark::kMillisecond);
 
-void BM_MorvelinOverRepeatedLAY2(benchmark::State& state) {
+// Whole runs of a program over the example repeated state.range(0) times.
+template <class Program>
+void RunOverRepeated(benchmark::State& state, const std::string& example, Program run) {
   const int times = static_cast<int>(state.range(0));
-  const fs::path base = Written("LAY2x" + std::to_string(times), Repeated("LAY2", times));
+  const fs::path base = Written(example + "x" + std::to_string(times), Repeated(example, times));
   for (auto _ : state) {
     NoWindow host;
-    const pave::RunEnd end = pave::layered::RunMorvelin(base.string(), host);
-    if (end != pave::RunEnd::Normal) state.SkipWithError("the run did not end normally");
+    if (run(base.string(), host) != pave::RunEnd::Normal) state.SkipWithError("the run did not end normally");
   }
   state.SetComplexityN(times);
+}
+
+void BM_MorvelinOverRepeatedLAY2(benchmark::State& state) {
+  RunOverRepeated(state, "LAY2", [](const std::string& data, pave::AnalysisHost& host) {
+    return pave::layered::RunMorvelin(data, host);
+  });
 }
 BENCHMARK(BM_MorvelinOverRepeatedLAY2)->Arg(100)->Arg(1000)->Complexity()->Unit(benchmark::kMillisecond);
 
 void BM_BruntolaOverRepeatedSLA1(benchmark::State& state) {
-  const int times = static_cast<int>(state.range(0));
-  const fs::path base = Written("SLA1x" + std::to_string(times), Repeated("SLA1", times));
-  for (auto _ : state) {
-    NoWindow host;
-    const pave::RunEnd end = pave::slab::RunSlabProgram(base.string(), pave::slab::kBruntola, host);
-    if (end != pave::RunEnd::Normal) state.SkipWithError("the run did not end normally");
-  }
-  state.SetComplexityN(times);
+  RunOverRepeated(state, "SLA1", [](const std::string& data, pave::AnalysisHost& host) {
+    return pave::slab::RunSlabProgram(data, pave::slab::kBruntola, host);
+  });
 }
 BENCHMARK(BM_BruntolaOverRepeatedSLA1)->Arg(10)->Arg(100)->Complexity()->Unit(benchmark::kMillisecond);
 
