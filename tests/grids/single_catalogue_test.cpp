@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "entry_snapshot.h"
+#include "grids/single_catalogue.h"
 #include "grids_fixture.h"
 
 namespace pave::testing {
@@ -212,6 +213,8 @@ TEST_P(SingleCatalogueTest, OpensAsCataloguedAndWritesExactlyItsEntries) {
   for (const std::string& e : c.moved) expected.push_back(e);
   std::vector<std::string> changed = Changed(before_l, Snapshot(L->dir));
   for (const std::string& s : Changed(before_s, Snapshot(S->dir))) changed.push_back(s);
+  for (const SingleLayout& l : SingleLayouts())
+    if (l.kind == c.kind) changed = WithoutMoves(changed, expected, l.lines);
   std::sort(expected.begin(), expected.end());
   std::sort(changed.begin(), changed.end());
   EXPECT_EQ(changed, expected);
