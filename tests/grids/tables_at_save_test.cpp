@@ -385,7 +385,7 @@ INSTANTIATE_TEST_SUITE_P(
                     return WithRecord(t, "(49) TNLR", "", 1);
                   },
                   nullptr, Lay6Relaxed},
-        // A period put second: a relaxation factor typed, its moduli and traffic entered; its
+        // A period put second: a relaxation factor typed, its moduli, seasonal values and traffic entered; its
         // temperature is the default the temperature table shows.
         LayerCase{"PeriodInsertedInTheRelaxationTable", kLayered, "LAY6",
                   [](TablesAtSaveTest& t) {
@@ -394,6 +394,20 @@ INSTANTIATE_TEST_SUITE_P(
                       t.TypeInto(kind::kGridSingle, 2, 1, ".125");
                     });
                     t.InPeriod(kLayered, "mnuModuli", 2, [&] { t.Cells(kind::kGridSingle, {"0", "9000", "11000"}); });
+                    // Its seasonal values: the granular layer's PHI and K1, the clay layer's EMIN, EMAX and K1.
+                    t.Menu(kLayered, "mnuNonlinear");
+                    t.Menu(kind::kNonlinearMenu, "mnuSeasonal");
+                    t.Press(kind::kLayerChooser, "cmdLayer1");
+                    t.TypeInto(kind::kGridSingle, 2, 1, "40");
+                    t.TypeInto(kind::kGridSingle, 2, 2, "9000");
+                    t.Ok(kind::kGridSingle);
+                    t.Press(kind::kLayerChooser, "cmdLayer2");
+                    t.TypeInto(kind::kGridMulti, 2, 1, "1827");
+                    t.TypeInto(kind::kGridMulti, 2, 2, "7682");
+                    t.TypeInto(kind::kGridMulti, 2, 3, "3020");
+                    t.Ok(kind::kGridMulti);
+                    t.Press(kind::kLayerChooser, "cmdOk");
+                    t.CloseMenu(kind::kNonlinearMenu);
                     t.InMenuPeriod("mnuDamage", kind::kLayeredDamage, "mnuVolume", 2,
                                    [&] { t.Cells(kind::kGridSingle, {"9000", "18000"}); });
                   },
@@ -401,8 +415,8 @@ INSTANTIATE_TEST_SUITE_P(
                     std::string t = WithItem(text, "(3) MATL NDAMA NPY NLG", 2, "3");
                     t = WithRecordBefore(t, "(11) E", "0   9000   11000", 2);
                     t = WithRecord(t, "(29) RELAX", ".5   .125   .25");
-                    t = WithRecordBefore(t, "(33) EMIN EMAX K1", "0   0   0", 2, "(33) PHI K1");
-                    t = WithRecordBefore(t, "(33) PHI K1", "0   0", 2, "(33) EMIN EMAX K1");
+                    t = WithRecordBefore(t, "(33) EMIN EMAX K1", "1827   7682   3020", 2, "(33) PHI K1");
+                    t = WithRecordBefore(t, "(33) PHI K1", "40   9000", 2, "(33) EMIN EMAX K1");
                     t = WithRecordBefore(t, "(44) TEMP", "70", 2);
                     return WithRecordBefore(t, "(49) TNLR", "9000   18000", 2);
                   },
