@@ -3,24 +3,22 @@
 // their physical ranges; a file that declares no problem leaves a graph file marked "STOPPED"; creep
 // times that cannot serve a moving load are told as such.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "common/analysis_host.h"
 #include "layered_analysis/run_driver.h"
+#include "support/bad_input_sweep.h"
 #include "support/file_text.h"
 
 namespace pave {
 namespace {
 
-namespace fs = std::filesystem;
 using pave::testing::ExampleText;
-using pave::testing::FileText;
+using pave::testing::Outcome;
+using pave::testing::SweepRunner;
 using pave::testing::TextLines;
 
 // Records of an example replaced by others: the first occurrence of each `from` becomes `to`.
@@ -40,17 +38,10 @@ RunResult RunChanged(const std::string& example, const Changes& changes, const s
     if (at == std::string::npos) return {RunEnd::DataError, {"record not in " + example + ": " + from}, ""};
     text.replace(at, from.size(), to);
   }
-  const fs::path dir = fs::temp_directory_path() / ("pave_layered_stops_" + std::to_string(::getpid()) + "_" + tag);
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  std::ofstream(dir / "CASE.DAT", std::ios::binary) << text;
-  RecordingHost host;
-  RunResult run;
-  run.end = layered::RunMorvelin((dir / "CASE").string(), host);
-  run.messages = host.messages;
-  run.graph = FileText(dir / "CASE.LAY");
-  fs::remove_all(dir);
-  return run;
+  SweepRunner runner("layered_stops_" + tag,
+                     [](const std::string& base, AnalysisHost& host) { return layered::RunMorvelin(base, host); }, ".LAY");
+  const Outcome o = runner.Run(tag, &text);
+  return {o.end, o.host.messages, o.graph};
 }
 
 // ---------------------------------------------------------------------------------------------------

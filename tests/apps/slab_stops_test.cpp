@@ -2,24 +2,22 @@
 // unit and range, and the line it stands on; and the runs that used to end normally with a wrong
 // answer, or to stop blaming the wrong thing, now give a sound answer or a stop that says why.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "common/analysis_host.h"
 #include "slab_analysis/slab_driver.h"
+#include "support/bad_input_sweep.h"
 #include "support/file_text.h"
 
 namespace pave {
 namespace {
 
-namespace fs = std::filesystem;
 using pave::testing::ExampleText;
-using pave::testing::FileText;
+using pave::testing::Outcome;
+using pave::testing::SweepRunner;
 using pave::testing::TextLines;
 
 // A data file with one of its lines (counted from 1) replaced.
@@ -41,15 +39,13 @@ struct SlabRunResult {
   std::string report, graph;
 };
 SlabRunResult RunSlab(const std::string& tag, const std::string& data, const slab::SlabVariant& variant) {
-  const fs::path dir = fs::temp_directory_path() / ("pave_slab_stops_" + std::to_string(::getpid()) + "_" + tag);
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  std::ofstream(dir / "CASE.DAT", std::ios::binary) << data;
-  RecordingHost host;
-  SlabRunResult result{slab::RunSlabProgram((dir / "CASE").string(), variant, host), host.messages,
-                       FileText(dir / "CASE.TXT"), FileText(dir / "CASE.SLA")};
-  fs::remove_all(dir);
-  return result;
+  SweepRunner runner("slab_stops_" + tag,
+                     [&variant](const std::string& base, AnalysisHost& host) {
+                       return slab::RunSlabProgram(base, variant, host);
+                     },
+                     ".SLA");
+  const Outcome o = runner.Run(tag, &data);
+  return {o.end, o.host.messages, o.report, o.graph};
 }
 
 // ---------------------------------------------------------------------------------------------------
