@@ -24,6 +24,13 @@ constexpr PlanWindow kFour[] = {{9, 45, 32, 51}, {9, 45, 55, 74}, {49, 85, 32, 5
 constexpr PlanWindow kSix[] = {{8, 28, 29, 46}, {9, 32, 55, 74}, {35, 58, 32, 51},
                                {35, 58, 55, 74}, {61, 85, 32, 51}, {61, 85, 55, 74}};
 
+// The window of slab i + 1 of a layout; the graph file's reader holds slab numbers to NSLAB, and a
+// number beyond the layout keeps to its last window rather than read past the table.
+template <std::size_t N>
+PlanWindow WindowOf(const PlanWindow (&windows)[N], int i) {
+  return windows[static_cast<std::size_t>(std::clamp(i, 0, static_cast<int>(N) - 1))];
+}
+
 bool HasDecimalPoint(float v) { return Str(v).find('.') != std::string::npos; }
 
 // The slabs whose x coordinates are numbered, and those whose y coordinates are.
@@ -152,11 +159,11 @@ void NodeCircle(PlotKit& kit, const SlabGraphProblem& p, const SlabNode& node, f
 PlanWindow SlabPlanWindow(int nslab, int s) {
   const int i = s - 1;
   switch (nslab) {
-    case 1: return kOne[i];
-    case 2: return kTwo[i];
-    case 3: return kThree[i];
-    case 4: return kFour[i];
-    default: return kSix[i];
+    case 1: return WindowOf(kOne, i);
+    case 2: return WindowOf(kTwo, i);
+    case 3: return WindowOf(kThree, i);
+    case 4: return WindowOf(kFour, i);
+    default: return WindowOf(kSix, i);
   }
 }
 
