@@ -13,7 +13,10 @@ bool EndsLine(const std::string& text, std::size_t i) {
 
 int LineCounter::LineAt(const std::string& text, std::size_t at) {
   if (at > text.size()) at = text.size();
-  if (at_ > text.size()) at_ = 0, line_ = 1;
+  if (at_ > text.size()) {   // another, shorter text: count from its start
+    at_ = 0;
+    line_ = 1;
+  }
   for (; at_ < at; ++at_) {
     if (EndsLine(text, at_)) ++line_;
   }
